@@ -1,0 +1,68 @@
+#pragma once
+// The settings file: every user setting, one field per control of the control panel, plus the
+// window position, the timetable file name and the custom colours. Fields are kept as stored:
+// texts stay texts and are turned into numbers by the working values (working_values.h).
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "timetable/edition.h"
+
+namespace orvel {
+
+struct SettingsRecord {
+  // Line 1: the window's edges in twips; write them with FormatSingle.
+  std::string Left;
+  std::string Top;
+  // Line 2: the timetable file inside "scd".
+  std::string ScdFileName = "Schedule.csv";
+  // Line 3: check boxes (0 or 1) and list positions (-1 when nothing is selected).
+  std::int16_t ChkLock = 0;
+  std::int16_t ChkFold = 0;
+  std::int16_t ChkFrame = 0;
+  std::int16_t ChkAlpha = 0;
+  std::int16_t CmbTopFloor = 0;  // window layer
+  std::int16_t CmbColSet = 0;    // colour scheme
+  // Line 4: the custom colour scheme, colour numbers 1 to 8, 0x00BBGGRR.
+  std::array<std::int32_t, 8> CustomColours{};
+  // Line 5, grid edition only: the font boxes' texts.
+  std::string CmbFontName;
+  std::string CmbFontSize;
+  std::string CmbFun;  // text effect
+  // Line 6.
+  std::string ChkTimerSchedule;  // highlight switch, a number as text
+  std::int16_t Chknodo = 0;      // idle shutdown
+  float Comduration = 0;         // idle hours
+  std::int16_t CmbRemind = 0;    // reminder mode
+  std::string CmbArea;           // calendar area, a number as text
+
+  friend bool operator==(const SettingsRecord&, const SettingsRecord&) = default;
+};
+
+// Settings files are a few hundred bytes; a larger file is not read past this.
+inline constexpr std::size_t kMaxSettingsFileBytes = 64u << 10;
+
+// "Orvel2.ini" or "Schedule.ini".
+std::string_view SettingsFileName(Edition edition);
+
+// Reads the fields in file order as a stream of fields. A field that is missing or cannot be
+// converted keeps its default; the fields after it are still read. Never fails.
+SettingsRecord ParseSettings(std::string_view ansiBytes, Edition edition);
+
+// The edition's settings file in programFolder; all defaults when it cannot be read.
+SettingsRecord ReadSettings(const std::filesystem::path& programFolder, Edition edition);
+
+// The file's bytes: six lines in the grid edition, five in the classic one (no font line), each
+// ended by CR LF, in the ANSI code page. A text holding a comma is put in double quotes so that it
+// reads back as one field (see QuoteIfSplitting).
+std::string FormatSettings(const SettingsRecord& settings, Edition edition);
+
+// Replaces the edition's settings file in programFolder; false when it could not be written, in
+// which case the old file is left as it was.
+bool WriteSettings(const std::filesystem::path& programFolder, Edition edition,
+                   const SettingsRecord& settings);
+
+}  // namespace orvel

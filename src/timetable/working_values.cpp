@@ -1,0 +1,29 @@
+#include "timetable/working_values.h"
+
+#include "timetable/number_text.h"
+
+namespace orvel {
+
+WorkingValues WorkingValuesFromSettings(const SettingsRecord& s) {
+  WorkingValues v;
+  v.left = LeadingValue(s.Left);
+  v.top = LeadingValue(s.Top);
+  v.ScdFileName = s.ScdFileName;
+  v.lock = s.ChkLock;
+  v.fold = s.ChkFold;
+  v.frame = s.ChkFrame;
+  v.transparency = s.ChkAlpha;
+  v.layer = s.CmbTopFloor;
+  v.scheme = s.CmbColSet;
+  v.fontName = s.CmbFontName;
+  v.fontSize = LeadingValue(s.CmbFontSize);
+  v.textEffect = LeadingValue(s.CmbFun);
+  v.highlight = LeadingValue(s.ChkTimerSchedule);
+  v.idleShutdown = s.Chknodo;
+  v.idleHours = s.Comduration;
+  v.remindMode = s.CmbRemind;
+  v.area = LeadingValue(s.CmbArea);
+  return v;
+}
+
+}  // namespace orvel
