@@ -1,0 +1,77 @@
+#include "platform/text_codec.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+
+namespace orvel {
+namespace {
+
+struct IconvCloser {
+  void operator()(void* cd) const { iconv_close(static_cast<iconv_t>(cd)); }
+};
+using IconvHandle = std::unique_ptr<void, IconvCloser>;
+
+IconvHandle Open(const char* to, const char* from) {
+  iconv_t cd = iconv_open(to, from);
+  return IconvHandle(cd == reinterpret_cast<iconv_t>(-1) ? nullptr : cd);
+}
+
+// Length of the invalid sequence to skip at `in` for the source encoding.
+std::size_t SkipLength(std::string_view in, bool fromUtf8) {
+  if (!fromUtf8) return 1;
+  std::size_t n = 1;
+  while (n < in.size() && n < 4 && (static_cast<unsigned char>(in[n]) & 0xC0) == 0x80) ++n;
+  return n;
+}
+
+std::string Convert(std::string_view input, const char* to, const char* from,
+                    std::string_view replacement) {
+  std::string out;
+  IconvHandle cd = Open(to, from);
+  if (!cd) return std::string(input);
+  const bool fromUtf8 = std::string_view(from) == "UTF-8";
+  out.reserve(input.size() * 3 / 2 + 4);
+  std::string_view rest = input;
+  char buffer[1024];
+  while (!rest.empty()) {
+    char* inPtr = const_cast<char*>(rest.data());
+    std::size_t inLeft = rest.size();
+    char* outPtr = buffer;
+    std::size_t outLeft = sizeof buffer;
+    const std::size_t rc =
+        iconv(static_cast<iconv_t>(cd.get()), &inPtr, &inLeft, &outPtr, &outLeft);
+    const int err = errno;
+    out.append(buffer, sizeof buffer - outLeft);
+    rest = std::string_view(inPtr, inLeft);
+    if (rc != static_cast<std::size_t>(-1)) break;
+    if (err == E2BIG) continue;
+    // EILSEQ or EINVAL: an invalid or truncated sequence; replace it and go on.
+    out.append(replacement);
+    rest.remove_prefix(std::min(rest.size(), SkipLength(rest, fromUtf8)));
+    iconv(static_cast<iconv_t>(cd.get()), nullptr, nullptr, nullptr, nullptr);
+  }
+  return out;
+}
+
+bool IsAscii(std::string_view s) {
+  for (char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
+}  // namespace
+
+std::string AnsiToUtf8(std::string_view ansi) {
+  if (IsAscii(ansi)) return std::string(ansi);
+  return Convert(ansi, "UTF-8", "GBK", "\xEF\xBF\xBD");
+}
+
+std::string Utf8ToAnsi(std::string_view utf8) {
+  if (IsAscii(utf8)) return std::string(utf8);
+  return Convert(utf8, "GBK", "UTF-8", "?");
+}
+
+}  // namespace orvel
