@@ -1,0 +1,219 @@
+#pragma once
+// The plain controls. Event rules as the system defines them: setting a check box's value from
+// code raises its click handler when the value changes; choosing a list position from code raises
+// the list's click handler whenever the position is 0 or more; setting an editable box's text
+// raises nothing.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/ui/widget.h"
+
+namespace orvel::ui {
+
+class Label : public Widget {
+ public:
+  Label(Form* form, std::string name, int index = -1) : Widget(form, std::move(name), index) {}
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+  Colour BackColour() const { return back_; }
+  void SetBackColour(Colour c);
+  Colour ForeColour() const { return fore_; }
+  void SetForeColour(Colour c);
+  const Font& font() const { return font_; }
+  void SetFont(Font f);
+  bool Bold() const { return font_.bold; }
+  void SetBold(bool bold);
+  int BorderStyle() const { return border_; }  // 0 none, 1 single line
+  void SetBorderStyle(int style);
+  bool transparentBack = false;  // design-time: no background of its own
+
+  std::function<void()> onClick;
+  std::function<void(MouseButton, int shift, double x, double y)> onMouseDown;
+  void UserClick();
+  void UserMouseDown(MouseButton button, int shift, double x, double y);
+
+ private:
+  std::string caption_;
+  Colour back_ = 0xFFFFFF;
+  Colour fore_ = 0x000000;
+  Font font_;
+  int border_ = 0;
+};
+
+class Button : public Widget {
+ public:
+  Button(Form* form, std::string name, std::string caption, int index = -1)
+      : Widget(form, std::move(name), index), caption_(std::move(caption)) {}
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+  std::function<void()> onClick;
+  std::function<void(MouseButton, int shift, double x, double y)> onMouseUp;
+  void UserClick();
+  void UserMouseUp(MouseButton button, int shift, double x, double y);
+
+ private:
+  std::string caption_;
+};
+
+class CheckBox : public Widget {
+ public:
+  CheckBox(Form* form, std::string name, std::string caption, int index = -1)
+      : Widget(form, std::move(name), index), caption_(std::move(caption)) {}
+  const std::string& Caption() const { return caption_; }
+  int Value() const { return value_; }  // 0 unchecked, 1 checked
+  // Raises onClick when the value changes, whoever sets it.
+  void SetValue(int value);
+  std::function<void()> onClick;
+  void UserClick() { SetValue(value_ == 1 ? 0 : 1); }
+
+ private:
+  std::string caption_;
+  int value_ = 0;
+};
+
+class TextBox : public Widget {
+ public:
+  TextBox(Form* form, std::string name, int index = -1) : Widget(form, std::move(name), index) {}
+  const std::string& Text() const { return text_; }
+  void SetText(std::string text);  // raises nothing
+  Colour BackColour() const { return back_; }
+  void SetBackColour(Colour c);
+  Colour ForeColour() const { return fore_; }
+  void SetForeColour(Colour c);
+  const Font& font() const { return font_; }
+  void SetFont(Font f);
+  int BorderStyle() const { return border_; }
+  void SetBorderStyle(int style);
+  int Alignment() const { return alignment_; }  // 0 left, 1 right, 2 centre
+  void SetAlignment(int a);
+  bool multiLine = false;
+
+  std::function<void()> onChange;
+  std::function<void()> onClick;
+  std::function<void(MouseButton, int shift, double x, double y)> onMouseDown;
+  // The user typed: the peer reports the new text.
+  void UserSetText(std::string text);
+  void UserClick();
+  void UserMouseDown(MouseButton button, int shift, double x, double y);
+
+ private:
+  std::string text_;
+  Colour back_ = 0xFFFFFF;
+  Colour fore_ = 0x000000;
+  Font font_;
+  int border_ = 1;
+  int alignment_ = 0;
+};
+
+// A drop-down list; `editable` boxes also have a text the user can type.
+class ComboBox : public Widget {
+ public:
+  ComboBox(Form* form, std::string name, bool editable, std::vector<std::string> items = {},
+           int index = -1)
+      : Widget(form, std::move(name), index), editable_(editable), items_(std::move(items)) {}
+  bool Editable() const { return editable_; }
+  const std::vector<std::string>& Items() const { return items_; }
+  void AddItem(std::string item);
+  void Clear();
+  int ListIndex() const { return listIndex_; }
+  // Raises onClick for any position 0 or more, even the current one; -1 clears silently.
+  void SetListIndex(int index);
+  // The box text: the chosen item, or what was typed or set into an editable box.
+  const std::string& Text() const { return text_; }
+  void SetText(std::string text);  // raises nothing
+
+  std::function<void()> onClick;
+  void UserChoose(int index) { SetListIndex(index); }
+  void UserSetText(std::string text);
+
+ private:
+  bool editable_;
+  std::vector<std::string> items_;
+  int listIndex_ = -1;
+  std::string text_;
+};
+
+// The list of file names in one folder that match a pattern.
+class FileList : public Widget {
+ public:
+  FileList(Form* form, std::string name) : Widget(form, std::move(name), -1) {}
+  const std::string& Path() const { return path_; }  // UTF-8 folder path
+  void SetPath(std::string folder);
+  std::string pattern = "*.csv";
+  const std::vector<std::string>& Items() const { return items_; }
+  void SetItems(std::vector<std::string> items);  // filled by whoever reads the folder
+  int ListIndex() const { return listIndex_; }
+  void SetListIndex(int index);
+  std::string FileName() const;  // the selected name, or empty
+  std::function<void()> onClick;
+  std::function<void()> onPathChange;
+  void UserChoose(int index);
+
+ private:
+  std::string path_;
+  std::vector<std::string> items_;
+  int listIndex_ = -1;
+};
+
+// A page container (a frame without caption).
+class Frame : public Widget {
+ public:
+  Frame(Form* form, std::string name, int index = -1) : Widget(form, std::move(name), index) {}
+};
+
+class Picture : public Widget {
+ public:
+  Picture(Form* form, std::string name, int index = -1) : Widget(form, std::move(name), index) {}
+  int ImageId() const { return image_; }  // a resource of the program
+  void SetImageId(int id);
+  std::function<void()> onClick;
+  std::function<void(MouseButton, int shift, double x, double y)> onMouseDown;
+  void UserMouseDown(MouseButton button, int shift, double x, double y);
+
+ private:
+  int image_ = 0;
+};
+
+class Timer : public Widget {
+ public:
+  Timer(Form* form, std::string name, int intervalMs, bool enabled)
+      : Widget(form, std::move(name), -1), interval_(intervalMs) {
+    Widget::SetEnabled(enabled);
+  }
+  int Interval() const { return interval_; }
+  void SetInterval(int ms);
+  std::function<void()> onTimer;
+  void Fire() {
+    if (Enabled() && onTimer) onTimer();
+  }
+
+ private:
+  int interval_;
+};
+
+struct MenuItem {
+  std::string name;
+  std::string caption;
+  std::function<void()> onClick;
+};
+
+// A pop-up menu shown at the pointer; the backend returns the chosen item.
+class PopupMenu {
+ public:
+  PopupMenu(std::string name, std::string caption, std::vector<MenuItem> items)
+      : name_(std::move(name)), caption_(std::move(caption)), items_(std::move(items)) {}
+  const std::string& name() const { return name_; }
+  const std::string& Caption() const { return caption_; }
+  const std::vector<MenuItem>& Items() const { return items_; }
+  void Choose(std::size_t i) const {
+    if (i < items_.size() && items_[i].onClick) items_[i].onClick();
+  }
+
+ private:
+  std::string name_;
+  std::string caption_;
+  std::vector<MenuItem> items_;
+};
+
+}  // namespace orvel::ui

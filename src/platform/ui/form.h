@@ -1,0 +1,120 @@
+#pragma once
+// A top-level window and the controls on it.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ui/widget.h"
+
+namespace orvel::ui {
+
+class Platform;
+class Form;
+
+// The native window of a form; the form calls it after each change of its own state.
+class FormPeer {
+ public:
+  virtual ~FormPeer() = default;
+  virtual void Changed(Property what) = 0;
+  virtual void Show() = 0;
+  virtual void Hide() = 0;
+  virtual void BringToFront() = 0;
+};
+
+enum class FormStyle {
+  Borderless,       // no border, no caption bar
+  FixedDialog,      // fixed single border with title bar, no minimise or maximise box
+};
+
+class Form {
+ public:
+  Form(Platform& platform, std::string name, FormStyle style);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+  virtual ~Form();
+
+  Platform& platform() const { return platform_; }
+  const std::string& name() const { return name_; }
+  FormStyle style() const { return style_; }
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+  // Outer position and size in twips on the screen (for borderless forms the client area).
+  const Bounds& bounds() const { return bounds_; }
+  double Left() const { return bounds_.left; }
+  double Top() const { return bounds_.top; }
+  double Width() const { return bounds_.width; }
+  double Height() const { return bounds_.height; }
+  void Move(double left, double top);
+  void Move(double left, double top, double width, double height);
+  // Client area size for dialog forms; the backend derives the outer size.
+  void SetClientSize(double width, double height);
+  double ClientWidth() const { return clientWidth_; }
+  double ClientHeight() const { return clientHeight_; }
+  bool centred = false;  // opens centred on the screen
+
+  Colour BackColour() const { return back_; }
+  void SetBackColour(Colour c);
+  const Font& font() const { return font_; }  // the form's own text font (TextWidth)
+  bool topmost = false;                      // design-time: created topmost
+  bool showInTaskbar = true;
+  int iconId = 0;
+
+  // Creates the native window and the peers of every control, then shows the form.
+  void Show();
+  void Hide();
+  bool Visible() const { return visible_; }
+  bool Loaded() const { return loaded_; }
+  void BringToFront();
+  // Destroys the native window; raises onUnload. The object stays usable for a new Show.
+  void Unload();
+
+  // Width of a text in the form's own font, twips.
+  double TextWidth(const std::string& text) const;
+
+  std::function<void()> onLoad;
+  std::function<void()> onUnload;
+  std::function<void()> onClick;
+  std::function<void()> onDblClick;
+  std::function<void()> onPaint;
+  std::function<void(MouseButton, int shift, double x, double y)> onMouseDown;
+  // The user closed the window with its close box.
+  std::function<void()> onQueryClose;
+
+  void UserClick();
+  void UserDblClick();
+  void UserMouseDown(MouseButton button, int shift, double x, double y);
+  void UserClose();
+
+  // Controls register themselves here when constructed.
+  void Register(Widget* w);
+  // A control created while the form is loaded gets its native peer here.
+  void Attach(Widget& w);
+  void Unregister(Widget* w);
+  const std::vector<Widget*>& Controls() const { return controls_; }
+
+  FormPeer* peer() const { return peer_.get(); }
+  // Moves and sizes made by the native window (a drag) reach the form here.
+  void NativeMoved(double left, double top);
+  void NativeVisible(bool visible) { visible_ = visible; }
+
+ protected:
+  void NotifyForm(Property what);
+
+ private:
+  Platform& platform_;
+  std::string name_;
+  FormStyle style_;
+  std::string caption_;
+  Bounds bounds_;
+  double clientWidth_ = 0, clientHeight_ = 0;
+  Colour back_ = 0xF0F0F0;
+  Font font_;
+  bool visible_ = false;
+  bool loaded_ = false;
+  std::vector<Widget*> controls_;
+  std::unique_ptr<FormPeer> peer_;
+};
+
+}  // namespace orvel::ui

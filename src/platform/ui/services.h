@@ -1,0 +1,186 @@
+#pragma once
+// What the forms need from the system, one small interface each, reached from the platform.
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ui/widget.h"
+
+namespace orvel::ui {
+
+class Form;
+
+// Local date and time of day in whole seconds.
+struct LocalTime {
+  std::chrono::year_month_day date;
+  int secondsOfDay = 0;  // 0 .. 86399
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual LocalTime Now() const = 0;
+  // A monotonic reading in milliseconds, for durations that must survive midnight.
+  virtual std::int64_t SteadyMs() const = 0;
+};
+
+enum class MessageIcon { None, Information, Warning, Error, Question };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  virtual MessageAnswer MessageBox(const Form* owner, const std::string& text,
+                                   const std::string& title, MessageIcon icon,
+                                   MessageButtons buttons) = 0;
+  // Cancel gives an empty answer.
+  virtual std::string InputBox(const Form* owner, const std::string& prompt,
+                               const std::string& title, const std::string& defaultText) = 0;
+  // The colour dialog in its short form; nullopt on Cancel.
+  virtual std::optional<Colour> ChooseColour(const Form* owner, Colour initial) = 0;
+  // Shows the menu at the pointer and runs the chosen item's handler, if any.
+  virtual void ShowPopupMenu(const Form* owner, const class PopupMenu& menu) = 0;
+};
+
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  // Opens a file, folder or address with the program the system associates with it.
+  virtual void Open(const std::string& target) = 0;
+};
+
+enum class RegistryRoot { LocalMachine, CurrentUser };
+
+class Registry {
+ public:
+  virtual ~Registry() = default;
+  virtual std::optional<std::string> ReadString(RegistryRoot root, const std::string& key,
+                                                const std::string& value) = 0;
+  virtual bool WriteString(RegistryRoot root, const std::string& key, const std::string& value,
+                           const std::string& data) = 0;
+  virtual bool DeleteValue(RegistryRoot root, const std::string& key,
+                           const std::string& value) = 0;
+};
+
+class Shortcuts {
+ public:
+  virtual ~Shortcuts() = default;
+  // The user's start-up folder.
+  virtual std::filesystem::path StartupFolder() = 0;
+  virtual bool Create(const std::filesystem::path& link, const std::filesystem::path& target) = 0;
+  // The target a link points at, or nullopt when it cannot be read.
+  virtual std::optional<std::filesystem::path> Target(const std::filesystem::path& link) = 0;
+  virtual bool Remove(const std::filesystem::path& link) = 0;
+};
+
+struct Point {
+  int x = 0, y = 0;  // pixels on the screen
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+class Input {
+ public:
+  virtual ~Input() = default;
+  virtual Point CursorPos() const = 0;
+  // GetAsyncKeyState as the system gives it: 0x8000 down now, 0x0001 pressed since last asked.
+  virtual std::int16_t AsyncKeyState(int virtualKey) = 0;
+};
+
+class Sound {
+ public:
+  virtual ~Sound() = default;
+  virtual void Beep(int frequency, int durationMs) = 0;
+};
+
+class Power {
+ public:
+  virtual ~Power() = default;
+  virtual void GetShutdownPrivilege() = 0;
+  virtual void RequestShutdown() = 0;
+};
+
+class Fonts {
+ public:
+  virtual ~Fonts() = default;
+  // Installed font families, in the order the system lists them.
+  virtual std::vector<std::string> Installed() = 0;
+};
+
+class TextMetrics {
+ public:
+  virtual ~TextMetrics() = default;
+  virtual double TextWidth(const Font& font, const std::string& text) const = 0;  // twips
+  virtual double TextHeight(const Font& font) const = 0;                          // twips
+};
+
+class Screen {
+ public:
+  virtual ~Screen() = default;
+  virtual double WidthTwips() const = 0;
+  virtual double HeightTwips() const = 0;
+  virtual double TwipsPerPixelX() const = 0;
+  virtual double TwipsPerPixelY() const = 0;
+};
+
+// Window-management calls on a loaded form.
+class WindowManager {
+ public:
+  virtual ~WindowManager() = default;
+  virtual void SetTopmost(Form& form, bool topmost) = 0;
+  // Layered window: constant alpha (colourKey false) or colour key.
+  virtual void SetLayered(Form& form, bool colourKey, Colour colour, int alpha) = 0;
+  // A rounded-rectangle window region, sizes in pixels.
+  virtual void SetRoundRegion(Form& form, int widthPx, int heightPx, int ellipsePx) = 0;
+  // Lets the system move the window with the mouse until the button is released.
+  virtual void BeginDrag(Form& form) = 0;
+  // Keeps the window at the bottom of the stack: every change of its place becomes a move to
+  // the bottom. Installing twice keeps one hook; removing when none is installed does nothing;
+  // removing leaves any other hook on the window in place.
+  virtual void SetBottomHook(Form& form, bool on) = 0;
+  virtual bool HasBottomHook(const Form& form) const = 0;
+};
+
+enum class BalloonIcon { None = 0, Info = 1, Warning = 2, Error = 3 };
+
+// The notification-area icon, as raw records: texts already cut and in the ANSI code page.
+struct TrayRecord {
+  int iconId = 1;
+  unsigned callbackMessage = 0;  // 0: no callback
+  std::string tipAnsi;           // at most 127 bytes
+  std::string balloonTextAnsi;   // at most 255 bytes
+  std::string balloonTitleAnsi;  // at most 63 bytes
+  BalloonIcon balloonIcon = BalloonIcon::None;
+};
+
+class Tray {
+ public:
+  virtual ~Tray() = default;
+  virtual bool Add(Form& form, const TrayRecord& record) = 0;
+  virtual bool ShowBalloon(Form& form, const TrayRecord& record) = 0;
+  virtual bool Remove(Form& form, const TrayRecord& record) = 0;
+  // Hooks the form's window so that callback messages from the icon reach `onMessage`
+  // (second parameter = the mouse message). The hook stays for the life of the window.
+  virtual void HookCallback(Form& form, unsigned callbackMessage,
+                            std::function<void(unsigned mouseMessage)> onMessage) = 0;
+};
+
+struct VersionInfo {
+  int major = 10, minor = 0;
+};
+
+class SystemInfo {
+ public:
+  virtual ~SystemInfo() = default;
+  virtual VersionInfo WindowsVersion() const = 0;
+  virtual std::filesystem::path ProgramPath() const = 0;  // the running executable
+  // The last-modification time of the executable in the system's short date-time form.
+  virtual std::string ProgramTimeText() const = 0;
+  virtual std::string Environment(const std::string& name) const = 0;
+};
+
+}  // namespace orvel::ui
