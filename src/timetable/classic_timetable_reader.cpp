@@ -17,7 +17,7 @@ class LineReader {
     const std::size_t end = rest_.find_first_of("\r\n");
     if (end == std::string_view::npos) {
       const std::string_view line = rest_;
-      rest_ = {};
+      rest_.remove_prefix(rest_.size());
       return line;
     }
     const std::string_view line = rest_.substr(0, end);

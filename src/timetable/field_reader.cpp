@@ -6,7 +6,7 @@ namespace orvel {
 
 void FieldReader::ConsumeSeparatorAt(std::size_t pos) {
   if (pos >= rest_.size()) {
-    rest_ = {};
+    rest_.remove_prefix(rest_.size());
     return;
   }
   const char separator = rest_[pos];
@@ -27,7 +27,7 @@ std::optional<std::string_view> FieldReader::NextRaw() {
     const std::size_t close = rest_.find('"');
     if (close == std::string_view::npos) {
       const std::string_view field = rest_;
-      rest_ = {};
+      rest_.remove_prefix(rest_.size());
       return field;
     }
     const std::string_view field = rest_.substr(0, close);

@@ -48,8 +48,9 @@ inline constexpr std::size_t kMaxSettingsFileBytes = 64u << 10;
 // "Orvel2.ini" or "Schedule.ini".
 std::string_view SettingsFileName(Edition edition);
 
-// Reads the fields in file order as a stream of fields. A field that is missing or cannot be
-// converted keeps its default; the fields after it are still read. Never fails.
+// Reads the fields in file order as a stream of fields, in the groups they are written in. A group
+// the input ends in keeps its defaults; a field that cannot be converted keeps its default while
+// the fields after it are still read. Never fails.
 SettingsRecord ParseSettings(std::string_view ansiBytes, Edition edition);
 
 // The edition's settings file in programFolder; all defaults when it cannot be read.

@@ -1,6 +1,8 @@
+#include <array>
 #include <optional>
 
 #include "platform/file_io.h"
+#include "platform/text_codec.h"
 #include "timetable/field_reader.h"
 #include "timetable/number_text.h"
 #include "timetable/settings.h"
@@ -8,30 +10,35 @@
 namespace orvel {
 namespace {
 
-// Each read step on its own: a missing field or a failed conversion leaves the target alone.
-class SettingsFields {
- public:
-  explicit SettingsFields(std::string_view bytes) : fields_(bytes) {}
+// The fields are read in the groups the file was written in (two position fields, the file name,
+// line 3, the colours, the font line, line 6). A group the file ends in the middle of is not
+// read at all, so a grid-edition reader given a classic file takes line 6 as the font line and
+// leaves its own line 6 at the defaults rather than half filled. Each field of a group that was
+// read converts on its own: one that fails keeps its default and the others still count.
+template <std::size_t N>
+std::optional<std::array<std::string_view, N>> ReadGroup(FieldReader& fields) {
+  std::array<std::string_view, N> group;
+  for (std::string_view& field : group) {
+    const std::optional<std::string_view> raw = fields.NextRaw();
+    if (!raw) return std::nullopt;
+    field = *raw;
+  }
+  return group;
+}
 
-  void Text(std::string& target) {
-    if (std::optional<std::string> text = fields_.Next()) target = std::move(*text);
-  }
-  void Int16(std::int16_t& target) {
-    if (const auto raw = fields_.NextRaw())
-      if (const auto value = ToInt16(*raw)) target = *value;
-  }
-  void Int32(std::int32_t& target) {
-    if (const auto raw = fields_.NextRaw())
-      if (const auto value = ToInt32(*raw)) target = *value;
-  }
-  void Single(float& target) {
-    if (const auto raw = fields_.NextRaw())
-      if (const auto value = ToSingle(*raw)) target = *value;
-  }
+void SetText(std::string& target, std::string_view raw) { target = AnsiToUtf8(raw); }
 
- private:
-  FieldReader fields_;
-};
+void SetInt16(std::int16_t& target, std::string_view raw) {
+  if (const auto value = ToInt16(raw)) target = *value;
+}
+
+void SetInt32(std::int32_t& target, std::string_view raw) {
+  if (const auto value = ToInt32(raw)) target = *value;
+}
+
+void SetSingle(float& target, std::string_view raw) {
+  if (const auto value = ToSingle(raw)) target = *value;
+}
 
 }  // namespace
 
@@ -41,27 +48,36 @@ std::string_view SettingsFileName(Edition edition) {
 
 SettingsRecord ParseSettings(std::string_view ansiBytes, Edition edition) {
   SettingsRecord s;
-  SettingsFields in(ansiBytes);
-  in.Text(s.Left);
-  in.Text(s.Top);
-  in.Text(s.ScdFileName);
-  in.Int16(s.ChkLock);
-  in.Int16(s.ChkFold);
-  in.Int16(s.ChkFrame);
-  in.Int16(s.ChkAlpha);
-  in.Int16(s.CmbTopFloor);
-  in.Int16(s.CmbColSet);
-  for (std::int32_t& colour : s.CustomColours) in.Int32(colour);
-  if (edition == Edition::Grid) {
-    in.Text(s.CmbFontName);
-    in.Text(s.CmbFontSize);
-    in.Text(s.CmbFun);
+  FieldReader fields(ansiBytes);
+  if (const auto position = ReadGroup<2>(fields)) {
+    SetText(s.Left, (*position)[0]);
+    SetText(s.Top, (*position)[1]);
   }
-  in.Text(s.ChkTimerSchedule);
-  in.Int16(s.Chknodo);
-  in.Single(s.Comduration);
-  in.Int16(s.CmbRemind);
-  in.Text(s.CmbArea);
+  if (const auto name = ReadGroup<1>(fields)) SetText(s.ScdFileName, (*name)[0]);
+  if (const auto line3 = ReadGroup<6>(fields)) {
+    SetInt16(s.ChkLock, (*line3)[0]);
+    SetInt16(s.ChkFold, (*line3)[1]);
+    SetInt16(s.ChkFrame, (*line3)[2]);
+    SetInt16(s.ChkAlpha, (*line3)[3]);
+    SetInt16(s.CmbTopFloor, (*line3)[4]);
+    SetInt16(s.CmbColSet, (*line3)[5]);
+  }
+  if (const auto colours = ReadGroup<8>(fields))
+    for (std::size_t i = 0; i < colours->size(); ++i) SetInt32(s.CustomColours[i], (*colours)[i]);
+  if (edition == Edition::Grid) {
+    if (const auto fonts = ReadGroup<3>(fields)) {
+      SetText(s.CmbFontName, (*fonts)[0]);
+      SetText(s.CmbFontSize, (*fonts)[1]);
+      SetText(s.CmbFun, (*fonts)[2]);
+    }
+  }
+  if (const auto line6 = ReadGroup<5>(fields)) {
+    SetText(s.ChkTimerSchedule, (*line6)[0]);
+    SetInt16(s.Chknodo, (*line6)[1]);
+    SetSingle(s.Comduration, (*line6)[2]);
+    SetInt16(s.CmbRemind, (*line6)[3]);
+    SetText(s.CmbArea, (*line6)[4]);
+  }
   return s;
 }
 

@@ -1,0 +1,123 @@
+#include "timetable/timetable_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "table_builder.h"
+#include "test_files.h"
+#include "timetable/timetable_reader.h"
+
+namespace orvel {
+namespace {
+
+std::string Repeat(std::string_view line, int times) {
+  std::string out;
+  for (int i = 0; i < times; ++i) out += line;
+  return out;
+}
+
+TEST(timetable_writer_test, empty_two_column_table_writes_one_comma_per_row) {
+  EXPECT_EQ(FormatTimetable(*Timetable::WithSize(3, 2)), "3,2\r\n,\r\n,\r\n,\r\n");
+}
+
+TEST(timetable_writer_test, default_table_writes_eleven_lines_of_six_commas) {
+  EXPECT_EQ(FormatTimetable(Timetable()), "11,7\r\n" + Repeat(",,,,,,\r\n", 11));
+}
+
+TEST(timetable_writer_test, one_column_rows_are_empty_lines) {
+  EXPECT_EQ(FormatTimetable(test::MakeTable({{""}, {"x"}})), "2,1\r\n\r\nx\r\n");
+}
+
+TEST(timetable_writer_test, cells_are_written_in_gbk_as_they_stand) {
+  const auto table = test::MakeTable({{"数学", " a ", "\"q"}, {"x\"y", "英语", ""}});
+  EXPECT_EQ(FormatTimetable(table), "2,3\r\n" + std::string(test::kMathGbk) + ", a ,\"q\r\nx\"y," +
+                                        std::string(test::kEnglishGbk) + ",\r\n");
+}
+
+TEST(timetable_writer_test, cells_that_would_split_are_quoted_unless_they_hold_a_quote) {
+  const auto table = test::MakeTable({{"a,b", "c\r\nd", "e\nf", "g\rh", "say \"hi\", ok"}});
+  EXPECT_EQ(FormatTimetable(table),
+            "1,5\r\n\"a,b\",\"c\r\nd\",\"e\nf\",\"g\rh\",say \"hi\", ok\r\n");
+}
+
+TEST(timetable_writer_test, save_then_load_gives_the_same_table_in_the_grid_edition) {
+  test::TestFolder folder;
+  const auto program = folder.WithScd();
+  const auto table = test::MakeTable({{"", "时间", "星期一"},
+                                      {"1", "8:00-8:45", "数学, 实验"},
+                                      {"2", "多行\r\n文本", "trailing "}});
+  EXPECT_EQ(ScdSave(program, "Schedule.csv", table), kSaveSuccess);
+  EXPECT_EQ(LoadTimetable(program, "Schedule.csv", Edition::Grid), table);
+}
+
+TEST(timetable_writer_test, save_then_load_plain_cells_in_the_classic_edition) {
+  test::TestFolder folder;
+  const auto program = folder.WithScd();
+  const auto table = test::MakeTable({{"", "时间"}, {"第一节", "8:00-8:45"}});
+  EXPECT_EQ(ScdSave(program, "课表.csv", table), kSaveSuccess);
+  EXPECT_EQ(LoadTimetable(program, "课表.csv", Edition::Classic), table);
+}
+
+TEST(timetable_writer_test, comma_cell_shifts_later_cells_in_the_classic_edition) {
+  // The classic reader knows no quotes; the quoted cell splits there as it always did.
+  const auto table = test::MakeTable({{"a,b", "c", "d"}});
+  EXPECT_EQ(ParseClassicTimetable(FormatTimetable(table)),
+            test::MakeTable({{"\"a", "b\"", "c"}}));
+}
+
+TEST(timetable_writer_test, save_replaces_the_whole_old_content) {
+  test::TestFolder folder;
+  const auto program = folder.WithScd();
+  test::WriteBytes(program / "scd" / "Schedule.csv", std::string(5000, 'x'));
+  const auto table = test::MakeTable({{"a", "b"}});
+  EXPECT_EQ(ScdSave(program, "Schedule.csv", table), kSaveSuccess);
+  EXPECT_EQ(test::ReadBytes(program / "scd" / "Schedule.csv"), FormatTimetable(table));
+}
+
+TEST(timetable_writer_test, read_only_file_is_reported_and_kept) {
+  test::TestFolder folder;
+  const auto program = folder.WithScd();
+  const auto file = program / "scd" / "Schedule.csv";
+  test::WriteBytes(file, "1,1\r\nold\r\n");
+  test::MakeReadOnly(file);
+  const auto table = test::MakeTable({{"new"}});
+  EXPECT_EQ(ScdSave(program, "Schedule.csv", table), kSaveFileReadOnly);
+  EXPECT_EQ(test::ReadBytes(file), "1,1\r\nold\r\n");
+  // Nothing was left open: once writable again the next save succeeds.
+  test::MakeWritable(file);
+  EXPECT_EQ(ScdSave(program, "Schedule.csv", table), kSaveSuccess);
+  EXPECT_EQ(test::ReadBytes(file), FormatTimetable(table));
+}
+
+TEST(timetable_writer_test, missing_scd_folder_gives_empty_status_and_creates_nothing) {
+  test::TestFolder folder;
+  EXPECT_EQ(ScdSave(folder.path(), "Schedule.csv", Timetable()), kSaveFailed);
+  EXPECT_EQ(ScdSave(folder.path(), "Schedule.csv", Timetable()), "");
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "scd"));
+}
+
+TEST(timetable_writer_test, unusable_names_fail_and_leave_files_alone) {
+  test::TestFolder folder;
+  const auto program = folder.WithScd();
+  test::WriteBytes(program / "scd" / "Schedule.csv", "keep");
+  std::filesystem::create_directory(program / "scd" / "folder.csv");
+  EXPECT_EQ(ScdSave(program, "", Timetable()), kSaveFailed);
+  EXPECT_EQ(ScdSave(program, "folder.csv", Timetable()), kSaveFailed);
+  EXPECT_TRUE(std::filesystem::is_directory(program / "scd" / "folder.csv"));
+  EXPECT_EQ(test::ReadBytes(program / "scd" / "Schedule.csv"), "keep");
+}
+
+TEST(timetable_writer_test, saving_leaves_no_temporary_files) {
+  test::TestFolder folder;
+  const auto program = folder.WithScd();
+  EXPECT_EQ(ScdSave(program, "a.csv", Timetable()), kSaveSuccess);
+  EXPECT_EQ(ScdSave(program, "a.csv", Timetable()), kSaveSuccess);
+  std::size_t files = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(program / "scd"))
+    ++files;
+  EXPECT_EQ(files, 1u);
+}
+
+}  // namespace
+}  // namespace orvel
