@@ -1,0 +1,81 @@
+#pragma once
+// Modal dialogs answered from a script. Every dialog shown is recorded with the answer it got.
+// Without a scripted answer a message box answers Ok (Ok box) or No (Yes/No box), an input box
+// is cancelled (empty answer), the colour dialog is cancelled and a pop-up menu is dismissed.
+#include <cstddef>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ui/controls.h"
+#include "platform/ui/services.h"
+
+namespace orvel::headless {
+
+struct ShownMessage {
+  std::string text;
+  std::string title;
+  ui::MessageIcon icon = ui::MessageIcon::None;
+  ui::MessageButtons buttons = ui::MessageButtons::Ok;
+  ui::MessageAnswer answer = ui::MessageAnswer::Ok;
+  bool scripted = false;
+};
+
+struct ShownInput {
+  std::string prompt;
+  std::string title;
+  std::string defaultText;
+  std::string answer;
+  bool scripted = false;
+};
+
+struct ShownColourDialog {
+  ui::Colour initial = 0;
+  std::optional<ui::Colour> answer;
+  bool scripted = false;
+};
+
+struct ShownMenu {
+  std::string name;
+  std::vector<std::string> captions;
+  std::optional<std::size_t> choice;
+  bool scripted = false;
+};
+
+class HeadlessDialogs : public ui::Dialogs {
+ public:
+  ui::MessageAnswer MessageBox(const ui::Form* owner, const std::string& text,
+                               const std::string& title, ui::MessageIcon icon,
+                               ui::MessageButtons buttons) override;
+  std::string InputBox(const ui::Form* owner, const std::string& prompt, const std::string& title,
+                       const std::string& defaultText) override;
+  std::optional<ui::Colour> ChooseColour(const ui::Form* owner, ui::Colour initial) override;
+  // Records the menu, then runs the chosen item's handler.
+  void ShowPopupMenu(const ui::Form* owner, const ui::PopupMenu& menu) override;
+
+  // Answers for the next dialogs of each kind, used in order.
+  void QueueMessageAnswer(ui::MessageAnswer answer) { messageAnswers_.push_back(answer); }
+  void QueueInput(std::string answer) { inputAnswers_.push_back(std::move(answer)); }
+  void QueueColour(std::optional<ui::Colour> answer) { colourAnswers_.push_back(answer); }
+  void QueueMenuChoice(std::optional<std::size_t> item) { menuChoices_.push_back(item); }
+  // Scripted answers not used yet, of all kinds.
+  std::size_t PendingAnswers() const;
+
+  const std::vector<ShownMessage>& Messages() const { return messages_; }
+  const std::vector<ShownInput>& Inputs() const { return inputs_; }
+  const std::vector<ShownColourDialog>& ColourDialogs() const { return colourDialogs_; }
+  const std::vector<ShownMenu>& Menus() const { return menus_; }
+
+ private:
+  std::deque<ui::MessageAnswer> messageAnswers_;
+  std::deque<std::string> inputAnswers_;
+  std::deque<std::optional<ui::Colour>> colourAnswers_;
+  std::deque<std::optional<std::size_t>> menuChoices_;
+  std::vector<ShownMessage> messages_;
+  std::vector<ShownInput> inputs_;
+  std::vector<ShownColourDialog> colourDialogs_;
+  std::vector<ShownMenu> menus_;
+};
+
+}  // namespace orvel::headless

@@ -1,0 +1,88 @@
+#pragma once
+// Records of what the program asked of the system: shell opens, beeps, shutdown, fonts, version.
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/ui/services.h"
+
+namespace orvel::headless {
+
+class HeadlessClock;
+
+class HeadlessShell : public ui::Shell {
+ public:
+  void Open(const std::string& target) override { opened_.push_back(target); }
+  const std::vector<std::string>& Opened() const { return opened_; }
+
+ private:
+  std::vector<std::string> opened_;
+};
+
+struct BeepRecord {
+  int frequency = 0;
+  int durationMs = 0;
+  std::int64_t atSteadyMs = 0;  // when it sounded
+};
+
+class HeadlessSound : public ui::Sound {
+ public:
+  explicit HeadlessSound(const HeadlessClock& clock) : clock_(clock) {}
+  void Beep(int frequency, int durationMs) override;
+  const std::vector<BeepRecord>& Beeps() const { return beeps_; }
+
+ private:
+  const HeadlessClock& clock_;
+  std::vector<BeepRecord> beeps_;
+};
+
+// Never shuts anything down: only counts the requests.
+class HeadlessPower : public ui::Power {
+ public:
+  void GetShutdownPrivilege() override { ++privilegeCalls_; }
+  void RequestShutdown() override { ++shutdownRequests_; }
+  int PrivilegeCalls() const { return privilegeCalls_; }
+  int ShutdownRequests() const { return shutdownRequests_; }
+
+ private:
+  int privilegeCalls_ = 0;
+  int shutdownRequests_ = 0;
+};
+
+class HeadlessFonts : public ui::Fonts {
+ public:
+  std::vector<std::string> Installed() override { return installed_; }
+  void SetInstalled(std::vector<std::string> fonts) { installed_ = std::move(fonts); }
+
+ private:
+  // Chinese and Latin families as a Chinese Windows lists them.
+  std::vector<std::string> installed_{"Arial",  "宋体", "新宋体",         "黑体",
+                                      "楷体",   "仿宋", "Courier New", "Times New Roman",
+                                      "微软雅黑"};
+};
+
+class HeadlessSystemInfo : public ui::SystemInfo {
+ public:
+  explicit HeadlessSystemInfo(std::filesystem::path programPath);
+  ui::VersionInfo WindowsVersion() const override { return version_; }
+  std::filesystem::path ProgramPath() const override { return programPath_; }
+  std::string ProgramTimeText() const override { return programTime_; }
+  // Names compare without regard to ASCII case, as Windows environment names do; unknown
+  // names give an empty text.
+  std::string Environment(const std::string& name) const override;
+
+  void SetWindowsVersion(int major, int minor) { version_ = ui::VersionInfo{major, minor}; }
+  void SetProgramPath(std::filesystem::path path) { programPath_ = std::move(path); }
+  void SetProgramTimeText(std::string text) { programTime_ = std::move(text); }
+  void SetEnvironment(const std::string& name, std::string value);
+
+ private:
+  ui::VersionInfo version_{};
+  std::filesystem::path programPath_;
+  std::string programTime_ = "2025/9/1 10:30:00";
+  std::map<std::string, std::string> environment_;
+};
+
+}  // namespace orvel::headless

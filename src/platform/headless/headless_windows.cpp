@@ -1,0 +1,174 @@
+#include "platform/headless/headless_windows.h"
+
+#include <algorithm>
+
+namespace orvel::headless {
+
+HeadlessWindows::WindowData* HeadlessWindows::Find(const ui::Form& form) {
+  const auto it = windows_.find(&form);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+const HeadlessWindows::WindowData* HeadlessWindows::Find(const ui::Form& form) const {
+  const auto it = windows_.find(&form);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+std::size_t HeadlessWindows::EntryOf(const ui::Form* form, const std::string& name) const {
+  for (std::size_t i = 0; i < stack_.size(); ++i)
+    if (stack_[i].form == form && (form != nullptr || stack_[i].name == name)) return i;
+  return stack_.size();
+}
+
+void HeadlessWindows::PlaceOnTop(std::size_t entry) {
+  StackEntry moved = stack_[entry];
+  stack_.erase(stack_.begin() + static_cast<std::ptrdiff_t>(entry));
+  // Topmost windows go to the very top; the others just below the topmost band.
+  const auto at = moved.topmost ? stack_.begin()
+                                : std::find_if(stack_.begin(), stack_.end(),
+                                               [](const StackEntry& e) { return !e.topmost; });
+  stack_.insert(at, std::move(moved));
+}
+
+void HeadlessWindows::PlaceAtBottom(std::size_t entry) {
+  StackEntry moved = stack_[entry];
+  moved.topmost = false;  // the bottom of the stack lies outside the topmost band
+  stack_.erase(stack_.begin() + static_cast<std::ptrdiff_t>(entry));
+  stack_.push_back(std::move(moved));
+}
+
+void HeadlessWindows::Opened(ui::Form& form) {
+  windows_[&form] = WindowData{};
+  stack_.push_back(StackEntry{&form, form.name(), form.topmost});
+  PlaceOnTop(stack_.size() - 1);
+}
+
+void HeadlessWindows::Closed(const ui::Form& form) {
+  windows_.erase(&form);
+  const std::size_t entry = EntryOf(&form, {});
+  if (entry < stack_.size()) stack_.erase(stack_.begin() + static_cast<std::ptrdiff_t>(entry));
+}
+
+void HeadlessWindows::Activate(const ui::Form& form) {
+  const std::size_t entry = EntryOf(&form, {});
+  if (entry >= stack_.size()) return;
+  if (HasBottomHook(form))
+    PlaceAtBottom(entry);
+  else
+    PlaceOnTop(entry);
+}
+
+void HeadlessWindows::SetTopmost(ui::Form& form, bool topmost) {
+  WindowData* window = Find(form);
+  const std::size_t entry = EntryOf(&form, {});
+  if (!window || entry >= stack_.size()) return;
+  ++window->record.topmostCalls;
+  if (HasBottomHook(form)) {
+    PlaceAtBottom(entry);
+    return;
+  }
+  stack_[entry].topmost = topmost;
+  PlaceOnTop(entry);
+}
+
+void HeadlessWindows::SetLayered(ui::Form& form, bool colourKey, ui::Colour colour, int alpha) {
+  WindowData* window = Find(form);
+  if (!window) return;
+  WindowRecord& r = window->record;
+  ++r.layeredCalls;
+  r.layered = true;
+  r.colourKey = colourKey;
+  // Each mode keeps only its own value, as the layered attributes do.
+  if (colourKey)
+    r.colour = colour;
+  else
+    r.alpha = alpha;
+}
+
+void HeadlessWindows::SetRoundRegion(ui::Form& form, int widthPx, int heightPx, int ellipsePx) {
+  WindowData* window = Find(form);
+  if (!window) return;
+  ++window->record.regionCalls;
+  window->record.region = RegionRecord{widthPx, heightPx, ellipsePx};
+}
+
+void HeadlessWindows::BeginDrag(ui::Form& form) {
+  WindowData* window = Find(form);
+  if (!window) return;
+  ++window->record.drags;
+  if (dragTo_) form.NativeMoved(dragTo_->left, dragTo_->top);
+}
+
+void HeadlessWindows::SetBottomHook(ui::Form& form, bool on) {
+  WindowData* window = Find(form);
+  if (!window) return;
+  auto& hooks = window->hooks;
+  const auto it = std::find_if(hooks.begin(), hooks.end(),
+                               [](const Hook& h) { return h.kind == HookKind::Bottom; });
+  if (on == (it != hooks.end())) return;
+  if (on)
+    hooks.push_back(Hook{HookKind::Bottom, 0, {}});
+  else
+    hooks.erase(it);  // unlinked wherever it lies; hooks above it stay
+  hookEvents_.push_back(HookEvent{form.name(), HookKind::Bottom, on});
+}
+
+bool HeadlessWindows::HasBottomHook(const ui::Form& form) const {
+  const WindowData* window = Find(form);
+  return window && std::any_of(window->hooks.begin(), window->hooks.end(),
+                               [](const Hook& h) { return h.kind == HookKind::Bottom; });
+}
+
+const WindowRecord* HeadlessWindows::Window(const ui::Form& form) const {
+  const auto* window = Find(form);
+  return window ? &window->record : nullptr;
+}
+
+std::vector<HookKind> HeadlessWindows::HookChain(const ui::Form& form) const {
+  std::vector<HookKind> chain;
+  if (const auto* window = Find(form))
+    for (const Hook& h : window->hooks) chain.push_back(h.kind);
+  return chain;
+}
+
+int HeadlessWindows::StackIndex(const ui::Form& form) const {
+  const std::size_t entry = EntryOf(&form, {});
+  return entry < stack_.size() ? static_cast<int>(entry) : -1;
+}
+
+bool HeadlessWindows::IsTopmost(const ui::Form& form) const {
+  const std::size_t entry = EntryOf(&form, {});
+  return entry < stack_.size() && stack_[entry].topmost;
+}
+
+void HeadlessWindows::OpenOtherWindow(const std::string& name, bool topmost) {
+  stack_.push_back(StackEntry{nullptr, name, topmost});
+  PlaceOnTop(stack_.size() - 1);
+}
+
+void HeadlessWindows::ActivateOtherWindow(const std::string& name) {
+  const std::size_t entry = EntryOf(nullptr, name);
+  if (entry < stack_.size()) PlaceOnTop(entry);
+}
+
+void HeadlessWindows::AddTrayHook(const ui::Form& form, unsigned message,
+                                  std::function<void(unsigned)> onMessage) {
+  WindowData* window = Find(form);
+  if (!window) return;
+  window->hooks.push_back(Hook{HookKind::Tray, message, std::move(onMessage)});
+  hookEvents_.push_back(HookEvent{form.name(), HookKind::Tray, true});
+}
+
+void HeadlessWindows::DeliverTrayMessage(const ui::Form& form, unsigned message,
+                                         unsigned mouseMessage) {
+  const WindowData* window = Find(form);
+  if (!window) return;
+  // A copy: a handler may change the chain while the message travels down it.
+  std::vector<std::function<void(unsigned)>> receivers;
+  for (auto it = window->hooks.rbegin(); it != window->hooks.rend(); ++it)
+    if (it->kind == HookKind::Tray && it->message == message && it->onMessage)
+      receivers.push_back(it->onMessage);
+  for (const auto& receive : receivers) receive(mouseMessage);
+}
+
+}  // namespace orvel::headless

@@ -1,0 +1,115 @@
+#pragma once
+// Window management in memory: a window stack, layered attributes, regions, drags and, per
+// window, the chain of window-procedure hooks (the bottom hook and the tray callback hook).
+//
+// The stack is a list, top first, with the topmost windows in a band above the others. Showing
+// or activating a window brings it to the top of its band, unless the bottom hook is on it: then
+// every change of its place becomes a move to the bottom of the whole stack, and it loses the
+// topmost state, as the hook does on Windows.
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ui/form.h"
+#include "platform/ui/services.h"
+
+namespace orvel::headless {
+
+enum class HookKind { Bottom, Tray };
+
+struct HookEvent {
+  std::string form;  // the form's name
+  HookKind kind = HookKind::Bottom;
+  bool installed = true;  // false: removed
+};
+
+struct RegionRecord {
+  int widthPx = 0, heightPx = 0, ellipsePx = 0;
+  friend bool operator==(const RegionRecord&, const RegionRecord&) = default;
+};
+
+struct WindowRecord {
+  bool layered = false;
+  bool colourKey = false;  // false: constant alpha
+  ui::Colour colour = 0;
+  int alpha = 255;
+  int layeredCalls = 0;
+  std::optional<RegionRecord> region;
+  int regionCalls = 0;
+  int drags = 0;
+  int topmostCalls = 0;
+};
+
+struct ScreenPoint {
+  double left = 0, top = 0;  // twips
+};
+
+struct StackEntry {
+  const ui::Form* form = nullptr;  // nullptr: a window of another program
+  std::string name;
+  bool topmost = false;
+};
+
+class HeadlessWindows : public ui::WindowManager {
+ public:
+  void SetTopmost(ui::Form& form, bool topmost) override;
+  void SetLayered(ui::Form& form, bool colourKey, ui::Colour colour, int alpha) override;
+  void SetRoundRegion(ui::Form& form, int widthPx, int heightPx, int ellipsePx) override;
+  // Moves the form to the drag destination, when a test has set one.
+  void BeginDrag(ui::Form& form) override;
+  void SetBottomHook(ui::Form& form, bool on) override;
+  bool HasBottomHook(const ui::Form& form) const override;
+
+  // The window of a loaded form; nullptr when the form has none.
+  const WindowRecord* Window(const ui::Form& form) const;
+  // The hooks on the form's window in the order they were installed: the first lies next to the
+  // window's own procedure, the last receives each message first.
+  std::vector<HookKind> HookChain(const ui::Form& form) const;
+  const std::vector<HookEvent>& HookEvents() const { return hookEvents_; }
+
+  const std::vector<StackEntry>& Stack() const { return stack_; }
+  // Place in the stack, 0 at the top; -1 when the form has no window.
+  int StackIndex(const ui::Form& form) const;
+  bool IsTopmost(const ui::Form& form) const;
+  // A window of another program, put on top of its band.
+  void OpenOtherWindow(const std::string& name, bool topmost);
+  void ActivateOtherWindow(const std::string& name);
+
+  // Where the next drag leaves the window (twips); none: it stays where it is.
+  void SetDragDestination(std::optional<ScreenPoint> destination) { dragTo_ = destination; }
+
+  // Used by the backend's form peers and tray.
+  void Opened(ui::Form& form);
+  void Closed(const ui::Form& form);
+  void Activate(const ui::Form& form);
+  void AddTrayHook(const ui::Form& form, unsigned message,
+                   std::function<void(unsigned)> onMessage);
+  // Sends a callback message through the form's hooks, outermost first.
+  void DeliverTrayMessage(const ui::Form& form, unsigned message, unsigned mouseMessage);
+
+ private:
+  struct Hook {
+    HookKind kind = HookKind::Bottom;
+    unsigned message = 0;
+    std::function<void(unsigned)> onMessage;
+  };
+  struct WindowData {
+    WindowRecord record;
+    std::vector<Hook> hooks;
+  };
+  WindowData* Find(const ui::Form& form);
+  const WindowData* Find(const ui::Form& form) const;
+  std::size_t EntryOf(const ui::Form* form, const std::string& name) const;
+  void PlaceOnTop(std::size_t entry);
+  void PlaceAtBottom(std::size_t entry);
+
+  std::map<const ui::Form*, WindowData> windows_;
+  std::vector<StackEntry> stack_;
+  std::vector<HookEvent> hookEvents_;
+  std::optional<ScreenPoint> dragTo_;
+};
+
+}  // namespace orvel::headless

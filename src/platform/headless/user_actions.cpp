@@ -1,0 +1,47 @@
+#include "platform/headless/user_actions.h"
+
+namespace orvel::headless {
+
+std::optional<GridPoint> CellCentre(const ui::Grid& grid, int row, int col) {
+  if (row < 0 || row >= grid.Rows() || col < 0 || col >= grid.Cols()) return std::nullopt;
+  if (grid.ColWidth(col) <= 0) return std::nullopt;
+  double left = 0;
+  for (int c = 0; c < col; ++c) left += grid.ColWidth(c);
+  double top = 0;
+  for (int r = 0; r < row; ++r) top += grid.RowHeight(r);
+  return GridPoint{left + grid.ColWidth(col) / 2.0, top + grid.RowHeight(row) / 2.0};
+}
+
+bool PressCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col,
+               ui::MouseButton button, int shift) {
+  const std::optional<GridPoint> at = CellCentre(grid, row, col);
+  if (!at) return false;
+  if (grid.Enabled()) platform.UserFocus(grid);
+  grid.UserMouseDown(button, shift, at->x, at->y);
+  return true;
+}
+
+bool ClickCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col) {
+  if (!PressCell(platform, grid, row, col, ui::MouseButton::Left, 0)) return false;
+  const std::optional<GridPoint> at = CellCentre(grid, row, col);
+  if (at) grid.UserMouseUp(ui::MouseButton::Left, 0, at->x, at->y);
+  return true;
+}
+
+bool DoubleClickCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col) {
+  if (!ClickCell(platform, grid, row, col)) return false;
+  grid.UserDblClick();
+  return true;
+}
+
+bool DragFromCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col, int shift) {
+  return PressCell(platform, grid, row, col, ui::MouseButton::Left, shift);
+}
+
+bool TypeInto(HeadlessPlatform& platform, ui::TextBox& box, std::string text) {
+  if (!platform.UserFocus(box)) return false;
+  box.UserSetText(std::move(text));
+  return true;
+}
+
+}  // namespace orvel::headless

@@ -1,0 +1,38 @@
+#pragma once
+// What a user does with the mouse and keyboard, as sequences of the events a real window would
+// deliver, for tests that drive a program on the headless backend.
+#include <optional>
+#include <string>
+
+#include "platform/headless/headless_platform.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/grid.h"
+
+namespace orvel::headless {
+
+struct GridPoint {
+  double x = 0, y = 0;  // twips relative to the grid
+};
+
+// The middle of a cell; nothing when the cell is outside the grid or has no width (folded).
+std::optional<GridPoint> CellCentre(const ui::Grid& grid, int row, int col);
+
+// Presses a mouse button over a cell: an enabled grid takes the focus first (the control that
+// had it loses it), then the grid gets the press. False when the cell cannot be hit.
+bool PressCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col,
+               ui::MouseButton button, int shift);
+
+// Press and release of the left button over a cell without modifier keys.
+bool ClickCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col);
+
+// A click followed by the double click over the same cell.
+bool DoubleClickCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col);
+
+// Left button pressed with the given shift state over a cell and the mouse moved away: the
+// release belongs to whatever moves the window, so the grid sees only the press.
+bool DragFromCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col, int shift);
+
+// Clicks into a text box and types, replacing its text. False when it cannot take the focus.
+bool TypeInto(HeadlessPlatform& platform, ui::TextBox& box, std::string text);
+
+}  // namespace orvel::headless
