@@ -13,16 +13,19 @@ namespace {
 
 CalendarExport FromStatus(FileStatus status) {
   switch (status) {
-    case FileStatus::Ok: return CalendarExport::Written;
-    case FileStatus::AccessDenied: return CalendarExport::FileInUse;
-    default: return CalendarExport::Failed;
+    case FileStatus::Ok:
+      return CalendarExport::Written;
+    case FileStatus::AccessDenied:
+      return CalendarExport::FileInUse;
+    default:
+      return CalendarExport::Failed;
   }
 }
 
 }  // namespace
 
-CalendarExport ExportCalendar(const std::filesystem::path& programFolder,
-                              std::string_view areaText, std::string_view yearText) {
+CalendarExport ExportCalendar(const std::filesystem::path& programFolder, std::string_view areaText,
+                              std::string_view yearText) {
   // Check the year before touching the disk: a year without term dates gets no file at all.
   const auto autumnYear = AutumnYearFromText(yearText);
   if (!autumnYear) return CalendarExport::Failed;

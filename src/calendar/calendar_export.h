@@ -15,7 +15,7 @@ enum class CalendarExport {
 // CalendarFilePath(programFolder, CalendarLabel(areaText, yearText)), in the ANSI code page,
 // replacing an earlier one. A missing "csv" folder is created once. On any outcome but Written
 // no calendar file is left behind that was not there before.
-CalendarExport ExportCalendar(const std::filesystem::path& programFolder,
-                              std::string_view areaText, std::string_view yearText);
+CalendarExport ExportCalendar(const std::filesystem::path& programFolder, std::string_view areaText,
+                              std::string_view yearText);
 
 }  // namespace orvel

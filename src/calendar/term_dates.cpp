@@ -9,10 +9,14 @@ using std::chrono::days;
 using std::chrono::sys_days;
 
 // Monday = 1 ... Sunday = 7.
-int MondayFirst(sys_days d) { return static_cast<int>(std::chrono::weekday{d}.iso_encoding()); }
+int MondayFirst(sys_days d) {
+  return static_cast<int>(std::chrono::weekday{d}.iso_encoding());
+}
 
 // Friday = 1 ... Thursday = 7.
-int FridayFirst(sys_days d) { return (MondayFirst(d) + 2) % 7 + 1; }
+int FridayFirst(sys_days d) {
+  return (MondayFirst(d) + 2) % 7 + 1;
+}
 
 sys_days Day(int year, unsigned month, unsigned day) {
   return sys_days{std::chrono::year{year} / std::chrono::month{month} / std::chrono::day{day}};
@@ -63,11 +67,16 @@ std::optional<std::chrono::year_month_day> TermDate(std::int16_t autumnYear, std
   if (!festival) return std::nullopt;
   const SchoolYear s = Compute(autumnYear, sys_days{*festival});
   switch (code) {
-    case kFirstTermStart: return std::chrono::year_month_day{s.firstStart};
-    case kFirstTermEnd: return std::chrono::year_month_day{s.firstEnd};
-    case kSecondTermStart: return std::chrono::year_month_day{s.secondStart};
-    case kSecondTermEnd: return std::chrono::year_month_day{s.secondEnd};
-    default: return std::nullopt;
+    case kFirstTermStart:
+      return std::chrono::year_month_day{s.firstStart};
+    case kFirstTermEnd:
+      return std::chrono::year_month_day{s.firstEnd};
+    case kSecondTermStart:
+      return std::chrono::year_month_day{s.secondStart};
+    case kSecondTermEnd:
+      return std::chrono::year_month_day{s.secondEnd};
+    default:
+      return std::nullopt;
   }
 }
 

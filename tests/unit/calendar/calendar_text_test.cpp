@@ -147,9 +147,8 @@ TEST(calendar_text_test, every_day_of_every_term_once) {
     SCOPED_TRACE(y);
     const std::vector<std::string> lines = Lines(Calendar("上海", y));
     const auto y16 = static_cast<std::int16_t>(y);
-    const sys_days terms[2][2] = {
-        {sys_days{*TermDate(y16, 11)}, sys_days{*TermDate(y16, 12)}},
-        {sys_days{*TermDate(y16, 21)}, sys_days{*TermDate(y16, 22)}}};
+    const sys_days terms[2][2] = {{sys_days{*TermDate(y16, 11)}, sys_days{*TermDate(y16, 12)}},
+                                  {sys_days{*TermDate(y16, 21)}, sys_days{*TermDate(y16, 22)}}};
     std::size_t line = 1;
     for (const auto& term : terms) {
       ASSERT_LT(line + 1, lines.size());
