@@ -80,9 +80,9 @@ TEST(settings_test, each_edition_reads_its_own_file_back) {
 }
 
 TEST(settings_test, line_breaks_do_not_matter_only_field_order) {
-  std::string oneLine = ExampleGridFile();
-  for (std::size_t at; (at = oneLine.find("\r\n")) != std::string::npos;)
-    oneLine.replace(at, 2, ",");
+  std::string oneLine;
+  for (const char c : ExampleGridFile())
+    if (c != '\n') oneLine += c == '\r' ? ',' : c;
   EXPECT_EQ(ParseSettings(oneLine, Edition::Grid), Example());
 }
 

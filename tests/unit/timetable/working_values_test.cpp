@@ -21,13 +21,14 @@ TEST(working_values_test, defaults_give_a_plain_first_start) {
 }
 
 TEST(working_values_test, number_texts_count_by_their_leading_value) {
-  SettingsRecord s;
-  s.Left = " 1200";
-  s.Top = "-300.5";
-  s.CmbFontSize = "10.5pt";
-  s.CmbFun = "";
-  s.ChkTimerSchedule = "1";
-  s.CmbArea = "其他";
+  const SettingsRecord s{
+      .Left = " 1200",
+      .Top = "-300.5",
+      .CmbFontSize = "10.5pt",
+      .CmbFun = "",
+      .ChkTimerSchedule = "1",
+      .CmbArea = "其他",
+  };
   const WorkingValues v = WorkingValuesFromSettings(s);
   EXPECT_EQ(v.left, 1200.0);
   EXPECT_EQ(v.top, -300.5);
