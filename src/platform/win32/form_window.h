@@ -1,0 +1,76 @@
+#pragma once
+// The native window of a form: a top-level window of the class "OrvelForm" that hosts the
+// controls' windows and turns window messages into the form's user events.
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/ui/form.h"
+#include "platform/win32/handles.h"
+
+namespace orvel::win32 {
+
+class ControlPeer;
+class Win32Platform;
+
+class FormWindow final : public ui::FormPeer {
+ public:
+  FormWindow(Win32Platform& platform, ui::Form& form);
+  ~FormWindow() override;
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
+
+  static void RegisterClass(HINSTANCE instance);
+  // The window of a loaded form, or null.
+  static FormWindow* Of(const ui::Form& form);
+  static HWND HwndOf(const ui::Form* form);
+  static FormWindow* FromHwnd(HWND hwnd);
+
+  HWND hwnd() const { return hwnd_.get(); }
+  ui::Form& form() const { return form_; }
+  UINT dpi() const { return dpi_; }
+  HICON smallIcon() const { return smallIcon_; }
+  HBRUSH backBrush() const { return backBrush_.get(); }
+  bool IsDialog() const { return form_.style() == ui::FormStyle::FixedDialog; }
+
+  void Changed(ui::Property what) override;
+  void Show() override;
+  void Hide() override;
+  void BringToFront() override;
+
+  // The control peers on this form register here so that notifications reach them.
+  void AddControl(ControlPeer* peer);
+  void RemoveControl(ControlPeer* peer);
+  const std::vector<ControlPeer*>& controls() const { return controls_; }
+  int NextControlId() { return nextId_++; }
+  // Visibility and enabled state of controls follow the frames that contain them.
+  void ApplyContainment();
+
+ private:
+  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  void OnMouseDown(ui::MouseButton button, WPARAM wp, LPARAM lp);
+  bool OnCommand(WPARAM wp, LPARAM lp);
+  LRESULT OnControlColour(UINT msg, WPARAM wp, LPARAM lp);
+  void OnTimer(UINT_PTR id);
+  void OnDpiChanged(WPARAM wp, LPARAM lp);
+  void OnMoved();
+  void ApplyBounds();
+  void ApplyIcon();
+  void ApplyBackColour();
+  void Centre();
+
+  Win32Platform& platform_;
+  ui::Form& form_;
+  WindowHandle hwnd_;
+  UINT dpi_ = 96;
+  BrushHandle backBrush_;
+  IconHandle bigIconOwned_, smallIconOwned_;
+  HICON bigIcon_ = nullptr, smallIcon_ = nullptr;
+  std::vector<ControlPeer*> controls_;
+  int nextId_ = 100;
+  bool applyingBounds_ = false;
+  bool shownOnce_ = false;
+};
+
+}  // namespace orvel::win32

@@ -1,0 +1,9 @@
+#pragma once
+// Resource numbers shared by the resource script and the code.
+#define ORVEL_APP_ICON 1
+
+#ifdef __cplusplus
+namespace orvel::win32 {
+constexpr int kAppIconId = ORVEL_APP_ICON;
+}
+#endif

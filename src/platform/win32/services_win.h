@@ -1,0 +1,160 @@
+#pragma once
+// The system's services behind the portable interfaces, one class each.
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <tuple>
+
+// The portable interface has a MessageBox member; keep the ANSI/wide macro off it.
+#undef MessageBox
+
+#include "platform/ui/services.h"
+#include "platform/win32/handles.h"
+
+namespace orvel::win32 {
+
+class Win32Clock final : public ui::Clock {
+ public:
+  ui::LocalTime Now() const override;
+  std::int64_t SteadyMs() const override;
+};
+
+class Win32Dialogs final : public ui::Dialogs {
+ public:
+  ui::MessageAnswer MessageBox(const ui::Form* owner, const std::string& text,
+                               const std::string& title, ui::MessageIcon icon,
+                               ui::MessageButtons buttons) override;
+  std::string InputBox(const ui::Form* owner, const std::string& prompt, const std::string& title,
+                       const std::string& defaultText) override;
+  std::optional<ui::Colour> ChooseColour(const ui::Form* owner, ui::Colour initial) override;
+  void ShowPopupMenu(const ui::Form* owner, const ui::PopupMenu& menu) override;
+};
+
+class Win32Shell final : public ui::Shell {
+ public:
+  void Open(const std::string& target) override;
+};
+
+class Win32Registry final : public ui::Registry {
+ public:
+  std::optional<std::string> ReadString(ui::RegistryRoot root, const std::string& key,
+                                        const std::string& value) override;
+  bool WriteString(ui::RegistryRoot root, const std::string& key, const std::string& value,
+                   const std::string& data) override;
+  bool DeleteValue(ui::RegistryRoot root, const std::string& key,
+                   const std::string& value) override;
+};
+
+class Win32Shortcuts final : public ui::Shortcuts {
+ public:
+  Win32Shortcuts() = default;
+  ~Win32Shortcuts() override;
+  Win32Shortcuts(const Win32Shortcuts&) = delete;
+  Win32Shortcuts& operator=(const Win32Shortcuts&) = delete;
+  std::filesystem::path StartupFolder() override;
+  bool Create(const std::filesystem::path& link, const std::filesystem::path& target) override;
+  std::optional<std::filesystem::path> Target(const std::filesystem::path& link) override;
+  bool Remove(const std::filesystem::path& link) override;
+
+ private:
+  bool EnsureCom();
+  bool comReady_ = false;
+  bool comOwned_ = false;
+};
+
+class Win32Input final : public ui::Input {
+ public:
+  ui::Point CursorPos() const override;
+  std::int16_t AsyncKeyState(int virtualKey) override;
+};
+
+class Win32Sound final : public ui::Sound {
+ public:
+  void Beep(int frequency, int durationMs) override;
+};
+
+class Win32Power final : public ui::Power {
+ public:
+  void GetShutdownPrivilege() override;
+  void RequestShutdown() override;
+};
+
+class Win32Fonts final : public ui::Fonts {
+ public:
+  std::vector<std::string> Installed() override;
+};
+
+class Win32TextMetrics final : public ui::TextMetrics {
+ public:
+  Win32TextMetrics();
+  double TextWidth(const ui::Font& font, const std::string& text) const override;
+  double TextHeight(const ui::Font& font) const override;
+
+ private:
+  HFONT FontFor(const ui::Font& font) const;
+  UINT dpi_;
+  mutable MemoryDc dc_;
+  // Fonts measured so far; a program uses a handful.
+  mutable std::map<std::tuple<std::string, float, bool>, FontHandle> fonts_;
+};
+
+class Win32Screen final : public ui::Screen {
+ public:
+  double WidthTwips() const override;
+  double HeightTwips() const override;
+  double TwipsPerPixelX() const override;
+  double TwipsPerPixelY() const override;
+};
+
+class Win32WindowManager final : public ui::WindowManager {
+ public:
+  void SetTopmost(ui::Form& form, bool topmost) override;
+  void SetLayered(ui::Form& form, bool colourKey, ui::Colour colour, int alpha) override;
+  void SetRoundRegion(ui::Form& form, int widthPx, int heightPx, int ellipsePx) override;
+  void BeginDrag(ui::Form& form) override;
+  void SetBottomHook(ui::Form& form, bool on) override;
+  bool HasBottomHook(const ui::Form& form) const override;
+};
+
+// Hooks on a window by HWND, for the window manager and its tests.
+void SetBottomHook(HWND hwnd, bool on);
+bool HasBottomHook(HWND hwnd);
+
+class Win32Tray final : public ui::Tray {
+ public:
+  Win32Tray();
+  ~Win32Tray() override;
+  Win32Tray(const Win32Tray&) = delete;
+  Win32Tray& operator=(const Win32Tray&) = delete;
+  bool Add(ui::Form& form, const ui::TrayRecord& record) override;
+  bool ShowBalloon(ui::Form& form, const ui::TrayRecord& record) override;
+  bool Remove(ui::Form& form, const ui::TrayRecord& record) override;
+  void HookCallback(ui::Form& form, unsigned callbackMessage,
+                    std::function<void(unsigned mouseMessage)> onMessage) override;
+
+ private:
+  struct Hooked {
+    std::optional<ui::TrayRecord> icon;  // the icon shown, to add again after an Explorer restart
+    HICON iconHandle = nullptr;
+    unsigned callbackMessage = 0;
+    std::function<void(unsigned)> onMessage;
+  };
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                       DWORD_PTR ref);
+  LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  Hooked& HookWindow(HWND hwnd);
+  UINT taskbarCreated_;
+  std::map<HWND, Hooked> windows_;
+};
+
+class Win32SystemInfo final : public ui::SystemInfo {
+ public:
+  ui::VersionInfo WindowsVersion() const override;
+  std::filesystem::path ProgramPath() const override;
+  std::string ProgramTimeText() const override;
+  std::string Environment(const std::string& name) const override;
+};
+
+}  // namespace orvel::win32

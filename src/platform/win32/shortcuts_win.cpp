@@ -1,0 +1,66 @@
+#include <windows.h>
+
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include "platform/win32/services_win.h"
+
+namespace orvel::win32 {
+
+Win32Shortcuts::~Win32Shortcuts() {
+  if (comOwned_) CoUninitialize();
+}
+
+bool Win32Shortcuts::EnsureCom() {
+  if (comReady_) return true;
+  const HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  // S_FALSE: already initialised on this thread, and still ours to balance.
+  comOwned_ = SUCCEEDED(hr);
+  comReady_ = SUCCEEDED(hr) || hr == RPC_E_CHANGED_MODE;
+  return comReady_;
+}
+
+std::filesystem::path Win32Shortcuts::StartupFolder() {
+  PWSTR raw = nullptr;
+  std::filesystem::path folder;
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Startup, 0, nullptr, &raw)) && raw)
+    folder = std::filesystem::path(raw);
+  CoTaskMemFree(raw);
+  return folder;
+}
+
+bool Win32Shortcuts::Create(const std::filesystem::path& link, const std::filesystem::path& target) {
+  if (!EnsureCom()) return false;
+  ComPtr<IShellLinkW> shellLink;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                              reinterpret_cast<void**>(shellLink.put()))))
+    return false;
+  if (FAILED(shellLink->SetPath(target.c_str()))) return false;
+  shellLink->SetWorkingDirectory(target.parent_path().c_str());
+  ComPtr<IPersistFile> file;
+  if (FAILED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put()))))
+    return false;
+  return SUCCEEDED(file->Save(link.c_str(), TRUE));
+}
+
+std::optional<std::filesystem::path> Win32Shortcuts::Target(const std::filesystem::path& link) {
+  if (!EnsureCom()) return std::nullopt;
+  ComPtr<IShellLinkW> shellLink;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                              reinterpret_cast<void**>(shellLink.put()))))
+    return std::nullopt;
+  ComPtr<IPersistFile> file;
+  if (FAILED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put()))))
+    return std::nullopt;
+  if (FAILED(file->Load(link.c_str(), STGM_READ))) return std::nullopt;
+  wchar_t path[MAX_PATH + 1] = {};
+  if (shellLink->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH) != S_OK) return std::nullopt;
+  return std::filesystem::path(path);
+}
+
+bool Win32Shortcuts::Remove(const std::filesystem::path& link) {
+  return DeleteFileW(link.c_str()) != FALSE;
+}
+
+}  // namespace orvel::win32
