@@ -21,14 +21,13 @@ TEST(working_values_test, defaults_give_a_plain_first_start) {
 }
 
 TEST(working_values_test, number_texts_count_by_their_leading_value) {
-  const SettingsRecord s{
-      .Left = " 1200",
-      .Top = "-300.5",
-      .CmbFontSize = "10.5pt",
-      .CmbFun = "",
-      .ChkTimerSchedule = "1",
-      .CmbArea = "其他",
-  };
+  SettingsRecord s;
+  s.Left = std::string(" 1200");
+  s.Top = std::string("-300.5");
+  s.CmbFontSize = std::string("10.5pt");
+  s.CmbFun.clear();
+  s.ChkTimerSchedule = std::string("1");
+  s.CmbArea = std::string("其他");
   const WorkingValues v = WorkingValuesFromSettings(s);
   EXPECT_EQ(v.left, 1200.0);
   EXPECT_EQ(v.top, -300.5);
