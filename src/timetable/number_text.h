@@ -1,5 +1,6 @@
 #pragma once
-// Numbers in the program's text files, converted the way the original Basic program did.
+// Numbers in the program's text files: whole numbers, single-precision numbers and the number a
+// text starts with.
 #include <cstdint>
 #include <optional>
 #include <string>
