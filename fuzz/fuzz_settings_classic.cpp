@@ -15,6 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
        {&settings.Left, &settings.Top, &settings.ScdFileName, &settings.CmbFontName,
         &settings.CmbFontSize, &settings.CmbFun, &settings.ChkTimerSchedule, &settings.CmbArea})
     if (!fuzz::Carried(*text)) return 0;
-  fuzz::Check(ParseSettings(FormatSettings(settings, Edition::Classic), Edition::Classic) == settings);
+  fuzz::Check(ParseSettings(FormatSettings(settings, Edition::Classic), Edition::Classic) ==
+              settings);
   return 0;
 }

@@ -10,7 +10,9 @@ constexpr ColourScheme kScheme1 = {0xFFC0FF, 0xFFFFFF, 0x00FFFF, 0x00FF00,
 constexpr ColourScheme kScheme2 = {0xC0C000, 0xFFFFFF, 0xFF80FF, 0xC0FFC0,
                                    0x00FF00, 0xC0E0FF, 0xE0E0E0, 0x000000};
 
-bool ValidNumber(int number) { return number >= 1 && number <= kColoursPerScheme; }
+bool ValidNumber(int number) {
+  return number >= 1 && number <= kColoursPerScheme;
+}
 
 }  // namespace
 
@@ -35,8 +37,7 @@ std::array<std::int32_t, kColoursPerScheme> ColourTable::CustomForSettings() con
   return stored;
 }
 
-void ColourTable::SetCustomFromSettings(
-    const std::array<std::int32_t, kColoursPerScheme>& stored) {
+void ColourTable::SetCustomFromSettings(const std::array<std::int32_t, kColoursPerScheme>& stored) {
   for (std::size_t i = 0; i < stored.size(); ++i)
     schemes_[kCustomScheme][i] = static_cast<Colour>(stored[i]);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Three colour schemes of eight colours each: "方案1" and "方案2" built in, "自定义" set by the user.
+// Three colour schemes of eight colours each: "方案1" and "方案2" built in, "自定义" set by the
+// user.
 #include <array>
 #include <cstdint>
 

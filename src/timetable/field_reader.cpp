@@ -15,7 +15,9 @@ void FieldReader::ConsumeSeparatorAt(std::size_t pos) {
   if (separator == '\r' && !rest_.empty() && rest_.front() == '\n') rest_.remove_prefix(1);
 }
 
-void FieldReader::DropToSeparator() { ConsumeSeparatorAt(rest_.find_first_of(",\r\n")); }
+void FieldReader::DropToSeparator() {
+  ConsumeSeparatorAt(rest_.find_first_of(",\r\n"));
+}
 
 std::optional<std::string_view> FieldReader::NextRaw() {
   if (rest_.empty() && !afterComma_) return std::nullopt;

@@ -8,8 +8,12 @@
 namespace orvel {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 std::string_view TrimBlanks(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
@@ -81,9 +85,13 @@ std::optional<Int> ToWhole(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::int16_t> ToInt16(std::string_view text) { return ToWhole<std::int16_t>(text); }
+std::optional<std::int16_t> ToInt16(std::string_view text) {
+  return ToWhole<std::int16_t>(text);
+}
 
-std::optional<std::int32_t> ToInt32(std::string_view text) { return ToWhole<std::int32_t>(text); }
+std::optional<std::int32_t> ToInt32(std::string_view text) {
+  return ToWhole<std::int32_t>(text);
+}
 
 std::optional<float> ToSingle(std::string_view text) {
   text = TrimBlanks(text);
@@ -101,8 +109,8 @@ double LeadingValue(std::string_view text) {
 
 std::string FormatSingle(float value) {
   char buffer[64];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                       std::chars_format::fixed);
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
   if (ec != std::errc()) return "0";
   return std::string(buffer, end);
 }

@@ -26,7 +26,9 @@ std::optional<std::array<std::string_view, N>> ReadGroup(FieldReader& fields) {
   return group;
 }
 
-void SetText(std::string& target, std::string_view raw) { target = AnsiToUtf8(raw); }
+void SetText(std::string& target, std::string_view raw) {
+  target = AnsiToUtf8(raw);
+}
 
 void SetInt16(std::int16_t& target, std::string_view raw) {
   if (const auto value = ToInt16(raw)) target = *value;

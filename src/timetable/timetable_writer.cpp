@@ -27,9 +27,12 @@ std::string ScdSave(const std::filesystem::path& programFolder, std::string_view
   const std::optional<std::filesystem::path> file = TimetableFilePath(programFolder, scdFile);
   if (!file) return std::string(kSaveFailed);
   switch (ReplaceFileContents(*file, FormatTimetable(timetable))) {
-    case FileStatus::Ok: return std::string(kSaveSuccess);
-    case FileStatus::AccessDenied: return std::string(kSaveFileReadOnly);
-    default: return std::string(kSaveFailed);
+    case FileStatus::Ok:
+      return std::string(kSaveSuccess);
+    case FileStatus::AccessDenied:
+      return std::string(kSaveFileReadOnly);
+    default:
+      return std::string(kSaveFailed);
   }
 }
 

@@ -41,8 +41,10 @@ TEST(classic_reader_test, too_few_pieces_or_lines_fail) {
 }
 
 TEST(classic_reader_test, bad_counts_fail) {
-  for (const char* counts : {"0,2", "2,0", "-1,2", "40000,2", "2,40000", "abc,2", "2,abc", ",2",
-                             "257,2", "\xEF\xBB\xBF" "2,2"}) {
+  for (const char* counts :
+       {"0,2", "2,0", "-1,2", "40000,2", "2,40000", "abc,2", "2,abc", ",2", "257,2",
+        "\xEF\xBB\xBF"
+        "2,2"}) {
     const std::string bytes = std::string(counts) + "\r\na,b\r\nc,d\r\n";
     EXPECT_EQ(ParseClassicTimetable(bytes), std::nullopt) << counts;
   }
@@ -50,8 +52,8 @@ TEST(classic_reader_test, bad_counts_fail) {
 
 TEST(classic_reader_test, every_line_end_is_accepted) {
   const auto expected = test::MakeTable({{"a", "b"}, {"c", "d"}});
-  for (const char* bytes : {"2,2\r\na,b\r\nc,d\r\n", "2,2\na,b\nc,d\n", "2,2\ra,b\rc,d\r",
-                            "2,2\r\na,b\r\nc,d"})
+  for (const char* bytes :
+       {"2,2\r\na,b\r\nc,d\r\n", "2,2\na,b\nc,d\n", "2,2\ra,b\rc,d\r", "2,2\r\na,b\r\nc,d"})
     EXPECT_EQ(ParseClassicTimetable(bytes), expected) << bytes;
 }
 

@@ -51,8 +51,8 @@ TEST(colour_table_test, out_of_range_number_is_black_and_not_stored) {
 }
 
 TEST(colour_table_test, custom_scheme_passes_through_settings_bit_for_bit) {
-  const std::array<std::int32_t, kColoursPerScheme> stored = {16777215, 0,  255, -1,
-                                                              65280, 2, 12345, -2147483647 - 1};
+  const std::array<std::int32_t, kColoursPerScheme> stored = {16777215, 0, 255,   -1,
+                                                              65280,    2, 12345, -2147483647 - 1};
   ColourTable table;
   table.SetCustomFromSettings(stored);
   EXPECT_EQ(table.Get(kCustomScheme, 1), 0xFFFFFFu);

@@ -20,8 +20,11 @@ const std::string kCanonical =
 std::string CanonicalGbk() {
   return "3,4\r\n"
          ",\xCA\xB1\xBC\xE4,\xD0\xC7\xC6\xDA\xD2\xBB,\xD0\xC7\xC6\xDA\xB6\xFE\r\n"
-         "1,8:00-8:45," + std::string(test::kMathGbk) + ",\xD3\xEF\xCE\xC4\r\n"
-         "2,8:55-9:40," + std::string(test::kEnglishGbk) + ",\r\n";
+         "1,8:00-8:45," +
+         std::string(test::kMathGbk) +
+         ",\xD3\xEF\xCE\xC4\r\n"
+         "2,8:55-9:40," +
+         std::string(test::kEnglishGbk) + ",\r\n";
 }
 
 Timetable Expected() {
@@ -35,25 +38,25 @@ TEST(grid_reader_test, reads_canonical_gbk_file_as_utf8) {
 }
 
 TEST(grid_reader_test, fields_may_be_spread_over_any_lines) {
-  const auto plain = test::MakeTable({{"a", "b", "c", "d"}, {"e", "f", "g", "h"}, {"i", "j", "k", "l"}});
-  for (const char* bytes : {"3,4\r\na,b,c,d\r\ne,f,g,h\r\ni,j,k,l\r\n",
-                            "3,4,a,b,c,d,e,f,g,h,i,j,k,l",
-                            "3\r\n4\r\na\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\ni\r\nj\r\nk\r\nl\r\n",
-                            "3,4\r\na,b\r\nc,d,e\r\nf,g,h,i,j\r\nk\r\nl",
-                            "3,4\na,b,c,d\ne,f,g,h\ni,j,k,l\n",
-                            "3,4\ra,b,c,d\re,f,g,h\ri,j,k,l\r"}) {
+  const auto plain =
+      test::MakeTable({{"a", "b", "c", "d"}, {"e", "f", "g", "h"}, {"i", "j", "k", "l"}});
+  for (const char* bytes :
+       {"3,4\r\na,b,c,d\r\ne,f,g,h\r\ni,j,k,l\r\n", "3,4,a,b,c,d,e,f,g,h,i,j,k,l",
+        "3\r\n4\r\na\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\ni\r\nj\r\nk\r\nl\r\n",
+        "3,4\r\na,b\r\nc,d,e\r\nf,g,h,i,j\r\nk\r\nl", "3,4\na,b,c,d\ne,f,g,h\ni,j,k,l\n",
+        "3,4\ra,b,c,d\re,f,g,h\ri,j,k,l\r"}) {
     EXPECT_EQ(ParseGridTimetable(bytes), plain) << bytes;
   }
 }
 
 TEST(grid_reader_test, fields_after_the_table_are_ignored) {
-  EXPECT_EQ(ParseGridTimetable("1,2\r\na,b\r\nc,d\r\nmore lines\r\n"), test::MakeTable({{"a", "b"}}));
+  EXPECT_EQ(ParseGridTimetable("1,2\r\na,b\r\nc,d\r\nmore lines\r\n"),
+            test::MakeTable({{"a", "b"}}));
 }
 
 TEST(grid_reader_test, counts_convert_like_whole_numbers) {
   EXPECT_EQ(ParseGridTimetable(" 1 , 2\r\na,b"), test::MakeTable({{"a", "b"}}));
-  EXPECT_EQ(ParseGridTimetable("2.5,1.5\r\na,b\r\nc,d"),
-            test::MakeTable({{"a", "b"}, {"c", "d"}}));
+  EXPECT_EQ(ParseGridTimetable("2.5,1.5\r\na,b\r\nc,d"), test::MakeTable({{"a", "b"}, {"c", "d"}}));
 }
 
 TEST(grid_reader_test, blanks_before_a_cell_are_skipped_after_it_kept) {
@@ -94,7 +97,9 @@ TEST(grid_reader_test, empty_and_count_only_inputs_fail) {
 }
 
 TEST(grid_reader_test, utf8_byte_order_mark_fails_the_read) {
-  EXPECT_EQ(ParseGridTimetable("\xEF\xBB\xBF" "1,2\r\na,b\r\n"), std::nullopt);
+  EXPECT_EQ(ParseGridTimetable("\xEF\xBB\xBF"
+                               "1,2\r\na,b\r\n"),
+            std::nullopt);
 }
 
 TEST(grid_reader_test, truncated_file_fails_until_the_last_cell_begins) {

@@ -43,7 +43,10 @@ TEST(number_text_test, int16_refuses_values_outside_its_range_after_rounding) {
 
 TEST(number_text_test, int16_refuses_texts_that_are_not_wholly_a_number) {
   for (const char* text : {"", " ", "abc", "1a", "1 2", "--1", "+-1", ".", "-", "e5", "1e", "0x10",
-                           "inf", "nan", "1,5", "\xEF\xBB\xBF" "11", "\xCA\xFD"}) {
+                           "inf", "nan", "1,5",
+                           "\xEF\xBB\xBF"
+                           "11",
+                           "\xCA\xFD"}) {
     EXPECT_EQ(ToInt16(text), std::nullopt) << text;
   }
 }
@@ -83,7 +86,9 @@ TEST(number_text_test, leading_value_takes_the_number_a_text_starts_with) {
 }
 
 TEST(number_text_test, leading_value_is_zero_without_a_number) {
-  for (const char* text : {"", "   ", "abc", "+", "-", ".", "x12", "1e999", "\xEF\xBB\xBF" "1200"})
+  for (const char* text : {"", "   ", "abc", "+", "-", ".", "x12", "1e999",
+                           "\xEF\xBB\xBF"
+                           "1200"})
     EXPECT_EQ(LeadingValue(text), 0.0) << text;
 }
 

@@ -51,8 +51,11 @@ SettingsRecord ExampleClassic() {
 bool IsUtf8(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >> 5 == 6 ? 2 : lead >> 4 == 14 ? 3
-                               : lead >> 3 == 30 ? 4 : 0;
+    const std::size_t length = lead < 0x80       ? 1
+                               : lead >> 5 == 6  ? 2
+                               : lead >> 4 == 14 ? 3
+                               : lead >> 3 == 30 ? 4
+                                                 : 0;
     if (length == 0 || i + length > text.size()) return false;
     for (std::size_t k = 1; k < length; ++k)
       if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
@@ -100,8 +103,7 @@ TEST(settings_test, grid_reader_takes_classic_line_six_as_fonts) {
 }
 
 TEST(settings_test, line_three_values_are_read_in_order) {
-  const SettingsRecord s =
-      ParseSettings("0,0\r\nSchedule.csv\r\n1,0,0,0,2,1\r\n", Edition::Grid);
+  const SettingsRecord s = ParseSettings("0,0\r\nSchedule.csv\r\n1,0,0,0,2,1\r\n", Edition::Grid);
   EXPECT_EQ(s.ChkLock, 1);
   EXPECT_EQ(s.ChkFold, 0);
   EXPECT_EQ(s.ChkFrame, 0);
@@ -128,8 +130,7 @@ TEST(settings_test, short_file_keeps_defaults_for_what_it_lacks) {
   expected.ScdFileName = "其他.csv";
   EXPECT_EQ(ParseSettings("100,200\r\n\xC6\xE4\xCB\xFB.csv\r\n", Edition::Grid), expected);
   // A group cut short is not read at all.
-  EXPECT_EQ(ParseSettings("100,200\r\n\xC6\xE4\xCB\xFB.csv\r\n1,1,1,1,1", Edition::Grid),
-            expected);
+  EXPECT_EQ(ParseSettings("100,200\r\n\xC6\xE4\xCB\xFB.csv\r\n1,1,1,1,1", Edition::Grid), expected);
   EXPECT_EQ(ParseSettings("100", Edition::Grid), SettingsRecord{});
 }
 
@@ -155,8 +156,8 @@ TEST(settings_test, a_field_that_fails_keeps_its_default_and_the_rest_still_read
 
 TEST(settings_test, idle_hours_read_as_single_precision) {
   for (const char* hours : {"0.1", "0.5", "1", "1.5", "2"}) {
-    const std::string bytes = "0,0\r\na\r\n0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0\r\n0,0," + std::string(hours) +
-                              ",0,0\r\n";
+    const std::string bytes =
+        "0,0\r\na\r\n0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0\r\n0,0," + std::string(hours) + ",0,0\r\n";
     EXPECT_EQ(ParseSettings(bytes, Edition::Classic).Comduration, ToSingle(hours).value()) << hours;
   }
 }
@@ -193,15 +194,26 @@ TEST(settings_test, bad_input_never_crashes_and_keeps_defaults_it_cannot_read) {
       bytes += (random() % 3 == 0) ? ",\r\n\""[random() % 4] : static_cast<char>(random() % 256);
     const SettingsRecord s = ParseSettings(bytes, round % 2 ? Edition::Grid : Edition::Classic);
     // Any bytes come out as well-formed UTF-8 text.
-    for (const std::string* text : {&s.Left, &s.Top, &s.ScdFileName, &s.CmbFontName,
-                                    &s.CmbFontSize, &s.CmbFun, &s.ChkTimerSchedule, &s.CmbArea})
+    for (const std::string* text : {&s.Left, &s.Top, &s.ScdFileName, &s.CmbFontName, &s.CmbFontSize,
+                                    &s.CmbFun, &s.ChkTimerSchedule, &s.CmbArea})
       EXPECT_TRUE(IsUtf8(*text));
   }
 }
 
 TEST(settings_test, whatever_is_read_from_unquoted_fields_is_written_back_the_same) {
-  const std::string tokens[] = {",", "\r\n", "\n", "\r", " ", "\t", "a", "1", "2",
-                                ".", "-", "e", std::string(test::kMathGbk)};
+  const std::string tokens[] = {",",
+                                "\r\n",
+                                "\n",
+                                "\r",
+                                " ",
+                                "\t",
+                                "a",
+                                "1",
+                                "2",
+                                ".",
+                                "-",
+                                "e",
+                                std::string(test::kMathGbk)};
   std::mt19937 random(5);
   for (int round = 0; round < 2000; ++round) {
     std::string bytes;

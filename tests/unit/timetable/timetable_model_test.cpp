@@ -43,7 +43,8 @@ TEST(timetable_model_test, outside_the_table_nothing_is_read_or_written) {
   auto table = Timetable::WithSize(2, 2);
   ASSERT_TRUE(table.has_value());
   const Timetable before = *table;
-  for (const auto& [r, c] : {std::pair{-1, 0}, std::pair{0, -1}, std::pair{2, 0}, std::pair{0, 2}}) {
+  for (const auto& [r, c] :
+       {std::pair{-1, 0}, std::pair{0, -1}, std::pair{2, 0}, std::pair{0, 2}}) {
     EXPECT_FALSE(table->SetCell(r, c, "x"));
     EXPECT_EQ(table->cell(r, c), "");
   }

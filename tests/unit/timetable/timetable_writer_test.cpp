@@ -62,8 +62,7 @@ TEST(timetable_writer_test, save_then_load_plain_cells_in_the_classic_edition) {
 TEST(timetable_writer_test, comma_cell_shifts_later_cells_in_the_classic_edition) {
   // The classic reader knows no quotes; the quoted cell splits there as it always did.
   const auto table = test::MakeTable({{"a,b", "c", "d"}});
-  EXPECT_EQ(ParseClassicTimetable(FormatTimetable(table)),
-            test::MakeTable({{"\"a", "b\"", "c"}}));
+  EXPECT_EQ(ParseClassicTimetable(FormatTimetable(table)), test::MakeTable({{"\"a", "b\"", "c"}}));
 }
 
 TEST(timetable_writer_test, save_replaces_the_whole_old_content) {
