@@ -1,0 +1,45 @@
+#pragma once
+// ModTray: the schedule window's icon in the notification area and the balloons on it. One
+// object per program, owned by the program state, keeps the record the routines fill in turn.
+//
+// Grid edition: adding the icon also hooks the window, so that a left click on the icon hides or
+// shows it (callback message 2025). Classic edition: no hook, and the callback message is the
+// mouse-move message 512, on which the classic window does nothing.
+#include <string_view>
+
+#include "platform/ui/form.h"
+#include "platform/ui/services.h"
+#include "timetable/edition.h"
+
+namespace orvel::desktop {
+
+inline constexpr unsigned kTrayCallbackGrid = 1024 + 1001;  // the first user message + 1001
+inline constexpr unsigned kTrayCallbackClassic = 512;       // WM_MOUSEMOVE
+inline constexpr unsigned kMouseLeftButtonUp = 514;         // WM_LBUTTONUP
+
+class ModTray {
+ public:
+  explicit ModTray(Edition edition) : edition_(edition) {}
+  ModTray(const ModTray&) = delete;
+  ModTray& operator=(const ModTray&) = delete;
+
+  // Hooks `form` (grid edition, once per window) and adds its icon with the tip text.
+  void AddTrayIcon(ui::Form& form, std::string_view tip);
+  // A balloon on the icon; the icon must have been added.
+  void ShowBalloon(ui::Form& form, std::string_view text, std::string_view title,
+                   ui::BalloonIcon kind);
+  // Removes the icon last added or shown, with any balloon.
+  void RemoveTrayIcon();
+
+  const ui::TrayRecord& record() const { return record_; }
+  // The form is being destroyed: forget it, so no later call reaches it.
+  void Forget(const ui::Form& form);
+
+ private:
+  Edition edition_;
+  ui::TrayRecord record_;
+  ui::Form* window_ = nullptr;        // the window the record names
+  const ui::Form* hooked_ = nullptr;  // the window that carries the click hook
+};
+
+}  // namespace orvel::desktop

@@ -1,0 +1,230 @@
+#include "schedule/frm_schedule.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "desktop/mod_floor.h"
+#include "platform/ui/platform.h"
+#include "schedule/layout.h"
+#include "timetable/timetable_reader.h"
+
+namespace orvel::schedule {
+namespace {
+
+constexpr int kTimerIntervalMs = 1000;
+// Font sizes the grid can draw; a stored size outside keeps the grid's own (see ApplyGrid...).
+constexpr double kMaxFontSize = 2048;
+constexpr int kMaxTextEffect = 4;
+
+// A number written back as text the way the calendar area is kept: "0", "1", "1.5".
+std::string NumberText(double value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string("0");
+}
+
+}  // namespace
+
+FrmSchedule::FrmSchedule(ProgramState& state)
+    : ui::Form(state.platform, "FrmSchedule", ui::FormStyle::Borderless),
+      MSFlexGrid1(this, "MSFlexGrid1", state.platform.metrics()),
+      TxtFlex(this, "TxtFlex"),
+      TimerSchedule(this, "TimerSchedule", kTimerIntervalMs, false),
+      Timerduration(this, "Timerduration", kTimerIntervalMs, false),
+      state_(state) {
+  SetCaption("Form1");
+  iconId = kAppIconId;
+  // A desktop fixture, reached through its tray icon; no taskbar button.
+  showInTaskbar = false;
+
+  onLoad = [this] { Form_Load(); };
+  onMouseDown = [this](ui::MouseButton b, int s, double x, double y) { Form_MouseDown(b, s, x, y); };
+  onDblClick = [this] { Form_DblClick(); };
+  MSFlexGrid1.onMouseDown = [this](ui::MouseButton b, int s, double x, double y) {
+    MSFlexGrid1_MouseDown(b, s, x, y);
+  };
+  MSFlexGrid1.onDblClick = [this] { MSFlexGrid1_DblClick(); };
+  MSFlexGrid1.onRowColChange = [this] { MSFlexGrid1_RowColChange(); };
+  MSFlexGrid1.onClick = [this] { MSFlexGrid1_Click(); };
+  TxtFlex.onDblClick = [this] { TxtFlex_DblClick(); };
+  TxtFlex.onLostFocus = [this] { TxtFlex_LostFocus(); };
+  TimerSchedule.onTimer = [this] { TimerSchedule_Timer(); };
+  Timerduration.onTimer = [this] { Timerduration_Timer(); };
+}
+
+FrmSchedule::~FrmSchedule() { state_.tray.Forget(*this); }
+
+void FrmSchedule::Form_Load() {
+  ui::Platform& platform = state_.platform;
+  WorkingValues& values = state_.values;
+
+  // 1-2: built-in schemes, then the settings file over the defaults.
+  state_.colours = ColourTable();
+  values.ScdFileName = std::string(kDefaultScdFileName);
+  const SettingsRecord settings = ReadSettings(state_.programFolder, state_.edition);
+  values = WorkingValuesFromSettings(settings);
+  state_.colours.SetCustomFromSettings(settings.CustomColours);
+
+  // 3: a position beyond the screen's right or bottom edge puts the window at the origin.
+  if (values.left > platform.screen().WidthTwips() ||
+      values.top > platform.screen().HeightTwips()) {
+    values.left = 0;
+    values.top = 0;
+  }
+  Move(values.left, values.top);
+
+  // 4-5.
+  ApplyWindowLayer();
+  TxtFlex.SetVisible(false);
+
+  // 6.
+  if (!ScdLoad()) {
+    values.fontName = std::string(kFallbackFontName);
+    values.fontSize = kFallbackFontSize;
+  }
+  MSFlexGrid1.tag = NumberText(values.area);
+
+  // 7-8.
+  MSFlexGrid1.SetEnabled(values.lock != 1);
+  ApplyGridAppearance();
+
+  // 9.
+  if (values.transparency == 1)
+    transparency(1, state_.colours.Get(values.scheme, kColourBackground), 0);
+  TimerSchedule.SetEnabled(values.highlight != 0);
+
+  // 10.
+  if (values.fold == 1) {
+    FoldColumns(MSFlexGrid1, WeekdayColumn(platform.clock().Now().date));
+    AdjustColWidth(*this, MSFlexGrid1, kAlignLeftCentre, false);
+  } else {
+    AdjustColWidth(*this, MSFlexGrid1, kAlignCentreTop, true);
+  }
+  // The window follows the grid only when the current cell changes, which the load need not
+  // do; fit it once so that it opens at the grid's size.
+  FitToGrid();
+
+  // 11.
+  state_.tray.AddTrayIcon(*this, kTrayTip);
+}
+
+void FrmSchedule::ApplyWindowLayer() {
+  ui::WindowManager& windows = state_.platform.windows();
+  switch (state_.values.layer) {
+    case 0:
+      windows.SetTopmost(*this, false);
+      desktop::SetBottomHook(*this, false);
+      break;
+    case 1:
+      windows.SetTopmost(*this, true);
+      break;
+    case 2:
+      desktop::SetBottomHook(*this, true);
+      break;
+    default:
+      break;  // an unknown layer changes nothing
+  }
+}
+
+void FrmSchedule::ApplyGridAppearance() {
+  const WorkingValues& values = state_.values;
+  MSFlexGrid1.SetFrameStyle(values.frame == 1 ? 1 : 0);
+  if (!values.fontName.empty()) MSFlexGrid1.SetFontName(values.fontName);
+  // An empty size field reads as 0; a grid font of 0 points would shrink every column to
+  // nothing, so sizes the grid cannot draw keep its design size.
+  if (values.fontSize > 0 && values.fontSize <= kMaxFontSize)
+    MSFlexGrid1.SetFontSize(static_cast<float>(values.fontSize));
+  // Text effects outside 0 to 4 are refused by the grid, and the step is skipped.
+  const double effect = std::nearbyint(values.textEffect);
+  if (effect >= 0 && effect <= kMaxTextEffect) MSFlexGrid1.SetTextEffect(static_cast<int>(effect));
+}
+
+bool FrmSchedule::ScdLoad() {
+  std::optional<Timetable> table =
+      LoadTimetable(state_.programFolder, state_.values.ScdFileName, Edition::Grid);
+  const bool read = table.has_value();
+  if (!read) {
+    state_.platform.dialogs().MessageBox(this, std::string(kScdReadFailedText),
+                                         std::string(kScdReadFailedTitle), ui::MessageIcon::Error,
+                                         ui::MessageButtons::Ok);
+    table = Timetable();
+    state_.values.ScdFileName = std::string(kDefaultScdFileName);
+  }
+  state_.ScdRows = table->rows();
+  state_.ScdCols = table->cols();
+  MSFlexGrid1.SetSize(table->rows(), table->cols());
+  MSFlexGrid1.Move(0, 0);
+  for (int r = 0; r < table->rows(); ++r)
+    for (int c = 0; c < table->cols(); ++c) MSFlexGrid1.SetTextMatrix(r, c, table->cell(r, c));
+  return read;
+}
+
+void FrmSchedule::transparency(int aORc, ui::Colour colour, int alpha) {
+  if (aORc != 0 && aORc != 1) return;
+  state_.platform.windows().SetLayered(*this, aORc == 1, colour, alpha);
+}
+
+void FrmSchedule::FitToGrid() {
+  MSFlexGrid1.SetWidth(MSFlexGrid1.TotalWidth());
+  MSFlexGrid1.SetHeight(MSFlexGrid1.TotalHeight());
+  Move(Left(), Top(), MSFlexGrid1.Width(), MSFlexGrid1.Height());
+  DoTransparency(*this);
+}
+
+void FrmSchedule::DragWhenAltLeft(ui::MouseButton button, int shift) {
+  if (button == ui::MouseButton::Left && shift == ui::kAlt)
+    state_.platform.windows().BeginDrag(*this);
+}
+
+void FrmSchedule::Form_MouseDown(ui::MouseButton Button, int Shift, double X, double Y) {
+  (void)X;
+  (void)Y;
+  DragWhenAltLeft(Button, Shift);
+}
+
+void FrmSchedule::MSFlexGrid1_MouseDown(ui::MouseButton Button, int Shift, double X, double Y) {
+  (void)X;
+  (void)Y;
+  DragWhenAltLeft(Button, Shift);
+}
+
+void FrmSchedule::Form_DblClick() {
+  if (ShowControlPanel) ShowControlPanel();
+}
+
+void FrmSchedule::MSFlexGrid1_DblClick() {
+  if (ShowControlPanel) ShowControlPanel();
+}
+
+void FrmSchedule::TxtFlex_DblClick() {
+  if (ShowControlPanel) ShowControlPanel();
+}
+
+void FrmSchedule::MSFlexGrid1_RowColChange() { FitToGrid(); }
+
+void FrmSchedule::MSFlexGrid1_Click() {
+  if (!TxtFlex.Visible()) TxtFlex.SetVisible(true);
+  TxtFlex.Move(MSFlexGrid1.Left() + MSFlexGrid1.CellLeft(), MSFlexGrid1.Top() + MSFlexGrid1.CellTop(),
+               MSFlexGrid1.CellWidth(), MSFlexGrid1.CellHeight());
+  TxtFlex.SetText(MSFlexGrid1.TextMatrix(MSFlexGrid1.Row(), MSFlexGrid1.Col()));
+  editRow_ = static_cast<std::int16_t>(MSFlexGrid1.Row());
+  editCol_ = static_cast<std::int16_t>(MSFlexGrid1.Col());
+}
+
+void FrmSchedule::TxtFlex_LostFocus() {
+  TxtFlex.SetVisible(false);
+  // A table made smaller while the editor was open has no such cell any more.
+  if (editRow_ < MSFlexGrid1.Rows() && editCol_ < MSFlexGrid1.Cols())
+    MSFlexGrid1.SetTextMatrix(editRow_, editCol_, TxtFlex.Text());
+}
+
+void FrmSchedule::TimerSchedule_Timer() {
+  if (ScheduleClock) ScheduleClock();
+}
+
+void FrmSchedule::Timerduration_Timer() {
+  if (IdleCheck) IdleCheck();
+}
+
+}  // namespace orvel::schedule

@@ -1,0 +1,82 @@
+#pragma once
+// FrmSchedule: the grid edition's timetable window on the desktop. A borderless window holding
+// nothing but the grid MSFlexGrid1, its in-place editor TxtFlex and two timers; it keeps its
+// size equal to the grid's and has rounded corners.
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+#include "platform/ui/controls.h"
+#include "platform/ui/form.h"
+#include "platform/ui/grid.h"
+#include "schedule/program_state.h"
+
+namespace orvel::schedule {
+
+// Shown when the timetable file named by the settings cannot be read.
+inline constexpr std::string_view kScdReadFailedText =
+    "用户指定数据文件或默认数据文件(scd\\Schedule.csv)丢失或读取失败，即将新建一个默认格式的空课表，"
+    "修改后，请保存文件及设置！";
+inline constexpr std::string_view kScdReadFailedTitle = "错误";
+inline constexpr std::string_view kTrayTip = "Tessaly2";
+inline constexpr std::string_view kDefaultScdFileName = "Schedule.csv";
+// The font the window falls back to when no timetable could be read.
+inline constexpr std::string_view kFallbackFontName = "宋体";
+inline constexpr double kFallbackFontSize = 9;
+// The program's icon resource.
+inline constexpr int kAppIconId = 1;
+
+class FrmSchedule : public ui::Form {
+ public:
+  explicit FrmSchedule(ProgramState& state);
+  ~FrmSchedule() override;
+
+  ProgramState& state() const { return state_; }
+
+  ui::Grid MSFlexGrid1;
+  ui::TextBox TxtFlex;            // the in-place editor, hidden until a cell is clicked
+  ui::Timer TimerSchedule;        // 1000 ms: the schedule clock, while highlighting is on
+  ui::Timer Timerduration;        // 1000 ms: the idle check, switched on by the control panel
+
+  // Filled by the parts of the program that own them; empty ones do nothing.
+  std::function<void()> ShowControlPanel;  // the double clicks open the control panel
+  std::function<void()> ScheduleClock;     // one tick of the schedule clock
+  std::function<void()> IdleCheck;         // one tick of the idle-shutdown check
+
+  // Start-up: settings, position, layer, timetable, lock, fonts, transparency, clock, columns,
+  // window size and the tray icon.
+  void Form_Load();
+  // Reads ScdFileName into the grid and ScdRows / ScdCols. On failure: the message, the empty
+  // 11 × 7 timetable and ScdFileName "Schedule.csv"; false then. Writes nothing.
+  bool ScdLoad();
+  // Layered window: constant alpha (aORc 0) or colour key (aORc 1).
+  void transparency(int aORc, ui::Colour colour, int alpha);
+  // The window fitting: grid sized to its columns and rows, window to the grid, region.
+  void FitToGrid();
+
+  void Form_MouseDown(ui::MouseButton Button, int Shift, double X, double Y);
+  void MSFlexGrid1_MouseDown(ui::MouseButton Button, int Shift, double X, double Y);
+  void Form_DblClick();
+  void MSFlexGrid1_DblClick();
+  void TxtFlex_DblClick();
+  void MSFlexGrid1_RowColChange();
+  void MSFlexGrid1_Click();
+  void TxtFlex_LostFocus();
+  void TimerSchedule_Timer();
+  void Timerduration_Timer();
+
+  // The cell the editor was last laid over.
+  std::int16_t EditRow() const { return editRow_; }
+  std::int16_t EditCol() const { return editCol_; }
+
+ private:
+  void ApplyWindowLayer();
+  void ApplyGridAppearance();
+  void DragWhenAltLeft(ui::MouseButton button, int shift);
+
+  ProgramState& state_;
+  std::int16_t editRow_ = 0;
+  std::int16_t editCol_ = 0;
+};
+
+}  // namespace orvel::schedule

@@ -1,0 +1,295 @@
+// Start-up of the schedule window: settings, position, layer, timetable, lock, fonts,
+// transparency, the clock switch and folding.
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "program_fixture.h"
+
+namespace orvel::test {
+namespace {
+
+using namespace std::chrono;
+using headless::HookKind;
+
+TEST(schedule_startup_test, no_settings_file_gives_every_default) {
+  ProgramFolder folder;
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  TestProgram program(folder.path());
+  program.Start();
+  const auto& window = program.window;
+
+  EXPECT_TRUE(window.Visible());
+  EXPECT_EQ(window.Caption(), "Form1");
+  EXPECT_EQ(window.Left(), 0);
+  EXPECT_EQ(window.Top(), 0);
+  EXPECT_FALSE(program.platform.windows().IsTopmost(window));
+  EXPECT_EQ(program.platform.windows().HookChain(window), std::vector<HookKind>{HookKind::Tray});
+  EXPECT_TRUE(window.MSFlexGrid1.Enabled());
+  EXPECT_EQ(window.MSFlexGrid1.FrameStyle(), 0);
+  EXPECT_FALSE(program.Window().layered);
+  EXPECT_FALSE(window.TimerSchedule.Enabled());
+  EXPECT_FALSE(window.Timerduration.Enabled());
+  EXPECT_FALSE(window.TxtFlex.Visible());
+  EXPECT_EQ(window.MSFlexGrid1.tag, "0");
+  EXPECT_EQ(program.state.values.ScdFileName, "Schedule.csv");
+  EXPECT_EQ(program.state.values.scheme, 0);
+  EXPECT_EQ(program.state.values.remindMode, 0);
+  // An empty font size keeps the grid's design font.
+  EXPECT_EQ(window.MSFlexGrid1.FontName(), "宋体");
+  EXPECT_EQ(window.MSFlexGrid1.FontSize(), 9.0f);
+  for (int c = 0; c < window.MSFlexGrid1.Cols(); ++c) EXPECT_EQ(window.MSFlexGrid1.ColAlignment(c), 3);
+
+  EXPECT_EQ(program.Cells(), WeekTable());
+  EXPECT_EQ(program.state.ScdRows, 5);
+  EXPECT_EQ(program.state.ScdCols, 7);
+  EXPECT_TRUE(program.platform.dialogs().Messages().empty());
+
+  const auto& ops = program.platform.tray().Ops();
+  ASSERT_EQ(ops.size(), 1u);
+  EXPECT_EQ(ops[0].kind, headless::TrayOpKind::Add);
+  EXPECT_TRUE(ops[0].ok);
+  EXPECT_EQ(ops[0].record.tipAnsi, "Tessaly2");
+  EXPECT_EQ(ops[0].record.callbackMessage, 2025u);
+  EXPECT_EQ(ops[0].record.iconId, 1);
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "Orvel2.ini"));
+}
+
+TEST(schedule_startup_test, stored_position_is_kept_unless_it_lies_beyond_the_screen) {
+  struct Case {
+    std::string left, top;
+    double expectLeft, expectTop;
+  };
+  // The screen is 1024 × 768 pixels at 15 twips: 15360 × 11520 twips.
+  const Case cases[] = {
+      {"3000", "1500", 3000, 1500},
+      {"15361", "1500", 0, 0},   // Left beyond: both reset, though Top was valid
+      {"3000", "11521", 0, 0},
+      {"15360", "11520", 15360, 11520},  // on the edge is not beyond
+      {"-300", "200", -300, 200},        // negative stays, partly off-screen
+      {"abc", "", 0, 0},
+  };
+  for (const Case& c : cases) {
+    ProgramFolder folder;
+    WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+    SettingsFile settings;
+    settings.left = c.left;
+    settings.top = c.top;
+    settings.Write(folder.path());
+    TestProgram program(folder.path());
+    program.Start();
+    EXPECT_EQ(program.window.Left(), c.expectLeft) << c.left << "," << c.top;
+    EXPECT_EQ(program.window.Top(), c.expectTop) << c.left << "," << c.top;
+  }
+}
+
+TEST(schedule_startup_test, window_layer_is_restored) {
+  ProgramFolder folder;
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  SettingsFile settings;
+  {
+    settings.layer = "1";
+    settings.Write(folder.path());
+    TestProgram program(folder.path());
+    program.Start();
+    EXPECT_TRUE(program.platform.windows().IsTopmost(program.window));
+    EXPECT_EQ(program.platform.windows().HookChain(program.window),
+              std::vector<HookKind>{HookKind::Tray});
+  }
+  {
+    settings.layer = "2";
+    settings.Write(folder.path());
+    TestProgram program(folder.path());
+    program.platform.windows().OpenOtherWindow("browser", false);
+    program.Start();
+    // The bottom hook first, the tray hook on top of it.
+    EXPECT_EQ(program.platform.windows().HookChain(program.window),
+              (std::vector<HookKind>{HookKind::Bottom, HookKind::Tray}));
+    EXPECT_EQ(program.platform.windows().StackIndex(program.window), 1) << "shown at the bottom";
+    program.window.BringToFront();
+    EXPECT_EQ(program.platform.windows().StackIndex(program.window), 1);
+  }
+  {
+    settings.layer = "7";  // unknown: nothing changes
+    settings.Write(folder.path());
+    TestProgram program(folder.path());
+    program.Start();
+    EXPECT_FALSE(program.platform.windows().IsTopmost(program.window));
+    EXPECT_EQ(program.Window().topmostCalls, 0);
+  }
+}
+
+TEST(schedule_startup_test, a_failed_read_shows_the_message_and_builds_the_empty_table) {
+  const Rows shortFile = {{"a", "b"}, {"c"}};  // announces 2 × 2, holds 3 cells
+  for (bool fileExists : {false, true}) {
+    ProgramFolder folder;
+    if (fileExists) WriteTimetable(folder.path(), "week.csv", shortFile);
+    SettingsFile settings;
+    settings.scdFileName = "week.csv";
+    settings.fontName = "黑体";
+    settings.fontSize = "12";
+    settings.Write(folder.path());
+    const auto before = folder.Snapshot();
+
+    TestProgram program(folder.path());
+    program.Start();
+
+    const auto& messages = program.platform.dialogs().Messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text,
+              "用户指定数据文件或默认数据文件(scd\\Schedule.csv)丢失或读取失败，即将新建一个默认格式"
+              "的空课表，修改后，请保存文件及设置！");
+    EXPECT_EQ(messages[0].title, "错误");
+    EXPECT_EQ(messages[0].icon, ui::MessageIcon::Error);
+    EXPECT_EQ(messages[0].buttons, ui::MessageButtons::Ok);
+
+    EXPECT_EQ(program.Cells(), Rows(11, std::vector<std::string>(7)));
+    EXPECT_EQ(program.state.ScdRows, 11);
+    EXPECT_EQ(program.state.ScdCols, 7);
+    EXPECT_EQ(program.state.values.ScdFileName, "Schedule.csv");
+    EXPECT_EQ(program.window.MSFlexGrid1.FontName(), "宋体");
+    EXPECT_EQ(program.window.MSFlexGrid1.FontSize(), 9.0f);
+    EXPECT_EQ(program.state.values.fontName, "宋体");
+    EXPECT_EQ(folder.Snapshot(), before) << "nothing is written";
+    EXPECT_TRUE(program.platform.tray().Icon(program.window)) << "start-up goes on";
+  }
+}
+
+TEST(schedule_startup_test, stored_fonts_frame_area_and_effect_reach_the_grid) {
+  ProgramFolder folder;
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  SettingsFile settings;
+  settings.fontName = "楷体";
+  settings.fontSize = "12";
+  settings.effect = "2";
+  settings.frame = "1";
+  settings.area = "1";
+  settings.Write(folder.path());
+  TestProgram program(folder.path());
+  program.Start();
+  const auto& grid = program.window.MSFlexGrid1;
+  EXPECT_EQ(grid.FontName(), "楷体");
+  EXPECT_EQ(grid.FontSize(), 12.0f);
+  EXPECT_EQ(grid.TextEffect(), 2);
+  EXPECT_EQ(grid.FrameStyle(), 1);
+  EXPECT_EQ(grid.tag, "1");
+  // Columns are measured in the window's own 9-point font and scaled to 12 points.
+  EXPECT_EQ(grid.ColWidth(0), 853);  // widest "第一节", 540 twips: 12 × (540 + 100) / 9
+}
+
+TEST(schedule_startup_test, bad_font_fields_keep_the_grid_usable) {
+  ProgramFolder folder;
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  SettingsFile settings;
+  settings.fontName = "";
+  settings.fontSize = "1e30";
+  settings.effect = "9";
+  settings.Write(folder.path());
+  TestProgram program(folder.path());
+  program.Start();
+  EXPECT_EQ(program.window.MSFlexGrid1.FontName(), "宋体");
+  EXPECT_EQ(program.window.MSFlexGrid1.FontSize(), 9.0f);
+  EXPECT_EQ(program.window.MSFlexGrid1.TextEffect(), 0);
+  EXPECT_GT(program.window.Width(), 0);
+}
+
+TEST(schedule_startup_test, lock_disables_the_grid_but_not_the_window) {
+  ProgramFolder folder;
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  SettingsFile settings;
+  settings.lock = "1";
+  settings.Write(folder.path());
+  TestProgram program(folder.path());
+  program.Start();
+  auto& grid = program.window.MSFlexGrid1;
+  EXPECT_FALSE(grid.Enabled());
+
+  EXPECT_TRUE(headless::ClickCell(program.platform, grid, 2, 3));
+  EXPECT_EQ(grid.Row(), 0);
+  EXPECT_EQ(grid.Col(), 0);
+  EXPECT_FALSE(program.window.TxtFlex.Visible());
+  EXPECT_NE(program.platform.FocusedWidget(), &grid);
+
+  EXPECT_TRUE(headless::DoubleClickCell(program.platform, grid, 2, 3));
+  EXPECT_EQ(program.panelOpenings, 1);
+  EXPECT_FALSE(program.window.TxtFlex.Visible());
+
+  EXPECT_TRUE(headless::DragFromCell(program.platform, grid, 2, 3, ui::kAlt));
+  EXPECT_EQ(program.Window().drags, 1);
+}
+
+TEST(schedule_startup_test, transparency_keys_out_the_background_of_the_stored_scheme) {
+  ProgramFolder folder;
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  SettingsFile settings;
+  settings.alpha = "1";
+  settings.scheme = "2";
+  settings.customColours = "1,1193046,3,4,5,6,7,8";  // background 0x123456
+  settings.Write(folder.path());
+  TestProgram program(folder.path());
+  program.Start();
+  EXPECT_TRUE(program.Window().layered);
+  EXPECT_TRUE(program.Window().colourKey);
+  EXPECT_EQ(program.Window().colour, 0x123456u);
+  EXPECT_EQ(program.state.colours.Get(2, 2), 0x123456u);
+  EXPECT_EQ(program.state.colours.Get(0, 2), 0xFFFFFFu) << "built-in schemes stay";
+}
+
+TEST(schedule_startup_test, the_highlight_switch_starts_the_schedule_clock) {
+  for (const char* highlight : {"1", "0", ""}) {
+    ProgramFolder folder;
+    WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+    SettingsFile settings;
+    settings.highlight = highlight;
+    settings.idle = "1";
+    settings.idleHours = "0.1";
+    settings.Write(folder.path());
+    TestProgram program(folder.path());
+    int clockTicks = 0, idleTicks = 0;
+    program.window.ScheduleClock = [&] { ++clockTicks; };
+    program.window.IdleCheck = [&] { ++idleTicks; };
+    program.Start();
+    program.platform.Advance(3);
+    const bool on = std::string(highlight) == "1";
+    EXPECT_EQ(program.window.TimerSchedule.Enabled(), on) << highlight;
+    EXPECT_EQ(clockTicks, on ? 3 : 0) << highlight;
+    EXPECT_EQ(idleTicks, 0) << "only the control panel starts the idle check";
+  }
+}
+
+struct FoldCase {
+  year_month_day date;
+  Rows table;
+  std::vector<int> visible;
+};
+
+TEST(schedule_startup_test, fold_shows_only_label_time_and_today) {
+  const FoldCase cases[] = {
+      {year{2025} / September / 3, FullWeekTable(), {0, 1, 4}},  // Wednesday
+      {year{2025} / September / 7, FullWeekTable(), {0, 1, 8}},  // Sunday
+      {year{2025} / September / 6, WeekTable(), {0, 1}},         // Saturday, 7 columns
+  };
+  for (const FoldCase& fold : cases) {
+    ProgramFolder folder;
+    WriteTimetable(folder.path(), "Schedule.csv", fold.table);
+    SettingsFile settings;
+    settings.fold = "1";
+    settings.Write(folder.path());
+    TestProgram program(folder.path());
+    program.platform.SetNow(fold.date, 10 * 3600);
+    program.Start();
+    const auto& grid = program.window.MSFlexGrid1;
+    std::vector<int> visible;
+    int sum = 0;
+    for (int c = 0; c < grid.Cols(); ++c) {
+      if (grid.ColWidth(c) > 0) visible.push_back(c);
+      EXPECT_EQ(grid.ColAlignment(c), 1) << c;
+      sum += grid.ColWidth(c);
+    }
+    EXPECT_EQ(visible, fold.visible);
+    EXPECT_EQ(program.window.Width(), sum);
+  }
+}
+
+}  // namespace
+}  // namespace orvel::test

@@ -1,0 +1,134 @@
+// The schedule window after start-up: column widths, the window fitted to the grid, its region,
+// Alt-dragging and the double clicks that open the control panel.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "program_fixture.h"
+
+namespace orvel::test {
+namespace {
+
+class ScheduleWindowTest : public ::testing::Test {
+ protected:
+  void StartWith(const Rows& table, SettingsFile settings = {}) {
+    WriteTimetable(folder.path(), "Schedule.csv", table);
+    settings.Write(folder.path());
+    program = std::make_unique<TestProgram>(folder.path());
+    program->Start();
+  }
+  ui::Grid& grid() { return program->window.MSFlexGrid1; }
+
+  ProgramFolder folder;
+  std::unique_ptr<TestProgram> program;
+};
+
+TEST_F(ScheduleWindowTest, columns_fit_their_widest_text) {
+  StartWith(WeekTable());
+  // Column 1 holds "13:30-14:15", 11 ASCII characters at 90 twips: 990 + 100.
+  EXPECT_EQ(grid().ColWidth(1), 1090);
+  // Column 6: "星期五" is the widest, 3 × 180 + 100.
+  EXPECT_EQ(grid().ColWidth(6), 640);
+  for (int c = 0; c < grid().Cols(); ++c) {
+    double widest = 0;
+    for (int r = 0; r < grid().Rows(); ++r)
+      widest = std::max(widest, MetricWidth(grid().TextMatrix(r, c), 9));
+    EXPECT_EQ(grid().ColWidth(c), static_cast<int>(widest) + 100) << c;
+  }
+}
+
+TEST_F(ScheduleWindowTest, an_empty_column_keeps_its_margin) {
+  Rows table = WeekTable();
+  for (auto& row : table) row[6].clear();
+  StartWith(table);
+  EXPECT_EQ(grid().ColWidth(6), 100);
+
+  SettingsFile larger;
+  larger.fontSize = "18";
+  ProgramFolder other;
+  WriteTimetable(other.path(), "Schedule.csv", table);
+  larger.Write(other.path());
+  TestProgram program18(other.path());
+  program18.Start();
+  EXPECT_EQ(program18.window.MSFlexGrid1.ColWidth(6), 200);  // 18 × 100 / 9
+}
+
+TEST_F(ScheduleWindowTest, window_takes_the_grid_size_and_a_pixel_region) {
+  StartWith(WeekTable());
+  int widthSum = 0, heightSum = 0;
+  for (int c = 0; c < grid().Cols(); ++c) widthSum += grid().ColWidth(c);
+  for (int r = 0; r < grid().Rows(); ++r) heightSum += grid().RowHeight(r);
+  EXPECT_EQ(grid().Width(), widthSum);
+  EXPECT_EQ(grid().Height(), heightSum);
+  EXPECT_EQ(grid().Left(), 0);
+  EXPECT_EQ(grid().Top(), 0);
+  EXPECT_EQ(program->window.Width(), widthSum);
+  EXPECT_EQ(program->window.Height(), heightSum);
+  ASSERT_TRUE(program->Window().region);
+  EXPECT_EQ(program->Window().region->widthPx, static_cast<int>(std::lround(widthSum / 15.0)));
+  EXPECT_EQ(program->Window().region->heightPx, static_cast<int>(std::lround(heightSum / 15.0)));
+  EXPECT_EQ(program->Window().region->ellipsePx, 24);
+}
+
+TEST_F(ScheduleWindowTest, fitting_runs_again_when_the_current_cell_changes) {
+  StartWith(WeekTable());
+  const int regionsBefore = program->Window().regionCalls;
+  // The columns change without the window noticing, as the fold option does ...
+  grid().SetColWidth(2, 0);
+  EXPECT_NE(program->window.Width(), grid().TotalWidth());
+  // ... until the current cell moves.
+  ASSERT_TRUE(headless::ClickCell(program->platform, grid(), 1, 3));
+  EXPECT_EQ(program->window.Width(), grid().TotalWidth());
+  EXPECT_EQ(program->Window().regionCalls, regionsBefore + 1);
+  // A click on the current cell is no change.
+  ASSERT_TRUE(headless::ClickCell(program->platform, grid(), 1, 3));
+  EXPECT_EQ(program->Window().regionCalls, regionsBefore + 1);
+}
+
+TEST_F(ScheduleWindowTest, region_uses_the_screens_own_pixel_size) {
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  TestProgram program120(folder.path());
+  program120.platform.SetScreen(1280, 1024, 12);
+  program120.Start();
+  const double width = program120.window.Width();
+  ASSERT_TRUE(program120.Window().region);
+  EXPECT_EQ(program120.Window().region->widthPx, static_cast<int>(std::nearbyint(width / 12)));
+}
+
+TEST_F(ScheduleWindowTest, only_alt_with_the_left_button_drags_the_window) {
+  StartWith(WeekTable());
+  program->platform.windows().SetDragDestination(headless::ScreenPoint{4500, 3000});
+  ASSERT_TRUE(headless::DragFromCell(program->platform, grid(), 1, 2, 0));
+  ASSERT_TRUE(headless::DragFromCell(program->platform, grid(), 1, 2, ui::kAlt | ui::kShift));
+  ASSERT_TRUE(headless::DragFromCell(program->platform, grid(), 1, 2, ui::kAlt | ui::kCtrl));
+  ASSERT_TRUE(headless::PressCell(program->platform, grid(), 1, 2, ui::MouseButton::Right,
+                                  ui::kAlt));
+  EXPECT_EQ(program->Window().drags, 0);
+  EXPECT_EQ(program->window.Left(), 0);
+
+  ASSERT_TRUE(headless::DragFromCell(program->platform, grid(), 1, 2, ui::kAlt));
+  EXPECT_EQ(program->Window().drags, 1);
+  EXPECT_EQ(program->window.Left(), 4500);
+  EXPECT_EQ(program->window.Top(), 3000);
+  // The window itself, where the grid does not cover it.
+  program->window.UserMouseDown(ui::MouseButton::Left, ui::kAlt, 10, 10);
+  EXPECT_EQ(program->Window().drags, 2);
+  EXPECT_EQ(program->state.values.left, 0) << "moving writes nothing and changes no setting";
+}
+
+TEST_F(ScheduleWindowTest, every_double_click_opens_the_control_panel) {
+  StartWith(WeekTable());
+  ASSERT_TRUE(headless::DoubleClickCell(program->platform, grid(), 2, 2));
+  EXPECT_EQ(program->panelOpenings, 1);
+  program->window.TxtFlex.UserDblClick();
+  EXPECT_EQ(program->panelOpenings, 2);
+  program->window.UserDblClick();
+  EXPECT_EQ(program->panelOpenings, 3);
+  // With nobody to open it, a double click does nothing.
+  program->window.ShowControlPanel = nullptr;
+  program->window.UserDblClick();
+  EXPECT_EQ(program->panelOpenings, 3);
+}
+
+}  // namespace
+}  // namespace orvel::test
