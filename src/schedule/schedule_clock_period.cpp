@@ -1,0 +1,99 @@
+#include "schedule/schedule_clock_period.h"
+
+#include <optional>
+
+#include "schedule/time_of_day.h"
+
+namespace orvel::schedule {
+namespace {
+
+constexpr char kSpanSeparator = '-';
+
+bool HasSpan(std::string_view text) { return text.find(kSpanSeparator) != std::string_view::npos; }
+
+std::string_view BeforeSeparator(std::string_view text) {
+  return text.substr(0, text.find(kSpanSeparator));
+}
+
+}  // namespace
+
+PeriodSearch FindPeriod(const ClockCells& cells, std::int32_t nowSeconds,
+                        std::int16_t& nextPeriodRow, std::string_view headerTimeText) {
+  PeriodSearch result;
+  const int rows = cells.Rows();
+  const bool hasTimeColumn = cells.Cols() > kTimeColumn;
+  const auto timeText = [&](int row) -> std::string_view {
+    if (!hasTimeColumn) return {};
+    return row == 0 ? headerTimeText : cells.Text(row, kTimeColumn);
+  };
+
+  // Each round looks ahead for the first row below with a time span. Rows between one find and
+  // the next have none, so a find stays valid until the walk reaches it; this keeps the whole
+  // walk one pass over column 1. Without a find, the last examined text is the bottom row's.
+  std::string_view lastExamined;
+  int found = -1;  // the row the last look-ahead found, -1 before the first find
+  bool noneBelow = false;
+  for (int i = 0; i < rows; ++i) {
+    if (!noneBelow && found <= i) {
+      found = -1;
+      for (int row = i + 1; row < rows; ++row) {
+        lastExamined = timeText(row);
+        if (HasSpan(lastExamined)) {
+          found = row;
+          break;
+        }
+      }
+      if (found < 0) noneBelow = true;
+      else {
+        result.nextStartText = BeforeSeparator(lastExamined);
+        nextPeriodRow = static_cast<std::int16_t>(found);
+      }
+    }
+
+    if (i == 0) {
+      // Read even when empty: a table without any time span fails here.
+      const auto nextStart = ParseTimeOfDay(result.nextStartText);
+      if (!nextStart) {
+        result.timeFailed = true;
+        return result;
+      }
+      if (nowSeconds < *nextStart) return result;  // before the first period
+    }
+
+    const std::string_view span = timeText(i);
+    const std::size_t separator = span.find(kSpanSeparator);
+    if (separator == std::string_view::npos) continue;
+    const auto start = ParseTimeOfDay(span.substr(0, separator));
+    const auto end = ParseTimeOfDay(span.substr(separator + 1));
+    if (!start || !end) {
+      result.timeFailed = true;
+      return result;
+    }
+    if (*start <= nowSeconds && nowSeconds < *end) {
+      result.currentRow = i;
+      return result;
+    }
+    if (!lastExamined.empty()) {
+      const auto nextStart = ParseTimeOfDay(result.nextStartText);
+      if (!nextStart) {
+        result.timeFailed = true;
+        return result;
+      }
+      if (*end <= nowSeconds && nowSeconds < *nextStart) {
+        result.breakRow = i + 1;
+        return result;
+      }
+    }
+  }
+  return result;
+}
+
+double ReminderDistance(std::int32_t nextStartSeconds, std::int32_t nowSeconds) {
+  return static_cast<double>(nextStartSeconds - nowSeconds) / kSecondsPerDay * 1000.0;
+}
+
+bool InReminderWindow(double distance) { return distance >= 2.08 && distance <= 2.094; }
+
+bool InTrayRemovalWindow(double distance) { return distance >= 1.88 && distance <= 1.894; }
+
+}  // namespace orvel::schedule
