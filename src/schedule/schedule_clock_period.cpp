@@ -15,6 +15,30 @@ std::string_view BeforeSeparator(std::string_view text) {
   return text.substr(0, text.find(kSpanSeparator));
 }
 
+// The next start is read at row 0 and after each period, and is then the start of the row the
+// walk reaches next: one reading serves both. Keyed by the text's place, which does not move
+// during a search.
+class NextStartReading {
+ public:
+  std::optional<std::int32_t> Read(std::string_view text) {
+    if (!Holds(text)) {
+      text_ = text;
+      value_ = ParseTimeOfDay(text);
+    }
+    return value_;
+  }
+  std::optional<std::int32_t> ReadStart(std::string_view text) const {
+    return Holds(text) ? value_ : ParseTimeOfDay(text);
+  }
+
+ private:
+  bool Holds(std::string_view text) const {
+    return text_.data() != nullptr && text.data() == text_.data() && text.size() == text_.size();
+  }
+  std::string_view text_;
+  std::optional<std::int32_t> value_;
+};
+
 }  // namespace
 
 PeriodSearch FindPeriod(const ClockCells& cells, std::int32_t nowSeconds,
@@ -31,6 +55,7 @@ PeriodSearch FindPeriod(const ClockCells& cells, std::int32_t nowSeconds,
   // the next have none, so a find stays valid until the walk reaches it; this keeps the whole
   // walk one pass over column 1. Without a find, the last examined text is the bottom row's.
   std::string_view lastExamined;
+  NextStartReading next;
   int found = -1;  // the row the last look-ahead found, -1 before the first find
   bool noneBelow = false;
   for (int i = 0; i < rows; ++i) {
@@ -52,7 +77,7 @@ PeriodSearch FindPeriod(const ClockCells& cells, std::int32_t nowSeconds,
 
     if (i == 0) {
       // Read even when empty: a table without any time span fails here.
-      const auto nextStart = ParseTimeOfDay(result.nextStartText);
+      const auto nextStart = next.Read(result.nextStartText);
       if (!nextStart) {
         result.timeFailed = true;
         return result;
@@ -63,7 +88,7 @@ PeriodSearch FindPeriod(const ClockCells& cells, std::int32_t nowSeconds,
     const std::string_view span = timeText(i);
     const std::size_t separator = span.find(kSpanSeparator);
     if (separator == std::string_view::npos) continue;
-    const auto start = ParseTimeOfDay(span.substr(0, separator));
+    const auto start = next.ReadStart(span.substr(0, separator));
     const auto end = ParseTimeOfDay(span.substr(separator + 1));
     if (!start || !end) {
       result.timeFailed = true;
@@ -74,7 +99,7 @@ PeriodSearch FindPeriod(const ClockCells& cells, std::int32_t nowSeconds,
       return result;
     }
     if (!lastExamined.empty()) {
-      const auto nextStart = ParseTimeOfDay(result.nextStartText);
+      const auto nextStart = next.Read(result.nextStartText);
       if (!nextStart) {
         result.timeFailed = true;
         return result;

@@ -277,6 +277,20 @@ TEST(schedule_clock_test, bad_time_texts) {
     // After it, the search fails: nothing.
     EXPECT_TRUE(DecideClockTick(cells, Settings(), kTuesday, At(8, 50), {}).ChangesNothing());
   }
+  {  // a bad end above the next period: the search fails there and the reminder is skipped,
+     // although the next start it had found is readable and three minutes away
+    FakeCells cells(3, 7);
+    cells.SetText(1, 1, "8:00-bad");
+    cells.SetText(2, 1, "8:55-9:40");
+    cells.SetText(2, kTuesdayColumn, "数学");
+    cells.Settle();
+    for (const int mode : {kRemindPopup, kRemindBalloon}) {
+      const ClockTick tick = DecideClockTick(cells, Settings(mode), kTuesday, At(8, 52), {});
+      EXPECT_EQ(tick.reminder.kind, ReminderKind::None);
+      EXPECT_EQ(tick.state.NextPeriodRow, 2);
+      EXPECT_FALSE(DecideClockTick(cells, Settings(mode), kTuesday, At(8, 52, 17), {}).removeTrayIcon);
+    }
+  }
 }
 
 TEST(schedule_clock_test, small_tables_and_stale_clock_values) {
