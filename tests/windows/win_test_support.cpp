@@ -1,5 +1,6 @@
 #include "win_test_support.h"
 
+#include <cstdio>
 #include <random>
 
 #include "platform/win32/form_window.h"
@@ -11,6 +12,8 @@ namespace {
 // Before main: no error dialog may ever wait for a click during a test run.
 const bool kPrepared = [] {
   win32::PrepareProcess();
+  // Unbuffered, so that a crash still shows which test was running.
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
   return true;
 }();
 
