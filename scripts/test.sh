@@ -35,7 +35,7 @@ count_ctest build/native/ctest.log
 
 echo "== fuzzing the readers, ${fuzz_seconds}s each"
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
+cmake --build --preset fuzz --target fuzzers
 for target in build/fuzz/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
   name=$(basename "$target")
