@@ -1,0 +1,80 @@
+#include "desktop/frm_countdown.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvel::desktop {
+namespace {
+
+// The designed window, twips.
+constexpr double kClientWidth = 5340, kClientHeight = 945;
+constexpr double kTrackLeft = 480, kTrackTop = 240, kTrackWidth = 4425, kTrackHeight = 480;
+constexpr double kBarLeft = 525, kBarTop = 300, kBarWidth = 4335, kBarHeight = 375;
+// The bar loses slightly less than a step per tick, so it runs out just before the end.
+constexpr double kShrinkPerStep = 0.98;
+
+constexpr ui::Colour kTrackColour = 0xE0E0E0;  // light grey, 0x00BBGGRR
+constexpr ui::Colour kBarColour = 0xD77800;    // blue
+
+}  // namespace
+
+std::string CountdownTickCaption(float countdownSeconds) {
+  // The default rounding mode rounds halves to even; a -0 must read "0".
+  const float left = std::nearbyint(kCountdownSeconds - countdownSeconds);
+  const long long whole = static_cast<long long>(left);
+  return std::string(kCountdownTickPrefix) + std::to_string(whole) +
+         std::string(kCountdownTickSuffix);
+}
+
+FrmCountdown::FrmCountdown(ui::Platform& platform)
+    : ui::Form(platform, "frmcountdown", ui::FormStyle::FixedDialog),
+      bar(this, "bar"),
+      Labbarback(this, "Labbarback"),
+      Timercountdown(this, "Timercountdown", kCountdownIntervalMs, false) {
+  SetCaption(std::string(kCountdownCaption));
+  SetClientSize(kClientWidth, kClientHeight);
+  centred = true;
+
+  Labbarback.Move(kTrackLeft, kTrackTop, kTrackWidth, kTrackHeight);
+  Labbarback.SetBackColour(kTrackColour);
+  Labbarback.SetBorderStyle(1);
+  bar.Move(kBarLeft, kBarTop, kBarWidth, kBarHeight);
+  bar.SetBackColour(kBarColour);
+
+  onLoad = [this] { Form_Load(); };
+  Timercountdown.onTimer = [this] { Timercountdown_Timer(); };
+}
+
+void FrmCountdown::Form_Load() {
+  // A window shown again starts as designed, like a freshly loaded one.
+  SetCaption(std::string(kCountdownCaption));
+  // 1.
+  countdownSeconds_ = 0;
+  Timercountdown.SetEnabled(true);
+  // 2.
+  cursorNow_ = platform().input().CursorPos();
+  cursorBefore_ = cursorNow_;
+  // 3.
+  const double tickSeconds = Timercountdown.Interval() / 1000.0;
+  step_ = static_cast<std::int32_t>(std::nearbyint(Labbarback.Width() / 15.0 * tickSeconds));
+  // 4.
+  bar.Move(Labbarback.Left() + step_, Labbarback.Top() + Labbarback.Height() * 0.1,
+           std::max(0.0, Labbarback.Width() - step_), bar.Height());
+}
+
+void FrmCountdown::Timercountdown_Timer() {
+  // 1. The width is a single-precision value, as the shape keeps it; never below 0.
+  const float width = static_cast<float>(bar.Width() - step_ * kShrinkPerStep);
+  bar.SetWidth(std::max(0.0f, width));
+  // 2.
+  countdownSeconds_ = static_cast<float>(countdownSeconds_ + Timercountdown.Interval() / 1000.0);
+  // 3.
+  SetCaption(CountdownTickCaption(countdownSeconds_));
+  // 4-5. The unload comes last so that nothing runs after it.
+  cursorNow_ = platform().input().CursorPos();
+  const bool moved = cursorNow_ != cursorBefore_;
+  cursorBefore_ = cursorNow_;
+  if (countdownSeconds_ >= kCountdownSeconds || moved) Unload();
+}
+
+}  // namespace orvel::desktop

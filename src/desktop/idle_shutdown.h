@@ -1,0 +1,92 @@
+#pragma once
+// The idle shutdown: once a second the schedule window's Timerduration counts the seconds
+// without pointer movement or key presses; 15 s before the chosen number of hours it shows the
+// countdown, at the hours it asks the system to shut down.
+//
+// The decision is IdleTick, a function of its inputs; IdleShutdown is the handler that feeds it
+// from the platform and acts on its answer.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "desktop/frm_countdown.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/platform.h"
+#include "timetable/working_values.h"
+
+namespace orvel::desktop {
+
+// Virtual key codes the idle check reads, and the state that counts as activity: down now and
+// pressed since the previous query (0x8001).
+inline constexpr int kFirstIdleKey = 1;
+inline constexpr int kLastIdleKey = 145;  // VK_SCROLL
+inline constexpr std::int16_t kKeyDownAndPressed = static_cast<std::int16_t>(-32767);
+// The countdown opens this many seconds before the shutdown.
+inline constexpr float kCountdownLeadSeconds = 15.0f;
+// What the control panel's OK stores when the idle-time box holds no number other than 0.
+inline constexpr float kDefaultIdleHours = 1.0f;
+
+// The schedule window's idle state, created with it.
+struct IdleState {
+  float idleSeconds = 0;
+  ui::Point cursorNow{};
+  ui::Point cursorBefore{};
+};
+
+struct IdleDecision {
+  bool showCountdown = false;
+  bool shutdown = false;
+  friend bool operator==(const IdleDecision&, const IdleDecision&) = default;
+};
+
+using KeyStateReader = std::function<std::int16_t(int virtualKey)>;
+
+// Hours the check runs with: a value that is not above 0 (or not a number) would shut down at
+// the first tick, so it counts as 1 hour, which is what OK stores for such a box.
+float EffectiveIdleHours(float idleHours);
+
+// OK's rule for the idle-time box: its leading numeric value, or 1 when that value is 0 (an
+// empty or non-numeric text gives 1 hour).
+float IdleHoursFromText(std::string_view comdurationText);
+
+// One tick of Timerduration_Timer: counts, resets on activity and decides. Reads every key from
+// kFirstIdleKey to kLastIdleKey once, as each reading clears the key's "pressed" bit. On a
+// shutdown decision the idle count is already back at 0.
+IdleDecision IdleTick(IdleState& state, int intervalMs, ui::Point cursor,
+                      const KeyStateReader& keyState, float idleHours);
+
+// OK's part in the idle shutdown: stores the switch and the hours, and runs Timerduration
+// exactly when the switch is on. The only place that starts the timer.
+void ArmIdleShutdown(ui::Timer& Timerduration, WorkingValues& values, std::int16_t Chknodo,
+                     std::string_view comdurationText);
+
+// The handler behind the schedule window's Timerduration. Owns the countdown window: a new one
+// for each showing; while one is open, a further request keeps it as it is.
+class IdleShutdown {
+ public:
+  // `Timerduration` gives the interval; `values.idleHours` is read at every tick. Both must
+  // outlive this object.
+  IdleShutdown(ui::Platform& platform, const ui::Timer& Timerduration,
+               const WorkingValues& values);
+  IdleShutdown(const IdleShutdown&) = delete;
+  IdleShutdown& operator=(const IdleShutdown&) = delete;
+  ~IdleShutdown();
+
+  void Timerduration_Timer();
+
+  const IdleState& state() const { return state_; }
+  // The countdown window while it is open; nullptr otherwise.
+  FrmCountdown* OpenCountdown() const;
+
+ private:
+  void ShowCountdown();
+
+  ui::Platform& platform_;
+  const ui::Timer& timer_;
+  const WorkingValues& values_;
+  IdleState state_;
+  std::unique_ptr<FrmCountdown> countdown_;
+};
+
+}  // namespace orvel::desktop

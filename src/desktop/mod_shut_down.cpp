@@ -1,0 +1,7 @@
+#include "desktop/mod_shut_down.h"
+
+namespace orvel::desktop::ModShutDown {
+
+void GetShutdownPrivilege(ui::Power& power) { power.GetShutdownPrivilege(); }
+
+}  // namespace orvel::desktop::ModShutDown
