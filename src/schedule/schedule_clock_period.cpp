@@ -9,12 +9,6 @@ namespace {
 
 constexpr char kSpanSeparator = '-';
 
-bool HasSpan(std::string_view text) { return text.find(kSpanSeparator) != std::string_view::npos; }
-
-std::string_view BeforeSeparator(std::string_view text) {
-  return text.substr(0, text.find(kSpanSeparator));
-}
-
 // The next start is read at row 0 and after each period, and is then the start of the row the
 // walk reaches next: one reading serves both. Keyed by the text's place, which does not move
 // during a search.
@@ -63,16 +57,15 @@ PeriodSearch FindPeriod(const ClockCells& cells, std::int32_t nowSeconds,
       found = -1;
       for (int row = i + 1; row < rows; ++row) {
         lastExamined = timeText(row);
-        if (HasSpan(lastExamined)) {
+        const std::size_t separator = lastExamined.find(kSpanSeparator);
+        if (separator != std::string_view::npos) {
           found = row;
+          result.nextStartText = lastExamined.substr(0, separator);
+          nextPeriodRow = static_cast<std::int16_t>(found);
           break;
         }
       }
       if (found < 0) noneBelow = true;
-      else {
-        result.nextStartText = BeforeSeparator(lastExamined);
-        nextPeriodRow = static_cast<std::int16_t>(found);
-      }
     }
 
     if (i == 0) {
