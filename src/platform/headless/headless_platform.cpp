@@ -87,6 +87,7 @@ void HeadlessPlatform::Added(HeadlessFormPeer& peer) {
 void HeadlessPlatform::Removed(HeadlessFormPeer& peer) {
   std::erase(formPeers_, &peer);
   tray_.Closed(peer.form());
+  tooltips_.Closed(peer.form());
   windows_.Closed(peer.form());
 }
 

@@ -17,6 +17,7 @@
 #include "platform/headless/headless_screen.h"
 #include "platform/headless/headless_store.h"
 #include "platform/headless/headless_system.h"
+#include "platform/headless/headless_tooltips.h"
 #include "platform/headless/headless_tray.h"
 #include "platform/headless/headless_windows.h"
 #include "platform/ui/platform.h"
@@ -48,6 +49,7 @@ class HeadlessPlatform : public ui::Platform {
   HeadlessWindows& windows() override { return windows_; }
   HeadlessTray& tray() override { return tray_; }
   HeadlessSystemInfo& system() override { return system_; }
+  HeadlessToolTips& tooltips() override { return tooltips_; }
 
   std::unique_ptr<ui::FormPeer> CreateFormPeer(ui::Form& form) override;
   std::unique_ptr<ui::WidgetPeer> CreatePeer(ui::Widget& widget) override;
@@ -107,6 +109,7 @@ class HeadlessPlatform : public ui::Platform {
   HeadlessWindows windows_;
   HeadlessTray tray_;
   HeadlessSystemInfo system_;
+  HeadlessToolTips tooltips_;
 
   // Registered by the peers themselves, in creation order.
   std::vector<HeadlessFormPeer*> formPeers_;

@@ -12,13 +12,28 @@ namespace orvel::headless {
 
 class HeadlessClock;
 
+struct ShellRequest {
+  std::string target;
+  ui::ShowState show = ui::ShowState::Normal;
+  const ui::Form* owner = nullptr;
+  std::string directory;
+};
+
 class HeadlessShell : public ui::Shell {
  public:
-  void Open(const std::string& target) override { opened_.push_back(target); }
+  void Open(const std::string& target) override { Open(target, ui::ShowState::Normal, nullptr, {}); }
+  void Open(const std::string& target, ui::ShowState show, const ui::Form* owner,
+            const std::string& directory) override {
+    opened_.push_back(target);
+    requests_.push_back(ShellRequest{target, show, owner, directory});
+  }
+  // The targets, in order; Requests() adds how each was asked for.
   const std::vector<std::string>& Opened() const { return opened_; }
+  const std::vector<ShellRequest>& Requests() const { return requests_; }
 
  private:
   std::vector<std::string> opened_;
+  std::vector<ShellRequest> requests_;
 };
 
 struct BeepRecord {

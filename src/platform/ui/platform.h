@@ -28,6 +28,7 @@ class Platform {
   virtual WindowManager& windows() = 0;
   virtual Tray& tray() = 0;
   virtual SystemInfo& system() = 0;
+  virtual ToolTips& tooltips() = 0;
 
   // The folder of the running program, where every file of the program lives.
   virtual std::filesystem::path ProgramFolder() { return system().ProgramPath().parent_path(); }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,11 +48,17 @@ class Dialogs {
   virtual void ShowPopupMenu(const Form* owner, const class PopupMenu& menu) = 0;
 };
 
+// How the shell shows what it opens: SW_HIDE or SW_SHOWNORMAL.
+enum class ShowState { Hidden, Normal };
+
 class Shell {
  public:
   virtual ~Shell() = default;
   // Opens a file, folder or address with the program the system associates with it.
   virtual void Open(const std::string& target) = 0;
+  // The same with an owner window (or none), a working folder (or none) and a show state.
+  virtual void Open(const std::string& target, ShowState show, const Form* owner,
+                    const std::string& directory) = 0;
 };
 
 enum class RegistryRoot { LocalMachine, CurrentUser };
@@ -181,6 +188,31 @@ class SystemInfo {
   // The last-modification time of the executable in the system's short date-time form.
   virtual std::string ProgramTimeText() const = 0;
   virtual std::string Environment(const std::string& name) const = 0;
+};
+
+// Which delay of a tooltip: how long a tip stays (TTDT_AUTOPOP) or how long the mouse must rest
+// before it shows (TTDT_INITIAL).
+enum class ToolTipDelay { AutoPop, Initial };
+
+// One rectangular tooltip window owned by a form; destroying the object destroys the window.
+// Once the owner form is unloaded the window is gone: setters do nothing and readings give 0.
+class ToolTip {
+ public:
+  virtual ~ToolTip() = default;
+  // The width in pixels at which tip texts wrap; CR LF in a text starts a new line.
+  virtual void SetMaxWidth(std::int32_t pixels) = 0;
+  virtual void SetDelay(ToolTipDelay which, std::int32_t ms) = 0;
+  virtual std::int32_t Delay(ToolTipDelay which) const = 0;
+  // Shows `text` while the mouse rests on the widget; `centred` puts the tip centred below it.
+  // False when the widget has no window (its form is not loaded).
+  virtual bool AddTool(const Widget& widget, const std::string& text, bool centred) = 0;
+};
+
+class ToolTips {
+ public:
+  virtual ~ToolTips() = default;
+  // Null when the owner form is not loaded or the system refuses the window.
+  virtual std::unique_ptr<ToolTip> Create(const Form& owner) = 0;
 };
 
 }  // namespace orvel::ui

@@ -35,6 +35,8 @@ class Win32Dialogs final : public ui::Dialogs {
 class Win32Shell final : public ui::Shell {
  public:
   void Open(const std::string& target) override;
+  void Open(const std::string& target, ui::ShowState show, const ui::Form* owner,
+            const std::string& directory) override;
 };
 
 class Win32Registry final : public ui::Registry {
@@ -155,6 +157,11 @@ class Win32SystemInfo final : public ui::SystemInfo {
   std::filesystem::path ProgramPath() const override;
   std::string ProgramTimeText() const override;
   std::string Environment(const std::string& name) const override;
+};
+
+class Win32ToolTips final : public ui::ToolTips {
+ public:
+  std::unique_ptr<ui::ToolTip> Create(const ui::Form& owner) override;
 };
 
 }  // namespace orvel::win32

@@ -23,7 +23,8 @@ Win32Platform::Win32Platform()
       screen_(std::make_unique<Win32Screen>()),
       windows_(std::make_unique<Win32WindowManager>()),
       tray_(std::make_unique<Win32Tray>()),
-      system_(std::make_unique<Win32SystemInfo>()) {
+      system_(std::make_unique<Win32SystemInfo>()),
+      tooltips_(std::make_unique<Win32ToolTips>()) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   FormWindow::RegisterClass(instance);
   RegisterGridClass(instance);
@@ -45,6 +46,7 @@ const ui::Screen& Win32Platform::screen() const { return *screen_; }
 ui::WindowManager& Win32Platform::windows() { return *windows_; }
 ui::Tray& Win32Platform::tray() { return *tray_; }
 ui::SystemInfo& Win32Platform::system() { return *system_; }
+ui::ToolTips& Win32Platform::tooltips() { return *tooltips_; }
 
 std::unique_ptr<ui::FormPeer> Win32Platform::CreateFormPeer(ui::Form& form) {
   return std::make_unique<FormWindow>(*this, form);

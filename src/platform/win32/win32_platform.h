@@ -21,6 +21,7 @@ class Win32Screen;
 class Win32WindowManager;
 class Win32Tray;
 class Win32SystemInfo;
+class Win32ToolTips;
 
 class Win32Platform final : public ui::Platform {
  public:
@@ -43,6 +44,7 @@ class Win32Platform final : public ui::Platform {
   ui::WindowManager& windows() override;
   ui::Tray& tray() override;
   ui::SystemInfo& system() override;
+  ui::ToolTips& tooltips() override;
 
   std::unique_ptr<ui::FormPeer> CreateFormPeer(ui::Form& form) override;
   std::unique_ptr<ui::WidgetPeer> CreatePeer(ui::Widget& widget) override;
@@ -70,6 +72,7 @@ class Win32Platform final : public ui::Platform {
   std::unique_ptr<Win32WindowManager> windows_;
   std::unique_ptr<Win32Tray> tray_;
   std::unique_ptr<Win32SystemInfo> system_;
+  std::unique_ptr<Win32ToolTips> tooltips_;
   int openForms_ = 0;
   bool running_ = false;
 };
