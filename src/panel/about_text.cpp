@@ -1,0 +1,46 @@
+#include "panel/about_text.h"
+
+#include <array>
+
+#include "panel/about_links.h"
+
+#ifndef ORVEL_GRID_VERSION_REVISION
+#define ORVEL_GRID_VERSION_REVISION 0
+#endif
+
+namespace orvel::panel {
+
+ProgramVersion EditionVersion(Edition edition) {
+  if (edition == Edition::Classic) return ProgramVersion{1, 3, 3};
+  return ProgramVersion{2, 0, ORVEL_GRID_VERSION_REVISION};
+}
+
+std::string BuildLine(std::string_view shortDateTime) {
+  const std::size_t blank = shortDateTime.find(' ');
+  const std::string_view kept =
+      blank == std::string_view::npos ? std::string_view() : shortDateTime.substr(0, blank + 1);
+  return "Build" + std::string(kept);
+}
+
+std::string AboutText(const ProgramVersion& version, std::string_view programTimeText) {
+  const std::array<std::string, 9> lines{
+      "Schedule",
+      "Tessaly" + std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
+          std::to_string(version.revision),
+      BuildLine(programTimeText),
+      "",
+      "课程表工作室（原 Tessaly）",
+      "Orvel 桌面课程表系列",
+      "版权所有 © 课程表工作室",
+      "开发于 2024—2025 年",
+      "网店：" + std::string(kShopPage),
+  };
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i) text += '\r';
+    text += lines[i];
+  }
+  return text;
+}
+
+}  // namespace orvel::panel
