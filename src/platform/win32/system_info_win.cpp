@@ -47,6 +47,8 @@ std::string Win32SystemInfo::ProgramTimeText() const {
   if (!GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &local, nullptr, date, 128,
                        nullptr))
     return {};
+  // A stamp at exactly midnight has no time part in the short date-time form.
+  if (local.wHour == 0 && local.wMinute == 0 && local.wSecond == 0) return Narrow(date);
   if (!GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, TIME_NOSECONDS, &local, nullptr, time, 128))
     return Narrow(date);
   return Narrow(std::wstring(date) + L" " + time);
