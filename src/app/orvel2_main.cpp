@@ -3,16 +3,14 @@
 
 #include "platform/win32/prepare_process.h"
 #include "platform/win32/win32_platform.h"
-#include "schedule/frm_schedule.h"
-#include "schedule/program_state.h"
+#include "schedule/grid_program.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   orvel::win32::PrepareProcess();
   try {
     orvel::win32::Win32Platform platform;
-    orvel::schedule::ProgramState state(platform, orvel::Edition::Grid);
-    orvel::schedule::FrmSchedule window(state);
-    window.Show();
+    orvel::schedule::GridProgram program(platform);
+    program.Start();
     return platform.Run();
   } catch (...) {
     // Nothing to report to: the program has no log and its window is gone.
