@@ -165,6 +165,52 @@ void FrmSchedule::transparency(int aORc, ui::Colour colour, int alpha) {
   state_.platform.windows().SetLayered(*this, aORc == 1, colour, alpha);
 }
 
+void FrmSchedule::ApplyLock(bool locked) { MSFlexGrid1.SetEnabled(!locked); }
+
+void FrmSchedule::ApplyFold(bool folded) {
+  if (folded) {
+    // Today's column as of now; it does not move by itself at midnight.
+    FoldColumns(MSFlexGrid1, WeekdayColumn(state_.platform.clock().Now().date));
+    AdjustColWidth(*this, MSFlexGrid1, kAlignLeftCentre, false);
+  } else {
+    AdjustColWidth(*this, MSFlexGrid1, kAlignCentreTop, true);
+  }
+}
+
+void FrmSchedule::ApplyFrame(bool framed) { MSFlexGrid1.SetFrameStyle(framed ? 1 : 0); }
+
+void FrmSchedule::PaintCellsWhite() {
+  constexpr ui::Colour kWhite = 0xFFFFFF;
+  for (int r = 0; r < state_.ScdRows && r < MSFlexGrid1.Rows(); ++r)
+    for (int c = 0; c < state_.ScdCols && c < MSFlexGrid1.Cols(); ++c)
+      MSFlexGrid1.SetCellBackColour(r, c, kWhite);
+}
+
+bool FrmSchedule::LoadTimetableFile(const std::string& scdFileName) {
+  state_.values.ScdFileName = scdFileName;
+  return ScdLoad();
+}
+
+void FrmSchedule::NewTimetable(std::int16_t rows, std::int16_t cols) {
+  // Within the bounds every timetable keeps; anything else keeps the current table.
+  if (!Timetable::WithSize(rows, cols)) return;
+  state_.ScdRows = rows;
+  state_.ScdCols = cols;
+  MSFlexGrid1.SetSize(rows, cols);
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < cols; ++c) MSFlexGrid1.SetTextMatrix(r, c, std::string());
+  MSFlexGrid1.Move(0, 0);
+}
+
+std::optional<Timetable> FrmSchedule::CurrentTimetable() const {
+  std::optional<Timetable> table = Timetable::WithSize(state_.ScdRows, state_.ScdCols);
+  if (!table || MSFlexGrid1.Rows() < state_.ScdRows || MSFlexGrid1.Cols() < state_.ScdCols)
+    return std::nullopt;
+  for (int r = 0; r < state_.ScdRows; ++r)
+    for (int c = 0; c < state_.ScdCols; ++c) table->SetCell(r, c, MSFlexGrid1.TextMatrix(r, c));
+  return table;
+}
+
 void FrmSchedule::FitToGrid() {
   MSFlexGrid1.SetWidth(MSFlexGrid1.TotalWidth());
   MSFlexGrid1.SetHeight(MSFlexGrid1.TotalHeight());

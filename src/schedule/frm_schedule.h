@@ -4,8 +4,11 @@
 // size equal to the grid's and has rounded corners.
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
+#include "panel/schedule_window.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "platform/ui/grid.h"
@@ -26,7 +29,7 @@ inline constexpr double kFallbackFontSize = 9;
 // The program's icon resource.
 inline constexpr int kAppIconId = 1;
 
-class FrmSchedule : public ui::Form {
+class FrmSchedule : public ui::Form, public panel::ScheduleWindow {
  public:
   explicit FrmSchedule(ProgramState& state);
   ~FrmSchedule() override;
@@ -50,7 +53,7 @@ class FrmSchedule : public ui::Form {
   // 11 × 7 timetable and ScdFileName "Schedule.csv"; false then. Writes nothing.
   bool ScdLoad();
   // Layered window: constant alpha (aORc 0) or colour key (aORc 1).
-  void transparency(int aORc, ui::Colour colour, int alpha);
+  void transparency(int aORc, ui::Colour colour, int alpha) override;
   // The window fitting: grid sized to its columns and rows, window to the grid, region.
   void FitToGrid();
 
@@ -64,6 +67,26 @@ class FrmSchedule : public ui::Form {
   void TxtFlex_LostFocus();
   void TimerSchedule_Timer();
   void Timerduration_Timer();
+
+  // What the control panel does to the window (panel/schedule_window.h).
+  ui::Form& form() override { return *this; }
+  void ApplyLock(bool locked) override;
+  void ApplyFold(bool folded) override;
+  void ApplyFrame(bool framed) override;
+  bool HasFonts() const override { return true; }
+  std::string GridFontName() const override { return MSFlexGrid1.FontName(); }
+  float GridFontSize() const override { return MSFlexGrid1.FontSize(); }
+  int GridTextEffect() const override { return MSFlexGrid1.TextEffect(); }
+  void SetGridFontName(const std::string& name) override { MSFlexGrid1.SetFontName(name); }
+  void SetGridFontSize(float points) override { MSFlexGrid1.SetFontSize(points); }
+  void SetGridTextEffect(int effect) override { MSFlexGrid1.SetTextEffect(effect); }
+  std::string& AreaTag() override { return MSFlexGrid1.tag; }
+  ui::Timer& ClockTimer() override { return TimerSchedule; }
+  ui::Timer& IdleTimer() override { return Timerduration; }
+  void PaintCellsWhite() override;
+  bool LoadTimetableFile(const std::string& scdFileName) override;
+  void NewTimetable(std::int16_t rows, std::int16_t cols) override;
+  std::optional<Timetable> CurrentTimetable() const override;
 
   // The cell the editor was last laid over.
   std::int16_t EditRow() const { return editRow_; }

@@ -3,7 +3,26 @@
 
 namespace orvel::schedule {
 
-// The control panel behind the double clicks.
-void GridProgram::WirePanel() { panel_ = std::make_unique<PanelParts>(); }
+// The control panel behind the double clicks: created and loaded at each opening, only brought
+// forward while it is open.
+void GridProgram::WirePanel() {
+  panel_ = std::make_unique<PanelParts>();
+  window_.ShowControlPanel = [this] {
+    std::unique_ptr<panel::FrmControl>& form = panel_->form;
+    if (form && form->Loaded()) {
+      form->BringToFront();
+      return;
+    }
+    // No handler of the old panel can be running now: it was closed, and the double click
+    // comes from the schedule window.
+    form = std::make_unique<panel::FrmControl>(window_, state_);
+    form->OtherOpenForms = [this] {
+      std::vector<ui::Form*> forms{&window_};
+      if (ui::Form* countdown = idle_.OpenCountdown()) forms.push_back(countdown);
+      return forms;
+    };
+    form->Show();
+  };
+}
 
 }  // namespace orvel::schedule

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "desktop/frm_tips.h"
+#include "panel/frm_control.h"
 #include "schedule/grid_program.h"
 #include "schedule/schedule_clock.h"
 
@@ -17,6 +18,10 @@ struct GridProgram::ClockParts {
   std::unique_ptr<desktop::FrmTips> popup;
 };
 
-struct GridProgram::PanelParts {};
+// The control panel of the current opening. A closed panel stays until the next opening
+// replaces it: it may close from inside its own handlers, which must not run on a deleted form.
+struct GridProgram::PanelParts {
+  std::unique_ptr<panel::FrmControl> form;
+};
 
 }  // namespace orvel::schedule

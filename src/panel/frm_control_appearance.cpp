@@ -1,0 +1,97 @@
+// FrmControl, interface page: lock, fold, frame, transparency, layer, scheme, custom colours and
+// the grid's fonts. Each acts on the schedule window at once.
+#include <optional>
+#include <string>
+
+#include "desktop/mod_floor.h"
+#include "panel/frm_control.h"
+#include "platform/text_codec.h"
+#include "platform/ui/platform.h"
+#include "timetable/number_text.h"
+
+namespace orvel::panel {
+namespace {
+
+// Font sizes a grid can draw, and the text effects it knows.
+constexpr float kMaxFontSize = 2048;
+constexpr int kMaxTextEffect = 4;
+
+}  // namespace
+
+bool FontNameListed(std::string_view utf8Name) {
+  const std::string ansi = Utf8ToAnsi(utf8Name);
+  // A lead byte of a double-byte character has its high bit set: its code is negative as a
+  // signed 16-bit number. "?" stands for a character the code page cannot hold.
+  return !ansi.empty() && static_cast<unsigned char>(ansi[0]) >= 0x80;
+}
+
+void FrmControl::ChkLock_Click() { window_.ApplyLock(ChkLock.Value() == 1); }
+
+void FrmControl::ChkFold_Click() { window_.ApplyFold(ChkFold.Value() == 1); }
+
+void FrmControl::ChkFrame_Click() {
+  // The classic edition only records the box; its matrix takes it at the next rebuild.
+  if (state_.edition == Edition::Grid) window_.ApplyFrame(ChkFrame.Value() == 1);
+}
+
+void FrmControl::ChkAlpha_Click() {
+  if (ChkAlpha.Value() == 1)
+    window_.transparency(1, state_.colours.Get(state_.values.scheme, kColourBackground), 0);
+  else
+    window_.transparency(0, 0, 255);
+}
+
+void FrmControl::CmbTopFloor_Click() {
+  ui::Form& form = window_.form();
+  ui::WindowManager& windows = state_.platform.windows();
+  // The hook is always removed first, so that it is never installed twice.
+  switch (CmbTopFloor.ListIndex()) {
+    case 0:
+      windows.SetTopmost(form, false);
+      desktop::SetBottomHook(form, false);
+      break;
+    case 1:
+      desktop::SetBottomHook(form, false);
+      windows.SetTopmost(form, true);
+      break;
+    case 2:
+      desktop::SetBottomHook(form, false);
+      desktop::SetBottomHook(form, true);
+      break;
+    default:
+      break;
+  }
+}
+
+void FrmControl::CmbColSet_Click() {
+  // The schedule clock repaints with the new scheme at its next tick.
+  state_.values.scheme = static_cast<std::int16_t>(CmbColSet.ListIndex());
+}
+
+void FrmControl::LabColor_Click(std::int16_t Index) {
+  if (Index < 0 || Index >= static_cast<std::int16_t>(LabColor.size())) return;
+  if (CmbColSet.Text() != "自定义") return;
+  const std::optional<ui::Colour> chosen = state_.platform.dialogs().ChooseColour(this, 0);
+  if (!chosen) return;
+  LabColor[static_cast<std::size_t>(Index)].SetBackColour(*chosen);
+  state_.colours.SetCustom(Index + 1, *chosen);
+}
+
+void FrmControl::CmbFontName_Click() {
+  if (CmbFontName && !CmbFontName->Text().empty()) window_.SetGridFontName(CmbFontName->Text());
+}
+
+void FrmControl::CmbFontSize_Click() {
+  if (!CmbFontSize) return;
+  const std::optional<float> size = ToSingle(CmbFontSize->Text());
+  // A size the grid cannot draw is refused, and the step skipped.
+  if (size && *size > 0 && *size <= kMaxFontSize) window_.SetGridFontSize(*size);
+}
+
+void FrmControl::CmbFun_Click() {
+  if (!CmbFun) return;
+  const std::optional<std::int32_t> effect = ToInt32(CmbFun->Text());
+  if (effect && *effect >= 0 && *effect <= kMaxTextEffect) window_.SetGridTextEffect(*effect);
+}
+
+}  // namespace orvel::panel

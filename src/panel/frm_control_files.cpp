@@ -1,0 +1,122 @@
+// FrmControl, file page: list, load, new, save and save as.
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "panel/frm_control.h"
+#include "platform/file_io.h"
+#include "platform/ui/platform.h"
+#include "timetable/number_text.h"
+#include "timetable/timetable_writer.h"
+
+namespace orvel::panel {
+namespace {
+
+std::string AsciiLower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// The names in the folder matching "*.csv", as the system's file list shows them: any case,
+// sorted without regard to ASCII case.
+std::vector<std::string> CsvNames(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code typeEc;
+    if (!it->is_regular_file(typeEc)) continue;
+    const std::string name = Utf8FromPath(it->path().filename());
+    if (name.size() >= 4 && AsciiLower(name.substr(name.size() - 4)) == ".csv")
+      names.push_back(name);
+  }
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    return AsciiLower(a) < AsciiLower(b);
+  });
+  return names;
+}
+
+}  // namespace
+
+void FrmControl::RefreshFileList() {
+  if (FileSchedule.Path().empty()) return;
+  FileSchedule.SetItems(CsvNames(PathFromUtf8(FileSchedule.Path())));
+}
+
+void FrmControl::CmdLoadFile_Click() {
+  ui::Dialogs& dialogs = state_.platform.dialogs();
+  // 1.
+  const std::string selected = FileSchedule.FileName();
+  if (selected.empty()) {
+    dialogs.MessageBox(this, "未选定课表文件无法加载", "加载课表失败", ui::MessageIcon::Warning,
+                       ui::MessageButtons::Ok);
+    return;
+  }
+  // 2-6: the window's reader shows the read-failure message itself and puts the empty default
+  // timetable and file name in place.
+  const std::string areaTag = window_.AreaTag();
+  window_.LoadTimetableFile(selected);
+  window_.AreaTag() = areaTag;
+  // 7-8. Txtrc keeps the numbers it showed.
+  ShowPanelCaption();
+  ChkLock_Click();
+  ChkFold_Click();
+}
+
+void FrmControl::CmdNewFile_Click() {
+  ui::Dialogs& dialogs = state_.platform.dialogs();
+  // 1. Cut to whole numbers before the check, so that 0.5 rows or 1.5 columns cannot pass it
+  // and then make a table without rows or without the time column.
+  const double rows = std::trunc(LeadingValue(Txtrc[0].Text()));
+  const double cols = std::trunc(LeadingValue(Txtrc[1].Text()));
+  // 2. At least the label and time columns; at most what a timetable can hold.
+  if (!(rows >= 1 && rows <= kMaxRows && cols >= 2 && cols <= kMaxCols)) {
+    dialogs.MessageBox(this, "“每日节数”或“周上课天数”设定非法，表格至少为1行2列！",
+                       "错误的数据格式", ui::MessageIcon::Error, ui::MessageButtons::Ok);
+    return;
+  }
+  // 3.
+  const std::string answer =
+      dialogs.InputBox(this, "请输入课表文件名（不含扩展名）", "新建课表", "新课表");
+  if (answer.empty()) return;
+  // 4-5.
+  window_.NewTimetable(static_cast<std::int16_t>(rows), static_cast<std::int16_t>(cols));
+  // 6-8. The answer is used as typed.
+  state_.values.ScdFileName = answer + ".csv";
+  ShowPanelCaption();
+  dialogs.MessageBox(this, "已建立名为“" + state_.values.ScdFileName + "”的空课表，修改后勿忘保存",
+                     "课表已新键", ui::MessageIcon::Information, ui::MessageButtons::Ok);
+  // 9.
+  ChkLock_Click();
+  ChkFold_Click();
+}
+
+void FrmControl::CmdSaveFile_Click() {
+  ui::Dialogs& dialogs = state_.platform.dialogs();
+  const std::string& name = state_.values.ScdFileName;
+  const std::optional<Timetable> table = window_.CurrentTimetable();
+  const std::string result = table ? ScdSave(state_.programFolder, name, *table) : std::string();
+  if (result != kSaveSuccess) {
+    dialogs.MessageBox(this, "当前课表“" + name + "”未被保存，文件只读或正在使用！", "保存失败",
+                       ui::MessageIcon::Error, ui::MessageButtons::Ok);
+    return;
+  }
+  dialogs.MessageBox(this, "当前课表已保存为“" + name + "”", "课表已保存",
+                     ui::MessageIcon::Information, ui::MessageButtons::Ok);
+  // A file that did not exist before is listed now.
+  RefreshFileList();
+}
+
+void FrmControl::CmdSaveAs_Click() {
+  const std::string answer = state_.platform.dialogs().InputBox(
+      this, "请输入课表文件名（不含扩展名）", "另存课表", "我的课表");
+  if (answer.empty()) return;
+  // The new name stays current even when the save fails.
+  state_.values.ScdFileName = answer + ".csv";
+  CmdSaveFile_Click();
+  ShowPanelCaption();
+}
+
+}  // namespace orvel::panel
