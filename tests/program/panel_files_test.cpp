@@ -1,0 +1,264 @@
+// The file page: load, new, save and save as, with their messages, input boxes and edge cases.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "panel_fixture.h"
+
+namespace orvel::test {
+namespace {
+
+using panel::FrmControl;
+using ui::MessageIcon;
+
+// The canonical bytes of a timetable file, in the ANSI code page.
+std::string TimetableBytes(const Rows& rows) {
+  std::string text = std::to_string(rows.size()) + "," + std::to_string(rows.at(0).size()) + "\r\n";
+  for (const auto& row : rows) {
+    for (std::size_t c = 0; c < row.size(); ++c) text += (c ? "," : "") + row[c];
+    text += "\r\n";
+  }
+  return Utf8ToAnsi(text);
+}
+
+class PanelFilesTest : public PanelTest {
+ protected:
+  void ExpectLastMessage(const std::string& text, const std::string& title, MessageIcon icon) {
+    const auto& shown = app->dialogs().Messages();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.back().text, text);
+    EXPECT_EQ(shown.back().title, title);
+    EXPECT_EQ(shown.back().icon, icon);
+    EXPECT_EQ(shown.back().buttons, ui::MessageButtons::Ok);
+  }
+  void Choose(FrmControl& p, const std::string& name) {
+    const auto& items = p.FileSchedule.Items();
+    const auto it = std::find(items.begin(), items.end(), name);
+    ASSERT_NE(it, items.end()) << name;
+    p.FileSchedule.UserChoose(static_cast<int>(it - items.begin()));
+  }
+  Rows Cells() {
+    Rows cells(static_cast<std::size_t>(app->grid().Rows()));
+    for (int r = 0; r < app->grid().Rows(); ++r)
+      for (int c = 0; c < app->grid().Cols(); ++c)
+        cells[static_cast<std::size_t>(r)].push_back(app->grid().TextMatrix(r, c));
+    return cells;
+  }
+};
+
+TEST_F(PanelFilesTest, load_without_a_selection_warns_and_leaves_the_window) {
+  StartWith();
+  FrmControl& p = app->Open();
+  const Rows before = Cells();
+  p.CmdLoadFile.UserClick();
+  ExpectLastMessage("未选定课表文件无法加载", "加载课表失败", MessageIcon::Warning);
+  EXPECT_EQ(Cells(), before);
+  EXPECT_EQ(app->state().values.ScdFileName, "Schedule.csv");
+  EXPECT_EQ(app->dialogs().Messages().size(), 1u);
+}
+
+TEST_F(PanelFilesTest, load_replaces_the_table_keeps_area_and_size_fields_and_reapplies) {
+  WriteTimetable(folder.path(), "全周.csv", FullWeekTable());
+  SettingsFile s;
+  s.lock = "1";
+  s.fold = "1";
+  s.area = "1";
+  StartWith(WeekTable(), s);
+  FrmControl& p = app->Open();
+  EXPECT_EQ(p.FileSchedule.Items(), (std::vector<std::string>{"Schedule.csv", "全周.csv"}));
+  app->grid().SetEnabled(true);  // undone by the load's lock step
+  Choose(p, "全周.csv");
+  p.CmdLoadFile.UserClick();
+
+  EXPECT_TRUE(app->dialogs().Messages().empty());
+  EXPECT_EQ(Cells(), FullWeekTable());
+  EXPECT_EQ(app->state().ScdRows, 3);
+  EXPECT_EQ(app->state().ScdCols, 9);
+  EXPECT_EQ(app->state().values.ScdFileName, "全周.csv");
+  EXPECT_EQ(p.Caption(), "课程表设置 - 全周.csv");
+  EXPECT_EQ(app->grid().tag, "1");
+  EXPECT_EQ(p.Txtrc[0].Text(), "5");
+  EXPECT_EQ(p.Txtrc[1].Text(), "7");
+  EXPECT_FALSE(app->grid().Enabled());
+  // Folded on a Wednesday: columns 0, 1 and 4 only.
+  for (int c = 0; c < 9; ++c) EXPECT_EQ(app->grid().ColWidth(c) > 0, c < 2 || c == 4) << c;
+
+  // A double click on a name loads it too.
+  Choose(p, "Schedule.csv");
+  p.FileSchedule.UserDblClick();
+  EXPECT_EQ(Cells(), WeekTable());
+  EXPECT_EQ(p.Caption(), "课程表设置 - Schedule.csv");
+}
+
+TEST_F(PanelFilesTest, load_failure_shows_the_read_message_and_the_empty_default) {
+  WriteAnsiFile(folder.path() / "scd" / "坏.csv", "abc,def\r\n");
+  SettingsFile s;
+  s.area = "1";
+  StartWith(WeekTable(), s);
+  FrmControl& p = app->Open();
+  Choose(p, "坏.csv");
+  p.CmdLoadFile.UserClick();
+  ExpectLastMessage(
+      "用户指定数据文件或默认数据文件(scd\\Schedule.csv)丢失或读取失败，即将新建一个默认格式的空课表，"
+      "修改后，请保存文件及设置！",
+      "错误", MessageIcon::Error);
+  EXPECT_EQ(app->grid().Rows(), 11);
+  EXPECT_EQ(app->grid().Cols(), 7);
+  EXPECT_EQ(Cells(), Rows(11, std::vector<std::string>(7)));
+  EXPECT_EQ(app->state().values.ScdFileName, "Schedule.csv");
+  EXPECT_EQ(p.Caption(), "课程表设置 - Schedule.csv");
+  EXPECT_EQ(app->grid().tag, "1");
+  // Nothing is written by a load, not even the default table.
+  EXPECT_EQ(Bytes(Scd("Schedule.csv")), TimetableBytes(WeekTable()));
+}
+
+TEST_F(PanelFilesTest, new_with_an_invalid_size_shows_the_message_and_asks_nothing) {
+  StartWith();
+  FrmControl& p = app->Open();
+  const std::pair<const char*, const char*> sizes[] = {
+      {"0", "7"},   {"-1", "7"}, {"abc", "7"}, {"5", "1"},    {"", ""},     {"0.5", "7"},
+      {"5", "1.9"}, {"257", "7"}, {"5", "65"}, {"40000", "7"}, {"5", "1e9"}, {"1e400", "7"}};
+  std::size_t shown = 0;
+  for (const auto& [rows, cols] : sizes) {
+    p.Txtrc[0].SetText(rows);
+    p.Txtrc[1].SetText(cols);
+    p.CmdNewFile.UserClick();
+    ASSERT_EQ(app->dialogs().Messages().size(), ++shown) << rows << " x " << cols;
+    ExpectLastMessage("“每日节数”或“周上课天数”设定非法，表格至少为1行2列！", "错误的数据格式",
+                      MessageIcon::Error);
+  }
+  EXPECT_TRUE(app->dialogs().Inputs().empty());
+  EXPECT_EQ(Cells(), WeekTable());
+  EXPECT_EQ(app->state().values.ScdFileName, "Schedule.csv");
+}
+
+TEST_F(PanelFilesTest, new_one_by_two_asks_a_name_and_makes_an_empty_table_in_memory) {
+  SettingsFile s;
+  s.lock = "1";
+  StartWith(WeekTable(), s);
+  FrmControl& p = app->Open();
+  const auto files = folder.Snapshot();
+  p.Txtrc[0].SetText("1");
+  p.Txtrc[1].SetText("2");
+  app->grid().SetEnabled(true);
+  app->dialogs().QueueInput("一行");
+  p.CmdNewFile.UserClick();
+
+  ASSERT_EQ(app->dialogs().Inputs().size(), 1u);
+  const headless::ShownInput& in = app->dialogs().Inputs()[0];
+  EXPECT_EQ(in.prompt, "请输入课表文件名（不含扩展名）");
+  EXPECT_EQ(in.title, "新建课表");
+  EXPECT_EQ(in.defaultText, "新课表");
+  EXPECT_EQ(Cells(), Rows(1, std::vector<std::string>(2)));
+  EXPECT_EQ(app->state().ScdRows, 1);
+  EXPECT_EQ(app->state().ScdCols, 2);
+  EXPECT_EQ(app->state().values.ScdFileName, "一行.csv");
+  EXPECT_EQ(p.Caption(), "课程表设置 - 一行.csv");
+  ExpectLastMessage("已建立名为“一行.csv”的空课表，修改后勿忘保存", "课表已新键",
+                    MessageIcon::Information);
+  EXPECT_FALSE(app->grid().Enabled());  // lock applied again
+  EXPECT_EQ(folder.Snapshot(), files);  // nothing on disk until saved
+}
+
+TEST_F(PanelFilesTest, new_reads_leading_numbers_and_cuts_them_to_whole_numbers) {
+  StartWith();
+  FrmControl& p = app->Open();
+  p.Txtrc[0].SetText("  12abc");
+  p.Txtrc[1].SetText("9.9");
+  app->dialogs().QueueInput("新课表.csv");  // used as typed
+  p.CmdNewFile.UserClick();
+  EXPECT_EQ(app->grid().Rows(), 12);
+  EXPECT_EQ(app->grid().Cols(), 9);
+  EXPECT_EQ(app->state().values.ScdFileName, "新课表.csv.csv");
+}
+
+TEST_F(PanelFilesTest, cancel_in_either_input_box_changes_nothing) {
+  StartWith();
+  FrmControl& p = app->Open();
+  const auto files = folder.Snapshot();
+  p.CmdNewFile.UserClick();  // unscripted: cancelled
+  p.CmdSaveAs.UserClick();
+  ASSERT_EQ(app->dialogs().Inputs().size(), 2u);
+  EXPECT_EQ(app->dialogs().Inputs()[1].prompt, "请输入课表文件名（不含扩展名）");
+  EXPECT_EQ(app->dialogs().Inputs()[1].title, "另存课表");
+  EXPECT_EQ(app->dialogs().Inputs()[1].defaultText, "我的课表");
+  EXPECT_TRUE(app->dialogs().Messages().empty());
+  EXPECT_EQ(Cells(), WeekTable());
+  EXPECT_EQ(app->state().values.ScdFileName, "Schedule.csv");
+  EXPECT_EQ(p.Caption(), "课程表设置 - Schedule.csv");
+  EXPECT_EQ(folder.Snapshot(), files);
+}
+
+TEST_F(PanelFilesTest, save_writes_the_cells_and_lists_a_new_file) {
+  StartWith();
+  FrmControl& p = app->Open();
+  app->grid().SetTextMatrix(1, 2, "历史");
+  p.CmdSaveFile.UserClick();
+  Rows expected = WeekTable();
+  expected[1][2] = "历史";
+  EXPECT_EQ(Bytes(Scd("Schedule.csv")), TimetableBytes(expected));
+  ExpectLastMessage("当前课表已保存为“Schedule.csv”", "课表已保存", MessageIcon::Information);
+
+  // Save as: the answer 我的课表.csv gets a second extension; the list shows the new file.
+  app->dialogs().QueueInput("我的课表.csv");
+  p.CmdSaveAs.UserClick();
+  EXPECT_EQ(Bytes(Scd("我的课表.csv.csv")), TimetableBytes(expected));
+  ExpectLastMessage("当前课表已保存为“我的课表.csv.csv”", "课表已保存", MessageIcon::Information);
+  EXPECT_EQ(p.Caption(), "课程表设置 - 我的课表.csv.csv");
+  EXPECT_EQ(app->state().values.ScdFileName, "我的课表.csv.csv");
+  EXPECT_NE(std::find(p.FileSchedule.Items().begin(), p.FileSchedule.Items().end(),
+                      "我的课表.csv.csv"),
+            p.FileSchedule.Items().end());
+  // The menu's "保存课表" is the same command.
+  app->dialogs().QueueMenuChoice(1);
+  p.CmdSaveSet.UserMouseUp(ui::MouseButton::Left, 0, 100, 100);
+  ExpectLastMessage("当前课表已保存为“我的课表.csv.csv”", "课表已保存", MessageIcon::Information);
+}
+
+TEST_F(PanelFilesTest, save_onto_a_read_only_file_fails_names_it_and_keeps_the_list) {
+  StartWith();
+  FrmControl& p = app->Open();
+  const std::string old = Bytes(Scd("Schedule.csv"));
+  std::filesystem::permissions(Scd("Schedule.csv"), std::filesystem::perms::owner_read |
+                                                        std::filesystem::perms::group_read |
+                                                        std::filesystem::perms::others_read);
+  WriteTimetable(folder.path(), "后来.csv", WeekTable());  // appeared after the list was read
+  app->grid().SetTextMatrix(1, 2, "历史");
+  p.CmdSaveFile.UserClick();
+  ExpectLastMessage("当前课表“Schedule.csv”未被保存，文件只读或正在使用！", "保存失败",
+                    MessageIcon::Error);
+  EXPECT_EQ(Bytes(Scd("Schedule.csv")), old);
+  EXPECT_EQ(p.FileSchedule.Items(), std::vector<std::string>{"Schedule.csv"});
+
+  // Save as onto a read-only name: the message names it and the caption shows it anyway.
+  WriteTimetable(folder.path(), "只读.csv", FullWeekTable());
+  const std::string kept = Bytes(Scd("只读.csv"));
+  std::filesystem::permissions(Scd("只读.csv"), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  app->dialogs().QueueInput("只读");
+  p.CmdSaveAs.UserClick();
+  ExpectLastMessage("当前课表“只读.csv”未被保存，文件只读或正在使用！", "保存失败",
+                    MessageIcon::Error);
+  EXPECT_EQ(p.Caption(), "课程表设置 - 只读.csv");
+  EXPECT_EQ(app->state().values.ScdFileName, "只读.csv");
+  EXPECT_EQ(Bytes(Scd("只读.csv")), kept);
+
+  // A writable name again: saved, and now the list is read again.
+  app->dialogs().QueueInput("可写");
+  p.CmdSaveAs.UserClick();
+  ExpectLastMessage("当前课表已保存为“可写.csv”", "课表已保存", MessageIcon::Information);
+  EXPECT_EQ(p.FileSchedule.Items(),
+            (std::vector<std::string>{"Schedule.csv", "只读.csv", "可写.csv", "后来.csv"}));
+}
+
+TEST_F(PanelFilesTest, save_into_a_missing_scd_folder_fails_without_a_crash) {
+  StartWith();
+  FrmControl& p = app->Open();
+  std::filesystem::remove_all(folder.path() / "scd");
+  p.CmdSaveFile.UserClick();
+  ExpectLastMessage("当前课表“Schedule.csv”未被保存，文件只读或正在使用！", "保存失败",
+                    MessageIcon::Error);
+}
+
+}  // namespace
+}  // namespace orvel::test
