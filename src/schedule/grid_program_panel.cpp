@@ -18,6 +18,7 @@ void GridProgram::WirePanel() {
     form = std::make_unique<panel::FrmControl>(window_, state_);
     form->OtherOpenForms = [this] {
       std::vector<ui::Form*> forms{&window_};
+      if (clock_ && clock_->popup) forms.push_back(clock_->popup.get());
       if (ui::Form* countdown = idle_.OpenCountdown()) forms.push_back(countdown);
       return forms;
     };
