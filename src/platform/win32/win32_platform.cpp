@@ -48,6 +48,10 @@ ui::Tray& Win32Platform::tray() { return *tray_; }
 ui::SystemInfo& Win32Platform::system() { return *system_; }
 ui::ToolTips& Win32Platform::tooltips() { return *tooltips_; }
 
+std::filesystem::path Win32Platform::ProgramFolder() {
+  return programFolder_.empty() ? ui::Platform::ProgramFolder() : programFolder_;
+}
+
 std::unique_ptr<ui::FormPeer> Win32Platform::CreateFormPeer(ui::Form& form) {
   return std::make_unique<FormWindow>(*this, form);
 }

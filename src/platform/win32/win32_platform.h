@@ -1,7 +1,9 @@
 #pragma once
 // The real platform: Win32 windows and controls, and the services of the system.
 // WinMain calls PrepareProcess(), builds one Win32Platform, shows the first form and calls Run().
+#include <filesystem>
 #include <memory>
+#include <utility>
 
 #include "platform/ui/platform.h"
 
@@ -46,6 +48,10 @@ class Win32Platform final : public ui::Platform {
   ui::SystemInfo& system() override;
   ui::ToolTips& tooltips() override;
 
+  // The executable's folder, unless one was set: tests run a program in a folder of their own.
+  std::filesystem::path ProgramFolder() override;
+  void SetProgramFolder(std::filesystem::path folder) { programFolder_ = std::move(folder); }
+
   std::unique_ptr<ui::FormPeer> CreateFormPeer(ui::Form& form) override;
   std::unique_ptr<ui::WidgetPeer> CreatePeer(ui::Widget& widget) override;
 
@@ -73,6 +79,7 @@ class Win32Platform final : public ui::Platform {
   std::unique_ptr<Win32Tray> tray_;
   std::unique_ptr<Win32SystemInfo> system_;
   std::unique_ptr<Win32ToolTips> tooltips_;
+  std::filesystem::path programFolder_;
   int openForms_ = 0;
   bool running_ = false;
 };
