@@ -1,10 +1,8 @@
 #include "schedule/frm_schedule.h"
 
-#include <charconv>
 #include <cmath>
 #include <string>
 
-#include "desktop/mod_floor.h"
 #include "platform/ui/platform.h"
 #include "schedule/layout.h"
 #include "timetable/timetable_reader.h"
@@ -16,13 +14,6 @@ constexpr int kTimerIntervalMs = 1000;
 // Font sizes the grid can draw; a stored size outside keeps the grid's own (see ApplyGrid...).
 constexpr double kMaxFontSize = 2048;
 constexpr int kMaxTextEffect = 4;
-
-// A number written back as text the way the calendar area is kept: "0", "1", "1.5".
-std::string NumberText(double value) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string("0");
-}
 
 }  // namespace
 
@@ -59,23 +50,11 @@ void FrmSchedule::Form_Load() {
   ui::Platform& platform = state_.platform;
   WorkingValues& values = state_.values;
 
-  // 1-2: built-in schemes, then the settings file over the defaults.
-  state_.colours = ColourTable();
-  values.ScdFileName = std::string(kDefaultScdFileName);
-  const SettingsRecord settings = ReadSettings(state_.programFolder, state_.edition);
-  values = WorkingValuesFromSettings(settings);
-  state_.colours.SetCustomFromSettings(settings.CustomColours);
-
-  // 3: a position beyond the screen's right or bottom edge puts the window at the origin.
-  if (values.left > platform.screen().WidthTwips() ||
-      values.top > platform.screen().HeightTwips()) {
-    values.left = 0;
-    values.top = 0;
-  }
-  Move(values.left, values.top);
-
-  // 4-5.
-  ApplyWindowLayer();
+  // 1-4, as in the classic edition.
+  ReadStartupSettings(state_);
+  RestorePosition(*this, state_);
+  ApplyWindowLayer(*this, values.layer);
+  // 5.
   TxtFlex.SetVisible(false);
 
   // 6.
@@ -83,7 +62,7 @@ void FrmSchedule::Form_Load() {
     values.fontName = std::string(kFallbackFontName);
     values.fontSize = kFallbackFontSize;
   }
-  MSFlexGrid1.tag = NumberText(values.area);
+  MSFlexGrid1.tag = AreaTagText(values.area);
 
   // 7-8.
   MSFlexGrid1.SetEnabled(values.lock != 1);
@@ -107,24 +86,6 @@ void FrmSchedule::Form_Load() {
 
   // 11.
   state_.tray.AddTrayIcon(*this, kTrayTip);
-}
-
-void FrmSchedule::ApplyWindowLayer() {
-  ui::WindowManager& windows = state_.platform.windows();
-  switch (state_.values.layer) {
-    case 0:
-      windows.SetTopmost(*this, false);
-      desktop::SetBottomHook(*this, false);
-      break;
-    case 1:
-      windows.SetTopmost(*this, true);
-      break;
-    case 2:
-      desktop::SetBottomHook(*this, true);
-      break;
-    default:
-      break;  // an unknown layer changes nothing
-  }
 }
 
 void FrmSchedule::ApplyGridAppearance() {
@@ -161,8 +122,7 @@ bool FrmSchedule::ScdLoad() {
 }
 
 void FrmSchedule::transparency(int aORc, ui::Colour colour, int alpha) {
-  if (aORc != 0 && aORc != 1) return;
-  state_.platform.windows().SetLayered(*this, aORc == 1, colour, alpha);
+  ApplyTransparency(*this, aORc, colour, alpha);
 }
 
 void FrmSchedule::ApplyLock(bool locked) { MSFlexGrid1.SetEnabled(!locked); }
@@ -218,21 +178,16 @@ void FrmSchedule::FitToGrid() {
   DoTransparency(*this);
 }
 
-void FrmSchedule::DragWhenAltLeft(ui::MouseButton button, int shift) {
-  if (button == ui::MouseButton::Left && shift == ui::kAlt)
-    state_.platform.windows().BeginDrag(*this);
-}
-
 void FrmSchedule::Form_MouseDown(ui::MouseButton Button, int Shift, double X, double Y) {
   (void)X;
   (void)Y;
-  DragWhenAltLeft(Button, Shift);
+  DragWhenAltLeft(*this, Button, Shift);
 }
 
 void FrmSchedule::MSFlexGrid1_MouseDown(ui::MouseButton Button, int Shift, double X, double Y) {
   (void)X;
   (void)Y;
-  DragWhenAltLeft(Button, Shift);
+  DragWhenAltLeft(*this, Button, Shift);
 }
 
 void FrmSchedule::Form_DblClick() {

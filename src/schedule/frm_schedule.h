@@ -13,21 +13,14 @@
 #include "platform/ui/form.h"
 #include "platform/ui/grid.h"
 #include "schedule/program_state.h"
+#include "schedule/window_startup.h"
 
 namespace orvel::schedule {
 
-// Shown when the timetable file named by the settings cannot be read.
-inline constexpr std::string_view kScdReadFailedText =
-    "用户指定数据文件或默认数据文件(scd\\Schedule.csv)丢失或读取失败，即将新建一个默认格式的空课表，"
-    "修改后，请保存文件及设置！";
-inline constexpr std::string_view kScdReadFailedTitle = "错误";
 inline constexpr std::string_view kTrayTip = "Tessaly2";
-inline constexpr std::string_view kDefaultScdFileName = "Schedule.csv";
 // The font the window falls back to when no timetable could be read.
 inline constexpr std::string_view kFallbackFontName = "宋体";
 inline constexpr double kFallbackFontSize = 9;
-// The program's icon resource.
-inline constexpr int kAppIconId = 1;
 
 class FrmSchedule : public ui::Form, public panel::ScheduleWindow {
  public:
@@ -93,9 +86,7 @@ class FrmSchedule : public ui::Form, public panel::ScheduleWindow {
   std::int16_t EditCol() const { return editCol_; }
 
  private:
-  void ApplyWindowLayer();
   void ApplyGridAppearance();
-  void DragWhenAltLeft(ui::MouseButton button, int shift);
 
   ProgramState& state_;
   std::int16_t editRow_ = 0;

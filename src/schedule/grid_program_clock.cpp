@@ -5,6 +5,7 @@
 #include "desktop/frm_tips.h"
 #include "schedule/grid_program.h"
 #include "schedule/grid_program_parts.h"
+#include "schedule/popup_reminder.h"
 #include "schedule/schedule_clock.h"
 #include "schedule/schedule_clock_apply.h"
 #include "timetable/number_text.h"
@@ -13,18 +14,6 @@ namespace orvel::schedule {
 namespace {
 
 using ClockParts = GridProgram::ClockParts;
-
-// Popup mode: two tones, then the popup with the text. An open popup only takes the new text
-// and keeps counting its 15 s; a closed one is replaced by a fresh one, which is safe here
-// because the old one is not running any handler.
-void RemindByPopup(FrmSchedule& window, ClockParts& parts, std::string text) {
-  ui::Platform& platform = window.platform();
-  for (const BeepTone& tone : kReminderTones)
-    platform.sound().Beep(tone.frequencyHz, tone.durationMs);
-  if (!parts.popup || !parts.popup->Loaded())
-    parts.popup = std::make_unique<desktop::FrmTips>(platform, window);
-  parts.popup->ShowText(std::move(text));
-}
 
 // One tick of TimerSchedule. The common tick (nothing changes) allocates nothing: the decision
 // holds its texts in place and the grid is only read.
@@ -44,7 +33,7 @@ void ScheduleClockTick(ProgramState& state, FrmSchedule& window, ClockParts& par
   ApplyClockColours(grid, tick);
   switch (tick.reminder.kind) {
     case ReminderKind::Popup:
-      RemindByPopup(window, parts, std::move(tick.reminder.text));
+      RemindByPopup(window, parts.popup, std::move(tick.reminder.text));
       break;
     case ReminderKind::Balloon:
       state.tray.ShowBalloon(window, tick.reminder.text, tick.reminder.title,

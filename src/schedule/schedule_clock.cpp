@@ -25,6 +25,25 @@ std::int16_t CellCode(int row, int col) {
   return static_cast<std::int16_t>(static_cast<std::uint16_t>(code & 0xFFFF));
 }
 
+void DecideReminder(std::string_view subject, std::int32_t nextStartSeconds,
+                    std::int32_t nowSeconds, int remindMode, Reminder& reminder,
+                    bool& removeTrayIcon) {
+  if (subject.empty()) return;
+  const double distance = ReminderDistance(nextStartSeconds, nowSeconds);
+  if (InReminderWindow(distance)) {
+    if (remindMode == kRemindPopup) {
+      reminder.kind = ReminderKind::Popup;
+      reminder.text.reserve(kReminderTitle.size() + subject.size());
+      reminder.text.append(kReminderTitle).append(subject);
+    } else if (remindMode == kRemindBalloon) {
+      reminder.kind = ReminderKind::Balloon;
+      reminder.text.assign(subject);
+      reminder.title = kReminderTitle;
+    }
+  }
+  removeTrayIcon = remindMode == kRemindBalloon && InTrayRemovalWindow(distance);
+}
+
 ClockTick DecideClockTick(const ClockCells& cells, const ClockSettings& settings,
                           std::chrono::year_month_day today, std::int32_t nowSeconds,
                           ClockState state) {
@@ -67,20 +86,9 @@ ClockTick DecideClockTick(const ClockCells& cells, const ClockSettings& settings
     const auto nextStart = ParseTimeOfDay(search.nextStartText);
     if (!nextStart) {
       currentRow = 0;  // an unreadable next start leaves the current cell unpainted
-    } else if (!subject.empty()) {
-      const double distance = ReminderDistance(*nextStart, nowSeconds);
-      if (InReminderWindow(distance)) {
-        if (settings.remindMode == kRemindPopup) {
-          tick.reminder.kind = ReminderKind::Popup;
-          tick.reminder.text.reserve(kReminderTitle.size() + subject.size());
-          tick.reminder.text.append(kReminderTitle).append(subject);
-        } else if (settings.remindMode == kRemindBalloon) {
-          tick.reminder.kind = ReminderKind::Balloon;
-          tick.reminder.text.assign(subject);
-          tick.reminder.title = kReminderTitle;
-        }
-      }
-      tick.removeTrayIcon = settings.remindMode == kRemindBalloon && InTrayRemovalWindow(distance);
+    } else {
+      DecideReminder(subject, *nextStart, nowSeconds, settings.remindMode, tick.reminder,
+                     tick.removeTrayIcon);
     }
   }
 

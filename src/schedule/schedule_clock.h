@@ -90,6 +90,13 @@ ColourScheme SchemeColours(const ColourTable& table, int scheme);
 // Row × 10 + column, as the clock remembers a painted cell.
 std::int16_t CellCode(int row, int col);
 
+// The reminder step, shared by both editions: for a next subject that is not empty, the popup or
+// balloon 180 s before its start, and in balloon mode the icon's removal 163 s before it. Leaves
+// `reminder` and `removeTrayIcon` alone otherwise.
+void DecideReminder(std::string_view subject, std::int32_t nextStartSeconds,
+                    std::int32_t nowSeconds, int remindMode, Reminder& reminder,
+                    bool& removeTrayIcon);
+
 // One tick. `cells` are the grid's cells and colours before the tick; `nowSeconds` the time of
 // day in whole seconds. Allocates only to hold a reminder's text.
 ClockTick DecideClockTick(const ClockCells& cells, const ClockSettings& settings,

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/headless/headless_peers.h"
+#include "platform/ui/containment.h"
 
 namespace orvel::headless {
 
@@ -43,7 +44,8 @@ void HeadlessPlatform::AdvanceMs(std::int64_t ms) {
 
 bool HeadlessPlatform::UserFocus(ui::Widget& widget) {
   auto* peer = dynamic_cast<HeadlessWidgetPeer*>(widget.peer());
-  if (!peer || !widget.Visible() || !widget.Enabled()) return false;
+  // A control inside a hidden or disabled frame cannot take the focus either.
+  if (!peer || !ui::ShownVisible(widget) || !ui::ShownEnabled(widget)) return false;
   MoveFocus(peer);
   return true;
 }

@@ -1,5 +1,8 @@
 #include "platform/headless/user_actions.h"
 
+#include "platform/ui/containment.h"
+#include "platform/ui/form.h"
+
 namespace orvel::headless {
 
 std::optional<GridPoint> CellCentre(const ui::Grid& grid, int row, int col) {
@@ -36,6 +39,32 @@ bool DoubleClickCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int co
 
 bool DragFromCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col, int shift) {
   return PressCell(platform, grid, row, col, ui::MouseButton::Left, shift);
+}
+
+bool PressTextBox(HeadlessPlatform& platform, ui::TextBox& box, ui::MouseButton button,
+                  int shift) {
+  if (!box.peer() || !ui::ShownVisible(box) || !box.form()) return false;
+  // The middle of the box, in the coordinates of whoever receives the press.
+  const double x = box.Width() / 2, y = box.Height() / 2;
+  if (ui::ShownEnabled(box)) {
+    platform.UserFocus(box);
+    box.UserMouseDown(button, shift, x, y);
+  } else {
+    box.form()->UserMouseDown(button, shift, box.Left() + x, box.Top() + y);
+  }
+  return true;
+}
+
+bool DoubleClickTextBox(HeadlessPlatform& platform, ui::TextBox& box) {
+  if (!PressTextBox(platform, box, ui::MouseButton::Left, 0)) return false;
+  if (ui::ShownEnabled(box)) {
+    box.UserClick();
+    box.UserDblClick();
+  } else {
+    box.form()->UserClick();
+    box.form()->UserDblClick();
+  }
+  return true;
 }
 
 bool TypeInto(HeadlessPlatform& platform, ui::TextBox& box, std::string text) {

@@ -32,6 +32,15 @@ bool DoubleClickCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int co
 // release belongs to whatever moves the window, so the grid sees only the press.
 bool DragFromCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col, int shift);
 
+// Presses a mouse button over a text box. A box that takes input (itself and every frame around
+// it enabled and visible) takes the focus and gets the press; over an inert box the press goes
+// through to the form beneath, as the real window lets it. False when the box is not shown.
+bool PressTextBox(HeadlessPlatform& platform, ui::TextBox& box, ui::MouseButton button,
+                  int shift);
+
+// A left click and then the double click over a text box, delivered as PressTextBox does.
+bool DoubleClickTextBox(HeadlessPlatform& platform, ui::TextBox& box);
+
 // Clicks into a text box and types, replacing its text. False when it cannot take the focus.
 bool TypeInto(HeadlessPlatform& platform, ui::TextBox& box, std::string text);
 

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/ui/containment.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "platform/win32/dpi.h"
@@ -12,12 +13,6 @@ namespace {
 
 constexpr wchar_t kControlProp[] = L"OrvelControl";
 constexpr UINT_PTR kControlSubclassId = 0x4F43;  // "OC"
-
-bool Inside(const ui::Bounds& inner, const ui::Bounds& outer) {
-  return outer.width > 0 && outer.height > 0 && inner.left >= outer.left &&
-         inner.top >= outer.top && inner.left + inner.width <= outer.left + outer.width &&
-         inner.top + inner.height <= outer.top + outer.height;
-}
 
 }  // namespace
 
@@ -133,16 +128,8 @@ void ControlPeer::ApplyBounds() {
 
 void ControlPeer::ApplyState() {
   if (!hwnd_) return;
-  bool visible = widget_.Visible();
-  bool enabled = widget_.Enabled();
-  if (ui::Form* f = widget_.form()) {
-    for (ui::Widget* w : f->Controls()) {
-      if (w == &widget_ || !dynamic_cast<ui::Frame*>(w)) continue;
-      if (!Inside(widget_.bounds(), w->bounds())) continue;
-      visible = visible && w->Visible();
-      enabled = enabled && w->Enabled();
-    }
-  }
+  const bool visible = ui::ShownVisible(widget_);
+  const bool enabled = ui::ShownEnabled(widget_);
   EnableWindow(hwnd_.get(), enabled ? TRUE : FALSE);
   ShowWindow(hwnd_.get(), visible ? SW_SHOWNA : SW_HIDE);
 }

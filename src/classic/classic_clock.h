@@ -1,0 +1,42 @@
+#pragma once
+// The classic edition's schedule clock (TimerSchedule_Timer) as a decision. It shares the grid
+// edition's label, period search, reminder window and tones, but repaints the whole matrix on
+// every tick: today's column, the current period's row with today's cell in the class-now or
+// free-now colour, and a break across the two whole rows around it.
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "schedule/schedule_clock.h"
+#include "schedule/schedule_clock_cells.h"
+
+namespace orvel::classic {
+
+// Kept between ticks: only the row of the next period that has a time span. (The grid edition
+// keeps the same value; together with today's column it names the next period's box.)
+struct ClassicClockState {
+  std::int16_t NextPeriodRow = 0;
+  friend bool operator==(const ClassicClockState&, const ClassicClockState&) = default;
+};
+
+struct ClassicClockTick {
+  // New text of cell (0, 1), box 2; only when it differs from what the box holds.
+  std::optional<schedule::ShortText> label;
+  // New text colour of every box, when box 1's differs from the scheme's.
+  std::optional<Colour> foreColour;
+  // Every cell's background after the tick, row by row (cell (r, c) at r × cols + c).
+  std::vector<Colour> backColours;
+  schedule::Reminder reminder;
+  bool removeTrayIcon = false;
+  ClassicClockState state;  // after the tick
+};
+
+// One tick. `cells` are the boxes' texts and colours before the tick (their fore colour: box
+// 1's), `nowSeconds` the time of day in whole seconds.
+ClassicClockTick DecideClassicClockTick(const schedule::ClockCells& cells,
+                                        const schedule::ClockSettings& settings,
+                                        std::chrono::year_month_day today,
+                                        std::int32_t nowSeconds, ClassicClockState state);
+
+}  // namespace orvel::classic

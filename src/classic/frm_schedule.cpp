@@ -1,0 +1,265 @@
+#include "classic/frm_schedule.h"
+
+#include <cstddef>
+#include <utility>
+
+#include "platform/ui/platform.h"
+#include "schedule/layout.h"
+#include "schedule/window_startup.h"
+#include "timetable/timetable_reader.h"
+
+namespace orvel::classic {
+namespace {
+
+constexpr int kTimerIntervalMs = 1000;
+constexpr int kAreaBox = 2;  // TxtSubject(2) keeps the calendar area
+constexpr int kAlignCentre = 2;
+
+}  // namespace
+
+FrmSchedule::FrmSchedule(schedule::ProgramState& state)
+    : ui::Form(state.platform, "FrmSchedule", ui::FormStyle::Borderless),
+      Frame1(this, "Frame1"),
+      TimerSchedule(this, "TimerSchedule", kTimerIntervalMs, false),
+      Timerduration(this, "Timerduration", kTimerIntervalMs, false),
+      state_(state) {
+  SetCaption("Form1");
+  iconId = schedule::kAppIconId;
+  // A desktop fixture without a taskbar button, like the grid edition's window.
+  showInTaskbar = false;
+
+  auto& templateBox = TxtSubject.emplace_back(std::make_unique<ui::TextBox>(this, "TxtSubject", 0));
+  templateBox->Move(0, 0, kTemplateWidth, kTemplateHeight);
+  templateBox->SetAlignment(kAlignCentre);
+  templateBox->SetVisible(false);
+
+  onLoad = [this] { Form_Load(); };
+  onMouseDown = [this](ui::MouseButton b, int s, double x, double y) { Form_MouseDown(b, s, x, y); };
+  onDblClick = [this] { Form_DblClick(); };
+  TimerSchedule.onTimer = [this] { TimerSchedule_Timer(); };
+  Timerduration.onTimer = [this] { Timerduration_Timer(); };
+}
+
+FrmSchedule::~FrmSchedule() { state_.tray.Forget(*this); }
+
+void FrmSchedule::Form_Load() {
+  WorkingValues& values = state_.values;
+
+  // 1-4 as in the grid edition; there is no editor to hide (5).
+  schedule::ReadStartupSettings(state_);
+  schedule::RestorePosition(*this, state_);
+  schedule::ApplyWindowLayer(*this, values.layer);
+
+  // 6: the matrix, with no font fallback on a failed read.
+  ScdLoad();
+  AreaTag() = schedule::AreaTagText(values.area);
+
+  // 7: a disabled frame makes every box inert; presses over the boxes reach the window.
+  Frame1.SetEnabled(values.lock != 1);
+
+  // 10, before 9: the width folds to columns 1 and 2, then the rounded region.
+  ApplyFold(values.fold == 1);
+
+  // 9.
+  if (values.transparency == 1)
+    transparency(1, state_.colours.Get(values.scheme, kColourBackground), 0);
+  TimerSchedule.SetEnabled(values.highlight != 0);
+}
+
+ui::TextBox* FrmSchedule::Box(int k) const {
+  if (k < 0 || static_cast<std::size_t>(k) >= TxtSubject.size()) return nullptr;
+  return TxtSubject[static_cast<std::size_t>(k)].get();
+}
+
+CellSize FrmSchedule::TemplateCellSize() const {
+  return MatrixCellSize(TxtSubject[0]->Width(), TxtSubject[0]->Height());
+}
+
+void FrmSchedule::LoadSchedule(std::int16_t rows, std::int16_t cols, std::int16_t frameStyle) {
+  ui::TextBox& model = *TxtSubject[0];
+  // 1-5.
+  const CellSize size = TemplateCellSize();
+  const double width = MatrixWidth(cols, size);
+  const double height = MatrixHeight(rows, size);
+  Move(Left(), Top(), width, height);
+  Frame1.Move(0, 0, width, height);
+  // 6.
+  if (frameStyle == 0 || frameStyle == 1) model.SetBorderStyle(frameStyle);
+  model.Move(size.w, model.Top());
+
+  // 7.
+  for (int i = 1; i <= rows; ++i) {
+    for (int j = 1; j <= cols; ++j) {
+      const int k = BoxNumber(i, j, cols);
+      if (TxtSubject.size() <= static_cast<std::size_t>(k)) TxtSubject.resize(static_cast<std::size_t>(k) + 1);
+      std::unique_ptr<ui::TextBox>& slot = TxtSubject[static_cast<std::size_t>(k)];
+      bool created = false;
+      if (!slot) {
+        // A new box starts hidden with the template's properties.
+        slot = std::make_unique<ui::TextBox>(this, "TxtSubject", k);
+        slot->SetVisible(false);
+        slot->SetFont(model.font());
+        slot->SetBackColour(model.BackColour());
+        slot->SetForeColour(model.ForeColour());
+        slot->SetBorderStyle(model.BorderStyle());
+        slot->SetAlignment(model.Alignment());
+        slot->multiLine = model.multiLine;
+        slot->onMouseDown = [this, k](ui::MouseButton b, int s, double x, double y) {
+          TxtSubject_MouseDown(k, b, s, x, y);
+        };
+        slot->onDblClick = [this, k] { TxtSubject_DblClick(k); };
+        created = true;
+      }
+      const double startWidth = created ? model.Width() : slot->Width();
+      const double startHeight = created ? model.Height() : slot->Height();
+      const ui::Bounds b = BoxBounds(i, j, size, model.Left(), model.Top(), startWidth, startHeight);
+      slot->Move(b.left, b.top, b.width, b.height);
+      // Placed before the native box exists, so that it is made once where it belongs.
+      if (created) Attach(*slot);
+      slot->SetVisible(true);
+    }
+  }
+}
+
+void FrmSchedule::RemoveBoxes(int count) {
+  for (int k = 1; k <= count && static_cast<std::size_t>(k) < TxtSubject.size(); ++k)
+    TxtSubject[static_cast<std::size_t>(k)].reset();
+  while (TxtSubject.size() > 1 && !TxtSubject.back()) TxtSubject.pop_back();
+}
+
+bool FrmSchedule::ScdLoad() {
+  std::optional<Timetable> table =
+      LoadTimetable(state_.programFolder, state_.values.ScdFileName, Edition::Classic);
+  const bool read = table.has_value();
+  if (!read) {
+    state_.platform.dialogs().MessageBox(this, std::string(schedule::kScdReadFailedText),
+                                         std::string(schedule::kScdReadFailedTitle),
+                                         ui::MessageIcon::Error, ui::MessageButtons::Ok);
+    table = Timetable();
+    state_.values.ScdFileName = std::string(schedule::kDefaultScdFileName);
+  }
+  Rebuild(*table);
+  return read;
+}
+
+std::int16_t FrmSchedule::FrameForBuild() const {
+  return recordedFrame_ ? *recordedFrame_ : state_.values.frame;
+}
+
+void FrmSchedule::Rebuild(const Timetable& table) {
+  // The area lives in box 2, which the rebuild replaces.
+  std::string areaTag = AreaTag();
+  RemoveBoxes(state_.ScdRows * state_.ScdCols);
+  state_.ScdRows = table.rows();
+  state_.ScdCols = table.cols();
+  LoadSchedule(table.rows(), table.cols(), FrameForBuild());
+  Fill(table);
+  AreaTag() = std::move(areaTag);
+}
+
+void FrmSchedule::Fill(const Timetable& table) {
+  for (int r = 0; r < table.rows(); ++r)
+    for (int c = 0; c < table.cols(); ++c)
+      if (ui::TextBox* box = Box(BoxNumber(r + 1, c + 1, table.cols())))
+        box->SetText(table.cell(r, c));
+}
+
+void FrmSchedule::SetWindowWidth(double width) {
+  Move(Left(), Top(), width, Height());
+  schedule::DoTransparency(*this);
+}
+
+void FrmSchedule::transparency(int aORc, ui::Colour colour, int alpha) {
+  schedule::ApplyTransparency(*this, aORc, colour, alpha);
+}
+
+void FrmSchedule::ApplyLock(bool locked) { Frame1.SetEnabled(!locked); }
+
+void FrmSchedule::ApplyFold(bool folded) {
+  const CellSize size = TemplateCellSize();
+  SetWindowWidth(folded ? FoldedWidth(size) : MatrixWidth(state_.ScdCols, size));
+}
+
+void FrmSchedule::ApplyFrame(bool framed) { recordedFrame_ = framed ? 1 : 0; }
+
+std::string& FrmSchedule::AreaTag() {
+  ui::TextBox* box = Box(kAreaBox);
+  return box ? box->tag : spareTag_;
+}
+
+void FrmSchedule::PaintCellsWhite() {
+  constexpr ui::Colour kWhite = 0xFFFFFF;
+  for (int k = 1; k <= state_.ScdRows * state_.ScdCols; ++k)
+    if (ui::TextBox* box = Box(k)) box->SetBackColour(kWhite);
+}
+
+bool FrmSchedule::LoadTimetableFile(const std::string& scdFileName) {
+  state_.values.ScdFileName = scdFileName;
+  std::optional<Timetable> table = LoadTimetable(state_.programFolder, scdFileName, Edition::Classic);
+  const bool read = table.has_value();
+  if (!read) {
+    state_.platform.dialogs().MessageBox(this, std::string(kLoadFailedText),
+                                         std::string(kLoadFailedTitle), ui::MessageIcon::Error,
+                                         ui::MessageButtons::Ok);
+    table = Timetable();
+    state_.values.ScdFileName = std::string(schedule::kDefaultScdFileName);
+  }
+  Rebuild(*table);
+  schedule::DoTransparency(*this);
+  return read;
+}
+
+void FrmSchedule::NewTimetable(std::int16_t rows, std::int16_t cols) {
+  // Within the bounds every timetable keeps; anything else keeps the current table.
+  const std::optional<Timetable> table = Timetable::WithSize(rows, cols);
+  if (!table) return;
+  Rebuild(*table);
+  schedule::DoTransparency(*this);
+}
+
+std::optional<Timetable> FrmSchedule::CurrentTimetable() const {
+  std::optional<Timetable> table = Timetable::WithSize(state_.ScdRows, state_.ScdCols);
+  if (!table) return std::nullopt;
+  for (int r = 0; r < state_.ScdRows; ++r)
+    for (int c = 0; c < state_.ScdCols; ++c) {
+      const ui::TextBox* box = Box(BoxNumber(r + 1, c + 1, state_.ScdCols));
+      if (!box) return std::nullopt;
+      table->SetCell(r, c, box->Text());
+    }
+  return table;
+}
+
+void FrmSchedule::Form_MouseDown(ui::MouseButton Button, int Shift, double X, double Y) {
+  (void)X;
+  (void)Y;
+  schedule::DragWhenAltLeft(*this, Button, Shift);
+}
+
+void FrmSchedule::Frame1_MouseDown(ui::MouseButton Button, int Shift, double X, double Y) {
+  Form_MouseDown(Button, Shift, X, Y);
+}
+
+void FrmSchedule::TxtSubject_MouseDown(int Index, ui::MouseButton Button, int Shift, double X,
+                                       double Y) {
+  (void)Index;
+  Form_MouseDown(Button, Shift, X, Y);
+}
+
+void FrmSchedule::Form_DblClick() {
+  if (ShowControlPanel) ShowControlPanel();
+}
+
+void FrmSchedule::TxtSubject_DblClick(int Index) {
+  (void)Index;
+  if (ShowControlPanel) ShowControlPanel();
+}
+
+void FrmSchedule::TimerSchedule_Timer() {
+  if (ScheduleClock) ScheduleClock();
+}
+
+void FrmSchedule::Timerduration_Timer() {
+  if (IdleCheck) IdleCheck();
+}
+
+}  // namespace orvel::classic

@@ -1,0 +1,323 @@
+// The classic edition's schedule window run whole on the headless backend: the text-box matrix
+// and its layout, start-up from the five-line settings file, fold, lock with the double click and
+// the Alt drag, rebuilding for another size, and the classic reader against the grid edition's.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "classic_fixture.h"
+#include "platform/headless/user_actions.h"
+#include "platform/ui/containment.h"
+#include "schedule/frm_schedule.h"
+#include "timetable/timetable_reader.h"
+#include "timetable/timetable_writer.h"
+
+namespace orvel::test {
+namespace {
+
+class ClassicWindowTest : public ::testing::Test {
+ protected:
+  void Start() { program.Start(); }
+  classic::FrmSchedule& window() { return program.window(); }
+  ui::TextBox& Box(int k) {
+    ui::TextBox* box = window().Box(k);
+    if (!box) throw std::logic_error("no box " + std::to_string(k));
+    return *box;
+  }
+  const std::vector<headless::ShownMessage>& Messages() {
+    return program.platform.dialogs().Messages();
+  }
+  // The boxes of the form named TxtSubject, the template included.
+  int BoxControls() {
+    int n = 0;
+    for (const ui::Widget* w : window().Controls()) n += w->name() == "TxtSubject";
+    return n;
+  }
+  const headless::RegionRecord& Region() { return program.Window().region.value(); }
+
+  ProgramFolder folder;
+  SettingsFile settings;
+  ClassicTestProgram program{folder.path()};
+};
+
+TEST_F(ClassicWindowTest, missing_timetable_gives_the_message_and_an_empty_11_by_7_matrix) {
+  const auto before = folder.Snapshot();
+  Start();
+
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text,
+            "用户指定数据文件或默认数据文件(scd\\Schedule.csv)丢失或读取失败，即将新建一个默认格式"
+            "的空课表，修改后，请保存文件及设置！");
+  EXPECT_EQ(Messages()[0].title, "错误");
+  EXPECT_EQ(Messages()[0].icon, ui::MessageIcon::Error);
+  EXPECT_EQ(program.program->state().ScdRows, 11);
+  EXPECT_EQ(program.program->state().ScdCols, 7);
+  EXPECT_EQ(program.program->state().values.ScdFileName, "Schedule.csv");
+  EXPECT_EQ(BoxTexts(window()), Rows(11, std::vector<std::string>(7)));
+  // Nothing is written until the user saves.
+  EXPECT_EQ(folder.Snapshot(), before);
+  EXPECT_EQ(window().Caption(), "Form1");
+}
+
+TEST_F(ClassicWindowTest, the_11_by_7_matrix_fills_4920_by_3135_twips_with_narrow_and_wide_columns) {
+  Start();
+  EXPECT_EQ(window().Width(), 4920);
+  EXPECT_EQ(window().Height(), 3135);
+  EXPECT_EQ(window().Frame1.bounds(), (ui::Bounds{0, 0, 4920, 3135}));
+  // The template stays hidden under the first row's second column.
+  ASSERT_EQ(window().TxtSubject.size(), 78u);
+  EXPECT_FALSE(Box(0).Visible());
+  EXPECT_EQ(Box(0).bounds(), (ui::Bounds{615, 0, 615, 285}));
+
+  EXPECT_EQ(Box(1).bounds(), (ui::Bounds{0, 0, 430.5, 285}));
+  EXPECT_EQ(Box(2).bounds(), (ui::Bounds{430.5, 0, 1414.5, 285}));
+  EXPECT_EQ(Box(3).bounds(), (ui::Bounds{1845, 0, 615, 285}));
+  EXPECT_EQ(Box(7).bounds(), (ui::Bounds{4305, 0, 615, 285}));
+  // Row 2 starts one box height lower; the last box ends at the window's corner.
+  EXPECT_EQ(Box(8).bounds(), (ui::Bounds{0, 285, 430.5, 285}));
+  EXPECT_EQ(Box(77).Left() + Box(77).Width(), 4920);
+  EXPECT_EQ(Box(77).Top() + Box(77).Height(), 3135);
+  for (int k = 1; k <= 77; ++k) {
+    EXPECT_TRUE(Box(k).Visible()) << k;
+    EXPECT_EQ(Box(k).index(), k);
+    // Each row's boxes touch without a gap.
+    if (k % 7 != 0) {
+      EXPECT_EQ(Box(k).Left() + Box(k).Width(), Box(k + 1).Left()) << k;
+    }
+  }
+  // Rounded corners for the whole window, in pixels.
+  EXPECT_EQ(Region(), (headless::RegionRecord{328, 209, 24}));
+  // No icon at start: it comes only with a balloon.
+  EXPECT_EQ(program.platform.tray().IconCount(), 0u);
+  EXPECT_TRUE(program.platform.windows().HookChain(window()).empty());
+}
+
+TEST_F(ClassicWindowTest, stored_timetable_and_settings_are_restored) {
+  WriteTimetable(folder.path(), "week.csv", WeekTable());
+  settings.left = "1200";
+  settings.top = "600";
+  settings.scdFileName = "week.csv";
+  settings.frame = "1";
+  settings.area = "1";
+  WriteClassicSettings(folder.path(), settings);
+  // A grid edition's settings file beside it is not the classic edition's.
+  SettingsFile grid;
+  grid.scdFileName = "none.csv";
+  grid.Write(folder.path());
+  Start();
+
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(BoxTexts(window()), WeekTable());
+  EXPECT_EQ(window().Left(), 1200);
+  EXPECT_EQ(window().Top(), 600);
+  EXPECT_EQ(window().Height(), 5 * 285);
+  EXPECT_EQ(window().AreaTag(), "1");
+  EXPECT_EQ(Box(2).tag, "1");
+  for (int k = 1; k <= 35; ++k) EXPECT_EQ(Box(k).BorderStyle(), 1) << k;
+  EXPECT_TRUE(window().Frame1.Enabled());
+  EXPECT_FALSE(window().TimerSchedule.Enabled());
+  EXPECT_FALSE(window().Timerduration.Enabled());
+  EXPECT_FALSE(window().HasFonts());
+}
+
+TEST_F(ClassicWindowTest, frame_setting_0_draws_boxes_without_border_and_transparency_keys_white) {
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  settings.alpha = "1";
+  settings.highlight = "1";
+  WriteClassicSettings(folder.path(), settings);
+  Start();
+  for (int k = 1; k <= 35; ++k) EXPECT_EQ(Box(k).BorderStyle(), 0) << k;
+  const headless::WindowRecord& record = program.Window();
+  EXPECT_TRUE(record.layered);
+  EXPECT_TRUE(record.colourKey);
+  EXPECT_EQ(record.colour, 0xFFFFFFu);
+  EXPECT_TRUE(window().TimerSchedule.Enabled());
+}
+
+TEST_F(ClassicWindowTest, fold_shows_columns_1_and_2_and_unfold_restores_the_width) {
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  settings.fold = "1";
+  WriteClassicSettings(folder.path(), settings);
+  Start();
+  EXPECT_EQ(window().Width(), 1845);
+  EXPECT_EQ(Region(), (headless::RegionRecord{123, 95, 24}));
+
+  window().ApplyFold(false);
+  EXPECT_EQ(window().Width(), 4920);
+  EXPECT_EQ(Region(), (headless::RegionRecord{328, 95, 24}));
+  window().ApplyFold(true);
+  EXPECT_EQ(window().Width(), 1845);
+  // Folding only narrows the window: the boxes and the frame stay where they are.
+  EXPECT_EQ(Box(7).bounds(), (ui::Bounds{4305, 0, 615, 285}));
+  EXPECT_EQ(window().Frame1.Width(), 4920);
+}
+
+TEST_F(ClassicWindowTest, lock_keeps_the_double_click_and_the_alt_drag_but_no_typing) {
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  settings.lock = "1";
+  WriteClassicSettings(folder.path(), settings);
+  Start();
+  headless::HeadlessPlatform& platform = program.platform;
+  ui::TextBox& cell = CellBox(window(), 2, 3);
+  ASSERT_EQ(cell.Text(), "语文");
+  EXPECT_FALSE(window().Frame1.Enabled());
+  EXPECT_TRUE(cell.Enabled());  // its own state; the frame makes it inert
+  EXPECT_FALSE(ui::ShownEnabled(cell));
+
+  EXPECT_FALSE(headless::TypeInto(platform, cell, "数学"));
+  EXPECT_EQ(cell.Text(), "语文");
+
+  // Alt + left drag over the box moves the window.
+  platform.windows().SetDragDestination(headless::ScreenPoint{3000, 1500});
+  ASSERT_TRUE(headless::PressTextBox(platform, cell, ui::MouseButton::Left, ui::kAlt));
+  EXPECT_EQ(program.Window().drags, 1);
+  EXPECT_EQ(window().Left(), 3000);
+  EXPECT_EQ(window().Top(), 1500);
+  // Without Alt, or with Shift too, or with the right button: no drag.
+  headless::PressTextBox(platform, cell, ui::MouseButton::Left, 0);
+  headless::PressTextBox(platform, cell, ui::MouseButton::Left, ui::kAlt | ui::kShift);
+  headless::PressTextBox(platform, cell, ui::MouseButton::Right, ui::kAlt);
+  EXPECT_EQ(program.Window().drags, 1);
+
+  // The double click on the box opens the control panel.
+  ASSERT_TRUE(headless::DoubleClickTextBox(platform, cell));
+  ui::Form* panel = platform.FindForm("FrmControl");
+  ASSERT_NE(panel, nullptr);
+  EXPECT_TRUE(panel->Visible());
+  EXPECT_EQ(panel->Caption(), "课程表设置 - Schedule.csv");
+}
+
+TEST_F(ClassicWindowTest, unlocked_boxes_take_typing_and_their_own_alt_drag) {
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  WriteClassicSettings(folder.path(), settings);
+  Start();
+  headless::HeadlessPlatform& platform = program.platform;
+  ui::TextBox& cell = CellBox(window(), 2, 3);
+  ASSERT_TRUE(headless::TypeInto(platform, cell, "数学"));
+  EXPECT_EQ(window().CurrentTimetable()->cell(2, 3), "数学");
+  platform.windows().SetDragDestination(headless::ScreenPoint{450, 300});
+  headless::PressTextBox(platform, cell, ui::MouseButton::Left, ui::kAlt);
+  EXPECT_EQ(program.Window().drags, 1);
+  EXPECT_EQ(window().Left(), 450);
+  // A double click on the window itself opens the panel too.
+  window().UserDblClick();
+  EXPECT_NE(platform.FindForm("FrmControl"), nullptr);
+
+  // Locking from the panel makes the same box inert.
+  window().ApplyLock(true);
+  EXPECT_FALSE(headless::TypeInto(platform, cell, "英语"));
+  window().ApplyLock(false);
+  EXPECT_TRUE(headless::TypeInto(platform, cell, "英语"));
+}
+
+TEST_F(ClassicWindowTest, loading_5_by_4_after_11_by_7_leaves_boxes_1_to_20) {
+  settings.area = "1";
+  WriteClassicSettings(folder.path(), settings);
+  Start();  // no timetable: 11 x 7
+  ASSERT_EQ(BoxControls(), 78);
+  const Rows small = {{"节次", "时间", "一", "二"},
+                      {"1", "8:00-8:45", "语文", "数学"},
+                      {"2", "8:55-9:40", "英语", "物理"},
+                      {"3", "10:00-10:45", "化学", "生物"},
+                      {"4", "11:00-11:45", "体育", "美术"}};
+  WriteTimetable(folder.path(), "small.csv", small);
+
+  EXPECT_TRUE(window().LoadTimetableFile("small.csv"));
+  EXPECT_EQ(window().TxtSubject.size(), 21u);
+  for (int k = 1; k <= 20; ++k) EXPECT_TRUE(Box(k).Visible()) << k;
+  EXPECT_EQ(BoxControls(), 21);
+  EXPECT_EQ(BoxTexts(window()), small);
+  EXPECT_EQ(window().Width(), 5 * 615);
+  EXPECT_EQ(window().Height(), 5 * 285);
+  EXPECT_EQ(Region(), (headless::RegionRecord{205, 95, 24}));
+  EXPECT_EQ(program.program->state().values.ScdFileName, "small.csv");
+  // The calendar area stays with the new box 2.
+  EXPECT_EQ(window().AreaTag(), "1");
+
+  // A new timetable rebuilds the matrix empty.
+  window().NewTimetable(2, 3);
+  EXPECT_EQ(window().TxtSubject.size(), 7u);
+  EXPECT_EQ(BoxControls(), 7);
+  EXPECT_EQ(BoxTexts(window()), Rows(2, std::vector<std::string>(3)));
+  EXPECT_EQ(window().Width(), 4 * 615);
+  EXPECT_EQ(window().AreaTag(), "1");
+}
+
+TEST_F(ClassicWindowTest, failed_load_shows_the_short_message_and_the_empty_matrix) {
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  WriteClassicSettings(folder.path(), settings);
+  Start();
+  ASSERT_TRUE(Messages().empty());
+
+  EXPECT_FALSE(window().LoadTimetableFile("gone.csv"));
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text, "找不到数据文件或读取错误，即将新建一个默认格式的空课表");
+  EXPECT_EQ(Messages()[0].title, "错误");
+  EXPECT_EQ(Messages()[0].icon, ui::MessageIcon::Error);
+  EXPECT_EQ(BoxTexts(window()), Rows(11, std::vector<std::string>(7)));
+  EXPECT_EQ(program.program->state().values.ScdFileName, "Schedule.csv");
+  EXPECT_EQ(window().Width(), 4920);
+  EXPECT_EQ(BoxControls(), 78);
+}
+
+TEST_F(ClassicWindowTest, grid_tolerant_forms_are_read_failures_for_the_classic_reader) {
+  WriteClassicSettings(folder.path(), settings);
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  Start();
+  struct Case {
+    std::string name;
+    std::string text;
+  };
+  const std::vector<Case> cases = {
+      // Twelve cells spread over lines as the grid edition's field stream allows.
+      {"spread.csv", "3,4\r\na,b\r\nc,d,e,f,g\r\nh,i,j,k,l\r\n"},
+      // Quoted counts.
+      {"quoted_counts.csv", "\"3\",\"4\"\r\na,b,c,d\r\ne,f,g,h\r\ni,j,k,l\r\n"},
+      // A quoted cell holding a line break.
+      {"quoted_break.csv", "2,4\r\n\"早\r\n读\",b,c,d\r\ne,f,g,h\r\n"},
+  };
+  for (const Case& c : cases) {
+    WriteAnsiFile(folder.path() / "scd" / c.name, c.text);
+    // The grid edition reads each of them whole.
+    const auto grid = LoadTimetable(folder.path(), c.name, Edition::Grid);
+    ASSERT_TRUE(grid.has_value()) << c.name;
+    EXPECT_GT(grid->rows(), 1) << c.name;
+
+    const std::size_t shown = Messages().size();
+    EXPECT_FALSE(window().LoadTimetableFile(c.name)) << c.name;
+    EXPECT_EQ(Messages().size(), shown + 1) << c.name;
+    EXPECT_EQ(BoxTexts(window()), Rows(11, std::vector<std::string>(7))) << c.name;
+  }
+}
+
+TEST_F(ClassicWindowTest, files_written_by_either_edition_read_the_same_in_both) {
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  WriteClassicSettings(folder.path(), settings);
+  Start();
+  TestProgram grid(folder.path());
+  grid.Start();
+  ASSERT_EQ(grid.Cells(), WeekTable());
+  ASSERT_EQ(BoxTexts(window()), WeekTable());
+
+  // Edited in each edition (a blank inside, an emptied cell), then saved by it.
+  CellBox(window(), 1, 2).UserSetText("自习 课");
+  CellBox(window(), 2, 3).UserSetText("");
+  grid.window.MSFlexGrid1.SetTextMatrix(2, 4, "体育(室外)");
+  const auto fromClassic = window().CurrentTimetable();
+  const auto fromGrid = grid.window.CurrentTimetable();
+  ASSERT_TRUE(fromClassic && fromGrid);
+  ASSERT_EQ(ScdSave(folder.path(), "classic.csv", *fromClassic), kSaveSuccess);
+  ASSERT_EQ(ScdSave(folder.path(), "grid.csv", *fromGrid), kSaveSuccess);
+
+  for (const std::string name : {"classic.csv", "grid.csv"}) {
+    ASSERT_TRUE(window().LoadTimetableFile(name)) << name;
+    ASSERT_TRUE(grid.window.LoadTimetableFile(name)) << name;
+    const Timetable& saved = name == "classic.csv" ? *fromClassic : *fromGrid;
+    EXPECT_EQ(window().CurrentTimetable(), saved) << name;
+    EXPECT_EQ(grid.window.CurrentTimetable(), saved) << name;
+  }
+}
+
+}  // namespace
+}  // namespace orvel::test
