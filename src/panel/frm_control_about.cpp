@@ -15,8 +15,8 @@ void FrmControl::Imgabout_Click(std::int16_t Index) {
   panel::Imgabout_Click(state_.platform.shell(), *this, Index);
 }
 
-void FrmControl::Imgabout_MouseDown(std::int16_t Index, ui::MouseButton Button, int Shift,
-                                    double X, double Y) {
+void FrmControl::Imgabout_MouseDown(std::int16_t Index, ui::MouseButton Button, int Shift, double X,
+                                    double Y) {
   panel::Imgabout_MouseDown(Imgabout[0], Imgabout[1], Index, Button, Shift, X, Y);
 }
 

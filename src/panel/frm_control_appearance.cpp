@@ -25,9 +25,13 @@ bool FontNameListed(std::string_view utf8Name) {
   return !ansi.empty() && static_cast<unsigned char>(ansi[0]) >= 0x80;
 }
 
-void FrmControl::ChkLock_Click() { window_.ApplyLock(ChkLock.Value() == 1); }
+void FrmControl::ChkLock_Click() {
+  window_.ApplyLock(ChkLock.Value() == 1);
+}
 
-void FrmControl::ChkFold_Click() { window_.ApplyFold(ChkFold.Value() == 1); }
+void FrmControl::ChkFold_Click() {
+  window_.ApplyFold(ChkFold.Value() == 1);
+}
 
 void FrmControl::ChkFrame_Click() {
   // The classic edition only records the box; its matrix takes it at the next rebuild.

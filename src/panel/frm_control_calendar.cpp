@@ -5,7 +5,9 @@
 
 namespace orvel::panel {
 
-void FrmControl::CmbArea_Click() { panel::CmbArea_Click(CmbArea, window_.AreaTag()); }
+void FrmControl::CmbArea_Click() {
+  panel::CmbArea_Click(CmbArea, window_.AreaTag());
+}
 
 void FrmControl::CmbYears_Click() {
   panel::CmbYears_Click(state_.programFolder, CmbArea, CmbYears, CmdXiaoliLook);

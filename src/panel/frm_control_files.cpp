@@ -25,7 +25,8 @@ std::string AsciiLower(std::string text) {
 std::vector<std::string> CsvNames(const std::filesystem::path& folder) {
   std::vector<std::string> names;
   std::error_code ec;
-  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+       it.increment(ec)) {
     std::error_code typeEc;
     if (!it->is_regular_file(typeEc)) continue;
     const std::string name = Utf8FromPath(it->path().filename());

@@ -42,8 +42,8 @@ void FrmControl::CmdOK_Click() {
     state_.colours.SetCustom(static_cast<int>(i) + 1, LabColor[i].BackColour());
   // 3-4. The idle switch and hours, and the only start of the idle timer.
   values.remindMode = static_cast<std::int16_t>(CmbRemind.ListIndex());
-  desktop::ArmIdleShutdown(window_.IdleTimer(), values,
-                           static_cast<std::int16_t>(Chknodo.Value()), Comduration.Text());
+  desktop::ArmIdleShutdown(window_.IdleTimer(), values, static_cast<std::int16_t>(Chknodo.Value()),
+                           Comduration.Text());
   // 5.
   ApplyAutoStartChoice();
   // 6. Unloading removes the tips.
@@ -92,7 +92,9 @@ void FrmControl::mnu_save_set_Click() {
                      ui::MessageButtons::Ok);
 }
 
-void FrmControl::mnu_save_file_Click() { CmdSaveFile_Click(); }
+void FrmControl::mnu_save_file_Click() {
+  CmdSaveFile_Click();
+}
 
 void FrmControl::CmdExit_Click() {
   // The icon first: the system knows it by its window, which is about to close.

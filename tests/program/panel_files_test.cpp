@@ -99,7 +99,8 @@ TEST_F(PanelFilesTest, load_failure_shows_the_read_message_and_the_empty_default
   Choose(p, "坏.csv");
   p.CmdLoadFile.UserClick();
   ExpectLastMessage(
-      "用户指定数据文件或默认数据文件(scd\\Schedule.csv)丢失或读取失败，即将新建一个默认格式的空课表，"
+      "用户指定数据文件或默认数据文件(scd\\Schedule.csv)"
+      "丢失或读取失败，即将新建一个默认格式的空课表，"
       "修改后，请保存文件及设置！",
       "错误", MessageIcon::Error);
   EXPECT_EQ(app->grid().Rows(), 11);
@@ -116,8 +117,8 @@ TEST_F(PanelFilesTest, new_with_an_invalid_size_shows_the_message_and_asks_nothi
   StartWith();
   FrmControl& p = app->Open();
   const std::pair<const char*, const char*> sizes[] = {
-      {"0", "7"},   {"-1", "7"}, {"abc", "7"}, {"5", "1"},    {"", ""},     {"0.5", "7"},
-      {"5", "1.9"}, {"257", "7"}, {"5", "65"}, {"40000", "7"}, {"5", "1e9"}, {"1e400", "7"}};
+      {"0", "7"},   {"-1", "7"},  {"abc", "7"}, {"5", "1"},     {"", ""},     {"0.5", "7"},
+      {"5", "1.9"}, {"257", "7"}, {"5", "65"},  {"40000", "7"}, {"5", "1e9"}, {"1e400", "7"}};
   std::size_t shown = 0;
   for (const auto& [rows, cols] : sizes) {
     p.Txtrc[0].SetText(rows);
@@ -206,9 +207,9 @@ TEST_F(PanelFilesTest, save_writes_the_cells_and_lists_a_new_file) {
   ExpectLastMessage("当前课表已保存为“我的课表.csv.csv”", "课表已保存", MessageIcon::Information);
   EXPECT_EQ(p.Caption(), "课程表设置 - 我的课表.csv.csv");
   EXPECT_EQ(app->state().values.ScdFileName, "我的课表.csv.csv");
-  EXPECT_NE(std::find(p.FileSchedule.Items().begin(), p.FileSchedule.Items().end(),
-                      "我的课表.csv.csv"),
-            p.FileSchedule.Items().end());
+  EXPECT_NE(
+      std::find(p.FileSchedule.Items().begin(), p.FileSchedule.Items().end(), "我的课表.csv.csv"),
+      p.FileSchedule.Items().end());
   // The menu's "保存课表" is the same command.
   app->dialogs().QueueMenuChoice(1);
   p.CmdSaveSet.UserMouseUp(ui::MouseButton::Left, 0, 100, 100);

@@ -13,15 +13,16 @@
 #include <vector>
 
 #include "panel/frm_control.h"
-#include "platform/headless/headless_peers.h"
 #include "platform/file_io.h"
+#include "platform/headless/headless_peers.h"
 #include "program_fixture.h"
 #include "schedule/grid_program.h"
 
 namespace orvel::test {
 
 struct PanelProgram {
-  explicit PanelProgram(const std::filesystem::path& folder) : platform(folder), program(platform) {}
+  explicit PanelProgram(const std::filesystem::path& folder)
+      : platform(folder), program(platform) {}
 
   void Start() { program.Start(); }
   schedule::FrmSchedule& window() { return program.window(); }

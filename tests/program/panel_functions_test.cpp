@@ -146,7 +146,8 @@ TEST_F(PanelFunctionsTest, auto_start_acts_only_when_the_box_changed) {
   vista.CmdOK.UserClick();
   EXPECT_EQ(RunValue(), std::nullopt);
   ASSERT_EQ(app->platform.shortcuts().Links().size(), 1u);
-  EXPECT_EQ(app->platform.shortcuts().Links().begin()->first.filename(), PathFromUtf8("课程表.lnk"));
+  EXPECT_EQ(app->platform.shortcuts().Links().begin()->first.filename(),
+            PathFromUtf8("课程表.lnk"));
   EXPECT_EQ(Utf8FromPath(app->platform.shortcuts().Links().begin()->second), program);
   EXPECT_EQ(app->Open().ChkPowerStart.Value(), 1);
 }
@@ -227,9 +228,10 @@ TEST_F(PanelFunctionsTest, save_settings_onto_a_read_only_file_reports_and_keeps
   app->platform.system().SetWindowsVersion(6, 1);
   const auto ini = folder.path() / "Orvel2.ini";
   const std::string old = Settings();
-  std::filesystem::permissions(ini, std::filesystem::perms::owner_write |
-                                        std::filesystem::perms::group_write |
-                                        std::filesystem::perms::others_write,
+  std::filesystem::permissions(ini,
+                               std::filesystem::perms::owner_write |
+                                   std::filesystem::perms::group_write |
+                                   std::filesystem::perms::others_write,
                                std::filesystem::perm_options::remove);
   FrmControl& p = app->Open();
   p.ChkLock.UserClick();

@@ -68,12 +68,11 @@ TEST_F(PanelOpenTest, every_page_control_lies_inside_its_page_without_overlappin
       {&p.FileSchedule, &p.Lblrc[0], &p.Lblrc[1], &p.Txtrc[0], &p.Txtrc[1], &p.CmdNewFile,
        &p.CmdLoadFile, &p.CmdSaveFile, &p.CmdSaveAs},
       {&p.ChkLock, &p.ChkFold, &p.ChkAlpha, &p.ChkFrame, &p.Lab[0], &p.CmbTopFloor, &p.Lab[1],
-       &p.CmbColSet, &p.LabColor[0], &p.LabColor[1], &p.LabColor[2], &p.LabColor[3],
-       &p.LabColor[4], &p.LabColor[5], &p.LabColor[6], &p.LabColor[7], &*p.CmbFontName,
-       &*p.CmbFontSize, &*p.CmbFun},
-      {&p.ChkTimerSchedule, &p.Lab[2], &p.CmbRemind, &p.ChkPowerStart, &p.Chknodo,
-       &p.Comduration, &p.Lab[3], &p.Lab[4], &p.CmbArea, &p.CmbYears, &p.CmdXiaoliMake,
-       &p.CmdXiaoliLook},
+       &p.CmbColSet, &p.LabColor[0], &p.LabColor[1], &p.LabColor[2], &p.LabColor[3], &p.LabColor[4],
+       &p.LabColor[5], &p.LabColor[6], &p.LabColor[7], &*p.CmbFontName, &*p.CmbFontSize,
+       &*p.CmbFun},
+      {&p.ChkTimerSchedule, &p.Lab[2], &p.CmbRemind, &p.ChkPowerStart, &p.Chknodo, &p.Comduration,
+       &p.Lab[3], &p.Lab[4], &p.CmbArea, &p.CmbYears, &p.CmdXiaoliMake, &p.CmdXiaoliLook},
       {&p.LabAbout[0], &p.LabAbout[1], &p.LabAbout[2], &p.LabAbout[3], &p.LabAbout[4],
        &p.Imgabout[0]},
   };
@@ -85,7 +84,8 @@ TEST_F(PanelOpenTest, every_page_control_lies_inside_its_page_without_overlappin
       EXPECT_TRUE(Inside(w->bounds(), p.FrameSet[page].bounds())) << w->name() << w->index();
       for (std::size_t j = i + 1; j < pages[page].size(); ++j)
         EXPECT_FALSE(Overlap(w->bounds(), pages[page][j]->bounds()))
-            << w->name() << w->index() << " / " << pages[page][j]->name() << pages[page][j]->index();
+            << w->name() << w->index() << " / " << pages[page][j]->name()
+            << pages[page][j]->index();
     }
   }
   // The two pictures share one place: one hides the other.
@@ -128,8 +128,8 @@ TEST_F(PanelOpenTest, captions_and_list_items_as_designed) {
   EXPECT_EQ(p.CmbFontSize->Items(), (Items{"9", "10", "11", "12", "13", "14", "15"}));
   EXPECT_EQ(p.CmbFun->Items(), (Items{"0", "1", "2", "3", "4"}));
   EXPECT_EQ(p.Comduration.Items(), (Items{"0.1", "0.5", "1", "1.5", "2"}));
-  for (const ui::ComboBox* box : {&p.CmbTopFloor, &p.CmbColSet, &p.CmbRemind, &p.CmbArea,
-                                  &p.CmbYears})
+  for (const ui::ComboBox* box :
+       {&p.CmbTopFloor, &p.CmbColSet, &p.CmbRemind, &p.CmbArea, &p.CmbYears})
     EXPECT_FALSE(box->Editable()) << box->name();
   for (const ui::ComboBox* box : {&*p.CmbFontName, &*p.CmbFontSize, &*p.CmbFun, &p.Comduration})
     EXPECT_TRUE(box->Editable()) << box->name();
