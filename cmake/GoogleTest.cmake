@@ -18,6 +18,8 @@ function(orvel_add_test name)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main orvel_options)
+  # Helpers every test suite shares (temporary folders).
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   if(CMAKE_CROSSCOMPILING)
     # One ctest entry per program: discovering cases would start Wine at build time.
     add_test(NAME ${name} COMMAND ${name})

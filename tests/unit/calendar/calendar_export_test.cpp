@@ -49,7 +49,7 @@ class calendar_export_test : public ::testing::Test {
     return names;
   }
 
-  testing::TempFolder temp_;
+  test::TempFolder temp_;
   fs::path program_;
 };
 

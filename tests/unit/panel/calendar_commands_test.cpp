@@ -42,7 +42,7 @@ class calendar_commands_test : public ::testing::Test {
   const auto& Messages() { return platform_.dialogs().Messages(); }
   std::string FolderText() const { return Utf8FromPath(program_); }
 
-  testing::TempFolder temp_;
+  test::TempFolder temp_;
   fs::path program_;
   headless::HeadlessPlatform platform_;
   ui::Form panel_;

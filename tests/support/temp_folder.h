@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 
-namespace orvel::testing {
+namespace orvel::test {
 
 class TempFolder {
  public:
@@ -13,7 +13,7 @@ class TempFolder {
     std::random_device random;
     const std::filesystem::path base = std::filesystem::temp_directory_path();
     for (;;) {
-      path_ = base / ("orvel-calendar-test-" + std::to_string(random()));
+      path_ = base / ("orvel-test-" + std::to_string(random()));
       if (std::filesystem::create_directory(path_)) break;
     }
   }
@@ -36,4 +36,4 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-}  // namespace orvel::testing
+}  // namespace orvel::test
