@@ -1,0 +1,20 @@
+// Schedule, the classic edition: the timetable as a matrix of text boxes on the desktop, and its
+// message loop.
+#include <windows.h>
+
+#include "classic/classic_program.h"
+#include "platform/win32/prepare_process.h"
+#include "platform/win32/win32_platform.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  orvel::win32::PrepareProcess();
+  try {
+    orvel::win32::Win32Platform platform;
+    orvel::classic::ClassicProgram program(platform);
+    program.Start();
+    return platform.Run();
+  } catch (...) {
+    // Nothing to report to: the program has no log and its window is gone.
+    return 1;
+  }
+}
