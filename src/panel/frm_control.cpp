@@ -91,6 +91,7 @@ FrmControl::FrmControl(ScheduleWindow& window, schedule::ProgramState& state)
   iconId = kPanelIconId;
   CreateControls();
   PlaceControls();
+  HoldPages();
   WireHandlers();
 }
 
@@ -199,6 +200,24 @@ void FrmControl::PlaceControls() {
   LabAbout[2].Move(360, 2940, 720, kLineHeight);
   LabAbout[3].Move(1200, 2940, 720, kLineHeight);
   LabAbout[4].Move(2040, 2940, 720, kLineHeight);
+}
+
+void FrmControl::HoldPages() {
+  // The four pages share one rectangle: each names its controls, which follow only their page.
+  std::vector<const ui::Widget*> pages[4] = {
+      {&FileSchedule, &Lblrc[0], &Lblrc[1], &Txtrc[0], &Txtrc[1], &CmdNewFile, &CmdLoadFile,
+       &CmdSaveFile, &CmdSaveAs},
+      {&ChkLock, &ChkFold, &ChkAlpha, &ChkFrame, &Lab[0], &Lab[1], &CmbTopFloor, &CmbColSet},
+      {&ChkTimerSchedule, &Lab[2], &CmbRemind, &ChkPowerStart, &Chknodo, &Comduration, &Lab[3],
+       &Lab[4], &CmbArea, &CmbYears, &CmdXiaoliMake, &CmdXiaoliLook},
+      {}};
+  for (const ui::Label& l : LabColor) pages[1].push_back(&l);
+  for (const auto* box : {&CmbFontName, &CmbFontSize, &CmbFun})
+    if (*box) pages[1].push_back(&**box);
+  for (const ui::Label& l : LabAbout) pages[3].push_back(&l);
+  for (const ui::Picture& pic : Imgabout) pages[3].push_back(&pic);
+  for (std::size_t i = 0; i < 4; ++i)
+    for (const ui::Widget* w : pages[i]) FrameSet[i].Hold(*w);
 }
 
 void FrmControl::WireHandlers() {

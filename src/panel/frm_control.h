@@ -142,6 +142,7 @@ class FrmControl : public ui::Form {
  private:
   void CreateControls();
   void PlaceControls();
+  void HoldPages();
   void WireHandlers();
   void AttachToolTips();
   void ShowFileFolder();

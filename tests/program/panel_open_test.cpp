@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "desktop/auto_start.h"
+#include "platform/ui/containment.h"
 #include "panel_fixture.h"
 
 namespace orvel::test {
@@ -198,6 +199,14 @@ TEST_F(PanelOpenTest, tabs_show_one_page_and_mark_their_label) {
       EXPECT_EQ(p.LblTab[u].Bold(), i == tab) << tab << " " << i;
       EXPECT_EQ(p.LblTab[u].BorderStyle(), i == tab ? 1 : 0) << tab << " " << i;
     }
+    // The pages share one rectangle; each control shows and takes input with its own page only.
+    EXPECT_EQ(ui::ShownVisible(p.CmdLoadFile), tab == 0) << tab;
+    EXPECT_EQ(ui::ShownVisible(p.ChkLock), tab == 1) << tab;
+    EXPECT_EQ(ui::ShownVisible(*p.CmbFun), tab == 1) << tab;
+    EXPECT_EQ(ui::ShownVisible(p.CmdXiaoliMake), tab == 2) << tab;
+    EXPECT_EQ(ui::ShownVisible(p.LabAbout[4]), tab == 3) << tab;
+    EXPECT_TRUE(ui::ShownVisible(p.CmdOK));
+    EXPECT_EQ(app->platform.UserFocus(p.Txtrc[0]), tab == 0) << tab;
   }
   // Closed on the about page, opened again on the file page.
   p.LblTab[3].UserClick();

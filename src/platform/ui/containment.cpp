@@ -6,15 +6,25 @@
 namespace orvel::ui {
 namespace {
 
-// True when `test` holds for the widget and for every frame that contains it.
+// True when `test` holds for the widget and for every frame that contains it: the frames that
+// hold it by name when there are any, otherwise the frames around it.
 template <class Test>
 bool WithFrames(const Widget& widget, Test test) {
   if (!test(widget)) return false;
   const Form* form = widget.form();
   if (!form) return true;
+  bool held = false;
+  for (const Widget* other : form->Controls())
+    if (const auto* frame = dynamic_cast<const Frame*>(other); frame && frame->Holds(widget)) {
+      held = true;
+      break;
+    }
   for (const Widget* other : form->Controls()) {
-    if (other == &widget || !dynamic_cast<const Frame*>(other)) continue;
-    if (LiesWithin(widget.bounds(), other->bounds()) && !test(*other)) return false;
+    const auto* frame = dynamic_cast<const Frame*>(other);
+    if (other == &widget || !frame) continue;
+    const bool contains =
+        held ? frame->Holds(widget) : LiesWithin(widget.bounds(), frame->bounds());
+    if (contains && !test(*frame)) return false;
   }
   return true;
 }

@@ -1,5 +1,7 @@
 #include "platform/ui/controls.h"
 
+#include <algorithm>
+
 namespace orvel::ui {
 
 void Label::SetCaption(std::string caption) {
@@ -162,6 +164,10 @@ std::string FileList::FileName() const {
   return listIndex_ >= 0 ? items_[static_cast<std::size_t>(listIndex_)] : std::string();
 }
 void FileList::UserChoose(int index) { SetListIndex(index); }
+
+bool Frame::Holds(const Widget& control) const {
+  return std::find(held_.begin(), held_.end(), &control) != held_.end();
+}
 
 void Picture::SetImageId(int id) {
   if (id == image_) return;

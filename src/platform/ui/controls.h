@@ -156,10 +156,19 @@ class FileList : public Widget {
   int listIndex_ = -1;
 };
 
-// A page container (a frame without caption).
+// A page container (a frame without caption). The controls lying within its bounds follow its
+// visibility and enabled state. Frames that share one rectangle (stacked pages) cannot be told
+// apart by position: they name their controls with Hold, and a held control follows only the
+// frames that hold it.
 class Frame : public Widget {
  public:
   Frame(Form* form, std::string name, int index = -1) : Widget(form, std::move(name), index) {}
+  // Call before the form loads; the control must live as long as the frame.
+  void Hold(const Widget& control) { held_.push_back(&control); }
+  bool Holds(const Widget& control) const;
+
+ private:
+  std::vector<const Widget*> held_;
 };
 
 class Picture : public Widget {
