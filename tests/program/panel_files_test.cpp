@@ -91,7 +91,7 @@ TEST_F(PanelFilesTest, load_replaces_the_table_keeps_area_and_size_fields_and_re
 }
 
 TEST_F(PanelFilesTest, load_failure_shows_the_read_message_and_the_empty_default) {
-  WriteAnsiFile(folder.path() / "scd" / "坏.csv", "abc,def\r\n");
+  WriteAnsiFile(folder.path() / "scd" / PathFromUtf8("坏.csv"), "abc,def\r\n");
   SettingsFile s;
   s.area = "1";
   StartWith(WeekTable(), s);

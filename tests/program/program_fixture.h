@@ -12,6 +12,7 @@
 
 #include "platform/headless/headless_platform.h"
 #include "platform/headless/user_actions.h"
+#include "platform/file_io.h"
 #include "platform/text_codec.h"
 #include "schedule/frm_schedule.h"
 #include "schedule/program_state.h"
@@ -71,7 +72,7 @@ inline void WriteTimetable(const std::filesystem::path& folder, std::string_view
     for (std::size_t c = 0; c < row.size(); ++c) text += (c ? "," : "") + row[c];
     text += "\r\n";
   }
-  WriteAnsiFile(folder / "scd" / std::filesystem::path(std::string(name)), text);
+  WriteAnsiFile(folder / "scd" / PathFromUtf8(name), text);
 }
 
 // A week of five school days: 7 columns (label, time, Monday to Friday).
