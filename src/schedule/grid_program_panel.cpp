@@ -1,28 +1,19 @@
+#include "panel/panel_opener.h"
 #include "schedule/grid_program.h"
 #include "schedule/grid_program_parts.h"
 
 namespace orvel::schedule {
 
-// The control panel behind the double clicks: created and loaded at each opening, only brought
-// forward while it is open.
+// The control panel behind the double clicks.
 void GridProgram::WirePanel() {
   panel_ = std::make_unique<PanelParts>();
   window_.ShowControlPanel = [this] {
-    std::unique_ptr<panel::FrmControl>& form = panel_->form;
-    if (form && form->Loaded()) {
-      form->BringToFront();
-      return;
-    }
-    // No handler of the old panel can be running now: it was closed, and the double click
-    // comes from the schedule window.
-    form = std::make_unique<panel::FrmControl>(window_, state_);
-    form->OtherOpenForms = [this] {
+    panel::OpenControlPanel(panel_->form, window_, state_, [this] {
       std::vector<ui::Form*> forms{&window_};
-      if (clock_ && clock_->popup) forms.push_back(clock_->popup.get());
+      if (clock_ && clock_->popup && clock_->popup->Loaded()) forms.push_back(clock_->popup.get());
       if (ui::Form* countdown = idle_.OpenCountdown()) forms.push_back(countdown);
       return forms;
-    };
-    form->Show();
+    });
   };
 }
 

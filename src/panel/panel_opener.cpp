@@ -1,0 +1,19 @@
+#include "panel/panel_opener.h"
+
+namespace orvel::panel {
+
+void OpenControlPanel(std::unique_ptr<FrmControl>& form, ScheduleWindow& window,
+                      schedule::ProgramState& state,
+                      std::function<std::vector<ui::Form*>()> otherForms) {
+  if (form && form->Loaded()) {
+    form->BringToFront();
+    return;
+  }
+  // No handler of the old panel can be running now: it was closed, and the double click comes
+  // from the schedule window.
+  form = std::make_unique<FrmControl>(window, state);
+  form->OtherOpenForms = std::move(otherForms);
+  form->Show();
+}
+
+}  // namespace orvel::panel
