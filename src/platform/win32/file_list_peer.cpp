@@ -12,11 +12,12 @@ namespace {
 
 std::vector<std::string> ReadFolder(const std::string& folder, const std::string& pattern) {
   std::vector<std::wstring> names;
-  std::wstring spec = Widen(folder);
-  if (!spec.empty() && spec.back() != L'\\' && spec.back() != L'/') spec += L'\\';
-  spec += Widen(pattern);
+  std::wstring searchPath = Widen(folder);
+  if (!searchPath.empty() && searchPath.back() != L'\\' && searchPath.back() != L'/')
+    searchPath += L'\\';
+  searchPath += Widen(pattern);
   WIN32_FIND_DATAW data{};
-  UniqueHandle<FindTraits> find(FindFirstFileW(spec.c_str(), &data));
+  UniqueHandle<FindTraits> find(FindFirstFileW(searchPath.c_str(), &data));
   if (find.get() != INVALID_HANDLE_VALUE) {
     do {
       if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(data.cFileName);
