@@ -14,11 +14,11 @@
 #include <string>
 #include <system_error>
 
+#include "clock/time_of_day.h"
+#include "grid/grid_clock.h"
+#include "grid/grid_clock_apply.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/services.h"
-#include "schedule/schedule_clock.h"
-#include "schedule/schedule_clock_apply.h"
-#include "schedule/time_of_day.h"
 #include "timetable/timetable.h"
 #include "timetable/timetable_reader.h"
 #include "timetable/timetable_writer.h"
@@ -32,16 +32,27 @@ void* operator new(std::size_t size) {
   if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
   throw std::bad_alloc();
 }
-void* operator new[](std::size_t size) { return operator new(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void* operator new[](std::size_t size) {
+  return operator new(size);
+}
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+  std::free(p);
+}
 
 namespace {
 
 using namespace orvel;
-using namespace orvel::schedule;
+using namespace orvel::clock;
+using namespace orvel::grid;
 using namespace std::chrono;
 
 constexpr year_month_day kTuesday{year{2009}, September, day{1}};  // week 1 of the first term
@@ -72,7 +83,9 @@ std::string TimeText(int seconds) {
          std::to_string(minutes % 60);
 }
 
-int PeriodStart(int row) { return kFirstStart + (row - 1) * kSlot; }
+int PeriodStart(int row) {
+  return kFirstStart + (row - 1) * kSlot;
+}
 
 // Rows 1 and down are periods, each with a subject in every weekday column.
 struct ClockBench {

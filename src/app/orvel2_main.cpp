@@ -1,19 +1,21 @@
 // Orvel2, the grid edition: the timetable window on the desktop and its message loop.
 #include <windows.h>
 
+#include "grid/grid_program.h"
+#include "platform/win32/failure_report.h"
 #include "platform/win32/prepare_process.h"
 #include "platform/win32/win32_platform.h"
-#include "schedule/grid_program.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   orvel::win32::PrepareProcess();
   try {
     orvel::win32::Win32Platform platform;
-    orvel::schedule::GridProgram program(platform);
+    orvel::grid::GridProgram program(platform);
     program.Start();
     return platform.Run();
   } catch (...) {
-    // Nothing to report to: the program has no log and its window is gone.
+    // The program has no log and its window is gone: the debugger's output is all there is.
+    orvel::win32::ReportSwallowedFailure("Orvel2");
     return 1;
   }
 }

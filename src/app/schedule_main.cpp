@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "classic/classic_program.h"
+#include "platform/win32/failure_report.h"
 #include "platform/win32/prepare_process.h"
 #include "platform/win32/win32_platform.h"
 
@@ -14,7 +15,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     program.Start();
     return platform.Run();
   } catch (...) {
-    // Nothing to report to: the program has no log and its window is gone.
+    // The program has no log and its window is gone: the debugger's output is all there is.
+    orvel::win32::ReportSwallowedFailure("Schedule");
     return 1;
   }
 }

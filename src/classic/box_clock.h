@@ -3,14 +3,14 @@
 // decision is carried out on them.
 #include "classic/classic_clock.h"
 #include "classic/frm_schedule.h"
-#include "schedule/schedule_clock_cells.h"
+#include "clock/clock_cells.h"
 
 namespace orvel::classic {
 
 // The matrix as the clock reads it: cell (r, c) is box r × ScdCols + c + 1, the text colour is
 // box 1's. A matrix with a missing box reads as empty, so the clock leaves it alone. The window
 // must outlive the object and keep its matrix while it is read.
-class BoxClockCells final : public schedule::ClockCells {
+class BoxClockCells final : public clock::ClockCells {
  public:
   explicit BoxClockCells(const FrmSchedule& window);
   int Rows() const override { return rows_; }

@@ -3,25 +3,18 @@
 #include <cstddef>
 #include <string_view>
 
-#include "schedule/schedule_clock_label.h"
-#include "schedule/schedule_clock_period.h"
-#include "schedule/time_of_day.h"
+#include "clock/period_search.h"
+#include "clock/time_of_day.h"
+#include "clock/week_label.h"
 
 namespace orvel::classic {
-namespace {
 
-using schedule::kTimeColumn;
+using clock::kTimeColumn;
 
-Colour Scheme(const schedule::ClockSettings& settings, int number) {
-  return settings.colours[static_cast<std::size_t>(number - 1)];
-}
-
-}  // namespace
-
-ClassicClockTick DecideClassicClockTick(const schedule::ClockCells& cells,
-                                        const schedule::ClockSettings& settings,
-                                        std::chrono::year_month_day today,
-                                        std::int32_t nowSeconds, ClassicClockState state) {
+ClassicClockTick DecideClassicClockTick(const clock::ClockCells& cells,
+                                        const clock::ClockSettings& settings,
+                                        std::chrono::year_month_day today, std::int32_t nowSeconds,
+                                        ClassicClockState state) {
   ClassicClockTick tick;
   tick.state = state;
   const int rows = cells.Rows();
@@ -41,47 +34,48 @@ ClassicClockTick DecideClassicClockTick(const schedule::ClockCells& cells,
 
   // 1: the label of box 2.
   const bool hasLabelCell = cols > kTimeColumn;
-  const std::optional<schedule::ShortText> label =
-      hasLabelCell ? schedule::ClockLabel(settings.area, today) : std::nullopt;
+  const std::optional<clock::ShortText> label =
+      hasLabelCell ? clock::ClockLabel(settings.area, today) : std::nullopt;
   const std::string_view headerTime =
-      label ? label->view() : schedule::CellText(cells, 0, kTimeColumn);
+      label ? label->view() : clock::CellText(cells, 0, kTimeColumn);
   if (label && label->view() != cells.Text(0, kTimeColumn)) tick.label = label;
 
   // 2: text colour, judged by box 1.
-  if (cells.ForeColour() != Scheme(settings, kColourText))
-    tick.foreColour = Scheme(settings, kColourText);
+  if (cells.ForeColour() != clock::SchemeColour(settings, kColourText))
+    tick.foreColour = clock::SchemeColour(settings, kColourText);
 
   // 3: the header row, judged by box 1.
-  if (at(0, 0) != Scheme(settings, kColourHeader))
-    for (int c = 0; c < cols; ++c) at(0, c) = Scheme(settings, kColourHeader);
+  if (at(0, 0) != clock::SchemeColour(settings, kColourHeader))
+    for (int c = 0; c < cols; ++c) at(0, c) = clock::SchemeColour(settings, kColourHeader);
 
   // 4: every body box back to the background.
   for (int r = 1; r < rows; ++r)
-    for (int c = 0; c < cols; ++c) at(r, c) = Scheme(settings, kColourBackground);
+    for (int c = 0; c < cols; ++c) at(r, c) = clock::SchemeColour(settings, kColourBackground);
 
   // 5: Saturday and Sunday in a table without their columns.
-  const int weekdayColumn = schedule::MondayFirstWeekday(today) + 1;
+  const int weekdayColumn = clock::WeekdayColumn(today);
   if (weekdayColumn >= cols) return tick;
 
   // 6.
-  const schedule::PeriodSearch search =
-      schedule::FindPeriod(cells, nowSeconds, tick.state.NextPeriodRow, headerTime);
+  const clock::PeriodSearch search =
+      clock::FindPeriod(cells, nowSeconds, tick.state.NextPeriodRow, headerTime);
   int currentRow = search.currentRow;
 
   // 7: the reminder; an unreadable next start gives none and no current period.
   if (!search.timeFailed) {
     const std::string_view subject =
-        schedule::CellText(cells, tick.state.NextPeriodRow, weekdayColumn);
-    const auto nextStart = schedule::ParseTimeOfDay(search.nextStartText);
+        clock::CellText(cells, tick.state.NextPeriodRow, weekdayColumn);
+    const auto nextStart = clock::ParseTimeOfDay(search.nextStartText);
     if (!nextStart)
       currentRow = 0;
     else
-      schedule::DecideReminder(subject, *nextStart, nowSeconds, settings.remindMode,
-                               tick.reminder, tick.removeTrayIcon);
+      clock::DecideReminder(subject, *nextStart, nowSeconds, settings.remindMode, tick.reminder,
+                            tick.removeTrayIcon);
   }
 
   // 8: today's column below the header.
-  for (int r = 1; r < rows; ++r) at(r, weekdayColumn) = Scheme(settings, kColourTodayColumn);
+  for (int r = 1; r < rows; ++r)
+    at(r, weekdayColumn) = clock::SchemeColour(settings, kColourTodayColumn);
 
   // 9: the current row, today's cell in it by its text; or the break over the period that has
   // ended and the row after it.
@@ -90,16 +84,17 @@ ClassicClockTick DecideClassicClockTick(const schedule::ClockCells& cells,
   for (int c = 0; c < cols; ++c) {
     if (currentRow >= 1) {
       Colour& cell = at(currentRow, c);
-      if (cell == Scheme(settings, kColourTodayColumn)) {
+      if (cell == clock::SchemeColour(settings, kColourTodayColumn)) {
         const bool hasClass = !cells.Text(currentRow, c).empty();
-        cell = Scheme(settings, hasClass ? kColourCurrentClass : kColourCurrentNoClass);
+        cell =
+            clock::SchemeColour(settings, hasClass ? kColourCurrentClass : kColourCurrentNoClass);
       } else {
-        cell = Scheme(settings, kColourCurrentRow);
+        cell = clock::SchemeColour(settings, kColourCurrentRow);
       }
     }
     if (paintBreak) {
-      at(endedRow, c) = Scheme(settings, kColourBreak);
-      at(endedRow + 1, c) = Scheme(settings, kColourBreak);
+      at(endedRow, c) = clock::SchemeColour(settings, kColourBreak);
+      at(endedRow + 1, c) = clock::SchemeColour(settings, kColourBreak);
     }
   }
   return tick;

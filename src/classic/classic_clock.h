@@ -1,6 +1,6 @@
 #pragma once
-// The classic edition's schedule clock (TimerSchedule_Timer) as a decision. It shares the grid
-// edition's label, period search, reminder window and tones, but repaints the whole matrix on
+// The classic edition's schedule clock (TimerSchedule_Timer) as a decision. It shares the label,
+// the period search and the reminder with the grid edition, but repaints the whole matrix on
 // every tick: today's column, the current period's row with today's cell in the class-now or
 // free-now colour, and a break across the two whole rows around it.
 #include <chrono>
@@ -8,8 +8,9 @@
 #include <optional>
 #include <vector>
 
-#include "schedule/schedule_clock.h"
-#include "schedule/schedule_clock_cells.h"
+#include "clock/clock_cells.h"
+#include "clock/reminder.h"
+#include "clock/week_label.h"
 
 namespace orvel::classic {
 
@@ -22,21 +23,21 @@ struct ClassicClockState {
 
 struct ClassicClockTick {
   // New text of cell (0, 1), box 2; only when it differs from what the box holds.
-  std::optional<schedule::ShortText> label;
+  std::optional<clock::ShortText> label;
   // New text colour of every box, when box 1's differs from the scheme's.
   std::optional<Colour> foreColour;
   // Every cell's background after the tick, row by row (cell (r, c) at r × cols + c).
   std::vector<Colour> backColours;
-  schedule::Reminder reminder;
+  clock::Reminder reminder;
   bool removeTrayIcon = false;
   ClassicClockState state;  // after the tick
 };
 
 // One tick. `cells` are the boxes' texts and colours before the tick (their fore colour: box
 // 1's), `nowSeconds` the time of day in whole seconds.
-ClassicClockTick DecideClassicClockTick(const schedule::ClockCells& cells,
-                                        const schedule::ClockSettings& settings,
-                                        std::chrono::year_month_day today,
-                                        std::int32_t nowSeconds, ClassicClockState state);
+ClassicClockTick DecideClassicClockTick(const clock::ClockCells& cells,
+                                        const clock::ClockSettings& settings,
+                                        std::chrono::year_month_day today, std::int32_t nowSeconds,
+                                        ClassicClockState state);
 
 }  // namespace orvel::classic

@@ -3,9 +3,10 @@
 #include <cstddef>
 #include <utility>
 
+#include "classic/box_clock.h"
 #include "platform/ui/platform.h"
-#include "schedule/layout.h"
-#include "schedule/window_startup.h"
+#include "program/window_region.h"
+#include "program/window_startup.h"
 #include "timetable/timetable_reader.h"
 
 namespace orvel::classic {
@@ -17,14 +18,14 @@ constexpr int kAlignCentre = 2;
 
 }  // namespace
 
-FrmSchedule::FrmSchedule(schedule::ProgramState& state)
+FrmSchedule::FrmSchedule(program::ProgramState& state)
     : ui::Form(state.platform, "FrmSchedule", ui::FormStyle::Borderless),
       Frame1(this, "Frame1"),
       TimerSchedule(this, "TimerSchedule", kTimerIntervalMs, false),
       Timerduration(this, "Timerduration", kTimerIntervalMs, false),
       state_(state) {
   SetCaption("Form1");
-  iconId = schedule::kAppIconId;
+  iconId = program::kAppIconId;
   // A desktop fixture without a taskbar button, like the grid edition's window.
   showInTaskbar = false;
 
@@ -34,25 +35,29 @@ FrmSchedule::FrmSchedule(schedule::ProgramState& state)
   templateBox->SetVisible(false);
 
   onLoad = [this] { Form_Load(); };
-  onMouseDown = [this](ui::MouseButton b, int s, double x, double y) { Form_MouseDown(b, s, x, y); };
+  onMouseDown = [this](ui::MouseButton b, int s, double x, double y) {
+    Form_MouseDown(b, s, x, y);
+  };
   onDblClick = [this] { Form_DblClick(); };
   TimerSchedule.onTimer = [this] { TimerSchedule_Timer(); };
   Timerduration.onTimer = [this] { Timerduration_Timer(); };
 }
 
-FrmSchedule::~FrmSchedule() { state_.tray.Forget(*this); }
+FrmSchedule::~FrmSchedule() {
+  state_.tray.Forget(*this);
+}
 
 void FrmSchedule::Form_Load() {
   WorkingValues& values = state_.values;
 
   // 1-4 as in the grid edition; there is no editor to hide (5).
-  schedule::ReadStartupSettings(state_);
-  schedule::RestorePosition(*this, state_);
-  schedule::ApplyWindowLayer(*this, values.layer);
+  program::ReadStartupSettings(state_);
+  program::RestorePosition(*this, state_);
+  program::ApplyWindowLayer(*this, values.layer);
 
   // 6: the matrix, with no font fallback on a failed read.
   ScdLoad();
-  AreaTag() = schedule::AreaTagText(values.area);
+  AreaTag() = program::AreaTagText(values.area);
 
   // 7: a disabled frame makes every box inert; presses over the boxes reach the window.
   Frame1.SetEnabled(values.lock != 1);
@@ -91,7 +96,8 @@ void FrmSchedule::LoadSchedule(std::int16_t rows, std::int16_t cols, std::int16_
   for (int i = 1; i <= rows; ++i) {
     for (int j = 1; j <= cols; ++j) {
       const int k = BoxNumber(i, j, cols);
-      if (TxtSubject.size() <= static_cast<std::size_t>(k)) TxtSubject.resize(static_cast<std::size_t>(k) + 1);
+      if (TxtSubject.size() <= static_cast<std::size_t>(k))
+        TxtSubject.resize(static_cast<std::size_t>(k) + 1);
       std::unique_ptr<ui::TextBox>& slot = TxtSubject[static_cast<std::size_t>(k)];
       bool created = false;
       if (!slot) {
@@ -112,7 +118,8 @@ void FrmSchedule::LoadSchedule(std::int16_t rows, std::int16_t cols, std::int16_
       }
       const double startWidth = created ? model.Width() : slot->Width();
       const double startHeight = created ? model.Height() : slot->Height();
-      const ui::Bounds b = BoxBounds(i, j, size, model.Left(), model.Top(), startWidth, startHeight);
+      const ui::Bounds b =
+          BoxBounds(i, j, size, model.Left(), model.Top(), startWidth, startHeight);
       slot->Move(b.left, b.top, b.width, b.height);
       // Placed before the native box exists, so that it is made once where it belongs.
       if (created) Attach(*slot);
@@ -132,11 +139,11 @@ bool FrmSchedule::ScdLoad() {
       LoadTimetable(state_.programFolder, state_.values.ScdFileName, Edition::Classic);
   const bool read = table.has_value();
   if (!read) {
-    state_.platform.dialogs().MessageBox(this, std::string(schedule::kScdReadFailedText),
-                                         std::string(schedule::kScdReadFailedTitle),
+    state_.platform.dialogs().MessageBox(this, std::string(program::kScdReadFailedText),
+                                         std::string(program::kScdReadFailedTitle),
                                          ui::MessageIcon::Error, ui::MessageButtons::Ok);
     table = Timetable();
-    state_.values.ScdFileName = std::string(schedule::kDefaultScdFileName);
+    state_.values.ScdFileName = std::string(program::kDefaultScdFileName);
   }
   Rebuild(*table);
   return read;
@@ -166,21 +173,25 @@ void FrmSchedule::Fill(const Timetable& table) {
 
 void FrmSchedule::SetWindowWidth(double width) {
   Move(Left(), Top(), width, Height());
-  schedule::DoTransparency(*this);
+  program::DoTransparency(*this);
 }
 
 void FrmSchedule::transparency(int aORc, ui::Colour colour, int alpha) {
-  schedule::ApplyTransparency(*this, aORc, colour, alpha);
+  program::ApplyTransparency(*this, aORc, colour, alpha);
 }
 
-void FrmSchedule::ApplyLock(bool locked) { Frame1.SetEnabled(!locked); }
+void FrmSchedule::ApplyLock(bool locked) {
+  Frame1.SetEnabled(!locked);
+}
 
 void FrmSchedule::ApplyFold(bool folded) {
   const CellSize size = TemplateCellSize();
   SetWindowWidth(folded ? FoldedWidth(size) : MatrixWidth(state_.ScdCols, size));
 }
 
-void FrmSchedule::ApplyFrame(bool framed) { recordedFrame_ = framed ? 1 : 0; }
+void FrmSchedule::ApplyFrame(bool framed) {
+  recordedFrame_ = framed ? 1 : 0;
+}
 
 std::string& FrmSchedule::AreaTag() {
   ui::TextBox* box = Box(kAreaBox);
@@ -195,17 +206,18 @@ void FrmSchedule::PaintCellsWhite() {
 
 bool FrmSchedule::LoadTimetableFile(const std::string& scdFileName) {
   state_.values.ScdFileName = scdFileName;
-  std::optional<Timetable> table = LoadTimetable(state_.programFolder, scdFileName, Edition::Classic);
+  std::optional<Timetable> table =
+      LoadTimetable(state_.programFolder, scdFileName, Edition::Classic);
   const bool read = table.has_value();
   if (!read) {
     state_.platform.dialogs().MessageBox(this, std::string(kLoadFailedText),
                                          std::string(kLoadFailedTitle), ui::MessageIcon::Error,
                                          ui::MessageButtons::Ok);
     table = Timetable();
-    state_.values.ScdFileName = std::string(schedule::kDefaultScdFileName);
+    state_.values.ScdFileName = std::string(program::kDefaultScdFileName);
   }
   Rebuild(*table);
-  schedule::DoTransparency(*this);
+  program::DoTransparency(*this);
   return read;
 }
 
@@ -214,7 +226,7 @@ void FrmSchedule::NewTimetable(std::int16_t rows, std::int16_t cols) {
   const std::optional<Timetable> table = Timetable::WithSize(rows, cols);
   if (!table) return;
   Rebuild(*table);
-  schedule::DoTransparency(*this);
+  program::DoTransparency(*this);
 }
 
 std::optional<Timetable> FrmSchedule::CurrentTimetable() const {
@@ -232,7 +244,7 @@ std::optional<Timetable> FrmSchedule::CurrentTimetable() const {
 void FrmSchedule::Form_MouseDown(ui::MouseButton Button, int Shift, double X, double Y) {
   (void)X;
   (void)Y;
-  schedule::DragWhenAltLeft(*this, Button, Shift);
+  program::DragWhenAltLeft(*this, Button, Shift);
 }
 
 void FrmSchedule::Frame1_MouseDown(ui::MouseButton Button, int Shift, double X, double Y) {
@@ -252,6 +264,15 @@ void FrmSchedule::Form_DblClick() {
 void FrmSchedule::TxtSubject_DblClick(int Index) {
   (void)Index;
   if (ShowControlPanel) ShowControlPanel();
+}
+
+void FrmSchedule::RunClockTick(const clock::ClockSettings& settings, const ui::LocalTime& now,
+                               const RaiseReminder& raise) {
+  ClassicClockTick tick = DecideClassicClockTick(BoxClockCells(*this), settings, now.date,
+                                                 now.secondsOfDay, clockState_);
+  ApplyClassicClockTick(*this, tick);
+  raise(tick.reminder, tick.removeTrayIcon);
+  clockState_ = tick.state;
 }
 
 void FrmSchedule::TimerSchedule_Timer() {

@@ -4,7 +4,6 @@
 // the two timers. Box 0 is the template the boxes of the matrix are made from; the matrix is
 // rebuilt whenever a timetable of another size is loaded or created.
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,10 +11,12 @@
 #include <vector>
 
 #include "classic/box_layout.h"
-#include "panel/schedule_window.h"
+#include "classic/classic_clock.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
-#include "schedule/program_state.h"
+#include "program/program_state.h"
+#include "program/schedule_window.h"
+#include "timetable/edition.h"
 
 namespace orvel::classic {
 
@@ -24,12 +25,14 @@ inline constexpr std::string_view kLoadFailedText =
     "找不到数据文件或读取错误，即将新建一个默认格式的空课表";
 inline constexpr std::string_view kLoadFailedTitle = "错误";
 
-class FrmSchedule : public ui::Form, public panel::ScheduleWindow {
+class FrmSchedule : public ui::Form, public program::ScheduleWindow {
  public:
-  explicit FrmSchedule(schedule::ProgramState& state);
+  static constexpr Edition kEdition = Edition::Classic;
+
+  explicit FrmSchedule(program::ProgramState& state);
   ~FrmSchedule() override;
 
-  schedule::ProgramState& state() const { return state_; }
+  program::ProgramState& state() const { return state_; }
 
   ui::Frame Frame1;  // covers the window; disabled while the timetable is locked
   // TxtSubject(0) is the hidden template; boxes 1 to ScdRows × ScdCols are the matrix, row by
@@ -37,11 +40,6 @@ class FrmSchedule : public ui::Form, public panel::ScheduleWindow {
   std::vector<std::unique_ptr<ui::TextBox>> TxtSubject;
   ui::Timer TimerSchedule;  // 1000 ms: the schedule clock, while highlighting is on
   ui::Timer Timerduration;  // 1000 ms: the idle check, switched on by the control panel
-
-  // Filled by the parts of the program that own them; empty ones do nothing.
-  std::function<void()> ShowControlPanel;
-  std::function<void()> ScheduleClock;
-  std::function<void()> IdleCheck;
 
   // Start-up: settings, position, layer, timetable and matrix, area, lock, fold, transparency
   // and the clock. No tray icon: the clock adds one only around a balloon.
@@ -71,7 +69,9 @@ class FrmSchedule : public ui::Form, public panel::ScheduleWindow {
   void TimerSchedule_Timer();
   void Timerduration_Timer();
 
-  // What the control panel does to the window (panel/schedule_window.h).
+  // What the program shell and the control panel do to the window (program/schedule_window.h).
+  void RunClockTick(const clock::ClockSettings& settings, const ui::LocalTime& now,
+                    const RaiseReminder& raise) override;
   ui::Form& form() override { return *this; }
   void ApplyLock(bool locked) override;
   void ApplyFold(bool folded) override;
@@ -102,7 +102,9 @@ class FrmSchedule : public ui::Form, public panel::ScheduleWindow {
   void Fill(const Timetable& table);
   void SetWindowWidth(double width);
 
-  schedule::ProgramState& state_;
+  program::ProgramState& state_;
+  // The schedule clock's value between ticks.
+  ClassicClockState clockState_;
   std::optional<std::int16_t> recordedFrame_;
   std::string spareTag_;
 };

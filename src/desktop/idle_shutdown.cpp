@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "desktop/mod_shut_down.h"
 #include "timetable/number_text.h"
 
 namespace orvel::desktop {
@@ -18,8 +17,8 @@ float IdleHoursFromText(std::string_view comdurationText) {
   return hours == 0 ? kDefaultIdleHours : hours;
 }
 
-IdleDecision IdleTick(IdleState& state, int intervalMs, ui::Point cursor,
-                      const KeyStateReader& keyState, float idleHours) {
+IdleDecision IdleTick(IdleState& state, int intervalMs, ui::Point cursor, bool keyPressed,
+                      float idleHours) {
   IdleDecision decision;
   const double tickSeconds = intervalMs / 1000.0;
   // 1. Single-precision count, as the window keeps it.
@@ -29,11 +28,11 @@ IdleDecision IdleTick(IdleState& state, int intervalMs, ui::Point cursor,
   const long long moved = std::llabs(static_cast<long long>(cursor.y) - state.cursorBefore.y) +
                           std::llabs(static_cast<long long>(cursor.x) - state.cursorBefore.x);
   if (moved != 0) state.idleSeconds = 0;
-  // 3. No early exit: every key's "pressed" bit must be consumed at this tick.
-  for (int key = kFirstIdleKey; key <= kLastIdleKey; ++key)
-    if (keyState(key) == kKeyDownAndPressed) state.idleSeconds = 0;
+  // 3.
+  if (keyPressed) state.idleSeconds = 0;
   // 4. All in single precision.
-  const auto limit = static_cast<float>(static_cast<double>(EffectiveIdleHours(idleHours)) * 3600.0);
+  const auto limit =
+      static_cast<float>(static_cast<double>(EffectiveIdleHours(idleHours)) * 3600.0);
   const auto tick = static_cast<float>(tickSeconds);
   if (tick > std::fabs(limit - kCountdownLeadSeconds - state.idleSeconds))
     decision.showCountdown = true;
@@ -66,12 +65,13 @@ FrmCountdown* IdleShutdown::OpenCountdown() const {
 
 void IdleShutdown::Timerduration_Timer() {
   ui::Input& input = platform_.input();
-  const IdleDecision decision =
-      IdleTick(state_, timer_.Interval(), input.CursorPos(),
-               [&input](int key) { return input.AsyncKeyState(key); }, values_.idleHours);
+  const IdleDecision decision = IdleTick(state_, timer_.Interval(), input.CursorPos(),
+                                         input.KeyPressedAndDown(), values_.idleHours);
   if (decision.showCountdown) ShowCountdown();
   if (decision.shutdown) {
-    ModShutDown::GetShutdownPrivilege(platform_.power());
+    // ModShutDown: the process's own shutdown privilege first. Results are ignored: a refusal
+    // shows up as a shutdown request that the system turns down.
+    platform_.power().GetShutdownPrivilege();
     platform_.power().RequestShutdown();
   }
 }

@@ -17,11 +17,6 @@
 
 namespace orvel::desktop {
 
-// Virtual key codes the idle check reads, and the state that counts as activity: down now and
-// pressed since the previous query (0x8001).
-inline constexpr int kFirstIdleKey = 1;
-inline constexpr int kLastIdleKey = 145;  // VK_SCROLL
-inline constexpr std::int16_t kKeyDownAndPressed = static_cast<std::int16_t>(-32767);
 // The countdown opens this many seconds before the shutdown.
 inline constexpr float kCountdownLeadSeconds = 15.0f;
 // What the control panel's OK stores when the idle-time box holds no number other than 0.
@@ -40,8 +35,6 @@ struct IdleDecision {
   friend bool operator==(const IdleDecision&, const IdleDecision&) = default;
 };
 
-using KeyStateReader = std::function<std::int16_t(int virtualKey)>;
-
 // Hours the check runs with: a value that is not above 0 (or not a number) would shut down at
 // the first tick, so it counts as 1 hour, which is what OK stores for such a box.
 float EffectiveIdleHours(float idleHours);
@@ -50,11 +43,11 @@ float EffectiveIdleHours(float idleHours);
 // empty or non-numeric text gives 1 hour).
 float IdleHoursFromText(std::string_view comdurationText);
 
-// One tick of Timerduration_Timer: counts, resets on activity and decides. Reads every key from
-// kFirstIdleKey to kLastIdleKey once, as each reading clears the key's "pressed" bit. On a
-// shutdown decision the idle count is already back at 0.
-IdleDecision IdleTick(IdleState& state, int intervalMs, ui::Point cursor,
-                      const KeyStateReader& keyState, float idleHours);
+// One tick of Timerduration_Timer: counts, resets on pointer movement or on a key pressed since
+// the last tick and still down (ui::Input::KeyPressedAndDown), and decides. On a shutdown
+// decision the idle count is already back at 0.
+IdleDecision IdleTick(IdleState& state, int intervalMs, ui::Point cursor, bool keyPressed,
+                      float idleHours);
 
 // OK's part in the idle shutdown: stores the switch and the hours, and runs Timerduration
 // exactly when the switch is on. The only place that starts the timer.
@@ -67,8 +60,7 @@ class IdleShutdown {
  public:
   // `Timerduration` gives the interval; `values.idleHours` is read at every tick. Both must
   // outlive this object.
-  IdleShutdown(ui::Platform& platform, const ui::Timer& Timerduration,
-               const WorkingValues& values);
+  IdleShutdown(ui::Platform& platform, const ui::Timer& Timerduration, const WorkingValues& values);
   IdleShutdown(const IdleShutdown&) = delete;
   IdleShutdown& operator=(const IdleShutdown&) = delete;
   ~IdleShutdown();

@@ -9,8 +9,8 @@ void ModTray::AddTrayIcon(ui::Form& form, std::string_view tip) {
   const bool grid = edition_ == Edition::Grid;
   if (grid && hooked_ != &form) {
     hooked_ = &form;
-    form.platform().tray().HookCallback(form, kTrayCallbackGrid, [&form](unsigned mouse) {
-      if (mouse != kMouseLeftButtonUp) return;
+    form.platform().tray().HookCallback(form, [&form](ui::TrayMouse mouse) {
+      if (mouse != ui::TrayMouse::LeftButtonUp) return;
       if (form.Visible())
         form.Hide();
       else
@@ -19,7 +19,7 @@ void ModTray::AddTrayIcon(ui::Form& form, std::string_view tip) {
   }
   window_ = &form;
   record_.iconId = 1;
-  record_.callbackMessage = grid ? kTrayCallbackGrid : kTrayCallbackClassic;
+  record_.callback = grid ? ui::TrayCallback::ProgramMessage : ui::TrayCallback::MouseMove;
   record_.tipAnsi = AnsiField(tip, kTipBytes);
   form.platform().tray().Add(form, record_);
 }

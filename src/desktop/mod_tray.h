@@ -3,8 +3,8 @@
 // object per program, owned by the program state, keeps the record the routines fill in turn.
 //
 // Grid edition: adding the icon also hooks the window, so that a left click on the icon hides or
-// shows it (callback message 2025). Classic edition: no hook, and the callback message is the
-// mouse-move message 512, on which the classic window does nothing.
+// shows it (the program's own callback message). Classic edition: no hook, and the icon sends the
+// mouse-move message, on which the classic window does nothing.
 #include <string_view>
 
 #include "platform/ui/form.h"
@@ -12,10 +12,6 @@
 #include "timetable/edition.h"
 
 namespace orvel::desktop {
-
-inline constexpr unsigned kTrayCallbackGrid = 1024 + 1001;  // the first user message + 1001
-inline constexpr unsigned kTrayCallbackClassic = 512;       // WM_MOUSEMOVE
-inline constexpr unsigned kMouseLeftButtonUp = 514;         // WM_LBUTTONUP
 
 class ModTray {
  public:

@@ -54,7 +54,7 @@ std::string ColourSchemeTip() {
 
 }  // namespace
 
-FrmControl::FrmControl(ScheduleWindow& window, schedule::ProgramState& state)
+FrmControl::FrmControl(program::ScheduleWindow& window, program::ProgramState& state)
     : ui::Form(state.platform, "FrmControl", ui::FormStyle::FixedDialog),
       FileSchedule(this, "FileSchedule"),
       CmdNewFile(this, "CmdNewFile", "新建"),

@@ -15,10 +15,10 @@
 #include <vector>
 
 #include "desktop/c_tool_tip.h"
-#include "panel/schedule_window.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
-#include "schedule/program_state.h"
+#include "program/program_state.h"
+#include "program/schedule_window.h"
 
 namespace orvel::panel {
 
@@ -35,7 +35,7 @@ class FrmControl : public ui::Form {
  public:
   // Both must outlive the panel. The edition comes from the state: the classic edition has no
   // font boxes and one more tooltip.
-  FrmControl(ScheduleWindow& window, schedule::ProgramState& state);
+  FrmControl(program::ScheduleWindow& window, program::ProgramState& state);
   ~FrmControl() override;
 
   // The program's other open forms (schedule window, reminder popup, shutdown countdown), in the
@@ -150,8 +150,8 @@ class FrmControl : public ui::Form {
   void ShowPanelCaption();
   void ApplyAutoStartChoice();
 
-  ScheduleWindow& window_;
-  schedule::ProgramState& state_;
+  program::ScheduleWindow& window_;
+  program::ProgramState& state_;
   desktop::cToolTip tooltip_;
   float windowsVersion_ = 0;
   std::int16_t initialPowerStart_ = 0;

@@ -3,20 +3,13 @@
 #include <optional>
 #include <string>
 
-#include "desktop/mod_floor.h"
 #include "panel/frm_control.h"
 #include "platform/text_codec.h"
+#include "platform/ui/grid.h"
 #include "platform/ui/platform.h"
 #include "timetable/number_text.h"
 
 namespace orvel::panel {
-namespace {
-
-// Font sizes a grid can draw, and the text effects it knows.
-constexpr float kMaxFontSize = 2048;
-constexpr int kMaxTextEffect = 4;
-
-}  // namespace
 
 bool FontNameListed(std::string_view utf8Name) {
   const std::string ansi = Utf8ToAnsi(utf8Name);
@@ -52,15 +45,15 @@ void FrmControl::CmbTopFloor_Click() {
   switch (CmbTopFloor.ListIndex()) {
     case 0:
       windows.SetTopmost(form, false);
-      desktop::SetBottomHook(form, false);
+      windows.SetBottomHook(form, false);
       break;
     case 1:
-      desktop::SetBottomHook(form, false);
+      windows.SetBottomHook(form, false);
       windows.SetTopmost(form, true);
       break;
     case 2:
-      desktop::SetBottomHook(form, false);
-      desktop::SetBottomHook(form, true);
+      windows.SetBottomHook(form, false);
+      windows.SetBottomHook(form, true);
       break;
     default:
       break;
@@ -89,13 +82,14 @@ void FrmControl::CmbFontSize_Click() {
   if (!CmbFontSize) return;
   const std::optional<float> size = ToSingle(CmbFontSize->Text());
   // A size the grid cannot draw is refused, and the step skipped.
-  if (size && *size > 0 && *size <= kMaxFontSize) window_.SetGridFontSize(*size);
+  if (size && *size > 0 && *size <= ui::Grid::kMaxFontSize) window_.SetGridFontSize(*size);
 }
 
 void FrmControl::CmbFun_Click() {
   if (!CmbFun) return;
   const std::optional<std::int32_t> effect = ToInt32(CmbFun->Text());
-  if (effect && *effect >= 0 && *effect <= kMaxTextEffect) window_.SetGridTextEffect(*effect);
+  if (effect && *effect >= 0 && *effect <= ui::Grid::kMaxTextEffect)
+    window_.SetGridTextEffect(*effect);
 }
 
 }  // namespace orvel::panel

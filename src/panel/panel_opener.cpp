@@ -2,8 +2,8 @@
 
 namespace orvel::panel {
 
-void OpenControlPanel(std::unique_ptr<FrmControl>& form, ScheduleWindow& window,
-                      schedule::ProgramState& state,
+void OpenControlPanel(std::unique_ptr<FrmControl>& form, program::ScheduleWindow& window,
+                      program::ProgramState& state,
                       std::function<std::vector<ui::Form*>()> otherForms) {
   if (form && form->Loaded()) {
     form->BringToFront();

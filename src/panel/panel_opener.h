@@ -10,8 +10,8 @@
 namespace orvel::panel {
 
 // `otherForms` lists the program's other open forms, which Exit closes.
-void OpenControlPanel(std::unique_ptr<FrmControl>& form, ScheduleWindow& window,
-                      schedule::ProgramState& state,
+void OpenControlPanel(std::unique_ptr<FrmControl>& form, program::ScheduleWindow& window,
+                      program::ProgramState& state,
                       std::function<std::vector<ui::Form*>()> otherForms);
 
 }  // namespace orvel::panel

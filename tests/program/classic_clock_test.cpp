@@ -22,11 +22,13 @@ constexpr year_month_day kTuesday{year{2009}, September, day{1}};  // first day 
 constexpr year_month_day kSaturday{year{2009}, September, day{5}};
 constexpr int kTuesdayColumn = 3;
 
-constexpr int At(int h, int m, int s = 0) { return h * 3600 + m * 60 + s; }
+constexpr int At(int h, int m, int s = 0) {
+  return h * 3600 + m * 60 + s;
+}
 
 // Scheme "方案1".
-constexpr Colour kHeader = 0xFFC0FF, kBackground = 0xFFFFFF, kColumn = 0x00FFFF,
-                 kRow = 0x00FF00, kFreeNow = 0xC0FFC0, kClassNow = 0xFFFF00, kBreak = 0xC0FFFF;
+constexpr Colour kHeader = 0xFFC0FF, kBackground = 0xFFFFFF, kColumn = 0x00FFFF, kRow = 0x00FF00,
+                 kFreeNow = 0xC0FFC0, kClassNow = 0xFFFF00, kBreak = 0xC0FFFF;
 
 // Row 1 without a time span, periods in rows 2 and 3, a lunch row, a period in row 5.
 Rows BreakTable() {
@@ -42,7 +44,7 @@ Rows BreakTable() {
 
 // ---- The decision on plain cells ----
 
-class FakeCells final : public schedule::ClockCells {
+class FakeCells final : public clock::ClockCells {
  public:
   explicit FakeCells(test::Rows texts, Colour back = 0, Colour fore = 0)
       : texts_(std::move(texts)), fore_(fore) {
@@ -62,9 +64,9 @@ class FakeCells final : public schedule::ClockCells {
   Colour fore_;
 };
 
-schedule::ClockSettings Settings(int remindMode = 0, double area = 1) {
-  schedule::ClockSettings settings;
-  settings.colours = schedule::SchemeColours(ColourTable(), 0);
+clock::ClockSettings Settings(int remindMode = 0, double area = 1) {
+  clock::ClockSettings settings;
+  settings.colours = clock::SchemeColours(ColourTable(), 0);
   settings.remindMode = remindMode;
   settings.area = area;
   return settings;
@@ -98,7 +100,7 @@ TEST(classic_clock_test, a_time_text_that_is_not_a_time_ends_the_search_without_
   // Only today's column; no current row, no reminder.
   EXPECT_EQ(BackAt(tick, 7, 3, 0), kBackground);
   EXPECT_EQ(BackAt(tick, 7, 3, kTuesdayColumn), kColumn);
-  EXPECT_EQ(tick.reminder.kind, schedule::ReminderKind::None);
+  EXPECT_EQ(tick.reminder.kind, clock::ReminderKind::None);
 }
 
 TEST(classic_clock_test, the_next_period_row_is_the_only_value_kept_between_ticks) {

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "classic_fixture.h"
+#include "grid/frm_schedule.h"
 #include "platform/headless/user_actions.h"
 #include "platform/ui/containment.h"
-#include "schedule/frm_schedule.h"
 #include "timetable/timetable_reader.h"
 #include "timetable/timetable_writer.h"
 
@@ -60,7 +60,8 @@ TEST_F(ClassicWindowTest, missing_timetable_gives_the_message_and_an_empty_11_by
   EXPECT_EQ(window().Caption(), "Form1");
 }
 
-TEST_F(ClassicWindowTest, the_11_by_7_matrix_fills_4920_by_3135_twips_with_narrow_and_wide_columns) {
+TEST_F(ClassicWindowTest,
+       the_11_by_7_matrix_fills_4920_by_3135_twips_with_narrow_and_wide_columns) {
   Start();
   EXPECT_EQ(window().Width(), 4920);
   EXPECT_EQ(window().Height(), 3135);

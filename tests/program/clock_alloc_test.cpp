@@ -8,8 +8,8 @@
 #include <memory>
 #include <new>
 
+#include "grid/grid_program.h"
 #include "program_fixture.h"
-#include "schedule/grid_program.h"
 
 namespace {
 std::size_t g_allocations = 0;  // the program runs on one thread
@@ -26,11 +26,21 @@ void* operator new(std::size_t size) {
   if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
   throw std::bad_alloc();
 }
-void* operator new[](std::size_t size) { return operator new(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void* operator new[](std::size_t size) {
+  return operator new(size);
+}
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+  std::free(p);
+}
 
 namespace orvel::test {
 namespace {
@@ -59,14 +69,14 @@ class ClockAllocTest : public ::testing::Test {
     settings.area = area;
     settings.Write(folder.path());
     platform.SetNow(kTuesday, 8 * 3600 + 10 * 60);
-    program = std::make_unique<schedule::GridProgram>(platform);
+    program = std::make_unique<grid::GridProgram>(platform);
     program->Start();
     platform.Advance(2);  // the first ticks write the label and paint the period
   }
 
   ProgramFolder folder;
   headless::HeadlessPlatform platform{folder.path()};
-  std::unique_ptr<schedule::GridProgram> program;
+  std::unique_ptr<grid::GridProgram> program;
 };
 
 TEST_F(ClockAllocTest, ticks_within_a_period_allocate_nothing) {
@@ -81,7 +91,7 @@ TEST_F(ClockAllocTest, ticks_within_a_period_allocate_nothing) {
     settings.Write(own.path());
     headless::HeadlessPlatform p(own.path());
     p.SetNow(kTuesday, 8 * 3600 + 10 * 60);
-    schedule::GridProgram prog(p);
+    grid::GridProgram prog(p);
     prog.Start();
     p.Advance(2);
     EXPECT_EQ(Allocations([&] { p.Advance(30); }), 0u);

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "desktop/frm_tips.h"
+#include "grid/grid_program.h"
 #include "platform/headless/headless_peers.h"
 #include "platform/text_codec.h"
 #include "program_fixture.h"
-#include "schedule/grid_program.h"
 #include "timetable/colour_table.h"
 
 namespace orvel::test {
@@ -23,7 +23,9 @@ using namespace std::chrono;
 constexpr year_month_day kTuesday{year{2009}, September, day{1}};  // first day of the term
 constexpr int kTuesdayColumn = 3;
 
-constexpr int At(int h, int m, int s = 0) { return h * 3600 + m * 60 + s; }
+constexpr int At(int h, int m, int s = 0) {
+  return h * 3600 + m * 60 + s;
+}
 
 // Row 1 without a time span, periods in rows 2 and 3, a lunch row, a period in row 5.
 Rows BreakTable() {
@@ -46,7 +48,7 @@ class ClockProgramTest : public ::testing::Test {
     settings.highlight = "1";
     settings.Write(folder.path());
     platform.SetNow(date, seconds);
-    program = std::make_unique<schedule::GridProgram>(platform);
+    program = std::make_unique<grid::GridProgram>(platform);
     program->Start();
   }
   ui::Grid& grid() { return program->window().MSFlexGrid1; }
@@ -67,11 +69,11 @@ class ClockProgramTest : public ::testing::Test {
     return ops;
   }
 
-  using ProgramState = schedule::ProgramState;
+  using ProgramState = program::ProgramState;
   ProgramFolder folder;
   SettingsFile settings;
   headless::HeadlessPlatform platform{folder.path()};
-  std::unique_ptr<schedule::GridProgram> program;
+  std::unique_ptr<grid::GridProgram> program;
 };
 
 TEST_F(ClockProgramTest, week_label_for_shanghai_and_time_for_other_areas) {
@@ -97,7 +99,7 @@ TEST_F(ClockProgramTest, week_label_for_shanghai_and_time_for_other_areas) {
     file.Write(own.path());
     headless::HeadlessPlatform p(own.path());
     p.SetNow(c.date, At(10, 0));
-    schedule::GridProgram prog(p);
+    grid::GridProgram prog(p);
     prog.Start();
     // Only the clock writes the label: the file's header stays until the first tick.
     EXPECT_EQ(prog.window().MSFlexGrid1.TextMatrix(0, 1), "上课时间");
@@ -115,7 +117,7 @@ TEST_F(ClockProgramTest, clock_switched_off_writes_and_paints_nothing) {
   WriteTimetable(folder.path(), "Schedule.csv", BreakTable());
   settings.Write(folder.path());  // highlight "0"
   platform.SetNow(kTuesday, At(8, 51, 55));
-  program = std::make_unique<schedule::GridProgram>(platform);
+  program = std::make_unique<grid::GridProgram>(platform);
   program->Start();
   const ui::Colour before = Back(3, kTuesdayColumn);
   platform.Advance(10);
@@ -181,12 +183,13 @@ TEST_F(ClockProgramTest, empty_cell_takes_the_free_period_colour_and_weekends_pa
   file.Write(own.path());
   headless::HeadlessPlatform p(own.path());
   p.SetNow(year{2009} / September / 5, At(8, 51, 58));
-  schedule::GridProgram prog(p);
+  grid::GridProgram prog(p);
   prog.Start();
   p.Advance(4);  // 8:52:02
   for (int r = 1; r < prog.window().MSFlexGrid1.Rows(); ++r)
     for (int c = 0; c < prog.window().MSFlexGrid1.Cols(); ++c)
-      EXPECT_EQ(prog.window().MSFlexGrid1.CellBackColour(r, c), ColourTable().Get(0, kColourBackground))
+      EXPECT_EQ(prog.window().MSFlexGrid1.CellBackColour(r, c),
+                ColourTable().Get(0, kColourBackground))
           << r << "," << c;
   EXPECT_TRUE(p.sound().Beeps().empty());
   EXPECT_EQ(p.FindForm("frmTips"), nullptr);
@@ -240,7 +243,7 @@ TEST_F(ClockProgramTest, no_reminder_for_an_empty_cell_or_with_reminders_off) {
   file.Write(own.path());
   headless::HeadlessPlatform p(own.path());
   p.SetNow(kTuesday, At(8, 51, 58));
-  schedule::GridProgram prog(p);
+  grid::GridProgram prog(p);
   prog.Start();
   p.Advance(20);
   EXPECT_TRUE(p.sound().Beeps().empty());

@@ -24,10 +24,9 @@ struct IdleRun {
 };
 IdleRun RunIdle(int ticks, int intervalMs, float hours) {
   desktop::IdleState state;
-  const desktop::KeyStateReader noKeys = [](int) { return std::int16_t{0}; };
   IdleRun run;
   for (int t = 1; t <= ticks; ++t) {
-    const desktop::IdleDecision d = desktop::IdleTick(state, intervalMs, {}, noKeys, hours);
+    const desktop::IdleDecision d = desktop::IdleTick(state, intervalMs, {}, false, hours);
     if (d.showCountdown) run.countdowns.push_back(t);
     if (d.shutdown) run.shutdowns.push_back(t);
   }
@@ -60,44 +59,16 @@ TEST(idle_tick_test, hours_without_a_positive_value_count_as_one_hour) {
 
 TEST(idle_tick_test, pointer_movement_restarts_the_count) {
   desktop::IdleState state;
-  const desktop::KeyStateReader noKeys = [](int) { return std::int16_t{0}; };
-  for (int t = 0; t < 10; ++t) desktop::IdleTick(state, 1000, {}, noKeys, 1.0f);
+  for (int t = 0; t < 10; ++t) desktop::IdleTick(state, 1000, {}, false, 1.0f);
   EXPECT_EQ(state.idleSeconds, 10.0f);
   // Moves in opposite directions on the two axes still count.
-  desktop::IdleTick(state, 1000, {7, -7}, noKeys, 1.0f);
+  desktop::IdleTick(state, 1000, {7, -7}, false, 1.0f);
   EXPECT_EQ(state.idleSeconds, 0.0f);
   EXPECT_EQ(state.cursorBefore, (ui::Point{7, -7}));
   // Resting at the new place counts on.
-  desktop::IdleTick(state, 1000, {7, -7}, noKeys, 1.0f);
-  desktop::IdleTick(state, 1000, {7, -7}, noKeys, 1.0f);
+  desktop::IdleTick(state, 1000, {7, -7}, false, 1.0f);
+  desktop::IdleTick(state, 1000, {7, -7}, false, 1.0f);
   EXPECT_EQ(state.idleSeconds, 2.0f);
-}
-
-TEST(idle_tick_test, only_keys_1_to_145_down_and_pressed_count_and_all_are_read) {
-  struct Case {
-    int key;
-    std::int16_t value;
-    bool resets;
-  };
-  const Case cases[] = {
-      {1, -32767, true},     {145, -32767, true},   {kKeyA, -32767, true},
-      {146, -32767, false},  {0, -32767, false},    {kKeyA, 0x0001, false},
-      {kKeyA, -32768, false}, {kKeyA, -1, false},
-  };
-  for (const Case& c : cases) {
-    desktop::IdleState state;
-    state.idleSeconds = 100;
-    std::vector<int> asked;
-    const desktop::KeyStateReader keys = [&](int key) {
-      asked.push_back(key);
-      return key == c.key ? c.value : std::int16_t{0};
-    };
-    desktop::IdleTick(state, 1000, {}, keys, 1.0f);
-    EXPECT_EQ(state.idleSeconds, c.resets ? 0.0f : 101.0f) << c.key << " " << c.value;
-    // Every key once, in order, even after a reset: each read clears the key's pressed bit.
-    ASSERT_EQ(asked.size(), 145u);
-    for (std::size_t i = 0; i < asked.size(); ++i) EXPECT_EQ(asked[i], static_cast<int>(i) + 1);
-  }
 }
 
 TEST(idle_tick_test, ok_rule_for_the_idle_time_box) {

@@ -78,11 +78,13 @@ TEST_F(PanelCalendarTest, about_links_open_through_the_shell) {
 }
 
 // A stand-in for the classic edition's window: it records what the panel asks of it.
-class ClassicWindow : public ui::Form, public panel::ScheduleWindow {
+class ClassicWindow : public ui::Form, public program::ScheduleWindow {
  public:
   explicit ClassicWindow(ui::Platform& platform)
       : ui::Form(platform, "FrmSchedule", ui::FormStyle::Borderless) {}
   ui::Form& form() override { return *this; }
+  void RunClockTick(const clock::ClockSettings&, const ui::LocalTime&,
+                    const RaiseReminder&) override {}
   void ApplyLock(bool locked) override { lock = locked; }
   void ApplyFold(bool folded) override { fold = folded; }
   void ApplyFrame(bool) override { ++frameCalls; }
@@ -113,7 +115,7 @@ TEST(PanelClassicTest, classic_panel_has_no_font_boxes_and_a_fourth_tooltip_on_t
   ProgramFolder folder;
   headless::HeadlessPlatform platform(folder.path());
   platform.SetNow(year{2025} / month{9} / day{10}, 36000);
-  schedule::ProgramState state(platform, Edition::Classic);
+  program::ProgramState state(platform, Edition::Classic);
   state.values.frame = 1;
   state.values.fold = 1;
   ClassicWindow window(platform);

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "grid/grid_program.h"
 #include "panel/frm_control.h"
 #include "platform/file_io.h"
 #include "platform/headless/headless_peers.h"
 #include "program_fixture.h"
-#include "schedule/grid_program.h"
 
 namespace orvel::test {
 
@@ -25,9 +25,9 @@ struct PanelProgram {
       : platform(folder), program(platform) {}
 
   void Start() { program.Start(); }
-  schedule::FrmSchedule& window() { return program.window(); }
+  grid::FrmSchedule& window() { return program.window(); }
   ui::Grid& grid() { return program.window().MSFlexGrid1; }
-  schedule::ProgramState& state() { return program.state(); }
+  program::ProgramState& state() { return program.state(); }
   headless::HeadlessDialogs& dialogs() { return platform.dialogs(); }
 
   // The loaded panel, or nullptr.
@@ -50,7 +50,7 @@ struct PanelProgram {
   }
 
   headless::HeadlessPlatform platform;
-  schedule::GridProgram program;
+  grid::GridProgram program;
 };
 
 // A program folder with a timetable and settings, started at a chosen moment.

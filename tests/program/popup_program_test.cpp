@@ -7,8 +7,8 @@
 #include <string>
 
 #include "desktop/frm_tips.h"
+#include "grid/grid_program.h"
 #include "program_fixture.h"
-#include "schedule/grid_program.h"
 
 namespace orvel::test {
 namespace {
@@ -17,7 +17,9 @@ using namespace std::chrono;
 
 constexpr year_month_day kTuesday{year{2009}, September, day{1}};
 
-constexpr int At(int h, int m, int s = 0) { return h * 3600 + m * 60 + s; }
+constexpr int At(int h, int m, int s = 0) {
+  return h * 3600 + m * 60 + s;
+}
 
 Rows TwoPeriods() {
   return {
@@ -40,7 +42,7 @@ class PopupProgramTest : public ::testing::Test {
     settings.Write(folder.path());
     // The first tick comes at 8:52:00, three minutes before the second period.
     platform.SetNow(kTuesday, At(8, 51, 59));
-    program = std::make_unique<schedule::GridProgram>(platform);
+    program = std::make_unique<grid::GridProgram>(platform);
     program->Start();
   }
   desktop::FrmTips* Popup() {
@@ -50,7 +52,7 @@ class PopupProgramTest : public ::testing::Test {
 
   ProgramFolder folder;
   headless::HeadlessPlatform platform{folder.path()};
-  std::unique_ptr<schedule::GridProgram> program;
+  std::unique_ptr<grid::GridProgram> program;
 };
 
 TEST_F(PopupProgramTest, slides_from_below_the_schedule_window_to_just_above_it) {

@@ -10,12 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "grid/frm_schedule.h"
+#include "platform/file_io.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/headless/user_actions.h"
-#include "platform/file_io.h"
 #include "platform/text_codec.h"
-#include "schedule/frm_schedule.h"
-#include "schedule/program_state.h"
+#include "program/program_state.h"
 
 namespace orvel::test {
 
@@ -108,8 +108,8 @@ struct SettingsFile {
     WriteAnsiFile(folder / "Orvel2.ini",
                   left + "," + top + "\r\n" + scdFileName + "\r\n" + lock + "," + fold + "," +
                       frame + "," + alpha + "," + layer + "," + scheme + "\r\n" + customColours +
-                      "\r\n" + fontName + "," + fontSize + "," + effect + "\r\n" + highlight +
-                      "," + idle + "," + idleHours + "," + remind + "," + area + "\r\n");
+                      "\r\n" + fontName + "," + fontSize + "," + effect + "\r\n" + highlight + "," +
+                      idle + "," + idleHours + "," + remind + "," + area + "\r\n");
   }
 };
 
@@ -132,8 +132,8 @@ struct TestProgram {
   const headless::WindowRecord& Window() { return *platform.windows().Window(window); }
 
   headless::HeadlessPlatform platform;
-  schedule::ProgramState state;
-  schedule::FrmSchedule window;
+  program::ProgramState state;
+  grid::FrmSchedule window;
   int panelOpenings = 0;
 };
 

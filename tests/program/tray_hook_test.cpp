@@ -1,7 +1,6 @@
 // The notification-area icon of the grid edition and the two hooks on the schedule window.
 #include <gtest/gtest.h>
 
-#include "desktop/mod_floor.h"
 #include "desktop/mod_tray.h"
 #include "program_fixture.h"
 
@@ -21,7 +20,9 @@ class TrayHookTest : public ::testing::Test {
     program = std::make_unique<TestProgram>(folder.path());
     program->Start();
   }
-  std::vector<HookKind> Chain() const { return program->platform.windows().HookChain(program->window); }
+  std::vector<HookKind> Chain() const {
+    return program->platform.windows().HookChain(program->window);
+  }
   // A left click on the icon toggles the window; checks both ways.
   void ExpectToggleWorks() {
     auto& tray = program->platform.tray();
@@ -56,7 +57,7 @@ TEST_F(TrayHookTest, balloons_and_removal_use_the_record_of_the_icon) {
   Start("0");
   auto& tray = program->platform.tray();
   program->state.tray.ShowBalloon(program->window, "数学", "下节课有课：", ui::BalloonIcon::Info);
-  const ui::TrayRecord* icon = tray.Icon(program->window);
+  const headless::ShellIconRecord* icon = tray.Icon(program->window);
   ASSERT_TRUE(icon);
   EXPECT_EQ(AnsiToUtf8(icon->balloonTextAnsi), "数学");
   EXPECT_EQ(AnsiToUtf8(icon->balloonTitleAnsi), "下节课有课：");
@@ -92,15 +93,15 @@ TEST_F(TrayHookTest, started_at_the_bottom_then_moved_up_keeps_the_icon_working)
   EXPECT_EQ(Chain(), (std::vector<HookKind>{HookKind::Bottom, HookKind::Tray}));
   ExpectToggleWorks();
   // The control panel's opening: remove and install again, never twice.
-  desktop::SetBottomHook(program->window, false);
-  desktop::SetBottomHook(program->window, true);
+  program->window.platform().windows().SetBottomHook(program->window, false);
+  program->window.platform().windows().SetBottomHook(program->window, true);
   EXPECT_EQ(Chain(), (std::vector<HookKind>{HookKind::Tray, HookKind::Bottom}));
   ExpectToggleWorks();
-  desktop::SetBottomHook(program->window, true);
+  program->window.platform().windows().SetBottomHook(program->window, true);
   EXPECT_EQ(Chain(), (std::vector<HookKind>{HookKind::Tray, HookKind::Bottom}));
   // Another layer: the hook goes and the window leaves the bottom.
   program->platform.windows().OpenOtherWindow("browser", false);
-  desktop::SetBottomHook(program->window, false);
+  program->window.platform().windows().SetBottomHook(program->window, false);
   EXPECT_EQ(Chain(), std::vector<HookKind>{HookKind::Tray});
   program->window.BringToFront();
   EXPECT_EQ(program->platform.windows().StackIndex(program->window), 0);
@@ -111,15 +112,16 @@ TEST_F(TrayHookTest, started_normal_switched_to_the_bottom_and_back) {
   Start("0");
   EXPECT_EQ(Chain(), std::vector<HookKind>{HookKind::Tray});
   program->platform.windows().OpenOtherWindow("browser", false);
-  desktop::SetBottomHook(program->window, false);  // removing what is not there changes nothing
-  desktop::SetBottomHook(program->window, true);
+  program->window.platform().windows().SetBottomHook(
+      program->window, false);  // removing what is not there changes nothing
+  program->window.platform().windows().SetBottomHook(program->window, true);
   EXPECT_EQ(Chain(), (std::vector<HookKind>{HookKind::Tray, HookKind::Bottom}));
   program->window.BringToFront();
   EXPECT_EQ(program->platform.windows().StackIndex(program->window), 1);
   ExpectToggleWorks();
   EXPECT_EQ(program->platform.windows().StackIndex(program->window), 1)
       << "showing it again keeps it at the bottom";
-  desktop::SetBottomHook(program->window, false);
+  program->window.platform().windows().SetBottomHook(program->window, false);
   EXPECT_EQ(Chain(), std::vector<HookKind>{HookKind::Tray});
   ExpectToggleWorks();
   const auto& events = program->platform.windows().HookEvents();
@@ -137,7 +139,7 @@ TEST(tray_module_test, classic_edition_adds_no_hook_and_mouse_move_callback) {
   desktop::ModTray tray(Edition::Classic);
   tray.AddTrayIcon(form, "课程表");
   EXPECT_TRUE(platform.windows().HookChain(form).empty());
-  const ui::TrayRecord* icon = platform.tray().Icon(form);
+  const headless::ShellIconRecord* icon = platform.tray().Icon(form);
   ASSERT_TRUE(icon);
   EXPECT_EQ(icon->callbackMessage, 512u);
   EXPECT_EQ(AnsiToUtf8(icon->tipAnsi), "课程表");

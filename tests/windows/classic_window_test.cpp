@@ -7,15 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "classic/classic_program.h"
-#include "platform/text_codec.h"
 #include "platform/win32/control_peer.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/handles.h"
@@ -32,26 +29,10 @@ constexpr COLORREF kColumnColour = 0x00FFFF;    // "方案1": today's column
 constexpr COLORREF kClassNowColour = 0xFFFF00;  // "方案1": current period with a class
 constexpr COLORREF kRowColour = 0x00FF00;       // "方案1": current period's row
 
-int SecondsNow(SYSTEMTIME& st) {
-  GetLocalTime(&st);
-  return st.wHour * 3600 + st.wMinute * 60 + st.wSecond;
-}
-
-std::string TimeText(int seconds) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%d:%02d:%02d", seconds / 3600, seconds / 60 % 60,
-                seconds % 60);
-  return buffer;
-}
-
-// Today's column: Monday 2 ... Sunday 8.
-int TodayColumn(const SYSTEMTIME& st) { return (st.wDayOfWeek == 0 ? 7 : st.wDayOfWeek) + 1; }
-
-void WriteAnsi(const fs::path& file, const std::string& utf8) {
-  const std::string bytes = Utf8ToAnsi(utf8);
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using wintest::SecondsNow;
+using wintest::TimeText;
+using wintest::TodayColumn;
+using wintest::WriteAnsi;
 
 // Nine columns (Monday to Sunday), a period around now in row 1 with a subject every day, and
 // two rows without times. Settings: at 1500, 3000 twips, always on top, "方案1", highlight on,
@@ -59,7 +40,8 @@ void WriteAnsi(const fs::path& file, const std::string& utf8) {
 void WriteProgramFolder(const fs::path& folder, int start, int end, const std::string& lock) {
   fs::create_directories(folder / "scd");
   std::string text = "4,9\r\n节次,上课时间,一,二,三,四,五,六,日\r\n";
-  text += "第一节," + TimeText(start) + "-" + TimeText(end) + ",数学,数学,数学,数学,数学,数学,数学\r\n";
+  text +=
+      "第一节," + TimeText(start) + "-" + TimeText(end) + ",数学,数学,数学,数学,数学,数学,数学\r\n";
   text += "第二节,,语文,语文,语文,语文,语文,语文,语文\r\n";
   text += "第三节,,英语,英语,英语,英语,英语,英语,英语\r\n";
   WriteAnsi(folder / "scd" / "Schedule.csv", text);

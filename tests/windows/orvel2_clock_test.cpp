@@ -14,13 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/text_codec.h"
+#include "grid/grid_program.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/grid_paint.h"
 #include "platform/win32/grid_window.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_platform.h"
-#include "schedule/grid_program.h"
 #include "timetable/colour_table.h"
 #include "win_test_support.h"
 
@@ -31,27 +30,10 @@ namespace fs = std::filesystem;
 
 constexpr int kDaySeconds = 86400;
 
-int SecondsNow(SYSTEMTIME& st) {
-  GetLocalTime(&st);
-  return st.wHour * 3600 + st.wMinute * 60 + st.wSecond;
-}
-
-// "H:MM:SS", as the timetable file holds times.
-std::string TimeText(int seconds) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%d:%02d:%02d", seconds / 3600, seconds / 60 % 60,
-                seconds % 60);
-  return buffer;
-}
-
-// Today's column: Monday 2 ... Sunday 8.
-int TodayColumn(const SYSTEMTIME& st) { return (st.wDayOfWeek == 0 ? 7 : st.wDayOfWeek) + 1; }
-
-void WriteAnsi(const fs::path& file, const std::string& utf8) {
-  const std::string bytes = Utf8ToAnsi(utf8);
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using wintest::SecondsNow;
+using wintest::TimeText;
+using wintest::TodayColumn;
+using wintest::WriteAnsi;
 
 // A week of nine columns with one period in row 1, holding `subject` today only.
 void WriteProgramFolder(const fs::path& folder, const SYSTEMTIME& st, int start, int end,
@@ -70,8 +52,10 @@ void WriteProgramFolder(const fs::path& folder, const SYSTEMTIME& st, int start,
   }
   WriteAnsi(folder / "scd" / "Schedule.csv", text);
   // Position 1500, 6000 twips; scheme "方案1"; highlight on; the reminder mode; area "其他".
-  WriteAnsi(folder / "Orvel2.ini", "1500,6000\r\nSchedule.csv\r\n0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0\r\n"
-                                   "宋体,9,0\r\n1,0,0," + remindMode + ",1\r\n");
+  WriteAnsi(folder / "Orvel2.ini",
+            "1500,6000\r\nSchedule.csv\r\n0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0\r\n"
+            "宋体,9,0\r\n1,0,0," +
+                remindMode + ",1\r\n");
 }
 
 // The screenshot folder of the build, as a Windows path (the host's root is drive Z: in Wine).
@@ -209,7 +193,7 @@ class Orvel2ClockTest : public ::testing::Test {
  protected:
   void Start() {
     platform.SetProgramFolder(folder.path());
-    program = std::make_unique<schedule::GridProgram>(platform);
+    program = std::make_unique<grid::GridProgram>(platform);
     program->Start();
     wintest::Pump();
     window = wintest::FormHwnd(program->window());
@@ -223,7 +207,7 @@ class Orvel2ClockTest : public ::testing::Test {
 
   wintest::TempFolder folder;
   win32::Win32Platform platform;
-  std::unique_ptr<schedule::GridProgram> program;
+  std::unique_ptr<grid::GridProgram> program;
   HWND window = nullptr, grid = nullptr;
 };
 

@@ -46,7 +46,7 @@ class TrayHookTest : public ::testing::Test {
     ha = wintest::FormHwnd(a);
     hb = wintest::FormHwnd(b);
     ASSERT_TRUE(ha && hb);
-    platform.tray().HookCallback(a, kCallback, [this](unsigned m) { messages.push_back(m); });
+    platform.tray().HookCallback(a, [this](ui::TrayMouse m) { mice.push_back(m); });
   }
   void TearDown() override {
     b.Unload();
@@ -54,22 +54,22 @@ class TrayHookTest : public ::testing::Test {
   }
   // A click on the icon, as the shell reports it in the classic format.
   bool TrayStillHears() {
-    messages.clear();
+    mice.clear();
     PostMessageW(ha, kCallback, 1, WM_LBUTTONUP);
     wintest::Pump();
-    return messages == std::vector<unsigned>{WM_LBUTTONUP};
+    return mice == std::vector<ui::TrayMouse>{ui::TrayMouse::LeftButtonUp};
   }
 
   win32::Win32Platform platform;
   PlainForm a{platform, "FrmA", 1500};
   PlainForm b{platform, "FrmB", 2500};
   HWND ha = nullptr, hb = nullptr;
-  std::vector<unsigned> messages;
+  std::vector<ui::TrayMouse> mice;
 };
 
 TEST_F(TrayHookTest, icon_is_added_given_a_balloon_and_removed) {
   ui::TrayRecord record;
-  record.callbackMessage = kCallback;
+  record.callback = ui::TrayCallback::ProgramMessage;
   record.tipAnsi = "Tessaly2";
   const bool added = platform.tray().Add(a, record);
   EXPECT_TRUE(added) << "Shell_NotifyIconW(NIM_ADD) failed: no notification area?";
@@ -85,11 +85,11 @@ TEST_F(TrayHookTest, icon_is_added_given_a_balloon_and_removed) {
 TEST_F(TrayHookTest, callback_hook_hands_the_mouse_message_to_the_handler) {
   EXPECT_TRUE(TrayStillHears());
   // Other messages and other mouse messages are told apart.
-  messages.clear();
+  mice.clear();
   PostMessageW(ha, kCallback + 1, 0, WM_LBUTTONUP);
   PostMessageW(ha, kCallback, 1, WM_RBUTTONUP);
   wintest::Pump();
-  EXPECT_EQ(messages, std::vector<unsigned>{WM_RBUTTONUP});
+  EXPECT_EQ(mice, std::vector<ui::TrayMouse>{ui::TrayMouse::Other});
   // The form's own handling still runs under the hook.
   int dbl = 0;
   a.onDblClick = [&] { ++dbl; };
@@ -140,9 +140,9 @@ TEST_F(TrayHookTest, removing_the_bottom_hook_in_any_order_leaves_the_tray_hook)
   c.Show();
   wintest::Pump();
   HWND hc = wintest::FormHwnd(c);
-  std::vector<unsigned> cMessages;
+  std::vector<ui::TrayMouse> cMice;
   platform.windows().SetBottomHook(c, true);
-  platform.tray().HookCallback(c, kCallback, [&](unsigned m) { cMessages.push_back(m); });
+  platform.tray().HookCallback(c, [&](ui::TrayMouse m) { cMice.push_back(m); });
   platform.windows().SetBottomHook(c, false);
   platform.windows().SetBottomHook(c, true);
   RaiseToTop(hc);
@@ -152,7 +152,7 @@ TEST_F(TrayHookTest, removing_the_bottom_hook_in_any_order_leaves_the_tray_hook)
   EXPECT_TRUE(IsBelow(hb, hc));
   PostMessageW(hc, kCallback, 1, WM_LBUTTONUP);
   wintest::Pump();
-  EXPECT_EQ(cMessages, std::vector<unsigned>{WM_LBUTTONUP});
+  EXPECT_EQ(cMice, std::vector<ui::TrayMouse>{ui::TrayMouse::LeftButtonUp});
   c.Unload();
   EXPECT_TRUE(TrayStillHears());
 }

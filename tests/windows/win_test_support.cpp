@@ -1,8 +1,10 @@
 #include "win_test_support.h"
 
 #include <cstdio>
+#include <fstream>
 #include <random>
 
+#include "platform/text_codec.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/prepare_process.h"
 
@@ -36,10 +38,34 @@ void PumpFor(int ms) {
   Pump();
 }
 
-HWND FormHwnd(const ui::Form& form) { return win32::FormWindow::HwndOf(&form); }
+HWND FormHwnd(const ui::Form& form) {
+  return win32::FormWindow::HwndOf(&form);
+}
 
 HWND ChildOfClass(HWND parent, const wchar_t* windowClass) {
   return FindWindowExW(parent, nullptr, windowClass, nullptr);
+}
+
+int SecondsNow(SYSTEMTIME& st) {
+  GetLocalTime(&st);
+  return st.wHour * 3600 + st.wMinute * 60 + st.wSecond;
+}
+
+std::string TimeText(int seconds) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%d:%02d:%02d", seconds / 3600, seconds / 60 % 60,
+                seconds % 60);
+  return buffer;
+}
+
+int TodayColumn(const SYSTEMTIME& st) {
+  return (st.wDayOfWeek == 0 ? 7 : st.wDayOfWeek) + 1;
+}
+
+void WriteAnsi(const std::filesystem::path& file, const std::string& utf8) {
+  const std::string bytes = Utf8ToAnsi(utf8);
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 TempFolder::TempFolder() {

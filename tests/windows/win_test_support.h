@@ -17,6 +17,15 @@ void PumpFor(int ms);
 HWND FormHwnd(const ui::Form& form);
 HWND ChildOfClass(HWND parent, const wchar_t* windowClass);
 
+// The local time of day in seconds, filling `st` with the local date and time.
+int SecondsNow(SYSTEMTIME& st);
+// "H:MM:SS", as the timetable file holds times.
+std::string TimeText(int seconds);
+// Today's column of the timetable: Monday 2 ... Sunday 8.
+int TodayColumn(const SYSTEMTIME& st);
+// Writes `utf8` to `file` in the ANSI code page, as the programs' files are kept.
+void WriteAnsi(const std::filesystem::path& file, const std::string& utf8);
+
 // A fresh folder under the temporary folder, removed with everything in it.
 class TempFolder {
  public:

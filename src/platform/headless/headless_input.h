@@ -10,8 +10,9 @@ namespace orvel::headless {
 class HeadlessInput : public ui::Input {
  public:
   ui::Point CursorPos() const override { return cursor_; }
-  // 0x8000 while the key is down, plus 0x0001 once after each press.
-  std::int16_t AsyncKeyState(int virtualKey) override;
+  bool KeyPressedAndDown() override;
+  // As the system reads one key: 0x8000 while it is down, plus 0x0001 once after each press.
+  std::int16_t AsyncKeyState(int virtualKey);
 
   void SetCursorPos(ui::Point p) { cursor_ = p; }
   // Holds a key down (a press) or releases it.

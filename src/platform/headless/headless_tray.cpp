@@ -2,10 +2,32 @@
 
 #include <algorithm>
 
+#include "platform/win32/system_numbers.h"
+
 namespace orvel::headless {
 
+ShellIconRecord ShellRecord(const ui::TrayRecord& record) {
+  ShellIconRecord shell;
+  shell.iconId = record.iconId;
+  switch (record.callback) {
+    case ui::TrayCallback::ProgramMessage:
+      shell.callbackMessage = win32::kTrayCallbackMessage;
+      break;
+    case ui::TrayCallback::MouseMove:
+      shell.callbackMessage = win32::kWmMouseMove;
+      break;
+    case ui::TrayCallback::None:
+      break;
+  }
+  shell.tipAnsi = record.tipAnsi;
+  shell.balloonTextAnsi = record.balloonTextAnsi;
+  shell.balloonTitleAnsi = record.balloonTitleAnsi;
+  shell.balloonIcon = record.balloonIcon;
+  return shell;
+}
+
 std::vector<HeadlessTray::Present>::iterator HeadlessTray::FindIcon(const ui::Form& form,
-                                                                      int iconId) {
+                                                                    int iconId) {
   return std::find_if(icons_.begin(), icons_.end(), [&](const Present& p) {
     return p.form == &form && p.record.iconId == iconId;
   });
@@ -13,13 +35,13 @@ std::vector<HeadlessTray::Present>::iterator HeadlessTray::FindIcon(const ui::Fo
 
 bool HeadlessTray::Record(TrayOpKind kind, const ui::Form& form, const ui::TrayRecord& record,
                           bool ok) {
-  ops_.push_back(TrayOp{kind, &form, record, ok});
+  ops_.push_back(TrayOp{kind, &form, ShellRecord(record), ok});
   return ok;
 }
 
 bool HeadlessTray::Add(ui::Form& form, const ui::TrayRecord& record) {
   const bool ok = windows_.Window(form) != nullptr && FindIcon(form, record.iconId) == icons_.end();
-  if (ok) icons_.push_back(Present{&form, record});
+  if (ok) icons_.push_back(Present{&form, ShellRecord(record)});
   return Record(TrayOpKind::Add, form, record, ok);
 }
 
@@ -41,22 +63,25 @@ bool HeadlessTray::Remove(ui::Form& form, const ui::TrayRecord& record) {
   return Record(TrayOpKind::Delete, form, record, ok);
 }
 
-void HeadlessTray::HookCallback(ui::Form& form, unsigned callbackMessage,
-                                std::function<void(unsigned mouseMessage)> onMessage) {
-  windows_.AddTrayHook(form, callbackMessage, std::move(onMessage));
+void HeadlessTray::HookCallback(ui::Form& form, std::function<void(ui::TrayMouse)> onMouse) {
+  windows_.AddTrayHook(form, win32::kTrayCallbackMessage,
+                       [onMouse = std::move(onMouse)](unsigned mouseMessage) {
+                         onMouse(mouseMessage == win32::kWmLButtonUp ? ui::TrayMouse::LeftButtonUp
+                                                                     : ui::TrayMouse::Other);
+                       });
 }
 
 bool HeadlessTray::SendTrayMouse(const ui::Form& form, unsigned mouseMessage) {
-  const ui::TrayRecord* icon = Icon(form);
+  const ShellIconRecord* icon = Icon(form);
   if (!icon) return false;
   const unsigned message = icon->callbackMessage;
   if (message != 0) windows_.DeliverTrayMessage(form, message, mouseMessage);
   return true;
 }
 
-const ui::TrayRecord* HeadlessTray::Icon(const ui::Form& form) const {
-  const auto it = std::find_if(icons_.begin(), icons_.end(),
-                               [&](const Present& p) { return p.form == &form; });
+const ShellIconRecord* HeadlessTray::Icon(const ui::Form& form) const {
+  const auto it =
+      std::find_if(icons_.begin(), icons_.end(), [&](const Present& p) { return p.form == &form; });
   return it == icons_.end() ? nullptr : &it->record;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The notification area in memory: the icons present, every add / modify / delete with its
 // record and result, and the callback hooks, which live in the window's hook chain.
+#include <string>
 #include <vector>
 
 #include "platform/headless/headless_windows.h"
@@ -10,10 +11,21 @@ namespace orvel::headless {
 
 enum class TrayOpKind { Add, Modify, Delete };
 
+// An icon's record as the shell receives it: the callback as its message number.
+struct ShellIconRecord {
+  int iconId = 1;
+  unsigned callbackMessage = 0;  // 0: no callback
+  std::string tipAnsi;
+  std::string balloonTextAnsi;
+  std::string balloonTitleAnsi;
+  ui::BalloonIcon balloonIcon = ui::BalloonIcon::None;
+};
+ShellIconRecord ShellRecord(const ui::TrayRecord& record);
+
 struct TrayOp {
   TrayOpKind kind = TrayOpKind::Add;
   const ui::Form* form = nullptr;  // compared only: the form may be gone
-  ui::TrayRecord record;
+  ShellIconRecord record;
   bool ok = false;
 };
 
@@ -28,8 +40,7 @@ class HeadlessTray : public ui::Tray {
   bool ShowBalloon(ui::Form& form, const ui::TrayRecord& record) override;
   bool Remove(ui::Form& form, const ui::TrayRecord& record) override;
   // Each call links one more hook into the form's chain (HeadlessWindows::HookChain).
-  void HookCallback(ui::Form& form, unsigned callbackMessage,
-                    std::function<void(unsigned mouseMessage)> onMessage) override;
+  void HookCallback(ui::Form& form, std::function<void(ui::TrayMouse mouse)> onMouse) override;
 
   // The user does something with the mouse over the form's icon (mouse message such as 514,
   // left button up). False when the form shows no icon; otherwise the icon's callback message
@@ -38,7 +49,7 @@ class HeadlessTray : public ui::Tray {
 
   const std::vector<TrayOp>& Ops() const { return ops_; }
   // The icon the form shows now, with its balloon, or nullptr.
-  const ui::TrayRecord* Icon(const ui::Form& form) const;
+  const ShellIconRecord* Icon(const ui::Form& form) const;
   std::size_t IconCount() const { return icons_.size(); }
 
   // The window went away, and its icons with it.
@@ -47,7 +58,7 @@ class HeadlessTray : public ui::Tray {
  private:
   struct Present {
     const ui::Form* form;
-    ui::TrayRecord record;
+    ShellIconRecord record;
   };
   std::vector<Present>::iterator FindIcon(const ui::Form& form, int iconId);
   bool Record(TrayOpKind kind, const ui::Form& form, const ui::TrayRecord& record, bool ok);

@@ -13,6 +13,10 @@ class TextMetrics;
 
 class Grid : public Widget {
  public:
+  // Font sizes the grid can draw, in points, and its highest text effect; callers refuse others.
+  static constexpr float kMaxFontSize = 2048;
+  static constexpr int kMaxTextEffect = 4;
+
   // Metrics give the row height for the grid's font; the backend's own are used when native.
   Grid(Form* form, std::string name, const TextMetrics& metrics);
 
@@ -54,7 +58,9 @@ class Grid : public Widget {
   float FontSize() const { return font_.size; }
   void SetFontSize(float points);
   const Font& font() const { return font_; }
-  int TextEffect() const { return effect_; }  // 0 flat, 1 raised, 2 inset, 3 raised light, 4 inset light
+  int TextEffect() const {
+    return effect_;
+  }  // 0 flat, 1 raised, 2 inset, 3 raised light, 4 inset light
   void SetTextEffect(int effect);
   int FrameStyle() const { return frame_; }  // 0 none, 1 single line
   void SetFrameStyle(int style);

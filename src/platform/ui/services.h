@@ -70,8 +70,7 @@ class Registry {
                                                 const std::string& value) = 0;
   virtual bool WriteString(RegistryRoot root, const std::string& key, const std::string& value,
                            const std::string& data) = 0;
-  virtual bool DeleteValue(RegistryRoot root, const std::string& key,
-                           const std::string& value) = 0;
+  virtual bool DeleteValue(RegistryRoot root, const std::string& key, const std::string& value) = 0;
 };
 
 class Shortcuts {
@@ -94,8 +93,8 @@ class Input {
  public:
   virtual ~Input() = default;
   virtual Point CursorPos() const = 0;
-  // GetAsyncKeyState as the system gives it: 0x8000 down now, 0x0001 pressed since last asked.
-  virtual std::int16_t AsyncKeyState(int virtualKey) = 0;
+  // True when a key or mouse button was pressed since the last call and is still down.
+  virtual bool KeyPressedAndDown() = 0;
 };
 
 class Sound {
@@ -154,10 +153,18 @@ class WindowManager {
 
 enum class BalloonIcon { None = 0, Info = 1, Warning = 2, Error = 3 };
 
+// Which message the icon sends its window when the mouse acts on it: none, the program's own
+// message (which a hook on the window hears, see Tray::HookCallback), or the mouse-move message,
+// which the window takes for an ordinary mouse move.
+enum class TrayCallback { None, ProgramMessage, MouseMove };
+
+// What the mouse did over the icon, as the hook hears it.
+enum class TrayMouse { LeftButtonUp, Other };
+
 // The notification-area icon, as raw records: texts already cut and in the ANSI code page.
 struct TrayRecord {
   int iconId = 1;
-  unsigned callbackMessage = 0;  // 0: no callback
+  TrayCallback callback = TrayCallback::None;
   std::string tipAnsi;           // at most 127 bytes
   std::string balloonTextAnsi;   // at most 255 bytes
   std::string balloonTitleAnsi;  // at most 63 bytes
@@ -170,10 +177,9 @@ class Tray {
   virtual bool Add(Form& form, const TrayRecord& record) = 0;
   virtual bool ShowBalloon(Form& form, const TrayRecord& record) = 0;
   virtual bool Remove(Form& form, const TrayRecord& record) = 0;
-  // Hooks the form's window so that callback messages from the icon reach `onMessage`
-  // (second parameter = the mouse message). The hook stays for the life of the window.
-  virtual void HookCallback(Form& form, unsigned callbackMessage,
-                            std::function<void(unsigned mouseMessage)> onMessage) = 0;
+  // Hooks the form's window so that the program's own message from its icon reaches `onMouse`.
+  // The hook stays for the life of the window.
+  virtual void HookCallback(Form& form, std::function<void(TrayMouse mouse)> onMouse) = 0;
 };
 
 struct VersionInfo {

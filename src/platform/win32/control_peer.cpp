@@ -6,6 +6,7 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/failure_report.h"
 #include "platform/win32/form_window.h"
 
 namespace orvel::win32 {
@@ -44,11 +45,10 @@ bool ControlPeer::CreateControl(const wchar_t* windowClass, const std::wstring& 
   const UINT d = dpi();
   const ui::Bounds& b = widget_.bounds();
   // Every sibling clips the others so that overlapping controls paint in their stacking order.
-  HWND hwnd = CreateWindowExW(exStyle, windowClass, text.c_str(),
-                              style | WS_CHILD | WS_CLIPSIBLINGS, TwipsToPx(b.left, d),
-                              TwipsToPx(b.top, d), TwipsToPx(b.width, d), TwipsToPx(b.height, d),
-                              form_->hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
-                              GetModuleHandleW(nullptr), nullptr);
+  HWND hwnd = CreateWindowExW(
+      exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, TwipsToPx(b.left, d),
+      TwipsToPx(b.top, d), TwipsToPx(b.width, d), TwipsToPx(b.height, d), form_->hwnd(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleW(nullptr), nullptr);
   if (!hwnd) return false;
   hwnd_.reset(hwnd);
   SetPropW(hwnd, kControlProp, this);
@@ -80,6 +80,7 @@ LRESULT CALLBACK ControlPeer::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARA
   try {
     return self->OnMessage(hwnd, msg, wp, lp);
   } catch (...) {
+    ReportSwallowedFailure("control message");
     return StillOurs(hwnd, self) ? DefSubclassProc(hwnd, msg, wp, lp) : 0;
   }
 }
@@ -90,11 +91,15 @@ LRESULT ControlPeer::OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
-UINT ControlPeer::dpi() const { return form_ ? form_->dpi() : SystemDpi(); }
+UINT ControlPeer::dpi() const {
+  return form_ ? form_->dpi() : SystemDpi();
+}
 
-double ControlPeer::ToTwips(int px) const { return PxToTwips(px, dpi()); }
+double ControlPeer::ToTwips(int px) const {
+  return PxToTwips(px, dpi());
+}
 
-int ControlPeer::ShiftOf(WPARAM wp) {
+int ShiftOf(WPARAM wp) {
   int shift = 0;
   if (wp & MK_SHIFT) shift |= ui::kShift;
   if (wp & MK_CONTROL) shift |= ui::kCtrl;
@@ -138,15 +143,21 @@ void ControlPeer::Changed(ui::Property what) {
   switch (what) {
     case ui::Property::Bounds:
       ApplyBounds();
-      if (IsFrame() && form_) form_->ApplyContainment();
-      else ApplyState();
+      if (IsFrame() && form_)
+        form_->ApplyContainment();
+      else
+        ApplyState();
       break;
     case ui::Property::Visible:
     case ui::Property::Enabled:
-      if (IsFrame() && form_) form_->ApplyContainment();
-      else ApplyState();
+      if (IsFrame() && form_)
+        form_->ApplyContainment();
+      else
+        ApplyState();
       break;
-    default: OnChanged(what); break;
+    default:
+      OnChanged(what);
+      break;
   }
 }
 
@@ -161,6 +172,8 @@ HBRUSH ControlPeer::OnColour(HDC dc) {
   return form_->backBrush();
 }
 
-void ControlPeer::OnDpiChanged() { ApplyBounds(); }
+void ControlPeer::OnDpiChanged() {
+  ApplyBounds();
+}
 
 }  // namespace orvel::win32

@@ -14,6 +14,9 @@ namespace orvel::win32 {
 
 class FormWindow;
 
+// Shift state of a mouse message: Shift 1, Ctrl 2, Alt 4.
+int ShiftOf(WPARAM wp);
+
 class ControlPeer : public ui::WidgetPeer {
  public:
   ControlPeer(FormWindow& form, ui::Widget& widget);
@@ -60,8 +63,6 @@ class ControlPeer : public ui::WidgetPeer {
   virtual void ApplyBounds();
   UINT dpi() const;
   double ToTwips(int px) const;
-  // Shift state of a mouse message: Shift 1, Ctrl 2, Alt 4.
-  static int ShiftOf(WPARAM wp);
   static int StyleBits(HWND hwnd, DWORD bits, bool on);
 
   FormWindow* form_;

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "platform/win32/failure_report.h"
 #include "platform/win32/services_win.h"
 #include "platform/win32/wide.h"
 
@@ -19,7 +20,8 @@ int CALLBACK OnFamily(const LOGFONTW* lf, const TEXTMETRICW*, DWORD, LPARAM para
     // A family comes once for every character set it has.
     if (list->seen.insert(lf->lfFaceName).second) list->names.push_back(Narrow(lf->lfFaceName));
   } catch (...) {
-    return 0;  // out of memory: stop with what we have
+    ReportSwallowedFailure("font list");
+    return 0;  // stop with what we have
   }
   return 1;
 }

@@ -6,6 +6,7 @@
 
 #include "platform/win32/control_peer.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/failure_report.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
@@ -36,14 +37,6 @@ bool AdjustForDpi(RECT& r, DWORD style, DWORD ex, UINT dpi) {
   static const Fn adjust = LoadProc<Fn>(L"user32.dll", "AdjustWindowRectExForDpi");
   if (adjust) return adjust(&r, style, FALSE, ex, dpi) != FALSE;
   return AdjustWindowRectEx(&r, style, FALSE, ex) != FALSE;
-}
-
-int ShiftFromKeys(WPARAM wp) {
-  int shift = 0;
-  if (wp & MK_SHIFT) shift |= ui::kShift;
-  if (wp & MK_CONTROL) shift |= ui::kCtrl;
-  if (GetKeyState(VK_MENU) < 0) shift |= ui::kAlt;
-  return shift;
 }
 
 }  // namespace
@@ -85,7 +78,9 @@ FormWindow::~FormWindow() {
   }
 }
 
-FormWindow* FormWindow::Of(const ui::Form& form) { return dynamic_cast<FormWindow*>(form.peer()); }
+FormWindow* FormWindow::Of(const ui::Form& form) {
+  return dynamic_cast<FormWindow*>(form.peer());
+}
 
 HWND FormWindow::HwndOf(const ui::Form* form) {
   FormWindow* w = form ? Of(*form) : nullptr;
@@ -119,6 +114,7 @@ LRESULT CALLBACK FormWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     return self->Handle(msg, wp, lp);
   } catch (...) {
     // A handler failed: the step is skipped, the window goes on.
+    ReportSwallowedFailure("form message");
     return DefWindowProcW(hwnd, msg, wp, lp);
   }
 }
@@ -135,7 +131,9 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return 1;
     }
     case WM_PAINT: {
-      { PaintDc dc(hwnd); }
+      {
+        PaintDc dc(hwnd);
+      }
       if (form_.onPaint) form_.onPaint();
       return 0;
     }
@@ -144,27 +142,45 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       const LRESULT hit = DefWindowProcW(hwnd, msg, wp, lp);
       return form_.style() == ui::FormStyle::Borderless && hit == HTNOWHERE ? HTCLIENT : hit;
     }
-    case WM_LBUTTONDOWN: OnMouseDown(ui::MouseButton::Left, wp, lp); return 0;
-    case WM_RBUTTONDOWN: OnMouseDown(ui::MouseButton::Right, wp, lp); return 0;
-    case WM_MBUTTONDOWN: OnMouseDown(ui::MouseButton::Middle, wp, lp); return 0;
-    case WM_LBUTTONUP: form_.UserClick(); return 0;
-    case WM_LBUTTONDBLCLK: form_.UserDblClick(); return 0;
+    case WM_LBUTTONDOWN:
+      OnMouseDown(ui::MouseButton::Left, wp, lp);
+      return 0;
+    case WM_RBUTTONDOWN:
+      OnMouseDown(ui::MouseButton::Right, wp, lp);
+      return 0;
+    case WM_MBUTTONDOWN:
+      OnMouseDown(ui::MouseButton::Middle, wp, lp);
+      return 0;
+    case WM_LBUTTONUP:
+      form_.UserClick();
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      form_.UserDblClick();
+      return 0;
     case WM_COMMAND:
       if (OnCommand(wp, lp)) return 0;
       break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN: return OnControlColour(msg, wp, lp);
-    case WM_TIMER: OnTimer(static_cast<UINT_PTR>(wp)); return 0;
-    case WM_DPICHANGED: OnDpiChanged(wp, lp); return 0;
+    case WM_CTLCOLORBTN:
+      return OnControlColour(msg, wp, lp);
+    case WM_TIMER:
+      OnTimer(static_cast<UINT_PTR>(wp));
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(wp, lp);
+      return 0;
     case WM_WINDOWPOSCHANGED: {
       const auto* pos = reinterpret_cast<const WINDOWPOS*>(lp);
       if (!(pos->flags & SWP_NOMOVE)) OnMoved();
       break;
     }
-    case WM_CLOSE: form_.UserClose(); return 0;
-    default: break;
+    case WM_CLOSE:
+      form_.UserClose();
+      return 0;
+    default:
+      break;
   }
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
@@ -172,7 +188,7 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 void FormWindow::OnMouseDown(ui::MouseButton button, WPARAM wp, LPARAM lp) {
   const double x = PxToTwips(GET_X_LPARAM(lp), dpi_);
   const double y = PxToTwips(GET_Y_LPARAM(lp), dpi_);
-  form_.UserMouseDown(button, ShiftFromKeys(wp), x, y);
+  form_.UserMouseDown(button, ShiftOf(wp), x, y);
 }
 
 bool FormWindow::OnCommand(WPARAM wp, LPARAM lp) {
@@ -217,15 +233,22 @@ void FormWindow::OnMoved() {
 void FormWindow::Changed(ui::Property what) {
   if (!hwnd_) return;
   switch (what) {
-    case ui::Property::Text: SetWindowTextW(hwnd_.get(), Widen(form_.Caption()).c_str()); break;
-    case ui::Property::Bounds: ApplyBounds(); break;
+    case ui::Property::Text:
+      SetWindowTextW(hwnd_.get(), Widen(form_.Caption()).c_str());
+      break;
+    case ui::Property::Bounds:
+      ApplyBounds();
+      break;
     case ui::Property::Colours:
       ApplyBackColour();
       InvalidateRect(hwnd_.get(), nullptr, TRUE);
       for (ControlPeer* p : controls_) InvalidateRect(p->hwnd(), nullptr, TRUE);
       break;
-    case ui::Property::Picture: ApplyIcon(); break;
-    default: break;
+    case ui::Property::Picture:
+      ApplyIcon();
+      break;
+    default:
+      break;
   }
 }
 
@@ -304,7 +327,9 @@ void FormWindow::BringToFront() {
   SetForegroundWindow(hwnd_.get());
 }
 
-void FormWindow::AddControl(ControlPeer* peer) { controls_.push_back(peer); }
+void FormWindow::AddControl(ControlPeer* peer) {
+  controls_.push_back(peer);
+}
 
 void FormWindow::RemoveControl(ControlPeer* peer) {
   controls_.erase(std::remove(controls_.begin(), controls_.end(), peer), controls_.end());

@@ -1,4 +1,5 @@
 // Small system calls: the pointer and keys, the beep, and shutdown.
+#include "platform/key_activity.h"
 #include "platform/win32/services_win.h"
 
 namespace orvel::win32 {
@@ -9,8 +10,9 @@ ui::Point Win32Input::CursorPos() const {
   return ui::Point{pt.x, pt.y};
 }
 
-std::int16_t Win32Input::AsyncKeyState(int virtualKey) {
-  return static_cast<std::int16_t>(GetAsyncKeyState(virtualKey));
+bool Win32Input::KeyPressedAndDown() {
+  return orvel::KeyPressedAndDown(
+      [](int key) { return static_cast<std::int16_t>(GetAsyncKeyState(key)); });
 }
 
 void Win32Sound::Beep(int frequency, int durationMs) {
@@ -29,6 +31,8 @@ void Win32Power::GetShutdownPrivilege() {
   AdjustTokenPrivileges(token.get(), FALSE, &tp, 0, nullptr, nullptr);
 }
 
-void Win32Power::RequestShutdown() { ExitWindowsEx(EWX_SHUTDOWN, 0); }
+void Win32Power::RequestShutdown() {
+  ExitWindowsEx(EWX_SHUTDOWN, 0);
+}
 
 }  // namespace orvel::win32

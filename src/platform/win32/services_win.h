@@ -69,7 +69,7 @@ class Win32Shortcuts final : public ui::Shortcuts {
 class Win32Input final : public ui::Input {
  public:
   ui::Point CursorPos() const override;
-  std::int16_t AsyncKeyState(int virtualKey) override;
+  bool KeyPressedAndDown() override;
 };
 
 class Win32Sound final : public ui::Sound {
@@ -133,15 +133,13 @@ class Win32Tray final : public ui::Tray {
   bool Add(ui::Form& form, const ui::TrayRecord& record) override;
   bool ShowBalloon(ui::Form& form, const ui::TrayRecord& record) override;
   bool Remove(ui::Form& form, const ui::TrayRecord& record) override;
-  void HookCallback(ui::Form& form, unsigned callbackMessage,
-                    std::function<void(unsigned mouseMessage)> onMessage) override;
+  void HookCallback(ui::Form& form, std::function<void(ui::TrayMouse mouse)> onMouse) override;
 
  private:
   struct Hooked {
     std::optional<ui::TrayRecord> icon;  // the icon shown, to add again after an Explorer restart
     HICON iconHandle = nullptr;
-    unsigned callbackMessage = 0;
-    std::function<void(unsigned)> onMessage;
+    std::function<void(ui::TrayMouse)> onMouse;
   };
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                        DWORD_PTR ref);

@@ -4,8 +4,10 @@
 #include <shellapi.h>
 
 #include "platform/ui/form.h"
+#include "platform/win32/failure_report.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/services_win.h"
+#include "platform/win32/system_numbers.h"
 #include "platform/win32/wide.h"
 
 namespace orvel::win32 {
@@ -32,18 +34,34 @@ NOTIFYICONDATAW BaseRecord(HWND hwnd, const ui::TrayRecord& record) {
 
 DWORD InfoFlags(ui::BalloonIcon icon) {
   switch (icon) {
-    case ui::BalloonIcon::Info: return NIIF_INFO;
-    case ui::BalloonIcon::Warning: return NIIF_WARNING;
-    case ui::BalloonIcon::Error: return NIIF_ERROR;
-    default: return NIIF_NONE;
+    case ui::BalloonIcon::Info:
+      return NIIF_INFO;
+    case ui::BalloonIcon::Warning:
+      return NIIF_WARNING;
+    case ui::BalloonIcon::Error:
+      return NIIF_ERROR;
+    default:
+      return NIIF_NONE;
+  }
+}
+
+UINT CallbackMessage(ui::TrayCallback callback) {
+  switch (callback) {
+    case ui::TrayCallback::ProgramMessage:
+      return kTrayCallbackMessage;
+    case ui::TrayCallback::MouseMove:
+      return WM_MOUSEMOVE;
+    default:
+      return 0;
   }
 }
 
 bool AddIcon(HWND hwnd, HICON icon, const ui::TrayRecord& record) {
   NOTIFYICONDATAW nid = BaseRecord(hwnd, record);
   // Classic callback format (no NIM_SETVERSION): the second parameter is the mouse message.
-  nid.uFlags = NIF_ICON | NIF_TIP | (record.callbackMessage ? NIF_MESSAGE : 0u);
-  nid.uCallbackMessage = record.callbackMessage;
+  const UINT callback = CallbackMessage(record.callback);
+  nid.uFlags = NIF_ICON | NIF_TIP | (callback ? NIF_MESSAGE : 0u);
+  nid.uCallbackMessage = callback;
   nid.hIcon = icon;
   CopyText(nid.szTip, record.tipAnsi);
   return Shell_NotifyIconW(NIM_ADD, &nid) != FALSE;
@@ -62,8 +80,9 @@ Win32Tray::~Win32Tray() {
 
 Win32Tray::Hooked& Win32Tray::HookWindow(HWND hwnd) {
   auto [it, added] = windows_.try_emplace(hwnd);
-  if (added) SetWindowSubclass(hwnd, &Win32Tray::SubclassProc, kTrayHookId,
-                               reinterpret_cast<DWORD_PTR>(this));
+  if (added)
+    SetWindowSubclass(hwnd, &Win32Tray::SubclassProc, kTrayHookId,
+                      reinterpret_cast<DWORD_PTR>(this));
   return it->second;
 }
 
@@ -96,13 +115,10 @@ bool Win32Tray::Remove(ui::Form& form, const ui::TrayRecord& record) {
   return Shell_NotifyIconW(NIM_DELETE, &nid) != FALSE;
 }
 
-void Win32Tray::HookCallback(ui::Form& form, unsigned callbackMessage,
-                             std::function<void(unsigned)> onMessage) {
+void Win32Tray::HookCallback(ui::Form& form, std::function<void(ui::TrayMouse)> onMouse) {
   HWND hwnd = FormWindow::HwndOf(&form);
   if (!hwnd) return;
-  Hooked& hooked = HookWindow(hwnd);
-  hooked.callbackMessage = callbackMessage;
-  hooked.onMessage = std::move(onMessage);
+  HookWindow(hwnd).onMouse = std::move(onMouse);
 }
 
 LRESULT CALLBACK Win32Tray::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
@@ -110,6 +126,7 @@ LRESULT CALLBACK Win32Tray::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
   try {
     return reinterpret_cast<Win32Tray*>(ref)->OnMessage(hwnd, msg, wp, lp);
   } catch (...) {
+    ReportSwallowedFailure("tray message");
     return IsWindow(hwnd) ? DefSubclassProc(hwnd, msg, wp, lp) : 0;
   }
 }
@@ -127,10 +144,10 @@ LRESULT Win32Tray::OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       // Explorer restarted: its notification area is new and empty.
       FormWindow* window = FormWindow::FromHwnd(hwnd);
       AddIcon(hwnd, window ? window->smallIcon() : hooked.iconHandle, *hooked.icon);
-    } else if (hooked.onMessage && hooked.callbackMessage != 0 && msg == hooked.callbackMessage) {
+    } else if (hooked.onMouse && msg == kTrayCallbackMessage) {
       // A copy: the handler may replace the hook or destroy the window.
-      const auto handler = hooked.onMessage;
-      handler(LOWORD(lp));
+      const auto handler = hooked.onMouse;
+      handler(LOWORD(lp) == WM_LBUTTONUP ? ui::TrayMouse::LeftButtonUp : ui::TrayMouse::Other);
       if (!IsWindow(hwnd)) return 0;
     }
   }

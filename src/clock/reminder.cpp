@@ -1,0 +1,33 @@
+#include "clock/reminder.h"
+
+#include "clock/period_search.h"
+
+namespace orvel::clock {
+
+ColourScheme SchemeColours(const ColourTable& table, int scheme) {
+  ColourScheme colours{};
+  for (int number = 1; number <= kColoursPerScheme; ++number)
+    colours[static_cast<std::size_t>(number - 1)] = table.Get(scheme, number);
+  return colours;
+}
+
+void DecideReminder(std::string_view subject, std::int32_t nextStartSeconds,
+                    std::int32_t nowSeconds, int remindMode, Reminder& reminder,
+                    bool& removeTrayIcon) {
+  if (subject.empty()) return;
+  const double distance = ReminderDistance(nextStartSeconds, nowSeconds);
+  if (InReminderWindow(distance)) {
+    if (remindMode == kRemindPopup) {
+      reminder.kind = ReminderKind::Popup;
+      reminder.text.reserve(kReminderTitle.size() + subject.size());
+      reminder.text.append(kReminderTitle).append(subject);
+    } else if (remindMode == kRemindBalloon) {
+      reminder.kind = ReminderKind::Balloon;
+      reminder.text.assign(subject);
+      reminder.title = kReminderTitle;
+    }
+  }
+  removeTrayIcon = remindMode == kRemindBalloon && InTrayRemovalWindow(distance);
+}
+
+}  // namespace orvel::clock

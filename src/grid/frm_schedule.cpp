@@ -1,0 +1,257 @@
+#include "grid/frm_schedule.h"
+
+#include <cmath>
+#include <string>
+
+#include "clock/period_search.h"
+#include "grid/grid_clock_apply.h"
+#include "grid/layout.h"
+#include "platform/ui/platform.h"
+#include "program/window_region.h"
+#include "program/window_startup.h"
+#include "timetable/timetable_reader.h"
+
+namespace orvel::grid {
+
+using namespace program;
+
+namespace {
+
+constexpr int kTimerIntervalMs = 1000;
+
+}  // namespace
+
+FrmSchedule::FrmSchedule(ProgramState& state)
+    : ui::Form(state.platform, "FrmSchedule", ui::FormStyle::Borderless),
+      MSFlexGrid1(this, "MSFlexGrid1", state.platform.metrics()),
+      TxtFlex(this, "TxtFlex"),
+      TimerSchedule(this, "TimerSchedule", kTimerIntervalMs, false),
+      Timerduration(this, "Timerduration", kTimerIntervalMs, false),
+      state_(state) {
+  SetCaption("Form1");
+  iconId = kAppIconId;
+  // A desktop fixture, reached through its tray icon; no taskbar button.
+  showInTaskbar = false;
+
+  onLoad = [this] { Form_Load(); };
+  onMouseDown = [this](ui::MouseButton b, int s, double x, double y) {
+    Form_MouseDown(b, s, x, y);
+  };
+  onDblClick = [this] { Form_DblClick(); };
+  MSFlexGrid1.onMouseDown = [this](ui::MouseButton b, int s, double x, double y) {
+    MSFlexGrid1_MouseDown(b, s, x, y);
+  };
+  MSFlexGrid1.onDblClick = [this] { MSFlexGrid1_DblClick(); };
+  MSFlexGrid1.onRowColChange = [this] { MSFlexGrid1_RowColChange(); };
+  MSFlexGrid1.onClick = [this] { MSFlexGrid1_Click(); };
+  TxtFlex.onDblClick = [this] { TxtFlex_DblClick(); };
+  TxtFlex.onLostFocus = [this] { TxtFlex_LostFocus(); };
+  TimerSchedule.onTimer = [this] { TimerSchedule_Timer(); };
+  Timerduration.onTimer = [this] { Timerduration_Timer(); };
+}
+
+FrmSchedule::~FrmSchedule() {
+  state_.tray.Forget(*this);
+}
+
+void FrmSchedule::Form_Load() {
+  ui::Platform& platform = state_.platform;
+  WorkingValues& values = state_.values;
+
+  // 1-4, as in the classic edition.
+  ReadStartupSettings(state_);
+  RestorePosition(*this, state_);
+  ApplyWindowLayer(*this, values.layer);
+  // 5.
+  TxtFlex.SetVisible(false);
+
+  // 6.
+  if (!ScdLoad()) {
+    values.fontName = std::string(kFallbackFontName);
+    values.fontSize = kFallbackFontSize;
+  }
+  MSFlexGrid1.tag = AreaTagText(values.area);
+
+  // 7-8.
+  MSFlexGrid1.SetEnabled(values.lock != 1);
+  ApplyGridAppearance();
+
+  // 9.
+  if (values.transparency == 1)
+    transparency(1, state_.colours.Get(values.scheme, kColourBackground), 0);
+  TimerSchedule.SetEnabled(values.highlight != 0);
+
+  // 10.
+  if (values.fold == 1) {
+    FoldColumns(MSFlexGrid1, clock::WeekdayColumn(platform.clock().Now().date));
+    AdjustColWidth(*this, MSFlexGrid1, kAlignLeftCentre, false);
+  } else {
+    AdjustColWidth(*this, MSFlexGrid1, kAlignCentreTop, true);
+  }
+  // The window follows the grid only when the current cell changes, which the load need not
+  // do; fit it once so that it opens at the grid's size.
+  FitToGrid();
+
+  // 11.
+  state_.tray.AddTrayIcon(*this, kTrayTip);
+}
+
+void FrmSchedule::ApplyGridAppearance() {
+  const WorkingValues& values = state_.values;
+  MSFlexGrid1.SetFrameStyle(values.frame == 1 ? 1 : 0);
+  if (!values.fontName.empty()) MSFlexGrid1.SetFontName(values.fontName);
+  // An empty size field reads as 0; a grid font of 0 points would shrink every column to
+  // nothing, so sizes the grid cannot draw keep its design size.
+  if (values.fontSize > 0 && values.fontSize <= ui::Grid::kMaxFontSize)
+    MSFlexGrid1.SetFontSize(static_cast<float>(values.fontSize));
+  // Text effects outside 0 to 4 are refused by the grid, and the step is skipped.
+  const double effect = std::nearbyint(values.textEffect);
+  if (effect >= 0 && effect <= ui::Grid::kMaxTextEffect)
+    MSFlexGrid1.SetTextEffect(static_cast<int>(effect));
+}
+
+bool FrmSchedule::ScdLoad() {
+  std::optional<Timetable> table =
+      LoadTimetable(state_.programFolder, state_.values.ScdFileName, Edition::Grid);
+  const bool read = table.has_value();
+  if (!read) {
+    state_.platform.dialogs().MessageBox(this, std::string(kScdReadFailedText),
+                                         std::string(kScdReadFailedTitle), ui::MessageIcon::Error,
+                                         ui::MessageButtons::Ok);
+    table = Timetable();
+    state_.values.ScdFileName = std::string(kDefaultScdFileName);
+  }
+  state_.ScdRows = table->rows();
+  state_.ScdCols = table->cols();
+  MSFlexGrid1.SetSize(table->rows(), table->cols());
+  MSFlexGrid1.Move(0, 0);
+  for (int r = 0; r < table->rows(); ++r)
+    for (int c = 0; c < table->cols(); ++c) MSFlexGrid1.SetTextMatrix(r, c, table->cell(r, c));
+  return read;
+}
+
+void FrmSchedule::transparency(int aORc, ui::Colour colour, int alpha) {
+  ApplyTransparency(*this, aORc, colour, alpha);
+}
+
+void FrmSchedule::ApplyLock(bool locked) {
+  MSFlexGrid1.SetEnabled(!locked);
+}
+
+void FrmSchedule::ApplyFold(bool folded) {
+  if (folded) {
+    // Today's column as of now; it does not move by itself at midnight.
+    FoldColumns(MSFlexGrid1, clock::WeekdayColumn(state_.platform.clock().Now().date));
+    AdjustColWidth(*this, MSFlexGrid1, kAlignLeftCentre, false);
+  } else {
+    AdjustColWidth(*this, MSFlexGrid1, kAlignCentreTop, true);
+  }
+}
+
+void FrmSchedule::ApplyFrame(bool framed) {
+  MSFlexGrid1.SetFrameStyle(framed ? 1 : 0);
+}
+
+void FrmSchedule::PaintCellsWhite() {
+  constexpr ui::Colour kWhite = 0xFFFFFF;
+  for (int r = 0; r < state_.ScdRows && r < MSFlexGrid1.Rows(); ++r)
+    for (int c = 0; c < state_.ScdCols && c < MSFlexGrid1.Cols(); ++c)
+      MSFlexGrid1.SetCellBackColour(r, c, kWhite);
+}
+
+bool FrmSchedule::LoadTimetableFile(const std::string& scdFileName) {
+  state_.values.ScdFileName = scdFileName;
+  return ScdLoad();
+}
+
+void FrmSchedule::NewTimetable(std::int16_t rows, std::int16_t cols) {
+  // Within the bounds every timetable keeps; anything else keeps the current table.
+  if (!Timetable::WithSize(rows, cols)) return;
+  state_.ScdRows = rows;
+  state_.ScdCols = cols;
+  MSFlexGrid1.SetSize(rows, cols);
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < cols; ++c) MSFlexGrid1.SetTextMatrix(r, c, std::string());
+  MSFlexGrid1.Move(0, 0);
+}
+
+std::optional<Timetable> FrmSchedule::CurrentTimetable() const {
+  std::optional<Timetable> table = Timetable::WithSize(state_.ScdRows, state_.ScdCols);
+  if (!table || MSFlexGrid1.Rows() < state_.ScdRows || MSFlexGrid1.Cols() < state_.ScdCols)
+    return std::nullopt;
+  for (int r = 0; r < state_.ScdRows; ++r)
+    for (int c = 0; c < state_.ScdCols; ++c) table->SetCell(r, c, MSFlexGrid1.TextMatrix(r, c));
+  return table;
+}
+
+void FrmSchedule::FitToGrid() {
+  MSFlexGrid1.SetWidth(MSFlexGrid1.TotalWidth());
+  MSFlexGrid1.SetHeight(MSFlexGrid1.TotalHeight());
+  Move(Left(), Top(), MSFlexGrid1.Width(), MSFlexGrid1.Height());
+  DoTransparency(*this);
+}
+
+void FrmSchedule::Form_MouseDown(ui::MouseButton Button, int Shift, double X, double Y) {
+  (void)X;
+  (void)Y;
+  DragWhenAltLeft(*this, Button, Shift);
+}
+
+void FrmSchedule::MSFlexGrid1_MouseDown(ui::MouseButton Button, int Shift, double X, double Y) {
+  (void)X;
+  (void)Y;
+  DragWhenAltLeft(*this, Button, Shift);
+}
+
+void FrmSchedule::Form_DblClick() {
+  if (ShowControlPanel) ShowControlPanel();
+}
+
+void FrmSchedule::MSFlexGrid1_DblClick() {
+  if (ShowControlPanel) ShowControlPanel();
+}
+
+void FrmSchedule::TxtFlex_DblClick() {
+  if (ShowControlPanel) ShowControlPanel();
+}
+
+void FrmSchedule::MSFlexGrid1_RowColChange() {
+  FitToGrid();
+}
+
+void FrmSchedule::MSFlexGrid1_Click() {
+  if (!TxtFlex.Visible()) TxtFlex.SetVisible(true);
+  TxtFlex.Move(MSFlexGrid1.Left() + MSFlexGrid1.CellLeft(),
+               MSFlexGrid1.Top() + MSFlexGrid1.CellTop(), MSFlexGrid1.CellWidth(),
+               MSFlexGrid1.CellHeight());
+  TxtFlex.SetText(MSFlexGrid1.TextMatrix(MSFlexGrid1.Row(), MSFlexGrid1.Col()));
+  editRow_ = static_cast<std::int16_t>(MSFlexGrid1.Row());
+  editCol_ = static_cast<std::int16_t>(MSFlexGrid1.Col());
+}
+
+void FrmSchedule::TxtFlex_LostFocus() {
+  TxtFlex.SetVisible(false);
+  // A table made smaller while the editor was open has no such cell any more.
+  if (editRow_ < MSFlexGrid1.Rows() && editCol_ < MSFlexGrid1.Cols())
+    MSFlexGrid1.SetTextMatrix(editRow_, editCol_, TxtFlex.Text());
+}
+
+void FrmSchedule::RunClockTick(const clock::ClockSettings& settings, const ui::LocalTime& now,
+                               const RaiseReminder& raise) {
+  ClockTick tick = DecideClockTick(GridClockCells(MSFlexGrid1), settings, now.date,
+                                   now.secondsOfDay, clockState_);
+  ApplyClockColours(MSFlexGrid1, tick);
+  raise(tick.reminder, tick.removeTrayIcon);
+  ApplyClockPainting(MSFlexGrid1, tick);
+  clockState_ = tick.state;
+}
+
+void FrmSchedule::TimerSchedule_Timer() {
+  if (ScheduleClock) ScheduleClock();
+}
+
+void FrmSchedule::Timerduration_Timer() {
+  if (IdleCheck) IdleCheck();
+}
+
+}  // namespace orvel::grid

@@ -1,0 +1,97 @@
+#pragma once
+// FrmSchedule: the grid edition's timetable window on the desktop. A borderless window holding
+// nothing but the grid MSFlexGrid1, its in-place editor TxtFlex and two timers; it keeps its
+// size equal to the grid's and has rounded corners.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "grid/grid_clock.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/form.h"
+#include "platform/ui/grid.h"
+#include "program/program_state.h"
+#include "program/schedule_window.h"
+#include "timetable/edition.h"
+
+namespace orvel::grid {
+
+inline constexpr std::string_view kTrayTip = "Tessaly2";
+// The font the window falls back to when no timetable could be read.
+inline constexpr std::string_view kFallbackFontName = "宋体";
+inline constexpr double kFallbackFontSize = 9;
+
+class FrmSchedule : public ui::Form, public program::ScheduleWindow {
+ public:
+  static constexpr Edition kEdition = Edition::Grid;
+
+  explicit FrmSchedule(program::ProgramState& state);
+  ~FrmSchedule() override;
+
+  program::ProgramState& state() const { return state_; }
+
+  ui::Grid MSFlexGrid1;
+  ui::TextBox TxtFlex;      // the in-place editor, hidden until a cell is clicked
+  ui::Timer TimerSchedule;  // 1000 ms: the schedule clock, while highlighting is on
+  ui::Timer Timerduration;  // 1000 ms: the idle check, switched on by the control panel
+
+  // Start-up: settings, position, layer, timetable, lock, fonts, transparency, clock, columns,
+  // window size and the tray icon.
+  void Form_Load();
+  // Reads ScdFileName into the grid and ScdRows / ScdCols. On failure: the message, the empty
+  // 11 × 7 timetable and ScdFileName "Schedule.csv"; false then. Writes nothing.
+  bool ScdLoad();
+  // Layered window: constant alpha (aORc 0) or colour key (aORc 1).
+  void transparency(int aORc, ui::Colour colour, int alpha) override;
+  // The window fitting: grid sized to its columns and rows, window to the grid, region.
+  void FitToGrid();
+
+  void Form_MouseDown(ui::MouseButton Button, int Shift, double X, double Y);
+  void MSFlexGrid1_MouseDown(ui::MouseButton Button, int Shift, double X, double Y);
+  void Form_DblClick();
+  void MSFlexGrid1_DblClick();
+  void TxtFlex_DblClick();
+  void MSFlexGrid1_RowColChange();
+  void MSFlexGrid1_Click();
+  void TxtFlex_LostFocus();
+  void TimerSchedule_Timer();
+  void Timerduration_Timer();
+
+  // What the program shell and the control panel do to the window (program/schedule_window.h).
+  void RunClockTick(const clock::ClockSettings& settings, const ui::LocalTime& now,
+                    const RaiseReminder& raise) override;
+  ui::Form& form() override { return *this; }
+  void ApplyLock(bool locked) override;
+  void ApplyFold(bool folded) override;
+  void ApplyFrame(bool framed) override;
+  bool HasFonts() const override { return true; }
+  std::string GridFontName() const override { return MSFlexGrid1.FontName(); }
+  float GridFontSize() const override { return MSFlexGrid1.FontSize(); }
+  int GridTextEffect() const override { return MSFlexGrid1.TextEffect(); }
+  void SetGridFontName(const std::string& name) override { MSFlexGrid1.SetFontName(name); }
+  void SetGridFontSize(float points) override { MSFlexGrid1.SetFontSize(points); }
+  void SetGridTextEffect(int effect) override { MSFlexGrid1.SetTextEffect(effect); }
+  std::string& AreaTag() override { return MSFlexGrid1.tag; }
+  ui::Timer& ClockTimer() override { return TimerSchedule; }
+  ui::Timer& IdleTimer() override { return Timerduration; }
+  void PaintCellsWhite() override;
+  bool LoadTimetableFile(const std::string& scdFileName) override;
+  void NewTimetable(std::int16_t rows, std::int16_t cols) override;
+  std::optional<Timetable> CurrentTimetable() const override;
+
+  // The cell the editor was last laid over.
+  std::int16_t EditRow() const { return editRow_; }
+  std::int16_t EditCol() const { return editCol_; }
+
+ private:
+  void ApplyGridAppearance();
+
+  program::ProgramState& state_;
+  // The schedule clock's values between ticks.
+  ClockState clockState_;
+  std::int16_t editRow_ = 0;
+  std::int16_t editCol_ = 0;
+};
+
+}  // namespace orvel::grid

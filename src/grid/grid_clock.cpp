@@ -1,0 +1,86 @@
+#include "grid/grid_clock.h"
+
+#include "clock/period_search.h"
+#include "clock/time_of_day.h"
+
+namespace orvel::grid {
+
+using namespace clock;
+
+std::int16_t CellCode(int row, int col) {
+  // The stored value is 16-bit; a huge table wraps instead of overflowing.
+  const long long code = static_cast<long long>(row) * 10 + col;
+  return static_cast<std::int16_t>(static_cast<std::uint16_t>(code & 0xFFFF));
+}
+
+ClockTick DecideClockTick(const ClockCells& cells, const ClockSettings& settings,
+                          std::chrono::year_month_day today, std::int32_t nowSeconds,
+                          ClockState state) {
+  ClockTick tick;
+  const int rows = cells.Rows();
+  const int cols = cells.Cols();
+  const bool hasLabelCell = rows > 0 && cols > kTimeColumn;
+
+  // Step 1: the label of cell (0, 1), reported only when it changes the cell.
+  const std::optional<ShortText> label =
+      hasLabelCell ? ClockLabel(settings.area, today) : std::nullopt;
+  const std::string_view headerTime = label ? label->view() : CellText(cells, 0, kTimeColumn);
+  if (label && label->view() != cells.Text(0, kTimeColumn)) tick.label = label;
+
+  // Step 2: text colour, and row 0 when its first cell has lost the header colour.
+  if (cells.ForeColour() != SchemeColour(settings, kColourText))
+    tick.foreColour = SchemeColour(settings, kColourText);
+  if (rows > 0 && cols > 0 && cells.BackColour(0, 0) != SchemeColour(settings, kColourHeader))
+    tick.headerColour = SchemeColour(settings, kColourHeader);
+
+  // Step 3.
+  const int weekdayColumn = MondayFirstWeekday(today) + 1;
+  const PeriodSearch search = FindPeriod(cells, nowSeconds, state.NextPeriodRow, headerTime);
+  tick.state = state;
+
+  // Step 4: a new current or break cell clears the old highlights.
+  const auto currentUnchanged = [&](int currentRow) {
+    return currentRow == 0 || CellCode(currentRow, weekdayColumn) == state.LastCurrentCode;
+  };
+  const bool breakUnchanged =
+      search.breakRow == 0 || CellCode(search.breakRow, weekdayColumn) == state.LastBreakCode;
+  if (!(currentUnchanged(search.currentRow) && breakUnchanged))
+    tick.bodyColour = SchemeColour(settings, kColourBackground);
+
+  // Step 5: Saturday and Sunday in a table without their columns.
+  if (weekdayColumn >= cols) return tick;
+
+  // Step 6: the reminder.
+  int currentRow = search.currentRow;
+  if (!search.timeFailed) {
+    const std::string_view subject = CellText(cells, state.NextPeriodRow, weekdayColumn);
+    const auto nextStart = ParseTimeOfDay(search.nextStartText);
+    if (!nextStart) {
+      currentRow = 0;  // an unreadable next start leaves the current cell unpainted
+    } else {
+      DecideReminder(subject, *nextStart, nowSeconds, settings.remindMode, tick.reminder,
+                     tick.removeTrayIcon);
+    }
+  }
+
+  // Step 7: painting.
+  if (currentUnchanged(currentRow) && breakUnchanged) return tick;
+  if (currentRow >= 1) {
+    const bool hasClass = !CellText(cells, currentRow, weekdayColumn).empty();
+    tick.paints[static_cast<std::size_t>(tick.paintCount++)] = {
+        currentRow, weekdayColumn,
+        SchemeColour(settings, hasClass ? kColourCurrentClass : kColourCurrentNoClass)};
+    tick.state.LastCurrentCode = CellCode(currentRow, weekdayColumn);
+  }
+  if (search.breakRow >= 2 && search.breakRow < rows) {
+    const Colour breakColour = SchemeColour(settings, kColourBreak);
+    tick.paints[static_cast<std::size_t>(tick.paintCount++)] = {search.breakRow - 1, weekdayColumn,
+                                                                breakColour};
+    tick.paints[static_cast<std::size_t>(tick.paintCount++)] = {search.breakRow, weekdayColumn,
+                                                                breakColour};
+    tick.state.LastBreakCode = CellCode(search.breakRow, weekdayColumn);
+  }
+  return tick;
+}
+
+}  // namespace orvel::grid

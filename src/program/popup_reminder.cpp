@@ -1,0 +1,18 @@
+#include "program/popup_reminder.h"
+
+#include <utility>
+
+#include "clock/reminder.h"
+#include "platform/ui/platform.h"
+
+namespace orvel::program {
+
+void RemindByPopup(ui::Form& window, std::unique_ptr<desktop::FrmTips>& popup, std::string text) {
+  ui::Platform& platform = window.platform();
+  for (const clock::BeepTone& tone : clock::kReminderTones)
+    platform.sound().Beep(tone.frequencyHz, tone.durationMs);
+  if (!popup || !popup->Loaded()) popup = std::make_unique<desktop::FrmTips>(platform, window);
+  popup->ShowText(std::move(text));
+}
+
+}  // namespace orvel::program

@@ -1,0 +1,69 @@
+#include "program/program_shell.h"
+
+#include <string>
+#include <utility>
+
+#include "panel/frm_control.h"
+#include "panel/panel_opener.h"
+#include "program/popup_reminder.h"
+#include "timetable/number_text.h"
+
+namespace orvel::program {
+namespace {
+
+// The classic edition's icon exists only around a balloon reminder, with this tip.
+constexpr std::string_view kClassicBalloonTrayTip = "课程表";
+
+}  // namespace
+
+ProgramShell::ProgramShell(ProgramState& state, ScheduleWindow& window)
+    : state_(state),
+      window_(window),
+      idle_(state.platform, window.IdleTimer(), state.values),
+      raise_([this](clock::Reminder& reminder, bool removeTrayIcon) {
+        RaiseReminder(reminder, removeTrayIcon);
+      }) {
+  window_.IdleCheck = [this] { idle_.Timerduration_Timer(); };
+  window_.ScheduleClock = [this] { ScheduleClockTick(); };
+  window_.ShowControlPanel = [this] { OpenPanel(); };
+}
+
+ProgramShell::~ProgramShell() = default;
+
+void ProgramShell::ScheduleClockTick() {
+  clock::ClockSettings settings;
+  settings.colours = clock::SchemeColours(state_.colours, state_.values.scheme);
+  settings.remindMode = state_.values.remindMode;
+  // The window keeps the calendar area as text.
+  settings.area = LeadingValue(window_.AreaTag());
+  window_.RunClockTick(settings, state_.platform.clock().Now(), raise_);
+}
+
+void ProgramShell::RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon) {
+  ui::Form& form = window_.form();
+  switch (reminder.kind) {
+    case clock::ReminderKind::Popup:
+      RemindByPopup(form, popup_, std::move(reminder.text));
+      break;
+    case clock::ReminderKind::Balloon:
+      if (state_.edition == Edition::Classic) state_.tray.AddTrayIcon(form, kClassicBalloonTrayTip);
+      state_.tray.ShowBalloon(form, reminder.text, reminder.title, ui::BalloonIcon::Info);
+      break;
+    case clock::ReminderKind::None:
+      break;
+  }
+  if (removeTrayIcon) state_.tray.RemoveTrayIcon();
+}
+
+void ProgramShell::OpenPanel() {
+  panel::OpenControlPanel(panel_, window_, state_, [this] { return OpenForms(); });
+}
+
+std::vector<ui::Form*> ProgramShell::OpenForms() {
+  std::vector<ui::Form*> forms{&window_.form()};
+  if (popup_ && popup_->Loaded()) forms.push_back(popup_.get());
+  if (ui::Form* countdown = idle_.OpenCountdown()) forms.push_back(countdown);
+  return forms;
+}
+
+}  // namespace orvel::program

@@ -1,0 +1,73 @@
+#pragma once
+// One program shell for both editions: it plugs the parts that every edition shares into the
+// schedule window's seams (the clock and its reminders, the idle shutdown, the control panel).
+// Program<Window> below puts an edition together; WinMain and the program tests build the
+// program through it, so both run the same wiring.
+#include <memory>
+#include <vector>
+
+#include "desktop/frm_tips.h"
+#include "desktop/idle_shutdown.h"
+#include "program/program_state.h"
+#include "program/schedule_window.h"
+
+namespace orvel::panel {
+class FrmControl;
+}
+
+namespace orvel::program {
+
+class ProgramShell {
+ public:
+  // `state` and `window` must outlive the shell.
+  ProgramShell(ProgramState& state, ScheduleWindow& window);
+  ProgramShell(const ProgramShell&) = delete;
+  ProgramShell& operator=(const ProgramShell&) = delete;
+  ~ProgramShell();
+
+  desktop::IdleShutdown& idle() { return idle_; }
+
+ private:
+  // One tick of TimerSchedule. The common tick (nothing changes) allocates nothing.
+  void ScheduleClockTick();
+  void RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon);
+  void OpenPanel();
+  // The program's open forms, which the panel's Exit closes.
+  std::vector<ui::Form*> OpenForms();
+
+  ProgramState& state_;
+  ScheduleWindow& window_;
+  desktop::IdleShutdown idle_;
+  ScheduleWindow::RaiseReminder raise_;
+  // Made at the first popup reminder and afresh at the next one after it has unloaded; never
+  // destroyed from inside its own handlers.
+  std::unique_ptr<desktop::FrmTips> popup_;
+  // The control panel of the current opening. A closed panel stays until the next opening
+  // replaces it: it may close from inside its own handlers, which must not run on a deleted form.
+  std::unique_ptr<panel::FrmControl> panel_;
+};
+
+// An edition put together: the program state, the edition's schedule window and the shell.
+// `Window` is an edition's FrmSchedule, made from the state and naming its edition.
+template <class Window>
+class Program {
+ public:
+  explicit Program(ui::Platform& platform)
+      : state_(platform, Window::kEdition), window_(state_), shell_(state_, window_) {}
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // Shows the schedule window, which runs its start-up.
+  void Start() { window_.Show(); }
+
+  ProgramState& state() { return state_; }
+  Window& window() { return window_; }
+  desktop::IdleShutdown& idle() { return shell_.idle(); }
+
+ private:
+  ProgramState state_;
+  Window window_;
+  ProgramShell shell_;
+};
+
+}  // namespace orvel::program

@@ -1,0 +1,44 @@
+#pragma once
+// The program's working state: the values the windows share for the life of the process. One
+// object, made by the program's start (or by a test) before the first window and outliving
+// every window; nothing of it is global.
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+
+#include "desktop/mod_tray.h"
+#include "platform/ui/platform.h"
+#include "timetable/colour_table.h"
+#include "timetable/edition.h"
+#include "timetable/settings.h"
+#include "timetable/timetable.h"
+#include "timetable/working_values.h"
+
+namespace orvel::program {
+
+struct ProgramState {
+  ProgramState(ui::Platform& p, Edition e)
+      : platform(p), edition(e), programFolder(p.ProgramFolder()), tray(e) {}
+  ProgramState(const ProgramState&) = delete;
+  ProgramState& operator=(const ProgramState&) = delete;
+
+  ui::Platform& platform;
+  const Edition edition;
+  // Where the settings file, "scd" and "csv" live.
+  const std::filesystem::path programFolder;
+
+  // Lock, fold, frame, layer, scheme, fonts, reminders, idle shutdown... and ScdFileName, the
+  // current timetable file inside "scd".
+  WorkingValues values;
+  ColourTable colours;
+  // The size of the timetable the schedule window holds; always its cell matrix's size.
+  std::int16_t ScdRows = kDefaultRows;
+  std::int16_t ScdCols = kDefaultCols;
+  // The notification-area record (ModTray).
+  desktop::ModTray tray;
+
+  // "Orvel2.ini" or "Schedule.ini".
+  std::string_view SettingsFile() const { return SettingsFileName(edition); }
+};
+
+}  // namespace orvel::program

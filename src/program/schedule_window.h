@@ -1,0 +1,73 @@
+#pragma once
+// What the control panel and the program shell need of the schedule window, whichever edition
+// draws it: the grid edition's FrmSchedule and the classic edition's text-box window implement
+// it. Only actions on the window itself are here; the process-wide values live in ProgramState.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "clock/reminder.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/form.h"
+#include "platform/ui/services.h"
+#include "timetable/timetable.h"
+
+namespace orvel::program {
+
+class ScheduleWindow {
+ public:
+  virtual ~ScheduleWindow() = default;
+
+  // Filled by the program shell; empty ones do nothing.
+  std::function<void()> ShowControlPanel;  // the double clicks open the control panel
+  std::function<void()> ScheduleClock;     // one tick of the schedule clock
+  std::function<void()> IdleCheck;         // one tick of the idle-shutdown check
+
+  // One tick of the schedule clock at `now`: the window decides, paints, and hands the reminder
+  // of the tick to `raise` at the point of its painting where the edition raises it.
+  using RaiseReminder = std::function<void(clock::Reminder& reminder, bool removeTrayIcon)>;
+  virtual void RunClockTick(const clock::ClockSettings& settings, const ui::LocalTime& now,
+                            const RaiseReminder& raise) = 0;
+
+  // The window, for its place (Left, Top), its layer and its layered attributes.
+  virtual ui::Form& form() = 0;
+
+  // Lock: the timetable takes no input while locked.
+  virtual void ApplyLock(bool locked) = 0;
+  // Fold to today's column (read from the clock now) or show every column again.
+  virtual void ApplyFold(bool folded) = 0;
+  // The frame around the cells; an edition whose frame waits for a rebuild does nothing.
+  virtual void ApplyFrame(bool framed) = 0;
+  // Layered window: constant alpha (aORc 0) or colour key (aORc 1).
+  virtual void transparency(int aORc, ui::Colour colour, int alpha) = 0;
+
+  // Font name, size and text effect of the grid; the classic edition has none of them.
+  virtual bool HasFonts() const = 0;
+  virtual std::string GridFontName() const = 0;
+  virtual float GridFontSize() const = 0;
+  virtual int GridTextEffect() const = 0;
+  virtual void SetGridFontName(const std::string& name) = 0;
+  virtual void SetGridFontSize(float points) = 0;
+  virtual void SetGridTextEffect(int effect) = 0;
+
+  // The calendar area as the window keeps it: "0" 上海, "1" 其他.
+  virtual std::string& AreaTag() = 0;
+
+  // TimerSchedule (the schedule clock) and Timerduration (the idle check).
+  virtual ui::Timer& ClockTimer() = 0;
+  virtual ui::Timer& IdleTimer() = 0;
+  // Every cell of the timetable white, as when highlighting stops.
+  virtual void PaintCellsWhite() = 0;
+
+  // Reads scdFileName from "scd" with the edition's reader and makes it the current file. On a
+  // failed read: the edition's own message, the empty default timetable and the default file
+  // name; false then.
+  virtual bool LoadTimetableFile(const std::string& scdFileName) = 0;
+  // An empty timetable of rows × cols cells (within Timetable::WithSize's bounds).
+  virtual void NewTimetable(std::int16_t rows, std::int16_t cols) = 0;
+  // The cells as they stand, for saving; nothing if the window holds no valid table.
+  virtual std::optional<Timetable> CurrentTimetable() const = 0;
+};
+
+}  // namespace orvel::program

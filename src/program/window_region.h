@@ -1,0 +1,16 @@
+#pragma once
+// The rounded window region both editions' schedule windows keep the size of the window.
+#include "platform/ui/form.h"
+
+namespace orvel::program {
+
+// Corner ellipses of the window region, pixels.
+inline constexpr int kCornerEllipsePx = 24;
+
+// Twips to whole pixels, rounded (halves to even); 0 for a factor that is not positive.
+int TwipsToPixels(double twips, double twipsPerPixel);
+
+// Gives the window its rounded-rectangle region, the size of the window.
+void DoTransparency(ui::Form& TheForm);
+
+}  // namespace orvel::program

@@ -1,0 +1,44 @@
+#pragma once
+// The steps both editions' schedule windows take alike: the start-up up to the timetable
+// (settings, position, window layer), the layered window, the calendar-area text and the Alt
+// drag. FrmSchedule (grid) and classic::FrmSchedule (text boxes) call these; only the timetable
+// itself is shown differently.
+#include <string>
+#include <string_view>
+
+#include "platform/ui/form.h"
+#include "program/program_state.h"
+
+namespace orvel::program {
+
+// Shown at start-up when the timetable file named by the settings cannot be read.
+inline constexpr std::string_view kScdReadFailedText =
+    "用户指定数据文件或默认数据文件(scd\\Schedule.csv)"
+    "丢失或读取失败，即将新建一个默认格式的空课表，"
+    "修改后，请保存文件及设置！";
+inline constexpr std::string_view kScdReadFailedTitle = "错误";
+inline constexpr std::string_view kDefaultScdFileName = "Schedule.csv";
+// The program's icon resource.
+inline constexpr int kAppIconId = 1;
+
+// Steps 1-2: built-in colour schemes and "Schedule.csv", then the edition's settings file over
+// those defaults into the working values and the custom scheme.
+void ReadStartupSettings(ProgramState& state);
+
+// Step 3: the stored position, or the origin when it lies beyond the screen's right or bottom
+// edge (negative values stay).
+void RestorePosition(ui::Form& window, ProgramState& state);
+
+// Step 4: 0 not topmost and no bottom hook, 1 topmost, 2 bottom hook; other values do nothing.
+void ApplyWindowLayer(ui::Form& window, int layer);
+
+// Layered window: constant alpha (aORc 0) or colour key (aORc 1); other codes do nothing.
+void ApplyTransparency(ui::Form& window, int aORc, ui::Colour colour, int alpha);
+
+// The calendar area as the window keeps it: the number written back as text ("0", "1").
+std::string AreaTagText(double area);
+
+// Only the left button with exactly Alt held moves the window.
+void DragWhenAltLeft(ui::Form& window, ui::MouseButton button, int shift);
+
+}  // namespace orvel::program
