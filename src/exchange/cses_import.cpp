@@ -45,9 +45,17 @@ YAML::Node Get(const YAML::Node& map, const char* key) {
   return constMap[key];
 }
 
-// A text for a message: a scalar as written, anything else by its kind.
+// A text for a message: a scalar as written (its first 30 bytes or so, cut between UTF-8
+// characters), anything else by its kind.
 std::string Shown(const YAML::Node& node) {
-  if (node.IsScalar()) return node.Scalar();
+  if (node.IsScalar()) {
+    constexpr std::size_t kShownBytes = 30;
+    const std::string& text = node.Scalar();
+    if (text.size() <= kShownBytes) return text;
+    std::size_t cut = kShownBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    return text.substr(0, cut) + "…";
+  }
   if (node.IsSequence()) return "列表";
   if (node.IsMap()) return "映射";
   return "空";
@@ -185,7 +193,9 @@ class Reader {
  private:
   static std::string Joined(const std::vector<std::string>& names) {
     std::string text;
-    for (const std::string& name : names) text += (text.empty() ? "" : "、") + name;
+    for (const std::string& name : names) {
+      if (!name.empty()) text += (text.empty() ? "" : "、") + name;
+    }
     return text;
   }
 

@@ -177,6 +177,8 @@ TEST(cses_import_test, refuses_naming_the_first_problem_and_its_line) {
       {"- 数学\n- 语文\n", "第 1 行：不是 CSES 课程表（应为含 version、subjects、schedules 的映射）。"},
       {"\nsubjects: []\nschedules: []\n", "第 2 行：不是 CSES 课程表：没有 version 字段。"},
       {"version: 2\n", "第 1 行：CSES 版本“2”无法读取，只能导入版本 1。"},
+      {"version: 一二三四五六七八九十一二三四五六七八九十\n",
+       "第 1 行：CSES 版本“一二三四五六七八九十…”无法读取，只能导入版本 1。"},
       {"version: 1.0\n", "第 1 行：CSES 版本“1.0”无法读取，只能导入版本 1。"},
       {"version: 1\nsubjects: 数学\n", "第 2 行：subjects 应为课程列表，这里是“数学”。"},
       {"version: 1\nsubjects:\n  - teacher: 张三\n", "第 3 行：课程缺少 name。"},
