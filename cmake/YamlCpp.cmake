@@ -3,24 +3,19 @@
 # three presets keeps them alike. scripts/setup.sh unpacks Debian's source package into the
 # git-ignored third_party/ (third_party/yaml-cpp-<version>/); ORVEL_YAML_CPP_SOURCE_DIR points
 # elsewhere, for instance on a Windows machine with a release unpacked by hand.
-if(NOT ORVEL_YAML_CPP_SOURCE_DIR)
-  file(GLOB found LIST_DIRECTORIES true "${PROJECT_SOURCE_DIR}/third_party/yaml-cpp-*")
-  list(FILTER found INCLUDE REGEX "/yaml-cpp-[^/]*$")
-  set(candidates "")
-  foreach(dir IN LISTS found)
-    if(EXISTS "${dir}/CMakeLists.txt")
-      list(APPEND candidates "${dir}")
-    endif()
-  endforeach()
-  # The newest version when setup.sh has unpacked several over time.
+set(ORVEL_YAML_CPP_SOURCE_DIR "" CACHE PATH
+    "yaml-cpp's source folder (empty: the newest third_party/yaml-cpp-*)")
+set(yaml_cpp_source "${ORVEL_YAML_CPP_SOURCE_DIR}")
+if(NOT yaml_cpp_source)
+  file(GLOB candidates "${PROJECT_SOURCE_DIR}/third_party/yaml-cpp-*/CMakeLists.txt")
   if(candidates)
+    # The newest version when setup.sh has unpacked several over time.
     list(SORT candidates COMPARE NATURAL ORDER DESCENDING)
-    list(GET candidates 0 ORVEL_YAML_CPP_SOURCE_DIR)
+    list(GET candidates 0 newest)
+    get_filename_component(yaml_cpp_source "${newest}" DIRECTORY)
   endif()
 endif()
-set(ORVEL_YAML_CPP_SOURCE_DIR "${ORVEL_YAML_CPP_SOURCE_DIR}" CACHE PATH
-    "yaml-cpp's source folder (default: the newest third_party/yaml-cpp-*)")
-if(NOT EXISTS "${ORVEL_YAML_CPP_SOURCE_DIR}/CMakeLists.txt")
+if(NOT EXISTS "${yaml_cpp_source}/CMakeLists.txt")
   message(FATAL_ERROR
     "yaml-cpp's source is missing (no third_party/yaml-cpp-*/CMakeLists.txt in "
     "${PROJECT_SOURCE_DIR}): run scripts/setup.sh, which fetches it with apt-get source, or set "
@@ -35,7 +30,7 @@ set(YAML_CPP_INSTALL OFF CACHE BOOL "" FORCE)
 set(YAML_BUILD_SHARED_LIBS OFF CACHE BOOL "" FORCE)
 # EXCLUDE_FROM_ALL: built only for the targets that link it. SYSTEM: its headers are system
 # headers to us, so our -Wall -Wextra -Wconversion ... say nothing about its code.
-add_subdirectory("${ORVEL_YAML_CPP_SOURCE_DIR}" "${CMAKE_BINARY_DIR}/third_party/yaml-cpp"
+add_subdirectory("${yaml_cpp_source}" "${CMAKE_BINARY_DIR}/third_party/yaml-cpp"
                  EXCLUDE_FROM_ALL SYSTEM)
 
 # Its own warning flags (-Weffc++ among them) only fill the build log with remarks on code we do
