@@ -1,0 +1,82 @@
+#pragma once
+// CSES (Class Schedule Exchange Schema, version 1), the exchange format of class-timetable
+// programs, mapped to and from the timetable file's table. Pure functions over UTF-8 texts: no
+// file, no codec (a CSES file is UTF-8 always, never the ANSI code page).
+//
+// CSES: version: 1; subjects: [{name, simplified_name?, teacher?, room?}]; schedules: [{name,
+// enable_day 1-7 (Monday = 1), weeks: all | odd | even, classes: [{subject, start_time "HH:MM:SS",
+// end_time "HH:MM:SS"}]}].
+//
+// The timetable side: row 0 "节次", "时间", "星期一" ...; one row per period with "第N节" in column 0
+// and its span in column 1 as the clock reads it ("8:00-8:45"); weekday d (Monday = 1) in column
+// d + 1. A cell "odd/even" holds the odd-week and the even-week class of an alternating period.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "timetable/timetable.h"
+
+namespace orvel::exchange {
+
+// Why a CSES text was refused: the first problem found.
+struct CsesRefusal {
+  int line = 0;        // counted from 1; 0 when the problem is not on one line (an empty text)
+  std::string reason;  // in Chinese, for the user, without the line
+
+  // "第 3 行：" + reason, or the reason alone when there is no line.
+  std::string Message() const;
+};
+
+struct CsesImport {
+  std::optional<Timetable> timetable;  // the whole timetable, or nothing when refused
+  CsesRefusal refusal;                 // empty when the import succeeded
+};
+
+// A CSES text to a timetable.
+//
+// Rows: one per distinct (start, end) pair of all classes, sorted by start (then end). Columns:
+// Monday to Friday always; up to Saturday's or Sunday's column when a schedule is enabled on it.
+// A cell: the subject name of the class of that day and time. Where odd and even weeks differ
+// it reads "odd/even", with one side empty when only one week has a class.
+//
+// Where CSES says more than one cell can hold:
+// - A class of an odd or even schedule stands in for an all-weeks class at the same day and time
+//   in its weeks; the all-weeks class keeps the other weeks ("all" 数学 + "odd" 物理 = "物理/数学").
+// - Different classes of the same weeks at one day and time are all kept, joined with "、" in file
+//   order; the same subject twice is one class.
+// - Subject names cannot hold what the timetable file cannot carry: a comma becomes the
+//   full-width "，", a double quote the full-width "＂", and a line break or tab a blank.
+//
+// Refused, naming the first problem and its line: text that is not YAML or not a mapping; no
+// version, or a version other than 1; subjects or schedules, or one of their entries, not shaped
+// as CSES says (a subject without a name, a schedule without enable_day or weeks, a class
+// without subject, start_time or end_time); a time that is not HH:MM:SS; a day outside 1-7;
+// weeks other than all, odd or even; a class whose subject is missing from subjects; more
+// periods than a timetable holds (kMaxRows - 1); more than kMaxCsesClasses classes.
+//
+// A schedule's name and a subject's simplified name, teacher and room are not shown; a class
+// that ends before it starts is taken as it stands.
+CsesImport ImportCses(std::string_view utf8);
+
+// A bound that keeps a small file of YAML aliases (one class list named a million times) from
+// taking minutes; a real week has a few hundred classes.
+inline constexpr int kMaxCsesClasses = 100000;
+
+struct CsesExport {
+  std::string yaml;      // the CSES text, UTF-8
+  int cellsLeftOut = 0;  // non-empty body cells that gave no class
+};
+
+// A timetable to CSES text.
+//
+// Classes: the rows whose time column the clock can read (a span "start-end" split at the first
+// "-", each side a time of day), each non-empty cell of the columns Monday to Sunday, sorted by
+// start time. A column with a class gives one schedule (weeks all), or two (odd and even) when one
+// of its cells reads "odd/even" (split at the first "/"); then its plain cells are in both.
+// Subjects: the distinct class names, in the order first used. Times are written HH:MM:SS.
+//
+// Left out, and counted: non-empty body cells (row 1 on, column 2 on) of rows without a readable
+// time, of columns past Sunday's, and cells that are only "/".
+CsesExport ExportCses(const Timetable& timetable);
+
+}  // namespace orvel::exchange

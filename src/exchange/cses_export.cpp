@@ -1,0 +1,169 @@
+#include <yaml-cpp/yaml.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "exchange/cses.h"
+#include "exchange/cses_week.h"
+#include "schedule/time_of_day.h"
+
+namespace orvel::exchange {
+namespace {
+
+constexpr int kTimeColumn = 1;
+// The clock's span separator: "8:00-8:45" splits at the first "-".
+constexpr char kSpanSeparator = '-';
+
+struct TimedRow {
+  int row;
+  std::int32_t start, end;
+};
+
+struct Class {
+  std::string subject;
+  const TimedRow* time;
+};
+
+struct Schedule {
+  std::string name;
+  int day;
+  std::string_view weeks;
+  std::vector<Class> classes;
+};
+
+// The rows whose time column the clock can read, sorted by start time (then end, then row).
+std::vector<TimedRow> TimedRows(const Timetable& timetable) {
+  std::vector<TimedRow> rows;
+  for (int row = 1; row < timetable.rows(); ++row) {
+    const std::string_view span = timetable.cell(row, kTimeColumn);
+    const std::size_t separator = span.find(kSpanSeparator);
+    if (separator == std::string_view::npos) continue;
+    const auto start = schedule::ParseTimeOfDay(span.substr(0, separator));
+    const auto end = schedule::ParseTimeOfDay(span.substr(separator + 1));
+    if (start && end) rows.push_back({row, *start, *end});
+  }
+  std::stable_sort(rows.begin(), rows.end(), [](const TimedRow& a, const TimedRow& b) {
+    return a.start != b.start ? a.start < b.start : a.end < b.end;
+  });
+  return rows;
+}
+
+std::string CsesTime(std::int32_t seconds) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", static_cast<int>(seconds / 3600),
+                static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
+  return text;
+}
+
+// The schedules of one weekday column: none, one for all weeks, or one for odd and one for even
+// weeks when a cell of it reads "odd/even". Adds the cells that give no class to `leftOut`.
+void AddDay(const Timetable& timetable, const std::vector<TimedRow>& rows, int day,
+            std::vector<Schedule>& schedules, int& leftOut) {
+  const int col = day + 1;
+  bool alternates = false;
+  for (const TimedRow& row : rows) {
+    if (timetable.cell(row.row, col).find(kWeekSeparator) != std::string::npos) alternates = true;
+  }
+  Schedule all{std::string(DayName(day)), day, "all", {}};
+  Schedule odd{std::string(DayName(day)) + "（单周）", day, "odd", {}};
+  Schedule even{std::string(DayName(day)) + "（双周）", day, "even", {}};
+  for (const TimedRow& row : rows) {
+    const std::string& text = timetable.cell(row.row, col);
+    if (text.empty()) continue;
+    if (!alternates) {
+      all.classes.push_back({text, &row});
+      continue;
+    }
+    const std::size_t separator = text.find(kWeekSeparator);
+    const std::string oddSubject = text.substr(0, separator);
+    const std::string evenSubject =
+        separator == std::string::npos ? text : text.substr(separator + 1);
+    if (!oddSubject.empty()) odd.classes.push_back({oddSubject, &row});
+    if (!evenSubject.empty()) even.classes.push_back({evenSubject, &row});
+    if (oddSubject.empty() && evenSubject.empty()) ++leftOut;  // a bare "/"
+  }
+  for (Schedule* schedule : {&all, &odd, &even}) {
+    if (!schedule->classes.empty()) schedules.push_back(std::move(*schedule));
+  }
+}
+
+std::string Emit(const std::vector<Schedule>& schedules) {
+  std::vector<std::string> subjects;
+  for (const Schedule& schedule : schedules) {
+    for (const Class& c : schedule.classes) {
+      if (std::find(subjects.begin(), subjects.end(), c.subject) == subjects.end()) {
+        subjects.push_back(c.subject);
+      }
+    }
+  }
+
+  // Subject names and times in double quotes: a YAML 1.1 reader takes a plain 10:00:00 for a
+  // number of seconds, and names like 101 or yes for numbers and booleans.
+  YAML::Emitter out;
+  out << YAML::BeginMap;
+  out << YAML::Key << "version" << YAML::Value << 1;
+  // An empty list in flow style: "subjects: []" rather than "[]" on a line of its own.
+  const auto beginList = [&out](bool empty) {
+    if (empty) out << YAML::Flow;
+    out << YAML::BeginSeq;
+  };
+  out << YAML::Key << "subjects" << YAML::Value;
+  beginList(subjects.empty());
+  for (const std::string& name : subjects) {
+    out << YAML::BeginMap << YAML::Key << "name" << YAML::Value << YAML::DoubleQuoted << name
+        << YAML::EndMap;
+  }
+  out << YAML::EndSeq;
+  out << YAML::Key << "schedules" << YAML::Value;
+  beginList(schedules.empty());
+  for (const Schedule& schedule : schedules) {
+    out << YAML::BeginMap;
+    out << YAML::Key << "name" << YAML::Value << schedule.name;
+    out << YAML::Key << "enable_day" << YAML::Value << schedule.day;
+    out << YAML::Key << "weeks" << YAML::Value << std::string(schedule.weeks);
+    out << YAML::Key << "classes" << YAML::Value << YAML::BeginSeq;
+    for (const Class& c : schedule.classes) {
+      out << YAML::BeginMap;
+      out << YAML::Key << "subject" << YAML::Value << YAML::DoubleQuoted << c.subject;
+      out << YAML::Key << "start_time" << YAML::Value << YAML::DoubleQuoted
+          << CsesTime(c.time->start);
+      out << YAML::Key << "end_time" << YAML::Value << YAML::DoubleQuoted << CsesTime(c.time->end);
+      out << YAML::EndMap;
+    }
+    out << YAML::EndSeq << YAML::EndMap;
+  }
+  out << YAML::EndSeq << YAML::EndMap;
+  return std::string(out.c_str()) + '\n';
+}
+
+}  // namespace
+
+CsesExport ExportCses(const Timetable& timetable) {
+  CsesExport result;
+  const std::vector<TimedRow> rows = TimedRows(timetable);
+
+  std::vector<Schedule> schedules;
+  for (int day = kFirstDay; day <= kLastDay; ++day) {
+    AddDay(timetable, rows, day, schedules, result.cellsLeftOut);
+  }
+
+  // Every other non-empty body cell: rows without a time, columns past Sunday's.
+  std::vector<bool> timed(static_cast<std::size_t>(timetable.rows()), false);
+  for (const TimedRow& row : rows) timed[static_cast<std::size_t>(row.row)] = true;
+  for (int row = 1; row < timetable.rows(); ++row) {
+    for (int col = kFirstDayColumn; col < timetable.cols(); ++col) {
+      const bool exported = timed[static_cast<std::size_t>(row)] && col <= kLastDayColumn;
+      if (!exported && !timetable.cell(row, col).empty()) ++result.cellsLeftOut;
+    }
+  }
+
+  result.yaml = Emit(schedules);
+  return result;
+}
+
+}  // namespace orvel::exchange

@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "exchange/cses.h"
+#include "exchange/cses_file.h"
+#include "platform/file_io.h"
+#include "table_builder.h"
+#include "temp_folder.h"
+
+namespace orvel::exchange {
+namespace {
+
+using test::MakeTable;
+
+// The header row of a timetable of Monday to Friday.
+const std::initializer_list<std::string> kWorkWeekHeader = {"节次",   "时间",   "星期一", "星期二",
+                                                            "星期三", "星期四", "星期五"};
+
+struct ImportCase {
+  const char* what;
+  const char* yaml;
+  Timetable expected;
+};
+
+TEST(cses_import_test, maps_cses_to_the_timetable) {
+  const ImportCase cases[] = {
+      {"rows by start time, one per distinct span, Monday to Friday always",
+       R"(version: 1
+subjects: [{name: 语文}, {name: 数学, simplified_name: 数, teacher: 张三, room: "101"}]
+schedules:
+  - name: 周二
+    enable_day: 2
+    weeks: all
+    classes:
+      - {subject: 数学, start_time: "13:30:00", end_time: "14:15:00"}
+      - {subject: 语文, start_time: "08:00:00", end_time: "08:45:00"}
+  - name: 周一
+    enable_day: 1
+    weeks: all
+    classes:
+      - {subject: 数学, start_time: 08:00:00, end_time: 08:45:00}
+      - {subject: 语文, start_time: 08:00:00, end_time: 08:40:00}
+)",
+       MakeTable({kWorkWeekHeader,
+                  {"第1节", "8:00-8:40", "语文", "", "", "", ""},
+                  {"第2节", "8:00-8:45", "数学", "语文", "", "", ""},
+                  {"第3节", "13:30-14:15", "", "数学", "", "", ""}})},
+
+      {"odd and even weeks, and a Saturday",
+       R"(version: 1
+subjects: [{name: 物理}, {name: 化学}, {name: 美术}, {name: 音乐}, {name: 体育}]
+schedules:
+  - {name: mon-odd, enable_day: 1, weeks: odd, classes: [
+      {subject: 物理, start_time: "10:00:00", end_time: "10:45:00"},
+      {subject: 体育, start_time: "11:00:00", end_time: "11:45:00"},
+      {subject: 美术, start_time: "14:00:00", end_time: "14:45:00"}]}
+  - {name: mon-even, enable_day: 1, weeks: even, classes: [
+      {subject: 化学, start_time: "10:00:00", end_time: "10:45:00"},
+      {subject: 体育, start_time: "11:00:00", end_time: "11:45:00"},
+      {subject: 音乐, start_time: "15:00:00", end_time: "15:45:00"}]}
+  - {name: sat, enable_day: 6, weeks: all, classes: [
+      {subject: 体育, start_time: "10:00:00", end_time: "10:45:00"}]}
+)",
+       MakeTable({{"节次", "时间", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"},
+                  {"第1节", "10:00-10:45", "物理/化学", "", "", "", "", "体育"},
+                  {"第2节", "11:00-11:45", "体育", "", "", "", "", ""},
+                  {"第3节", "14:00-14:45", "美术/", "", "", "", "", ""},
+                  {"第4节", "15:00-15:45", "/音乐", "", "", "", "", ""}})},
+
+      {"a Sunday shows Saturday's column too; an empty schedule still enables its day",
+       R"(version: 1
+subjects: [{name: 自习}]
+schedules:
+  - {name: sun, enable_day: 7, weeks: all, classes: []}
+  - {name: wed, enable_day: 3, weeks: all, classes: [
+      {subject: 自习, start_time: "19:00:00", end_time: "20:30:00"}]}
+)",
+       MakeTable({{"节次", "时间", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六",
+                   "星期日"},
+                  {"第1节", "19:00-20:30", "", "", "自习", "", "", "", ""}})},
+
+      {"times: no leading zero on the hour, seconds only when not 0",
+       R"(version: 1
+subjects: [{name: 早读}]
+schedules:
+  - {name: x, enable_day: 5, weeks: all, classes: [
+      {subject: 早读, start_time: "00:05:00", end_time: "07:50:30"},
+      {subject: 早读, start_time: "23:00:59", end_time: "23:59:59"}]}
+)",
+       MakeTable({kWorkWeekHeader,
+                  {"第1节", "0:05-7:50:30", "", "", "", "", "早读"},
+                  {"第2节", "23:00:59-23:59:59", "", "", "", "", "早读"}})},
+
+      {"where more than one class falls on one cell",
+       R"(version: 1
+subjects: [{name: 数学}, {name: 英语}, {name: 物理}, {name: 化学}]
+schedules:
+  - {name: all, enable_day: 1, weeks: all, classes: [
+      {subject: 数学, start_time: "08:00:00", end_time: "08:45:00"},
+      {subject: 数学, start_time: "09:00:00", end_time: "09:45:00"},
+      {subject: 数学, start_time: "10:00:00", end_time: "10:45:00"},
+      {subject: 数学, start_time: "11:00:00", end_time: "11:45:00"},
+      {subject: 数学, start_time: "11:00:00", end_time: "11:45:00"}]}
+  - {name: again, enable_day: 1, weeks: all, classes: [
+      {subject: 英语, start_time: "08:00:00", end_time: "08:45:00"}]}
+  - {name: odd, enable_day: 1, weeks: odd, classes: [
+      {subject: 物理, start_time: "09:00:00", end_time: "09:45:00"},
+      {subject: 物理, start_time: "10:00:00", end_time: "10:45:00"}]}
+  - {name: even, enable_day: 1, weeks: even, classes: [
+      {subject: 化学, start_time: "10:00:00", end_time: "10:45:00"}]}
+)",
+       MakeTable({kWorkWeekHeader,
+                  {"第1节", "8:00-8:45", "数学、英语", "", "", "", ""},
+                  {"第2节", "9:00-9:45", "物理/数学", "", "", "", ""},
+                  {"第3节", "10:00-10:45", "物理/化学", "", "", "", ""},
+                  {"第4节", "11:00-11:45", "数学", "", "", "", ""}})},
+
+      {"what the timetable file cannot hold takes a full-width or blank form",
+       "version: 1\n"
+       "subjects: [{name: \"实验,讨论\"}, {name: \"\\\"奥数\\\"\"}, {name: \"书\\n法\"}]\n"
+       "schedules: [{name: x, enable_day: 2, weeks: all, classes: [\n"
+       "  {subject: \"实验,讨论\", start_time: \"08:00:00\", end_time: \"08:45:00\"},\n"
+       "  {subject: \"\\\"奥数\\\"\", start_time: \"09:00:00\", end_time: \"09:45:00\"},\n"
+       "  {subject: \"书\\n法\", start_time: \"10:00:00\", end_time: \"10:45:00\"}]}]\n",
+       MakeTable({kWorkWeekHeader,
+                  {"第1节", "8:00-8:45", "", "实验，讨论", "", "", ""},
+                  {"第2节", "9:00-9:45", "", "＂奥数＂", "", "", ""},
+                  {"第3节", "10:00-10:45", "", "书 法", "", "", ""}})},
+
+      {"no schedules: the header row alone; a byte-order mark and a quoted version are taken",
+       "\xEF\xBB\xBFversion: \"1\"\nsubjects: []\n", MakeTable({kWorkWeekHeader})},
+  };
+  for (const ImportCase& c : cases) {
+    const CsesImport result = ImportCses(c.yaml);
+    EXPECT_EQ(result.refusal.Message(), "") << c.what;
+    EXPECT_EQ(result.timetable, c.expected) << c.what;
+  }
+}
+
+// n classes on Monday, each at its own time: the n-th starts n minutes after 0:00.
+std::string ManySpans(int n) {
+  std::string yaml =
+      "version: 1\nsubjects: [{name: 数学}]\nschedules:\n- enable_day: 1\n  weeks: all\n"
+      "  classes:\n";
+  for (int i = 1; i <= n; ++i) {
+    char line[96];
+    std::snprintf(line, sizeof line,
+                  "  - {subject: 数学, start_time: \"%02d:%02d:00\", end_time: \"23:59:00\"}\n",
+                  i / 60, i % 60);
+    yaml += line;
+  }
+  return yaml;
+}
+
+TEST(cses_import_test, a_timetable_of_the_largest_size_is_taken) {
+  const CsesImport result = ImportCses(ManySpans(kMaxRows - 1));
+  ASSERT_TRUE(result.timetable) << result.refusal.Message();
+  EXPECT_EQ(result.timetable->rows(), kMaxRows);
+  EXPECT_EQ(result.timetable->cell(kMaxRows - 1, 1), "4:15-23:59");
+}
+
+struct RefusalCase {
+  std::string yaml;
+  const char* message;
+};
+
+TEST(cses_import_test, refuses_naming_the_first_problem_and_its_line) {
+  const std::string header = "version: 1\nsubjects: [{name: 数学}]\nschedules:\n";
+  const RefusalCase cases[] = {
+      {"", "文件是空的，不是 CSES 课程表。"},
+      {"# 只有注释\n", "文件是空的，不是 CSES 课程表。"},
+      {"version: 1\nsubjects: [{name: 数学}\nschedules: []\n", "第 3 行：不是有效的 YAML 文本，无法读取。"},
+      {"version: 1\n  bad indent: [\n", "第 2 行：不是有效的 YAML 文本，无法读取。"},
+      {"- 数学\n- 语文\n", "第 1 行：不是 CSES 课程表（应为含 version、subjects、schedules 的映射）。"},
+      {"\nsubjects: []\nschedules: []\n", "第 2 行：不是 CSES 课程表：没有 version 字段。"},
+      {"version: 2\n", "第 1 行：CSES 版本“2”无法读取，只能导入版本 1。"},
+      {"version: 一二三四五六七八九十一二三四五六七八九十\n",
+       "第 1 行：CSES 版本“一二三四五六七八九十…”无法读取，只能导入版本 1。"},
+      {"version: 1.0\n", "第 1 行：CSES 版本“1.0”无法读取，只能导入版本 1。"},
+      {"version: 1\nsubjects: 数学\n", "第 2 行：subjects 应为课程列表，这里是“数学”。"},
+      {"version: 1\nsubjects:\n  - teacher: 张三\n", "第 3 行：课程缺少 name。"},
+      {header + "  - {name: a, weeks: all, classes: []}\n", "第 4 行：课程表缺少 enable_day。"},
+      {header + "  - {name: a, enable_day: 8, weeks: all, classes: []}\n",
+       "第 4 行：enable_day 为“8”，应为 1 到 7（星期一到星期日）。"},
+      {header + "  - name: a\n    enable_day: 0\n", "第 5 行：enable_day 为“0”，应为 1 到 7（星期一到星期日）。"},
+      {header + "  - {name: a, enable_day: 1, weeks: every, classes: []}\n",
+       "第 4 行：weeks 为“every”，应为 all（每周）、odd（单周）或 even（双周）。"},
+      {header + "  - name: a\n    enable_day: 1\n    weeks: all\n    classes:\n"
+                "      - subject: 数学\n        start_time: \"8:00:00\"\n        end_time: \"08:45:00\"\n",
+       "第 9 行：开始时间“8:00:00”不是 HH:MM:SS 格式（例如 08:00:00）。"},
+      {header + "  - {name: a, enable_day: 1, weeks: all, classes: [\n"
+                "      {subject: 数学, start_time: \"08:00:00\", end_time: \"24:00:00\"}]}\n",
+       "第 5 行：结束时间“24:00:00”不是 HH:MM:SS 格式（例如 08:00:00）。"},
+      {header + "  - {name: a, enable_day: 1, weeks: all, classes: [\n"
+                "      {subject: 数学, start_time: \"08:00:00\", end_time: \"08:45\"}]}\n",
+       "第 5 行：结束时间“08:45”不是 HH:MM:SS 格式（例如 08:00:00）。"},
+      {header + "  - {name: a, enable_day: 1, weeks: all, classes: [\n"
+                "      {subject: 数学, start_time: \"08:00:00\", end_time: \"08:45:00\"},\n"
+                "      {subject: 化学, start_time: \"09:00:00\", end_time: \"09:45:00\"}]}\n"
+                "  - {name: b, enable_day: 9, weeks: all, classes: []}\n",
+       "第 6 行：课程“化学”不在 subjects 课程列表中。"},
+      {header + "  - {name: a, enable_day: 1, weeks: all, classes: [{subject: 数学}]}\n",
+       "第 4 行：课程安排缺少 start_time。"},
+      {ManySpans(kMaxRows), "第 262 行：上课时间段超过 255 个，课表放不下（最多 256 行）。"},
+  };
+  for (const RefusalCase& c : cases) {
+    const CsesImport result = ImportCses(c.yaml);
+    EXPECT_FALSE(result.timetable) << c.yaml;
+    EXPECT_EQ(result.refusal.Message(), c.message) << c.yaml;
+  }
+}
+
+TEST(cses_import_test, a_file_is_read_as_utf8_and_size_bounded) {
+  const test::TempFolder folder;
+  const std::filesystem::path file = folder.path() / PathFromUtf8("课表.yaml");
+  ASSERT_EQ(ReplaceFileContents(file, "version: 1\nsubjects: [{name: 数学}]\nschedules: [{name: "
+                                      "x, enable_day: 1, weeks: all, classes: [{subject: 数学, "
+                                      "start_time: \"08:00:00\", end_time: \"08:45:00\"}]}]\n"),
+            FileStatus::Ok);
+  const CsesImport read = ImportCsesFile(file);
+  ASSERT_TRUE(read.timetable) << read.refusal.Message();
+  EXPECT_EQ(read.timetable->cell(1, 2), "数学");
+
+  EXPECT_EQ(ImportCsesFile(folder.path() / "missing.yaml").refusal.Message(), "找不到这个文件。");
+  const std::filesystem::path large = folder.path() / "large.yaml";
+  ASSERT_EQ(ReplaceFileContents(large, std::string(kMaxCsesFileBytes + 1, '#')), FileStatus::Ok);
+  EXPECT_EQ(ImportCsesFile(large).refusal.Message(), "文件太大，不是 CSES 课程表。");
+}
+
+}  // namespace
+}  // namespace orvel::exchange
