@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "clock/time_of_day.h"
 #include "exchange/cses.h"
 #include "exchange/cses_week.h"
-#include "schedule/time_of_day.h"
 
 namespace orvel::exchange {
 namespace {
@@ -43,8 +43,8 @@ std::vector<TimedRow> TimedRows(const Timetable& timetable) {
     const std::string_view span = timetable.cell(row, kTimeColumn);
     const std::size_t separator = span.find(kSpanSeparator);
     if (separator == std::string_view::npos) continue;
-    const auto start = schedule::ParseTimeOfDay(span.substr(0, separator));
-    const auto end = schedule::ParseTimeOfDay(span.substr(separator + 1));
+    const auto start = clock::ParseTimeOfDay(span.substr(0, separator));
+    const auto end = clock::ParseTimeOfDay(span.substr(separator + 1));
     if (start && end) rows.push_back({row, *start, *end});
   }
   std::stable_sort(rows.begin(), rows.end(), [](const TimedRow& a, const TimedRow& b) {

@@ -10,7 +10,6 @@
 
 #include "exchange/cses.h"
 #include "exchange/cses_week.h"
-#include "schedule/time_of_day.h"
 
 namespace orvel::exchange {
 namespace {
@@ -31,8 +30,12 @@ struct Refused {
   CsesRefusal refusal;
 };
 
-int LineOf(const YAML::Mark& mark) { return mark.is_null() ? 0 : mark.line + 1; }
-int LineOf(const YAML::Node& node) { return LineOf(node.Mark()); }
+int LineOf(const YAML::Mark& mark) {
+  return mark.is_null() ? 0 : mark.line + 1;
+}
+int LineOf(const YAML::Node& node) {
+  return LineOf(node.Mark());
+}
 
 [[noreturn]] void Refuse(const YAML::Node& where, std::string reason) {
   throw Refused{{LineOf(where), std::move(reason)}};
@@ -97,10 +100,19 @@ std::string CellText(const std::string& name) {
   text.reserve(name.size());
   for (const char c : name) {
     switch (c) {
-      case ',': text += "，"; break;
-      case '"': text += "＂"; break;
-      case '\r': case '\n': case '\t': text += ' '; break;
-      default: text += c;
+      case ',':
+        text += "，";
+        break;
+      case '"':
+        text += "＂";
+        break;
+      case '\r':
+      case '\n':
+      case '\t':
+        text += ' ';
+        break;
+      default:
+        text += c;
     }
   }
   return text;
@@ -211,7 +223,8 @@ class Reader {
     const YAML::Node subjects = ListOf(root, "subjects", "课程");
     if (!subjects.IsSequence()) return;
     for (const YAML::Node& subject : subjects) {
-      if (!subject.IsMap()) Refuse(subject, "课程应写成含 name 的映射，这里是“" + Shown(subject) + "”。");
+      if (!subject.IsMap())
+        Refuse(subject, "课程应写成含 name 的映射，这里是“" + Shown(subject) + "”。");
       const YAML::Node name = Required(subject, "name", "课程");
       if (!name.IsScalar()) Refuse(name, "课程名称应为文字，这里是“" + Shown(name) + "”。");
       subjects_.insert(name.Scalar());
@@ -220,8 +233,8 @@ class Reader {
 
   void ReadSchedule(const YAML::Node& schedule) {
     if (!schedule.IsMap()) {
-      Refuse(schedule, "课程表应写成含 enable_day、weeks、classes 的映射，这里是“" +
-                           Shown(schedule) + "”。");
+      Refuse(schedule,
+             "课程表应写成含 enable_day、weeks、classes 的映射，这里是“" + Shown(schedule) + "”。");
     }
     const YAML::Node dayNode = Required(schedule, "enable_day", "课程表");
     const std::optional<int> day = IntegerOf(dayNode);
@@ -239,7 +252,8 @@ class Reader {
     } else if (weeksText == "even") {
       weeks = Weeks::Even;
     } else {
-      Refuse(weeksNode, "weeks 为“" + Shown(weeksNode) + "”，应为 all（每周）、odd（单周）或 even（双周）。");
+      Refuse(weeksNode,
+             "weeks 为“" + Shown(weeksNode) + "”，应为 all（每周）、odd（单周）或 even（双周）。");
     }
     const YAML::Node classes = ListOf(schedule, "classes", "课程安排");
     if (!classes.IsSequence()) return;
@@ -251,8 +265,8 @@ class Reader {
       Refuse(entry, "课程安排超过 " + std::to_string(kMaxCsesClasses) + " 条，不是一份课程表。");
     }
     if (!entry.IsMap()) {
-      Refuse(entry, "课程安排应写成含 subject、start_time、end_time 的映射，这里是“" + Shown(entry) +
-                        "”。");
+      Refuse(entry, "课程安排应写成含 subject、start_time、end_time 的映射，这里是“" +
+                        Shown(entry) + "”。");
     }
     const YAML::Node subject = Required(entry, "subject", "课程安排");
     if (!subject.IsScalar() || !subjects_.contains(subject.Scalar())) {
@@ -270,7 +284,8 @@ class Reader {
     const YAML::Node node = Required(entry, key, "课程安排");
     const std::optional<std::int32_t> time = CsesTime(node);
     if (!time) {
-      Refuse(node, std::string(what) + "“" + Shown(node) + "”不是 HH:MM:SS 格式（例如 08:00:00）。");
+      Refuse(node,
+             std::string(what) + "“" + Shown(node) + "”不是 HH:MM:SS 格式（例如 08:00:00）。");
     }
     return *time;
   }

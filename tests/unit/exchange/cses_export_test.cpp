@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "clock/time_of_day.h"
 #include "exchange/cses.h"
 #include "exchange/cses_file.h"
 #include "platform/file_io.h"
-#include "schedule/time_of_day.h"
 #include "table_builder.h"
 #include "temp_folder.h"
 
@@ -60,8 +60,8 @@ std::optional<std::pair<std::int32_t, std::int32_t>> SpanOf(const Timetable& tab
   const std::string& text = table.cell(row, 1);
   const std::size_t dash = text.find('-');
   if (dash == std::string::npos) return std::nullopt;
-  const auto start = schedule::ParseTimeOfDay(std::string_view(text).substr(0, dash));
-  const auto end = schedule::ParseTimeOfDay(std::string_view(text).substr(dash + 1));
+  const auto start = clock::ParseTimeOfDay(std::string_view(text).substr(0, dash));
+  const auto end = clock::ParseTimeOfDay(std::string_view(text).substr(dash + 1));
   if (!start || !end) return std::nullopt;
   return std::pair{*start, *end};
 }
@@ -80,7 +80,8 @@ TEST(cses_export_test, export_then_import_gives_back_every_cell_of_the_rows_with
       ASSERT_LT(found, back.timetable->rows()) << "row " << row << "\n" << exported.yaml;
       for (int col = 2; col < std::min<int>(original->cols(), 9); ++col) {
         EXPECT_EQ(back.timetable->cell(found, col), original->cell(row, col))
-            << "row " << row << ", column " << col << "\n" << exported.yaml;
+            << "row " << row << ", column " << col << "\n"
+            << exported.yaml;
       }
     }
   }
@@ -144,8 +145,13 @@ TEST(cses_export_test, counts_the_cells_it_leaves_out) {
     Timetable table;
     int leftOut;
   } cases[] = {
-      {MakeTable({{"", "时间", "一"}, {"", "", "数学"}, {"", "8:00", "语文"}, {"", "8:00-", "x"},
-                  {"", "8:00-9:60", "y"}, {"", "八点-九点", "z"}, {"", "8:00-8:45", "英语"}}),
+      {MakeTable({{"", "时间", "一"},
+                  {"", "", "数学"},
+                  {"", "8:00", "语文"},
+                  {"", "8:00-", "x"},
+                  {"", "8:00-9:60", "y"},
+                  {"", "八点-九点", "z"},
+                  {"", "8:00-8:45", "英语"}}),
        5},
       {MakeTable({{"", "时间", "一", "二", "三", "四", "五", "六", "日", "下周一"},
                   {"", "8:00-8:45", "数学", "", "", "", "", "", "", "物理"},
@@ -200,8 +206,9 @@ TEST(cses_export_test, exports_validate_against_the_cses_schema) {
   EXPECT_EQ(Validate(exports), 0);
 
   const std::filesystem::path wrong = folder.path() / "wrong.yaml";
-  ASSERT_EQ(ReplaceFileContents(wrong, "version: 1\nschedules: [{name: x, enable_day: 8, weeks: "
-                                       "all, classes: []}]\n"),
+  ASSERT_EQ(ReplaceFileContents(wrong,
+                                "version: 1\nschedules: [{name: x, enable_day: 8, weeks: "
+                                "all, classes: []}]\n"),
             FileStatus::Ok);
   EXPECT_EQ(Validate({wrong}, " 2>/dev/null"), 1);
 }

@@ -78,9 +78,9 @@ schedules:
   - {name: wed, enable_day: 3, weeks: all, classes: [
       {subject: 自习, start_time: "19:00:00", end_time: "20:30:00"}]}
 )",
-       MakeTable({{"节次", "时间", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六",
-                   "星期日"},
-                  {"第1节", "19:00-20:30", "", "", "自习", "", "", "", ""}})},
+       MakeTable(
+           {{"节次", "时间", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六", "星期日"},
+            {"第1节", "19:00-20:30", "", "", "自习", "", "", "", ""}})},
 
       {"times: no leading zero on the hour, seconds only when not 0",
        R"(version: 1
@@ -172,9 +172,11 @@ TEST(cses_import_test, refuses_naming_the_first_problem_and_its_line) {
   const RefusalCase cases[] = {
       {"", "文件是空的，不是 CSES 课程表。"},
       {"# 只有注释\n", "文件是空的，不是 CSES 课程表。"},
-      {"version: 1\nsubjects: [{name: 数学}\nschedules: []\n", "第 3 行：不是有效的 YAML 文本，无法读取。"},
+      {"version: 1\nsubjects: [{name: 数学}\nschedules: []\n",
+       "第 3 行：不是有效的 YAML 文本，无法读取。"},
       {"version: 1\n  bad indent: [\n", "第 2 行：不是有效的 YAML 文本，无法读取。"},
-      {"- 数学\n- 语文\n", "第 1 行：不是 CSES 课程表（应为含 version、subjects、schedules 的映射）。"},
+      {"- 数学\n- 语文\n",
+       "第 1 行：不是 CSES 课程表（应为含 version、subjects、schedules 的映射）。"},
       {"\nsubjects: []\nschedules: []\n", "第 2 行：不是 CSES 课程表：没有 version 字段。"},
       {"version: 2\n", "第 1 行：CSES 版本“2”无法读取，只能导入版本 1。"},
       {"version: 一二三四五六七八九十一二三四五六七八九十\n",
@@ -185,11 +187,13 @@ TEST(cses_import_test, refuses_naming_the_first_problem_and_its_line) {
       {header + "  - {name: a, weeks: all, classes: []}\n", "第 4 行：课程表缺少 enable_day。"},
       {header + "  - {name: a, enable_day: 8, weeks: all, classes: []}\n",
        "第 4 行：enable_day 为“8”，应为 1 到 7（星期一到星期日）。"},
-      {header + "  - name: a\n    enable_day: 0\n", "第 5 行：enable_day 为“0”，应为 1 到 7（星期一到星期日）。"},
+      {header + "  - name: a\n    enable_day: 0\n",
+       "第 5 行：enable_day 为“0”，应为 1 到 7（星期一到星期日）。"},
       {header + "  - {name: a, enable_day: 1, weeks: every, classes: []}\n",
        "第 4 行：weeks 为“every”，应为 all（每周）、odd（单周）或 even（双周）。"},
       {header + "  - name: a\n    enable_day: 1\n    weeks: all\n    classes:\n"
-                "      - subject: 数学\n        start_time: \"8:00:00\"\n        end_time: \"08:45:00\"\n",
+                "      - subject: 数学\n        start_time: \"8:00:00\"\n        end_time: "
+                "\"08:45:00\"\n",
        "第 9 行：开始时间“8:00:00”不是 HH:MM:SS 格式（例如 08:00:00）。"},
       {header + "  - {name: a, enable_day: 1, weeks: all, classes: [\n"
                 "      {subject: 数学, start_time: \"08:00:00\", end_time: \"24:00:00\"}]}\n",
@@ -216,9 +220,10 @@ TEST(cses_import_test, refuses_naming_the_first_problem_and_its_line) {
 TEST(cses_import_test, a_file_is_read_as_utf8_and_size_bounded) {
   const test::TempFolder folder;
   const std::filesystem::path file = folder.path() / PathFromUtf8("课表.yaml");
-  ASSERT_EQ(ReplaceFileContents(file, "version: 1\nsubjects: [{name: 数学}]\nschedules: [{name: "
-                                      "x, enable_day: 1, weeks: all, classes: [{subject: 数学, "
-                                      "start_time: \"08:00:00\", end_time: \"08:45:00\"}]}]\n"),
+  ASSERT_EQ(ReplaceFileContents(file,
+                                "version: 1\nsubjects: [{name: 数学}]\nschedules: [{name: "
+                                "x, enable_day: 1, weeks: all, classes: [{subject: 数学, "
+                                "start_time: \"08:00:00\", end_time: \"08:45:00\"}]}]\n"),
             FileStatus::Ok);
   const CsesImport read = ImportCsesFile(file);
   ASSERT_TRUE(read.timetable) << read.refusal.Message();
