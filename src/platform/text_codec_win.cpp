@@ -54,7 +54,7 @@ std::optional<std::string> Utf8ToAnsiExact(std::string_view utf8) {
   std::wstring wide(static_cast<std::size_t>(n), L'\0');
   MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), length, wide.data(), n);
 
-  // Without WC_NO_BEST_FIT_CHARS Windows writes a look-alike (o for \u00F6) where the code page
+  // Without WC_NO_BEST_FIT_CHARS Windows writes a look-alike (2 for \u00B2) where the code page
   // has no such character. The flag and the default-character report are refused when the
   // system's ANSI code page is UTF-8, which holds every character anyway.
   const bool utf8System = GetACP() == CP_UTF8;
