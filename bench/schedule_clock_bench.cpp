@@ -199,14 +199,16 @@ void BM_WriteTimetable60x9(benchmark::State& state) {
   const TempFolder folder;
   const Timetable table = LargeTimetable();
   for (auto _ : state) {
-    if (ScdSave(folder.path(), "Bench.csv", table) != kSaveSuccess) state.SkipWithError("save");
+    if (ScdSave(folder.path(), "Bench.csv", table, Edition::Grid).status != kSaveSuccess)
+      state.SkipWithError("save");
   }
 }
 
 void BM_ReadTimetable60x9(benchmark::State& state) {
   const TempFolder folder;
   const Timetable table = LargeTimetable();
-  if (ScdSave(folder.path(), "Bench.csv", table) != kSaveSuccess) state.SkipWithError("save");
+  if (ScdSave(folder.path(), "Bench.csv", table, Edition::Grid).status != kSaveSuccess)
+    state.SkipWithError("save");
   for (auto _ : state) {
     std::optional<Timetable> read = LoadTimetable(folder.path(), "Bench.csv", Edition::Grid);
     if (!read || !(*read == table)) state.SkipWithError("read back differs");

@@ -147,6 +147,8 @@ class FrmControl : public ui::Form {
   void AttachToolTips();
   void ShowFileFolder();
   void RefreshFileList();
+  // A typed name that would not be a file inside "scd" is refused with a message.
+  bool AcceptFileName(const std::string& scdFileName);
   void ShowPanelCaption();
   void ApplyAutoStartChoice();
 

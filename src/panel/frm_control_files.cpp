@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "panel/frm_control.h"
+#include "panel/save_refusal_text.h"
 #include "platform/file_io.h"
 #include "platform/ui/platform.h"
 #include "timetable/number_text.h"
+#include "timetable/program_folder.h"
 #include "timetable/timetable_writer.h"
 
 namespace orvel::panel {
@@ -40,6 +42,14 @@ std::vector<std::string> CsvNames(const std::filesystem::path& folder) {
 }
 
 }  // namespace
+
+bool FrmControl::AcceptFileName(const std::string& scdFileName) {
+  if (IsTimetableFileName(scdFileName)) return true;
+  state_.platform.dialogs().MessageBox(this, std::string(kInvalidFileNameText),
+                                       std::string(kInvalidFileNameTitle), ui::MessageIcon::Error,
+                                       ui::MessageButtons::Ok);
+  return false;
+}
 
 void FrmControl::RefreshFileList() {
   if (FileSchedule.Path().empty()) return;
@@ -81,7 +91,7 @@ void FrmControl::CmdNewFile_Click() {
   // 3.
   const std::string answer =
       dialogs.InputBox(this, "请输入课表文件名（不含扩展名）", "新建课表", "新课表");
-  if (answer.empty()) return;
+  if (answer.empty() || !AcceptFileName(answer + ".csv")) return;
   // 4-5.
   window_.NewTimetable(static_cast<std::int16_t>(rows), static_cast<std::int16_t>(cols));
   // 6-8. The answer is used as typed.
@@ -98,14 +108,20 @@ void FrmControl::CmdSaveFile_Click() {
   ui::Dialogs& dialogs = state_.platform.dialogs();
   const std::string& name = state_.values.ScdFileName;
   const std::optional<Timetable> table = window_.CurrentTimetable();
-  const std::string result = table ? ScdSave(state_.programFolder, name, *table) : std::string();
-  if (result != kSaveSuccess) {
-    dialogs.MessageBox(this, "当前课表“" + name + "”未被保存，文件只读或正在使用！", "保存失败",
-                       ui::MessageIcon::Error, ui::MessageButtons::Ok);
+  SaveResult result;
+  if (table) result = ScdSave(state_.programFolder, name, *table, state_.edition);
+  if (result.status != kSaveSuccess) {
+    const std::string text = result.refusedCell
+                                 ? TimetableRefusalText(name, *result.refusedCell)
+                                 : "当前课表“" + name + "”未被保存，文件只读或正在使用！";
+    dialogs.MessageBox(this, text, "保存失败", ui::MessageIcon::Error, ui::MessageButtons::Ok);
     return;
   }
-  dialogs.MessageBox(this, "当前课表已保存为“" + name + "”", "课表已保存",
-                     ui::MessageIcon::Information, ui::MessageButtons::Ok);
+  std::string done = "当前课表已保存为“" + name + "”";
+  // The kept file is not listed (the list shows *.csv), so say where it went.
+  if (result.keptOldFile) done += "\n原文件无法读取，已保留为“" + name + ".bak”";
+  dialogs.MessageBox(this, done, "课表已保存", ui::MessageIcon::Information,
+                     ui::MessageButtons::Ok);
   // A file that did not exist before is listed now.
   RefreshFileList();
 }
@@ -113,7 +129,7 @@ void FrmControl::CmdSaveFile_Click() {
 void FrmControl::CmdSaveAs_Click() {
   const std::string answer = state_.platform.dialogs().InputBox(
       this, "请输入课表文件名（不含扩展名）", "另存课表", "我的课表");
-  if (answer.empty()) return;
+  if (answer.empty() || !AcceptFileName(answer + ".csv")) return;
   // The new name stays current even when the save fails.
   state_.values.ScdFileName = answer + ".csv";
   CmdSaveFile_Click();

@@ -5,6 +5,7 @@
 #include "desktop/auto_start.h"
 #include "desktop/idle_shutdown.h"
 #include "panel/frm_control.h"
+#include "panel/save_refusal_text.h"
 #include "platform/ui/platform.h"
 #include "timetable/number_text.h"
 #include "timetable/settings.h"
@@ -81,10 +82,12 @@ void FrmControl::mnu_save_set_Click() {
   record.CmbArea = window_.AreaTag();
 
   ui::Dialogs& dialogs = state_.platform.dialogs();
-  if (!WriteSettings(state_.programFolder, state_.edition, record)) {
+  const SettingsSaveResult saved = WriteSettings(state_.programFolder, state_.edition, record);
+  if (!saved.saved) {
     // The old file is left as it was; nothing of the settings, auto-start included, is applied.
-    dialogs.MessageBox(this, "当前设置未被保存，文件只读或正在使用！", "保存失败",
-                       ui::MessageIcon::Error, ui::MessageButtons::Ok);
+    const std::string text = saved.refused ? SettingsRefusalText(*saved.refused)
+                                           : "当前设置未被保存，文件只读或正在使用！";
+    dialogs.MessageBox(this, text, "保存失败", ui::MessageIcon::Error, ui::MessageButtons::Ok);
     return;
   }
   ApplyAutoStartChoice();

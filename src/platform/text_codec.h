@@ -1,6 +1,7 @@
 #pragma once
 // The one codec between the program's UTF-8 text and the ANSI code page of its files
 // (GBK on the target systems): CP_ACP on Windows, iconv's GBK elsewhere.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,7 +10,12 @@ namespace orvel {
 // Bytes that are not valid in the code page become U+FFFD; never fails.
 std::string AnsiToUtf8(std::string_view ansi);
 
-// Characters the code page cannot hold become "?"; invalid UTF-8 bytes too. Never fails.
+// Characters the code page cannot hold become "?" (or a look-alike on Windows); invalid UTF-8
+// bytes too. Never fails. For texts shown by the system, never for files the program reads back.
 std::string Utf8ToAnsi(std::string_view utf8);
+
+// The text in the code page only if every character has an exact form there that reads back as
+// the same character: no "?", no look-alike substitute. Nothing otherwise, and for broken UTF-8.
+std::optional<std::string> Utf8ToAnsiExact(std::string_view utf8);
 
 }  // namespace orvel

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <memory>
+#include <optional>
 
 namespace orvel {
 namespace {
@@ -27,11 +28,13 @@ std::size_t SkipLength(std::string_view in, bool fromUtf8) {
   return n;
 }
 
-std::string Convert(std::string_view input, const char* to, const char* from,
-                    std::string_view replacement) {
+// With a replacement, invalid or unconvertible sequences become it; without one they fail the
+// whole conversion.
+std::optional<std::string> Convert(std::string_view input, const char* to, const char* from,
+                                   std::optional<std::string_view> replacement) {
   std::string out;
   IconvHandle cd = Open(to, from);
-  if (!cd) return std::string(input);
+  if (!cd) return replacement ? std::optional<std::string>(input) : std::nullopt;
   const bool fromUtf8 = std::string_view(from) == "UTF-8";
   out.reserve(input.size() * 3 / 2 + 4);
   std::string_view rest = input;
@@ -49,7 +52,8 @@ std::string Convert(std::string_view input, const char* to, const char* from,
     if (rc != static_cast<std::size_t>(-1)) break;
     if (err == E2BIG) continue;
     // EILSEQ or EINVAL: an invalid or truncated sequence; replace it and go on.
-    out.append(replacement);
+    if (!replacement) return std::nullopt;
+    out.append(*replacement);
     rest.remove_prefix(std::min(rest.size(), SkipLength(rest, fromUtf8)));
     iconv(static_cast<iconv_t>(cd.get()), nullptr, nullptr, nullptr, nullptr);
   }
@@ -66,12 +70,21 @@ bool IsAscii(std::string_view s) {
 
 std::string AnsiToUtf8(std::string_view ansi) {
   if (IsAscii(ansi)) return std::string(ansi);
-  return Convert(ansi, "UTF-8", "GBK", "\xEF\xBF\xBD");
+  return *Convert(ansi, "UTF-8", "GBK", "\xEF\xBF\xBD");
 }
 
 std::string Utf8ToAnsi(std::string_view utf8) {
   if (IsAscii(utf8)) return std::string(utf8);
-  return Convert(utf8, "GBK", "UTF-8", "?");
+  return *Convert(utf8, "GBK", "UTF-8", "?");
+}
+
+std::optional<std::string> Utf8ToAnsiExact(std::string_view utf8) {
+  if (IsAscii(utf8)) return std::string(utf8);
+  // No //TRANSLIT: a character GBK lacks fails instead of becoming a look-alike. A few
+  // characters share one GBK form with another; reading back tells them apart.
+  std::optional<std::string> ansi = Convert(utf8, "GBK", "UTF-8", std::nullopt);
+  if (!ansi || Convert(*ansi, "UTF-8", "GBK", std::nullopt) != utf8) return std::nullopt;
+  return ansi;
 }
 
 }  // namespace orvel

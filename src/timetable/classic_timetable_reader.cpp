@@ -1,6 +1,6 @@
 #include <vector>
 
-#include "platform/text_codec.h"
+#include "timetable/file_text.h"
 #include "timetable/number_text.h"
 #include "timetable/timetable_reader.h"
 
@@ -45,8 +45,9 @@ std::vector<std::string_view> SplitAtCommas(std::string_view line, std::size_t w
 
 }  // namespace
 
-std::optional<Timetable> ParseClassicTimetable(std::string_view ansiBytes) {
-  LineReader lines(ansiBytes);
+std::optional<Timetable> ParseClassicTimetable(std::string_view fileBytes) {
+  const FileText text = DecideFileText(fileBytes);
+  LineReader lines(text.body);
   const std::optional<std::string_view> countLine = lines.Next();
   if (!countLine) return std::nullopt;
   const std::vector<std::string_view> counts = SplitAtCommas(*countLine, 2);
@@ -63,7 +64,7 @@ std::optional<Timetable> ParseClassicTimetable(std::string_view ansiBytes) {
     const auto wanted = static_cast<std::size_t>(*cols);
     const std::vector<std::string_view> pieces = SplitAtCommas(*line, wanted);
     if (pieces.size() < wanted) return std::nullopt;
-    for (int c = 0; c < *cols; ++c) table->SetCell(r, c, AnsiToUtf8(pieces[c]));
+    for (int c = 0; c < *cols; ++c) table->SetCell(r, c, DecodeField(pieces[c], text.encoding));
   }
   return table;
 }

@@ -1,7 +1,5 @@
 #include "timetable/field_reader.h"
 
-#include "platform/text_codec.h"
-
 namespace orvel {
 
 void FieldReader::ConsumeSeparatorAt(std::size_t pos) {
@@ -47,7 +45,7 @@ std::optional<std::string_view> FieldReader::NextRaw() {
 std::optional<std::string> FieldReader::Next() {
   const std::optional<std::string_view> raw = NextRaw();
   if (!raw) return std::nullopt;
-  return AnsiToUtf8(*raw);
+  return DecodeField(*raw, encoding_);
 }
 
 }  // namespace orvel

@@ -15,30 +15,38 @@
 // - After a comma a field always follows, empty if the input ends there; after a line end, the
 //   end of the input ends the stream (so a final CR LF does not add an empty field).
 //
-// The reader works on the raw ANSI bytes and splits only at ASCII bytes below 0x40 (comma, quote,
+// The reader works on the raw bytes and splits only at ASCII bytes below 0x40 (comma, quote,
 // CR, LF, blank, tab). In GBK, the code page of the target systems, the second byte of a
-// two-byte character is 0x40 or above, so no such split can fall inside a character.
+// two-byte character is 0x40 or above, and in UTF-8 every byte of a longer character is 0x80 or
+// above, so no such split can fall inside a character.
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "timetable/file_text.h"
 
 namespace orvel {
 
 class FieldReader {
  public:
-  explicit FieldReader(std::string_view ansiBytes) : rest_(ansiBytes) {}
+  // `bytes` in `encoding`, as DecideFileText gives them.
+  explicit FieldReader(std::string_view bytes, FileEncoding encoding = FileEncoding::Ansi)
+      : rest_(bytes), encoding_(encoding) {}
 
   // The next field's raw bytes (a view into the input), or nothing when no field is left.
   std::optional<std::string_view> NextRaw();
 
-  // The next field converted from the ANSI code page to UTF-8.
+  // The next field as UTF-8 text.
   std::optional<std::string> Next();
+
+  FileEncoding encoding() const { return encoding_; }
 
  private:
   void ConsumeSeparatorAt(std::size_t pos);
   void DropToSeparator();
 
   std::string_view rest_;
+  FileEncoding encoding_;
   bool afterComma_ = false;
 };
 

@@ -1,16 +1,68 @@
 #include "timetable/field_writer.h"
 
-namespace orvel {
+#include <algorithm>
 
-std::string QuoteIfSplitting(std::string_view text) {
-  const bool splits = text.find_first_of(",\r\n") != std::string_view::npos;
-  if (!splits || text.find('"') != std::string_view::npos) return std::string(text);
-  std::string quoted;
-  quoted.reserve(text.size() + 2);
-  quoted += '"';
-  quoted += text;
-  quoted += '"';
-  return quoted;
+#include "platform/text_codec.h"
+#include "timetable/file_text.h"
+
+namespace orvel {
+namespace {
+
+// The UTF-8 character that begins at `pos` (a lone byte when the text is not UTF-8 there).
+std::string_view CharacterAt(std::string_view text, std::size_t pos) {
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+  return text.substr(pos, std::min(length, text.size() - pos));
+}
+
+// The first character that the code page cannot hold exactly.
+std::string FirstNotInCodePage(std::string_view utf8) {
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const std::string_view character = CharacterAt(utf8, pos);
+    if (!Utf8ToAnsiExact(character)) return std::string(character);
+    pos += character.size();
+  }
+  // Each character alone converts, the whole does not: name the text's first non-ASCII one.
+  for (std::size_t pos = 0; pos < utf8.size(); ++pos)
+    if (static_cast<unsigned char>(utf8[pos]) >= 0x80) return std::string(CharacterAt(utf8, pos));
+  return std::string(utf8.substr(0, 1));
+}
+
+}  // namespace
+
+EncodedField EncodeField(std::string_view utf8) {
+  EncodedField field;
+  if (!utf8.empty() && utf8.front() == '"') {
+    field.refusal = FieldRefusal{FieldFault::LeadingQuote, "\""};
+    return field;
+  }
+  if (!utf8.empty() && (utf8.front() == ' ' || utf8.front() == '\t')) {
+    field.refusal = FieldRefusal{FieldFault::LeadingBlank, std::string(1, utf8.front())};
+    return field;
+  }
+  const std::size_t split = utf8.find_first_of(",\r\n");
+  if (split != std::string_view::npos) {
+    const char c = utf8[split];
+    field.refusal =
+        FieldRefusal{c == ',' ? FieldFault::Comma : FieldFault::LineBreak, std::string(1, c)};
+    return field;
+  }
+  std::optional<std::string> ansi = Utf8ToAnsiExact(utf8);
+  if (!ansi) {
+    field.refusal = FieldRefusal{FieldFault::NotInCodePage, FirstNotInCodePage(utf8)};
+    return field;
+  }
+  field.ansi = std::move(*ansi);
+  return field;
+}
+
+std::optional<FieldRefusal> RefuseIfTakenForUtf8(std::string_view fileBytes,
+                                                 std::string_view utf8) {
+  if (DecideFileText(fileBytes).encoding != FileEncoding::Utf8) return std::nullopt;
+  for (std::size_t pos = 0; pos < utf8.size(); ++pos)
+    if (static_cast<unsigned char>(utf8[pos]) >= 0x80)
+      return FieldRefusal{FieldFault::TakenForUtf8, std::string(CharacterAt(utf8, pos))};
+  return FieldRefusal{FieldFault::TakenForUtf8, std::string()};
 }
 
 }  // namespace orvel

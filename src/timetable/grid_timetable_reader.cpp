@@ -6,8 +6,9 @@
 
 namespace orvel {
 
-std::optional<Timetable> ParseGridTimetable(std::string_view ansiBytes) {
-  FieldReader fields(ansiBytes);
+std::optional<Timetable> ParseGridTimetable(std::string_view fileBytes) {
+  const FileText file = DecideFileText(fileBytes);
+  FieldReader fields(file.body, file.encoding);
   const std::optional<std::string_view> rowsText = fields.NextRaw();
   const std::optional<std::string_view> colsText = fields.NextRaw();
   if (!rowsText || !colsText) return std::nullopt;

@@ -23,11 +23,20 @@ std::string ProgramFolderPrefix(std::string_view folderText) {
   return prefix;
 }
 
+bool IsTimetableFileName(std::string_view scdFileName) {
+  if (scdFileName.empty() || scdFileName.find("..") != std::string_view::npos) return false;
+  for (const char c : scdFileName) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
+      return false;
+  }
+  return true;
+}
+
 std::optional<std::filesystem::path> TimetableFilePath(const std::filesystem::path& programFolder,
                                                        std::string_view scdFileName) {
-  const std::filesystem::path name = PathFromUtf8(scdFileName);
-  if (name.empty() || name.has_root_path() || !name.has_filename()) return std::nullopt;
-  return programFolder / "scd" / name;
+  if (!IsTimetableFileName(scdFileName)) return std::nullopt;
+  return programFolder / "scd" / PathFromUtf8(scdFileName);
 }
 
 }  // namespace orvel

@@ -11,8 +11,13 @@ namespace orvel {
 // ("C:\", exactly three characters) already ends in a backslash, any other folder gets one.
 std::string ProgramFolderPrefix(std::string_view folderText);
 
-// programFolder / "scd" / scdFileName for real file access. Nothing when the name is empty or
-// carries a root of its own, which would otherwise send the file outside "scd".
+// A name that stays a file inside "scd" on every system: not empty, and without a folder
+// separator (\ or /), "..", a drive or any ":" (which also names a Windows file stream), nor a
+// character Windows refuses in file names.
+bool IsTimetableFileName(std::string_view scdFileName);
+
+// programFolder / "scd" / scdFileName for real file access; nothing when IsTimetableFileName
+// refuses the name.
 std::optional<std::filesystem::path> TimetableFilePath(const std::filesystem::path& programFolder,
                                                        std::string_view scdFileName);
 

@@ -6,10 +6,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "timetable/edition.h"
+#include "timetable/field_writer.h"
 
 namespace orvel {
 
@@ -50,20 +52,38 @@ std::string_view SettingsFileName(Edition edition);
 
 // Reads the fields in file order as a stream of fields, in the groups they are written in. A group
 // the input ends in keeps its defaults; a field that cannot be converted keeps its default while
-// the fields after it are still read. Never fails.
-SettingsRecord ParseSettings(std::string_view ansiBytes, Edition edition);
+// the fields after it are still read. The bytes are in the ANSI code page, or UTF-8 when the
+// whole file is (file_text.h). Never fails.
+SettingsRecord ParseSettings(std::string_view fileBytes, Edition edition);
 
 // The edition's settings file in programFolder; all defaults when it cannot be read.
 SettingsRecord ReadSettings(const std::filesystem::path& programFolder, Edition edition);
 
-// The file's bytes: six lines in the grid edition, five in the classic one (no font line), each
-// ended by CR LF, in the ANSI code page. A text holding a comma is put in double quotes so that it
-// reads back as one field (see QuoteIfSplitting).
-std::string FormatSettings(const SettingsRecord& settings, Edition edition);
+// The text fields of the record, to say which one cannot be written.
+enum class SettingsText { Left, Top, ScdFileName, FontName, FontSize, TextEffect, Highlight, Area };
 
-// Replaces the edition's settings file in programFolder; false when it could not be written, in
-// which case the old file is left as it was.
-bool WriteSettings(const std::filesystem::path& programFolder, Edition edition,
-                   const SettingsRecord& settings);
+struct UnwritableSetting {
+  SettingsText field = SettingsText::Left;
+  FieldRefusal refusal;
+
+  friend bool operator==(const UnwritableSetting&, const UnwritableSetting&) = default;
+};
+
+// The file's bytes: six lines in the grid edition, five in the classic one (no font line), each
+// ended by CR LF, in the ANSI code page, texts as they stand. Nothing when a text field would read
+// back differently (field_writer.h); FindUnwritableSetting names it.
+std::optional<std::string> FormatSettings(const SettingsRecord& settings, Edition edition);
+std::optional<UnwritableSetting> FindUnwritableSetting(const SettingsRecord& settings,
+                                                       Edition edition);
+
+struct SettingsSaveResult {
+  bool saved = false;
+  std::optional<UnwritableSetting> refused;  // the field that stopped the save
+};
+
+// Replaces the edition's settings file in programFolder. When a field cannot be written or the
+// file cannot be replaced, nothing is written and the old file is left as it was.
+SettingsSaveResult WriteSettings(const std::filesystem::path& programFolder, Edition edition,
+                                 const SettingsRecord& settings);
 
 }  // namespace orvel

@@ -2,7 +2,6 @@
 #include <optional>
 
 #include "platform/file_io.h"
-#include "platform/text_codec.h"
 #include "timetable/field_reader.h"
 #include "timetable/number_text.h"
 #include "timetable/settings.h"
@@ -26,8 +25,8 @@ std::optional<std::array<std::string_view, N>> ReadGroup(FieldReader& fields) {
   return group;
 }
 
-void SetText(std::string& target, std::string_view raw) {
-  target = AnsiToUtf8(raw);
+void SetText(std::string& target, std::string_view raw, FileEncoding encoding) {
+  target = DecodeField(raw, encoding);
 }
 
 void SetInt16(std::int16_t& target, std::string_view raw) {
@@ -48,14 +47,16 @@ std::string_view SettingsFileName(Edition edition) {
   return edition == Edition::Grid ? "Orvel2.ini" : "Schedule.ini";
 }
 
-SettingsRecord ParseSettings(std::string_view ansiBytes, Edition edition) {
+SettingsRecord ParseSettings(std::string_view fileBytes, Edition edition) {
   SettingsRecord s;
-  FieldReader fields(ansiBytes);
+  const FileText text = DecideFileText(fileBytes);
+  const FileEncoding encoding = text.encoding;
+  FieldReader fields(text.body, encoding);
   if (const auto position = ReadGroup<2>(fields)) {
-    SetText(s.Left, (*position)[0]);
-    SetText(s.Top, (*position)[1]);
+    SetText(s.Left, (*position)[0], encoding);
+    SetText(s.Top, (*position)[1], encoding);
   }
-  if (const auto name = ReadGroup<1>(fields)) SetText(s.ScdFileName, (*name)[0]);
+  if (const auto name = ReadGroup<1>(fields)) SetText(s.ScdFileName, (*name)[0], encoding);
   if (const auto line3 = ReadGroup<6>(fields)) {
     SetInt16(s.ChkLock, (*line3)[0]);
     SetInt16(s.ChkFold, (*line3)[1]);
@@ -68,17 +69,17 @@ SettingsRecord ParseSettings(std::string_view ansiBytes, Edition edition) {
     for (std::size_t i = 0; i < colours->size(); ++i) SetInt32(s.CustomColours[i], (*colours)[i]);
   if (edition == Edition::Grid) {
     if (const auto fonts = ReadGroup<3>(fields)) {
-      SetText(s.CmbFontName, (*fonts)[0]);
-      SetText(s.CmbFontSize, (*fonts)[1]);
-      SetText(s.CmbFun, (*fonts)[2]);
+      SetText(s.CmbFontName, (*fonts)[0], encoding);
+      SetText(s.CmbFontSize, (*fonts)[1], encoding);
+      SetText(s.CmbFun, (*fonts)[2], encoding);
     }
   }
   if (const auto line6 = ReadGroup<5>(fields)) {
-    SetText(s.ChkTimerSchedule, (*line6)[0]);
+    SetText(s.ChkTimerSchedule, (*line6)[0], encoding);
     SetInt16(s.Chknodo, (*line6)[1]);
     SetSingle(s.Comduration, (*line6)[2]);
     SetInt16(s.CmbRemind, (*line6)[3]);
-    SetText(s.CmbArea, (*line6)[4]);
+    SetText(s.CmbArea, (*line6)[4], encoding);
   }
   return s;
 }

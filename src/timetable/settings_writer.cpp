@@ -1,67 +1,108 @@
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/file_io.h"
-#include "platform/text_codec.h"
-#include "timetable/field_writer.h"
+#include "timetable/file_text.h"
 #include "timetable/number_text.h"
 #include "timetable/settings.h"
 
 namespace orvel {
 namespace {
 
-class Line {
+// The file, line by line; the first text that cannot be written stops it.
+class SettingsBytes {
  public:
-  Line& Text(std::string_view utf8) { return Raw(QuoteIfSplitting(Utf8ToAnsi(utf8))); }
-  Line& Number(long long value) { return Raw(std::to_string(value)); }
-  Line& Raw(std::string_view field) {
-    if (!first_) text_ += ',';
-    first_ = false;
-    text_ += field;
+  SettingsBytes& Text(SettingsText field, std::string_view utf8) {
+    if (refused_) return *this;
+    EncodedField encoded = EncodeField(utf8);
+    if (encoded.refusal) {
+      refused_ = UnwritableSetting{field, std::move(*encoded.refusal)};
+      return *this;
+    }
+    if (!firstNonAscii_ && HasNonAscii(utf8)) firstNonAscii_.emplace(field, std::string(utf8));
+    return Raw(encoded.ansi);
+  }
+  SettingsBytes& Number(long long value) { return Raw(std::to_string(value)); }
+  SettingsBytes& Raw(std::string_view field) {
+    if (!lineStart_) bytes_ += ',';
+    lineStart_ = false;
+    bytes_ += field;
     return *this;
   }
-  void EndInto(std::string& out) const {
-    out += text_;
-    out += "\r\n";
+  SettingsBytes& EndLine() {
+    bytes_ += "\r\n";
+    lineStart_ = true;
+    return *this;
   }
 
+  // The bytes, or the field that stops them.
+  std::optional<UnwritableSetting> Finish() {
+    if (!refused_ && firstNonAscii_) {
+      if (std::optional<FieldRefusal> refusal =
+              RefuseIfTakenForUtf8(bytes_, firstNonAscii_->second))
+        refused_ = UnwritableSetting{firstNonAscii_->first, std::move(*refusal)};
+    }
+    return refused_;
+  }
+  std::string& bytes() { return bytes_; }
+
  private:
-  std::string text_;
-  bool first_ = true;
+  std::string bytes_;
+  bool lineStart_ = true;
+  std::optional<UnwritableSetting> refused_;
+  std::optional<std::pair<SettingsText, std::string>> firstNonAscii_;
 };
 
-}  // namespace
-
-std::string FormatSettings(const SettingsRecord& s, Edition edition) {
-  std::string out;
-  Line().Text(s.Left).Text(s.Top).EndInto(out);
-  Line().Text(s.ScdFileName).EndInto(out);
-  Line()
-      .Number(s.ChkLock)
+SettingsBytes Encode(const SettingsRecord& s, Edition edition) {
+  SettingsBytes out;
+  out.Text(SettingsText::Left, s.Left).Text(SettingsText::Top, s.Top).EndLine();
+  out.Text(SettingsText::ScdFileName, s.ScdFileName).EndLine();
+  out.Number(s.ChkLock)
       .Number(s.ChkFold)
       .Number(s.ChkFrame)
       .Number(s.ChkAlpha)
       .Number(s.CmbTopFloor)
       .Number(s.CmbColSet)
-      .EndInto(out);
-  Line colours;
-  for (const std::int32_t colour : s.CustomColours) colours.Number(colour);
-  colours.EndInto(out);
+      .EndLine();
+  for (const std::int32_t colour : s.CustomColours) out.Number(colour);
+  out.EndLine();
   if (edition == Edition::Grid)
-    Line().Text(s.CmbFontName).Text(s.CmbFontSize).Text(s.CmbFun).EndInto(out);
-  Line()
-      .Text(s.ChkTimerSchedule)
+    out.Text(SettingsText::FontName, s.CmbFontName)
+        .Text(SettingsText::FontSize, s.CmbFontSize)
+        .Text(SettingsText::TextEffect, s.CmbFun)
+        .EndLine();
+  out.Text(SettingsText::Highlight, s.ChkTimerSchedule)
       .Number(s.Chknodo)
       .Raw(FormatSingle(s.Comduration))
       .Number(s.CmbRemind)
-      .Text(s.CmbArea)
-      .EndInto(out);
+      .Text(SettingsText::Area, s.CmbArea)
+      .EndLine();
   return out;
 }
 
-bool WriteSettings(const std::filesystem::path& programFolder, Edition edition,
-                   const SettingsRecord& settings) {
-  return ReplaceFileContents(programFolder / SettingsFileName(edition),
-                             FormatSettings(settings, edition)) == FileStatus::Ok;
+}  // namespace
+
+std::optional<std::string> FormatSettings(const SettingsRecord& settings, Edition edition) {
+  SettingsBytes encoded = Encode(settings, edition);
+  if (encoded.Finish()) return std::nullopt;
+  return std::move(encoded.bytes());
+}
+
+std::optional<UnwritableSetting> FindUnwritableSetting(const SettingsRecord& settings,
+                                                       Edition edition) {
+  return Encode(settings, edition).Finish();
+}
+
+SettingsSaveResult WriteSettings(const std::filesystem::path& programFolder, Edition edition,
+                                 const SettingsRecord& settings) {
+  SettingsSaveResult result;
+  SettingsBytes encoded = Encode(settings, edition);
+  result.refused = encoded.Finish();
+  if (result.refused) return result;
+  result.saved = ReplaceFileContents(programFolder / SettingsFileName(edition), encoded.bytes()) ==
+                 FileStatus::Ok;
+  return result;
 }
 
 }  // namespace orvel

@@ -5,9 +5,9 @@
 
 namespace orvel {
 
-std::optional<Timetable> ParseTimetable(std::string_view ansiBytes, Edition edition) {
-  return edition == Edition::Grid ? ParseGridTimetable(ansiBytes)
-                                  : ParseClassicTimetable(ansiBytes);
+std::optional<Timetable> ParseTimetable(std::string_view fileBytes, Edition edition) {
+  return edition == Edition::Grid ? ParseGridTimetable(fileBytes)
+                                  : ParseClassicTimetable(fileBytes);
 }
 
 std::optional<Timetable> ReadTimetable(const std::filesystem::path& file, Edition edition) {

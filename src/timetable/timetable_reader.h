@@ -3,8 +3,7 @@
 // be read completely never yields a partly filled table.
 //
 // Counts that are not numbers, not positive, or above kMaxRows / kMaxCols are read failures.
-// A UTF-8 byte-order mark is not skipped: the file is then not in the ANSI code page, its first
-// count is not a number, and the read fails instead of showing (and later saving) garbled text.
+// The bytes are in the ANSI code page, or UTF-8 when the whole file is (file_text.h).
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -20,14 +19,14 @@ namespace orvel {
 inline constexpr std::size_t kMaxTimetableFileBytes = 8u << 20;
 
 // Grid edition: the counts and then rows x cols cells as a stream of fields (field_reader.h).
-std::optional<Timetable> ParseGridTimetable(std::string_view ansiBytes);
+std::optional<Timetable> ParseGridTimetable(std::string_view fileBytes);
 
 // Classic edition: line 1 split at commas gives the counts; then each row is one line split at
 // commas, with at least cols pieces. Quotes are ordinary characters and blanks are kept. A line
 // ends at CR LF, LF or CR.
-std::optional<Timetable> ParseClassicTimetable(std::string_view ansiBytes);
+std::optional<Timetable> ParseClassicTimetable(std::string_view fileBytes);
 
-std::optional<Timetable> ParseTimetable(std::string_view ansiBytes, Edition edition);
+std::optional<Timetable> ParseTimetable(std::string_view fileBytes, Edition edition);
 
 // The file at `file`, read the edition's way; nothing if it is missing, unreadable or too large.
 std::optional<Timetable> ReadTimetable(const std::filesystem::path& file, Edition edition);

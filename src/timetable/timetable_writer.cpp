@@ -1,32 +1,52 @@
 #include "timetable/timetable_writer.h"
 
-#include <optional>
+#include <system_error>
 
 #include "platform/file_io.h"
-#include "platform/text_codec.h"
-#include "timetable/field_writer.h"
+#include "timetable/file_text.h"
 #include "timetable/program_folder.h"
+#include "timetable/timetable_reader.h"
 
 namespace orvel {
+namespace {
 
-std::string FormatTimetable(const Timetable& timetable) {
-  std::string out = std::to_string(timetable.rows()) + "," + std::to_string(timetable.cols());
-  out += "\r\n";
+struct EncodedTable {
+  std::string bytes;
+  std::optional<UnwritableCell> refused;
+};
+
+EncodedTable Encode(const Timetable& timetable) {
+  EncodedTable out;
+  out.bytes = std::to_string(timetable.rows()) + "," + std::to_string(timetable.cols()) + "\r\n";
+  std::optional<UnwritableCell> firstNonAscii;
   for (int r = 0; r < timetable.rows(); ++r) {
     for (int c = 0; c < timetable.cols(); ++c) {
-      if (c > 0) out += ',';
-      out += QuoteIfSplitting(Utf8ToAnsi(timetable.cell(r, c)));
+      const std::string& text = timetable.cell(r, c);
+      EncodedField field = EncodeField(text);
+      if (field.refusal) {
+        out.refused = UnwritableCell{r, c, std::move(*field.refusal)};
+        out.bytes.clear();
+        return out;
+      }
+      if (!firstNonAscii && HasNonAscii(text)) firstNonAscii = UnwritableCell{r, c, {}};
+      if (c > 0) out.bytes += ',';
+      out.bytes += field.ansi;
     }
-    out += "\r\n";
+    out.bytes += "\r\n";
+  }
+  if (firstNonAscii) {
+    const std::string& text = timetable.cell(firstNonAscii->row, firstNonAscii->col);
+    if (std::optional<FieldRefusal> refusal = RefuseIfTakenForUtf8(out.bytes, text)) {
+      firstNonAscii->refusal = std::move(*refusal);
+      out.refused = std::move(firstNonAscii);
+      out.bytes.clear();
+    }
   }
   return out;
 }
 
-std::string ScdSave(const std::filesystem::path& programFolder, std::string_view scdFile,
-                    const Timetable& timetable) {
-  const std::optional<std::filesystem::path> file = TimetableFilePath(programFolder, scdFile);
-  if (!file) return std::string(kSaveFailed);
-  switch (ReplaceFileContents(*file, FormatTimetable(timetable))) {
+std::string StatusOf(FileStatus status) {
+  switch (status) {
     case FileStatus::Ok:
       return std::string(kSaveSuccess);
     case FileStatus::AccessDenied:
@@ -34,6 +54,61 @@ std::string ScdSave(const std::filesystem::path& programFolder, std::string_view
     default:
       return std::string(kSaveFailed);
   }
+}
+
+// Copies an existing file that `edition` cannot read to `backup`, writable so that a later
+// backup can replace it. Ok when there was nothing to keep.
+FileStatus KeepIfUnreadable(const std::filesystem::path& file, const std::filesystem::path& backup,
+                            Edition edition, bool& kept) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec) || ReadTimetable(file, edition))
+    return FileStatus::Ok;
+  std::filesystem::copy_file(file, backup, std::filesystem::copy_options::overwrite_existing, ec);
+  if (ec) {
+    // A file another program holds is refused the same way as a read-only one.
+    const bool denied =
+        ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted ||
+        ec == std::errc::device_or_resource_busy || ec == std::errc::read_only_file_system;
+    return denied ? FileStatus::AccessDenied : FileStatus::Failed;
+  }
+  std::filesystem::permissions(backup, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add, ec);
+  kept = true;
+  return FileStatus::Ok;
+}
+
+}  // namespace
+
+std::optional<UnwritableCell> FindUnwritableCell(const Timetable& timetable) {
+  return Encode(timetable).refused;
+}
+
+std::optional<std::string> FormatTimetable(const Timetable& timetable) {
+  EncodedTable encoded = Encode(timetable);
+  if (encoded.refused) return std::nullopt;
+  return std::move(encoded.bytes);
+}
+
+SaveResult ScdSave(const std::filesystem::path& programFolder, std::string_view scdFile,
+                   const Timetable& timetable, Edition edition) {
+  SaveResult result;
+  result.status = std::string(kSaveFailed);
+  const std::optional<std::filesystem::path> file = TimetableFilePath(programFolder, scdFile);
+  const std::optional<std::filesystem::path> backup =
+      TimetableFilePath(programFolder, std::string(scdFile) + ".bak");
+  if (!file || !backup) return result;
+  EncodedTable encoded = Encode(timetable);
+  if (encoded.refused) {
+    result.refusedCell = std::move(encoded.refused);
+    return result;
+  }
+  const FileStatus kept = KeepIfUnreadable(*file, *backup, edition, result.keptOldFile);
+  if (kept != FileStatus::Ok) {
+    result.status = StatusOf(kept);
+    return result;
+  }
+  result.status = StatusOf(ReplaceFileContents(*file, encoded.bytes));
+  return result;
 }
 
 }  // namespace orvel

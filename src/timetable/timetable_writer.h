@@ -1,29 +1,51 @@
 #pragma once
 // Writing a timetable file: line 1 "rows,cols", then one line per row with the cells joined by
-// commas, every line ended by CR LF, text in the ANSI code page.
+// commas, every line ended by CR LF, text in the ANSI code page. Nothing is quoted: a table that
+// either edition would read back differently is not written at all (field_writer.h).
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "timetable/edition.h"
+#include "timetable/field_writer.h"
 #include "timetable/timetable.h"
 
 namespace orvel {
 
-// The results of ScdSave; callers treat anything but kSaveSuccess as a failure.
+// The status texts of ScdSave; callers treat anything but kSaveSuccess as a failure.
 inline constexpr std::string_view kSaveSuccess = "Success";
 inline constexpr std::string_view kSaveFileReadOnly = "FileReadOnly";
 inline constexpr std::string_view kSaveFailed = "";
 
-// The file's bytes. A cell holding a comma or a line break is put in double quotes (see
-// QuoteIfSplitting) so that the grid edition reads it back as one cell; other cells are written
-// as they stand.
-std::string FormatTimetable(const Timetable& timetable);
+// A cell the file cannot carry unchanged; row and col counted from 0.
+struct UnwritableCell {
+  int row = 0;
+  int col = 0;
+  FieldRefusal refusal;
+
+  friend bool operator==(const UnwritableCell&, const UnwritableCell&) = default;
+};
+
+// The first such cell, row by row.
+std::optional<UnwritableCell> FindUnwritableCell(const Timetable& timetable);
+
+// The file's bytes; nothing when FindUnwritableCell finds a cell.
+std::optional<std::string> FormatTimetable(const Timetable& timetable);
+
+struct SaveResult {
+  std::string status;                         // kSaveSuccess, kSaveFileReadOnly or kSaveFailed
+  std::optional<UnwritableCell> refusedCell;  // the cell that stopped the save (status kSaveFailed)
+  bool keptOldFile = false;                   // the unreadable old file went to name + ".bak"
+};
 
 // Writes the whole timetable to programFolder / "scd" / scdFile, replacing the file only once the
-// new content is safely on disk. Returns kSaveSuccess, kSaveFileReadOnly when access is denied
-// (read-only file, or held open by another program), or kSaveFailed on any other failure, for
-// instance a missing "scd" folder. A failed save leaves the old file as it was.
-std::string ScdSave(const std::filesystem::path& programFolder, std::string_view scdFile,
-                    const Timetable& timetable);
+// new content is safely on disk. Nothing at all is written when a cell cannot be carried. An
+// existing file that `edition` cannot read is first kept as scdFile + ".bak" (once it has been
+// saved over it reads, so only the first save keeps it). Status kSaveFileReadOnly when access is
+// denied (read-only file, or held open by another program), kSaveFailed on any other failure,
+// for instance a missing "scd" folder. A failed save leaves the old file as it was.
+SaveResult ScdSave(const std::filesystem::path& programFolder, std::string_view scdFile,
+                   const Timetable& timetable, Edition edition);
 
 }  // namespace orvel

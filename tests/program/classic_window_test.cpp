@@ -308,8 +308,9 @@ TEST_F(ClassicWindowTest, files_written_by_either_edition_read_the_same_in_both)
   const auto fromClassic = window().CurrentTimetable();
   const auto fromGrid = grid.window.CurrentTimetable();
   ASSERT_TRUE(fromClassic && fromGrid);
-  ASSERT_EQ(ScdSave(folder.path(), "classic.csv", *fromClassic), kSaveSuccess);
-  ASSERT_EQ(ScdSave(folder.path(), "grid.csv", *fromGrid), kSaveSuccess);
+  ASSERT_EQ(ScdSave(folder.path(), "classic.csv", *fromClassic, Edition::Classic).status,
+            kSaveSuccess);
+  ASSERT_EQ(ScdSave(folder.path(), "grid.csv", *fromGrid, Edition::Grid).status, kSaveSuccess);
 
   for (const std::string name : {"classic.csv", "grid.csv"}) {
     ASSERT_TRUE(window().LoadTimetableFile(name)) << name;

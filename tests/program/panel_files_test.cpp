@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "panel_fixture.h"
+#include "platform/headless/user_actions.h"
 
 namespace orvel::test {
 namespace {
@@ -36,6 +37,22 @@ class PanelFilesTest : public PanelTest {
     const auto it = std::find(items.begin(), items.end(), name);
     ASSERT_NE(it, items.end()) << name;
     p.FileSchedule.UserChoose(static_cast<int>(it - items.begin()));
+  }
+  // Started on a timetable file holding these bytes exactly.
+  void StartWithFileBytes(const std::string& name, const std::string& ansi) {
+    SettingsFile settings;
+    settings.scdFileName = name;
+    settings.Write(folder.path());
+    std::ofstream(Scd(name), std::ios::binary) << ansi;
+    app = std::make_unique<PanelProgram>(folder.path());
+    app->platform.SetNow(kWednesday, 10 * 3600);
+    app->Start();
+  }
+  // Types into a cell in place and leaves it, which commits the text.
+  void TypeCell(int row, int col, const std::string& text) {
+    ASSERT_TRUE(headless::ClickCell(app->platform, app->grid(), row, col));
+    ASSERT_TRUE(headless::TypeInto(app->platform, app->window().TxtFlex, text));
+    ASSERT_TRUE(app->platform.UserFocus(app->grid()));
   }
   Rows Cells() {
     Rows cells(static_cast<std::size_t>(app->grid().Rows()));
@@ -250,6 +267,79 @@ TEST_F(PanelFilesTest, save_onto_a_read_only_file_fails_names_it_and_keeps_the_l
   ExpectLastMessage("当前课表已保存为“可写.csv”", "课表已保存", MessageIcon::Information);
   EXPECT_EQ(p.FileSchedule.Items(),
             (std::vector<std::string>{"Schedule.csv", "只读.csv", "可写.csv", "后来.csv"}));
+}
+
+TEST_F(PanelFilesTest, a_typed_cell_that_would_read_back_differently_is_not_saved) {
+  StartWith();
+  const std::string old = Bytes(Scd("Schedule.csv"));
+  TypeCell(2, 4, "\"体育\"");
+  FrmControl& p = app->Open();
+  p.CmdSaveFile.UserClick();
+  const auto& shown = app->dialogs().Messages();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].title, "保存失败");
+  EXPECT_EQ(shown[0].icon, MessageIcon::Error);
+  // Which cell as the user counts, which character, and what to type instead.
+  EXPECT_NE(shown[0].text.find("Schedule.csv"), std::string::npos) << shown[0].text;
+  EXPECT_NE(shown[0].text.find("第3行第5列"), std::string::npos) << shown[0].text;
+  EXPECT_NE(shown[0].text.find("“\"”"), std::string::npos) << shown[0].text;
+  EXPECT_NE(shown[0].text.find("全角引号“”"), std::string::npos) << shown[0].text;
+  EXPECT_EQ(Bytes(Scd("Schedule.csv")), old);
+
+  // The full-width quotes the message suggests are saved and read back as typed.
+  TypeCell(2, 4, "“体育”");
+  p.CmdSaveFile.UserClick();
+  ExpectLastMessage("当前课表已保存为“Schedule.csv”", "课表已保存", MessageIcon::Information);
+  Rows expected = WeekTable();
+  expected[2][4] = "“体育”";
+  EXPECT_EQ(Bytes(Scd("Schedule.csv")), TimetableBytes(expected));
+}
+
+TEST_F(PanelFilesTest, an_unreadable_timetable_is_kept_as_bak_before_the_first_save_over_it) {
+  const std::string broken = Utf8ToAnsi("3,4\r\n只有一行,数学\r\n");
+  StartWithFileBytes("Schedule.csv", broken);
+  ASSERT_EQ(app->dialogs().Messages().size(), 1u);  // the read-failure message
+  FrmControl& p = app->Open();
+  app->grid().SetTextMatrix(1, 1, "8:00-8:45");
+  p.CmdSaveFile.UserClick();
+  ExpectLastMessage("当前课表已保存为“Schedule.csv”\n原文件无法读取，已保留为“Schedule.csv.bak”",
+                    "课表已保存", MessageIcon::Information);
+  EXPECT_EQ(Bytes(Scd("Schedule.csv.bak")), broken);
+  EXPECT_EQ(p.FileSchedule.Items(), std::vector<std::string>{"Schedule.csv"});
+
+  // The file reads now: the next save keeps nothing more.
+  app->grid().SetTextMatrix(1, 2, "语文");
+  p.CmdSaveFile.UserClick();
+  ExpectLastMessage("当前课表已保存为“Schedule.csv”", "课表已保存", MessageIcon::Information);
+  EXPECT_EQ(Bytes(Scd("Schedule.csv.bak")), broken);
+}
+
+TEST_F(PanelFilesTest, names_outside_scd_are_refused_at_start_up_and_by_new_and_save_as) {
+  WriteAnsiFile(folder.path() / "x.csv", "1,2\r\n外面,的课表\r\n");
+  SettingsFile s;
+  s.scdFileName = "../x.csv";
+  StartWith(WeekTable(), s);
+  ASSERT_EQ(app->dialogs().Messages().size(), 1u);
+  EXPECT_EQ(app->dialogs().Messages()[0].title, "错误");
+  EXPECT_EQ(Cells(), Rows(11, std::vector<std::string>(7)));
+  EXPECT_EQ(app->state().values.ScdFileName, "Schedule.csv");
+
+  FrmControl& p = app->Open();
+  const auto files = folder.Snapshot();
+  app->dialogs().QueueInput("..\\..\\逃出");
+  p.CmdSaveAs.UserClick();
+  ASSERT_EQ(app->dialogs().Messages().size(), 2u);
+  EXPECT_EQ(app->dialogs().Messages()[1].title, "错误的数据格式");
+  EXPECT_EQ(app->dialogs().Messages()[1].icon, MessageIcon::Error);
+  p.Txtrc[0].SetText("5");
+  p.Txtrc[1].SetText("7");
+  app->dialogs().QueueInput("C:新课表");
+  p.CmdNewFile.UserClick();
+  ASSERT_EQ(app->dialogs().Messages().size(), 3u);
+  EXPECT_EQ(app->dialogs().Messages()[2].text, app->dialogs().Messages()[1].text);
+  EXPECT_EQ(app->state().values.ScdFileName, "Schedule.csv");
+  EXPECT_EQ(p.Caption(), "课程表设置 - Schedule.csv");
+  EXPECT_EQ(folder.Snapshot(), files);
 }
 
 TEST_F(PanelFilesTest, save_into_a_missing_scd_folder_fails_without_a_crash) {

@@ -247,6 +247,21 @@ TEST_F(PanelFunctionsTest, save_settings_onto_a_read_only_file_reports_and_keeps
   EXPECT_TRUE(p.Loaded());
 }
 
+TEST_F(PanelFunctionsTest, save_settings_with_a_text_that_would_split_names_it_and_keeps_the_file) {
+  StartWith();
+  const std::string old = Settings();
+  FrmControl& p = app->Open();
+  p.CmbFontSize->UserSetText("10,5");
+  app->dialogs().QueueMenuChoice(0);
+  p.CmdSaveSet.UserMouseUp(ui::MouseButton::Left, 0, 10, 10);
+  ASSERT_EQ(app->dialogs().Messages().size(), 1u);
+  const std::string& text = app->dialogs().Messages()[0].text;
+  EXPECT_EQ(app->dialogs().Messages()[0].title, "保存失败");
+  EXPECT_NE(text.find("字号"), std::string::npos) << text;
+  EXPECT_NE(text.find("“,”"), std::string::npos) << text;
+  EXPECT_EQ(Settings(), old);
+}
+
 TEST_F(PanelFunctionsTest, exit_closes_the_popup_the_countdown_the_window_the_icon_and_the_panel) {
   SettingsFile s;
   s.highlight = "1";

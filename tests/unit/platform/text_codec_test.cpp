@@ -34,5 +34,14 @@ TEST(text_codec_test, bad_input_never_fails) {
   EXPECT_EQ(Utf8ToAnsi("x\xC3").front(), 'x');
 }
 
+TEST(text_codec_test, exact_conversion_refuses_what_the_code_page_cannot_hold) {
+  EXPECT_EQ(Utf8ToAnsiExact("数学"), kMathGbk);
+  EXPECT_EQ(Utf8ToAnsiExact("8:00-8:45"), "8:00-8:45");
+  EXPECT_EQ(Utf8ToAnsiExact("，“”"), "\xA3\xAC\xA1\xB0\xA1\xB1");
+  // An emoji, a rare character outside GBK, broken UTF-8 and a lone surrogate.
+  for (const char* text : {"a😀b", "𠀀", "x\xC3", "\xED\xA0\x80"})
+    EXPECT_EQ(Utf8ToAnsiExact(text), std::nullopt) << text;
+}
+
 }  // namespace
 }  // namespace orvel

@@ -42,9 +42,7 @@ TEST(classic_reader_test, too_few_pieces_or_lines_fail) {
 
 TEST(classic_reader_test, bad_counts_fail) {
   for (const char* counts :
-       {"0,2", "2,0", "-1,2", "40000,2", "2,40000", "abc,2", "2,abc", ",2", "257,2",
-        "\xEF\xBB\xBF"
-        "2,2"}) {
+       {"0,2", "2,0", "-1,2", "40000,2", "2,40000", "abc,2", "2,abc", ",2", "257,2"}) {
     const std::string bytes = std::string(counts) + "\r\na,b\r\nc,d\r\n";
     EXPECT_EQ(ParseClassicTimetable(bytes), std::nullopt) << counts;
   }
@@ -64,7 +62,7 @@ TEST(classic_reader_test, empty_lines_are_rows_of_one_empty_cell) {
 TEST(classic_reader_test, reads_what_either_edition_reads_from_plain_files) {
   const Timetable table = test::MakeTable(
       {{"", "时间", "星期一"}, {"第一节", "8:00-8:45", "数学"}, {"午休", "", "a b \"c"}});
-  const std::string bytes = FormatTimetable(table);
+  const std::string bytes = FormatTimetable(table).value();
   EXPECT_EQ(ParseClassicTimetable(bytes), table);
   EXPECT_EQ(ParseGridTimetable(bytes), ParseClassicTimetable(bytes));
 }

@@ -96,12 +96,6 @@ TEST(grid_reader_test, empty_and_count_only_inputs_fail) {
     EXPECT_EQ(ParseGridTimetable(bytes), std::nullopt) << bytes;
 }
 
-TEST(grid_reader_test, utf8_byte_order_mark_fails_the_read) {
-  EXPECT_EQ(ParseGridTimetable("\xEF\xBB\xBF"
-                               "1,2\r\na,b\r\n"),
-            std::nullopt);
-}
-
 TEST(grid_reader_test, truncated_file_fails_until_the_last_cell_begins) {
   const std::string bytes = CanonicalGbk();
   // The last cell is empty: it begins right after the last comma.

@@ -37,14 +37,15 @@ TEST(program_folder_test, timetable_path_at_a_root_has_no_doubled_separator) {
 #endif
 }
 
-TEST(program_folder_test, names_that_would_leave_scd_are_refused) {
-  EXPECT_FALSE(TimetableFilePath("prog", "").has_value());
-#ifdef _WIN32
-  EXPECT_FALSE(TimetableFilePath("prog", "C:\\other.csv").has_value());
-  EXPECT_FALSE(TimetableFilePath("prog", "\\other.csv").has_value());
-#else
-  EXPECT_FALSE(TimetableFilePath("prog", "/etc/other.csv").has_value());
-#endif
+TEST(program_folder_test, names_that_would_leave_scd_are_refused_on_every_system) {
+  for (const char* name : {"", "..\\..\\x.csv", "../x.csv", "..", "a..b.csv", "sub\\x.csv",
+                           "sub/x.csv", "C:\\other.csv", "C:other.csv", "\\other.csv",
+                           "/etc/other.csv", "x.csv:stream", "a?.csv", "a\tb.csv"}) {
+    EXPECT_FALSE(IsTimetableFileName(name)) << name;
+    EXPECT_FALSE(TimetableFilePath("prog", name).has_value()) << name;
+  }
+  for (const char* name : {"Schedule.csv", "我的课表.csv.csv", "高一(2)班 第1周.csv", ".csv"})
+    EXPECT_TRUE(IsTimetableFileName(name)) << name;
 }
 
 }  // namespace

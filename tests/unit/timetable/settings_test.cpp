@@ -162,24 +162,59 @@ TEST(settings_test, idle_hours_read_as_single_precision) {
   }
 }
 
-TEST(settings_test, file_name_with_comma_is_quoted_and_reads_back) {
-  SettingsRecord s = Example();
-  s.ScdFileName = "高一,二班.csv";
-  const std::string bytes = FormatSettings(s, Edition::Grid);
-  EXPECT_NE(bytes.find("\r\n\"\xB8\xDF\xD2\xBB,\xB6\xFE\xB0\xE0.csv\"\r\n"), std::string::npos);
-  EXPECT_EQ(ParseSettings(bytes, Edition::Grid), s);
+TEST(settings_test, texts_that_would_read_back_differently_stop_the_save) {
+  struct Case {
+    std::string SettingsRecord::*member;
+    SettingsText field;
+    std::string text;
+    FieldFault fault;
+    std::string character;
+  };
+  const Case cases[] = {
+      {&SettingsRecord::ScdFileName, SettingsText::ScdFileName, "高一,二班.csv", FieldFault::Comma,
+       ","},
+      {&SettingsRecord::CmbFontSize, SettingsText::FontSize, "10,5", FieldFault::Comma, ","},
+      {&SettingsRecord::CmbFontName, SettingsText::FontName, "\"宋体", FieldFault::LeadingQuote,
+       "\""},
+      {&SettingsRecord::CmbArea, SettingsText::Area, " 1", FieldFault::LeadingBlank, " "},
+      {&SettingsRecord::CmbFontName, SettingsText::FontName, "宋体😀", FieldFault::NotInCodePage,
+       "😀"},
+  };
+  test::TestFolder folder;
+  const auto file = folder.path() / "Orvel2.ini";
+  test::WriteBytes(file, "old");
+  for (const Case& c : cases) {
+    SettingsRecord s = Example();
+    s.*c.member = c.text;
+    const SettingsSaveResult result = WriteSettings(folder.path(), Edition::Grid, s);
+    EXPECT_FALSE(result.saved) << c.text;
+    EXPECT_EQ(result.refused, (UnwritableSetting{c.field, {c.fault, c.character}})) << c.text;
+    EXPECT_EQ(test::ReadBytes(file), "old") << c.text;
+  }
+  // The classic edition writes no font line, so its font texts stop nothing.
+  SettingsRecord classic = ExampleClassic();
+  classic.CmbFontName = "\"x";
+  EXPECT_EQ(FormatSettings(classic, Edition::Classic), ExampleClassicFile());
 }
 
-TEST(settings_test, texts_without_commas_are_written_bare) {
+TEST(settings_test, texts_are_written_as_they_stand) {
   SettingsRecord s = Example();
-  s.ScdFileName = "my file (2).csv";
-  const std::string bytes = FormatSettings(s, Edition::Grid);
-  EXPECT_NE(bytes.find("\r\nmy file (2).csv\r\n"), std::string::npos);
-  EXPECT_EQ(ParseSettings(bytes, Edition::Grid), s);
+  s.ScdFileName = "my file (2) \"a\".csv";
+  const std::optional<std::string> bytes = FormatSettings(s, Edition::Grid);
+  ASSERT_TRUE(bytes);
+  EXPECT_NE(bytes->find("\r\nmy file (2) \"a\".csv\r\n"), std::string::npos);
+  EXPECT_EQ(ParseSettings(*bytes, Edition::Grid), s);
+}
+
+TEST(settings_test, utf8_file_with_or_without_byte_order_mark_reads_like_the_gbk_one) {
+  const std::string utf8 = "1200,600\r\nSchedule.csv\r\n0,0,0,0,0,0\r\n" + kExampleColours +
+                           "宋体,9,0\r\n1,0,0.5,1,0\r\n";
+  EXPECT_EQ(ParseSettings(utf8, Edition::Grid), Example());
+  EXPECT_EQ(ParseSettings("\xEF\xBB\xBF" + utf8, Edition::Grid), Example());
 }
 
 TEST(settings_test, bad_input_never_crashes_and_keeps_defaults_it_cannot_read) {
-  // A UTF-8 byte-order mark spoils only the first field.
+  // A UTF-8 byte-order mark before GBK text spoils only the first field.
   const SettingsRecord bom = ParseSettings("\xEF\xBB\xBF" + ExampleGridFile(), Edition::Grid);
   EXPECT_EQ(LeadingValue(bom.Left), 0.0);
   EXPECT_EQ(bom.Top, "600");
@@ -221,7 +256,9 @@ TEST(settings_test, whatever_is_read_from_unquoted_fields_is_written_back_the_sa
     for (std::size_t i = 0; i < length; ++i) bytes += tokens[random() % std::size(tokens)];
     for (const Edition edition : {Edition::Grid, Edition::Classic}) {
       const SettingsRecord s = ParseSettings(bytes, edition);
-      ASSERT_EQ(ParseSettings(FormatSettings(s, edition), edition), s) << bytes;
+      const std::optional<std::string> written = FormatSettings(s, edition);
+      ASSERT_TRUE(written) << bytes;
+      ASSERT_EQ(ParseSettings(*written, edition), s) << bytes;
     }
   }
 }
@@ -230,11 +267,11 @@ TEST(settings_test, write_then_read_round_trips_and_repeats_identically) {
   test::TestFolder folder;
   for (const Edition edition : {Edition::Grid, Edition::Classic}) {
     const SettingsRecord s = edition == Edition::Grid ? Example() : ExampleClassic();
-    ASSERT_TRUE(WriteSettings(folder.path(), edition, s));
+    ASSERT_TRUE(WriteSettings(folder.path(), edition, s).saved);
     const auto file = folder.path() / SettingsFileName(edition);
     const std::string first = test::ReadBytes(file);
     EXPECT_EQ(ReadSettings(folder.path(), edition), s);
-    ASSERT_TRUE(WriteSettings(folder.path(), edition, ReadSettings(folder.path(), edition)));
+    ASSERT_TRUE(WriteSettings(folder.path(), edition, ReadSettings(folder.path(), edition)).saved);
     EXPECT_EQ(test::ReadBytes(file), first);
   }
 }
@@ -244,9 +281,9 @@ TEST(settings_test, failed_write_reports_and_keeps_the_old_file) {
   const auto file = folder.path() / "Orvel2.ini";
   test::WriteBytes(file, "old");
   test::MakeReadOnly(file);
-  EXPECT_FALSE(WriteSettings(folder.path(), Edition::Grid, Example()));
+  EXPECT_FALSE(WriteSettings(folder.path(), Edition::Grid, Example()).saved);
   EXPECT_EQ(test::ReadBytes(file), "old");
-  EXPECT_FALSE(WriteSettings(folder.path() / "missing", Edition::Grid, Example()));
+  EXPECT_FALSE(WriteSettings(folder.path() / "missing", Edition::Grid, Example()).saved);
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "missing"));
 }
 

@@ -1,0 +1,22 @@
+#pragma once
+// The messages of a save that a text stopped: where the text is, which character, and what to
+// type instead. Shown under the save-failure title "保存失败".
+#include <string>
+#include <string_view>
+
+#include "timetable/settings.h"
+#include "timetable/timetable_writer.h"
+
+namespace orvel::panel {
+
+// The cell is named by row and column counted from 1, as the user counts them.
+std::string TimetableRefusalText(std::string_view scdFileName, const UnwritableCell& cell);
+
+std::string SettingsRefusalText(const UnwritableSetting& setting);
+
+// New and save as: a name that would not be a file inside "scd".
+inline constexpr std::string_view kInvalidFileNameText =
+    "课表文件名不能含有 \\ / : * ? \" < > | 或“..”，请换一个名字！";
+inline constexpr std::string_view kInvalidFileNameTitle = "错误的数据格式";
+
+}  // namespace orvel::panel

@@ -1,0 +1,37 @@
+#pragma once
+// How the bytes of a timetable or settings file become text. The program writes the ANSI code
+// page, but a file saved by Notepad or as a spreadsheet's "CSV UTF-8" is UTF-8; the whole file
+// is decided at once, so that one file never mixes the two.
+#include <string>
+#include <string_view>
+
+namespace orvel {
+
+enum class FileEncoding { Ansi, Utf8 };
+
+struct FileText {
+  FileEncoding encoding = FileEncoding::Ansi;
+  std::string_view body;  // the bytes to parse, without a UTF-8 byte-order mark
+};
+
+// UTF-8 when the bytes after an optional UTF-8 byte-order mark are valid UTF-8 and either the
+// mark was there or they hold at least one character outside ASCII; the ANSI code page
+// otherwise (a mark before bytes that are not UTF-8 stays part of the body).
+//
+// GBK text is almost never valid UTF-8: the second byte of most GBK characters is 0xC0 or
+// above, or the first byte is one UTF-8 allows only as a continuation, so a real timetable holds
+// such a character long before its first row ends. The writers still check their own output
+// against this rule (field_writer.h).
+FileText DecideFileText(std::string_view bytes);
+
+// True when the bytes hold one outside ASCII.
+bool HasNonAscii(std::string_view bytes);
+
+// One field's bytes as UTF-8 text.
+std::string DecodeField(std::string_view raw, FileEncoding encoding);
+
+// Well-formed UTF-8: no stray continuation bytes, no overlong forms, no surrogates, nothing
+// above U+10FFFF, no sequence cut off at the end.
+bool IsValidUtf8(std::string_view bytes);
+
+}  // namespace orvel
