@@ -68,6 +68,10 @@ for exe in Orvel2.exe Schedule.exe; do
   echo "$exe: $size bytes, version ${version:-none}"
   [ "$size" -le "$max_bytes" ] || fail "$exe is $size bytes, more than $max_bytes"
   ! grep -q ' \.debug' <<<"$sections" || fail "$exe carries debug information"
+  # Windows refuses to start a program whose header asks for a newer subsystem than its own.
+  subsystem=$("$objdump" -p "$file" | awk '/^MajorSubsystemVersion/ { a = $2 }
+    /^MinorSubsystemVersion/ { b = $2 } END { print a * 100 + b }')
+  [ "$subsystem" -le 601 ] || fail "$exe asks for Windows subsystem $subsystem (Windows 7 is 601)"
   [ -n "$version" ] || fail "$exe has no version information"
 done
 OBJDUMP="$objdump" bash scripts/check-imports.sh "$folder/Orvel2.exe" "$folder/Schedule.exe" ||
