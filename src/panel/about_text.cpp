@@ -4,15 +4,16 @@
 
 #include "panel/about_links.h"
 
-#ifndef ORVEL_GRID_VERSION_REVISION
-#define ORVEL_GRID_VERSION_REVISION 0
+// Both come from the build as "major,minor,revision".
+#if !defined(ORVEL_GRID_VERSION) || !defined(ORVEL_CLASSIC_VERSION)
+#error "the build defines ORVEL_GRID_VERSION and ORVEL_CLASSIC_VERSION"
 #endif
 
 namespace orvel::panel {
 
 ProgramVersion EditionVersion(Edition edition) {
-  if (edition == Edition::Classic) return ProgramVersion{1, 3, 3};
-  return ProgramVersion{2, 0, ORVEL_GRID_VERSION_REVISION};
+  if (edition == Edition::Classic) return ProgramVersion{ORVEL_CLASSIC_VERSION};
+  return ProgramVersion{ORVEL_GRID_VERSION};
 }
 
 std::string BuildLine(std::string_view shortDateTime) {
