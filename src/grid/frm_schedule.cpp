@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "clock/period_search.h"
 #include "grid/grid_clock_apply.h"
@@ -45,6 +46,9 @@ FrmSchedule::FrmSchedule(ProgramState& state)
   MSFlexGrid1.onRowColChange = [this] { MSFlexGrid1_RowColChange(); };
   MSFlexGrid1.onClick = [this] { MSFlexGrid1_Click(); };
   TxtFlex.onDblClick = [this] { TxtFlex_DblClick(); };
+  TxtFlex.onMouseDown = [this](ui::MouseButton b, int s, double x, double y) {
+    TxtFlex_MouseDown(b, s, x, y);
+  };
   TxtFlex.onLostFocus = [this] { TxtFlex_LostFocus(); };
   TimerSchedule.onTimer = [this] { TimerSchedule_Timer(); };
   Timerduration.onTimer = [this] { Timerduration_Timer(); };
@@ -146,6 +150,9 @@ void FrmSchedule::ApplyFold(bool folded) {
   } else {
     AdjustColWidth(*this, MSFlexGrid1, kAlignCentreTop, true);
   }
+  // The window takes the new widths at once: after a load or a new table (which end with this
+  // step) a window left at the old size would clip the grid or show a grey band beside it.
+  FitToGrid();
 }
 
 void FrmSchedule::ApplyFrame(bool framed) {
@@ -198,8 +205,9 @@ void FrmSchedule::Form_MouseDown(ui::MouseButton Button, int Shift, double X, do
 }
 
 void FrmSchedule::MSFlexGrid1_MouseDown(ui::MouseButton Button, int Shift, double X, double Y) {
-  (void)X;
-  (void)Y;
+  if (Button == ui::MouseButton::Left)
+    lastGridPress_ =
+        Press{state_.platform.clock().SteadyMs(), MSFlexGrid1.Left() + X, MSFlexGrid1.Top() + Y};
   DragWhenAltLeft(*this, Button, Shift);
 }
 
@@ -227,6 +235,27 @@ void FrmSchedule::MSFlexGrid1_Click() {
   TxtFlex.SetText(MSFlexGrid1.TextMatrix(MSFlexGrid1.Row(), MSFlexGrid1.Col()));
   editRow_ = static_cast<std::int16_t>(MSFlexGrid1.Row());
   editCol_ = static_cast<std::int16_t>(MSFlexGrid1.Col());
+  editorLaidBy_ = lastGridPress_;
+}
+
+void FrmSchedule::TxtFlex_MouseDown(ui::MouseButton Button, int Shift, double X, double Y) {
+  (void)Shift;
+  // The second click of a double click on a cell lands on the editor its first click laid
+  // there: it still opens the control panel. Only the first press on the editor can do so.
+  const std::optional<Press> first = std::exchange(editorLaidBy_, std::nullopt);
+  if (Button != ui::MouseButton::Left || !first) return;
+  const Press second{state_.platform.clock().SteadyMs(), TxtFlex.Left() + X, TxtFlex.Top() + Y};
+  if (CompletesDoubleClick(*first, second)) TxtFlex_DblClick();
+}
+
+bool FrmSchedule::CompletesDoubleClick(const Press& first, const Press& second) const {
+  const ui::DoubleClickRule rule = state_.platform.input().DoubleClick();
+  const ui::Screen& screen = state_.platform.screen();
+  const double dxPx = std::fabs(second.x - first.x) / screen.TwipsPerPixelX();
+  const double dyPx = std::fabs(second.y - first.y) / screen.TwipsPerPixelY();
+  const std::int64_t elapsed = second.steadyMs - first.steadyMs;
+  return elapsed >= 0 && elapsed <= rule.ms && dxPx <= rule.widthPx / 2.0 &&
+         dyPx <= rule.heightPx / 2.0;
 }
 
 void FrmSchedule::TxtFlex_LostFocus() {

@@ -54,6 +54,7 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   void TxtFlex_DblClick();
   void MSFlexGrid1_RowColChange();
   void MSFlexGrid1_Click();
+  void TxtFlex_MouseDown(ui::MouseButton Button, int Shift, double X, double Y);
   void TxtFlex_LostFocus();
   void TimerSchedule_Timer();
   void Timerduration_Timer();
@@ -88,8 +89,20 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   void ApplyGridAppearance();
 
   program::ProgramState& state_;
+  // A press of the left button: when, and where on the window (twips).
+  struct Press {
+    std::int64_t steadyMs = 0;
+    double x = 0, y = 0;
+  };
+  // Whether `second` completes a double click begun by `first`, by the user's rule.
+  bool CompletesDoubleClick(const Press& first, const Press& second) const;
+
   // The schedule clock's values between ticks.
   ClockState clockState_;
+  // The last press on the grid, and the one whose click laid the editor: a press on the editor
+  // soon after it finishes the double click the user began on the cell.
+  std::optional<Press> lastGridPress_;
+  std::optional<Press> editorLaidBy_;
   std::int16_t editRow_ = 0;
   std::int16_t editCol_ = 0;
 };

@@ -11,11 +11,7 @@ void LabAbout_Click(ui::Shell& shell, const ui::Form& panel, std::string_view pr
   const std::string prefix = ProgramFolderPrefix(programFolderText);
   switch (Index) {
     case 0:
-      shell.Open(std::string(kShopPage), ui::ShowState::Hidden, &panel, {});
-      break;
-    case 1:
-      shell.Open("mailto:" + std::string(kMailAddress), ui::ShowState::Normal, &panel,
-                 std::string(programFolderText));
+      shell.Open(prefix + std::string(kHelpFile), ui::ShowState::Normal, &panel, {});
       break;
     case 2:
       shell.Open(prefix, ui::ShowState::Normal, nullptr, {});
@@ -24,16 +20,18 @@ void LabAbout_Click(ui::Shell& shell, const ui::Form& panel, std::string_view pr
       shell.Open(prefix + "hlp\\readme.txt", ui::ShowState::Normal, nullptr, {});
       break;
     case 4:
-      shell.Open(prefix + "hlp\\scdhlp.chm", ui::ShowState::Normal, nullptr, {});
+      shell.Open(prefix + std::string(kHelpFile), ui::ShowState::Normal, nullptr, {});
       break;
     default:
       break;
   }
 }
 
-void Imgabout_Click(ui::Shell& shell, const ui::Form& panel, std::int16_t Index) {
+void Imgabout_Click(ui::Shell& shell, const ui::Form& panel, std::string_view programFolderText,
+                    std::int16_t Index) {
   (void)Index;
-  shell.Open(std::string(kWebPage), ui::ShowState::Hidden, &panel, {});
+  shell.Open(ProgramFolderPrefix(programFolderText) + std::string(kHelpFile), ui::ShowState::Normal,
+             &panel, {});
 }
 
 void Imgabout_MouseDown(ui::Picture& Imgabout0, ui::Picture& Imgabout1, std::int16_t Index,

@@ -1,6 +1,7 @@
 #pragma once
-// The about page's links: every address it shows or opens, in one place, and the handlers of
-// its labels and pictures.
+// The about page's links and the handlers of its labels and pictures. The project has no web
+// page, shop or mail address yet: what would lead there opens the program's own help, and the
+// mail link is left out, so that no link points at an address that does not exist.
 #include <cstdint>
 #include <string_view>
 
@@ -10,18 +11,17 @@
 
 namespace orvel::panel {
 
-inline constexpr std::string_view kWebPage = "https://orvel.example.org/";
-inline constexpr std::string_view kShopPage = "https://orvel.example.org/shop";
-inline constexpr std::string_view kMailAddress = "orvel@example.org";
+// The compiled help in the program folder, which the labels and pictures open.
+inline constexpr std::string_view kHelpFile = "hlp\\scdhlp.chm";
 
-// LabAbout(Index): 0 the shop page (hidden show state, owned by the panel), 1 a mail to the
-// author (owned by the panel, working folder the program folder), 2 the program folder, 3
-// "hlp\readme.txt", 4 "hlp\scdhlp.chm" in it. Any other index does nothing.
+// LabAbout(Index): 0 the help (owned by the panel), 2 the program folder, 3 "hlp\readme.txt",
+// 4 the help in it. 1, the mail link, and any other index do nothing.
 void LabAbout_Click(ui::Shell& shell, const ui::Form& panel, std::string_view programFolderText,
                     std::int16_t Index);
 
-// Either picture opens the author's web page.
-void Imgabout_Click(ui::Shell& shell, const ui::Form& panel, std::int16_t Index);
+// Either picture opens the help, owned by the panel.
+void Imgabout_Click(ui::Shell& shell, const ui::Form& panel, std::string_view programFolderText,
+                    std::int16_t Index);
 
 // Shift + left button alone swaps the visible picture and the hidden one.
 void Imgabout_MouseDown(ui::Picture& Imgabout0, ui::Picture& Imgabout1, std::int16_t Index,

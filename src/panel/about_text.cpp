@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "panel/about_links.h"
-
 // Both come from the build as "major,minor,revision".
 #if !defined(ORVEL_GRID_VERSION) || !defined(ORVEL_CLASSIC_VERSION)
 #error "the build defines ORVEL_GRID_VERSION and ORVEL_CLASSIC_VERSION"
@@ -34,7 +32,7 @@ std::string AboutText(const ProgramVersion& version, std::string_view programTim
       "Orvel 桌面课程表系列",
       "版权所有 © 课程表工作室",
       "开发于 2024—2025 年",
-      "网店：" + std::string(kShopPage),
+      "网店：暂无",
   };
   std::string text;
   for (std::size_t i = 0; i < lines.size(); ++i) {

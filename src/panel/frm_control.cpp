@@ -15,8 +15,10 @@
 namespace orvel::panel {
 namespace {
 
-// The program's icon resource, the same as the schedule window's.
+// Picture resources of the program (numbered in platform/win32/resource_ids.h): its icon, the
+// same as the schedule window's, and the about page's portrait.
 constexpr int kPanelIconId = 1;
+constexpr int kPortraitPictureId = 2;
 constexpr double kClientWidth = 4095;
 constexpr double kClientHeight = 4140;
 
@@ -130,7 +132,8 @@ void FrmControl::CreateControls() {
   }
 
   LabAbout.emplace_back(this, "LabAbout", 0).SetCaption("版权");
-  LabAbout.emplace_back(this, "LabAbout", 1).SetCaption(std::string(kMailAddress));
+  // The author's mail link: left out until the project has an address to give.
+  LabAbout.emplace_back(this, "LabAbout", 1).SetVisible(false);
   LabAbout.emplace_back(this, "LabAbout", 2).SetCaption("程序");
   LabAbout.emplace_back(this, "LabAbout", 3).SetCaption("说明");
   LabAbout.emplace_back(this, "LabAbout", 4).SetCaption("帮助");
@@ -138,7 +141,7 @@ void FrmControl::CreateControls() {
   // Link labels read as links.
   for (std::size_t i = 1; i < LabAbout.size(); ++i) LabAbout[i].SetForeColour(0xFF0000);
   Imgabout.emplace_back(this, "Imgabout", 0).SetImageId(kPanelIconId);
-  Imgabout.emplace_back(this, "Imgabout", 1).SetImageId(kPanelIconId);
+  Imgabout.emplace_back(this, "Imgabout", 1).SetImageId(kPortraitPictureId);
   Imgabout[1].SetVisible(false);  // behind the logo until Shift + click
 }
 

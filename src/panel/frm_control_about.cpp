@@ -12,7 +12,8 @@ void FrmControl::LabAbout_Click(std::int16_t Index) {
 }
 
 void FrmControl::Imgabout_Click(std::int16_t Index) {
-  panel::Imgabout_Click(state_.platform.shell(), *this, Index);
+  panel::Imgabout_Click(state_.platform.shell(), *this, desktop::ProgramFolderText(state_.platform),
+                        Index);
 }
 
 void FrmControl::Imgabout_MouseDown(std::int16_t Index, ui::MouseButton Button, int Shift, double X,

@@ -12,10 +12,9 @@
 namespace orvel::panel {
 
 bool FontNameListed(std::string_view utf8Name) {
-  const std::string ansi = Utf8ToAnsi(utf8Name);
-  // A lead byte of a double-byte character has its high bit set: its code is negative as a
-  // signed 16-bit number. "?" stands for a character the code page cannot hold.
-  return !ansi.empty() && static_cast<unsigned char>(ansi[0]) >= 0x80;
+  // Chinese font names: a high first byte alone is not enough (GBK's single-byte "€", or any
+  // accented letter of a single-byte code page).
+  return StartsWithDoubleByteCharacter(Utf8ToAnsi(utf8Name));
 }
 
 void FrmControl::ChkLock_Click() {
@@ -27,8 +26,8 @@ void FrmControl::ChkFold_Click() {
 }
 
 void FrmControl::ChkFrame_Click() {
-  // The classic edition only records the box; its matrix takes it at the next rebuild.
-  if (state_.edition == Edition::Grid) window_.ApplyFrame(ChkFrame.Value() == 1);
+  // The classic edition records it for the next build of its matrix.
+  window_.ApplyFrame(ChkFrame.Value() == 1);
 }
 
 void FrmControl::ChkAlpha_Click() {

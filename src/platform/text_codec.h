@@ -7,6 +7,12 @@
 
 namespace orvel {
 
+// Only 7-bit characters, which every code page and UTF-8 write alike.
+bool IsAscii(std::string_view text);
+
+// Whether the text, in the code page, begins with a double-byte character (a Chinese one in GBK).
+bool StartsWithDoubleByteCharacter(std::string_view ansi);
+
 // Bytes that are not valid in the code page become U+FFFD; never fails.
 std::string AnsiToUtf8(std::string_view ansi);
 

@@ -60,13 +60,13 @@ std::optional<std::string> Convert(std::string_view input, const char* to, const
   return out;
 }
 
-bool IsAscii(std::string_view s) {
-  for (char c : s)
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  return true;
-}
-
 }  // namespace
+
+bool StartsWithDoubleByteCharacter(std::string_view ansi) {
+  // GBK's lead bytes.
+  const auto first = ansi.empty() ? 0u : static_cast<unsigned char>(ansi.front());
+  return first >= 0x81 && first <= 0xFE;
+}
 
 std::string AnsiToUtf8(std::string_view ansi) {
   if (IsAscii(ansi)) return std::string(ansi);

@@ -5,44 +5,27 @@
 #include <climits>
 #include <optional>
 
+#include "platform/win32/wide.h"
+
 namespace orvel {
-namespace {
 
-bool IsAscii(std::string_view s) {
-  for (char c : s)
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  return true;
+using win32::Narrow;
+using win32::NarrowAnsi;
+using win32::Widen;
+using win32::WidenAnsi;
+
+bool StartsWithDoubleByteCharacter(std::string_view ansi) {
+  return !ansi.empty() && IsDBCSLeadByteEx(CP_ACP, static_cast<BYTE>(ansi.front())) != FALSE;
 }
-
-std::wstring ToWide(std::string_view s, UINT codePage) {
-  if (s.empty() || s.size() > INT_MAX) return {};
-  const int n = MultiByteToWideChar(codePage, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
-  std::wstring w(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
-  if (n > 0) MultiByteToWideChar(codePage, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
-  return w;
-}
-
-std::string FromWide(const std::wstring& w, UINT codePage) {
-  if (w.empty()) return {};
-  const int n = WideCharToMultiByte(codePage, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,
-                                    nullptr, nullptr);
-  std::string s(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-  if (n > 0)
-    WideCharToMultiByte(codePage, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr,
-                        nullptr);
-  return s;
-}
-
-}  // namespace
 
 std::string AnsiToUtf8(std::string_view ansi) {
   if (IsAscii(ansi)) return std::string(ansi);
-  return FromWide(ToWide(ansi, CP_ACP), CP_UTF8);
+  return Narrow(WidenAnsi(ansi));
 }
 
 std::string Utf8ToAnsi(std::string_view utf8) {
   if (IsAscii(utf8)) return std::string(utf8);
-  return FromWide(ToWide(utf8, CP_UTF8), CP_ACP);
+  return NarrowAnsi(Widen(utf8));
 }
 
 std::optional<std::string> Utf8ToAnsiExact(std::string_view utf8) {
@@ -67,7 +50,7 @@ std::optional<std::string> Utf8ToAnsiExact(std::string_view utf8) {
   std::string ansi(static_cast<std::size_t>(m), '\0');
   WideCharToMultiByte(CP_ACP, flags, wide.data(), n, ansi.data(), m, nullptr, usedDefaultOut);
   // What is written must read back as the same characters.
-  if (usedDefault || ToWide(ansi, CP_ACP) != wide) return std::nullopt;
+  if (usedDefault || WidenAnsi(ansi) != wide) return std::nullopt;
   return ansi;
 }
 

@@ -37,7 +37,7 @@ class ScheduleWindow {
   virtual void ApplyLock(bool locked) = 0;
   // Fold to today's column (read from the clock now) or show every column again.
   virtual void ApplyFold(bool folded) = 0;
-  // The frame around the cells; an edition whose frame waits for a rebuild does nothing.
+  // The frame around the cells; an edition whose frame waits for a rebuild records it for then.
   virtual void ApplyFrame(bool framed) = 0;
   // Layered window: constant alpha (aORc 0) or colour key (aORc 1).
   virtual void transparency(int aORc, ui::Colour colour, int alpha) = 0;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "classic_fixture.h"
-#include "grid/frm_schedule.h"
+#include "panel/frm_control.h"
 #include "platform/headless/user_actions.h"
 #include "platform/ui/containment.h"
 #include "timetable/timetable_reader.h"
@@ -134,6 +134,22 @@ TEST_F(ClassicWindowTest, frame_setting_0_draws_boxes_without_border_and_transpa
   EXPECT_TRUE(record.colourKey);
   EXPECT_EQ(record.colour, 0xFFFFFFu);
   EXPECT_TRUE(window().TimerSchedule.Enabled());
+}
+
+TEST_F(ClassicWindowTest, ticking_the_frame_box_frames_the_next_matrix) {
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  WriteClassicSettings(folder.path(), settings);
+  Start();
+  window().UserDblClick();
+  auto* panel = dynamic_cast<panel::FrmControl*>(program.platform.FindForm("FrmControl"));
+  ASSERT_NE(panel, nullptr);
+  panel->ChkFrame.UserClick();
+  EXPECT_EQ(Box(1).BorderStyle(), 0) << "the matrix shown keeps its boxes";
+  panel->Txtrc[0].SetText("2");
+  panel->Txtrc[1].SetText("3");
+  program.platform.dialogs().QueueInput("有框");
+  panel->CmdNewFile.UserClick();
+  for (int k = 1; k <= 6; ++k) EXPECT_EQ(Box(k).BorderStyle(), 1) << k;
 }
 
 TEST_F(ClassicWindowTest, fold_shows_columns_1_and_2_and_unfold_restores_the_width) {

@@ -97,8 +97,10 @@ TEST_F(PanelFilesTest, load_replaces_the_table_keeps_area_and_size_fields_and_re
   EXPECT_EQ(p.Txtrc[0].Text(), "5");
   EXPECT_EQ(p.Txtrc[1].Text(), "7");
   EXPECT_FALSE(app->grid().Enabled());
-  // Folded on a Wednesday: columns 0, 1 and 4 only.
+  // Folded on a Wednesday: columns 0, 1 and 4 only; the window takes the new size at once.
   for (int c = 0; c < 9; ++c) EXPECT_EQ(app->grid().ColWidth(c) > 0, c < 2 || c == 4) << c;
+  EXPECT_EQ(app->window().Width(), app->grid().TotalWidth());
+  EXPECT_EQ(app->window().Height(), app->grid().TotalHeight());
 
   // A double click on a name loads it too.
   Choose(p, "Schedule.csv");
@@ -175,6 +177,9 @@ TEST_F(PanelFilesTest, new_one_by_two_asks_a_name_and_makes_an_empty_table_in_me
   ExpectLastMessage("已建立名为“一行.csv”的空课表，修改后勿忘保存", "课表已新键",
                     MessageIcon::Information);
   EXPECT_FALSE(app->grid().Enabled());  // lock applied again
+  // The window is the new table's size at once, with no band of the old one beside it.
+  EXPECT_EQ(app->window().Width(), app->grid().TotalWidth());
+  EXPECT_EQ(app->window().Height(), app->grid().TotalHeight());
   EXPECT_EQ(folder.Snapshot(), files);  // nothing on disk until saved
 }
 

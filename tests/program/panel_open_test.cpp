@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "desktop/auto_start.h"
-#include "platform/ui/containment.h"
 #include "panel_fixture.h"
+#include "platform/ui/containment.h"
 
 namespace orvel::test {
 namespace {
@@ -89,8 +89,9 @@ TEST_F(PanelOpenTest, every_page_control_lies_inside_its_page_without_overlappin
             << pages[page][j]->index();
     }
   }
-  // The two pictures share one place: one hides the other.
+  // The two pictures share one place: one hides the other, and they differ.
   EXPECT_EQ(p.Imgabout[0].bounds(), p.Imgabout[1].bounds());
+  EXPECT_NE(p.Imgabout[0].ImageId(), p.Imgabout[1].ImageId());
   EXPECT_TRUE(p.Imgabout[0].Visible());
   EXPECT_FALSE(p.Imgabout[1].Visible());
 }
@@ -356,6 +357,7 @@ TEST_F(PanelOpenTest, font_name_filter_reads_the_first_character_in_the_ansi_cod
   EXPECT_FALSE(panel::FontNameListed("@SimSun"));
   EXPECT_FALSE(panel::FontNameListed(""));
   EXPECT_FALSE(panel::FontNameListed("A宋体"));
+  EXPECT_FALSE(panel::FontNameListed("€Sans"));  // one byte in code page 936
 }
 
 TEST_F(PanelOpenTest, year_list_spans_five_years_each_way_within_1986_to_2100) {

@@ -101,8 +101,8 @@ TEST_F(ScheduleWindowTest, only_alt_with_the_left_button_drags_the_window) {
   ASSERT_TRUE(headless::DragFromCell(program->platform, grid(), 1, 2, 0));
   ASSERT_TRUE(headless::DragFromCell(program->platform, grid(), 1, 2, ui::kAlt | ui::kShift));
   ASSERT_TRUE(headless::DragFromCell(program->platform, grid(), 1, 2, ui::kAlt | ui::kCtrl));
-  ASSERT_TRUE(headless::PressCell(program->platform, grid(), 1, 2, ui::MouseButton::Right,
-                                  ui::kAlt));
+  ASSERT_TRUE(
+      headless::PressCell(program->platform, grid(), 1, 2, ui::MouseButton::Right, ui::kAlt));
   EXPECT_EQ(program->Window().drags, 0);
   EXPECT_EQ(program->window.Left(), 0);
 
@@ -128,6 +128,32 @@ TEST_F(ScheduleWindowTest, every_double_click_opens_the_control_panel) {
   program->window.ShowControlPanel = nullptr;
   program->window.UserDblClick();
   EXPECT_EQ(program->panelOpenings, 3);
+}
+
+TEST_F(ScheduleWindowTest, a_press_on_the_editor_finishes_the_double_click_its_click_began) {
+  StartWith(WeekTable());
+  ui::TextBox& editor = program->window.TxtFlex;
+  // The user's rule on this backend: 500 ms, and 2 pixels (30 twips) either way.
+  struct Case {
+    int delayMs;
+    double offsetTwips;
+    bool opens;
+  };
+  const Case cases[] = {{0, 0, true}, {500, 30, true}, {501, 0, false}, {0, 45, false}};
+  int openings = 0, col = 2;
+  for (const Case& c : cases) {
+    ASSERT_TRUE(headless::ClickCell(program->platform, grid(), 1, col++));
+    ASSERT_TRUE(editor.Visible());
+    program->platform.AdvanceMs(c.delayMs);
+    ASSERT_TRUE(program->platform.UserFocus(editor));
+    editor.UserMouseDown(ui::MouseButton::Left, 0, editor.Width() / 2 + c.offsetTwips,
+                         editor.Height() / 2);
+    openings += c.opens ? 1 : 0;
+    EXPECT_EQ(program->panelOpenings, openings) << c.delayMs << " ms, " << c.offsetTwips;
+    // Only the first press on the editor counts.
+    editor.UserMouseDown(ui::MouseButton::Left, 0, editor.Width() / 2, editor.Height() / 2);
+    EXPECT_EQ(program->panelOpenings, openings);
+  }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "classic/classic_program.h"
+#include "dib_capture.h"
 #include "platform/win32/control_peer.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/handles.h"
@@ -183,8 +184,21 @@ TEST_F(ClassicWindowTest, locked_boxes_let_the_double_click_through_to_the_windo
   if (!Start("1")) GTEST_SKIP() << "too close to midnight";
   HWND box = BoxHwnd(2, 4);
   ASSERT_TRUE(box);
-  // The frame's disabled state reaches the boxes inside it, which are transparent to the mouse.
-  EXPECT_FALSE(IsWindowEnabled(box));
+  // The frame's disabled state makes the boxes inside it inert: read-only and transparent to the
+  // mouse, but not disabled, so that their text keeps the scheme's colour (black in "方案1")
+  // instead of the system's grey.
+  EXPECT_TRUE(IsWindowEnabled(box));
+  EXPECT_TRUE(GetWindowLongPtrW(box, GWL_STYLE) & ES_READONLY);
+  const wintest::Capture picture = wintest::CaptureSettledWindow(box, 2000);
+  ASSERT_FALSE(picture.image.empty());
+  // Dark pixels of the black text; a disabled box would draw it in the system's light grey.
+  int dark = 0;
+  for (int y = 0; y < picture.image.height(); ++y)
+    for (int x = 0; x < picture.image.width(); ++x) {
+      const COLORREF c = picture.image.Pixel(x, y);
+      dark += GetRValue(c) < 0x60 && GetGValue(c) < 0x60 && GetBValue(c) < 0x60 ? 1 : 0;
+    }
+  EXPECT_GT(dark, 20) << "the text of a locked box is drawn in the scheme's text colour";
   const POINT p = Centre(box);
   EXPECT_EQ(SendMessageW(box, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y)), HTTRANSPARENT);
   DoubleClickAt(BesideText(box));

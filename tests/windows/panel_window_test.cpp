@@ -173,15 +173,23 @@ class PanelWindowTest : public ::testing::Test {
     Pump();
   }
 
-  // A real double click on the grid: the window gets the messages a mouse would send.
+  // A real double click on a cell, through the input queue: the first click lays the editor
+  // over the cell and the second lands on it, as on a user's screen.
   void DoubleClickGrid() {
-    const LPARAM at = MAKELPARAM(20, 10);
-    PostMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(grid, WM_LBUTTONUP, 0, at);
-    PostMessageW(grid, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    PostMessageW(grid, WM_LBUTTONUP, 0, at);
-    PumpFor(200);
-    panelHwnd = TopWindowStarting(L"课程表设置");
+    panelHwnd = nullptr;
+    POINT at{20, 10};
+    ClientToScreen(grid, &at);
+    SetCursorPos(at.x, at.y);
+    INPUT inputs[4]{};
+    for (int i = 0; i < 4; ++i) {
+      inputs[i].type = INPUT_MOUSE;
+      inputs[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    }
+    SendInput(4, inputs, sizeof(INPUT));
+    for (int i = 0; i < 50 && !panelHwnd; ++i) {
+      PumpFor(20);
+      panelHwnd = TopWindowStarting(L"课程表设置");
+    }
     ASSERT_NE(panelHwnd, nullptr);
     panel = dynamic_cast<panel::FrmControl*>(&win32::FormWindow::FromHwnd(panelHwnd)->form());
     ASSERT_NE(panel, nullptr);

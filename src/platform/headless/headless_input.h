@@ -11,6 +11,8 @@ class HeadlessInput : public ui::Input {
  public:
   ui::Point CursorPos() const override { return cursor_; }
   bool KeyPressedAndDown() override;
+  ui::DoubleClickRule DoubleClick() const override { return doubleClick_; }
+  void SetDoubleClick(ui::DoubleClickRule rule) { doubleClick_ = rule; }
   // As the system reads one key: 0x8000 while it is down, plus 0x0001 once after each press.
   std::int16_t AsyncKeyState(int virtualKey);
 
@@ -26,6 +28,7 @@ class HeadlessInput : public ui::Input {
     bool pressedSinceAsked = false;
   };
   ui::Point cursor_{};
+  ui::DoubleClickRule doubleClick_;
   std::map<int, KeyState> keys_;
 };
 

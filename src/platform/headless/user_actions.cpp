@@ -15,8 +15,8 @@ std::optional<GridPoint> CellCentre(const ui::Grid& grid, int row, int col) {
   return GridPoint{left + grid.ColWidth(col) / 2.0, top + grid.RowHeight(row) / 2.0};
 }
 
-bool PressCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col,
-               ui::MouseButton button, int shift) {
+bool PressCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col, ui::MouseButton button,
+               int shift) {
   const std::optional<GridPoint> at = CellCentre(grid, row, col);
   if (!at) return false;
   if (grid.Enabled()) platform.UserFocus(grid);
@@ -31,8 +31,35 @@ bool ClickCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col) {
   return true;
 }
 
+namespace {
+
+// A text box of the grid's form that takes input and covers the grid point: what a press there
+// lands on instead of the grid.
+ui::TextBox* TextBoxOver(const ui::Grid& grid, GridPoint at) {
+  ui::Form* form = grid.form();
+  if (!form) return nullptr;
+  const double x = grid.Left() + at.x, y = grid.Top() + at.y;
+  for (ui::Widget* widget : form->Controls()) {
+    auto* box = dynamic_cast<ui::TextBox*>(widget);
+    if (box && box->peer() && ui::ShownVisible(*box) && ui::ShownEnabled(*box) &&
+        x >= box->Left() && x < box->Left() + box->Width() && y >= box->Top() &&
+        y < box->Top() + box->Height())
+      return box;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 bool DoubleClickCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col) {
   if (!ClickCell(platform, grid, row, col)) return false;
+  // The second click goes to whatever lies over the cell now: the in-place editor that the first
+  // click laid there takes a plain click, as a window of its own would.
+  if (ui::TextBox* box = TextBoxOver(grid, *CellCentre(grid, row, col))) {
+    PressTextBox(platform, *box, ui::MouseButton::Left, 0);
+    box->UserClick();
+    return true;
+  }
   grid.UserDblClick();
   return true;
 }
@@ -41,8 +68,7 @@ bool DragFromCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col, 
   return PressCell(platform, grid, row, col, ui::MouseButton::Left, shift);
 }
 
-bool PressTextBox(HeadlessPlatform& platform, ui::TextBox& box, ui::MouseButton button,
-                  int shift) {
+bool PressTextBox(HeadlessPlatform& platform, ui::TextBox& box, ui::MouseButton button, int shift) {
   if (!box.peer() || !ui::ShownVisible(box) || !box.form()) return false;
   // The middle of the box, in the coordinates of whoever receives the press.
   const double x = box.Width() / 2, y = box.Height() / 2;

@@ -19,13 +19,14 @@ std::optional<GridPoint> CellCentre(const ui::Grid& grid, int row, int col);
 
 // Presses a mouse button over a cell: an enabled grid takes the focus first (the control that
 // had it loses it), then the grid gets the press. False when the cell cannot be hit.
-bool PressCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col,
-               ui::MouseButton button, int shift);
+bool PressCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col, ui::MouseButton button,
+               int shift);
 
 // Press and release of the left button over a cell without modifier keys.
 bool ClickCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col);
 
-// A click followed by the double click over the same cell.
+// A click followed by the double click over the same cell. When the first click lays a text box
+// over the cell, the second lands on that box as a plain click, as on a real screen.
 bool DoubleClickCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col);
 
 // Left button pressed with the given shift state over a cell and the mouse moved away: the
@@ -35,8 +36,7 @@ bool DragFromCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col, 
 // Presses a mouse button over a text box. A box that takes input (itself and every frame around
 // it enabled and visible) takes the focus and gets the press; over an inert box the press goes
 // through to the form beneath, as the real window lets it. False when the box is not shown.
-bool PressTextBox(HeadlessPlatform& platform, ui::TextBox& box, ui::MouseButton button,
-                  int shift);
+bool PressTextBox(HeadlessPlatform& platform, ui::TextBox& box, ui::MouseButton button, int shift);
 
 // A left click and then the double click over a text box, delivered as PressTextBox does.
 bool DoubleClickTextBox(HeadlessPlatform& platform, ui::TextBox& box);

@@ -89,12 +89,22 @@ struct Point {
   friend bool operator==(const Point&, const Point&) = default;
 };
 
+// Two presses of the left button make a double click when the second comes within `ms` of the
+// first and lies inside a rectangle of widthPx × heightPx pixels centred on it.
+struct DoubleClickRule {
+  int ms = 500;
+  int widthPx = 4;
+  int heightPx = 4;
+};
+
 class Input {
  public:
   virtual ~Input() = default;
   virtual Point CursorPos() const = 0;
   // True when a key or mouse button was pressed since the last call and is still down.
   virtual bool KeyPressedAndDown() = 0;
+  // The user's double-click time and distance.
+  virtual DoubleClickRule DoubleClick() const = 0;
 };
 
 class Sound {

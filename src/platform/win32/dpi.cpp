@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/text_codec.h"
 #include "platform/win32/wide.h"
 
 namespace orvel::win32 {
@@ -12,12 +13,6 @@ UINT ScreenDcDpi() {
   WindowDc dc(nullptr);
   const int dpi = dc.get() ? GetDeviceCaps(dc.get(), LOGPIXELSX) : 0;
   return dpi > 0 ? static_cast<UINT>(dpi) : 96u;
-}
-
-bool HasNonAscii(const std::string& s) {
-  for (char c : s)
-    if (static_cast<unsigned char>(c) >= 0x80) return true;
-  return false;
 }
 
 }  // namespace
@@ -56,7 +51,7 @@ FontHandle MakeFont(const ui::Font& font, UINT dpi) {
   const float size = font.size > 0 ? font.size : 9.0f;
   const int height = -static_cast<int>(std::lround(size * static_cast<float>(dpi) / 72.0f));
   // Chinese names are GB2312 faces; the system picks the best match for others.
-  const BYTE charset = HasNonAscii(font.name) ? GB2312_CHARSET : DEFAULT_CHARSET;
+  const BYTE charset = !IsAscii(font.name) ? GB2312_CHARSET : DEFAULT_CHARSET;
   const std::wstring face = Widen(font.name);
   return FontHandle(CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
                                 FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,

@@ -15,6 +15,11 @@ bool Win32Input::KeyPressedAndDown() {
       [](int key) { return static_cast<std::int16_t>(GetAsyncKeyState(key)); });
 }
 
+ui::DoubleClickRule Win32Input::DoubleClick() const {
+  return ui::DoubleClickRule{static_cast<int>(GetDoubleClickTime()),
+                             GetSystemMetrics(SM_CXDOUBLECLK), GetSystemMetrics(SM_CYDOUBLECLK)};
+}
+
 void Win32Sound::Beep(int frequency, int durationMs) {
   ::Beep(static_cast<DWORD>(frequency > 0 ? frequency : 0),
          static_cast<DWORD>(durationMs > 0 ? durationMs : 0));

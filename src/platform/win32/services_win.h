@@ -70,6 +70,7 @@ class Win32Input final : public ui::Input {
  public:
   ui::Point CursorPos() const override;
   bool KeyPressedAndDown() override;
+  ui::DoubleClickRule DoubleClick() const override;
 };
 
 class Win32Sound final : public ui::Sound {

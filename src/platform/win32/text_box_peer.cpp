@@ -3,6 +3,7 @@
 
 #include <windowsx.h>
 
+#include "platform/ui/containment.h"
 #include "platform/win32/control_peers.h"
 #include "platform/win32/wide.h"
 
@@ -11,9 +12,12 @@ namespace {
 
 DWORD AlignStyle(int alignment) {
   switch (alignment) {
-    case 1: return ES_RIGHT;
-    case 2: return ES_CENTER;
-    default: return ES_LEFT;
+    case 1:
+      return ES_RIGHT;
+    case 2:
+      return ES_CENTER;
+    default:
+      return ES_LEFT;
   }
 }
 
@@ -46,8 +50,11 @@ class TextBoxPeer final : public ControlPeer {
       case EN_CHANGE:
         if (!settingText_) box_.UserSetText(Narrow(WindowText(hwnd())));
         break;
-      case EN_KILLFOCUS: box_.UserLostFocus(); break;
-      default: break;
+      case EN_KILLFOCUS:
+        box_.UserLostFocus();
+        break;
+      default:
+        break;
     }
   }
 
@@ -75,7 +82,9 @@ class TextBoxPeer final : public ControlPeer {
         ApplyColours();
         InvalidateRect(hwnd(), nullptr, TRUE);
         break;
-      case ui::Property::Font: ApplyFont(box_.font()); break;
+      case ui::Property::Font:
+        ApplyFont(box_.font());
+        break;
       case ui::Property::BorderStyle: {
         LONG_PTR ex = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
         ex = box_.BorderStyle() == 1 ? (ex | WS_EX_CLIENTEDGE) : (ex & ~LONG_PTR{WS_EX_CLIENTEDGE});
@@ -89,11 +98,30 @@ class TextBoxPeer final : public ControlPeer {
         StyleBits(hwnd(), AlignStyle(box_.Alignment()), true);
         InvalidateRect(hwnd(), nullptr, TRUE);
         break;
-      default: break;
+      default:
+        break;
     }
   }
 
+  // A box held by a disabled frame is inert rather than disabled: it keeps its colours (a
+  // disabled edit greys its text whatever it is told), lets the mouse through to the form and
+  // takes neither the focus nor typing. Its own disabled state still disables it.
+  void ApplyState() override {
+    if (!hwnd()) return;
+    const bool inert = box_.Enabled() && !ui::ShownEnabled(box_);
+    if (inert != inert_) {
+      if (inert && GetFocus() == hwnd()) SetFocus(GetParent(hwnd()));
+      SendMessageW(hwnd(), EM_SETREADONLY, inert ? TRUE : FALSE, 0);
+      StyleBits(hwnd(), WS_TABSTOP, !inert);
+      inert_ = inert;
+    }
+    EnableWindow(hwnd(), box_.Enabled() ? TRUE : FALSE);
+    ShowWindow(hwnd(), ui::ShownVisible(box_) ? SW_SHOWNA : SW_HIDE);
+  }
+
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
+    if (inert_ && (msg == WM_NCHITTEST || msg == WM_MOUSEACTIVATE))
+      return msg == WM_NCHITTEST ? HTTRANSPARENT : MA_NOACTIVATE;
     switch (msg) {
       case WM_LBUTTONDOWN:
       case WM_RBUTTONDOWN: {
@@ -114,7 +142,8 @@ class TextBoxPeer final : public ControlPeer {
         if (StillOurs(hwnd, this)) box_.UserDblClick();
         return result;
       }
-      default: return ControlPeer::OnMessage(hwnd, msg, wp, lp);
+      default:
+        return ControlPeer::OnMessage(hwnd, msg, wp, lp);
     }
   }
 
@@ -123,6 +152,7 @@ class TextBoxPeer final : public ControlPeer {
 
   ui::TextBox& box_;
   BrushHandle brush_;
+  bool inert_ = false;
   bool settingText_ = false;
 };
 

@@ -17,20 +17,32 @@ std::wstring ToWide(std::string_view s, UINT codePage) {
   return w;
 }
 
-}  // namespace
-
-std::wstring Widen(std::string_view utf8) { return ToWide(utf8, CP_UTF8); }
-
-std::wstring WidenAnsi(std::string_view ansi) { return ToWide(ansi, CP_ACP); }
-
-std::string Narrow(std::wstring_view wide) {
+std::string FromWide(std::wstring_view wide, UINT codePage) {
   if (wide.empty() || wide.size() > INT_MAX) return {};
   const int len = static_cast<int>(wide.size());
-  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), len, nullptr, 0, nullptr, nullptr);
+  const int n = WideCharToMultiByte(codePage, 0, wide.data(), len, nullptr, 0, nullptr, nullptr);
   if (n <= 0) return {};
   std::string s(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), len, s.data(), n, nullptr, nullptr);
+  WideCharToMultiByte(codePage, 0, wide.data(), len, s.data(), n, nullptr, nullptr);
   return s;
+}
+
+}  // namespace
+
+std::wstring Widen(std::string_view utf8) {
+  return ToWide(utf8, CP_UTF8);
+}
+
+std::wstring WidenAnsi(std::string_view ansi) {
+  return ToWide(ansi, CP_ACP);
+}
+
+std::string Narrow(std::wstring_view wide) {
+  return FromWide(wide, CP_UTF8);
+}
+
+std::string NarrowAnsi(std::wstring_view wide) {
+  return FromWide(wide, CP_ACP);
 }
 
 }  // namespace orvel::win32

@@ -34,7 +34,9 @@ TEST(about_text_test, lines_are_joined_by_carriage_return_alone) {
   EXPECT_EQ(lines[2], "Build2025/9/1 ");
   EXPECT_EQ(lines[3], "");
   for (std::size_t i = 4; i < 9; ++i) EXPECT_FALSE(lines[i].empty()) << i;
-  EXPECT_NE(lines[8].find(kShopPage), std::string::npos);
+  // No address the project does not have.
+  EXPECT_EQ(text.find("http"), std::string::npos);
+  EXPECT_EQ(text.find('@'), std::string::npos);
 }
 
 TEST(about_text_test, build_line_keeps_the_text_up_to_its_first_blank) {
@@ -71,21 +73,16 @@ class about_links_test : public ::testing::Test {
   ui::Form panel_;
 };
 
-TEST_F(about_links_test, labels_open_shop_mail_folder_and_help) {
+TEST_F(about_links_test, labels_open_help_folder_and_guide_and_no_mail) {
   const std::string folder = "C:\\课程表";
+  // The about text leads to the help while the project has no web page; the mail link is out.
   auto r = Click(folder, 0);
   ASSERT_EQ(r.size(), 1u);
-  EXPECT_EQ(r[0].target, kShopPage);
-  EXPECT_EQ(r[0].show, ui::ShowState::Hidden);
-  EXPECT_EQ(r[0].owner, &panel_);
-  EXPECT_EQ(r[0].directory, "");
-
-  r = Click(folder, 1);
-  ASSERT_EQ(r.size(), 1u);
-  EXPECT_EQ(r[0].target, "mailto:" + std::string(kMailAddress));
+  EXPECT_EQ(r[0].target, "C:\\课程表\\hlp\\scdhlp.chm");
   EXPECT_EQ(r[0].show, ui::ShowState::Normal);
   EXPECT_EQ(r[0].owner, &panel_);
-  EXPECT_EQ(r[0].directory, folder);
+  EXPECT_EQ(r[0].directory, "");
+  EXPECT_TRUE(Click(folder, 1).empty());
 
   const std::vector<std::string> expected{"C:\\课程表\\", "C:\\课程表\\hlp\\readme.txt",
                                           "C:\\课程表\\hlp\\scdhlp.chm"};
@@ -105,18 +102,17 @@ TEST_F(about_links_test, drive_root_gives_no_doubled_backslash) {
   EXPECT_EQ(Click("D:\\", 2).at(0).target, "D:\\");
   EXPECT_EQ(Click("D:\\", 3).at(0).target, "D:\\hlp\\readme.txt");
   EXPECT_EQ(Click("D:\\", 4).at(0).target, "D:\\hlp\\scdhlp.chm");
-  EXPECT_EQ(Click("D:\\", 1).at(0).directory, "D:\\");
 }
 
-TEST_F(about_links_test, pictures_open_the_web_page_and_shift_left_swaps_them) {
+TEST_F(about_links_test, pictures_open_the_help_and_shift_left_swaps_them) {
   ui::Picture logo(&panel_, "Imgabout", 0), portrait(&panel_, "Imgabout", 1);
   portrait.SetVisible(false);
-  for (std::int16_t i = 0; i <= 1; ++i) Imgabout_Click(platform_.shell(), panel_, i);
+  for (std::int16_t i = 0; i <= 1; ++i) Imgabout_Click(platform_.shell(), panel_, "D:\\", i);
   const auto& r = platform_.shell().Requests();
   ASSERT_EQ(r.size(), 2u);
   for (const auto& request : r) {
-    EXPECT_EQ(request.target, kWebPage);
-    EXPECT_EQ(request.show, ui::ShowState::Hidden);
+    EXPECT_EQ(request.target, "D:\\hlp\\scdhlp.chm");
+    EXPECT_EQ(request.show, ui::ShowState::Normal);
     EXPECT_EQ(request.owner, &panel_);
   }
 

@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
-"""Writes app.ico: a small timetable card (blue header row, grid, one highlighted cell),
-32x32 and 16x16, 32-bit colour with alpha. Run: python3 make_icon.py app.ico"""
+"""Writes the programs' icons, 32x32 and 16x16, 32-bit colour with alpha:
+  python3 make_icon.py card app.ico        a small timetable card (blue header row, grid, one
+                                           highlighted cell): the programs' icon and about logo
+  python3 make_icon.py portrait about.ico  a framed head-and-shoulders figure: the about page's
+                                           second picture"""
 import struct
 import sys
 
@@ -12,7 +15,31 @@ MARK = (0xF2, 0x9A, 0x2E, 255)
 CLEAR = (0, 0, 0, 0)
 
 
-def picture(n):
+PALE = (0xE4, 0xEE, 0xFA, 255)
+
+
+def portrait(n):
+    """RGBA rows, top first: a head and shoulders in a rounded frame."""
+    px = [[CLEAR] * n for _ in range(n)]
+    m = 1 if n == 16 else 2
+    left, top, right, bottom = m, m, n - m - 1, n - m - 1
+    cx = (left + right) / 2
+    head_y, head_r = top + (bottom - top) * 0.36, (bottom - top) * 0.17
+    body_y, body_rx, body_ry = bottom + 1, (right - left) * 0.36, (bottom - top) * 0.34
+    for y in range(top, bottom + 1):
+        for x in range(left, right + 1):
+            if (x in (left, right)) and (y in (top, bottom)):
+                continue                # rounded look
+            if x in (left, right) or y in (top, bottom):
+                px[y][x] = EDGE
+                continue
+            in_head = (x - cx) ** 2 + (y - head_y) ** 2 <= head_r ** 2
+            in_body = ((x - cx) / body_rx) ** 2 + ((y - body_y) / body_ry) ** 2 <= 1
+            px[y][x] = BLUE if in_head or in_body else PALE
+    return px
+
+
+def card(n):
     """RGBA rows, top first."""
     m = 1 if n == 16 else 2            # margin
     header = 4 if n == 16 else 8       # header band height
@@ -44,7 +71,7 @@ def picture(n):
     return px
 
 
-def image_data(n):
+def image_data(picture, n):
     px = picture(n)
     header = struct.pack('<IiiHHIIiiII', 40, n, n * 2, 1, 32, 0, 0, 0, 0, 0, 0)
     xor = bytearray()
@@ -62,9 +89,10 @@ def image_data(n):
     return header + bytes(xor) + bytes(andmask)
 
 
-def main(out):
+def main(kind, out):
+    picture = {'card': card, 'portrait': portrait}[kind]
     sizes = [32, 16]
-    images = [image_data(n) for n in sizes]
+    images = [image_data(picture, n) for n in sizes]
     data = struct.pack('<HHH', 0, 1, len(sizes))
     offset = 6 + 16 * len(sizes)
     for n, img in zip(sizes, images):
@@ -77,4 +105,4 @@ def main(out):
 
 
 if __name__ == '__main__':
-    main(sys.argv[1] if len(sys.argv) > 1 else 'app.ico')
+    main(sys.argv[1], sys.argv[2])

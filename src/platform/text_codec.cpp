@@ -1,0 +1,11 @@
+#include "platform/text_codec.h"
+
+namespace orvel {
+
+bool IsAscii(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
+}  // namespace orvel
