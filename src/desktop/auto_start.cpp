@@ -1,10 +1,9 @@
 #include "desktop/auto_start.h"
 
 #include <algorithm>
-#include <charconv>
-#include <system_error>
 
 #include "platform/file_io.h"
+#include "timetable/number_text.h"
 #include "timetable/program_folder.h"
 
 namespace orvel::desktop {
@@ -18,7 +17,9 @@ std::string Upper(std::string_view text) {
   return upper;
 }
 
-std::string Str(std::string_view text) { return std::string(text); }
+std::string Str(std::string_view text) {
+  return std::string(text);
+}
 
 constexpr ui::RegistryRoot kRunRoot = ui::RegistryRoot::LocalMachine;
 
@@ -27,12 +28,12 @@ constexpr ui::RegistryRoot kRunRoot = ui::RegistryRoot::LocalMachine;
 float WindowsVersionNumber(ui::VersionInfo version) {
   // Through the text, so that 6.1 is the same number as the literal 6.1f.
   const std::string text = std::to_string(version.major) + "." + std::to_string(version.minor);
-  float number = 0;
-  std::from_chars(text.data(), text.data() + text.size(), number);
-  return number;
+  return ToSingle(text).value_or(0.0f);
 }
 
-bool IsShortcutMode(float windowsVersion) { return windowsVersion == 6.0f; }
+bool IsShortcutMode(float windowsVersion) {
+  return windowsVersion == 6.0f;
+}
 
 std::string ProgramFolderText(ui::Platform& platform) {
   return Utf8FromPath(platform.ProgramFolder());

@@ -1,8 +1,7 @@
 #include "program/window_startup.h"
 
-#include <charconv>
-
 #include "platform/ui/platform.h"
+#include "timetable/number_text.h"
 
 namespace orvel::program {
 
@@ -48,9 +47,7 @@ void ApplyTransparency(ui::Form& window, int aORc, ui::Colour colour, int alpha)
 }
 
 std::string AreaTagText(double area) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, area);
-  return result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string("0");
+  return FormatShortest(area);
 }
 
 void DragWhenAltLeft(ui::Form& window, ui::MouseButton button, int shift) {

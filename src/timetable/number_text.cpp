@@ -1,12 +1,18 @@
 #include "timetable/number_text.h"
 
-#include <charconv>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
-#include <system_error>
+#include <string>
+#include <type_traits>
 
 namespace orvel {
 namespace {
+
+// The smallest single-precision number above 0 needs 45 decimals to read back exactly.
+constexpr int kMaxFixedDecimals = 50;
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
@@ -51,13 +57,18 @@ std::size_t ScanNumber(std::string_view s) {
   return i;
 }
 
-// Parses a text ScanNumber accepted; from_chars knows no leading plus sign.
+// Parses a text ScanNumber accepted, in the C library's reading of decimals (the program never
+// changes the C locale). Out of range gives nothing. The C library rather than from_chars: the
+// latter's floating-point tables weigh 200 KB in a statically linked program.
 template <typename T>
 std::optional<T> ParseScanned(std::string_view number) {
-  if (!number.empty() && number.front() == '+') number.remove_prefix(1);
-  T value{};
-  const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (ec != std::errc() || end != number.data() + number.size()) return std::nullopt;
+  const std::string text(number);
+  char* end = nullptr;
+  errno = 0;
+  const T value = std::is_same_v<T, float> ? std::strtof(text.c_str(), &end)
+                                           : static_cast<T>(std::strtod(text.c_str(), &end));
+  if (errno == ERANGE || end != text.c_str() + text.size() || !std::isfinite(value))
+    return std::nullopt;
   return value;
 }
 
@@ -108,11 +119,24 @@ double LeadingValue(std::string_view text) {
 }
 
 std::string FormatSingle(float value) {
+  if (!std::isfinite(value)) return "0";
+  // The fewest decimals that read back as the same single-precision number.
+  char buffer[128];
+  for (int decimals = 0; decimals <= kMaxFixedDecimals; ++decimals) {
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, static_cast<double>(value));
+    if (std::strtof(buffer, nullptr) == value) break;
+  }
+  return buffer;
+}
+
+std::string FormatShortest(double value) {
+  if (!std::isfinite(value)) return "0";
   char buffer[64];
-  const auto [end, ec] =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-  if (ec != std::errc()) return "0";
-  return std::string(buffer, end);
+  for (int digits = 1; digits <= 17; ++digits) {
+    std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+    if (std::strtod(buffer, nullptr) == value) break;
+  }
+  return buffer;
 }
 
 }  // namespace orvel

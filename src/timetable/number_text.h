@@ -22,8 +22,12 @@ std::optional<float> ToSingle(std::string_view text);
 // A number too large for a double counts as 0 as well.
 double LeadingValue(std::string_view text);
 
-// The shortest plain decimal text that reads back as the same float: 1200 -> "1200",
-// 0.1f -> "0.1", never an exponent.
+// The plain decimal text with the fewest decimals that reads back as the same float:
+// 1200 -> "1200", 0.1f -> "0.1", never an exponent.
 std::string FormatSingle(float value);
+
+// The shortest text that reads back as the same double, with an exponent where that is shorter:
+// 0 -> "0", 1 -> "1", 0.5 -> "0.5", 1e20 -> "1e+20".
+std::string FormatShortest(double value);
 
 }  // namespace orvel

@@ -7,6 +7,20 @@
 #include "platform/win32/services_win.h"
 
 namespace orvel::win32 {
+namespace {
+
+// The system's published identifiers, here rather than from libuuid, whose one object of every
+// identifier adds 40 KB to each program.
+constexpr GUID kFolderIdStartup = {
+    0xB97D20BB, 0xF46A, 0x4C97, {0xBA, 0x10, 0x5E, 0x36, 0x08, 0x43, 0x08, 0x54}};
+constexpr CLSID kClsidShellLink = {
+    0x00021401, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr IID kIidShellLinkW = {
+    0x000214F9, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr IID kIidPersistFile = {
+    0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
+}  // namespace
 
 Win32Shortcuts::~Win32Shortcuts() {
   if (comOwned_) CoUninitialize();
@@ -24,7 +38,7 @@ bool Win32Shortcuts::EnsureCom() {
 std::filesystem::path Win32Shortcuts::StartupFolder() {
   PWSTR raw = nullptr;
   std::filesystem::path folder;
-  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Startup, 0, nullptr, &raw)) && raw)
+  if (SUCCEEDED(SHGetKnownFolderPath(kFolderIdStartup, 0, nullptr, &raw)) && raw)
     folder = std::filesystem::path(raw);
   CoTaskMemFree(raw);
   return folder;
@@ -33,13 +47,13 @@ std::filesystem::path Win32Shortcuts::StartupFolder() {
 bool Win32Shortcuts::Create(const std::filesystem::path& link, const std::filesystem::path& target) {
   if (!EnsureCom()) return false;
   ComPtr<IShellLinkW> shellLink;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+  if (FAILED(CoCreateInstance(kClsidShellLink, nullptr, CLSCTX_INPROC_SERVER, kIidShellLinkW,
                               reinterpret_cast<void**>(shellLink.put()))))
     return false;
   if (FAILED(shellLink->SetPath(target.c_str()))) return false;
   shellLink->SetWorkingDirectory(target.parent_path().c_str());
   ComPtr<IPersistFile> file;
-  if (FAILED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put()))))
+  if (FAILED(shellLink->QueryInterface(kIidPersistFile, reinterpret_cast<void**>(file.put()))))
     return false;
   return SUCCEEDED(file->Save(link.c_str(), TRUE));
 }
@@ -47,11 +61,11 @@ bool Win32Shortcuts::Create(const std::filesystem::path& link, const std::filesy
 std::optional<std::filesystem::path> Win32Shortcuts::Target(const std::filesystem::path& link) {
   if (!EnsureCom()) return std::nullopt;
   ComPtr<IShellLinkW> shellLink;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+  if (FAILED(CoCreateInstance(kClsidShellLink, nullptr, CLSCTX_INPROC_SERVER, kIidShellLinkW,
                               reinterpret_cast<void**>(shellLink.put()))))
     return std::nullopt;
   ComPtr<IPersistFile> file;
-  if (FAILED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.put()))))
+  if (FAILED(shellLink->QueryInterface(kIidPersistFile, reinterpret_cast<void**>(file.put()))))
     return std::nullopt;
   if (FAILED(file->Load(link.c_str(), STGM_READ))) return std::nullopt;
   wchar_t path[MAX_PATH + 1] = {};
