@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "answering_platform.h"
 #include "desktop/auto_start.h"
 #include "grid/grid_program.h"
 #include "panel/frm_control.h"
@@ -29,72 +30,9 @@
 namespace orvel {
 namespace {
 
+using wintest::FolderPlatform;
 using wintest::Pump;
 using wintest::PumpFor;
-
-// Modal boxes would wait for a user: record them and answer as a user would (OK, No).
-class AnsweringDialogs : public ui::Dialogs {
- public:
-  struct Shown {
-    std::string text, title;
-    ui::MessageIcon icon;
-  };
-  ui::MessageAnswer MessageBox(const ui::Form*, const std::string& text, const std::string& title,
-                               ui::MessageIcon icon, ui::MessageButtons buttons) override {
-    messages.push_back(Shown{text, title, icon});
-    return buttons == ui::MessageButtons::YesNo ? ui::MessageAnswer::No : ui::MessageAnswer::Ok;
-  }
-  std::string InputBox(const ui::Form*, const std::string&, const std::string&,
-                       const std::string&) override {
-    return {};
-  }
-  std::optional<ui::Colour> ChooseColour(const ui::Form*, ui::Colour) override {
-    return std::nullopt;
-  }
-  void ShowPopupMenu(const ui::Form*, const ui::PopupMenu& menu) override {
-    menus.push_back(menu.name());
-  }
-  std::vector<Shown> messages;
-  std::vector<std::string> menus;
-};
-
-// The real platform, with the program's folder moved to the test's own folder and the dialogs
-// answered by the test.
-class FolderPlatform : public ui::Platform {
- public:
-  explicit FolderPlatform(std::filesystem::path folder) : folder_(std::move(folder)) {}
-  ui::Clock& clock() override { return real.clock(); }
-  AnsweringDialogs& dialogs() override { return dialogs_; }
-  ui::Shell& shell() override { return real.shell(); }
-  ui::Registry& registry() override { return real.registry(); }
-  ui::Shortcuts& shortcuts() override { return real.shortcuts(); }
-  ui::Input& input() override { return real.input(); }
-  ui::Sound& sound() override { return real.sound(); }
-  ui::Power& power() override { return real.power(); }
-  ui::Fonts& fonts() override { return real.fonts(); }
-  const ui::TextMetrics& metrics() const override { return real.metrics(); }
-  const ui::Screen& screen() const override { return real.screen(); }
-  ui::WindowManager& windows() override { return real.windows(); }
-  ui::Tray& tray() override { return real.tray(); }
-  ui::SystemInfo& system() override { return real.system(); }
-  ui::ToolTips& tooltips() override { return real.tooltips(); }
-  std::filesystem::path ProgramFolder() override { return folder_; }
-  std::unique_ptr<ui::FormPeer> CreateFormPeer(ui::Form& form) override {
-    return real.CreateFormPeer(form);
-  }
-  std::unique_ptr<ui::WidgetPeer> CreatePeer(ui::Widget& widget) override {
-    return real.CreatePeer(widget);
-  }
-  int Run() override { return real.Run(); }
-  void Quit() override { ++quits; }
-
-  win32::Win32Platform real;
-  int quits = 0;
-
- private:
-  std::filesystem::path folder_;
-  AnsweringDialogs dialogs_;
-};
 
 struct Child {
   HWND hwnd;

@@ -57,9 +57,33 @@ void HeadlessDialogs::ShowPopupMenu(const ui::Form* owner, const ui::PopupMenu& 
   if (shown.choice) menu.Choose(*shown.choice);
 }
 
+std::optional<std::string> HeadlessDialogs::OpenFileName(const ui::Form* owner,
+                                                         const ui::FileDialogRequest& request) {
+  (void)owner;
+  return FileDialog(FileDialogKind::Open, request);
+}
+
+std::optional<std::string> HeadlessDialogs::SaveFileName(const ui::Form* owner,
+                                                         const ui::FileDialogRequest& request) {
+  (void)owner;
+  return FileDialog(FileDialogKind::Save, request);
+}
+
+std::optional<std::string> HeadlessDialogs::FileDialog(FileDialogKind kind,
+                                                       const ui::FileDialogRequest& request) {
+  ShownFileDialog shown{kind, request, std::nullopt, false};
+  if (!fileNames_.empty()) {
+    shown.answer = std::move(fileNames_.front());
+    shown.scripted = true;
+    fileNames_.pop_front();
+  }
+  fileDialogs_.push_back(shown);
+  return shown.answer;
+}
+
 std::size_t HeadlessDialogs::PendingAnswers() const {
   return messageAnswers_.size() + inputAnswers_.size() + colourAnswers_.size() +
-         menuChoices_.size();
+         menuChoices_.size() + fileNames_.size();
 }
 
 }  // namespace orvel::headless

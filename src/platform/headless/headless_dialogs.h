@@ -1,7 +1,8 @@
 #pragma once
 // Modal dialogs answered from a script. Every dialog shown is recorded with the answer it got.
 // Without a scripted answer a message box answers Ok (Ok box) or No (Yes/No box), an input box
-// is cancelled (empty answer), the colour dialog is cancelled and a pop-up menu is dismissed.
+// is cancelled (empty answer), the colour dialog is cancelled, a pop-up menu is dismissed and a
+// file dialog is cancelled.
 #include <cstddef>
 #include <deque>
 #include <optional>
@@ -43,6 +44,15 @@ struct ShownMenu {
   bool scripted = false;
 };
 
+enum class FileDialogKind { Open, Save };
+
+struct ShownFileDialog {
+  FileDialogKind kind = FileDialogKind::Open;
+  ui::FileDialogRequest request;
+  std::optional<std::string> answer;
+  bool scripted = false;
+};
+
 class HeadlessDialogs : public ui::Dialogs {
  public:
   ui::MessageAnswer MessageBox(const ui::Form* owner, const std::string& text,
@@ -53,12 +63,18 @@ class HeadlessDialogs : public ui::Dialogs {
   std::optional<ui::Colour> ChooseColour(const ui::Form* owner, ui::Colour initial) override;
   // Records the menu, then runs the chosen item's handler.
   void ShowPopupMenu(const ui::Form* owner, const ui::PopupMenu& menu) override;
+  std::optional<std::string> OpenFileName(const ui::Form* owner,
+                                          const ui::FileDialogRequest& request) override;
+  std::optional<std::string> SaveFileName(const ui::Form* owner,
+                                          const ui::FileDialogRequest& request) override;
 
   // Answers for the next dialogs of each kind, used in order.
   void QueueMessageAnswer(ui::MessageAnswer answer) { messageAnswers_.push_back(answer); }
   void QueueInput(std::string answer) { inputAnswers_.push_back(std::move(answer)); }
   void QueueColour(std::optional<ui::Colour> answer) { colourAnswers_.push_back(answer); }
   void QueueMenuChoice(std::optional<std::size_t> item) { menuChoices_.push_back(item); }
+  // A path the user picks in the next open or save dialog, or nullopt for Cancel.
+  void QueueFileName(std::optional<std::string> path) { fileNames_.push_back(std::move(path)); }
   // Scripted answers not used yet, of all kinds.
   std::size_t PendingAnswers() const;
 
@@ -66,16 +82,21 @@ class HeadlessDialogs : public ui::Dialogs {
   const std::vector<ShownInput>& Inputs() const { return inputs_; }
   const std::vector<ShownColourDialog>& ColourDialogs() const { return colourDialogs_; }
   const std::vector<ShownMenu>& Menus() const { return menus_; }
+  const std::vector<ShownFileDialog>& FileDialogs() const { return fileDialogs_; }
 
  private:
   std::deque<ui::MessageAnswer> messageAnswers_;
   std::deque<std::string> inputAnswers_;
   std::deque<std::optional<ui::Colour>> colourAnswers_;
   std::deque<std::optional<std::size_t>> menuChoices_;
+  std::deque<std::optional<std::string>> fileNames_;
   std::vector<ShownMessage> messages_;
   std::vector<ShownInput> inputs_;
   std::vector<ShownColourDialog> colourDialogs_;
   std::vector<ShownMenu> menus_;
+  std::vector<ShownFileDialog> fileDialogs_;
+
+  std::optional<std::string> FileDialog(FileDialogKind kind, const ui::FileDialogRequest& request);
 };
 
 }  // namespace orvel::headless

@@ -93,6 +93,26 @@ bool DoubleClickTextBox(HeadlessPlatform& platform, ui::TextBox& box) {
   return true;
 }
 
+bool RightClickCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col) {
+  if (!PressCell(platform, grid, row, col, ui::MouseButton::Right, 0)) return false;
+  const std::optional<GridPoint> at = CellCentre(grid, row, col);
+  if (at) grid.UserMouseUp(ui::MouseButton::Right, 0, at->x, at->y);
+  if (grid.form()) grid.form()->UserContextMenu();
+  return true;
+}
+
+bool RightClickTextBox(HeadlessPlatform& platform, ui::TextBox& box) {
+  if (!PressTextBox(platform, box, ui::MouseButton::Right, 0)) return false;
+  if (!ui::ShownEnabled(box)) box.form()->UserContextMenu();
+  return true;
+}
+
+bool DropFiles(ui::Form& form, const std::vector<std::string>& paths) {
+  if (!form.Loaded() || !form.acceptsDroppedFiles) return false;
+  form.UserDropFiles(paths);
+  return true;
+}
+
 bool TypeInto(HeadlessPlatform& platform, ui::TextBox& box, std::string text) {
   if (!platform.UserFocus(box)) return false;
   box.UserSetText(std::move(text));

@@ -3,6 +3,7 @@
 // deliver, for tests that drive a program on the headless backend.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/headless/headless_platform.h"
 #include "platform/ui/controls.h"
@@ -40,6 +41,18 @@ bool PressTextBox(HeadlessPlatform& platform, ui::TextBox& box, ui::MouseButton 
 
 // A left click and then the double click over a text box, delivered as PressTextBox does.
 bool DoubleClickTextBox(HeadlessPlatform& platform, ui::TextBox& box);
+
+// A right click over a cell. The grid keeps no menu of its own, so the click ends in the form's
+// context menu, whether the grid took the press or, disabled, let it through to the form.
+bool RightClickCell(HeadlessPlatform& platform, ui::Grid& grid, int row, int col);
+
+// A right click over a text box: one that takes input shows its own edit menu and the form hears
+// nothing; over an inert box the press and the context menu go to the form beneath.
+bool RightClickTextBox(HeadlessPlatform& platform, ui::TextBox& box);
+
+// Files dragged from the file manager and dropped on a form; only a loaded form that accepts
+// dropped files receives them. False when it does not.
+bool DropFiles(ui::Form& form, const std::vector<std::string>& paths);
 
 // Clicks into a text box and types, replacing its text. False when it cannot take the focus.
 bool TypeInto(HeadlessPlatform& platform, ui::TextBox& box, std::string text);

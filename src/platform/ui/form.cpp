@@ -96,6 +96,12 @@ void Form::UserClose() {
   if (onQueryClose) onQueryClose();
   Unload();
 }
+void Form::UserContextMenu() {
+  if (onContextMenu) onContextMenu();
+}
+void Form::UserDropFiles(const std::vector<std::string>& paths) {
+  if (acceptsDroppedFiles && onFilesDropped) onFilesDropped(paths);
+}
 
 void Form::Register(Widget* w) { controls_.push_back(w); }
 

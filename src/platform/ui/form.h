@@ -60,6 +60,8 @@ class Form {
   bool topmost = false;                      // design-time: created topmost
   bool showInTaskbar = true;
   int iconId = 0;
+  // Design-time: the window takes files dropped on it from the system's file manager.
+  bool acceptsDroppedFiles = false;
 
   // Creates the native window and the peers of every control, then shows the form.
   void Show();
@@ -81,11 +83,18 @@ class Form {
   std::function<void(MouseButton, int shift, double x, double y)> onMouseDown;
   // The user closed the window with its close box.
   std::function<void()> onQueryClose;
+  // The user asked for the window's context menu: a right click that no control under the
+  // pointer keeps for a menu of its own, or the menu key.
+  std::function<void()> onContextMenu;
+  // Files dropped on the window (acceptsDroppedFiles), full paths in UTF-8.
+  std::function<void(const std::vector<std::string>& paths)> onFilesDropped;
 
   void UserClick();
   void UserDblClick();
   void UserMouseDown(MouseButton button, int shift, double x, double y);
   void UserClose();
+  void UserContextMenu();
+  void UserDropFiles(const std::vector<std::string>& paths);
 
   // Controls register themselves here when constructed.
   void Register(Widget* w);

@@ -33,6 +33,21 @@ enum class MessageIcon { None, Information, Warning, Error, Question };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
+// One line of a file dialog's type list: what the user reads ("CSES 课程表 (*.yaml;*.yml)") and
+// the name patterns it stands for ("*.yaml;*.yml").
+struct FileFilter {
+  std::string description;
+  std::string patterns;
+};
+
+// The system's open or save dialog. Paths are UTF-8.
+struct FileDialogRequest {
+  std::string title;
+  std::vector<FileFilter> filters;  // the first is chosen at the start
+  std::string fileName;             // the name the dialog proposes (save)
+  std::string defaultExtension;     // added to a typed name without one (save), no dot
+};
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -46,6 +61,12 @@ class Dialogs {
   virtual std::optional<Colour> ChooseColour(const Form* owner, Colour initial) = 0;
   // Shows the menu at the pointer and runs the chosen item's handler, if any.
   virtual void ShowPopupMenu(const Form* owner, const class PopupMenu& menu) = 0;
+  // The system's open dialog for one existing file; nullopt on Cancel.
+  virtual std::optional<std::string> OpenFileName(const Form* owner,
+                                                  const FileDialogRequest& request) = 0;
+  // The system's save dialog, which asks before an existing file is replaced; nullopt on Cancel.
+  virtual std::optional<std::string> SaveFileName(const Form* owner,
+                                                  const FileDialogRequest& request) = 0;
 };
 
 // How the shell shows what it opens: SW_HIDE or SW_SHOWNORMAL.

@@ -2,6 +2,9 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/ui/controls.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/input_box.h"
@@ -19,6 +22,48 @@ UINT IconFlags(ui::MessageIcon icon) {
     case ui::MessageIcon::Question: return MB_ICONQUESTION;
     default: return 0;
   }
+}
+
+// Room for a long path; the dialog refuses a longer one.
+constexpr DWORD kPathChars = 32768;
+
+// "description\0patterns\0" for each filter, ended by one more "\0".
+std::wstring FilterText(const std::vector<ui::FileFilter>& filters) {
+  std::wstring text;
+  for (const ui::FileFilter& filter : filters) {
+    text += Widen(filter.description);
+    text += L'\0';
+    text += Widen(filter.patterns);
+    text += L'\0';
+  }
+  text += L'\0';
+  return text;
+}
+
+std::optional<std::string> FileDialog(const ui::Form* owner, const ui::FileDialogRequest& request,
+                                      bool save) {
+  std::vector<wchar_t> path(kPathChars, L'\0');
+  const std::wstring name = Widen(request.fileName);
+  if (name.size() < path.size()) std::copy(name.begin(), name.end(), path.begin());
+  const std::wstring filters = FilterText(request.filters);
+  const std::wstring title = Widen(request.title);
+  const std::wstring extension = Widen(request.defaultExtension);
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof(ofn);
+  ofn.hwndOwner = FormWindow::HwndOf(owner);
+  ofn.lpstrFilter = request.filters.empty() ? nullptr : filters.c_str();
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = path.data();
+  ofn.nMaxFile = kPathChars;
+  ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
+  ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+  // The program finds its files by its own folder, but the working folder stays where the
+  // command line left it.
+  ofn.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+              (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+  const BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+  if (!chosen) return std::nullopt;
+  return Narrow(path.data());
 }
 
 }  // namespace
@@ -74,6 +119,16 @@ void Win32Dialogs::ShowPopupMenu(const ui::Form* owner, const ui::PopupMenu& men
   if (hwnd) PostMessageW(hwnd, WM_NULL, 0, 0);
   popup.reset();
   if (chosen > 0) menu.Choose(static_cast<std::size_t>(chosen) - 1);
+}
+
+std::optional<std::string> Win32Dialogs::OpenFileName(const ui::Form* owner,
+                                                      const ui::FileDialogRequest& request) {
+  return FileDialog(owner, request, false);
+}
+
+std::optional<std::string> Win32Dialogs::SaveFileName(const ui::Form* owner,
+                                                      const ui::FileDialogRequest& request) {
+  return FileDialog(owner, request, true);
 }
 
 }  // namespace orvel::win32

@@ -6,6 +6,7 @@
 
 #include "platform/win32/control_peer.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/dropped_files_win.h"
 #include "platform/win32/failure_report.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/wide.h"
@@ -62,6 +63,7 @@ FormWindow::FormWindow(Win32Platform& platform, ui::Form& form) : platform_(plat
                               GetModuleHandleW(nullptr), this);
   if (!hwnd) return;
   platform_.FormOpened();
+  if (form_.acceptsDroppedFiles) AcceptDroppedFiles(hwnd);
   dpi_ = WindowDpi(hwnd);
   ApplyIcon();
   ApplyBounds();
@@ -160,6 +162,13 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       if (OnCommand(wp, lp)) return 0;
       break;
+    case WM_CONTEXTMENU:
+      // From a right click on the form, one a control passed on to its parent, or the menu key.
+      form_.UserContextMenu();
+      return 0;
+    case WM_DROPFILES:
+      form_.UserDropFiles(TakeDroppedFiles(reinterpret_cast<HDROP>(wp)));
+      return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:

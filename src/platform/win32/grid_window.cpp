@@ -71,7 +71,11 @@ class GridPeer final : public ControlPeer {
       case WM_LBUTTONDOWN: return MouseDown(hwnd, ui::MouseButton::Left, wp, lp);
       case WM_RBUTTONDOWN: return MouseDown(hwnd, ui::MouseButton::Right, wp, lp);
       case WM_LBUTTONUP: return MouseUp(hwnd, ui::MouseButton::Left, wp, lp);
-      case WM_RBUTTONUP: return MouseUp(hwnd, ui::MouseButton::Right, wp, lp);
+      case WM_RBUTTONUP:
+        MouseUp(hwnd, ui::MouseButton::Right, wp, lp);
+        // The default turns the release into WM_CONTEXTMENU, which the grid hands to its form.
+        if (!StillOurs(hwnd, this)) return 0;
+        return ControlPeer::OnMessage(hwnd, msg, wp, lp);
       case WM_LBUTTONDBLCLK: grid_.UserDblClick(); return 0;
       case WM_GETDLGCODE: return DLGC_WANTARROWS;
       default: return ControlPeer::OnMessage(hwnd, msg, wp, lp);

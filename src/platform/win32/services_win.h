@@ -30,6 +30,10 @@ class Win32Dialogs final : public ui::Dialogs {
                        const std::string& defaultText) override;
   std::optional<ui::Colour> ChooseColour(const ui::Form* owner, ui::Colour initial) override;
   void ShowPopupMenu(const ui::Form* owner, const ui::PopupMenu& menu) override;
+  std::optional<std::string> OpenFileName(const ui::Form* owner,
+                                          const ui::FileDialogRequest& request) override;
+  std::optional<std::string> SaveFileName(const ui::Form* owner,
+                                          const ui::FileDialogRequest& request) override;
 };
 
 class Win32Shell final : public ui::Shell {
