@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "classic/classic_program.h"
+#include "platform/win32/command_line_win.h"
 #include "platform/win32/failure_report.h"
 #include "platform/win32/prepare_process.h"
 #include "platform/win32/win32_platform.h"
@@ -11,9 +12,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   orvel::win32::PrepareProcess();
   try {
     orvel::win32::Win32Platform platform;
-    orvel::classic::ClassicProgram program(platform);
-    program.Start();
-    return platform.Run();
+    return orvel::program::RunProgram<orvel::classic::FrmSchedule>(
+        platform, "Schedule.exe", orvel::win32::CommandLineArguments(),
+        orvel::win32::ReportToParentConsole);
   } catch (...) {
     // The program has no log and its window is gone: the debugger's output is all there is.
     orvel::win32::ReportSwallowedFailure("Schedule");

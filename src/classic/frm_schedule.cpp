@@ -39,6 +39,9 @@ FrmSchedule::FrmSchedule(program::ProgramState& state)
     Form_MouseDown(b, s, x, y);
   };
   onDblClick = [this] { Form_DblClick(); };
+  onContextMenu = [this] { Form_ContextMenu(); };
+  acceptsDroppedFiles = true;
+  onFilesDropped = [this](const std::vector<std::string>& paths) { Form_FilesDropped(paths); };
   TimerSchedule.onTimer = [this] { TimerSchedule_Timer(); };
   Timerduration.onTimer = [this] { Timerduration_Timer(); };
 }
@@ -184,7 +187,12 @@ void FrmSchedule::ApplyLock(bool locked) {
   Frame1.SetEnabled(!locked);
 }
 
+bool FrmSchedule::Locked() const {
+  return !Frame1.Enabled();
+}
+
 void FrmSchedule::ApplyFold(bool folded) {
+  folded_ = folded;
   const CellSize size = TemplateCellSize();
   SetWindowWidth(folded ? FoldedWidth(size) : MatrixWidth(state_.ScdCols, size));
 }
@@ -264,6 +272,14 @@ void FrmSchedule::Form_DblClick() {
 void FrmSchedule::TxtSubject_DblClick(int Index) {
   (void)Index;
   if (ShowControlPanel) ShowControlPanel();
+}
+
+void FrmSchedule::Form_ContextMenu() {
+  if (ShowScheduleMenu) ShowScheduleMenu();
+}
+
+void FrmSchedule::Form_FilesDropped(const std::vector<std::string>& paths) {
+  if (ImportDroppedFiles) ImportDroppedFiles(paths);
 }
 
 void FrmSchedule::RunClockTick(const clock::ClockSettings& settings, const ui::LocalTime& now,

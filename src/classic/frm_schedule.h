@@ -66,6 +66,10 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   void TxtSubject_MouseDown(int Index, ui::MouseButton Button, int Shift, double X, double Y);
   void Form_DblClick();
   void TxtSubject_DblClick(int Index);
+  // A right click on the window or through the inert boxes of a locked timetable; a box that
+  // takes input keeps its own edit menu.
+  void Form_ContextMenu();
+  void Form_FilesDropped(const std::vector<std::string>& paths);
   void TimerSchedule_Timer();
   void Timerduration_Timer();
 
@@ -75,6 +79,8 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   ui::Form& form() override { return *this; }
   void ApplyLock(bool locked) override;
   void ApplyFold(bool folded) override;
+  bool Locked() const override;
+  bool Folded() const override { return folded_; }
   // Only recorded: the border style takes effect when the matrix is next built.
   void ApplyFrame(bool framed) override;
   void transparency(int aORc, ui::Colour colour, int alpha) override;
@@ -106,6 +112,7 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   // The schedule clock's value between ticks.
   ClassicClockState clockState_;
   std::optional<std::int16_t> recordedFrame_;
+  bool folded_ = false;
   std::string spareTag_;
 };
 

@@ -1,27 +1,15 @@
 #include "exchange/cses_file.h"
 
+#include "exchange/file_read_problem.h"
+
 namespace orvel::exchange {
 
 CsesImport ImportCsesFile(const std::filesystem::path& file) {
   const FileBytes read = ReadWholeFile(file, kMaxCsesFileBytes);
-  const char* problem = "无法读取这个文件。";
-  switch (read.status) {
-    case FileStatus::Ok:
-      return ImportCses(read.bytes);
-    case FileStatus::NotFound:
-      problem = "找不到这个文件。";
-      break;
-    case FileStatus::AccessDenied:
-      problem = "无法读取这个文件：没有权限，或文件正被其他程序使用。";
-      break;
-    case FileStatus::TooLarge:
-      problem = "文件太大，不是 CSES 课程表。";
-      break;
-    case FileStatus::Failed:
-      break;
-  }
+  if (read.status == FileStatus::Ok) return ImportCses(read.bytes);
   CsesImport refused;
-  refused.refusal = {0, problem};
+  refused.refusal = {0, read.status == FileStatus::TooLarge ? "文件太大，不是 CSES 课程表。"
+                                                            : FileReadProblem(read.status)};
   return refused;
 }
 

@@ -39,6 +39,9 @@ FrmSchedule::FrmSchedule(ProgramState& state)
     Form_MouseDown(b, s, x, y);
   };
   onDblClick = [this] { Form_DblClick(); };
+  onContextMenu = [this] { Form_ContextMenu(); };
+  acceptsDroppedFiles = true;
+  onFilesDropped = [this](const std::vector<std::string>& paths) { Form_FilesDropped(paths); };
   MSFlexGrid1.onMouseDown = [this](ui::MouseButton b, int s, double x, double y) {
     MSFlexGrid1_MouseDown(b, s, x, y);
   };
@@ -86,7 +89,8 @@ void FrmSchedule::Form_Load() {
   TimerSchedule.SetEnabled(values.highlight != 0);
 
   // 10.
-  if (values.fold == 1) {
+  folded_ = values.fold == 1;
+  if (folded_) {
     FoldColumns(MSFlexGrid1, clock::WeekdayColumn(platform.clock().Now().date));
     AdjustColWidth(*this, MSFlexGrid1, kAlignLeftCentre, false);
   } else {
@@ -142,7 +146,12 @@ void FrmSchedule::ApplyLock(bool locked) {
   MSFlexGrid1.SetEnabled(!locked);
 }
 
+bool FrmSchedule::Locked() const {
+  return !MSFlexGrid1.Enabled();
+}
+
 void FrmSchedule::ApplyFold(bool folded) {
+  folded_ = folded;
   if (folded) {
     // Today's column as of now; it does not move by itself at midnight.
     FoldColumns(MSFlexGrid1, clock::WeekdayColumn(state_.platform.clock().Now().date));
@@ -221,6 +230,14 @@ void FrmSchedule::MSFlexGrid1_DblClick() {
 
 void FrmSchedule::TxtFlex_DblClick() {
   if (ShowControlPanel) ShowControlPanel();
+}
+
+void FrmSchedule::Form_ContextMenu() {
+  if (ShowScheduleMenu) ShowScheduleMenu();
+}
+
+void FrmSchedule::Form_FilesDropped(const std::vector<std::string>& paths) {
+  if (ImportDroppedFiles) ImportDroppedFiles(paths);
 }
 
 void FrmSchedule::MSFlexGrid1_RowColChange() {

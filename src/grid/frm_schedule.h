@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "grid/grid_clock.h"
 #include "platform/ui/controls.h"
@@ -52,6 +53,9 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   void Form_DblClick();
   void MSFlexGrid1_DblClick();
   void TxtFlex_DblClick();
+  // A right click the grid lets through, or one on the window itself; the editor keeps its own.
+  void Form_ContextMenu();
+  void Form_FilesDropped(const std::vector<std::string>& paths);
   void MSFlexGrid1_RowColChange();
   void MSFlexGrid1_Click();
   void TxtFlex_MouseDown(ui::MouseButton Button, int Shift, double X, double Y);
@@ -65,6 +69,8 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   ui::Form& form() override { return *this; }
   void ApplyLock(bool locked) override;
   void ApplyFold(bool folded) override;
+  bool Locked() const override;
+  bool Folded() const override { return folded_; }
   void ApplyFrame(bool framed) override;
   bool HasFonts() const override { return true; }
   std::string GridFontName() const override { return MSFlexGrid1.FontName(); }
@@ -103,6 +109,7 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   // soon after it finishes the double click the user began on the cell.
   std::optional<Press> lastGridPress_;
   std::optional<Press> editorLaidBy_;
+  bool folded_ = false;
   std::int16_t editRow_ = 0;
   std::int16_t editCol_ = 0;
 };

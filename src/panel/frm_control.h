@@ -101,6 +101,9 @@ class FrmControl : public ui::Form {
   void CmdNewFile_Click();
   void CmdSaveFile_Click();
   void CmdSaveAs_Click();
+  // A timetable made current outside the panel (a dropped or imported file), shown as after the
+  // panel's own load: the caption and the file list name it, and lock and fold apply to it.
+  void ShowLoadedTimetable();
 
   // --- Interface page (frm_control_appearance.cpp) ---
   void ChkLock_Click();

@@ -10,6 +10,7 @@
 #include "panel/save_refusal_text.h"
 #include "platform/file_io.h"
 #include "platform/ui/platform.h"
+#include "program/current_timetable.h"
 #include "timetable/number_text.h"
 #include "timetable/program_folder.h"
 #include "timetable/timetable_writer.h"
@@ -67,11 +68,16 @@ void FrmControl::CmdLoadFile_Click() {
   }
   // 2-6: the window's reader shows the read-failure message itself and puts the empty default
   // timetable and file name in place.
-  const std::string areaTag = window_.AreaTag();
-  window_.LoadTimetableFile(selected);
-  window_.AreaTag() = areaTag;
+  program::LoadCurrentTimetable(window_, selected);
   // 7-8. Txtrc keeps the numbers it showed.
   ShowPanelCaption();
+  ChkLock_Click();
+  ChkFold_Click();
+}
+
+void FrmControl::ShowLoadedTimetable() {
+  ShowPanelCaption();
+  RefreshFileList();
   ChkLock_Click();
   ChkFold_Click();
 }

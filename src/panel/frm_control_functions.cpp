@@ -7,16 +7,11 @@
 #include "panel/frm_control.h"
 #include "panel/save_refusal_text.h"
 #include "platform/ui/platform.h"
+#include "program/program_exit.h"
 #include "timetable/number_text.h"
 #include "timetable/settings.h"
 
 namespace orvel::panel {
-namespace {
-
-// Exit closes the program's forms one by one; a form that would not close stops the loop.
-constexpr int kMaxFormsToClose = 64;
-
-}  // namespace
 
 void FrmControl::ChkTimerSchedule_Click() {
   const bool on = ChkTimerSchedule.Value() == 1;
@@ -100,23 +95,12 @@ void FrmControl::mnu_save_file_Click() {
 }
 
 void FrmControl::CmdExit_Click() {
-  // The icon first: the system knows it by its window, which is about to close.
-  state_.tray.RemoveTrayIcon();
-  for (int n = 0; n < kMaxFormsToClose && OtherOpenForms; ++n) {
-    ui::Form* next = nullptr;
-    for (ui::Form* form : OtherOpenForms())
-      if (form && form != this && form->Loaded()) {
-        next = form;
-        break;
-      }
-    if (!next) break;
-    next->Unload();
-    if (next->Loaded()) break;
-  }
-  ui::Platform& platform = state_.platform;
-  Unload();
-  // With no form left the process ends.
-  platform.Quit();
+  // The panel closes last, after the program's other forms.
+  program::ExitProgram(state_, [this] {
+    std::vector<ui::Form*> forms = OtherOpenForms ? OtherOpenForms() : std::vector<ui::Form*>();
+    forms.push_back(this);
+    return forms;
+  });
 }
 
 }  // namespace orvel::panel

@@ -5,7 +5,10 @@
 
 #include "panel/frm_control.h"
 #include "panel/panel_opener.h"
+#include "platform/ui/platform.h"
+#include "program/current_timetable.h"
 #include "program/popup_reminder.h"
+#include "program/program_exit.h"
 #include "timetable/number_text.h"
 
 namespace orvel::program {
@@ -22,10 +25,23 @@ ProgramShell::ProgramShell(ProgramState& state, ScheduleWindow& window)
       idle_(state.platform, window.IdleTimer(), state.values),
       raise_([this](clock::Reminder& reminder, bool removeTrayIcon) {
         RaiseReminder(reminder, removeTrayIcon);
-      }) {
+      }),
+      timetableCommands_(state, window, [this] { ShowImportedTimetable(); }),
+      mnu_schedule_(
+          "mnu_schedule", "",
+          {{"mnu_panel", "控制面板...", [this] { OpenPanel(); }},
+           {"mnu_import", "导入课表...", [this] { timetableCommands_.ChooseAndImport(); }},
+           {"mnu_export", "导出为 CSES...", [this] { timetableCommands_.ChooseAndExport(); }},
+           {"mnu_exit", "退出", [this] { Exit(); }}}) {
   window_.IdleCheck = [this] { idle_.Timerduration_Timer(); };
   window_.ScheduleClock = [this] { ScheduleClockTick(); };
   window_.ShowControlPanel = [this] { OpenPanel(); };
+  window_.ShowScheduleMenu = [this] {
+    state_.platform.dialogs().ShowPopupMenu(&window_.form(), mnu_schedule_);
+  };
+  window_.ImportDroppedFiles = [this](const std::vector<std::string>& paths) {
+    timetableCommands_.ImportDropped(paths);
+  };
 }
 
 ProgramShell::~ProgramShell() = default;
@@ -57,6 +73,21 @@ void ProgramShell::RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon)
 
 void ProgramShell::OpenPanel() {
   panel::OpenControlPanel(panel_, window_, state_, [this] { return OpenForms(); });
+}
+
+void ProgramShell::ShowImportedTimetable() {
+  if (panel_ && panel_->Loaded())
+    panel_->ShowLoadedTimetable();
+  else
+    ReapplyLockAndFold(window_);
+}
+
+void ProgramShell::Exit() {
+  ExitProgram(state_, [this] {
+    std::vector<ui::Form*> forms = OpenForms();
+    if (panel_) forms.push_back(panel_.get());
+    return forms;
+  });
 }
 
 std::vector<ui::Form*> ProgramShell::OpenForms() {

@@ -1,15 +1,21 @@
 #pragma once
 // One program shell for both editions: it plugs the parts that every edition shares into the
-// schedule window's seams (the clock and its reminders, the idle shutdown, the control panel).
-// Program<Window> below puts an edition together; WinMain and the program tests build the
-// program through it, so both run the same wiring.
+// schedule window's seams (the clock and its reminders, the idle shutdown, the control panel, the
+// right-click menu and dropped files). Program<Window> below puts an edition together; WinMain
+// and the program tests build the program through it, so both run the same wiring.
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "desktop/frm_tips.h"
 #include "desktop/idle_shutdown.h"
+#include "platform/ui/controls.h"
+#include "program/command_line.h"
 #include "program/program_state.h"
 #include "program/schedule_window.h"
+#include "program/start_command.h"
+#include "program/timetable_commands.h"
 
 namespace orvel::panel {
 class FrmControl;
@@ -26,6 +32,8 @@ class ProgramShell {
   ~ProgramShell();
 
   desktop::IdleShutdown& idle() { return idle_; }
+  // The window's right-click menu: "控制面板...", "导入课表...", "导出为 CSES...", "退出".
+  const ui::PopupMenu& scheduleMenu() const { return mnu_schedule_; }
 
  private:
   // One tick of TimerSchedule. The common tick (nothing changes) allocates nothing.
@@ -34,6 +42,11 @@ class ProgramShell {
   void OpenPanel();
   // The program's open forms, which the panel's Exit closes.
   std::vector<ui::Form*> OpenForms();
+  // An imported timetable is current: shown by an open panel as after its own load, else the
+  // window's lock and fold applied to it again.
+  void ShowImportedTimetable();
+  // "退出": as the panel's Exit, an open panel closing last.
+  void Exit();
 
   ProgramState& state_;
   ScheduleWindow& window_;
@@ -45,6 +58,8 @@ class ProgramShell {
   // The control panel of the current opening. A closed panel stays until the next opening
   // replaces it: it may close from inside its own handlers, which must not run on a deleted form.
   std::unique_ptr<panel::FrmControl> panel_;
+  TimetableCommands timetableCommands_;
+  ui::PopupMenu mnu_schedule_;
 };
 
 // An edition put together: the program state, the edition's schedule window and the shell.
@@ -59,6 +74,7 @@ class Program {
 
   // Shows the schedule window, which runs its start-up.
   void Start() { window_.Show(); }
+  const ProgramShell& shell() const { return shell_; }
 
   ProgramState& state() { return state_; }
   Window& window() { return window_; }
@@ -69,5 +85,19 @@ class Program {
   Window window_;
   ProgramShell shell_;
 };
+
+// WinMain of an edition: the command line's work first (command_line.h), then, unless it ends
+// the program, the window and the message loop. Returns the process's exit code.
+template <class Window>
+int RunProgram(ui::Platform& platform, std::string_view programName,
+               const std::vector<std::string>& args, const ReportLine& report) {
+  const StartOutcome outcome = RunStartCommand(ParseCommandLine(programName, args),
+                                               platform.ProgramFolder(), Window::kEdition, report);
+  if (outcome.exitCode) return *outcome.exitCode;
+  Program<Window> program(platform);
+  program.state().startupScdFileName = outcome.startupScdFileName;
+  program.Start();
+  return platform.Run();
+}
 
 }  // namespace orvel::program

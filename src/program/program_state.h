@@ -4,6 +4,7 @@
 // every window; nothing of it is global.
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "desktop/mod_tray.h"
@@ -30,6 +31,9 @@ struct ProgramState {
   // Lock, fold, frame, layer, scheme, fonts, reminders, idle shutdown... and ScdFileName, the
   // current timetable file inside "scd".
   WorkingValues values;
+  // A file of "scd" imported from the command line: the window starts with it instead of the
+  // settings file's timetable. The settings file still names its own.
+  std::string startupScdFileName;
   ColourTable colours;
   // The size of the timetable the schedule window holds; always its cell matrix's size.
   std::int16_t ScdRows = kDefaultRows;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "clock/reminder.h"
 #include "platform/ui/controls.h"
@@ -23,6 +24,9 @@ class ScheduleWindow {
   std::function<void()> ShowControlPanel;  // the double clicks open the control panel
   std::function<void()> ScheduleClock;     // one tick of the schedule clock
   std::function<void()> IdleCheck;         // one tick of the idle-shutdown check
+  std::function<void()> ShowScheduleMenu;  // a right click opens the window's menu
+  // Files dropped on the window, full paths in UTF-8.
+  std::function<void(const std::vector<std::string>& paths)> ImportDroppedFiles;
 
   // One tick of the schedule clock at `now`: the window decides, paints, and hands the reminder
   // of the tick to `raise` at the point of its painting where the edition raises it.
@@ -37,6 +41,9 @@ class ScheduleWindow {
   virtual void ApplyLock(bool locked) = 0;
   // Fold to today's column (read from the clock now) or show every column again.
   virtual void ApplyFold(bool folded) = 0;
+  // The lock and the fold the window shows now, as last applied.
+  virtual bool Locked() const = 0;
+  virtual bool Folded() const = 0;
   // The frame around the cells; an edition whose frame waits for a rebuild records it for then.
   virtual void ApplyFrame(bool framed) = 0;
   // Layered window: constant alpha (aORc 0) or colour key (aORc 1).

@@ -11,6 +11,7 @@ void ReadStartupSettings(ProgramState& state) {
   const SettingsRecord settings = ReadSettings(state.programFolder, state.edition);
   state.values = WorkingValuesFromSettings(settings);
   state.colours.SetCustomFromSettings(settings.CustomColours);
+  if (!state.startupScdFileName.empty()) state.values.ScdFileName = state.startupScdFileName;
 }
 
 void RestorePosition(ui::Form& window, ProgramState& state) {

@@ -22,7 +22,8 @@ inline constexpr std::string_view kDefaultScdFileName = "Schedule.csv";
 inline constexpr int kAppIconId = 1;
 
 // Steps 1-2: built-in colour schemes and "Schedule.csv", then the edition's settings file over
-// those defaults into the working values and the custom scheme.
+// those defaults into the working values and the custom scheme; a timetable imported from the
+// command line in place of the settings file's.
 void ReadStartupSettings(ProgramState& state);
 
 // Step 3: the stored position, or the origin when it lies beyond the screen's right or bottom

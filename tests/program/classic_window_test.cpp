@@ -228,6 +228,42 @@ TEST_F(ClassicWindowTest, unlocked_boxes_take_typing_and_their_own_alt_drag) {
   EXPECT_TRUE(headless::TypeInto(platform, cell, "英语"));
 }
 
+TEST_F(ClassicWindowTest,
+       a_dropped_cses_week_is_rebuilt_folded_and_the_locked_boxes_give_the_menu) {
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  settings.lock = "1";
+  settings.fold = "1";
+  WriteClassicSettings(folder.path(), settings);
+  Start();
+  headless::HeadlessPlatform& platform = program.platform;
+  const std::filesystem::path file = folder.path() / PathFromUtf8("周六.yml");
+  std::ofstream(file, std::ios::binary)
+      << "version: 1\nsubjects: [{name: 物理}, {name: 化学}]\nschedules:\n"
+         "  - {name: a, enable_day: 6, weeks: odd, classes: [\n"
+         "      {subject: 物理, start_time: \"08:00:00\", end_time: \"08:45:00\"}]}\n"
+         "  - {name: b, enable_day: 6, weeks: even, classes: [\n"
+         "      {subject: 化学, start_time: \"08:00:00\", end_time: \"08:45:00\"}]}\n";
+
+  ASSERT_TRUE(headless::DropFiles(window(), {Utf8FromPath(file)}));
+
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(BoxTexts(window()),
+            (Rows{{"节次", "时间", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"},
+                  {"第1节", "8:00-8:45", "", "", "", "", "", "物理/化学"}}));
+  EXPECT_EQ(program.program->state().values.ScdFileName, "周六.csv");
+  EXPECT_EQ(window().Width(), 1845);  // still folded to columns 1 and 2
+  EXPECT_FALSE(window().Frame1.Enabled());
+
+  // A right click through an inert box opens the window's menu; a box that takes input keeps
+  // its own edit menu.
+  ASSERT_TRUE(headless::RightClickTextBox(platform, CellBox(window(), 1, 7)));
+  ASSERT_EQ(platform.dialogs().Menus().size(), 1u);
+  EXPECT_EQ(platform.dialogs().Menus()[0].captions.size(), 4u);
+  window().ApplyLock(false);
+  ASSERT_TRUE(headless::RightClickTextBox(platform, CellBox(window(), 1, 7)));
+  EXPECT_EQ(platform.dialogs().Menus().size(), 1u);
+}
+
 TEST_F(ClassicWindowTest, loading_5_by_4_after_11_by_7_leaves_boxes_1_to_20) {
   settings.area = "1";
   WriteClassicSettings(folder.path(), settings);

@@ -88,6 +88,8 @@ class ClassicWindow : public ui::Form, public program::ScheduleWindow {
                     const RaiseReminder&) override {}
   void ApplyLock(bool locked) override { lock = locked; }
   void ApplyFold(bool folded) override { fold = folded; }
+  bool Locked() const override { return lock; }
+  bool Folded() const override { return fold; }
   void ApplyFrame(bool) override { ++frameCalls; }
   void transparency(int, ui::Colour, int) override {}
   bool HasFonts() const override { return false; }

@@ -1,0 +1,106 @@
+#include "exchange/timetable_import.h"
+
+#include <system_error>
+#include <utility>
+
+#include "exchange/cses_file.h"
+#include "exchange/file_read_problem.h"
+#include "platform/file_io.h"
+#include "timetable/program_folder.h"
+#include "timetable/timetable_reader.h"
+
+namespace orvel::exchange {
+namespace {
+
+std::string AsciiLower(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+ImportPreparation Refused(std::string reason) {
+  ImportPreparation result;
+  result.refusal = std::move(reason);
+  return result;
+}
+
+}  // namespace
+
+std::optional<ImportKind> ImportKindOf(const std::filesystem::path& file) {
+  const std::string extension = AsciiLower(Utf8FromPath(file.extension()));
+  if (extension == ".yaml" || extension == ".yml") return ImportKind::Cses;
+  if (extension == ".csv") return ImportKind::Csv;
+  return std::nullopt;
+}
+
+ImportPreparation PrepareImport(const std::filesystem::path& file, Edition edition) {
+  const std::optional<ImportKind> kind = ImportKindOf(file);
+  if (!kind)
+    return Refused("只能导入 CSES 课程表（.yaml 或 .yml 文件）和 CSV 课程表（.csv 文件）。");
+
+  PreparedImport prepared;
+  prepared.kind = *kind;
+  prepared.source = file;
+  if (*kind == ImportKind::Cses) {
+    CsesImport imported = ImportCsesFile(file);
+    if (!imported.timetable) return Refused(imported.refusal.Message());
+    prepared.timetable = std::move(*imported.timetable);
+    prepared.scdFileName = Utf8FromPath(file.stem()) + ".csv";
+  } else {
+    FileBytes read = ReadWholeFile(file, kMaxTimetableFileBytes);
+    if (read.status != FileStatus::Ok) return Refused(FileReadProblem(read.status));
+    std::optional<Timetable> table = ParseTimetable(read.bytes, edition);
+    if (!table)
+      return Refused(
+          "这不是课程表文件：第一行应是行数和列数（如“11,7”），其后每一行是一排单元格，"
+          "用逗号隔开。");
+    prepared.timetable = std::move(*table);
+    prepared.csvBytes = std::move(read.bytes);
+    prepared.scdFileName = Utf8FromPath(file.filename());
+  }
+  if (!IsTimetableFileName(prepared.scdFileName))
+    return Refused("文件名“" + prepared.scdFileName + "”不能用作课表文件名，请先给文件改名。");
+  return {std::move(prepared), {}};
+}
+
+std::filesystem::path ImportTarget(const PreparedImport& prepared,
+                                   const std::filesystem::path& programFolder) {
+  return programFolder / "scd" / PathFromUtf8(prepared.scdFileName);
+}
+
+bool ImportsInPlace(const PreparedImport& prepared, const std::filesystem::path& programFolder) {
+  if (prepared.kind != ImportKind::Csv) return false;
+  std::error_code ec;
+  return std::filesystem::equivalent(prepared.source, ImportTarget(prepared, programFolder), ec);
+}
+
+bool ImportReplacesAFile(const PreparedImport& prepared,
+                         const std::filesystem::path& programFolder) {
+  std::error_code ec;
+  return std::filesystem::exists(ImportTarget(prepared, programFolder), ec) &&
+         !ImportsInPlace(prepared, programFolder);
+}
+
+SaveResult WriteImport(const PreparedImport& prepared, const std::filesystem::path& programFolder,
+                       Edition edition) {
+  SaveResult result;
+  result.status = std::string(kSaveSuccess);
+  if (ImportsInPlace(prepared, programFolder)) return result;
+  std::error_code ec;
+  std::filesystem::create_directories(programFolder / "scd", ec);
+  if (prepared.kind == ImportKind::Cses)
+    return ScdSave(programFolder, prepared.scdFileName, prepared.timetable, edition);
+  switch (ReplaceFileContents(ImportTarget(prepared, programFolder), prepared.csvBytes)) {
+    case FileStatus::Ok:
+      break;
+    case FileStatus::AccessDenied:
+      result.status = std::string(kSaveFileReadOnly);
+      break;
+    default:
+      result.status = std::string(kSaveFailed);
+      break;
+  }
+  return result;
+}
+
+}  // namespace orvel::exchange

@@ -1,0 +1,55 @@
+#pragma once
+// A timetable file the user hands the program (dropped on the window, chosen in the open dialog
+// or named on the command line), made ready for "scd" and put there: a CSES file becomes a
+// timetable saved as scd\<its base name>.csv; a CSV timetable file is copied there unchanged.
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "timetable/edition.h"
+#include "timetable/timetable.h"
+#include "timetable/timetable_writer.h"
+
+namespace orvel::exchange {
+
+enum class ImportKind { Cses, Csv };
+
+// By the extension, in any case: .yaml and .yml are CSES, .csv a timetable file; nothing else.
+std::optional<ImportKind> ImportKindOf(const std::filesystem::path& file);
+
+struct PreparedImport {
+  ImportKind kind = ImportKind::Cses;
+  std::filesystem::path source;
+  std::string scdFileName;  // the name inside "scd" it becomes
+  Timetable timetable;      // what the file holds, as the edition will read it back
+  std::string csvBytes;     // a CSV file's bytes, copied as they are
+};
+
+struct ImportPreparation {
+  std::optional<PreparedImport> prepared;
+  std::string refusal;  // why not, in Chinese: the first problem, with its line where it has one
+};
+
+// Reads and checks the file and writes nothing. A CSV file must read as a timetable the way
+// `edition` reads it (ANSI or UTF-8), or it would fail at the load and replace the window's
+// table by the empty default.
+ImportPreparation PrepareImport(const std::filesystem::path& file, Edition edition);
+
+// The file the import would write: programFolder / "scd" / scdFileName.
+std::filesystem::path ImportTarget(const PreparedImport& prepared,
+                                   const std::filesystem::path& programFolder);
+
+// The source is the target itself (a file of "scd" dropped back on the window): nothing to copy.
+bool ImportsInPlace(const PreparedImport& prepared, const std::filesystem::path& programFolder);
+
+// Another file of that name is in "scd" and would be replaced.
+bool ImportReplacesAFile(const PreparedImport& prepared,
+                         const std::filesystem::path& programFolder);
+
+// Puts the file into "scd", made when missing: a CSES timetable through ScdSave (nothing is
+// written when a cell cannot be carried), a CSV's bytes with the same safe replacement, nothing
+// at all in place.
+SaveResult WriteImport(const PreparedImport& prepared, const std::filesystem::path& programFolder,
+                       Edition edition);
+
+}  // namespace orvel::exchange

@@ -1,0 +1,36 @@
+#include "program/command_line.h"
+
+#include <optional>
+
+namespace orvel::program {
+namespace {
+
+std::optional<StartAction> SwitchAction(std::string_view arg) {
+  if (arg.size() < 2 || (arg[0] != '/' && arg[0] != '-')) return std::nullopt;
+  std::string name(arg.substr(1));
+  for (char& c : name)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  if (name == "import") return StartAction::Import;
+  if (name == "export-cses") return StartAction::ExportCses;
+  return std::nullopt;
+}
+
+StartCommand Refused(std::string_view programName, const std::string& problem) {
+  return {StartAction::Refuse,
+          {},
+          problem + "用法：" + std::string(programName) + " [/import 文件 | /export-cses 文件]"};
+}
+
+}  // namespace
+
+StartCommand ParseCommandLine(std::string_view programName, const std::vector<std::string>& args) {
+  if (args.empty()) return {};
+  const std::optional<StartAction> action = SwitchAction(args[0]);
+  if (!action) return Refused(programName, "不认识的参数“" + args[0] + "”。");
+  if (args.size() < 2 || args[1].empty())
+    return Refused(programName, "“" + args[0] + "”后面缺少文件名。");
+  if (args.size() > 2) return Refused(programName, "多余的参数“" + args[2] + "”。");
+  return {*action, args[1], {}};
+}
+
+}  // namespace orvel::program

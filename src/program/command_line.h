@@ -1,0 +1,33 @@
+#pragma once
+// The programs' command line, for the people who set up many PCs at once:
+//   /import FILE       FILE (CSES or CSV) is imported into "scd" and the program starts with it
+//   /export-cses FILE  the current timetable is written to FILE as CSES; no window opens
+// Switches are read in any case and may start with "-" instead of "/". Anything else (an unknown
+// switch, a switch without its file, a second file) is refused, so that a mistyped set-up
+// script fails loudly instead of starting a program nobody asked for.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvel::program {
+
+enum class StartAction {
+  Start,       // no arguments: the program as usual
+  Import,      // /import FILE
+  ExportCses,  // /export-cses FILE
+  Refuse,      // arguments the program does not understand
+};
+
+struct StartCommand {
+  StartAction action = StartAction::Start;
+  std::string file;     // Import and ExportCses: the file as given
+  std::string problem;  // Refuse: one line in Chinese with the usage
+
+  friend bool operator==(const StartCommand&, const StartCommand&) = default;
+};
+
+// `args`: the arguments after the program's own, UTF-8, as the system split them (quotes
+// removed). `programName` ("Orvel2.exe") goes into the usage line.
+StartCommand ParseCommandLine(std::string_view programName, const std::vector<std::string>& args);
+
+}  // namespace orvel::program

@@ -1,0 +1,35 @@
+#pragma once
+// What the program says about importing and exporting timetables, in the window's message boxes
+// and on the command line's console alike.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "timetable/timetable_writer.h"
+
+namespace orvel::program {
+
+inline constexpr std::string_view kImportTitle = "导入课表";
+inline constexpr std::string_view kImportFailedTitle = "导入课表失败";
+inline constexpr std::string_view kExportTitle = "导出为 CSES";
+inline constexpr std::string_view kExportFailedTitle = "导出失败";
+
+// Asked before an import replaces another file of "scd".
+std::string ReplaceQuestionText(std::string_view scdFileName);
+
+// A file the importer turned down; `reason` names the first problem (and its line).
+std::string ImportRefusedText(const std::filesystem::path& file, std::string_view reason);
+
+// The import could not be written into "scd" (nothing was).
+std::string ImportWriteFailedText(std::string_view scdFileName, const SaveResult& result);
+
+std::string ExportDoneText(const std::filesystem::path& file, int cellsLeftOut);
+std::string ExportFailedText(const std::filesystem::path& file);
+
+// The current timetable, which an export from the command line reads, cannot be read.
+std::string CurrentTimetableUnreadableText(std::string_view scdFileName);
+
+// A message's lines joined into one, for a console.
+std::string OneLine(std::string text);
+
+}  // namespace orvel::program

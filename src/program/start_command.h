@@ -1,0 +1,33 @@
+#pragma once
+// The work the command line asks for before the schedule window opens, or instead of it.
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "program/command_line.h"
+#include "timetable/edition.h"
+
+namespace orvel::program {
+
+// One line for whoever started the program, on its console.
+using ReportLine = std::function<void(const std::string& line)>;
+
+// Exit codes of a start from the command line.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;
+
+struct StartOutcome {
+  std::optional<int> exitCode;     // set: the program ends now with it and opens no window
+  std::string startupScdFileName;  // /import: the file of "scd" the window starts with
+};
+
+// Refuse: the problem reported, failure. ExportCses: the settings file's timetable, read with the
+// edition's reader, written as CSES (cells left out are reported), no window. Import: the file
+// put into "scd" as a drop puts it but without asking, since replacing is what the command asks
+// for; a refused file is reported and nothing is written, else the window opens with it.
+StartOutcome RunStartCommand(const StartCommand& command,
+                             const std::filesystem::path& programFolder, Edition edition,
+                             const ReportLine& report);
+
+}  // namespace orvel::program

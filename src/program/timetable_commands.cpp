@@ -1,0 +1,91 @@
+#include "program/timetable_commands.h"
+
+#include <optional>
+#include <utility>
+
+#include "exchange/cses_file.h"
+#include "exchange/timetable_import.h"
+#include "platform/file_io.h"
+#include "platform/ui/platform.h"
+#include "program/current_timetable.h"
+#include "program/exchange_texts.h"
+
+namespace orvel::program {
+namespace {
+
+const ui::FileFilter kCsesFilter{"CSES 课程表 (*.yaml;*.yml)", "*.yaml;*.yml"};
+const ui::FileFilter kCsvFilter{"CSV 课程表 (*.csv)", "*.csv"};
+const ui::FileFilter kAllFilesFilter{"所有文件 (*.*)", "*.*"};
+
+}  // namespace
+
+TimetableCommands::TimetableCommands(ProgramState& state, ScheduleWindow& window,
+                                     std::function<void()> afterLoad)
+    : state_(state), window_(window), afterLoad_(std::move(afterLoad)) {}
+
+void TimetableCommands::Import(const std::filesystem::path& file) {
+  ui::Dialogs& dialogs = state_.platform.dialogs();
+  ui::Form* owner = &window_.form();
+  const exchange::ImportPreparation preparation = exchange::PrepareImport(file, state_.edition);
+  if (!preparation.prepared) {
+    dialogs.MessageBox(owner, ImportRefusedText(file, preparation.refusal),
+                       std::string(kImportFailedTitle), ui::MessageIcon::Error,
+                       ui::MessageButtons::Ok);
+    return;
+  }
+  const exchange::PreparedImport& prepared = *preparation.prepared;
+  if (exchange::ImportReplacesAFile(prepared, state_.programFolder) &&
+      dialogs.MessageBox(owner, ReplaceQuestionText(prepared.scdFileName),
+                         std::string(kImportTitle), ui::MessageIcon::Question,
+                         ui::MessageButtons::YesNo) != ui::MessageAnswer::Yes)
+    return;
+  const SaveResult written = exchange::WriteImport(prepared, state_.programFolder, state_.edition);
+  if (written.status != kSaveSuccess) {
+    dialogs.MessageBox(owner, ImportWriteFailedText(prepared.scdFileName, written),
+                       std::string(kImportFailedTitle), ui::MessageIcon::Error,
+                       ui::MessageButtons::Ok);
+    return;
+  }
+  LoadCurrentTimetable(window_, prepared.scdFileName);
+  if (afterLoad_) afterLoad_();
+}
+
+void TimetableCommands::ImportDropped(const std::vector<std::string>& paths) {
+  if (!paths.empty()) Import(PathFromUtf8(paths.front()));
+}
+
+void TimetableCommands::ChooseAndImport() {
+  ui::FileDialogRequest request;
+  request.title = std::string(kImportTitle);
+  request.filters = {kCsesFilter, kCsvFilter, kAllFilesFilter};
+  const std::optional<std::string> chosen =
+      state_.platform.dialogs().OpenFileName(&window_.form(), request);
+  if (chosen) Import(PathFromUtf8(*chosen));
+}
+
+void TimetableCommands::ChooseAndExport() {
+  ui::Dialogs& dialogs = state_.platform.dialogs();
+  ui::Form* owner = &window_.form();
+  ui::FileDialogRequest request;
+  request.title = std::string(kExportTitle);
+  request.filters = {kCsesFilter, kAllFilesFilter};
+  request.fileName = Utf8FromPath(PathFromUtf8(state_.values.ScdFileName).stem()) + ".yaml";
+  request.defaultExtension = "yaml";
+  const std::optional<std::string> chosen = dialogs.SaveFileName(owner, request);
+  if (!chosen) return;
+  const std::filesystem::path file = PathFromUtf8(*chosen);
+  const std::optional<Timetable> table = window_.CurrentTimetable();
+  const exchange::CsesFileExport exported =
+      table ? exchange::ExportCsesFile(file, *table) : exchange::CsesFileExport{};
+  if (exported.status != FileStatus::Ok) {
+    dialogs.MessageBox(owner, ExportFailedText(file), std::string(kExportFailedTitle),
+                       ui::MessageIcon::Error, ui::MessageButtons::Ok);
+    return;
+  }
+  dialogs.MessageBox(
+      owner, ExportDoneText(file, exported.cellsLeftOut), std::string(kExportTitle),
+      exported.cellsLeftOut > 0 ? ui::MessageIcon::Warning : ui::MessageIcon::Information,
+      ui::MessageButtons::Ok);
+}
+
+}  // namespace orvel::program

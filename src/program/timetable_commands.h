@@ -1,0 +1,39 @@
+#pragma once
+// The schedule window's own timetable commands: a file dropped on it, and its right-click menu's
+// "导入课表..." and "导出为 CSES...".
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "program/program_state.h"
+#include "program/schedule_window.h"
+
+namespace orvel::program {
+
+class TimetableCommands {
+ public:
+  // `afterLoad` runs once an imported timetable is current: the lock and fold applied again.
+  // `state` and `window` must outlive the commands.
+  TimetableCommands(ProgramState& state, ScheduleWindow& window, std::function<void()> afterLoad);
+
+  // A CSES file becomes scd\<base name>.csv, a CSV timetable file is copied into "scd" as it is;
+  // before another file of "scd" is replaced the user is asked. Then the file is loaded as the
+  // panel's load command loads it. A file that is refused, or that the user does not want to
+  // replace a file with, changes nothing and leaves no file behind.
+  void Import(const std::filesystem::path& file);
+  // Several files dropped at once: the first is imported.
+  void ImportDropped(const std::vector<std::string>& paths);
+  // The system's open dialog, then Import.
+  void ChooseAndImport();
+  // The system's save dialog proposing the current file's name with ".yaml", the CSES file
+  // written, and a message that says where and how many cells were left out.
+  void ChooseAndExport();
+
+ private:
+  ProgramState& state_;
+  ScheduleWindow& window_;
+  std::function<void()> afterLoad_;
+};
+
+}  // namespace orvel::program

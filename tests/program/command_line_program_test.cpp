@@ -1,0 +1,135 @@
+// Orvel2 started from a command line, as a set-up script starts it: the work done before the
+// window, or instead of it, its exit code and its one line for the console.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "exchange/cses_file.h"
+#include "grid/grid_program.h"
+#include "program_fixture.h"
+
+namespace orvel::test {
+namespace {
+
+// The headless backend with a look at the program while its message loop would run.
+class InspectedPlatform : public headless::HeadlessPlatform {
+ public:
+  using HeadlessPlatform::HeadlessPlatform;
+  int Run() override {
+    if (whileRunning) whileRunning();
+    return 0;
+  }
+  std::function<void()> whileRunning;
+};
+
+class CommandLineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteTimetable(folder.path(), "全周.csv", FullWeekTable());
+    WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+    SettingsFile settings;
+    settings.scdFileName = "全周.csv";
+    settings.Write(folder.path());
+  }
+  int Run(const std::vector<std::string>& args) {
+    return program::RunProgram<grid::FrmSchedule>(
+        platform, "Orvel2.exe", args, [this](const std::string& line) { lines.push_back(line); });
+  }
+  static std::string Bytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  std::string Outside(const std::string& name) {
+    return Utf8FromPath(elsewhere.path() / PathFromUtf8(name));
+  }
+
+  ProgramFolder folder;
+  ProgramFolder elsewhere;
+  InspectedPlatform platform{folder.path()};
+  std::vector<std::string> lines;
+};
+
+TEST_F(CommandLineTest, export_writes_the_settings_timetable_and_opens_no_window) {
+  const auto files = folder.Snapshot();
+  bool windowRan = false;
+  platform.whileRunning = [&] { windowRan = true; };
+  const std::string out = Outside("全周 导出.yaml");
+
+  EXPECT_EQ(Run({"/export-cses", out}), 0);
+
+  EXPECT_FALSE(windowRan);
+  EXPECT_TRUE(platform.LoadedForms().empty());
+  EXPECT_TRUE(lines.empty());
+  EXPECT_EQ(folder.Snapshot(), files);
+  const exchange::CsesImport back = exchange::ImportCsesFile(PathFromUtf8(out));
+  ASSERT_TRUE(back.timetable.has_value()) << back.refusal.Message();
+  const Rows table = FullWeekTable();
+  for (int r = 1; r < 3; ++r)
+    for (int c = 1; c < 9; ++c) EXPECT_EQ(back.timetable->cell(r, c), table[r][c]) << r << c;
+}
+
+TEST_F(CommandLineTest, failures_give_exit_code_1_one_line_and_change_nothing) {
+  const std::string broken = Outside("坏.yaml");
+  std::ofstream(PathFromUtf8(broken)) << "version: 2\n";
+  const std::vector<std::vector<std::string>> failing = {
+      {"/import"},
+      {"/start"},
+      {"/import", broken},
+      {"/import", Outside("没有.yaml")},
+      {"/export-cses", Outside("没有的文件夹/导出.yaml")},
+  };
+  const auto files = folder.Snapshot();
+  for (const auto& args : failing) {
+    lines.clear();
+    EXPECT_EQ(Run(args), 1) << args[0];
+    ASSERT_EQ(lines.size(), 1u) << args[0];
+    EXPECT_EQ(lines[0].find('\n'), std::string::npos) << lines[0];
+    EXPECT_TRUE(platform.LoadedForms().empty());
+    EXPECT_EQ(folder.Snapshot(), files) << args[0];
+  }
+
+  // The settings name a timetable that cannot be read: nothing to export.
+  SettingsFile settings;
+  settings.scdFileName = "没有.csv";
+  settings.Write(folder.path());
+  lines.clear();
+  EXPECT_EQ(Run({"/export-cses", Outside("导出.yaml")}), 1);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find("没有.csv"), std::string::npos) << lines[0];
+  EXPECT_FALSE(std::filesystem::exists(PathFromUtf8(Outside("导出.yaml"))));
+}
+
+TEST_F(CommandLineTest, import_replaces_without_asking_and_the_window_starts_with_it) {
+  const std::string yaml = Outside("Schedule.yaml");
+  std::ofstream(PathFromUtf8(yaml), std::ios::binary)
+      << "version: 1\nsubjects: [{name: 班会}]\nschedules:\n"
+         "  - {name: 五, enable_day: 5, weeks: all, classes: [\n"
+         "      {subject: 班会, start_time: \"15:00:00\", end_time: \"15:40:00\"}]}\n";
+  const std::string settingsBefore = Bytes(folder.path() / "Orvel2.ini");
+  Rows shown;
+  std::string current;
+  platform.whileRunning = [&] {
+    auto* window = dynamic_cast<grid::FrmSchedule*>(platform.FindForm("FrmSchedule"));
+    ASSERT_NE(window, nullptr);
+    current = window->state().values.ScdFileName;
+    for (int r = 0; r < window->MSFlexGrid1.Rows(); ++r) {
+      shown.emplace_back();
+      for (int c = 0; c < window->MSFlexGrid1.Cols(); ++c)
+        shown.back().push_back(window->MSFlexGrid1.TextMatrix(r, c));
+    }
+  };
+
+  EXPECT_EQ(Run({"/import", yaml}), 0);
+
+  EXPECT_TRUE(lines.empty());
+  EXPECT_TRUE(platform.dialogs().Messages().empty());  // no question, no message
+  EXPECT_EQ(current, "Schedule.csv");
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[1], (std::vector<std::string>{"第1节", "15:00-15:40", "", "", "", "", "班会"}));
+  // The settings file still names its own timetable.
+  EXPECT_EQ(Bytes(folder.path() / "Orvel2.ini"), settingsBefore);
+  EXPECT_NE(Bytes(folder.path() / "scd" / "Schedule.csv").find("15:00-15:40"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvel::test

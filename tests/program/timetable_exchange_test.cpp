@@ -1,0 +1,233 @@
+// Timetables in and out of the grid edition as a user moves them: a file dropped on the window,
+// the right-click menu's import, export, control panel and exit.
+#include <gtest/gtest.h>
+
+#include "panel_fixture.h"
+#include "platform/headless/user_actions.h"
+#include "timetable/timetable_reader.h"
+
+namespace orvel::test {
+namespace {
+
+using headless::DropFiles;
+using headless::RightClickCell;
+
+// Positions in the window's menu, as the user sees them from the top.
+constexpr std::size_t kMenuPanel = 0, kMenuImport = 1, kMenuExport = 2, kMenuExit = 3;
+
+// A week with alternating weeks on Monday morning and classes on Saturday.
+constexpr std::string_view kAlternatingWeek = R"(version: 1
+subjects:
+  - name: 语文
+  - name: 数学
+  - name: 物理
+  - name: 化学
+  - name: 体育
+schedules:
+  - name: 单周星期一
+    enable_day: 1
+    weeks: odd
+    classes:
+      - {subject: 物理, start_time: "08:00:00", end_time: "08:45:00"}
+  - name: 双周星期一
+    enable_day: 1
+    weeks: even
+    classes:
+      - {subject: 化学, start_time: "08:00:00", end_time: "08:45:00"}
+  - name: 星期一
+    enable_day: 1
+    weeks: all
+    classes:
+      - {subject: 语文, start_time: "08:55:00", end_time: "09:40:00"}
+  - name: 星期三
+    enable_day: 3
+    weeks: all
+    classes:
+      - {subject: 数学, start_time: "08:00:00", end_time: "08:45:00"}
+  - name: 星期六
+    enable_day: 6
+    weeks: all
+    classes:
+      - {subject: 数学, start_time: "08:00:00", end_time: "08:45:00"}
+      - {subject: 体育, start_time: "08:55:00", end_time: "09:40:00"}
+)";
+
+const Rows kAlternatingTable = {
+    {"节次", "时间", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"},
+    {"第1节", "8:00-8:45", "物理/化学", "", "数学", "", "", "数学"},
+    {"第2节", "8:55-9:40", "语文", "", "", "", "", "体育"},
+};
+
+class TimetableExchangeTest : public PanelTest {
+ protected:
+  // A file outside the program folder, as a user keeps one on the desktop.
+  std::filesystem::path Outside(const std::string& name, std::string_view bytes) {
+    const std::filesystem::path file = elsewhere.path() / PathFromUtf8(name);
+    std::ofstream(file, std::ios::binary) << bytes;
+    return file;
+  }
+  Rows Cells() {
+    Rows cells(static_cast<std::size_t>(app->grid().Rows()));
+    for (int r = 0; r < app->grid().Rows(); ++r)
+      for (int c = 0; c < app->grid().Cols(); ++c)
+        cells[static_cast<std::size_t>(r)].push_back(app->grid().TextMatrix(r, c));
+    return cells;
+  }
+  // A right click on a cell with the menu's answer scripted.
+  void ChooseFromMenu(std::size_t item) {
+    app->dialogs().QueueMenuChoice(item);
+    ASSERT_TRUE(RightClickCell(app->platform, app->grid(), 1, 2));
+  }
+  const headless::ShownMessage& LastMessage() {
+    if (app->dialogs().Messages().empty()) throw std::logic_error("no message was shown");
+    return app->dialogs().Messages().back();
+  }
+
+  ProgramFolder elsewhere;
+};
+
+TEST_F(TimetableExchangeTest, a_dropped_cses_week_becomes_the_current_timetable_locked_and_folded) {
+  SettingsFile s;
+  s.lock = "1";
+  s.fold = "1";
+  s.area = "1";
+  StartWith(WeekTable(), s);
+  const auto file = Outside("初二(3)班.yaml", kAlternatingWeek);
+
+  ASSERT_TRUE(DropFiles(app->window(), {Utf8FromPath(file)}));
+
+  EXPECT_TRUE(app->dialogs().Messages().empty());
+  EXPECT_EQ(Cells(), kAlternatingTable);
+  EXPECT_EQ(app->state().values.ScdFileName, "初二(3)班.csv");
+  EXPECT_EQ(app->state().ScdCols, 8);
+  // Saved as both editions read it.
+  for (Edition edition : {Edition::Grid, Edition::Classic}) {
+    const std::optional<Timetable> saved = ReadTimetable(Scd("初二(3)班.csv"), edition);
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_EQ(saved->cell(1, 2), "物理/化学");
+    EXPECT_EQ(saved->cell(2, 7), "体育");
+  }
+  // As after the panel's load: calendar area kept, still locked, folded to Wednesday's column.
+  EXPECT_EQ(app->grid().tag, "1");
+  EXPECT_FALSE(app->grid().Enabled());
+  for (int c = 0; c < 8; ++c) EXPECT_EQ(app->grid().ColWidth(c) > 0, c < 2 || c == 4) << c;
+  // The window shows the whole of it at once.
+  EXPECT_EQ(app->window().Width(), app->grid().TotalWidth());
+  EXPECT_EQ(app->window().Height(), app->grid().TotalHeight());
+}
+
+TEST_F(TimetableExchangeTest, the_menu_of_a_locked_grid_exports_and_imports_back_the_same_cells) {
+  WriteTimetable(folder.path(), "全周.csv", FullWeekTable());
+  SettingsFile s;
+  s.lock = "1";
+  s.scdFileName = "全周.csv";
+  StartWith(WeekTable(), s);
+  ASSERT_FALSE(app->grid().Enabled());
+  const Rows before = Cells();
+  const std::string exported = Utf8FromPath(elsewhere.path() / PathFromUtf8("全周 导出.yaml"));
+
+  app->dialogs().QueueFileName(exported);
+  ChooseFromMenu(kMenuExport);
+
+  ASSERT_EQ(app->dialogs().Menus().size(), 1u);
+  EXPECT_EQ(app->dialogs().Menus()[0].captions,
+            (std::vector<std::string>{"控制面板...", "导入课表...", "导出为 CSES...", "退出"}));
+  ASSERT_EQ(app->dialogs().FileDialogs().size(), 1u);
+  const headless::ShownFileDialog& save = app->dialogs().FileDialogs()[0];
+  EXPECT_EQ(save.kind, headless::FileDialogKind::Save);
+  EXPECT_EQ(save.request.fileName, "全周.yaml");
+  EXPECT_EQ(save.request.defaultExtension, "yaml");
+  EXPECT_EQ(LastMessage().icon, ui::MessageIcon::Information);
+  EXPECT_NE(LastMessage().text.find(exported), std::string::npos) << LastMessage().text;
+  ASSERT_TRUE(std::filesystem::exists(PathFromUtf8(exported)));
+
+  // Back in under the export's own name, through the open dialog.
+  app->dialogs().QueueFileName(exported);
+  ChooseFromMenu(kMenuImport);
+  const headless::ShownFileDialog& open = app->dialogs().FileDialogs().back();
+  EXPECT_EQ(open.kind, headless::FileDialogKind::Open);
+  ASSERT_EQ(open.request.filters.size(), 3u);
+  EXPECT_EQ(open.request.filters[0].patterns, "*.yaml;*.yml");
+  EXPECT_EQ(open.request.filters[1].patterns, "*.csv");
+  EXPECT_EQ(app->state().values.ScdFileName, "全周 导出.csv");
+  // Every body cell of the rows with times; the label column and the header are CSES's own.
+  const Rows after = Cells();
+  ASSERT_EQ(after.size(), before.size());
+  for (std::size_t r = 1; r < before.size(); ++r) {
+    EXPECT_EQ(after[r][1], before[r][1]) << r;
+    for (std::size_t c = 2; c < before[r].size(); ++c) EXPECT_EQ(after[r][c], before[r][c]);
+  }
+}
+
+TEST_F(TimetableExchangeTest, a_broken_file_is_refused_with_its_line_and_nothing_changes) {
+  StartWith();
+  const std::string broken =
+      std::string(kAlternatingWeek)
+          .replace(std::string(kAlternatingWeek).find("\"09:40:00\""), 10, "\"9:40\"");
+  const auto file = Outside("坏.yaml", broken);
+  const auto files = folder.Snapshot();
+
+  ASSERT_TRUE(DropFiles(app->window(), {Utf8FromPath(file)}));
+
+  const headless::ShownMessage& refused = LastMessage();
+  EXPECT_EQ(refused.icon, ui::MessageIcon::Error);
+  EXPECT_EQ(refused.title, "导入课表失败");
+  // The first class with the bad end time is on line 23.
+  EXPECT_NE(refused.text.find("坏.yaml"), std::string::npos) << refused.text;
+  EXPECT_NE(refused.text.find("第 23 行"), std::string::npos) << refused.text;
+  EXPECT_EQ(folder.Snapshot(), files);
+  EXPECT_EQ(Cells(), WeekTable());
+  EXPECT_EQ(app->state().values.ScdFileName, "Schedule.csv");
+}
+
+TEST_F(TimetableExchangeTest, a_dropped_csv_is_copied_after_asking_before_it_replaces_a_file) {
+  StartWith();
+  panel::FrmControl& p = app->Open();
+  // A spreadsheet's "CSV UTF-8" with the name of the timetable in scd.
+  std::string utf8 = "3,9\r\n";
+  for (const auto& row : FullWeekTable()) {
+    for (std::size_t c = 0; c < row.size(); ++c) utf8 += (c ? "," : "") + row[c];
+    utf8 += "\r\n";
+  }
+  const auto file = Outside("Schedule.csv", utf8);
+  const auto files = folder.Snapshot();
+
+  ASSERT_TRUE(DropFiles(app->window(), {Utf8FromPath(file)}));  // the question unanswered: No
+  ASSERT_EQ(app->dialogs().Messages().size(), 1u);
+  EXPECT_EQ(LastMessage().buttons, ui::MessageButtons::YesNo);
+  EXPECT_EQ(LastMessage().title, "导入课表");
+  EXPECT_NE(LastMessage().text.find("Schedule.csv"), std::string::npos);
+  EXPECT_EQ(folder.Snapshot(), files);
+  EXPECT_EQ(Cells(), WeekTable());
+
+  app->dialogs().QueueMessageAnswer(ui::MessageAnswer::Yes);
+  ASSERT_TRUE(DropFiles(app->window(), {Utf8FromPath(file)}));
+  EXPECT_EQ(Bytes(Scd("Schedule.csv")), utf8);
+  EXPECT_EQ(Cells(), FullWeekTable());
+
+  // A file of scd dropped back on the window is loaded where it is, without a question.
+  WriteTimetable(folder.path(), "周.csv", WeekTable());
+  ASSERT_TRUE(DropFiles(app->window(), {Utf8FromPath(Scd("周.csv"))}));
+  EXPECT_EQ(app->dialogs().Messages().size(), 2u);
+  EXPECT_EQ(Cells(), WeekTable());
+  // The open panel shows it as after its own load.
+  EXPECT_EQ(p.Caption(), "课程表设置 - 周.csv");
+  const auto& listed = p.FileSchedule.Items();
+  EXPECT_NE(std::find(listed.begin(), listed.end(), "周.csv"), listed.end());
+}
+
+TEST_F(TimetableExchangeTest, the_menu_opens_the_panel_and_exits_like_the_panels_exit) {
+  StartWith();
+  ChooseFromMenu(kMenuPanel);
+  ASSERT_NE(app->Panel(), nullptr);
+  EXPECT_EQ(app->platform.tray().IconCount(), 1u);
+
+  ChooseFromMenu(kMenuExit);
+  EXPECT_EQ(app->Panel(), nullptr);
+  EXPECT_FALSE(app->window().Loaded());
+  EXPECT_EQ(app->platform.tray().IconCount(), 0u);
+  EXPECT_EQ(app->platform.QuitRequests(), 1);
+}
+
+}  // namespace
+}  // namespace orvel::test

@@ -1,0 +1,56 @@
+#include "program/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace orvel::program {
+namespace {
+
+struct LineCase {
+  std::vector<std::string> args;  // as the system hands them over, quotes already removed
+  StartAction action;
+  std::string file;       // for Import and ExportCses
+  std::string mentioned;  // for Refuse: the argument the reason names
+};
+
+TEST(command_line_test, switches_files_and_refusals) {
+  const LineCase cases[] = {
+      {{}, StartAction::Start, "", ""},
+      {{"/import", R"(D:\课表 2025\初二(3)班.yaml)"},
+       StartAction::Import,
+       R"(D:\课表 2025\初二(3)班.yaml)",
+       ""},
+      {{"/IMPORT", "周.csv"}, StartAction::Import, "周.csv", ""},
+      {{"-export-cses", R"(C:\Users\老师\My Documents\导出.yaml)"},
+       StartAction::ExportCses,
+       R"(C:\Users\老师\My Documents\导出.yaml)",
+       ""},
+      {{"/Export-CSES", "/srv/out.yaml"}, StartAction::ExportCses, "/srv/out.yaml", ""},
+      {{"/import"}, StartAction::Refuse, "", "/import"},
+      {{"/export-cses", ""}, StartAction::Refuse, "", "/export-cses"},
+      {{"/export-cses", "a.yaml", "b.yaml"}, StartAction::Refuse, "", "b.yaml"},
+      {{"/?"}, StartAction::Refuse, "", "/?"},
+      {{"/importer", "a.yaml"}, StartAction::Refuse, "", "/importer"},
+      {{"初二.yaml"}, StartAction::Refuse, "", "初二.yaml"},
+      {{"/"}, StartAction::Refuse, "", "/"},
+  };
+  for (const LineCase& c : cases) {
+    const std::string shown = c.args.empty() ? "(none)" : c.args[0];
+    const StartCommand command = ParseCommandLine("Orvel2.exe", c.args);
+    EXPECT_EQ(command.action, c.action) << shown;
+    EXPECT_EQ(command.file, c.file) << shown;
+    if (c.action != StartAction::Refuse) {
+      EXPECT_TRUE(command.problem.empty()) << shown;
+      continue;
+    }
+    // One line that names the culprit and shows the usage with the program's name.
+    EXPECT_EQ(command.problem.find('\n'), std::string::npos) << command.problem;
+    EXPECT_NE(command.problem.find("“" + c.mentioned + "”"), std::string::npos) << command.problem;
+    EXPECT_NE(command.problem.find("Orvel2.exe [/import"), std::string::npos) << command.problem;
+  }
+}
+
+}  // namespace
+}  // namespace orvel::program
