@@ -24,7 +24,8 @@ std::vector<HWND> TopLevelWindows(DWORD processId) {
   return search.found;
 }
 
-ChildProcess::ChildProcess(const std::filesystem::path& exe, const std::filesystem::path& workDir) {
+ChildProcess::ChildProcess(const std::filesystem::path& exe, const std::filesystem::path& workDir,
+                           const std::wstring& arguments, bool captureErrors) {
   job_.reset(CreateJobObjectW(nullptr, nullptr));
   if (!job_) {
     error_ = GetLastError();
@@ -35,12 +36,28 @@ ChildProcess::ChildProcess(const std::filesystem::path& exe, const std::filesyst
   SetInformationJobObject(job_.get(), JobObjectExtendedLimitInformation, &limits, sizeof(limits));
 
   std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
   STARTUPINFOW si{};
   si.cb = sizeof(si);
+  // Only the pipe's writing end is handed down; this side keeps the reading end.
+  win32::KernelHandle errorWrite;
+  if (captureErrors) {
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    HANDLE read = nullptr, write = nullptr;
+    if (!CreatePipe(&read, &write, &inherit, 0)) {
+      error_ = GetLastError();
+      return;
+    }
+    errorRead_.reset(read);
+    errorWrite.reset(write);
+    SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdError = write;
+  }
   PROCESS_INFORMATION pi{};
   // Suspended until it is in the job, so that not even its first instant escapes the kill.
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
-                      nullptr, workDir.c_str(), &si, &pi)) {
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, captureErrors,
+                      CREATE_SUSPENDED, nullptr, workDir.c_str(), &si, &pi)) {
     error_ = GetLastError();
     return;
   }
@@ -49,6 +66,25 @@ ChildProcess::ChildProcess(const std::filesystem::path& exe, const std::filesyst
   id_ = pi.dwProcessId;
   AssignProcessToJobObject(job_.get(), process_.get());
   ResumeThread(thread.get());
+}
+
+std::optional<DWORD> ChildProcess::WaitForExit(DWORD timeoutMs) const {
+  if (!process_ || WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0)
+    return std::nullopt;
+  DWORD code = 0;
+  if (!GetExitCodeProcess(process_.get(), &code)) return std::nullopt;
+  return code;
+}
+
+std::string ChildProcess::ErrorOutput() {
+  std::string text;
+  if (!errorRead_ || Running()) return text;
+  // The program has ended and its end of the pipe is closed: read to the end.
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(errorRead_.get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
+    text.append(buffer, got);
+  return text;
 }
 
 ChildProcess::~ChildProcess() {

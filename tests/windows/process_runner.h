@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,11 @@ std::vector<HWND> TopLevelWindows(DWORD processId);
 
 class ChildProcess {
  public:
-  // Starts `exe` with `workDir` as its working folder; Started() tells whether it worked.
-  ChildProcess(const std::filesystem::path& exe, const std::filesystem::path& workDir);
+  // Starts `exe` with `workDir` as its working folder and `arguments` after its name (quoted as
+  // the system splits them); Started() tells whether it worked. With `captureErrors` the
+  // program's standard error is a pipe that ErrorOutput reads.
+  ChildProcess(const std::filesystem::path& exe, const std::filesystem::path& workDir,
+               const std::wstring& arguments = {}, bool captureErrors = false);
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
@@ -38,9 +42,16 @@ class ChildProcess {
   bool Close(HWND window, DWORD graceMs);
   void Kill();
 
+  // Waits up to `timeoutMs` for the program to end by itself; its exit code, or nothing when it
+  // is still running.
+  std::optional<DWORD> WaitForExit(DWORD timeoutMs) const;
+  // What the program wrote to its standard error until it ended (captureErrors only).
+  std::string ErrorOutput();
+
  private:
   win32::KernelHandle job_;
   win32::KernelHandle process_;
+  win32::KernelHandle errorRead_;
   DWORD id_ = 0;
   DWORD error_ = 0;
 };

@@ -1,0 +1,158 @@
+// Orvel2.exe and Schedule.exe started from a command line as a set-up script starts them, each in
+// a temporary program folder: the export written without a window and its exit code, a failure's
+// exit code and one line on the standard error the script gave, and an import that starts the
+// window on the imported timetable. Exports land in the build folder for the schema check.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "exchange/cses_file.h"
+#include "platform/file_io.h"
+#include "process_runner.h"
+#include "timetable/timetable_reader.h"
+#include "win_test_support.h"
+
+namespace orvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr DWORD kRunTimeoutMs = 15000;
+constexpr DWORD kCloseGraceMs = 3000;
+
+// A host path handed over by the build: under Wine the host's root is drive Z:.
+fs::path HostPath(const char* path) {
+  std::string p = path;
+  if (!p.empty() && p.front() == '/') p = "Z:" + p;
+  return fs::path(p);
+}
+
+struct ProgramFile {
+  const char* built;  // where the build put it
+  const char* name;
+};
+const ProgramFile kPrograms[] = {{ORVEL2_EXE, "Orvel2"}, {SCHEDULE_EXE, "Schedule"}};
+
+// Text the program wrote in the ANSI code page, as UTF-16.
+std::wstring FromAnsi(const std::string& bytes) {
+  const int n =
+      MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
+  if (n > 0)
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
+  return text;
+}
+
+class CommandLineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(folder.path() / "scd");
+    // The default timetable, with no settings file: the one an export takes.
+    wintest::WriteAnsi(folder.path() / "scd" / "Schedule.csv",
+                       "3,8\r\n节次,时间,一,二,三,四,五,六\r\n1,8:00-8:45,语文,数学,英语,物理,化学,"
+                       "补课\r\n2,8:55-9:40,数学,语文,体育,英语,单/双,\r\n");
+    // A program finds its files beside itself.
+    for (const ProgramFile& program : kPrograms)
+      ASSERT_TRUE(fs::copy_file(HostPath(program.built), Exe(program))) << program.built;
+  }
+  fs::path Exe(const ProgramFile& program) const {
+    return folder.path() / (std::string(program.name) + ".exe");
+  }
+  // Every file below the program folder with its bytes.
+  std::vector<std::pair<fs::path, std::string>> Snapshot() {
+    std::vector<std::pair<fs::path, std::string>> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder.path())) {
+      std::ifstream in(entry.path(), std::ios::binary);
+      files.emplace_back(entry.path(), std::string(std::istreambuf_iterator<char>(in), {}));
+    }
+    return files;
+  }
+
+  wintest::TempFolder folder;
+  wintest::TempFolder elsewhere;
+};
+
+TEST_F(CommandLineTest, export_cses_writes_the_current_timetable_and_ends_with_0) {
+  const std::optional<Timetable> current =
+      ReadTimetable(folder.path() / "scd" / "Schedule.csv", Edition::Grid);
+  ASSERT_TRUE(current.has_value());
+  for (const ProgramFile& file : kPrograms) {
+    // A path with a blank and Chinese names, quoted as a script writes it.
+    const fs::path out = elsewhere.path() / PathFromUtf8("输出 文件夹") /
+                         PathFromUtf8(std::string("导出 ") + file.name + ".yaml");
+    fs::create_directories(out.parent_path());
+    const auto files = Snapshot();
+    wintest::ChildProcess program(Exe(file), folder.path(),
+                                  L"/export-cses \"" + out.wstring() + L"\"", true);
+    ASSERT_TRUE(program.Started()) << program.LastError();
+    const std::optional<DWORD> code = program.WaitForExit(kRunTimeoutMs);
+
+    ASSERT_TRUE(code.has_value()) << file.name << " did not end by itself";
+    EXPECT_EQ(*code, 0u) << file.name;
+    EXPECT_EQ(program.ErrorOutput(), "") << file.name;
+    EXPECT_EQ(Snapshot(), files) << file.name;
+    const exchange::CsesImport back = exchange::ImportCsesFile(out);
+    ASSERT_TRUE(back.timetable.has_value()) << back.refusal.Message();
+    for (int r = 1; r < 3; ++r)
+      for (int c = 1; c < 8; ++c)
+        EXPECT_EQ(back.timetable->cell(r, c), current->cell(r, c)) << r << "," << c;
+    // Kept for the schema check that follows this test.
+    const fs::path kept = HostPath(ORVEL_EXPORT_DIR) / (std::string(file.name) + "_cli.yaml");
+    fs::create_directories(kept.parent_path());
+    fs::copy_file(out, kept, fs::copy_options::overwrite_existing);
+  }
+}
+
+TEST_F(CommandLineTest, a_failure_ends_with_1_and_one_line_on_standard_error) {
+  const std::wstring missing = (elsewhere.path() / L"没有.yaml").wstring();
+  const struct {
+    std::wstring arguments;
+    std::wstring named;  // what the line names
+  } cases[] = {
+      {L"/export-cses", L"/export-cses"},
+      {L"/bogus", L"/bogus"},
+      {L"/import \"" + missing + L"\"", L"没有.yaml"},
+  };
+  const auto files = Snapshot();
+  for (const ProgramFile& file : kPrograms)
+    for (const auto& c : cases) {
+      wintest::ChildProcess program(Exe(file), folder.path(), c.arguments, true);
+      ASSERT_TRUE(program.Started()) << program.LastError();
+      const std::optional<DWORD> code = program.WaitForExit(kRunTimeoutMs);
+      ASSERT_TRUE(code.has_value()) << file.name << " did not end by itself";
+      EXPECT_EQ(*code, 1u) << file.name;
+      const std::wstring line = FromAnsi(program.ErrorOutput());
+      ASSERT_GE(line.size(), 2u);
+      EXPECT_EQ(line.substr(line.size() - 2), L"\r\n");
+      EXPECT_EQ(line.find(L'\n'), line.size() - 1) << "more than one line";
+      EXPECT_NE(line.find(c.named), std::wstring::npos) << file.name;
+      EXPECT_EQ(Snapshot(), files) << file.name;
+    }
+}
+
+TEST_F(CommandLineTest, import_puts_the_file_in_scd_and_starts_the_window) {
+  const fs::path yaml = elsewhere.path() / PathFromUtf8("初二 (3) 班.yaml");
+  std::ofstream(yaml, std::ios::binary)
+      << "version: 1\nsubjects: [{name: 班会}]\nschedules:\n"
+         "  - {name: 五, enable_day: 5, weeks: all, classes: [\n"
+         "      {subject: 班会, start_time: \"15:00:00\", end_time: \"15:40:00\"}]}\n";
+  wintest::ChildProcess program(Exe(kPrograms[0]), folder.path(),
+                                L"/import \"" + yaml.wstring() + L"\"");
+  ASSERT_TRUE(program.Started()) << program.LastError();
+  HWND window = program.WaitForWindow(nullptr, L"Form1", true, kRunTimeoutMs);
+  ASSERT_NE(window, nullptr);
+  EXPECT_FALSE(program.WaitForWindow(L"#32770", nullptr, false, 0)) << "unexpected dialog";
+  const std::optional<Timetable> imported =
+      ReadTimetable(folder.path() / "scd" / PathFromUtf8("初二 (3) 班.csv"), Edition::Grid);
+  ASSERT_TRUE(imported.has_value());
+  EXPECT_EQ(imported->cell(1, 6), "班会");
+  program.Close(window, kCloseGraceMs);
+}
+
+}  // namespace
+}  // namespace orvel
