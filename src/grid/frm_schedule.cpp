@@ -237,6 +237,9 @@ void FrmSchedule::Form_ContextMenu() {
 }
 
 void FrmSchedule::Form_FilesDropped(const std::vector<std::string>& paths) {
+  // A drop moves no focus. The open editor's text goes to its cell now, as leaving the editor
+  // puts it there, and not later into a cell of the dropped timetable.
+  if (TxtFlex.Visible()) MSFlexGrid1.SetFocus();
   if (ImportDroppedFiles) ImportDroppedFiles(paths);
 }
 

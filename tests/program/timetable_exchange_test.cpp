@@ -200,9 +200,13 @@ TEST_F(TimetableExchangeTest, a_dropped_csv_is_copied_after_asking_before_it_rep
   EXPECT_EQ(folder.Snapshot(), files);
   EXPECT_EQ(Cells(), WeekTable());
 
+  // Dropped while a cell is being edited: the edit stays with the old table.
+  ASSERT_TRUE(headless::ClickCell(app->platform, app->grid(), 1, 2));
+  ASSERT_TRUE(headless::TypeInto(app->platform, app->window().TxtFlex, "自习"));
   app->dialogs().QueueMessageAnswer(ui::MessageAnswer::Yes);
   ASSERT_TRUE(DropFiles(app->window(), {Utf8FromPath(file)}));
   EXPECT_EQ(Bytes(Scd("Schedule.csv")), utf8);
+  ASSERT_TRUE(app->platform.UserFocus(app->grid()));
   EXPECT_EQ(Cells(), FullWeekTable());
 
   // A file of scd dropped back on the window is loaded where it is, without a question.

@@ -164,6 +164,8 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_CONTEXTMENU:
       // From a right click on the form, one a control passed on to its parent, or the menu key.
+      // A form without a menu of its own leaves it to the system (a caption's system menu).
+      if (!form_.onContextMenu) break;
       form_.UserContextMenu();
       return 0;
     case WM_DROPFILES:
