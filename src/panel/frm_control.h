@@ -152,6 +152,8 @@ class FrmControl : public ui::Form {
   void RefreshFileList();
   // A typed name that would not be a file inside "scd" is refused with a message.
   bool AcceptFileName(const std::string& scdFileName);
+  // An empty table saved over a file that holds a timetable: the user is asked first.
+  bool ConfirmEmptyOverwrite(const std::string& scdFileName, const Timetable& table);
   void ShowPanelCaption();
   void ApplyAutoStartChoice();
 

@@ -13,6 +13,7 @@
 #include "program/current_timetable.h"
 #include "timetable/number_text.h"
 #include "timetable/program_folder.h"
+#include "timetable/timetable_reader.h"
 #include "timetable/timetable_writer.h"
 
 namespace orvel::panel {
@@ -110,10 +111,35 @@ void FrmControl::CmdNewFile_Click() {
   ChkFold_Click();
 }
 
+namespace {
+
+// Nothing but what the clock writes by itself, the label of cell (0, 1): the empty table a
+// failed load or a new command leaves.
+bool HoldsNoTimetable(const Timetable& table) {
+  for (int r = 0; r < table.rows(); ++r)
+    for (int c = 0; c < table.cols(); ++c)
+      if (!(r == 0 && c == 1) && !table.cell(r, c).empty()) return false;
+  return true;
+}
+
+}  // namespace
+
+bool FrmControl::ConfirmEmptyOverwrite(const std::string& name, const Timetable& table) {
+  if (!HoldsNoTimetable(table)) return true;
+  const std::optional<Timetable> onDisk = LoadTimetable(state_.programFolder, name, state_.edition);
+  if (!onDisk || HoldsNoTimetable(*onDisk)) return true;
+  // After a failed load the current name is "Schedule.csv" again, and a plain save would put
+  // the empty table over the user's real timetable.
+  return state_.platform.dialogs().MessageBox(
+             this, "当前课表是空表，而文件“" + name + "”中有课表。确定用空表覆盖它吗？", "保存课表",
+             ui::MessageIcon::Question, ui::MessageButtons::YesNo) == ui::MessageAnswer::Yes;
+}
+
 void FrmControl::CmdSaveFile_Click() {
   ui::Dialogs& dialogs = state_.platform.dialogs();
   const std::string& name = state_.values.ScdFileName;
   const std::optional<Timetable> table = window_.CurrentTimetable();
+  if (table && !ConfirmEmptyOverwrite(name, *table)) return;
   SaveResult result;
   if (table) result = ScdSave(state_.programFolder, name, *table, state_.edition);
   if (result.status != kSaveSuccess) {

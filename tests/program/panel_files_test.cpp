@@ -130,6 +130,16 @@ TEST_F(PanelFilesTest, load_failure_shows_the_read_message_and_the_empty_default
   EXPECT_EQ(app->grid().tag, "1");
   // Nothing is written by a load, not even the default table.
   EXPECT_EQ(Bytes(Scd("Schedule.csv")), TimetableBytes(WeekTable()));
+
+  // A save now would put the empty table over the real Schedule.csv: the user is asked first.
+  app->dialogs().QueueMessageAnswer(ui::MessageAnswer::No);
+  p.CmdSaveFile.UserClick();
+  EXPECT_EQ(app->dialogs().Messages().back().buttons, ui::MessageButtons::YesNo);
+  EXPECT_EQ(Bytes(Scd("Schedule.csv")), TimetableBytes(WeekTable()));
+  app->dialogs().QueueMessageAnswer(ui::MessageAnswer::Yes);
+  p.CmdSaveFile.UserClick();
+  ExpectLastMessage("当前课表已保存为“Schedule.csv”", "课表已保存", MessageIcon::Information);
+  EXPECT_NE(Bytes(Scd("Schedule.csv")), TimetableBytes(WeekTable()));
 }
 
 TEST_F(PanelFilesTest, new_with_an_invalid_size_shows_the_message_and_asks_nothing) {
