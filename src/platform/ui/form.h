@@ -11,6 +11,7 @@ namespace orvel::ui {
 
 class Platform;
 class Form;
+class Frame;
 
 // The native window of a form; the form calls it after each change of its own state.
 class FormPeer {
@@ -20,6 +21,8 @@ class FormPeer {
   virtual void Show() = 0;
   virtual void Hide() = 0;
   virtual void BringToFront() = 0;
+  // The form is unloading and its controls' peers go next.
+  virtual void Closing() {}
 };
 
 enum class FormStyle {
@@ -93,6 +96,11 @@ class Form {
   void Attach(Widget& w);
   void Unregister(Widget* w);
   const std::vector<Widget*>& Controls() const { return controls_; }
+  // The frames among the controls, which the containment rule looks at; a matrix of thousands
+  // of boxes must not make every box look at every other control.
+  void AddFrame(const Frame* frame) { frames_.push_back(frame); }
+  void RemoveFrame(const Frame* frame);
+  const std::vector<const Frame*>& Frames() const { return frames_; }
 
   FormPeer* peer() const { return peer_.get(); }
   // Moves and sizes made by the native window (a drag) reach the form here.
@@ -114,6 +122,7 @@ class Form {
   bool visible_ = false;
   bool loaded_ = false;
   std::vector<Widget*> controls_;
+  std::vector<const Frame*> frames_;
   std::unique_ptr<FormPeer> peer_;
 };
 

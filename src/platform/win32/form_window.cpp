@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/win32/control_peer.h"
 #include "platform/win32/dpi.h"
@@ -109,7 +110,7 @@ LRESULT CALLBACK FormWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
   }
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+  if (!self || self->closing_) return DefWindowProcW(hwnd, msg, wp, lp);
   try {
     return self->Handle(msg, wp, lp);
   } catch (...) {
@@ -331,8 +332,42 @@ void FormWindow::AddControl(ControlPeer* peer) {
   controls_.push_back(peer);
 }
 
+namespace {
+
+// Controls leave last first when the form unloads: found from the back, removal stays linear.
+void EraseLast(std::vector<ControlPeer*>& peers, ControlPeer* peer) {
+  const auto it = std::find(peers.rbegin(), peers.rend(), peer);
+  if (it != peers.rend()) peers.erase(std::next(it).base());
+}
+
+}  // namespace
+
 void FormWindow::RemoveControl(ControlPeer* peer) {
-  controls_.erase(std::remove(controls_.begin(), controls_.end(), peer), controls_.end());
+  EraseLast(controls_, peer);
+  EraseLast(backgrounds_, peer);
+}
+
+HFONT FormWindow::SharedFont(const ui::Font& font) {
+  auto key = std::make_tuple(font.name, font.size, font.bold, dpi_);
+  auto it = fonts_.find(key);
+  if (it == fonts_.end()) it = fonts_.emplace(std::move(key), MakeFont(font, dpi_)).first;
+  return it->second.get();
+}
+
+HBRUSH FormWindow::SharedBrush(COLORREF colour) {
+  auto it = brushes_.find(colour);
+  if (it == brushes_.end())
+    it = brushes_.emplace(colour, BrushHandle(CreateSolidBrush(colour))).first;
+  return it->second.get();
+}
+
+void FormWindow::Closing() {
+  // One DestroyWindow takes every control's window with it, which is much faster than one call
+  // a control; the peers, destroyed next, find their windows gone. The form has unloaded: what
+  // the controls report while they go (a lost focus) reaches no handler.
+  closing_ = true;
+  for (ControlPeer* p : controls_) p->ReleaseWindow();
+  if (HWND hwnd = hwnd_.get()) DestroyWindow(hwnd);
 }
 
 void FormWindow::ApplyContainment() {
