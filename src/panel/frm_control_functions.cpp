@@ -10,12 +10,6 @@
 #include "timetable/settings.h"
 
 namespace orvel::panel {
-namespace {
-
-// Exit closes the program's forms one by one; a form that would not close stops the loop.
-constexpr int kMaxFormsToClose = 64;
-
-}  // namespace
 
 void FrmControl::ChkTimerSchedule_Click() {
   const bool on = ChkTimerSchedule.Value() == 1;
@@ -97,23 +91,10 @@ void FrmControl::mnu_save_file_Click() {
 }
 
 void FrmControl::CmdExit_Click() {
-  // The icon first: the system knows it by its window, which is about to close.
-  state_.tray.RemoveTrayIcon();
-  for (int n = 0; n < kMaxFormsToClose && OtherOpenForms; ++n) {
-    ui::Form* next = nullptr;
-    for (ui::Form* form : OtherOpenForms())
-      if (form && form != this && form->Loaded()) {
-        next = form;
-        break;
-      }
-    if (!next) break;
-    next->Unload();
-    if (next->Loaded()) break;
-  }
-  ui::Platform& platform = state_.platform;
-  Unload();
-  // With no form left the process ends.
-  platform.Quit();
+  if (ExitProgram)
+    ExitProgram();
+  else
+    Unload();
 }
 
 }  // namespace orvel::panel

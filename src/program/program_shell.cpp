@@ -26,6 +26,11 @@ ProgramShell::ProgramShell(ProgramState& state, ScheduleWindow& window)
   window_.IdleCheck = [this] { idle_.Timerduration_Timer(); };
   window_.ScheduleClock = [this] { ScheduleClockTick(); };
   window_.ShowControlPanel = [this] { OpenPanel(); };
+  // Closing the schedule window, however it is asked for, ends the program as Exit does: a
+  // process without its window would keep the icon and any other form open.
+  ui::Form& form = window_.form();
+  form.onQueryClose = [this] { ExitProgram(); };
+  form.onSessionEnd = [this] { ExitProgram(); };
 }
 
 ProgramShell::~ProgramShell() = default;
@@ -56,14 +61,20 @@ void ProgramShell::RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon)
 }
 
 void ProgramShell::OpenPanel() {
-  panel::OpenControlPanel(panel_, window_, state_, [this] { return OpenForms(); });
+  panel::OpenControlPanel(panel_, window_, state_, [this] { ExitProgram(); });
 }
 
-std::vector<ui::Form*> ProgramShell::OpenForms() {
-  std::vector<ui::Form*> forms{&window_.form()};
-  if (popup_ && popup_->Loaded()) forms.push_back(popup_.get());
-  if (ui::Form* countdown = idle_.OpenCountdown()) forms.push_back(countdown);
-  return forms;
+void ProgramShell::ExitProgram() {
+  if (ended_) return;
+  ended_ = true;
+  // The icon first: the system knows it by its window, which is about to close.
+  state_.tray.RemoveTrayIcon();
+  window_.form().Unload();
+  if (popup_) popup_->Unload();
+  if (ui::Form* countdown = idle_.OpenCountdown()) countdown->Unload();
+  if (panel_) panel_->Unload();
+  // With no form left the process ends.
+  state_.platform.Quit();
 }
 
 }  // namespace orvel::program

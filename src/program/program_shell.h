@@ -4,7 +4,6 @@
 // Program<Window> below puts an edition together; WinMain and the program tests build the
 // program through it, so both run the same wiring.
 #include <memory>
-#include <vector>
 
 #include "desktop/frm_tips.h"
 #include "desktop/idle_shutdown.h"
@@ -27,13 +26,17 @@ class ProgramShell {
 
   desktop::IdleShutdown& idle() { return idle_; }
 
+  // The end of the program, by the panel's Exit, a close of the schedule window (Alt+F4, any
+  // close request) or the end of the Windows session: the tray icon removed, the schedule
+  // window, a reminder popup, a shutdown countdown and the panel closed, the message loop ended.
+  // Nothing is saved.
+  void ExitProgram();
+
  private:
   // One tick of TimerSchedule. The common tick (nothing changes) allocates nothing.
   void ScheduleClockTick();
   void RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon);
   void OpenPanel();
-  // The program's open forms, which the panel's Exit closes.
-  std::vector<ui::Form*> OpenForms();
 
   ProgramState& state_;
   ScheduleWindow& window_;
@@ -45,6 +48,7 @@ class ProgramShell {
   // The control panel of the current opening. A closed panel stays until the next opening
   // replaces it: it may close from inside its own handlers, which must not run on a deleted form.
   std::unique_ptr<panel::FrmControl> panel_;
+  bool ended_ = false;
 };
 
 // An edition put together: the program state, the edition's schedule window and the shell.

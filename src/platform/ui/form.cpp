@@ -99,6 +99,9 @@ void Form::UserClose() {
   if (onQueryClose) onQueryClose();
   Unload();
 }
+void Form::SessionEnding() {
+  if (onSessionEnd) onSessionEnd();
+}
 
 void Form::Register(Widget* w) { controls_.push_back(w); }
 

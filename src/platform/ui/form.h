@@ -82,13 +82,16 @@ class Form {
   std::function<void()> onDblClick;
   std::function<void()> onPaint;
   std::function<void(MouseButton, int shift, double x, double y)> onMouseDown;
-  // The user closed the window with its close box.
+  // The user or the system asked the window to close (its close box, Alt+F4, another program).
   std::function<void()> onQueryClose;
+  // The Windows session is ending: the process goes once the handler returns.
+  std::function<void()> onSessionEnd;
 
   void UserClick();
   void UserDblClick();
   void UserMouseDown(MouseButton button, int shift, double x, double y);
   void UserClose();
+  void SessionEnding();
 
   // Controls register themselves here when constructed.
   void Register(Widget* w);

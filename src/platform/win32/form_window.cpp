@@ -180,6 +180,9 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       form_.UserClose();
       return 0;
+    case WM_ENDSESSION:
+      if (wp) form_.SessionEnding();
+      return 0;
     default:
       break;
   }
