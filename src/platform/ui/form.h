@@ -61,6 +61,9 @@ class Form {
   void SetBackColour(Colour c);
   const Font& font() const { return font_; }  // the form's own text font (TextWidth)
   bool topmost = false;                      // design-time: created topmost
+  // False for a passing notice: shown without taking the focus, and a click on it does not
+  // activate it either, so that the user's typing stays where it was.
+  bool takesFocus = true;
   bool showInTaskbar = true;
   int iconId = 0;
 

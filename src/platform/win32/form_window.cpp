@@ -29,6 +29,7 @@ DWORD ExStyleFor(const ui::Form& form) {
   if (form.style() == ui::FormStyle::FixedDialog) ex |= WS_EX_DLGMODALFRAME;
   if (!form.showInTaskbar) ex |= WS_EX_TOOLWINDOW;
   if (form.topmost) ex |= WS_EX_TOPMOST;
+  if (!form.takesFocus) ex |= WS_EX_NOACTIVATE;
   return ex;
 }
 
@@ -143,6 +144,9 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       const LRESULT hit = DefWindowProcW(hwnd, msg, wp, lp);
       return form_.style() == ui::FormStyle::Borderless && hit == HTNOWHERE ? HTCLIENT : hit;
     }
+    case WM_MOUSEACTIVATE:
+      if (!form_.takesFocus) return MA_NOACTIVATE;
+      break;
     case WM_LBUTTONDOWN:
       OnMouseDown(ui::MouseButton::Left, wp, lp);
       return 0;
@@ -317,7 +321,7 @@ void FormWindow::Show() {
     ApplyBounds();
     if (form_.centred) Centre();
   }
-  ShowWindow(hwnd_.get(), SW_SHOW);
+  ShowWindow(hwnd_.get(), form_.takesFocus ? SW_SHOW : SW_SHOWNOACTIVATE);
   UpdateWindow(hwnd_.get());
 }
 
