@@ -40,6 +40,8 @@ FrmSchedule::FrmSchedule(program::ProgramState& state)
     Form_MouseDown(b, s, x, y);
   };
   onDblClick = [this] { Form_DblClick(); };
+  // Another monitor or scale: the same twips are other pixels, and the region must follow.
+  onDpiChanged = [this] { program::DoTransparency(*this); };
   TimerSchedule.onTimer = [this] { TimerSchedule_Timer(); };
   Timerduration.onTimer = [this] { Timerduration_Timer(); };
 }

@@ -38,6 +38,8 @@ FrmSchedule::FrmSchedule(ProgramState& state)
     Form_MouseDown(b, s, x, y);
   };
   onDblClick = [this] { Form_DblClick(); };
+  // Another monitor or scale: the same twips are other pixels, and the region must follow.
+  onDpiChanged = [this] { DoTransparency(*this); };
   MSFlexGrid1.onMouseDown = [this](ui::MouseButton b, int s, double x, double y) {
     MSFlexGrid1_MouseDown(b, s, x, y);
   };

@@ -89,6 +89,9 @@ class Form {
   std::function<void()> onQueryClose;
   // The Windows session is ending: the process goes once the handler returns.
   std::function<void()> onSessionEnd;
+  // The window now lies on a monitor of another DPI, or its monitor's scale changed: its size
+  // in pixels is another now (Screen::TwipsPerPixelOf).
+  std::function<void()> onDpiChanged;
 
   void UserClick();
   void UserDblClick();
@@ -112,6 +115,9 @@ class Form {
   // Moves and sizes made by the native window (a drag) reach the form here.
   void NativeMoved(double left, double top);
   void NativeVisible(bool visible) { visible_ = visible; }
+  void NativeDpiChanged() {
+    if (onDpiChanged) onDpiChanged();
+  }
 
  protected:
   void NotifyForm(Property what);

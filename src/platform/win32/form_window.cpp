@@ -220,22 +220,36 @@ void FormWindow::OnTimer(UINT_PTR id) {
 }
 
 void FormWindow::OnDpiChanged(WPARAM wp, LPARAM lp) {
-  dpi_ = HIWORD(wp);
+  const UINT dpi = HIWORD(wp);
+  if (dpi == 0) return;
+  dpi_ = dpi;
+  if (applyingBounds_) {
+    // Our own move took the window to another monitor: ApplyBounds sizes it again.
+    dpiChangedWhileApplying_ = true;
+    return;
+  }
+  // Moved by the user or the system (another monitor, a new scale): the suggested place, and
+  // the form's size at the new DPI.
   const RECT* r = reinterpret_cast<const RECT*>(lp);
-  applyingBounds_ = true;
-  SetWindowPos(hwnd_.get(), nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  applyingBounds_ = false;
+  form_.NativeMoved(PxToTwips(r->left, SystemDpi()), PxToTwips(r->top, SystemDpi()));
+  ApplyBounds();
+  AfterDpiChange();
+}
+
+void FormWindow::AfterDpiChange() {
+  dpiChangedWhileApplying_ = false;
   for (ControlPeer* p : controls_) p->OnDpiChanged();
   ApplyIcon();
   InvalidateRect(hwnd_.get(), nullptr, TRUE);
+  // Last: the form's handler may do anything with it (the region follows the new size).
+  form_.NativeDpiChanged();
 }
 
 void FormWindow::OnMoved() {
   if (applyingBounds_) return;  // our own move: the form already holds the exact twips
   RECT r{};
   GetWindowRect(hwnd_.get(), &r);
-  form_.NativeMoved(PxToTwips(r.left, dpi_), PxToTwips(r.top, dpi_));
+  form_.NativeMoved(PxToTwips(r.left, SystemDpi()), PxToTwips(r.top, SystemDpi()));
 }
 
 void FormWindow::Changed(ui::Property what) {
@@ -265,9 +279,20 @@ void FormWindow::ApplyBackColour() {
 }
 
 void FormWindow::ApplyBounds() {
+  PlaceAndSize();
+  // The move took the window to a monitor of another DPI: its size in pixels is another.
+  if (dpiChangedWhileApplying_) {
+    PlaceAndSize();
+    AfterDpiChange();
+  }
+}
+
+void FormWindow::PlaceAndSize() {
   HWND hwnd = hwnd_.get();
   const ui::Bounds& b = form_.bounds();
-  int x = TwipsToPx(b.left, dpi_), y = TwipsToPx(b.top, dpi_);
+  // The place on the desktop's one scale, the size at the window's own DPI (ui::Screen).
+  const UINT placeDpi = SystemDpi();
+  int x = TwipsToPx(b.left, placeDpi), y = TwipsToPx(b.top, placeDpi);
   int w = TwipsToPx(b.width, dpi_), h = TwipsToPx(b.height, dpi_);
   if (IsDialog() && form_.ClientWidth() > 0 && form_.ClientHeight() > 0) {
     RECT r{0, 0, TwipsToPx(form_.ClientWidth(), dpi_), TwipsToPx(form_.ClientHeight(), dpi_)};
@@ -294,7 +319,7 @@ void FormWindow::Centre() {
   applyingBounds_ = true;
   SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
   applyingBounds_ = false;
-  form_.NativeMoved(PxToTwips(x, dpi_), PxToTwips(y, dpi_));
+  form_.NativeMoved(PxToTwips(x, SystemDpi()), PxToTwips(y, SystemDpi()));
 }
 
 void FormWindow::ApplyIcon() {

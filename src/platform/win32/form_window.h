@@ -66,8 +66,11 @@ class FormWindow final : public ui::FormPeer {
   LRESULT OnControlColour(UINT msg, WPARAM wp, LPARAM lp);
   void OnTimer(UINT_PTR id);
   void OnDpiChanged(WPARAM wp, LPARAM lp);
+  // Controls, icon and the form follow a new DPI.
+  void AfterDpiChange();
   void OnMoved();
   void ApplyBounds();
+  void PlaceAndSize();
   void ApplyIcon();
   void ApplyBackColour();
   void Centre();
@@ -85,6 +88,7 @@ class FormWindow final : public ui::FormPeer {
   std::map<COLORREF, BrushHandle> brushes_;
   int nextId_ = 100;
   bool applyingBounds_ = false;
+  bool dpiChangedWhileApplying_ = false;
   bool closing_ = false;
   bool shownOnce_ = false;
 };
