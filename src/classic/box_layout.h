@@ -20,6 +20,17 @@ struct CellSize {
 };
 CellSize MatrixCellSize(double templateWidth, double templateHeight);
 
+// Every box is a window, and a process may own at most 10,000 window objects. The matrix leaves
+// room for the program's other windows: the schedule window with its frame and template box, the
+// control panel with its controls and tooltips, the reminder popup, the shutdown countdown and the
+// system's own dialogs (message and colour boxes).
+inline constexpr int kMaxWindowObjects = 10000;
+inline constexpr int kWindowObjectsBesideBoxes = 400;
+inline constexpr int kMaxBoxes = kMaxWindowObjects - kWindowObjectsBesideBoxes;
+constexpr bool MatrixFitsProcess(int rows, int cols) {
+  return rows > 0 && cols > 0 && rows <= kMaxBoxes / cols;
+}
+
 // Box number of cell row i, column j, both counted from 1: the boxes run row by row from 1.
 constexpr int BoxNumber(int i, int j, int cols) { return cols * (i - 1) + j; }
 

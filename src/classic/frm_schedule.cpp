@@ -1,5 +1,6 @@
 #include "classic/frm_schedule.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <utility>
 
@@ -42,12 +43,16 @@ FrmSchedule::FrmSchedule(program::ProgramState& state)
   onContextMenu = [this] { Form_ContextMenu(); };
   acceptsDroppedFiles = true;
   onFilesDropped = [this](const std::vector<std::string>& paths) { Form_FilesDropped(paths); };
+  // Another monitor or scale: the same twips are other pixels, and the region must follow.
+  onDpiChanged = [this] { program::DoTransparency(*this); };
   TimerSchedule.onTimer = [this] { TimerSchedule_Timer(); };
   Timerduration.onTimer = [this] { Timerduration_Timer(); };
 }
 
 FrmSchedule::~FrmSchedule() {
   state_.tray.Forget(*this);
+  // The last box first, as the form lets its controls go fastest.
+  while (!TxtSubject.empty()) TxtSubject.pop_back();
 }
 
 void FrmSchedule::Form_Load() {
@@ -84,6 +89,16 @@ CellSize FrmSchedule::TemplateCellSize() const {
 }
 
 void FrmSchedule::LoadSchedule(std::int16_t rows, std::int16_t cols, std::int16_t frameStyle) {
+  MakeWindows(BuildBoxes(rows, cols, frameStyle));
+}
+
+void FrmSchedule::MakeWindows(const std::vector<ui::TextBox*>& boxes) {
+  for (ui::TextBox* box : boxes) Attach(*box);
+}
+
+std::vector<ui::TextBox*> FrmSchedule::BuildBoxes(std::int16_t rows, std::int16_t cols,
+                                                  std::int16_t frameStyle) {
+  std::vector<ui::TextBox*> made;
   ui::TextBox& model = *TxtSubject[0];
   // 1-5.
   const CellSize size = TemplateCellSize();
@@ -124,22 +139,34 @@ void FrmSchedule::LoadSchedule(std::int16_t rows, std::int16_t cols, std::int16_
       const ui::Bounds b =
           BoxBounds(i, j, size, model.Left(), model.Top(), startWidth, startHeight);
       slot->Move(b.left, b.top, b.width, b.height);
-      // Placed before the native box exists, so that it is made once where it belongs.
-      if (created) Attach(*slot);
       slot->SetVisible(true);
+      if (created) made.push_back(slot.get());
     }
   }
+  return made;
 }
 
 void FrmSchedule::RemoveBoxes(int count) {
-  for (int k = 1; k <= count && static_cast<std::size_t>(k) < TxtSubject.size(); ++k)
-    TxtSubject[static_cast<std::size_t>(k)].reset();
+  // From the last box down, as the form lets its controls go fastest.
+  const int last = std::min(count, static_cast<int>(TxtSubject.size()) - 1);
+  for (int k = last; k >= 1; --k) TxtSubject[static_cast<std::size_t>(k)].reset();
   while (TxtSubject.size() > 1 && !TxtSubject.back()) TxtSubject.pop_back();
 }
 
-bool FrmSchedule::ScdLoad() {
+std::optional<Timetable> FrmSchedule::ReadBoxTable(const std::string& scdFileName) const {
   std::optional<Timetable> table =
-      LoadTimetable(state_.programFolder, state_.values.ScdFileName, Edition::Classic);
+      LoadTimetable(state_.programFolder, scdFileName, Edition::Classic);
+  // More boxes than the process may have windows cannot be shown: a read failure.
+  if (table && !MatrixFitsProcess(table->rows(), table->cols())) table.reset();
+  return table;
+}
+
+bool FrmSchedule::CanHold(std::int16_t rows, std::int16_t cols) const {
+  return Timetable::WithSize(rows, cols) && MatrixFitsProcess(rows, cols);
+}
+
+bool FrmSchedule::ScdLoad() {
+  std::optional<Timetable> table = ReadBoxTable(state_.values.ScdFileName);
   const bool read = table.has_value();
   if (!read) {
     state_.platform.dialogs().MessageBox(this, std::string(program::kScdReadFailedText),
@@ -162,8 +189,10 @@ void FrmSchedule::Rebuild(const Timetable& table) {
   RemoveBoxes(state_.ScdRows * state_.ScdCols);
   state_.ScdRows = table.rows();
   state_.ScdCols = table.cols();
-  LoadSchedule(table.rows(), table.cols(), FrameForBuild());
+  // The native boxes are made last, each once where it belongs and with its text.
+  const std::vector<ui::TextBox*> made = BuildBoxes(table.rows(), table.cols(), FrameForBuild());
   Fill(table);
+  MakeWindows(made);
   AreaTag() = std::move(areaTag);
 }
 
@@ -214,8 +243,7 @@ void FrmSchedule::PaintCellsWhite() {
 
 bool FrmSchedule::LoadTimetableFile(const std::string& scdFileName) {
   state_.values.ScdFileName = scdFileName;
-  std::optional<Timetable> table =
-      LoadTimetable(state_.programFolder, scdFileName, Edition::Classic);
+  std::optional<Timetable> table = ReadBoxTable(scdFileName);
   const bool read = table.has_value();
   if (!read) {
     state_.platform.dialogs().MessageBox(this, std::string(kLoadFailedText),
@@ -230,10 +258,10 @@ bool FrmSchedule::LoadTimetableFile(const std::string& scdFileName) {
 }
 
 void FrmSchedule::NewTimetable(std::int16_t rows, std::int16_t cols) {
-  // Within the bounds every timetable keeps; anything else keeps the current table.
-  const std::optional<Timetable> table = Timetable::WithSize(rows, cols);
-  if (!table) return;
-  Rebuild(*table);
+  // Within the bounds every timetable keeps and the boxes a process may have; anything else
+  // keeps the current table.
+  if (!CanHold(rows, cols)) return;
+  Rebuild(*Timetable::WithSize(rows, cols));
   program::DoTransparency(*this);
 }
 

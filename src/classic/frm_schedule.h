@@ -97,10 +97,19 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   ui::Timer& IdleTimer() override { return Timerduration; }
   void PaintCellsWhite() override;
   bool LoadTimetableFile(const std::string& scdFileName) override;
+  // Within the timetable's bounds and no more boxes than the process may have windows.
+  bool CanHold(std::int16_t rows, std::int16_t cols) const override;
   void NewTimetable(std::int16_t rows, std::int16_t cols) override;
   std::optional<Timetable> CurrentTimetable() const override;
 
  private:
+  // LoadSchedule in two steps: the boxes of the matrix placed and shown, with the ones newly
+  // made returned without their native windows, which MakeWindows then creates.
+  std::vector<ui::TextBox*> BuildBoxes(std::int16_t rows, std::int16_t cols,
+                                       std::int16_t frameStyle);
+  void MakeWindows(const std::vector<ui::TextBox*>& boxes);
+  // ScdFileName read the classic way; nothing when it cannot be read or shown.
+  std::optional<Timetable> ReadBoxTable(const std::string& scdFileName) const;
   // The border style for the next build: the panel's last choice, else the working value.
   std::int16_t FrameForBuild() const;
   // Old matrix out, a matrix for `table` in, its texts filled, the area tag carried over.

@@ -34,6 +34,9 @@ FrmCountdown::FrmCountdown(ui::Platform& platform)
   SetCaption(std::string(kCountdownCaption));
   SetClientSize(kClientWidth, kClientHeight);
   centred = true;
+  // Over every window, without taking the focus from the program the user works in.
+  topmost = true;
+  takesFocus = false;
 
   Labbarback.Move(kTrackLeft, kTrackTop, kTrackWidth, kTrackHeight);
   Labbarback.SetBackColour(kTrackColour);

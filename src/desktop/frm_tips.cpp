@@ -27,8 +27,11 @@ FrmTips::FrmTips(ui::Platform& platform, const ui::Form& schedule)
   SetCaption(std::string(kTipsCaption));
   SetBackColour(kFormColour);
   SetClientSize(kClientWidth, kClientHeight);
-  // A passing notice, not a program of its own on the taskbar.
+  // A passing notice, not a program of its own on the taskbar, over every window and never taking
+  // the focus from the one the user works in (a slide show, a half-typed cell).
   showInTaskbar = false;
+  topmost = true;
+  takesFocus = false;
 
   LblTips.Move(kLabelLeft, kLabelTop, kLabelWidth, kLabelHeight);
   LblTips.SetBackColour(kLabelColour);

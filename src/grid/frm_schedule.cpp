@@ -42,6 +42,8 @@ FrmSchedule::FrmSchedule(ProgramState& state)
   onContextMenu = [this] { Form_ContextMenu(); };
   acceptsDroppedFiles = true;
   onFilesDropped = [this](const std::vector<std::string>& paths) { Form_FilesDropped(paths); };
+  // Another monitor or scale: the same twips are other pixels, and the region must follow.
+  onDpiChanged = [this] { DoTransparency(*this); };
   MSFlexGrid1.onMouseDown = [this](ui::MouseButton b, int s, double x, double y) {
     MSFlexGrid1_MouseDown(b, s, x, y);
   };

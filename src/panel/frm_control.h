@@ -38,9 +38,10 @@ class FrmControl : public ui::Form {
   FrmControl(program::ScheduleWindow& window, program::ProgramState& state);
   ~FrmControl() override;
 
-  // The program's other open forms (schedule window, reminder popup, shutdown countdown), in the
-  // order Exit closes them. Filled by the program's wiring; empty closes none.
-  std::function<std::vector<ui::Form*>()> OtherOpenForms;
+  // Ends the program as Exit does: its icon removed, every form closed, the loop ended. Filled by
+  // the program's wiring, which also ends the program this way when the schedule window is
+  // closed; empty, Exit closes only the panel.
+  std::function<void()> ExitProgram;
 
   // --- Tabs and pages ---
   ControlArray<ui::Label> LblTab;    // 0 "文件", 1 "界面", 2 "功能", 3 "关于"

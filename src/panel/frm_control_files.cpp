@@ -89,8 +89,9 @@ void FrmControl::CmdNewFile_Click() {
   // and then make a table without rows or without the time column.
   const double rows = std::trunc(LeadingValue(Txtrc[0].Text()));
   const double cols = std::trunc(LeadingValue(Txtrc[1].Text()));
-  // 2. At least the label and time columns; at most what a timetable can hold.
-  if (!(rows >= 1 && rows <= kMaxRows && cols >= 2 && cols <= kMaxCols)) {
+  // 2. At least the label and time columns; at most what the window can hold.
+  if (!(rows >= 1 && rows <= kMaxRows && cols >= 2 && cols <= kMaxCols) ||
+      !window_.CanHold(static_cast<std::int16_t>(rows), static_cast<std::int16_t>(cols))) {
     dialogs.MessageBox(this, "“每日节数”或“周上课天数”设定非法，表格至少为1行2列！",
                        "错误的数据格式", ui::MessageIcon::Error, ui::MessageButtons::Ok);
     return;

@@ -7,7 +7,6 @@
 #include "panel/frm_control.h"
 #include "panel/save_refusal_text.h"
 #include "platform/ui/platform.h"
-#include "program/program_exit.h"
 #include "timetable/number_text.h"
 #include "timetable/settings.h"
 
@@ -95,12 +94,10 @@ void FrmControl::mnu_save_file_Click() {
 }
 
 void FrmControl::CmdExit_Click() {
-  // The panel closes last, after the program's other forms.
-  program::ExitProgram(state_, [this] {
-    std::vector<ui::Form*> forms = OtherOpenForms ? OtherOpenForms() : std::vector<ui::Form*>();
-    forms.push_back(this);
-    return forms;
-  });
+  if (ExitProgram)
+    ExitProgram();
+  else
+    Unload();
 }
 
 }  // namespace orvel::panel

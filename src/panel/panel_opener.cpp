@@ -3,8 +3,7 @@
 namespace orvel::panel {
 
 void OpenControlPanel(std::unique_ptr<FrmControl>& form, program::ScheduleWindow& window,
-                      program::ProgramState& state,
-                      std::function<std::vector<ui::Form*>()> otherForms) {
+                      program::ProgramState& state, std::function<void()> exitProgram) {
   if (form && form->Loaded()) {
     form->BringToFront();
     return;
@@ -12,7 +11,7 @@ void OpenControlPanel(std::unique_ptr<FrmControl>& form, program::ScheduleWindow
   // No handler of the old panel can be running now: it was closed, and the double click comes
   // from the schedule window.
   form = std::make_unique<FrmControl>(window, state);
-  form->OtherOpenForms = std::move(otherForms);
+  form->ExitProgram = std::move(exitProgram);
   form->Show();
 }
 

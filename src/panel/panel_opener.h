@@ -3,15 +3,13 @@
 // editions: a new panel at each opening, only brought forward while one is open.
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include "panel/frm_control.h"
 
 namespace orvel::panel {
 
-// `otherForms` lists the program's other open forms, which Exit closes.
+// `exitProgram` is what the panel's Exit runs.
 void OpenControlPanel(std::unique_ptr<FrmControl>& form, program::ScheduleWindow& window,
-                      program::ProgramState& state,
-                      std::function<std::vector<ui::Form*>()> otherForms);
+                      program::ProgramState& state, std::function<void()> exitProgram);
 
 }  // namespace orvel::panel

@@ -8,7 +8,6 @@
 #include "platform/ui/platform.h"
 #include "program/current_timetable.h"
 #include "program/popup_reminder.h"
-#include "program/program_exit.h"
 #include "timetable/number_text.h"
 
 namespace orvel::program {
@@ -32,7 +31,7 @@ ProgramShell::ProgramShell(ProgramState& state, ScheduleWindow& window)
           {{"mnu_panel", "控制面板...", [this] { OpenPanel(); }},
            {"mnu_import", "导入课表...", [this] { timetableCommands_.ChooseAndImport(); }},
            {"mnu_export", "导出为 CSES...", [this] { timetableCommands_.ChooseAndExport(); }},
-           {"mnu_exit", "退出", [this] { Exit(); }}}) {
+           {"mnu_exit", "退出", [this] { ExitProgram(); }}}) {
   window_.IdleCheck = [this] { idle_.Timerduration_Timer(); };
   window_.ScheduleClock = [this] { ScheduleClockTick(); };
   window_.ShowControlPanel = [this] { OpenPanel(); };
@@ -42,6 +41,11 @@ ProgramShell::ProgramShell(ProgramState& state, ScheduleWindow& window)
   window_.ImportDroppedFiles = [this](const std::vector<std::string>& paths) {
     timetableCommands_.ImportDropped(paths);
   };
+  // Closing the schedule window, however it is asked for, ends the program as Exit does: a
+  // process without its window would keep the icon and any other form open.
+  ui::Form& form = window_.form();
+  form.onQueryClose = [this] { ExitProgram(); };
+  form.onSessionEnd = [this] { ExitProgram(); };
 }
 
 ProgramShell::~ProgramShell() = default;
@@ -72,7 +76,7 @@ void ProgramShell::RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon)
 }
 
 void ProgramShell::OpenPanel() {
-  panel::OpenControlPanel(panel_, window_, state_, [this] { return OpenForms(); });
+  panel::OpenControlPanel(panel_, window_, state_, [this] { ExitProgram(); });
 }
 
 void ProgramShell::ShowImportedTimetable() {
@@ -82,19 +86,17 @@ void ProgramShell::ShowImportedTimetable() {
     ReapplyLockAndFold(window_);
 }
 
-void ProgramShell::Exit() {
-  ExitProgram(state_, [this] {
-    std::vector<ui::Form*> forms = OpenForms();
-    if (panel_) forms.push_back(panel_.get());
-    return forms;
-  });
-}
-
-std::vector<ui::Form*> ProgramShell::OpenForms() {
-  std::vector<ui::Form*> forms{&window_.form()};
-  if (popup_ && popup_->Loaded()) forms.push_back(popup_.get());
-  if (ui::Form* countdown = idle_.OpenCountdown()) forms.push_back(countdown);
-  return forms;
+void ProgramShell::ExitProgram() {
+  if (ended_) return;
+  ended_ = true;
+  // The icon first: the system knows it by its window, which is about to close.
+  state_.tray.RemoveTrayIcon();
+  window_.form().Unload();
+  if (popup_) popup_->Unload();
+  if (ui::Form* countdown = idle_.OpenCountdown()) countdown->Unload();
+  if (panel_) panel_->Unload();
+  // With no form left the process ends.
+  state_.platform.Quit();
 }
 
 }  // namespace orvel::program

@@ -35,18 +35,20 @@ class ProgramShell {
   // The window's right-click menu: "控制面板...", "导入课表...", "导出为 CSES...", "退出".
   const ui::PopupMenu& scheduleMenu() const { return mnu_schedule_; }
 
+  // The end of the program, by the panel's Exit, a close of the schedule window (Alt+F4, any
+  // close request) or the end of the Windows session: the tray icon removed, the schedule
+  // window, a reminder popup, a shutdown countdown and the panel closed, the message loop ended.
+  // Nothing is saved.
+  void ExitProgram();
+
  private:
   // One tick of TimerSchedule. The common tick (nothing changes) allocates nothing.
   void ScheduleClockTick();
   void RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon);
   void OpenPanel();
-  // The program's open forms, which the panel's Exit closes.
-  std::vector<ui::Form*> OpenForms();
   // An imported timetable is current: shown by an open panel as after its own load, else the
   // window's lock and fold applied to it again.
   void ShowImportedTimetable();
-  // "退出": as the panel's Exit, an open panel closing last.
-  void Exit();
 
   ProgramState& state_;
   ScheduleWindow& window_;
@@ -60,6 +62,7 @@ class ProgramShell {
   std::unique_ptr<panel::FrmControl> panel_;
   TimetableCommands timetableCommands_;
   ui::PopupMenu mnu_schedule_;
+  bool ended_ = false;
 };
 
 // An edition put together: the program state, the edition's schedule window and the shell.

@@ -71,7 +71,9 @@ class ScheduleWindow {
   // failed read: the edition's own message, the empty default timetable and the default file
   // name; false then.
   virtual bool LoadTimetableFile(const std::string& scdFileName) = 0;
-  // An empty timetable of rows × cols cells (within Timetable::WithSize's bounds).
+  // Whether the window can show a timetable of rows × cols cells.
+  virtual bool CanHold(std::int16_t rows, std::int16_t cols) const = 0;
+  // An empty timetable of rows × cols cells; a size it cannot hold keeps the current one.
   virtual void NewTimetable(std::int16_t rows, std::int16_t cols) = 0;
   // The cells as they stand, for saving; nothing if the window holds no valid table.
   virtual std::optional<Timetable> CurrentTimetable() const = 0;

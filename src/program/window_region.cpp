@@ -17,9 +17,10 @@ int TwipsToPixels(double twips, double twipsPerPixel) {
 }
 
 void DoTransparency(ui::Form& TheForm) {
-  const ui::Screen& screen = TheForm.platform().screen();
-  const int width = TwipsToPixels(TheForm.Width(), screen.TwipsPerPixelX());
-  const int height = TwipsToPixels(TheForm.Height(), screen.TwipsPerPixelY());
+  // In the pixels of the window's own monitor, as its size is drawn.
+  const double twipsPerPixel = TheForm.platform().screen().TwipsPerPixelOf(TheForm);
+  const int width = TwipsToPixels(TheForm.Width(), twipsPerPixel);
+  const int height = TwipsToPixels(TheForm.Height(), twipsPerPixel);
   TheForm.platform().windows().SetRoundRegion(TheForm, width, height, kCornerEllipsePx);
 }
 

@@ -10,7 +10,8 @@ inline constexpr int kCornerEllipsePx = 24;
 // Twips to whole pixels, rounded (halves to even); 0 for a factor that is not positive.
 int TwipsToPixels(double twips, double twipsPerPixel);
 
-// Gives the window its rounded-rectangle region, the size of the window.
+// Gives the window its rounded-rectangle region, the size of the window in the pixels of its
+// monitor; again whenever that monitor's DPI is another (Form::onDpiChanged).
 void DoTransparency(ui::Form& TheForm);
 
 }  // namespace orvel::program

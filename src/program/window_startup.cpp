@@ -1,5 +1,8 @@
 #include "program/window_startup.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/ui/platform.h"
 #include "timetable/number_text.h"
 
@@ -17,7 +20,14 @@ void ReadStartupSettings(ProgramState& state) {
 void RestorePosition(ui::Form& window, ProgramState& state) {
   WorkingValues& values = state.values;
   const ui::Screen& screen = state.platform.screen();
-  if (values.left > screen.WidthTwips() || values.top > screen.HeightTwips()) {
+  std::vector<ui::Bounds> monitors = screen.Monitors();
+  if (monitors.empty()) monitors.push_back({0, 0, screen.WidthTwips(), screen.HeightTwips()});
+  // A window placed there, however large, reaches a monitor unless its corner lies beyond the
+  // monitor's right or bottom edge; beyond every monitor's, it would be nowhere to be seen.
+  const auto reaches = [&values](const ui::Bounds& m) {
+    return !(values.left > m.left + m.width) && !(values.top > m.top + m.height);
+  };
+  if (std::none_of(monitors.begin(), monitors.end(), reaches)) {
     values.left = 0;
     values.top = 0;
   }

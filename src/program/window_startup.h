@@ -26,8 +26,8 @@ inline constexpr int kAppIconId = 1;
 // command line in place of the settings file's.
 void ReadStartupSettings(ProgramState& state);
 
-// Step 3: the stored position, or the origin when it lies beyond the screen's right or bottom
-// edge (negative values stay).
+// Step 3: the stored position, or the origin when it lies beyond the right or bottom edge of
+// every monitor (on one monitor: of the screen); negative values stay.
 void RestorePosition(ui::Form& window, ProgramState& state);
 
 // Step 4: 0 not topmost and no bottom hook, 1 topmost, 2 bottom hook; other values do nothing.

@@ -3,9 +3,11 @@
 // the Alt drag, rebuilding for another size, and the classic reader against the grid edition's.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
+#include "classic/box_layout.h"
 #include "classic_fixture.h"
 #include "panel/frm_control.h"
 #include "platform/headless/user_actions.h"
@@ -371,6 +373,89 @@ TEST_F(ClassicWindowTest, files_written_by_either_edition_read_the_same_in_both)
     EXPECT_EQ(window().CurrentTimetable(), saved) << name;
     EXPECT_EQ(grid.window.CurrentTimetable(), saved) << name;
   }
+}
+
+// rows × cols cells, each named by its place.
+Rows PlacedTable(int rows, int cols) {
+  Rows table(static_cast<std::size_t>(rows));
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < cols; ++c)
+      table[static_cast<std::size_t>(r)].push_back(std::to_string(r) + "-" + std::to_string(c));
+  return table;
+}
+
+TEST_F(ClassicWindowTest, a_matrix_of_more_boxes_than_a_process_may_have_windows_is_refused) {
+  // The widest table with as many rows as still fit, and the largest table there is.
+  const int fittingRows = classic::kMaxBoxes / kMaxCols;
+  WriteTimetable(folder.path(), "fits.csv", PlacedTable(fittingRows, kMaxCols));
+  WriteTimetable(folder.path(), "Schedule.csv", PlacedTable(kMaxRows, kMaxCols));
+  WriteClassicSettings(folder.path(), settings);
+  Start();
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].text,
+            "用户指定数据文件或默认数据文件(scd\\Schedule.csv)丢失或读取失败，即将新建一个默认格式"
+            "的空课表，修改后，请保存文件及设置！");
+  EXPECT_EQ(BoxTexts(window()), Rows(11, std::vector<std::string>(7)));
+
+  EXPECT_TRUE(window().LoadTimetableFile("fits.csv"));
+  EXPECT_EQ(BoxTexts(window()), PlacedTable(fittingRows, kMaxCols));
+  EXPECT_EQ(Messages().size(), 1u);
+
+  // Nor can the control panel make one.
+  window().UserDblClick();
+  auto* panel = dynamic_cast<panel::FrmControl*>(program.platform.FindForm("FrmControl"));
+  ASSERT_NE(panel, nullptr);
+  panel->Txtrc[0].SetText(std::to_string(kMaxRows));
+  panel->Txtrc[1].SetText(std::to_string(kMaxCols));
+  program.platform.dialogs().QueueInput("大表");
+  panel->CmdNewFile.UserClick();
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[1].text, "“每日节数”或“周上课天数”设定非法，表格至少为1行2列！");
+  EXPECT_EQ(program.program->state().ScdRows, fittingRows);
+  EXPECT_EQ(program.program->state().values.ScdFileName, "fits.csv");
+}
+
+// Windows a control stands for on the system: a drop-down list has its edit box and its list,
+// a timer has none.
+int NativeWindows(const ui::Widget& widget) {
+  if (dynamic_cast<const ui::Timer*>(&widget)) return 0;
+  if (dynamic_cast<const ui::ComboBox*>(&widget)) return 3;
+  return 1;
+}
+
+TEST_F(ClassicWindowTest, the_programs_other_windows_fit_in_what_the_matrix_leaves_them) {
+  settings.highlight = "1";
+  settings.remind = "1";
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  WriteClassicSettings(folder.path(), settings);
+  // Wednesday 7:51:20: the idle shutdown armed now with 0.1 h shows its countdown at 7:57:06,
+  // and 英语 at 8:00 is reminded at 7:57:00 by the popup.
+  program.platform.SetNow(std::chrono::year_month_day{std::chrono::year{2025},
+                                                      std::chrono::month{9}, std::chrono::day{10}},
+                          7 * 3600 + 51 * 60 + 20);
+  Start();
+  window().UserDblClick();
+  auto* panel = dynamic_cast<panel::FrmControl*>(program.platform.FindForm("FrmControl"));
+  ASSERT_NE(panel, nullptr);
+  panel->Chknodo.UserClick();
+  panel->Comduration.UserSetText("0.1");
+  panel->CmdOK.UserClick();
+  program.platform.Advance(347);
+  ASSERT_NE(program.platform.FindForm("frmTips"), nullptr);
+  ASSERT_NE(program.program->idle().OpenCountdown(), nullptr);
+  window().UserDblClick();
+  ASSERT_NE(program.platform.FindForm("FrmControl"), nullptr);
+
+  int windows = 0;
+  for (const ui::Form* form : program.platform.LoadedForms()) {
+    windows += 2;  // the form and a tooltip window it may own
+    for (const ui::Widget* w : form->Controls())
+      if (form != &window() || w->name() != "TxtSubject" || w->index() == 0)
+        windows += NativeWindows(*w);
+  }
+  // The system's own dialogs on top: a colour dialog has about 60 windows.
+  constexpr int kSystemDialogWindows = 100;
+  EXPECT_LE(windows + kSystemDialogWindows, classic::kWindowObjectsBesideBoxes) << windows;
 }
 
 }  // namespace

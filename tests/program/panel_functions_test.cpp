@@ -262,7 +262,13 @@ TEST_F(PanelFunctionsTest, save_settings_with_a_text_that_would_split_names_it_a
   EXPECT_EQ(Settings(), old);
 }
 
-TEST_F(PanelFunctionsTest, exit_closes_the_popup_the_countdown_the_window_the_icon_and_the_panel) {
+// The ways a program ends: the panel's Exit, a close request on the schedule window (Alt+F4 or
+// another program's), the end of the Windows session.
+enum class Ending { ExitButton, WindowClosed, SessionEnd };
+
+class ProgramEndTest : public PanelFunctionsTest, public ::testing::WithParamInterface<Ending> {};
+
+TEST_P(ProgramEndTest, closes_the_popup_the_countdown_the_window_the_icon_and_the_panel) {
   SettingsFile s;
   s.highlight = "1";
   s.remind = "1";
@@ -280,13 +286,32 @@ TEST_F(PanelFunctionsTest, exit_closes_the_popup_the_countdown_the_window_the_ic
   ASSERT_NE(app->platform.tray().Icon(app->window()), nullptr);
 
   FrmControl& panel = app->Open();
-  panel.CmdExit.UserClick();
+  const std::size_t trayOps = app->platform.tray().Ops().size();
+  switch (GetParam()) {
+    case Ending::ExitButton:
+      panel.CmdExit.UserClick();
+      break;
+    case Ending::WindowClosed:
+      app->window().UserClose();
+      break;
+    case Ending::SessionEnd:
+      app->window().SessionEnding();
+      break;
+  }
   EXPECT_TRUE(app->platform.LoadedForms().empty());
-  EXPECT_EQ(app->platform.tray().IconCount(), 0u);
+  // Removed by the program: the system would keep the icon of a window that is gone.
+  const auto& ops = app->platform.tray().Ops();
+  ASSERT_EQ(ops.size(), trayOps + 1);
+  EXPECT_EQ(ops.back().kind, headless::TrayOpKind::Delete);
+  EXPECT_TRUE(ops.back().ok);
   EXPECT_EQ(app->platform.QuitRequests(), 1);
   EXPECT_EQ(app->platform.power().ShutdownRequests(), 0);
   EXPECT_EQ(app->Panel(), nullptr);
 }
+
+INSTANTIATE_TEST_SUITE_P(Endings, ProgramEndTest,
+                         ::testing::Values(Ending::ExitButton, Ending::WindowClosed,
+                                           Ending::SessionEnd));
 
 }  // namespace
 }  // namespace orvel::test

@@ -83,6 +83,36 @@ TEST(schedule_startup_test, stored_position_is_kept_unless_it_lies_beyond_the_sc
   }
 }
 
+TEST(schedule_startup_test, with_two_monitors_the_position_is_reset_only_beyond_both) {
+  struct Case {
+    std::string left, top;
+    double expectLeft, expectTop;
+  };
+  // 1024 × 768 pixels and a projector of 1280 × 1024 to its right, at 15 twips: the projector
+  // spans 15360 to 34560 across and 0 to 15360 down.
+  const Case cases[] = {
+      {"20000", "1500", 20000, 1500},    // on the projector
+      {"20000", "12000", 20000, 12000},  // on the projector, lower than the laptop's screen
+      {"34560", "15360", 34560, 15360},  // on the projector's far corner
+      {"34561", "1500", 0, 0},           // beyond both right edges
+      {"20000", "15361", 0, 0},          // below the projector, right of the laptop
+      {"-300", "200", -300, 200},
+  };
+  for (const Case& c : cases) {
+    ProgramFolder folder;
+    WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+    SettingsFile settings;
+    settings.left = c.left;
+    settings.top = c.top;
+    settings.Write(folder.path());
+    TestProgram program(folder.path());
+    program.platform.SetMonitors({{0, 0, 1024, 768, 15}, {1024, 0, 1280, 1024, 15}});
+    program.Start();
+    EXPECT_EQ(program.window.Left(), c.expectLeft) << c.left << "," << c.top;
+    EXPECT_EQ(program.window.Top(), c.expectTop) << c.left << "," << c.top;
+  }
+}
+
 TEST(schedule_startup_test, window_layer_is_restored) {
   ProgramFolder folder;
   WriteTimetable(folder.path(), "Schedule.csv", WeekTable());

@@ -95,6 +95,35 @@ TEST_F(ScheduleWindowTest, region_uses_the_screens_own_pixel_size) {
   EXPECT_EQ(program120.Window().region->widthPx, static_cast<int>(std::nearbyint(width / 12)));
 }
 
+TEST_F(ScheduleWindowTest, region_follows_the_dpi_of_the_monitor_the_window_is_on) {
+  // A laptop at 150 % (10 twips a pixel, the system's DPI) and a projector at 100 % to its
+  // right; the timetable was kept on the projector.
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  SettingsFile settings;
+  settings.left = "22200";  // 300 pixels into the projector
+  settings.top = "1500";
+  settings.Write(folder.path());
+  TestProgram mixed(folder.path());
+  mixed.platform.SetScreen(1920, 1080, 10);
+  mixed.platform.SetMonitors({{0, 0, 1920, 1080, 10}, {1920, 0, 1024, 768, 15}});
+  mixed.Start();
+  EXPECT_EQ(mixed.window.Left(), 22200);
+  const auto pixels = [&](double twips, double perPixel) {
+    return static_cast<int>(std::nearbyint(twips / perPixel));
+  };
+  ASSERT_TRUE(mixed.Window().region);
+  EXPECT_EQ(*mixed.Window().region,
+            (headless::RegionRecord{pixels(mixed.window.Width(), 15),
+                                    pixels(mixed.window.Height(), 15), 24}));
+
+  // The projector's scale set to 75 % without signing out: the system tells the window.
+  mixed.platform.SetMonitors({{0, 0, 1920, 1080, 10}, {1920, 0, 1024, 768, 20}});
+  mixed.window.NativeDpiChanged();
+  EXPECT_EQ(*mixed.Window().region,
+            (headless::RegionRecord{pixels(mixed.window.Width(), 20),
+                                    pixels(mixed.window.Height(), 20), 24}));
+}
+
 TEST_F(ScheduleWindowTest, only_alt_with_the_left_button_drags_the_window) {
   StartWith(WeekTable());
   program->platform.windows().SetDragDestination(headless::ScreenPoint{4500, 3000});

@@ -1,6 +1,6 @@
 // The shutdown countdown on a real window: its caption, the shrinking bar, and closing when the
-// pointer moves or the 15 seconds are over. Only the countdown window is shown; nothing here
-// asks the system to shut down.
+// pointer moves or the 15 seconds are over; it and the reminder popup open on top without taking
+// the focus. Only the countdown window is shown; nothing here asks the system to shut down.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "desktop/frm_countdown.h"
+#include "desktop/frm_tips.h"
 #include "platform/win32/control_peer.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/prepare_process.h"
@@ -135,6 +136,73 @@ TEST_F(CountdownTest, runs_out_after_15_seconds_with_the_caption_at_0) {
   EXPECT_GE(elapsed, 14500u);
   EXPECT_EQ(SecondsShown(last), 0);
   EXPECT_LT(lastWidth, win32::TwipsToPx(100, dpi));
+}
+
+// A window the user is typing in.
+class TypingForm : public ui::Form {
+ public:
+  explicit TypingForm(ui::Platform& platform)
+      : ui::Form(platform, "typing", ui::FormStyle::Borderless), box(this, "box") {
+    SetCaption("typing");
+    // Low enough on the screen for the popup to come to rest above it.
+    Move(1500, 4500);
+    SetClientSize(4500, 1200);
+    box.Move(120, 120, 3000, 315);
+  }
+  ui::TextBox box;
+};
+
+void ClickAt(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  INPUT click[2] = {};
+  click[0].type = click[1].type = INPUT_MOUSE;
+  click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, click, sizeof(INPUT));
+}
+
+TEST(notice_focus_test, popup_and_countdown_open_on_top_and_leave_the_focus_where_it_is) {
+  win32::PrepareProcess();
+  POINT start{};
+  GetCursorPos(&start);
+  win32::Win32Platform platform;
+  TypingForm typing(platform);
+  typing.Show();
+  const HWND typingHwnd = wintest::FormHwnd(typing);
+  SetForegroundWindow(typingHwnd);
+  typing.box.SetFocus();
+  wintest::PumpFor(100);
+  const HWND edit = ControlHwnd(typing.box);
+  ASSERT_EQ(GetForegroundWindow(), typingHwnd);
+  ASSERT_EQ(GetFocus(), edit);
+
+  desktop::FrmTips popup(platform, typing);
+  popup.ShowText("下节课有课：数学");
+  desktop::FrmCountdown countdown(platform);
+  countdown.Show();
+  wintest::PumpFor(200);
+  const ui::Form* notices[] = {&popup, &countdown};
+  for (const ui::Form* notice : notices) {
+    const HWND hwnd = wintest::FormHwnd(*notice);
+    ASSERT_TRUE(hwnd) << notice->name();
+    EXPECT_TRUE(IsWindowVisible(hwnd)) << notice->name();
+    EXPECT_TRUE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) << notice->name();
+  }
+  EXPECT_EQ(GetForegroundWindow(), typingHwnd);
+  EXPECT_EQ(GetFocus(), edit);
+
+  // Once it has come to rest, a click closes the popup without activating anything either.
+  for (int i = 0; i < 100 && popup.TimerMove.Enabled(); ++i) wintest::PumpFor(20);
+  ASSERT_FALSE(popup.TimerMove.Enabled());
+  ClickAt(wintest::FormHwnd(popup));
+  wintest::PumpFor(300);
+  EXPECT_FALSE(popup.Loaded());
+  EXPECT_EQ(GetForegroundWindow(), typingHwnd);
+  EXPECT_EQ(GetFocus(), edit);
+  countdown.Unload();
+  SetCursorPos(start.x, start.y);
 }
 
 }  // namespace

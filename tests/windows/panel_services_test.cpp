@@ -156,6 +156,7 @@ std::wstring ReadRunValue() {
 }
 
 TEST(win32_auto_start_test, registry_mode_writes_and_clears_the_machine_run_value) {
+  if (!wintest::InWinePrefix()) GTEST_SKIP() << "writes the machine's Run key: Wine prefixes only";
   win32::Win32Platform platform;
   const float win7 = 6.1f;
   const std::string program = desktop::ProgramPathText(platform);

@@ -279,6 +279,7 @@ TEST_F(PanelWindowTest, generate_writes_the_school_calendar_in_the_ansi_code_pag
 }
 
 TEST_F(PanelWindowTest, auto_start_writes_the_machine_run_value) {
+  if (!wintest::InWinePrefix()) GTEST_SKIP() << "writes the machine's Run key: Wine prefixes only";
   constexpr wchar_t kRun[] = L"software\\microsoft\\windows\\currentversion\\run";
   DoubleClickGrid();
   if (panel->WindowsVersion() == 6.0f) GTEST_SKIP() << "Windows 6.0 uses the start-up shortcut";

@@ -30,6 +30,7 @@ class ChildProcess {
   bool Started() const { return static_cast<bool>(process_); }
   DWORD LastError() const { return error_; }
   DWORD id() const { return id_; }
+  HANDLE Handle() const { return process_.get(); }
   bool Running() const;
 
   // A top-level window of the process with this class and caption (either may be null),

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 
 #include "platform/text_codec.h"
@@ -106,6 +107,24 @@ TEST(win32_fonts_test, families_are_listed_once_each) {
   ASSERT_FALSE(fonts.empty());
   const std::set<std::string> unique(fonts.begin(), fonts.end());
   EXPECT_EQ(unique.size(), fonts.size());
+}
+
+TEST(win32_screen_test, the_primary_monitor_comes_first_on_the_screens_scale) {
+  win32::Win32Platform platform;
+  const ui::Screen& screen = platform.screen();
+  const std::vector<ui::Bounds> monitors = screen.Monitors();
+  ASSERT_FALSE(monitors.empty());
+  EXPECT_EQ(monitors.front(), (ui::Bounds{0, 0, screen.WidthTwips(), screen.HeightTwips()}));
+}
+
+TEST(wine_guard_test, only_wines_system_library_lets_the_auto_start_tests_run) {
+  EXPECT_FALSE(wintest::IsWineNtdll(GetModuleHandleW(nullptr)));  // this program's own module
+  EXPECT_FALSE(wintest::IsWineNtdll(GetModuleHandleW(L"kernel32.dll")));
+  EXPECT_FALSE(wintest::IsWineNtdll(nullptr));
+  // ctest starts these programs with Wine and says so: the guarded tests must run then.
+  if (std::getenv("ORVEL_RUN_BY_WINE")) {
+    EXPECT_TRUE(wintest::InWinePrefix());
+  }
 }
 
 }  // namespace

@@ -27,7 +27,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr DWORD kStartTimeoutMs = 15000;
-constexpr DWORD kCloseGraceMs = 3000;
+// Under Wine without a notification area on the display, removing a tray icon takes 2 s.
+constexpr DWORD kCloseGraceMs = 10000;
 constexpr DWORD kSettleTimeoutMs = 3000;
 constexpr COLORREF kGridLineColour = RGB(192, 192, 192);  // the grid's line between cells
 constexpr UINT kTrayIconId = 1;
@@ -285,6 +286,71 @@ TEST_F(StartupTest, without_files_reports_the_read_failure_then_opens_empty_at_t
   EXPECT_FALSE(program.Running());
   EXPECT_EQ(Listing(folder.path()), before);
 }
+
+// The visible form window of the process other than `except`, or null.
+HWND OtherFormWindow(DWORD processId, HWND except) {
+  for (HWND hwnd : wintest::TopLevelWindows(processId))
+    if (hwnd != except && IsWindowVisible(hwnd) && wintest::WindowClass(hwnd) == L"OrvelForm")
+      return hwnd;
+  return nullptr;
+}
+
+// Alt+F4 as the keyboard gives it to the active window.
+void PressAltF4() {
+  INPUT keys[4] = {};
+  const WORD codes[4] = {VK_MENU, VK_F4, VK_F4, VK_MENU};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = codes[i];
+    keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+  }
+  SendInput(4, keys, sizeof(INPUT));
+}
+
+// Alt+F4 on the schedule window, or the end of the Windows session, while the control panel is
+// open: the program ends by itself and takes its tray icon along, as the panel's Exit does.
+class ProgramEndTest : public StartupTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ProgramEndTest, ends_the_program_with_its_icon_and_its_panel) {
+  const bool sessionEnd = GetParam();
+  fs::create_directories(folder.path() / "scd");
+  WriteBytes(folder.path() / "scd" / "Schedule.csv", Gbk(kTimetable));
+  WriteBytes(folder.path() / "Orvel2.ini", Gbk(kSettings));
+  wintest::ChildProcess program(exe, folder.path());
+  ASSERT_TRUE(program.Started()) << "CreateProcess error " << program.LastError();
+  HWND window = program.WaitForWindow(nullptr, L"Form1", true, kStartTimeoutMs);
+  ASSERT_TRUE(window);
+  ASSERT_TRUE(TrayHasIcon(window));
+
+  HWND grid = FindWindowExW(window, nullptr, win32::kGridClassName, nullptr);
+  ASSERT_TRUE(grid);
+  PostMessageW(grid, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+  HWND panel = nullptr;
+  for (int i = 0; i < 100 && !panel; ++i, Sleep(50)) panel = OtherFormWindow(program.id(), window);
+  ASSERT_TRUE(panel) << "no control panel";
+
+  if (sessionEnd) {
+    SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 3000, nullptr);
+    // The session ends: the program's windows hear it; the system would end the process.
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 3000, &result);
+    EXPECT_FALSE(TrayHasIcon(window));
+  } else {
+    SetForegroundWindow(window);
+    for (int i = 0; i < 40 && GetForegroundWindow() != window; ++i) Sleep(50);
+    ASSERT_EQ(GetForegroundWindow(), window);
+    PressAltF4();
+  }
+  DWORD exit = 0;
+  const bool ended = WaitForSingleObject(program.Handle(), kCloseGraceMs) == WAIT_OBJECT_0;
+  EXPECT_TRUE(ended) << "the program is still running";
+  if (ended) {
+    EXPECT_TRUE(GetExitCodeProcess(program.Handle(), &exit) && exit == 0) << exit;
+  }
+  EXPECT_FALSE(TrayHasIcon(window));
+}
+
+INSTANTIATE_TEST_SUITE_P(AltF4AndSessionEnd, ProgramEndTest, ::testing::Values(false, true));
 
 }  // namespace
 }  // namespace orvel

@@ -21,6 +21,14 @@ const bool kPrepared = [] {
 
 }  // namespace
 
+bool IsWineNtdll(HMODULE module) {
+  return module && GetProcAddress(module, "wine_get_version") != nullptr;
+}
+
+bool InWinePrefix() {
+  return IsWineNtdll(GetModuleHandleW(L"ntdll.dll"));
+}
+
 void Pump() {
   MSG msg{};
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

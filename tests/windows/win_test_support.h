@@ -9,6 +9,12 @@
 
 namespace orvel::wintest {
 
+// Tests that write the machine's auto-start entries (the Run key of HKEY_LOCAL_MACHINE, the
+// start-up shortcut) run only inside Wine, in the private prefix of the run, so that nothing they
+// do can remove a real installation's entry. Wine's system library exports wine_get_version.
+bool IsWineNtdll(HMODULE module);
+bool InWinePrefix();
+
 // Dispatches every message waiting for this thread.
 void Pump();
 // Pumps for about `ms` milliseconds, so that posted and timer messages arrive.

@@ -72,6 +72,11 @@ class HeadlessPlatform : public ui::Platform {
   void SetScreen(int widthPx, int heightPx, double twipsPerPixel) {
     screen_.Set(widthPx, heightPx, twipsPerPixel);
   }
+  // Monitors of their own DPI: a laptop with a projector, or a scale changed without signing out
+  // (then call NativeDpiChanged on the forms that were on the monitor, as the system tells them).
+  void SetMonitors(std::vector<HeadlessMonitor> monitors) {
+    screen_.SetMonitors(std::move(monitors));
+  }
 
   // --- Focus ---
   // The user clicks into or tabs to a control: it takes the focus if its form is loaded and it

@@ -5,6 +5,7 @@
 // em wide and every other character (counted as UTF-8 code points) one em. Bold changes nothing.
 // The text height is size × 20 × 4/3 twips, rounded to whole twips (9 pt: 240 twips).
 #include <string>
+#include <vector>
 
 #include "platform/ui/services.h"
 
@@ -16,24 +17,36 @@ class HeadlessMetrics : public ui::TextMetrics {
   double TextHeight(const ui::Font& font) const override;
 };
 
-// Default: 1024 × 768 pixels at 15 twips per pixel.
+// A monitor: its place on the desktop in pixels and the twips a pixel of its own DPI.
+struct HeadlessMonitor {
+  int leftPx = 0, topPx = 0, widthPx = 0, heightPx = 0;
+  double twipsPerPixel = 15;
+};
+
+// Default: one monitor of 1024 × 768 pixels at 15 twips per pixel, the system's DPI too.
 class HeadlessScreen : public ui::Screen {
  public:
-  double WidthTwips() const override { return widthPx_ * twipsPerPixel_; }
-  double HeightTwips() const override { return heightPx_ * twipsPerPixel_; }
+  double WidthTwips() const override { return monitors_.front().widthPx * twipsPerPixel_; }
+  double HeightTwips() const override { return monitors_.front().heightPx * twipsPerPixel_; }
   double TwipsPerPixelX() const override { return twipsPerPixel_; }
   double TwipsPerPixelY() const override { return twipsPerPixel_; }
+  std::vector<ui::Bounds> Monitors() const override;
+  // The monitor the form's rectangle overlaps most, or the nearest one.
+  double TwipsPerPixelOf(const ui::Form& form) const override;
 
+  // One monitor at the system's DPI.
   void Set(int widthPx, int heightPx, double twipsPerPixel) {
-    widthPx_ = widthPx;
-    heightPx_ = heightPx;
     twipsPerPixel_ = twipsPerPixel;
+    monitors_ = {HeadlessMonitor{0, 0, widthPx, heightPx, twipsPerPixel}};
+  }
+  // Several monitors, the primary first, each with its own DPI; the system's DPI stays.
+  void SetMonitors(std::vector<HeadlessMonitor> monitors) {
+    if (!monitors.empty()) monitors_ = std::move(monitors);
   }
 
  private:
-  int widthPx_ = 1024;
-  int heightPx_ = 768;
   double twipsPerPixel_ = 15;
+  std::vector<HeadlessMonitor> monitors_{HeadlessMonitor{0, 0, 1024, 768, 15}};
 };
 
 }  // namespace orvel::headless

@@ -13,15 +13,15 @@ bool WithFrames(const Widget& widget, Test test) {
   if (!test(widget)) return false;
   const Form* form = widget.form();
   if (!form) return true;
+  const std::vector<const Frame*>& frames = form->Frames();
   bool held = false;
-  for (const Widget* other : form->Controls())
-    if (const auto* frame = dynamic_cast<const Frame*>(other); frame && frame->Holds(widget)) {
+  for (const Frame* frame : frames)
+    if (frame->Holds(widget)) {
       held = true;
       break;
     }
-  for (const Widget* other : form->Controls()) {
-    const auto* frame = dynamic_cast<const Frame*>(other);
-    if (other == &widget || !frame) continue;
+  for (const Frame* frame : frames) {
+    if (frame == &widget) continue;
     const bool contains =
         held ? frame->Holds(widget) : LiesWithin(widget.bounds(), frame->bounds());
     if (contains && !test(*frame)) return false;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/ui/form.h"
+
 namespace orvel::ui {
 
 void Label::SetCaption(std::string caption) {
@@ -164,6 +166,14 @@ std::string FileList::FileName() const {
   return listIndex_ >= 0 ? items_[static_cast<std::size_t>(listIndex_)] : std::string();
 }
 void FileList::UserChoose(int index) { SetListIndex(index); }
+
+Frame::Frame(Form* form, std::string name, int index) : Widget(form, std::move(name), index) {
+  if (form) form->AddFrame(this);
+}
+
+Frame::~Frame() {
+  if (Form* f = form()) f->RemoveFrame(this);
+}
 
 bool Frame::Holds(const Widget& control) const {
   return std::find(held_.begin(), held_.end(), &control) != held_.end();

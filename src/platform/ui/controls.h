@@ -162,7 +162,8 @@ class FileList : public Widget {
 // frames that hold it.
 class Frame : public Widget {
  public:
-  Frame(Form* form, std::string name, int index = -1) : Widget(form, std::move(name), index) {}
+  Frame(Form* form, std::string name, int index = -1);
+  ~Frame() override;
   // Call before the form loads; the control must live as long as the frame.
   void Hold(const Widget& control) { held_.push_back(&control); }
   bool Holds(const Widget& control) const;

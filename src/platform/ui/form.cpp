@@ -1,6 +1,7 @@
 #include "platform/ui/form.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/ui/platform.h"
 
@@ -71,7 +72,9 @@ void Form::Unload() {
   loaded_ = false;
   visible_ = false;
   if (onUnload) onUnload();
-  for (Widget* w : controls_) w->AttachPeer(nullptr);
+  // The native window first: it takes its controls' windows with it in one go.
+  if (peer_) peer_->Closing();
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->AttachPeer(nullptr);
   peer_.reset();
 }
 
@@ -102,11 +105,30 @@ void Form::UserContextMenu() {
 void Form::UserDropFiles(const std::vector<std::string>& paths) {
   if (acceptsDroppedFiles && onFilesDropped) onFilesDropped(paths);
 }
+void Form::SessionEnding() {
+  if (onSessionEnd) onSessionEnd();
+}
 
 void Form::Register(Widget* w) { controls_.push_back(w); }
 
+namespace {
+
+// Controls go in the order they came, and large sets (a matrix of boxes) go from the last one
+// down: looking from the back keeps removing them linear.
+template <class T>
+void EraseLast(std::vector<T>& items, const T& item) {
+  const auto it = std::find(items.rbegin(), items.rend(), item);
+  if (it != items.rend()) items.erase(std::next(it).base());
+}
+
+}  // namespace
+
 void Form::Unregister(Widget* w) {
-  controls_.erase(std::remove(controls_.begin(), controls_.end(), w), controls_.end());
+  EraseLast(controls_, w);
+}
+
+void Form::RemoveFrame(const Frame* frame) {
+  EraseLast(frames_, frame);
 }
 
 void Form::NativeMoved(double left, double top) {

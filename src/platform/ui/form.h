@@ -11,6 +11,7 @@ namespace orvel::ui {
 
 class Platform;
 class Form;
+class Frame;
 
 // The native window of a form; the form calls it after each change of its own state.
 class FormPeer {
@@ -20,6 +21,8 @@ class FormPeer {
   virtual void Show() = 0;
   virtual void Hide() = 0;
   virtual void BringToFront() = 0;
+  // The form is unloading and its controls' peers go next.
+  virtual void Closing() {}
 };
 
 enum class FormStyle {
@@ -58,6 +61,9 @@ class Form {
   void SetBackColour(Colour c);
   const Font& font() const { return font_; }  // the form's own text font (TextWidth)
   bool topmost = false;                      // design-time: created topmost
+  // False for a passing notice: shown without taking the focus, and a click on it does not
+  // activate it either, so that the user's typing stays where it was.
+  bool takesFocus = true;
   bool showInTaskbar = true;
   int iconId = 0;
   // Design-time: the window takes files dropped on it from the system's file manager.
@@ -81,13 +87,18 @@ class Form {
   std::function<void()> onDblClick;
   std::function<void()> onPaint;
   std::function<void(MouseButton, int shift, double x, double y)> onMouseDown;
-  // The user closed the window with its close box.
+  // The user or the system asked the window to close (its close box, Alt+F4, another program).
   std::function<void()> onQueryClose;
   // The user asked for the window's context menu: a right click that no control under the
   // pointer keeps for a menu of its own, or the menu key.
   std::function<void()> onContextMenu;
   // Files dropped on the window (acceptsDroppedFiles), full paths in UTF-8.
   std::function<void(const std::vector<std::string>& paths)> onFilesDropped;
+  // The Windows session is ending: the process goes once the handler returns.
+  std::function<void()> onSessionEnd;
+  // The window now lies on a monitor of another DPI, or its monitor's scale changed: its size
+  // in pixels is another now (Screen::TwipsPerPixelOf).
+  std::function<void()> onDpiChanged;
 
   void UserClick();
   void UserDblClick();
@@ -95,6 +106,7 @@ class Form {
   void UserClose();
   void UserContextMenu();
   void UserDropFiles(const std::vector<std::string>& paths);
+  void SessionEnding();
 
   // Controls register themselves here when constructed.
   void Register(Widget* w);
@@ -102,11 +114,19 @@ class Form {
   void Attach(Widget& w);
   void Unregister(Widget* w);
   const std::vector<Widget*>& Controls() const { return controls_; }
+  // The frames among the controls, which the containment rule looks at; a matrix of thousands
+  // of boxes must not make every box look at every other control.
+  void AddFrame(const Frame* frame) { frames_.push_back(frame); }
+  void RemoveFrame(const Frame* frame);
+  const std::vector<const Frame*>& Frames() const { return frames_; }
 
   FormPeer* peer() const { return peer_.get(); }
   // Moves and sizes made by the native window (a drag) reach the form here.
   void NativeMoved(double left, double top);
   void NativeVisible(bool visible) { visible_ = visible; }
+  void NativeDpiChanged() {
+    if (onDpiChanged) onDpiChanged();
+  }
 
  protected:
   void NotifyForm(Property what);
@@ -123,6 +143,7 @@ class Form {
   bool visible_ = false;
   bool loaded_ = false;
   std::vector<Widget*> controls_;
+  std::vector<const Frame*> frames_;
   std::unique_ptr<FormPeer> peer_;
 };
 

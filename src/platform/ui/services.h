@@ -155,13 +155,24 @@ class TextMetrics {
   virtual double TextHeight(const Font& font) const = 0;                          // twips
 };
 
+// The desktop's monitors. Places on the desktop (a window's Left and Top, a monitor's rectangle)
+// are twips at the system's DPI, the primary monitor's when the user signed in: one scale for the
+// whole desktop, so that a place maps to the same pixel on every monitor, whatever each monitor's
+// own DPI, and a place stored on one monitor is found again there. Sizes are drawn at the DPI of
+// the monitor a window is on (TwipsPerPixelOf).
 class Screen {
  public:
   virtual ~Screen() = default;
+  // The primary monitor's size.
   virtual double WidthTwips() const = 0;
   virtual double HeightTwips() const = 0;
+  // Twips a pixel at the system's DPI, for places.
   virtual double TwipsPerPixelX() const = 0;
   virtual double TwipsPerPixelY() const = 0;
+  // Every monitor's rectangle, the primary first; empty when the system cannot tell.
+  virtual std::vector<Bounds> Monitors() const = 0;
+  // Twips a pixel of the monitor the form is on, at which its size and region are drawn.
+  virtual double TwipsPerPixelOf(const Form& form) const = 0;
 };
 
 // Window-management calls on a loaded form.

@@ -44,6 +44,10 @@ bool ControlPeer::CreateControl(const wchar_t* windowClass, const std::wstring& 
   if (!form_ || !form_->hwnd()) return false;
   const UINT d = dpi();
   const ui::Bounds& b = widget_.bounds();
+  // Made shown and enabled as it will be, rather than changed right after: a matrix makes
+  // thousands of controls, and every change is a call into the system.
+  if (ui::ShownVisible(widget_)) style |= WS_VISIBLE;
+  if (!ui::ShownEnabled(widget_)) style |= WS_DISABLED;
   // Every sibling clips the others so that overlapping controls paint in their stacking order.
   HWND hwnd = CreateWindowExW(
       exStyle, windowClass, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS, TwipsToPx(b.left, d),
@@ -55,11 +59,11 @@ bool ControlPeer::CreateControl(const wchar_t* windowClass, const std::wstring& 
   // New children join the bottom of the stack: push the background ones below them again.
   constexpr UINT kFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
   if (IsBackground()) {
+    form_->AddBackground(this);
     SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, kFlags);
   } else {
-    for (ControlPeer* p : form_->controls())
-      if (p != this && p->IsBackground() && p->hwnd())
-        SetWindowPos(p->hwnd(), HWND_BOTTOM, 0, 0, 0, 0, kFlags);
+    for (ControlPeer* p : form_->backgrounds())
+      if (p->hwnd()) SetWindowPos(p->hwnd(), HWND_BOTTOM, 0, 0, 0, 0, kFlags);
   }
   return true;
 }
@@ -117,10 +121,8 @@ int ControlPeer::StyleBits(HWND hwnd, DWORD bits, bool on) {
 }
 
 void ControlPeer::ApplyFont(const ui::Font& font) {
-  if (!hwnd_) return;
-  FontHandle f = MakeFont(font, dpi());
-  SendMessageW(hwnd_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(f.get()), TRUE);
-  font_ = std::move(f);  // the old font is freed only after the control let go of it
+  if (!hwnd_ || !form_) return;
+  SendMessageW(hwnd_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(form_->SharedFont(font)), TRUE);
 }
 
 void ControlPeer::ApplyBounds() {
@@ -132,11 +134,14 @@ void ControlPeer::ApplyBounds() {
 }
 
 void ControlPeer::ApplyState() {
-  if (!hwnd_) return;
-  const bool visible = ui::ShownVisible(widget_);
+  HWND hwnd = hwnd_.get();
+  if (!hwnd) return;
+  // Only what changes: a frame's state reaches every control inside it.
   const bool enabled = ui::ShownEnabled(widget_);
-  EnableWindow(hwnd_.get(), enabled ? TRUE : FALSE);
-  ShowWindow(hwnd_.get(), visible ? SW_SHOWNA : SW_HIDE);
+  if ((IsWindowEnabled(hwnd) != FALSE) != enabled) EnableWindow(hwnd, enabled ? TRUE : FALSE);
+  const bool visible = ui::ShownVisible(widget_);
+  const bool shown = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (shown != visible) ShowWindow(hwnd, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void ControlPeer::Changed(ui::Property what) {

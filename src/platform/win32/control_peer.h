@@ -49,6 +49,11 @@ class ControlPeer : public ui::WidgetPeer {
   // Shows and enables the window as the widget and the frames around it say.
   virtual void ApplyState();
   void FormGone() { form_ = nullptr; }
+  // The form destroys every control's window with its own: this peer no longer owns one.
+  void ReleaseWindow() {
+    hwnd_.release();
+    subclassed_ = false;
+  }
 
  protected:
   bool CreateControl(const wchar_t* windowClass, const std::wstring& text, DWORD style,

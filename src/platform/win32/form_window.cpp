@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/win32/control_peer.h"
 #include "platform/win32/dpi.h"
@@ -29,6 +30,7 @@ DWORD ExStyleFor(const ui::Form& form) {
   if (form.style() == ui::FormStyle::FixedDialog) ex |= WS_EX_DLGMODALFRAME;
   if (!form.showInTaskbar) ex |= WS_EX_TOOLWINDOW;
   if (form.topmost) ex |= WS_EX_TOPMOST;
+  if (!form.takesFocus) ex |= WS_EX_NOACTIVATE;
   return ex;
 }
 
@@ -111,7 +113,7 @@ LRESULT CALLBACK FormWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
   }
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+  if (!self || self->closing_) return DefWindowProcW(hwnd, msg, wp, lp);
   try {
     return self->Handle(msg, wp, lp);
   } catch (...) {
@@ -144,6 +146,9 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       const LRESULT hit = DefWindowProcW(hwnd, msg, wp, lp);
       return form_.style() == ui::FormStyle::Borderless && hit == HTNOWHERE ? HTCLIENT : hit;
     }
+    case WM_MOUSEACTIVATE:
+      if (!form_.takesFocus) return MA_NOACTIVATE;
+      break;
     case WM_LBUTTONDOWN:
       OnMouseDown(ui::MouseButton::Left, wp, lp);
       return 0;
@@ -190,6 +195,9 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       form_.UserClose();
       return 0;
+    case WM_ENDSESSION:
+      if (wp) form_.SessionEnding();
+      return 0;
     default:
       break;
   }
@@ -223,22 +231,36 @@ void FormWindow::OnTimer(UINT_PTR id) {
 }
 
 void FormWindow::OnDpiChanged(WPARAM wp, LPARAM lp) {
-  dpi_ = HIWORD(wp);
+  const UINT dpi = HIWORD(wp);
+  if (dpi == 0) return;
+  dpi_ = dpi;
+  if (applyingBounds_) {
+    // Our own move took the window to another monitor: ApplyBounds sizes it again.
+    dpiChangedWhileApplying_ = true;
+    return;
+  }
+  // Moved by the user or the system (another monitor, a new scale): the suggested place, and
+  // the form's size at the new DPI.
   const RECT* r = reinterpret_cast<const RECT*>(lp);
-  applyingBounds_ = true;
-  SetWindowPos(hwnd_.get(), nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  applyingBounds_ = false;
+  form_.NativeMoved(PxToTwips(r->left, SystemDpi()), PxToTwips(r->top, SystemDpi()));
+  ApplyBounds();
+  AfterDpiChange();
+}
+
+void FormWindow::AfterDpiChange() {
+  dpiChangedWhileApplying_ = false;
   for (ControlPeer* p : controls_) p->OnDpiChanged();
   ApplyIcon();
   InvalidateRect(hwnd_.get(), nullptr, TRUE);
+  // Last: the form's handler may do anything with it (the region follows the new size).
+  form_.NativeDpiChanged();
 }
 
 void FormWindow::OnMoved() {
   if (applyingBounds_) return;  // our own move: the form already holds the exact twips
   RECT r{};
   GetWindowRect(hwnd_.get(), &r);
-  form_.NativeMoved(PxToTwips(r.left, dpi_), PxToTwips(r.top, dpi_));
+  form_.NativeMoved(PxToTwips(r.left, SystemDpi()), PxToTwips(r.top, SystemDpi()));
 }
 
 void FormWindow::Changed(ui::Property what) {
@@ -268,9 +290,20 @@ void FormWindow::ApplyBackColour() {
 }
 
 void FormWindow::ApplyBounds() {
+  PlaceAndSize();
+  // The move took the window to a monitor of another DPI: its size in pixels is another.
+  if (dpiChangedWhileApplying_) {
+    PlaceAndSize();
+    AfterDpiChange();
+  }
+}
+
+void FormWindow::PlaceAndSize() {
   HWND hwnd = hwnd_.get();
   const ui::Bounds& b = form_.bounds();
-  int x = TwipsToPx(b.left, dpi_), y = TwipsToPx(b.top, dpi_);
+  // The place on the desktop's one scale, the size at the window's own DPI (ui::Screen).
+  const UINT placeDpi = SystemDpi();
+  int x = TwipsToPx(b.left, placeDpi), y = TwipsToPx(b.top, placeDpi);
   int w = TwipsToPx(b.width, dpi_), h = TwipsToPx(b.height, dpi_);
   if (IsDialog() && form_.ClientWidth() > 0 && form_.ClientHeight() > 0) {
     RECT r{0, 0, TwipsToPx(form_.ClientWidth(), dpi_), TwipsToPx(form_.ClientHeight(), dpi_)};
@@ -297,7 +330,7 @@ void FormWindow::Centre() {
   applyingBounds_ = true;
   SetWindowPos(hwnd, nullptr, x, y, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
   applyingBounds_ = false;
-  form_.NativeMoved(PxToTwips(x, dpi_), PxToTwips(y, dpi_));
+  form_.NativeMoved(PxToTwips(x, SystemDpi()), PxToTwips(y, SystemDpi()));
 }
 
 void FormWindow::ApplyIcon() {
@@ -324,7 +357,7 @@ void FormWindow::Show() {
     ApplyBounds();
     if (form_.centred) Centre();
   }
-  ShowWindow(hwnd_.get(), SW_SHOW);
+  ShowWindow(hwnd_.get(), form_.takesFocus ? SW_SHOW : SW_SHOWNOACTIVATE);
   UpdateWindow(hwnd_.get());
 }
 
@@ -342,8 +375,42 @@ void FormWindow::AddControl(ControlPeer* peer) {
   controls_.push_back(peer);
 }
 
+namespace {
+
+// Controls leave last first when the form unloads: found from the back, removal stays linear.
+void EraseLast(std::vector<ControlPeer*>& peers, ControlPeer* peer) {
+  const auto it = std::find(peers.rbegin(), peers.rend(), peer);
+  if (it != peers.rend()) peers.erase(std::next(it).base());
+}
+
+}  // namespace
+
 void FormWindow::RemoveControl(ControlPeer* peer) {
-  controls_.erase(std::remove(controls_.begin(), controls_.end(), peer), controls_.end());
+  EraseLast(controls_, peer);
+  EraseLast(backgrounds_, peer);
+}
+
+HFONT FormWindow::SharedFont(const ui::Font& font) {
+  auto key = std::make_tuple(font.name, font.size, font.bold, dpi_);
+  auto it = fonts_.find(key);
+  if (it == fonts_.end()) it = fonts_.emplace(std::move(key), MakeFont(font, dpi_)).first;
+  return it->second.get();
+}
+
+HBRUSH FormWindow::SharedBrush(COLORREF colour) {
+  auto it = brushes_.find(colour);
+  if (it == brushes_.end())
+    it = brushes_.emplace(colour, BrushHandle(CreateSolidBrush(colour))).first;
+  return it->second.get();
+}
+
+void FormWindow::Closing() {
+  // One DestroyWindow takes every control's window with it, which is much faster than one call
+  // a control; the peers, destroyed next, find their windows gone. The form has unloaded: what
+  // the controls report while they go (a lost focus) reaches no handler.
+  closing_ = true;
+  for (ControlPeer* p : controls_) p->ReleaseWindow();
+  if (HWND hwnd = hwnd_.get()) DestroyWindow(hwnd);
 }
 
 void FormWindow::ApplyContainment() {

@@ -3,6 +3,9 @@
 // controls' windows and turns window messages into the form's user events.
 #include <windows.h>
 
+#include <map>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/ui/form.h"
@@ -37,11 +40,20 @@ class FormWindow final : public ui::FormPeer {
   void Show() override;
   void Hide() override;
   void BringToFront() override;
+  void Closing() override;
 
   // The control peers on this form register here so that notifications reach them.
   void AddControl(ControlPeer* peer);
   void RemoveControl(ControlPeer* peer);
   const std::vector<ControlPeer*>& controls() const { return controls_; }
+  // The controls that lie beneath the others (frames, the grid), pushed down as others come.
+  void AddBackground(ControlPeer* peer) { backgrounds_.push_back(peer); }
+  const std::vector<ControlPeer*>& backgrounds() const { return backgrounds_; }
+  // Fonts at the form's DPI and solid brushes, shared by its controls and freed with the form: a
+  // matrix of thousands of boxes would otherwise hold two GDI objects a box, and a process may
+  // hold only 10,000 of them.
+  HFONT SharedFont(const ui::Font& font);
+  HBRUSH SharedBrush(COLORREF colour);
   int NextControlId() { return nextId_++; }
   // Visibility and enabled state of controls follow the frames that contain them.
   void ApplyContainment();
@@ -54,8 +66,11 @@ class FormWindow final : public ui::FormPeer {
   LRESULT OnControlColour(UINT msg, WPARAM wp, LPARAM lp);
   void OnTimer(UINT_PTR id);
   void OnDpiChanged(WPARAM wp, LPARAM lp);
+  // Controls, icon and the form follow a new DPI.
+  void AfterDpiChange();
   void OnMoved();
   void ApplyBounds();
+  void PlaceAndSize();
   void ApplyIcon();
   void ApplyBackColour();
   void Centre();
@@ -68,8 +83,13 @@ class FormWindow final : public ui::FormPeer {
   IconHandle bigIconOwned_, smallIconOwned_;
   HICON bigIcon_ = nullptr, smallIcon_ = nullptr;
   std::vector<ControlPeer*> controls_;
+  std::vector<ControlPeer*> backgrounds_;
+  std::map<std::tuple<std::string, float, bool, UINT>, FontHandle> fonts_;
+  std::map<COLORREF, BrushHandle> brushes_;
   int nextId_ = 100;
   bool applyingBounds_ = false;
+  bool dpiChangedWhileApplying_ = false;
+  bool closing_ = false;
   bool shownOnce_ = false;
 };
 

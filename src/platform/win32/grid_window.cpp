@@ -3,6 +3,8 @@
 
 #include <windowsx.h>
 
+#include <optional>
+
 #include "platform/win32/control_peers.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/grid_paint.h"
@@ -35,12 +37,14 @@ class GridPeer final : public ControlPeer {
   bool IsBackground() const override { return true; }
 
   void CellChanged(int row, int col) override {
-    if (!hwnd()) return;
-    const RECT cell = GridGeometry(grid_, dpi()).CellRect(row, col);
+    // A table is loaded cell by cell while its window is hidden; the first paint draws it all.
+    if (!hwnd() || !IsWindowVisible(hwnd())) return;
+    const RECT cell = Geometry().CellRect(row, col);
     if (cell.right > cell.left && cell.bottom > cell.top) InvalidateRect(hwnd(), &cell, FALSE);
   }
 
   void OnDpiChanged() override {
+    geometry_.reset();
     ApplyBounds();
     font_ = MakeFont(grid_.font(), dpi());
     InvalidateRect(hwnd(), nullptr, FALSE);
@@ -51,7 +55,13 @@ class GridPeer final : public ControlPeer {
     if (!hwnd()) return;
     switch (what) {
       case ui::Property::Current: return;  // the current cell is not drawn differently
-      case ui::Property::Font: font_ = MakeFont(grid_.font(), dpi()); break;
+      case ui::Property::Font:
+        font_ = MakeFont(grid_.font(), dpi());
+        geometry_.reset();  // the rows follow the font
+        break;
+      case ui::Property::Layout:
+        geometry_.reset();
+        break;
       default: break;
     }
     InvalidateRect(hwnd(), nullptr, FALSE);
@@ -64,8 +74,7 @@ class GridPeer final : public ControlPeer {
       case WM_PRINTCLIENT: {
         RECT client{};
         GetClientRect(hwnd, &client);
-        PaintGrid(reinterpret_cast<HDC>(wp), client, client, grid_, GridGeometry(grid_, dpi()),
-                  font_.get());
+        PaintGrid(reinterpret_cast<HDC>(wp), client, client, grid_, Geometry(), font_.get());
         return 0;
       }
       case WM_LBUTTONDOWN: return MouseDown(hwnd, ui::MouseButton::Left, wp, lp);
@@ -108,13 +117,21 @@ class GridPeer final : public ControlPeer {
     if (!memory || !bitmap) return;
     {
       SelectGuard select(memory.get(), bitmap.get());
-      PaintGrid(memory.get(), client, area, grid_, GridGeometry(grid_, dpi()), font_.get());
+      PaintGrid(memory.get(), client, area, grid_, Geometry(), font_.get());
       BitBlt(paint.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
              memory.get(), area.left, area.top, SRCCOPY);
     }
   }
 
+  // The pixel edges of the columns and rows, kept until the layout, the font or the DPI
+  // changes: working them out takes a pass over every row and column, too much for each cell.
+  const GridGeometry& Geometry() {
+    if (!geometry_) geometry_.emplace(grid_, dpi());
+    return *geometry_;
+  }
+
   ui::Grid& grid_;
+  std::optional<GridGeometry> geometry_;
 };
 
 }  // namespace

@@ -113,6 +113,8 @@ class Win32Screen final : public ui::Screen {
   double HeightTwips() const override;
   double TwipsPerPixelX() const override;
   double TwipsPerPixelY() const override;
+  std::vector<ui::Bounds> Monitors() const override;
+  double TwipsPerPixelOf(const ui::Form& form) const override;
 };
 
 class Win32WindowManager final : public ui::WindowManager {

@@ -5,6 +5,7 @@
 
 #include "platform/ui/containment.h"
 #include "platform/win32/control_peers.h"
+#include "platform/win32/form_window.h"
 #include "platform/win32/wide.h"
 
 namespace orvel::win32 {
@@ -61,7 +62,7 @@ class TextBoxPeer final : public ControlPeer {
   HBRUSH OnColour(HDC dc) override {
     SetTextColor(dc, box_.ForeColour());
     SetBkColor(dc, box_.BackColour());
-    return brush_.get();
+    return brush_;
   }
 
   void OnDpiChanged() override {
@@ -148,10 +149,11 @@ class TextBoxPeer final : public ControlPeer {
   }
 
  private:
-  void ApplyColours() { brush_.reset(CreateSolidBrush(box_.BackColour())); }
+  // One brush a colour for the whole form: a matrix has thousands of boxes and a few colours.
+  void ApplyColours() { brush_ = form_ ? form_->SharedBrush(box_.BackColour()) : nullptr; }
 
   ui::TextBox& box_;
-  BrushHandle brush_;
+  HBRUSH brush_ = nullptr;
   bool inert_ = false;
   bool settingText_ = false;
 };

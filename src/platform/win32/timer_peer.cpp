@@ -32,7 +32,8 @@ class TimerPeer final : public ControlPeer {
                         static_cast<UINT>(timer_.Interval()), nullptr) != 0;
   }
   void Stop() {
-    if (running_ && form_) KillTimer(form_->hwnd(), static_cast<UINT_PTR>(id_));
+    // A window that is gone took its timers with it.
+    if (running_ && form_ && form_->hwnd()) KillTimer(form_->hwnd(), static_cast<UINT_PTR>(id_));
     running_ = false;
   }
 
