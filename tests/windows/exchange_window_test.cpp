@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "answering_platform.h"
+#include "cses_week.h"
 #include "dib_capture.h"
 #include "exchange/cses_file.h"
 #include "grid/grid_program.h"
@@ -39,40 +40,10 @@ constexpr int kMenuTimeoutMs = 5000;
 // Keyboard steps from the menu's top to "导出为 CSES...", the third item.
 constexpr int kDownsToExport = 3;
 
-// A week with alternating weeks on Monday morning and classes on Saturday.
-constexpr char kAlternatingWeek[] = R"(version: 1
-subjects: [{name: 语文}, {name: 数学}, {name: 物理}, {name: 化学}, {name: 体育}]
-schedules:
-  - name: 单周星期一
-    enable_day: 1
-    weeks: odd
-    classes:
-      - {subject: 物理, start_time: "08:00:00", end_time: "08:45:00"}
-  - name: 双周星期一
-    enable_day: 1
-    weeks: even
-    classes:
-      - {subject: 化学, start_time: "08:00:00", end_time: "08:45:00"}
-  - name: 星期一
-    enable_day: 1
-    weeks: all
-    classes:
-      - {subject: 语文, start_time: "08:55:00", end_time: "09:40:00"}
-  - name: 星期六
-    enable_day: 6
-    weeks: all
-    classes:
-      - {subject: 数学, start_time: "08:00:00", end_time: "08:45:00"}
-      - {subject: 体育, start_time: "08:55:00", end_time: "09:40:00"}
-)";
-
 using Rows = std::vector<std::vector<std::string>>;
 
-const Rows kAlternatingTable = {
-    {"节次", "时间", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"},
-    {"第1节", "8:00-8:45", "物理/化学", "", "", "", "", "数学"},
-    {"第2节", "8:55-9:40", "语文", "", "", "", "", "体育"},
-};
+using test::kAlternatingTable;
+using test::kAlternatingWeek;
 
 // A host path handed over by the build: under Wine the host's root is drive Z:.
 fs::path HostPath(const char* path) {
@@ -187,7 +158,7 @@ TEST_F(ExchangeWindowTest, drop_a_week_export_it_from_the_menu_and_refuse_a_brok
   GetWindowRect(form, &before);
 
   // Dropped: the week with its Saturday and its "odd/even" cell, on the screen.
-  Drop(OnDesktop("初二(3)班.yaml", kAlternatingWeek));
+  Drop(OnDesktop("初二(3)班.yaml", std::string(kAlternatingWeek)));
   EXPECT_TRUE(platform.dialogs().messages.empty());
   EXPECT_EQ(Cells(), kAlternatingTable);
   EXPECT_TRUE(fs::exists(folder.path() / "scd" / PathFromUtf8("初二(3)班.csv")));
@@ -224,13 +195,13 @@ TEST_F(ExchangeWindowTest, drop_a_week_export_it_from_the_menu_and_refuse_a_brok
       EXPECT_EQ(back.timetable->cell(r, c), kAlternatingTable[r][c]) << r << "," << c;
 
   // A broken file: refused with its line, nothing on disk changes, the week stays.
-  std::string broken = kAlternatingWeek;
+  std::string broken(kAlternatingWeek);
   broken.replace(broken.find("\"09:40:00\""), 10, "\"9:40\"");
   const auto files = Snapshot();
   Drop(OnDesktop("坏.yaml", broken));
   ASSERT_EQ(platform.dialogs().messages.size(), 2u);
   EXPECT_EQ(platform.dialogs().messages[1].title, "导入课表失败");
-  EXPECT_NE(platform.dialogs().messages[1].text.find("第 18 行"), std::string::npos)
+  EXPECT_NE(platform.dialogs().messages[1].text.find("第 23 行"), std::string::npos)
       << platform.dialogs().messages[1].text;
   EXPECT_EQ(Snapshot(), files);
   EXPECT_EQ(Cells(), kAlternatingTable);
