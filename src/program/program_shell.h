@@ -1,5 +1,5 @@
 #pragma once
-// One program shell for both editions: it plugs the parts that every edition shares into the
+// One program shell for both editions: it plugs what every edition shares into the
 // schedule window's seams (the clock and its reminders, the idle shutdown, the control panel, the
 // right-click menu and dropped files). Program<Window> below puts an edition together; WinMain
 // and the program tests build the program through it, so both run the same wiring.
