@@ -6,17 +6,12 @@
 #include "exchange/cses_file.h"
 #include "exchange/file_read_problem.h"
 #include "platform/file_io.h"
+#include "platform/text_codec.h"
 #include "timetable/program_folder.h"
 #include "timetable/timetable_reader.h"
 
 namespace orvel::exchange {
 namespace {
-
-std::string AsciiLower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
 
 ImportPreparation Refused(std::string reason) {
   ImportPreparation result;

@@ -1,6 +1,5 @@
 // FrmControl, file page: list, load, new, save and save as.
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <string>
 #include <system_error>
@@ -9,6 +8,7 @@
 #include "panel/frm_control.h"
 #include "panel/save_refusal_text.h"
 #include "platform/file_io.h"
+#include "platform/text_codec.h"
 #include "platform/ui/platform.h"
 #include "program/current_timetable.h"
 #include "timetable/number_text.h"
@@ -18,11 +18,6 @@
 
 namespace orvel::panel {
 namespace {
-
-std::string AsciiLower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 // The names in the folder matching "*.csv", as the system's file list shows them: any case,
 // sorted without regard to ASCII case.

@@ -8,4 +8,10 @@ bool IsAscii(std::string_view text) {
   return true;
 }
 
+std::string AsciiLower(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
 }  // namespace orvel

@@ -10,6 +10,10 @@ namespace orvel {
 // Only 7-bit characters, which every code page and UTF-8 write alike.
 bool IsAscii(std::string_view text);
 
+// A..Z as a..z, every other byte as it is: the case Windows ignores in file names, registry keys
+// and environment names, the same whatever the locale.
+std::string AsciiLower(std::string text);
+
 // Whether the text, in the code page, begins with a double-byte character (a Chinese one in GBK).
 bool StartsWithDoubleByteCharacter(std::string_view ansi);
 

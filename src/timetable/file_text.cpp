@@ -13,12 +13,6 @@ bool IsContinuation(unsigned char byte) {
 
 }  // namespace
 
-bool HasNonAscii(std::string_view bytes) {
-  for (const char c : bytes)
-    if (static_cast<unsigned char>(c) >= 0x80) return true;
-  return false;
-}
-
 bool IsValidUtf8(std::string_view bytes) {
   std::size_t i = 0;
   while (i < bytes.size()) {
@@ -58,7 +52,7 @@ bool IsValidUtf8(std::string_view bytes) {
 FileText DecideFileText(std::string_view bytes) {
   const bool marked = bytes.starts_with(kByteOrderMark);
   const std::string_view rest = marked ? bytes.substr(kByteOrderMark.size()) : bytes;
-  if (IsValidUtf8(rest) && (marked || HasNonAscii(rest))) return {FileEncoding::Utf8, rest};
+  if (IsValidUtf8(rest) && (marked || !IsAscii(rest))) return {FileEncoding::Utf8, rest};
   return {FileEncoding::Ansi, bytes};
 }
 

@@ -24,9 +24,6 @@ struct FileText {
 // against this rule (field_writer.h).
 FileText DecideFileText(std::string_view bytes);
 
-// True when the bytes hold one outside ASCII.
-bool HasNonAscii(std::string_view bytes);
-
 // One field's bytes as UTF-8 text.
 std::string DecodeField(std::string_view raw, FileEncoding encoding);
 

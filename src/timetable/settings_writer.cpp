@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/file_io.h"
+#include "platform/text_codec.h"
 #include "timetable/file_text.h"
 #include "timetable/number_text.h"
 #include "timetable/settings.h"
@@ -20,7 +21,7 @@ class SettingsBytes {
       refused_ = UnwritableSetting{field, std::move(*encoded.refusal)};
       return *this;
     }
-    if (!firstNonAscii_ && HasNonAscii(utf8)) firstNonAscii_.emplace(field, std::string(utf8));
+    if (!firstNonAscii_ && !IsAscii(utf8)) firstNonAscii_.emplace(field, std::string(utf8));
     return Raw(encoded.ansi);
   }
   SettingsBytes& Number(long long value) { return Raw(std::to_string(value)); }

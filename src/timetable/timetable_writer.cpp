@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "platform/file_io.h"
+#include "platform/text_codec.h"
 #include "timetable/file_text.h"
 #include "timetable/program_folder.h"
 #include "timetable/timetable_reader.h"
@@ -28,7 +29,7 @@ EncodedTable Encode(const Timetable& timetable) {
         out.bytes.clear();
         return out;
       }
-      if (!firstNonAscii && HasNonAscii(text)) firstNonAscii = UnwritableCell{r, c, {}};
+      if (!firstNonAscii && !IsAscii(text)) firstNonAscii = UnwritableCell{r, c, {}};
       if (c > 0) out.bytes += ',';
       out.bytes += field.ansi;
     }

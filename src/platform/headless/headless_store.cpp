@@ -1,20 +1,12 @@
 #include "platform/headless/headless_store.h"
 
-#include <algorithm>
+#include "platform/text_codec.h"
 
 namespace orvel::headless {
-namespace {
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  });
-  return text;
-}
-}  // namespace
 
 HeadlessRegistry::Name HeadlessRegistry::MakeName(ui::RegistryRoot root, const std::string& key,
                                                   const std::string& value) {
-  return Name{root, Lower(key), Lower(value)};
+  return Name{root, AsciiLower(key), AsciiLower(value)};
 }
 
 std::optional<std::string> HeadlessRegistry::ReadString(ui::RegistryRoot root,
