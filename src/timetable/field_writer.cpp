@@ -15,6 +15,14 @@ std::string_view CharacterAt(std::string_view text, std::size_t pos) {
   return text.substr(pos, std::min(length, text.size() - pos));
 }
 
+// The first character outside ASCII, or an empty text when there is none.
+std::string FirstNonAsciiCharacter(std::string_view utf8) {
+  const auto it = std::find_if(utf8.begin(), utf8.end(),
+                               [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  if (it == utf8.end()) return {};
+  return std::string(CharacterAt(utf8, static_cast<std::size_t>(it - utf8.begin())));
+}
+
 // The first character that the code page cannot hold exactly.
 std::string FirstNotInCodePage(std::string_view utf8) {
   for (std::size_t pos = 0; pos < utf8.size();) {
@@ -23,9 +31,8 @@ std::string FirstNotInCodePage(std::string_view utf8) {
     pos += character.size();
   }
   // Each character alone converts, the whole does not: name the text's first non-ASCII one.
-  for (std::size_t pos = 0; pos < utf8.size(); ++pos)
-    if (static_cast<unsigned char>(utf8[pos]) >= 0x80) return std::string(CharacterAt(utf8, pos));
-  return std::string(utf8.substr(0, 1));
+  std::string first = FirstNonAsciiCharacter(utf8);
+  return first.empty() ? std::string(utf8.substr(0, 1)) : first;
 }
 
 }  // namespace
@@ -59,10 +66,7 @@ EncodedField EncodeField(std::string_view utf8) {
 std::optional<FieldRefusal> RefuseIfTakenForUtf8(std::string_view fileBytes,
                                                  std::string_view utf8) {
   if (DecideFileText(fileBytes).encoding != FileEncoding::Utf8) return std::nullopt;
-  for (std::size_t pos = 0; pos < utf8.size(); ++pos)
-    if (static_cast<unsigned char>(utf8[pos]) >= 0x80)
-      return FieldRefusal{FieldFault::TakenForUtf8, std::string(CharacterAt(utf8, pos))};
-  return FieldRefusal{FieldFault::TakenForUtf8, std::string()};
+  return FieldRefusal{FieldFault::TakenForUtf8, FirstNonAsciiCharacter(utf8)};
 }
 
 }  // namespace orvel
