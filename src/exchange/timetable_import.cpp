@@ -85,16 +85,8 @@ SaveResult WriteImport(const PreparedImport& prepared, const std::filesystem::pa
   std::filesystem::create_directories(programFolder / "scd", ec);
   if (prepared.kind == ImportKind::Cses)
     return ScdSave(programFolder, prepared.scdFileName, prepared.timetable, edition);
-  switch (ReplaceFileContents(ImportTarget(prepared, programFolder), prepared.csvBytes)) {
-    case FileStatus::Ok:
-      break;
-    case FileStatus::AccessDenied:
-      result.status = std::string(kSaveFileReadOnly);
-      break;
-    default:
-      result.status = std::string(kSaveFailed);
-      break;
-  }
+  result.status =
+      SaveStatusText(ReplaceFileContents(ImportTarget(prepared, programFolder), prepared.csvBytes));
   return result;
 }
 

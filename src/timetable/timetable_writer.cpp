@@ -46,17 +46,6 @@ EncodedTable Encode(const Timetable& timetable) {
   return out;
 }
 
-std::string StatusOf(FileStatus status) {
-  switch (status) {
-    case FileStatus::Ok:
-      return std::string(kSaveSuccess);
-    case FileStatus::AccessDenied:
-      return std::string(kSaveFileReadOnly);
-    default:
-      return std::string(kSaveFailed);
-  }
-}
-
 // Copies an existing file that `edition` cannot read to `backup`, writable so that a later
 // backup can replace it. Ok when there was nothing to keep.
 FileStatus KeepIfUnreadable(const std::filesystem::path& file, const std::filesystem::path& backup,
@@ -79,6 +68,17 @@ FileStatus KeepIfUnreadable(const std::filesystem::path& file, const std::filesy
 }
 
 }  // namespace
+
+std::string SaveStatusText(FileStatus status) {
+  switch (status) {
+    case FileStatus::Ok:
+      return std::string(kSaveSuccess);
+    case FileStatus::AccessDenied:
+      return std::string(kSaveFileReadOnly);
+    default:
+      return std::string(kSaveFailed);
+  }
+}
 
 std::optional<UnwritableCell> FindUnwritableCell(const Timetable& timetable) {
   return Encode(timetable).refused;
@@ -105,10 +105,10 @@ SaveResult ScdSave(const std::filesystem::path& programFolder, std::string_view 
   }
   const FileStatus kept = KeepIfUnreadable(*file, *backup, edition, result.keptOldFile);
   if (kept != FileStatus::Ok) {
-    result.status = StatusOf(kept);
+    result.status = SaveStatusText(kept);
     return result;
   }
-  result.status = StatusOf(ReplaceFileContents(*file, encoded.bytes));
+  result.status = SaveStatusText(ReplaceFileContents(*file, encoded.bytes));
   return result;
 }
 

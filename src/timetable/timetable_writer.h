@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_io.h"
 #include "timetable/edition.h"
 #include "timetable/field_writer.h"
 #include "timetable/timetable.h"
@@ -17,6 +18,9 @@ namespace orvel {
 inline constexpr std::string_view kSaveSuccess = "Success";
 inline constexpr std::string_view kSaveFileReadOnly = "FileReadOnly";
 inline constexpr std::string_view kSaveFailed = "";
+
+// The status text of a file written with ReplaceFileContents.
+std::string SaveStatusText(FileStatus status);
 
 // A cell the file cannot carry unchanged; row and col counted from 0.
 struct UnwritableCell {
