@@ -21,16 +21,6 @@ bool WriteAll(HANDLE out, const std::string& bytes) {
          written == bytes.size();
 }
 
-std::string ToAnsi(const std::wstring& wide) {
-  const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
-                                    0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-  if (n > 0)
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), n,
-                        nullptr, nullptr);
-  return bytes;
-}
-
 }  // namespace
 
 std::vector<std::string> CommandLineArguments() {
@@ -48,7 +38,8 @@ void ReportToParentConsole(const std::string& utf8Line) {
   HANDLE err = GetStdHandle(STD_ERROR_HANDLE);
   if (err && err != INVALID_HANDLE_VALUE) {
     const DWORD type = GetFileType(err);
-    if ((type == FILE_TYPE_DISK || type == FILE_TYPE_PIPE) && WriteAll(err, ToAnsi(line))) return;
+    if ((type == FILE_TYPE_DISK || type == FILE_TYPE_PIPE) && WriteAll(err, NarrowAnsi(line)))
+      return;
   }
   if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
   const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
