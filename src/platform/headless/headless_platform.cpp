@@ -1,10 +1,10 @@
 #include "platform/headless/headless_platform.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "platform/headless/headless_peers.h"
 #include "platform/ui/containment.h"
+#include "platform/ui/erase_last.h"
 
 namespace orvel::headless {
 
@@ -97,9 +97,7 @@ void HeadlessPlatform::Removed(HeadlessFormPeer& peer) {
 void HeadlessPlatform::Added(HeadlessWidgetPeer& peer) { widgetPeers_.push_back(&peer); }
 
 void HeadlessPlatform::Removed(HeadlessWidgetPeer& peer) {
-  // Peers go last first when a form unloads: found from the back, a large form goes linearly.
-  const auto it = std::find(widgetPeers_.rbegin(), widgetPeers_.rend(), &peer);
-  if (it != widgetPeers_.rend()) widgetPeers_.erase(std::next(it).base());
+  ui::EraseLast(widgetPeers_, &peer);
   // A control that goes away with its window raises no lost-focus event.
   if (focused_ == &peer) focused_ = nullptr;
 }

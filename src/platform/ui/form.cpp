@@ -1,8 +1,6 @@
 #include "platform/ui/form.h"
 
-#include <algorithm>
-#include <iterator>
-
+#include "platform/ui/erase_last.h"
 #include "platform/ui/platform.h"
 
 namespace orvel::ui {
@@ -110,18 +108,6 @@ void Form::SessionEnding() {
 }
 
 void Form::Register(Widget* w) { controls_.push_back(w); }
-
-namespace {
-
-// Controls go in the order they came, and large sets (a matrix of boxes) go from the last one
-// down: looking from the back keeps removing them linear.
-template <class T>
-void EraseLast(std::vector<T>& items, const T& item) {
-  const auto it = std::find(items.rbegin(), items.rend(), item);
-  if (it != items.rend()) items.erase(std::next(it).base());
-}
-
-}  // namespace
 
 void Form::Unregister(Widget* w) {
   EraseLast(controls_, w);

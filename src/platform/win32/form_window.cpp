@@ -3,8 +3,8 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <iterator>
 
+#include "platform/ui/erase_last.h"
 #include "platform/win32/control_peer.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/dropped_files_win.h"
@@ -375,19 +375,9 @@ void FormWindow::AddControl(ControlPeer* peer) {
   controls_.push_back(peer);
 }
 
-namespace {
-
-// Controls leave last first when the form unloads: found from the back, removal stays linear.
-void EraseLast(std::vector<ControlPeer*>& peers, ControlPeer* peer) {
-  const auto it = std::find(peers.rbegin(), peers.rend(), peer);
-  if (it != peers.rend()) peers.erase(std::next(it).base());
-}
-
-}  // namespace
-
 void FormWindow::RemoveControl(ControlPeer* peer) {
-  EraseLast(controls_, peer);
-  EraseLast(backgrounds_, peer);
+  ui::EraseLast(controls_, peer);
+  ui::EraseLast(backgrounds_, peer);
 }
 
 HFONT FormWindow::SharedFont(const ui::Font& font) {
