@@ -134,12 +134,14 @@ void ControlPeer::ApplyBounds() {
 }
 
 void ControlPeer::ApplyState() {
+  ShowAndEnable(ui::ShownVisible(widget_), ui::ShownEnabled(widget_));
+}
+
+void ControlPeer::ShowAndEnable(bool visible, bool enabled) {
   HWND hwnd = hwnd_.get();
   if (!hwnd) return;
   // Only what changes: a frame's state reaches every control inside it.
-  const bool enabled = ui::ShownEnabled(widget_);
   if ((IsWindowEnabled(hwnd) != FALSE) != enabled) EnableWindow(hwnd, enabled ? TRUE : FALSE);
-  const bool visible = ui::ShownVisible(widget_);
   const bool shown = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
   if (shown != visible) ShowWindow(hwnd, visible ? SW_SHOWNA : SW_HIDE);
 }

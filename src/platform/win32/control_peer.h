@@ -68,6 +68,8 @@ class ControlPeer : public ui::WidgetPeer {
   virtual void ApplyBounds();
   UINT dpi() const;
   double ToTwips(int px) const;
+  // Changes the window's visibility and enabled state where they differ from these.
+  void ShowAndEnable(bool visible, bool enabled);
   static int StyleBits(HWND hwnd, DWORD bits, bool on);
 
   FormWindow* form_;

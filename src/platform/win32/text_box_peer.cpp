@@ -116,8 +116,7 @@ class TextBoxPeer final : public ControlPeer {
       StyleBits(hwnd(), WS_TABSTOP, !inert);
       inert_ = inert;
     }
-    EnableWindow(hwnd(), box_.Enabled() ? TRUE : FALSE);
-    ShowWindow(hwnd(), ui::ShownVisible(box_) ? SW_SHOWNA : SW_HIDE);
+    ShowAndEnable(ui::ShownVisible(box_), box_.Enabled());
   }
 
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
