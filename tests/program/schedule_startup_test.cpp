@@ -38,7 +38,8 @@ TEST(schedule_startup_test, no_settings_file_gives_every_default) {
   // An empty font size keeps the grid's design font.
   EXPECT_EQ(window.MSFlexGrid1.FontName(), "宋体");
   EXPECT_EQ(window.MSFlexGrid1.FontSize(), 9.0f);
-  for (int c = 0; c < window.MSFlexGrid1.Cols(); ++c) EXPECT_EQ(window.MSFlexGrid1.ColAlignment(c), 3);
+  for (int c = 0; c < window.MSFlexGrid1.Cols(); ++c)
+    EXPECT_EQ(window.MSFlexGrid1.ColAlignment(c), 3);
 
   EXPECT_EQ(program.Cells(), WeekTable());
   EXPECT_EQ(program.state.ScdRows, 5);
@@ -55,19 +56,30 @@ TEST(schedule_startup_test, no_settings_file_gives_every_default) {
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "Orvel2.ini"));
 }
 
-TEST(schedule_startup_test, stored_position_is_kept_unless_it_lies_beyond_the_screen) {
+TEST(schedule_startup_test, stored_position_is_kept_unless_it_lies_beyond_every_monitor) {
+  // The laptop's screen, 1024 × 768 pixels at 15 twips: 15360 × 11520 twips. The projector of
+  // 1280 × 1024 to its right spans 15360 to 34560 across and 0 to 15360 down.
+  const std::vector<headless::HeadlessMonitor> laptop = {{0, 0, 1024, 768, 15}};
+  const std::vector<headless::HeadlessMonitor> withProjector = {{0, 0, 1024, 768, 15},
+                                                                {1024, 0, 1280, 1024, 15}};
   struct Case {
+    const std::vector<headless::HeadlessMonitor>& monitors;
     std::string left, top;
     double expectLeft, expectTop;
   };
-  // The screen is 1024 × 768 pixels at 15 twips: 15360 × 11520 twips.
   const Case cases[] = {
-      {"3000", "1500", 3000, 1500},
-      {"15361", "1500", 0, 0},   // Left beyond: both reset, though Top was valid
-      {"3000", "11521", 0, 0},
-      {"15360", "11520", 15360, 11520},  // on the edge is not beyond
-      {"-300", "200", -300, 200},        // negative stays, partly off-screen
-      {"abc", "", 0, 0},
+      {laptop, "3000", "1500", 3000, 1500},
+      {laptop, "15361", "1500", 0, 0},  // Left beyond: both reset, though Top was valid
+      {laptop, "3000", "11521", 0, 0},
+      {laptop, "15360", "11520", 15360, 11520},  // on the edge is not beyond
+      {laptop, "-300", "200", -300, 200},        // negative stays, partly off-screen
+      {laptop, "abc", "", 0, 0},
+      {withProjector, "20000", "1500", 20000, 1500},    // on the projector
+      {withProjector, "20000", "12000", 20000, 12000},  // lower than the laptop's screen
+      {withProjector, "34560", "15360", 34560, 15360},  // on the projector's far corner
+      {withProjector, "34561", "1500", 0, 0},           // beyond both right edges
+      {withProjector, "20000", "15361", 0, 0},          // below the projector, right of the laptop
+      {withProjector, "-300", "200", -300, 200},
   };
   for (const Case& c : cases) {
     ProgramFolder folder;
@@ -77,39 +89,11 @@ TEST(schedule_startup_test, stored_position_is_kept_unless_it_lies_beyond_the_sc
     settings.top = c.top;
     settings.Write(folder.path());
     TestProgram program(folder.path());
+    program.platform.SetMonitors(c.monitors);
     program.Start();
-    EXPECT_EQ(program.window.Left(), c.expectLeft) << c.left << "," << c.top;
-    EXPECT_EQ(program.window.Top(), c.expectTop) << c.left << "," << c.top;
-  }
-}
-
-TEST(schedule_startup_test, with_two_monitors_the_position_is_reset_only_beyond_both) {
-  struct Case {
-    std::string left, top;
-    double expectLeft, expectTop;
-  };
-  // 1024 × 768 pixels and a projector of 1280 × 1024 to its right, at 15 twips: the projector
-  // spans 15360 to 34560 across and 0 to 15360 down.
-  const Case cases[] = {
-      {"20000", "1500", 20000, 1500},    // on the projector
-      {"20000", "12000", 20000, 12000},  // on the projector, lower than the laptop's screen
-      {"34560", "15360", 34560, 15360},  // on the projector's far corner
-      {"34561", "1500", 0, 0},           // beyond both right edges
-      {"20000", "15361", 0, 0},          // below the projector, right of the laptop
-      {"-300", "200", -300, 200},
-  };
-  for (const Case& c : cases) {
-    ProgramFolder folder;
-    WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
-    SettingsFile settings;
-    settings.left = c.left;
-    settings.top = c.top;
-    settings.Write(folder.path());
-    TestProgram program(folder.path());
-    program.platform.SetMonitors({{0, 0, 1024, 768, 15}, {1024, 0, 1280, 1024, 15}});
-    program.Start();
-    EXPECT_EQ(program.window.Left(), c.expectLeft) << c.left << "," << c.top;
-    EXPECT_EQ(program.window.Top(), c.expectTop) << c.left << "," << c.top;
+    const std::string where = c.left + "," + c.top + " on " + std::to_string(c.monitors.size());
+    EXPECT_EQ(program.window.Left(), c.expectLeft) << where;
+    EXPECT_EQ(program.window.Top(), c.expectTop) << where;
   }
 }
 
@@ -166,9 +150,10 @@ TEST(schedule_startup_test, a_failed_read_shows_the_message_and_builds_the_empty
 
     const auto& messages = program.platform.dialogs().Messages();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text,
-              "用户指定数据文件或默认数据文件(scd\\Schedule.csv)丢失或读取失败，即将新建一个默认格式"
-              "的空课表，修改后，请保存文件及设置！");
+    EXPECT_EQ(
+        messages[0].text,
+        "用户指定数据文件或默认数据文件(scd\\Schedule.csv)丢失或读取失败，即将新建一个默认格式"
+        "的空课表，修改后，请保存文件及设置！");
     EXPECT_EQ(messages[0].title, "错误");
     EXPECT_EQ(messages[0].icon, ui::MessageIcon::Error);
     EXPECT_EQ(messages[0].buttons, ui::MessageButtons::Ok);
