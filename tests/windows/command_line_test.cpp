@@ -64,13 +64,8 @@ class CommandLineTest : public ::testing::Test {
     return folder.path() / (std::string(program.name) + ".exe");
   }
   // Every file below the program folder with its bytes.
-  std::vector<std::pair<fs::path, std::string>> Snapshot() {
-    std::vector<std::pair<fs::path, std::string>> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder.path())) {
-      std::ifstream in(entry.path(), std::ios::binary);
-      files.emplace_back(entry.path(), std::string(std::istreambuf_iterator<char>(in), {}));
-    }
-    return files;
+  std::vector<std::pair<fs::path, std::string>> Snapshot() const {
+    return wintest::FilesWithBytes(folder.path());
   }
 
   wintest::TempFolder folder;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <random>
 
 #include "platform/text_codec.h"
@@ -74,6 +75,16 @@ void WriteAnsi(const std::filesystem::path& file, const std::string& utf8) {
   const std::string bytes = Utf8ToAnsi(utf8);
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::pair<std::filesystem::path, std::string>> FilesWithBytes(
+    const std::filesystem::path& folder) {
+  std::vector<std::pair<std::filesystem::path, std::string>> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    std::ifstream in(entry.path(), std::ios::binary);
+    files.emplace_back(entry.path(), std::string(std::istreambuf_iterator<char>(in), {}));
+  }
+  return files;
 }
 
 TempFolder::TempFolder() {

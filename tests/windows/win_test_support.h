@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/ui/form.h"
 
@@ -31,6 +33,9 @@ std::string TimeText(int seconds);
 int TodayColumn(const SYSTEMTIME& st);
 // Writes `utf8` to `file` in the ANSI code page, as the programs' files are kept.
 void WriteAnsi(const std::filesystem::path& file, const std::string& utf8);
+// Every file below `folder` with its bytes, to see that nothing on disk changed.
+std::vector<std::pair<std::filesystem::path, std::string>> FilesWithBytes(
+    const std::filesystem::path& folder);
 
 // A fresh folder under the temporary folder, removed with everything in it.
 class TempFolder {
