@@ -11,8 +11,8 @@
 #include <string>
 #include <system_error>
 
-#include "classic/classic_program.h"
-#include "grid/grid_program.h"
+#include "app/classic_program.h"
+#include "app/grid_program.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/text_codec.h"
 
@@ -77,10 +77,10 @@ void StartAndClose(benchmark::State& state) {
 }
 
 void BM_GridStartup(benchmark::State& state) {
-  StartAndClose<grid::GridProgram>(state);
+  StartAndClose<app::GridProgram>(state);
 }
 void BM_ClassicStartup(benchmark::State& state) {
-  StartAndClose<classic::ClassicProgram>(state);
+  StartAndClose<app::ClassicProgram>(state);
 }
 
 // A school week, a year's lessons in one file, and the largest tables.

@@ -2,7 +2,7 @@
 // message loop.
 #include <windows.h>
 
-#include "grid/grid_program.h"
+#include "app/grid_program.h"
 #include "platform/win32/command_line_win.h"
 #include "platform/win32/failure_report.h"
 #include "platform/win32/prepare_process.h"
@@ -12,7 +12,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   orvel::win32::PrepareProcess();
   try {
     orvel::win32::Win32Platform platform;
-    return orvel::program::RunProgram<orvel::grid::FrmSchedule>(
+    return orvel::shell::RunProgram<orvel::grid::FrmSchedule>(
         platform, "Orvel2.exe", orvel::win32::CommandLineArguments(),
         orvel::win32::ReportToParentConsole);
   } catch (...) {

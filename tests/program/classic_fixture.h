@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "classic/classic_program.h"
+#include "app/classic_program.h"
 #include "classic/frm_schedule.h"
 #include "program_fixture.h"
 
@@ -43,14 +43,14 @@ struct ClassicTestProgram {
   explicit ClassicTestProgram(const std::filesystem::path& folder) : platform(folder) {}
   // Builds the program and shows its window, which runs the start-up.
   void Start() {
-    program = std::make_unique<classic::ClassicProgram>(platform);
+    program = std::make_unique<app::ClassicProgram>(platform);
     program->Start();
   }
   classic::FrmSchedule& window() { return program->window(); }
   const headless::WindowRecord& Window() { return *platform.windows().Window(window()); }
 
   headless::HeadlessPlatform platform;
-  std::unique_ptr<classic::ClassicProgram> program;
+  std::unique_ptr<app::ClassicProgram> program;
 };
 
 }  // namespace orvel::test

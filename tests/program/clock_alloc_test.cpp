@@ -8,7 +8,7 @@
 #include <memory>
 #include <new>
 
-#include "grid/grid_program.h"
+#include "app/grid_program.h"
 #include "program_fixture.h"
 
 namespace {
@@ -69,14 +69,14 @@ class ClockAllocTest : public ::testing::Test {
     settings.area = area;
     settings.Write(folder.path());
     platform.SetNow(kTuesday, 8 * 3600 + 10 * 60);
-    program = std::make_unique<grid::GridProgram>(platform);
+    program = std::make_unique<app::GridProgram>(platform);
     program->Start();
     platform.Advance(2);  // the first ticks write the label and paint the period
   }
 
   ProgramFolder folder;
   headless::HeadlessPlatform platform{folder.path()};
-  std::unique_ptr<grid::GridProgram> program;
+  std::unique_ptr<app::GridProgram> program;
 };
 
 TEST_F(ClockAllocTest, ticks_within_a_period_allocate_nothing) {
@@ -91,7 +91,7 @@ TEST_F(ClockAllocTest, ticks_within_a_period_allocate_nothing) {
     settings.Write(own.path());
     headless::HeadlessPlatform p(own.path());
     p.SetNow(kTuesday, 8 * 3600 + 10 * 60);
-    grid::GridProgram prog(p);
+    app::GridProgram prog(p);
     prog.Start();
     p.Advance(2);
     EXPECT_EQ(Allocations([&] { p.Advance(30); }), 0u);

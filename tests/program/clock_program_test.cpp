@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "desktop/frm_tips.h"
-#include "grid/grid_program.h"
+#include "app/grid_program.h"
 #include "platform/headless/headless_peers.h"
 #include "platform/text_codec.h"
 #include "program_fixture.h"
@@ -48,7 +48,7 @@ class ClockProgramTest : public ::testing::Test {
     settings.highlight = "1";
     settings.Write(folder.path());
     platform.SetNow(date, seconds);
-    program = std::make_unique<grid::GridProgram>(platform);
+    program = std::make_unique<app::GridProgram>(platform);
     program->Start();
   }
   ui::Grid& grid() { return program->window().MSFlexGrid1; }
@@ -73,7 +73,7 @@ class ClockProgramTest : public ::testing::Test {
   ProgramFolder folder;
   SettingsFile settings;
   headless::HeadlessPlatform platform{folder.path()};
-  std::unique_ptr<grid::GridProgram> program;
+  std::unique_ptr<app::GridProgram> program;
 };
 
 TEST_F(ClockProgramTest, week_label_for_shanghai_and_time_for_other_areas) {
@@ -99,7 +99,7 @@ TEST_F(ClockProgramTest, week_label_for_shanghai_and_time_for_other_areas) {
     file.Write(own.path());
     headless::HeadlessPlatform p(own.path());
     p.SetNow(c.date, At(10, 0));
-    grid::GridProgram prog(p);
+    app::GridProgram prog(p);
     prog.Start();
     // Only the clock writes the label: the file's header stays until the first tick.
     EXPECT_EQ(prog.window().MSFlexGrid1.TextMatrix(0, 1), "上课时间");
@@ -117,7 +117,7 @@ TEST_F(ClockProgramTest, clock_switched_off_writes_and_paints_nothing) {
   WriteTimetable(folder.path(), "Schedule.csv", BreakTable());
   settings.Write(folder.path());  // highlight "0"
   platform.SetNow(kTuesday, At(8, 51, 55));
-  program = std::make_unique<grid::GridProgram>(platform);
+  program = std::make_unique<app::GridProgram>(platform);
   program->Start();
   const ui::Colour before = Back(3, kTuesdayColumn);
   platform.Advance(10);
@@ -183,7 +183,7 @@ TEST_F(ClockProgramTest, empty_cell_takes_the_free_period_colour_and_weekends_pa
   file.Write(own.path());
   headless::HeadlessPlatform p(own.path());
   p.SetNow(year{2009} / September / 5, At(8, 51, 58));
-  grid::GridProgram prog(p);
+  app::GridProgram prog(p);
   prog.Start();
   p.Advance(4);  // 8:52:02
   for (int r = 1; r < prog.window().MSFlexGrid1.Rows(); ++r)
@@ -243,7 +243,7 @@ TEST_F(ClockProgramTest, no_reminder_for_an_empty_cell_or_with_reminders_off) {
   file.Write(own.path());
   headless::HeadlessPlatform p(own.path());
   p.SetNow(kTuesday, At(8, 51, 58));
-  grid::GridProgram prog(p);
+  app::GridProgram prog(p);
   prog.Start();
   p.Advance(20);
   EXPECT_TRUE(p.sound().Beeps().empty());

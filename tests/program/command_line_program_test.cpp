@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "exchange/cses_file.h"
-#include "grid/grid_program.h"
+#include "app/grid_program.h"
 #include "program_fixture.h"
 
 namespace orvel::test {
@@ -32,7 +32,7 @@ class CommandLineTest : public ::testing::Test {
     settings.Write(folder.path());
   }
   int Run(const std::vector<std::string>& args) {
-    return program::RunProgram<grid::FrmSchedule>(
+    return shell::RunProgram<grid::FrmSchedule>(
         platform, "Orvel2.exe", args, [this](const std::string& line) { lines.push_back(line); });
   }
   static std::string Bytes(const std::filesystem::path& file) {

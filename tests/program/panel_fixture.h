@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "grid/grid_program.h"
+#include "app/grid_program.h"
 #include "panel/frm_control.h"
 #include "platform/file_io.h"
 #include "platform/headless/headless_peers.h"
@@ -50,7 +50,7 @@ struct PanelProgram {
   }
 
   headless::HeadlessPlatform platform;
-  grid::GridProgram program;
+  app::GridProgram program;
 };
 
 // A program folder with a timetable and settings, started at a chosen moment.

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "desktop/frm_tips.h"
-#include "grid/grid_program.h"
+#include "app/grid_program.h"
 #include "program_fixture.h"
 
 namespace orvel::test {
@@ -42,7 +42,7 @@ class PopupProgramTest : public ::testing::Test {
     settings.Write(folder.path());
     // The first tick comes at 8:52:00, three minutes before the second period.
     platform.SetNow(kTuesday, At(8, 51, 59));
-    program = std::make_unique<grid::GridProgram>(platform);
+    program = std::make_unique<app::GridProgram>(platform);
     program->Start();
   }
   desktop::FrmTips* Popup() {
@@ -52,7 +52,7 @@ class PopupProgramTest : public ::testing::Test {
 
   ProgramFolder folder;
   headless::HeadlessPlatform platform{folder.path()};
-  std::unique_ptr<grid::GridProgram> program;
+  std::unique_ptr<app::GridProgram> program;
 };
 
 TEST_F(PopupProgramTest, slides_from_below_the_schedule_window_to_just_above_it) {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "classic/classic_program.h"
+#include "app/classic_program.h"
 #include "dib_capture.h"
 #include "platform/win32/control_peer.h"
 #include "platform/win32/dpi.h"
@@ -110,7 +110,7 @@ class ClassicWindowTest : public ::testing::Test {
     if (now < 600 || now + 1800 >= kDaySeconds) return false;
     WriteProgramFolder(folder.path(), now - 600, now + 1800, lock);
     platform.SetProgramFolder(folder.path());
-    program = std::make_unique<classic::ClassicProgram>(platform);
+    program = std::make_unique<app::ClassicProgram>(platform);
     program->Start();
     wintest::PumpFor(2500);  // two ticks of the clock
     window = wintest::FormHwnd(program->window());
@@ -130,7 +130,7 @@ class ClassicWindowTest : public ::testing::Test {
   SYSTEMTIME st{};
   wintest::TempFolder folder;
   win32::Win32Platform platform;
-  std::unique_ptr<classic::ClassicProgram> program;
+  std::unique_ptr<app::ClassicProgram> program;
   HWND window = nullptr;
 };
 

@@ -20,7 +20,7 @@
 #include "cses_week.h"
 #include "dib_capture.h"
 #include "exchange/cses_file.h"
-#include "grid/grid_program.h"
+#include "app/grid_program.h"
 #include "platform/file_io.h"
 #include "platform/text_codec.h"
 #include "platform/win32/grid_window.h"
@@ -98,7 +98,7 @@ class ExchangeWindowTest : public ::testing::Test {
                        "2,8:55-9:40,数学,语文,体育,英语,音乐\r\n");
     fs::create_directories(desktop.path());
     platform.dialogs().realMenus = &platform.real.dialogs();
-    program = std::make_unique<grid::GridProgram>(platform);
+    program = std::make_unique<app::GridProgram>(platform);
     program->Start();
     Pump();
     form = wintest::FormHwnd(program->window());
@@ -137,7 +137,7 @@ class ExchangeWindowTest : public ::testing::Test {
   wintest::TempFolder folder;
   wintest::TempFolder desktop;
   wintest::FolderPlatform platform{folder.path()};
-  std::unique_ptr<grid::GridProgram> program;
+  std::unique_ptr<app::GridProgram> program;
   HWND form = nullptr;
   HWND grid = nullptr;
 };

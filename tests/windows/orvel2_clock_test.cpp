@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "grid/grid_program.h"
+#include "app/grid_program.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/grid_paint.h"
 #include "platform/win32/grid_window.h"
@@ -193,7 +193,7 @@ class Orvel2ClockTest : public ::testing::Test {
  protected:
   void Start() {
     platform.SetProgramFolder(folder.path());
-    program = std::make_unique<grid::GridProgram>(platform);
+    program = std::make_unique<app::GridProgram>(platform);
     program->Start();
     wintest::Pump();
     window = wintest::FormHwnd(program->window());
@@ -207,7 +207,7 @@ class Orvel2ClockTest : public ::testing::Test {
 
   wintest::TempFolder folder;
   win32::Win32Platform platform;
-  std::unique_ptr<grid::GridProgram> program;
+  std::unique_ptr<app::GridProgram> program;
   HWND window = nullptr, grid = nullptr;
 };
 

@@ -15,7 +15,7 @@
 
 #include "answering_platform.h"
 #include "desktop/auto_start.h"
-#include "grid/grid_program.h"
+#include "app/grid_program.h"
 #include "panel/frm_control.h"
 #include "platform/file_io.h"
 #include "platform/text_codec.h"
@@ -99,7 +99,7 @@ class PanelWindowTest : public ::testing::Test {
         "3,4\r\n节次,时间,星期一,星期二\r\n第一节,8:00-8:45,语文,数学\r\n第二节,8:55-9:40,英语,"
         "物理\r\n";
     std::ofstream(folder.path() / "scd" / "Schedule.csv", std::ios::binary) << Utf8ToAnsi(table);
-    program = std::make_unique<grid::GridProgram>(platform);
+    program = std::make_unique<app::GridProgram>(platform);
     program->Start();
     Pump();
     grid = wintest::ChildOfClass(wintest::FormHwnd(program->window()), win32::kGridClassName);
@@ -148,7 +148,7 @@ class PanelWindowTest : public ::testing::Test {
 
   wintest::TempFolder folder;
   FolderPlatform platform{folder.path()};
-  std::unique_ptr<grid::GridProgram> program;
+  std::unique_ptr<app::GridProgram> program;
   HWND grid = nullptr;
   HWND panelHwnd = nullptr;
   panel::FrmControl* panel = nullptr;

@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "grid/grid_program.h"
+#include "app/grid_program.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win32_platform.h"
@@ -39,7 +39,7 @@ TEST(schedule_dpi_test, size_and_region_follow_the_monitor_and_places_keep_the_d
                      "0,0,0,0,1\r\n");
   win32::Win32Platform platform;
   platform.SetProgramFolder(folder.path());
-  grid::GridProgram program(platform);
+  app::GridProgram program(platform);
   program.Start();
   wintest::Pump();
   ui::Form& window = program.window();

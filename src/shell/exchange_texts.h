@@ -7,7 +7,7 @@
 
 #include "timetable/timetable_writer.h"
 
-namespace orvel::program {
+namespace orvel::shell {
 
 inline constexpr std::string_view kImportTitle = "导入课表";
 inline constexpr std::string_view kImportFailedTitle = "导入课表失败";
@@ -32,4 +32,4 @@ std::string CurrentTimetableUnreadableText(std::string_view scdFileName);
 // A message's lines joined into one, for a console.
 std::string OneLine(std::string text);
 
-}  // namespace orvel::program
+}  // namespace orvel::shell

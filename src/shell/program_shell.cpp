@@ -1,4 +1,4 @@
-#include "program/program_shell.h"
+#include "shell/program_shell.h"
 
 #include <string>
 #include <utility>
@@ -7,10 +7,10 @@
 #include "panel/panel_opener.h"
 #include "platform/ui/platform.h"
 #include "program/current_timetable.h"
-#include "program/popup_reminder.h"
+#include "shell/popup_reminder.h"
 #include "timetable/number_text.h"
 
-namespace orvel::program {
+namespace orvel::shell {
 namespace {
 
 // The classic edition's icon exists only around a balloon reminder, with this tip.
@@ -18,7 +18,7 @@ constexpr std::string_view kClassicBalloonTrayTip = "课程表";
 
 }  // namespace
 
-ProgramShell::ProgramShell(ProgramState& state, ScheduleWindow& window)
+ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow& window)
     : state_(state),
       window_(window),
       idle_(state.platform, window.IdleTimer(), state.values),
@@ -99,4 +99,4 @@ void ProgramShell::ExitProgram() {
   state_.platform.Quit();
 }
 
-}  // namespace orvel::program
+}  // namespace orvel::shell

@@ -1,4 +1,4 @@
-#include "program/timetable_commands.h"
+#include "shell/timetable_commands.h"
 
 #include <optional>
 #include <utility>
@@ -8,9 +8,9 @@
 #include "platform/file_io.h"
 #include "platform/ui/platform.h"
 #include "program/current_timetable.h"
-#include "program/exchange_texts.h"
+#include "shell/exchange_texts.h"
 
-namespace orvel::program {
+namespace orvel::shell {
 namespace {
 
 const ui::FileFilter kCsesFilter{"CSES 课程表 (*.yaml;*.yml)", "*.yaml;*.yml"};
@@ -19,7 +19,7 @@ const ui::FileFilter kAllFilesFilter{"所有文件 (*.*)", "*.*"};
 
 }  // namespace
 
-TimetableCommands::TimetableCommands(ProgramState& state, ScheduleWindow& window,
+TimetableCommands::TimetableCommands(program::ProgramState& state, program::ScheduleWindow& window,
                                      std::function<void()> afterLoad)
     : state_(state), window_(window), afterLoad_(std::move(afterLoad)) {}
 
@@ -88,4 +88,4 @@ void TimetableCommands::ChooseAndExport() {
       ui::MessageButtons::Ok);
 }
 
-}  // namespace orvel::program
+}  // namespace orvel::shell

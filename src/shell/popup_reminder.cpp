@@ -1,11 +1,11 @@
-#include "program/popup_reminder.h"
+#include "shell/popup_reminder.h"
 
 #include <utility>
 
 #include "clock/reminder.h"
 #include "platform/ui/platform.h"
 
-namespace orvel::program {
+namespace orvel::shell {
 
 void RemindByPopup(ui::Form& window, std::unique_ptr<desktop::FrmTips>& popup, std::string text) {
   ui::Platform& platform = window.platform();
@@ -15,4 +15,4 @@ void RemindByPopup(ui::Form& window, std::unique_ptr<desktop::FrmTips>& popup, s
   popup->ShowText(std::move(text));
 }
 
-}  // namespace orvel::program
+}  // namespace orvel::shell

@@ -8,8 +8,8 @@
 #include "desktop/frm_tips.h"
 #include "platform/ui/form.h"
 
-namespace orvel::program {
+namespace orvel::shell {
 
 void RemindByPopup(ui::Form& window, std::unique_ptr<desktop::FrmTips>& popup, std::string text);
 
-}  // namespace orvel::program
+}  // namespace orvel::shell

@@ -1,9 +1,9 @@
-#include "program/exchange_texts.h"
+#include "shell/exchange_texts.h"
 
 #include "panel/save_refusal_text.h"
 #include "platform/file_io.h"
 
-namespace orvel::program {
+namespace orvel::shell {
 
 std::string ReplaceQuestionText(std::string_view scdFileName) {
   return "scd 文件夹中已有课表“" + std::string(scdFileName) + "”，要用导入的课表替换它吗？";
@@ -41,4 +41,4 @@ std::string OneLine(std::string text) {
   return text;
 }
 
-}  // namespace orvel::program
+}  // namespace orvel::shell

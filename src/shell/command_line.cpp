@@ -1,8 +1,8 @@
-#include "program/command_line.h"
+#include "shell/command_line.h"
 
 #include <optional>
 
-namespace orvel::program {
+namespace orvel::shell {
 namespace {
 
 std::optional<StartAction> SwitchAction(std::string_view arg) {
@@ -33,4 +33,4 @@ StartCommand ParseCommandLine(std::string_view programName, const std::vector<st
   return {*action, args[1], {}};
 }
 
-}  // namespace orvel::program
+}  // namespace orvel::shell

@@ -1,13 +1,13 @@
-#include "program/start_command.h"
+#include "shell/start_command.h"
 
 #include "exchange/cses_file.h"
 #include "exchange/timetable_import.h"
 #include "platform/file_io.h"
-#include "program/exchange_texts.h"
+#include "shell/exchange_texts.h"
 #include "timetable/settings.h"
 #include "timetable/timetable_reader.h"
 
-namespace orvel::program {
+namespace orvel::shell {
 namespace {
 
 StartOutcome Failed(const ReportLine& report, const std::string& text) {
@@ -59,4 +59,4 @@ StartOutcome RunStartCommand(const StartCommand& command,
   return {};
 }
 
-}  // namespace orvel::program
+}  // namespace orvel::shell

@@ -9,13 +9,14 @@
 #include "program/program_state.h"
 #include "program/schedule_window.h"
 
-namespace orvel::program {
+namespace orvel::shell {
 
 class TimetableCommands {
  public:
   // `afterLoad` runs once an imported timetable is current: the lock and fold applied again.
   // `state` and `window` must outlive the commands.
-  TimetableCommands(ProgramState& state, ScheduleWindow& window, std::function<void()> afterLoad);
+  TimetableCommands(program::ProgramState& state, program::ScheduleWindow& window,
+                    std::function<void()> afterLoad);
 
   // A CSES file becomes scd\<base name>.csv, a CSV timetable file is copied into "scd" as it is;
   // before another file of "scd" is replaced the user is asked. Then the file is loaded as the
@@ -31,9 +32,9 @@ class TimetableCommands {
   void ChooseAndExport();
 
  private:
-  ProgramState& state_;
-  ScheduleWindow& window_;
+  program::ProgramState& state_;
+  program::ScheduleWindow& window_;
   std::function<void()> afterLoad_;
 };
 
-}  // namespace orvel::program
+}  // namespace orvel::shell

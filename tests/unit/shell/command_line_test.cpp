@@ -1,11 +1,11 @@
-#include "program/command_line.h"
+#include "shell/command_line.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-namespace orvel::program {
+namespace orvel::shell {
 namespace {
 
 struct LineCase {
@@ -53,4 +53,4 @@ TEST(command_line_test, switches_files_and_refusals) {
 }
 
 }  // namespace
-}  // namespace orvel::program
+}  // namespace orvel::shell

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace orvel::program {
+namespace orvel::shell {
 
 enum class StartAction {
   Start,       // no arguments: the program as usual
@@ -30,4 +30,4 @@ struct StartCommand {
 // removed). `programName` ("Orvel2.exe") goes into the usage line.
 StartCommand ParseCommandLine(std::string_view programName, const std::vector<std::string>& args);
 
-}  // namespace orvel::program
+}  // namespace orvel::shell

@@ -11,22 +11,22 @@
 #include "desktop/frm_tips.h"
 #include "desktop/idle_shutdown.h"
 #include "platform/ui/controls.h"
-#include "program/command_line.h"
 #include "program/program_state.h"
 #include "program/schedule_window.h"
-#include "program/start_command.h"
-#include "program/timetable_commands.h"
+#include "shell/command_line.h"
+#include "shell/start_command.h"
+#include "shell/timetable_commands.h"
 
 namespace orvel::panel {
 class FrmControl;
 }
 
-namespace orvel::program {
+namespace orvel::shell {
 
 class ProgramShell {
  public:
   // `state` and `window` must outlive the shell.
-  ProgramShell(ProgramState& state, ScheduleWindow& window);
+  ProgramShell(program::ProgramState& state, program::ScheduleWindow& window);
   ProgramShell(const ProgramShell&) = delete;
   ProgramShell& operator=(const ProgramShell&) = delete;
   ~ProgramShell();
@@ -50,10 +50,10 @@ class ProgramShell {
   // window's lock and fold applied to it again.
   void ShowImportedTimetable();
 
-  ProgramState& state_;
-  ScheduleWindow& window_;
+  program::ProgramState& state_;
+  program::ScheduleWindow& window_;
   desktop::IdleShutdown idle_;
-  ScheduleWindow::RaiseReminder raise_;
+  program::ScheduleWindow::RaiseReminder raise_;
   // Made at the first popup reminder and afresh at the next one after it has unloaded; never
   // destroyed from inside its own handlers.
   std::unique_ptr<desktop::FrmTips> popup_;
@@ -79,12 +79,12 @@ class Program {
   void Start() { window_.Show(); }
   const ProgramShell& shell() const { return shell_; }
 
-  ProgramState& state() { return state_; }
+  program::ProgramState& state() { return state_; }
   Window& window() { return window_; }
   desktop::IdleShutdown& idle() { return shell_.idle(); }
 
  private:
-  ProgramState state_;
+  program::ProgramState state_;
   Window window_;
   ProgramShell shell_;
 };
@@ -103,4 +103,4 @@ int RunProgram(ui::Platform& platform, std::string_view programName,
   return platform.Run();
 }
 
-}  // namespace orvel::program
+}  // namespace orvel::shell

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "program/command_line.h"
+#include "shell/command_line.h"
 #include "timetable/edition.h"
 
-namespace orvel::program {
+namespace orvel::shell {
 
 // One line for whoever started the program, on its console.
 using ReportLine = std::function<void(const std::string& line)>;
@@ -30,4 +30,4 @@ StartOutcome RunStartCommand(const StartCommand& command,
                              const std::filesystem::path& programFolder, Edition edition,
                              const ReportLine& report);
 
-}  // namespace orvel::program
+}  // namespace orvel::shell
