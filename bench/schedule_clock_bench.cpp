@@ -99,7 +99,7 @@ struct ClockBench {
     grid.AttachPeer(std::make_unique<CountingPeer>(changes));
     ColourTable table;
     settings.colours = SchemeColours(table, 0);
-    settings.remindMode = kRemindPopup;
+    settings.remindMode = RemindMode::Popup;
     settings.area = 0;
   }
 

@@ -75,7 +75,8 @@ void FrmSchedule::Form_Load() {
 
   // 9.
   if (values.transparency == 1)
-    transparency(1, state_.colours.Get(values.scheme, kColourBackground), 0);
+    MakeLayered(program::Layering::ColourKey,
+                state_.colours.Get(values.scheme, kColourBackground), 0);
   TimerSchedule.SetEnabled(values.highlight != 0);
 }
 
@@ -208,8 +209,8 @@ void FrmSchedule::SetWindowWidth(double width) {
   program::DoTransparency(*this);
 }
 
-void FrmSchedule::transparency(int aORc, ui::Colour colour, int alpha) {
-  program::ApplyTransparency(*this, aORc, colour, alpha);
+void FrmSchedule::MakeLayered(program::Layering layering, ui::Colour colour, int alpha) {
+  program::MakeLayered(*this, layering, colour, alpha);
 }
 
 void FrmSchedule::ApplyLock(bool locked) {

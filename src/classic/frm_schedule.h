@@ -83,7 +83,7 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   bool Folded() const override { return folded_; }
   // Only recorded: the border style takes effect when the matrix is next built.
   void ApplyFrame(bool framed) override;
-  void transparency(int aORc, ui::Colour colour, int alpha) override;
+  void MakeLayered(program::Layering layering, ui::Colour colour, int alpha) override;
   bool HasFonts() const override { return false; }
   std::string GridFontName() const override { return {}; }
   float GridFontSize() const override { return 0; }

@@ -11,23 +11,34 @@ ColourScheme SchemeColours(const ColourTable& table, int scheme) {
   return colours;
 }
 
+RemindMode RemindModeFromStored(std::int16_t stored) {
+  switch (stored) {
+    case static_cast<std::int16_t>(RemindMode::Popup):
+      return RemindMode::Popup;
+    case static_cast<std::int16_t>(RemindMode::Balloon):
+      return RemindMode::Balloon;
+    default:
+      return RemindMode::None;
+  }
+}
+
 void DecideReminder(std::string_view subject, std::int32_t nextStartSeconds,
-                    std::int32_t nowSeconds, int remindMode, Reminder& reminder,
+                    std::int32_t nowSeconds, RemindMode remindMode, Reminder& reminder,
                     bool& removeTrayIcon) {
   if (subject.empty()) return;
   const double distance = ReminderDistance(nextStartSeconds, nowSeconds);
   if (InReminderWindow(distance)) {
-    if (remindMode == kRemindPopup) {
+    if (remindMode == RemindMode::Popup) {
       reminder.kind = ReminderKind::Popup;
       reminder.text.reserve(kReminderTitle.size() + subject.size());
       reminder.text.append(kReminderTitle).append(subject);
-    } else if (remindMode == kRemindBalloon) {
+    } else if (remindMode == RemindMode::Balloon) {
       reminder.kind = ReminderKind::Balloon;
       reminder.text.assign(subject);
       reminder.title = kReminderTitle;
     }
   }
-  removeTrayIcon = remindMode == kRemindBalloon && InTrayRemovalWindow(distance);
+  removeTrayIcon = remindMode == RemindMode::Balloon && InTrayRemovalWindow(distance);
 }
 
 }  // namespace orvel::clock

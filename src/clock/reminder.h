@@ -20,14 +20,16 @@ struct BeepTone {
 };
 inline constexpr std::array<BeepTone, 2> kReminderTones{{{700, 350}, {550, 350}}};
 
-// Reminder modes of the settings.
-inline constexpr int kRemindNone = 0;
-inline constexpr int kRemindPopup = 1;
-inline constexpr int kRemindBalloon = 2;
+// How the user is reminded. The numbers are those the settings file stores and the positions of
+// the panel's list ("无上课提醒", "弹出框提醒", "气泡提醒").
+enum class RemindMode : std::int16_t { None = 0, Popup = 1, Balloon = 2 };
+
+// A stored mode; one the program does not know reminds in no way.
+RemindMode RemindModeFromStored(std::int16_t stored);
 
 struct ClockSettings {
   ColourScheme colours{};  // colour number n at index n − 1
-  int remindMode = kRemindNone;
+  RemindMode remindMode = RemindMode::None;
   double area = 0;  // calendar area: 0 "上海", else "其他"
 };
 
@@ -51,7 +53,7 @@ inline Colour SchemeColour(const ClockSettings& settings, int number) {
 // balloon mode the icon's removal 163 s before it. Leaves `reminder` and `removeTrayIcon` alone
 // otherwise.
 void DecideReminder(std::string_view subject, std::int32_t nextStartSeconds,
-                    std::int32_t nowSeconds, int remindMode, Reminder& reminder,
+                    std::int32_t nowSeconds, RemindMode remindMode, Reminder& reminder,
                     bool& removeTrayIcon);
 
 }  // namespace orvel::clock

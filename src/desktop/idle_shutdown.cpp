@@ -12,8 +12,8 @@ float EffectiveIdleHours(float idleHours) {
   return idleHours > 0 ? idleHours : kDefaultIdleHours;
 }
 
-float IdleHoursFromText(std::string_view comdurationText) {
-  const auto hours = static_cast<float>(LeadingValue(comdurationText));
+float IdleHoursFromText(std::string_view idleHoursText) {
+  const auto hours = static_cast<float>(LeadingValue(idleHoursText));
   return hours == 0 ? kDefaultIdleHours : hours;
 }
 
@@ -21,41 +21,39 @@ IdleDecision IdleTick(IdleState& state, int intervalMs, ui::Point cursor, bool k
                       float idleHours) {
   IdleDecision decision;
   const double tickSeconds = intervalMs / 1000.0;
-  // 1. Single-precision count, as the window keeps it.
+  // Single-precision count, as the window keeps it.
   state.idleSeconds = static_cast<float>(state.idleSeconds + tickSeconds);
-  // 2.
+  // Any pointer movement since the last tick restarts the count, and so does a key press.
   state.cursorNow = cursor;
   const long long moved = std::llabs(static_cast<long long>(cursor.y) - state.cursorBefore.y) +
                           std::llabs(static_cast<long long>(cursor.x) - state.cursorBefore.x);
   if (moved != 0) state.idleSeconds = 0;
-  // 3.
   if (keyPressed) state.idleSeconds = 0;
-  // 4. All in single precision.
+  // All in single precision.
   const auto limit =
       static_cast<float>(static_cast<double>(EffectiveIdleHours(idleHours)) * 3600.0);
   const auto tick = static_cast<float>(tickSeconds);
   if (tick > std::fabs(limit - kCountdownLeadSeconds - state.idleSeconds))
     decision.showCountdown = true;
-  // 5. The count restarts before the request, so that a refused shutdown counts afresh.
+  // The count restarts before the request, so that a refused shutdown counts afresh.
   if (state.idleSeconds >= limit) {
     state.idleSeconds = 0;
     decision.shutdown = true;
   }
-  // 6.
   state.cursorBefore = state.cursorNow;
   return decision;
 }
 
-void ArmIdleShutdown(ui::Timer& Timerduration, WorkingValues& values, std::int16_t Chknodo,
-                     std::string_view comdurationText) {
-  values.idleShutdown = Chknodo;
-  values.idleHours = IdleHoursFromText(comdurationText);
-  Timerduration.SetEnabled(values.idleShutdown != 0);
+void ArmIdleShutdown(ui::Timer& idleTimer, WorkingValues& values, bool switchedOn,
+                     std::string_view idleHoursText) {
+  values.idleShutdown = switchedOn ? 1 : 0;
+  values.idleHours = IdleHoursFromText(idleHoursText);
+  idleTimer.SetEnabled(switchedOn);
 }
 
-IdleShutdown::IdleShutdown(ui::Platform& platform, const ui::Timer& Timerduration,
+IdleShutdown::IdleShutdown(ui::Platform& platform, const ui::Timer& idleTimer,
                            const WorkingValues& values)
-    : platform_(platform), timer_(Timerduration), values_(values) {}
+    : platform_(platform), timer_(idleTimer), values_(values) {}
 
 IdleShutdown::~IdleShutdown() = default;
 
@@ -63,7 +61,7 @@ FrmCountdown* IdleShutdown::OpenCountdown() const {
   return countdown_ && countdown_->Loaded() ? countdown_.get() : nullptr;
 }
 
-void IdleShutdown::Timerduration_Timer() {
+void IdleShutdown::CheckIdle() {
   ui::Input& input = platform_.input();
   const IdleDecision decision = IdleTick(state_, timer_.Interval(), input.CursorPos(),
                                          input.KeyPressedAndDown(), values_.idleHours);

@@ -1,5 +1,5 @@
 #pragma once
-// The idle shutdown: once a second the schedule window's Timerduration counts the seconds
+// The idle shutdown: once a second the schedule window's idle timer counts the seconds
 // without pointer movement or key presses; 15 s before the chosen number of hours it shows the
 // countdown, at the hours it asks the system to shut down.
 //
@@ -41,31 +41,32 @@ float EffectiveIdleHours(float idleHours);
 
 // OK's rule for the idle-time box: its leading numeric value, or 1 when that value is 0 (an
 // empty or non-numeric text gives 1 hour).
-float IdleHoursFromText(std::string_view comdurationText);
+float IdleHoursFromText(std::string_view idleHoursText);
 
-// One tick of Timerduration_Timer: counts, resets on pointer movement or on a key pressed since
+// One tick of the idle check: counts, resets on pointer movement or on a key pressed since
 // the last tick and still down (ui::Input::KeyPressedAndDown), and decides. On a shutdown
 // decision the idle count is already back at 0.
 IdleDecision IdleTick(IdleState& state, int intervalMs, ui::Point cursor, bool keyPressed,
                       float idleHours);
 
-// OK's part in the idle shutdown: stores the switch and the hours, and runs Timerduration
+// OK's part in the idle shutdown: stores the switch and the hours, and runs the idle timer
 // exactly when the switch is on. The only place that starts the timer.
-void ArmIdleShutdown(ui::Timer& Timerduration, WorkingValues& values, std::int16_t Chknodo,
-                     std::string_view comdurationText);
+void ArmIdleShutdown(ui::Timer& idleTimer, WorkingValues& values, bool switchedOn,
+                     std::string_view idleHoursText);
 
-// The handler behind the schedule window's Timerduration. Owns the countdown window: a new one
+// The handler behind the schedule window's idle timer. Owns the countdown window: a new one
 // for each showing; while one is open, a further request keeps it as it is.
 class IdleShutdown {
  public:
-  // `Timerduration` gives the interval; `values.idleHours` is read at every tick. Both must
-  // outlive this object.
-  IdleShutdown(ui::Platform& platform, const ui::Timer& Timerduration, const WorkingValues& values);
+  // `idleTimer` gives the interval; `values.idleHours` is read at every tick. Both must outlive
+  // this object.
+  IdleShutdown(ui::Platform& platform, const ui::Timer& idleTimer, const WorkingValues& values);
   IdleShutdown(const IdleShutdown&) = delete;
   IdleShutdown& operator=(const IdleShutdown&) = delete;
   ~IdleShutdown();
 
-  void Timerduration_Timer();
+  // One tick of the idle timer.
+  void CheckIdle();
 
   const IdleState& state() const { return state_; }
   // The countdown window while it is open; nullptr otherwise.

@@ -87,7 +87,7 @@ void FrmSchedule::Form_Load() {
 
   // 9.
   if (values.transparency == 1)
-    transparency(1, state_.colours.Get(values.scheme, kColourBackground), 0);
+    MakeLayered(Layering::ColourKey, state_.colours.Get(values.scheme, kColourBackground), 0);
   TimerSchedule.SetEnabled(values.highlight != 0);
 
   // 10.
@@ -140,8 +140,8 @@ bool FrmSchedule::ScdLoad() {
   return read;
 }
 
-void FrmSchedule::transparency(int aORc, ui::Colour colour, int alpha) {
-  ApplyTransparency(*this, aORc, colour, alpha);
+void FrmSchedule::MakeLayered(Layering layering, ui::Colour colour, int alpha) {
+  program::MakeLayered(*this, layering, colour, alpha);
 }
 
 void FrmSchedule::ApplyLock(bool locked) {

@@ -43,8 +43,7 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   // Reads ScdFileName into the grid and ScdRows / ScdCols. On failure: the message, the empty
   // 11 × 7 timetable and ScdFileName "Schedule.csv"; false then. Writes nothing.
   bool ScdLoad();
-  // Layered window: constant alpha (aORc 0) or colour key (aORc 1).
-  void transparency(int aORc, ui::Colour colour, int alpha) override;
+  void MakeLayered(program::Layering layering, ui::Colour colour, int alpha) override;
   // The window fitting: grid sized to its columns and rows, window to the grid, region.
   void FitToGrid();
 

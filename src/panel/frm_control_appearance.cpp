@@ -32,9 +32,10 @@ void FrmControl::ChkFrame_Click() {
 
 void FrmControl::ChkAlpha_Click() {
   if (ChkAlpha.Value() == 1)
-    window_.transparency(1, state_.colours.Get(state_.values.scheme, kColourBackground), 0);
+    window_.MakeLayered(program::Layering::ColourKey,
+                        state_.colours.Get(state_.values.scheme, kColourBackground), 0);
   else
-    window_.transparency(0, 0, 255);
+    window_.MakeLayered(program::Layering::ConstantAlpha, 0, 255);
 }
 
 void FrmControl::CmbTopFloor_Click() {

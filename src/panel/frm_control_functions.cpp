@@ -37,7 +37,7 @@ void FrmControl::CmdOK_Click() {
     state_.colours.SetCustom(static_cast<int>(i) + 1, LabColor[i].BackColour());
   // 3-4. The idle switch and hours, and the only start of the idle timer.
   values.remindMode = static_cast<std::int16_t>(CmbRemind.ListIndex());
-  desktop::ArmIdleShutdown(window_.IdleTimer(), values, static_cast<std::int16_t>(Chknodo.Value()),
+  desktop::ArmIdleShutdown(window_.IdleTimer(), values, Chknodo.Value() != 0,
                            Comduration.Text());
   // 5.
   ApplyAutoStartChoice();

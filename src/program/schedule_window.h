@@ -16,6 +16,12 @@
 
 namespace orvel::program {
 
+// How a layered window lets the desktop through.
+enum class Layering {
+  ConstantAlpha,  // the whole window at `alpha` (0 to 255)
+  ColourKey,      // every pixel of `colour` see-through
+};
+
 class ScheduleWindow {
  public:
   virtual ~ScheduleWindow() = default;
@@ -46,8 +52,8 @@ class ScheduleWindow {
   virtual bool Folded() const = 0;
   // The frame around the cells; an edition whose frame waits for a rebuild records it for then.
   virtual void ApplyFrame(bool framed) = 0;
-  // Layered window: constant alpha (aORc 0) or colour key (aORc 1).
-  virtual void transparency(int aORc, ui::Colour colour, int alpha) = 0;
+  // Makes the window layered: a constant alpha or a colour key.
+  virtual void MakeLayered(Layering layering, ui::Colour colour, int alpha) = 0;
 
   // Font name, size and text effect of the grid; the classic edition has none of them.
   virtual bool HasFonts() const = 0;

@@ -52,9 +52,8 @@ void ApplyWindowLayer(ui::Form& window, int layer) {
   }
 }
 
-void ApplyTransparency(ui::Form& window, int aORc, ui::Colour colour, int alpha) {
-  if (aORc != 0 && aORc != 1) return;
-  window.platform().windows().SetLayered(window, aORc == 1, colour, alpha);
+void MakeLayered(ui::Form& window, Layering layering, ui::Colour colour, int alpha) {
+  window.platform().windows().SetLayered(window, layering == Layering::ColourKey, colour, alpha);
 }
 
 std::string AreaTagText(double area) {

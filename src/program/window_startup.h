@@ -8,6 +8,7 @@
 
 #include "platform/ui/form.h"
 #include "program/program_state.h"
+#include "program/schedule_window.h"
 
 namespace orvel::program {
 
@@ -26,15 +27,14 @@ inline constexpr int kAppIconId = 1;
 // command line in place of the settings file's.
 void ReadStartupSettings(ProgramState& state);
 
-// Step 3: the stored position, or the origin when it lies beyond the right or bottom edge of
+// The stored position, or the origin when it lies beyond the right or bottom edge of
 // every monitor (on one monitor: of the screen); negative values stay.
 void RestorePosition(ui::Form& window, ProgramState& state);
 
-// Step 4: 0 not topmost and no bottom hook, 1 topmost, 2 bottom hook; other values do nothing.
+// The window layer: 0 not topmost and no bottom hook, 1 topmost, 2 bottom hook; other values do nothing.
 void ApplyWindowLayer(ui::Form& window, int layer);
 
-// Layered window: constant alpha (aORc 0) or colour key (aORc 1); other codes do nothing.
-void ApplyTransparency(ui::Form& window, int aORc, ui::Colour colour, int alpha);
+void MakeLayered(ui::Form& window, Layering layering, ui::Colour colour, int alpha);
 
 // The calendar area as the window keeps it: the number written back as text ("0", "1").
 std::string AreaTagText(double area);

@@ -32,7 +32,7 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
            {"mnu_import", "导入课表...", [this] { timetableCommands_.ChooseAndImport(); }},
            {"mnu_export", "导出为 CSES...", [this] { timetableCommands_.ChooseAndExport(); }},
            {"mnu_exit", "退出", [this] { ExitProgram(); }}}) {
-  window_.IdleCheck = [this] { idle_.Timerduration_Timer(); };
+  window_.IdleCheck = [this] { idle_.CheckIdle(); };
   window_.ScheduleClock = [this] { ScheduleClockTick(); };
   window_.ShowControlPanel = [this] { OpenPanel(); };
   window_.ShowScheduleMenu = [this] {
@@ -53,7 +53,7 @@ ProgramShell::~ProgramShell() = default;
 void ProgramShell::ScheduleClockTick() {
   clock::ClockSettings settings;
   settings.colours = clock::SchemeColours(state_.colours, state_.values.scheme);
-  settings.remindMode = state_.values.remindMode;
+  settings.remindMode = clock::RemindModeFromStored(state_.values.remindMode);
   // The window keeps the calendar area as text.
   settings.area = LeadingValue(window_.AreaTag());
   window_.RunClockTick(settings, state_.platform.clock().Now(), raise_);

@@ -24,7 +24,7 @@ struct WorkingValues {
   double highlight = 0;  // not 0: the schedule clock runs
   std::int16_t idleShutdown = 0;
   float idleHours = 0;
-  std::int16_t remindMode = 0;  // 0 none, 1 popup, 2 balloon
+  std::int16_t remindMode = 0;  // as stored; the clock reads it as clock::RemindMode
   double area = 0;              // calendar area: 0 "上海", 1 "其他"
 
   friend bool operator==(const WorkingValues&, const WorkingValues&) = default;

@@ -64,7 +64,8 @@ class FakeCells final : public clock::ClockCells {
   Colour fore_;
 };
 
-clock::ClockSettings Settings(int remindMode = 0, double area = 1) {
+clock::ClockSettings Settings(clock::RemindMode remindMode = clock::RemindMode::None,
+                             double area = 1) {
   clock::ClockSettings settings;
   settings.colours = clock::SchemeColours(ColourTable(), 0);
   settings.remindMode = remindMode;
@@ -96,7 +97,7 @@ TEST(classic_clock_test, a_time_text_that_is_not_a_time_ends_the_search_without_
   Rows table = BreakTable();
   table[2][1] = "8点-8:45";
   FakeCells cells(table, kBackground);
-  const auto tick = classic::DecideClassicClockTick(cells, Settings(1), kTuesday, At(8, 57), {});
+  const auto tick = classic::DecideClassicClockTick(cells, Settings(clock::RemindMode::Popup), kTuesday, At(8, 57), {});
   // Only today's column; no current row, no reminder.
   EXPECT_EQ(BackAt(tick, 7, 3, 0), kBackground);
   EXPECT_EQ(BackAt(tick, 7, 3, kTuesdayColumn), kColumn);

@@ -182,11 +182,11 @@ class IdleShutdownTest : public ::testing::Test {
     program = std::make_unique<TestProgram>(folder.path());
     idle = std::make_unique<desktop::IdleShutdown>(program->platform, program->window.Timerduration,
                                                    program->state.values);
-    program->window.IdleCheck = [this] { idle->Timerduration_Timer(); };
+    program->window.IdleCheck = [this] { idle->CheckIdle(); };
     program->Start();
   }
   // The control panel's OK with "无操作" set to `nodo` and the idle-time box holding `hours`.
-  void PressOk(std::string_view hours, std::int16_t nodo = 1) {
+  void PressOk(std::string_view hours, bool nodo = true) {
     desktop::ArmIdleShutdown(program->window.Timerduration, program->state.values, nodo, hours);
   }
   headless::HeadlessPlatform& platform() { return program->platform; }
@@ -349,7 +349,7 @@ TEST_F(IdleShutdownTest, no_shutdown_after_a_start_until_ok) {
   EXPECT_FALSE(CountdownOpen());
   EXPECT_EQ(IdleSeconds(), 0.0f);
   // OK with "无操作" off keeps it off.
-  PressOk("0.1", 0);
+  PressOk("0.1", false);
   EXPECT_FALSE(program->window.Timerduration.Enabled());
   platform().Advance(2000);
   EXPECT_EQ(Shutdowns(), 0);

@@ -91,7 +91,7 @@ class ClassicWindow : public ui::Form, public program::ScheduleWindow {
   bool Locked() const override { return lock; }
   bool Folded() const override { return fold; }
   void ApplyFrame(bool) override { ++frameCalls; }
-  void transparency(int, ui::Colour, int) override {}
+  void MakeLayered(program::Layering, ui::Colour, int) override {}
   bool HasFonts() const override { return false; }
   std::string GridFontName() const override { return {}; }
   float GridFontSize() const override { return 0; }

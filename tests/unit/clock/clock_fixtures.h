@@ -27,7 +27,7 @@ inline constexpr Colour kClassNow = 0xC0C000;
 inline constexpr Colour kBreak = 0xC000C0;
 inline constexpr Colour kText = 0x202020;
 
-inline ClockSettings Settings(int remindMode = kRemindPopup, double area = 1) {
+inline ClockSettings Settings(RemindMode remindMode = RemindMode::Popup, double area = 1) {
   return ClockSettings{
       {kHeader, kBackground, kTodayColumn, kCurrentRow, kFreeNow, kClassNow, kBreak, kText},
       remindMode,

@@ -18,7 +18,7 @@ using namespace test;
 using Cells = std::vector<std::pair<int, int>>;
 
 TEST(grid_clock_apply_test, first_tick_brings_label_header_and_text_colour) {
-  GridClock clock(4, 7, Settings(kRemindPopup, 0));
+  GridClock clock(4, 7, Settings(RemindMode::Popup, 0));
   FillTuesdayGrid(clock.grid);
   clock.grid.SetTextMatrix(0, 1, "旧标签");
   clock.Tick(kTuesday, At(7, 0));
@@ -29,7 +29,7 @@ TEST(grid_clock_apply_test, first_tick_brings_label_header_and_text_colour) {
 }
 
 TEST(grid_clock_apply_test, tuesday_morning_on_the_grid) {
-  GridClock clock(4, 7, Settings(kRemindPopup));
+  GridClock clock(4, 7, Settings(RemindMode::Popup));
   FillTuesdayGrid(clock.grid);
   clock.Tick(kTuesday, At(8, 51, 59));
 
@@ -46,7 +46,7 @@ TEST(grid_clock_apply_test, tuesday_morning_on_the_grid) {
 }
 
 TEST(grid_clock_apply_test, a_tick_without_a_change_touches_nothing) {
-  GridClock clock(4, 7, Settings(kRemindPopup));
+  GridClock clock(4, 7, Settings(RemindMode::Popup));
   FillTuesdayGrid(clock.grid);
   clock.Tick(kTuesday, At(9, 0));
   // The painting left (3, 3) current; the next tick reads (0, 0) and moves there once.
@@ -67,7 +67,7 @@ TEST(grid_clock_apply_test, a_tick_without_a_change_touches_nothing) {
 }
 
 TEST(grid_clock_apply_test, body_reset_sets_only_cells_that_differ) {
-  GridClock clock(4, 7, Settings(kRemindPopup));
+  GridClock clock(4, 7, Settings(RemindMode::Popup));
   FillTuesdayGrid(clock.grid);
   clock.Tick(kTuesday, At(8, 52));
   const int before = clock.cellChanges;
@@ -78,7 +78,7 @@ TEST(grid_clock_apply_test, body_reset_sets_only_cells_that_differ) {
 }
 
 TEST(grid_clock_apply_test, highlighting_off_and_on_within_a_period) {
-  GridClock clock(4, 7, Settings(kRemindPopup));
+  GridClock clock(4, 7, Settings(RemindMode::Popup));
   FillTuesdayGrid(clock.grid);
   clock.Tick(kTuesday, At(9, 0));
   clock.Whiten();
@@ -94,7 +94,7 @@ TEST(grid_clock_apply_test, highlighting_off_and_on_within_a_period) {
 }
 
 TEST(grid_clock_apply_test, only_cell_0_0_decides_the_header_row) {
-  GridClock clock(4, 7, Settings(kRemindPopup));
+  GridClock clock(4, 7, Settings(RemindMode::Popup));
   FillTuesdayGrid(clock.grid);
   clock.Tick(kTuesday, At(7, 0));
   clock.grid.SetCellBackColour(0, 4, 0xFFFFFF);
@@ -106,7 +106,7 @@ TEST(grid_clock_apply_test, only_cell_0_0_decides_the_header_row) {
 }
 
 TEST(grid_clock_apply_test, the_last_highlight_stays_until_the_next_day_begins) {
-  GridClock clock(4, 7, Settings(kRemindPopup));
+  GridClock clock(4, 7, Settings(RemindMode::Popup));
   FillTuesdayGrid(clock.grid);
   clock.Tick(kTuesday, At(9, 0));
   for (std::int32_t now = At(9, 30); now < kSecondsPerDay; now += 600) clock.Tick(kTuesday, now);
@@ -118,7 +118,7 @@ TEST(grid_clock_apply_test, the_last_highlight_stays_until_the_next_day_begins) 
 }
 
 TEST(grid_clock_apply_test, saturday_clears_fridays_highlight_and_paints_nothing) {
-  GridClock clock(4, 7, Settings(kRemindPopup));
+  GridClock clock(4, 7, Settings(RemindMode::Popup));
   FillTuesdayGrid(clock.grid);
   const year_month_day friday = 2009y / September / 4;
   clock.Tick(friday, At(9, 0));
@@ -131,7 +131,7 @@ TEST(grid_clock_apply_test, small_grids_do_not_break) {
   for (const auto& [rows, cols] :
        {std::pair{0, 0}, std::pair{0, 9}, std::pair{1, 1}, std::pair{1, 9}, std::pair{2, 1},
         std::pair{9, 1}, std::pair{9, 2}, std::pair{3, 3}}) {
-    GridClock clock(rows, cols, Settings(kRemindBalloon, 0));
+    GridClock clock(rows, cols, Settings(RemindMode::Balloon, 0));
     for (int r = 1; r < rows && cols > 1; ++r) clock.grid.SetTextMatrix(r, 1, "8:00-8:45");
     clock.state = {150, 1998, 1998};
     for (std::int32_t now = 0; now < kSecondsPerDay; now += 300) {
@@ -146,7 +146,7 @@ TEST(grid_clock_apply_test, small_grids_do_not_break) {
 }
 
 TEST(grid_clock_apply_test, a_200_by_50_grid_through_a_day) {
-  GridClock clock(200, 50, Settings(kRemindPopup));
+  GridClock clock(200, 50, Settings(RemindMode::Popup));
   // Five-minute periods from 6:00, one a row, with a minute's break between.
   for (int r = 1; r < 200; ++r) {
     const int start = 6 * 60 + (r - 1) * 5;

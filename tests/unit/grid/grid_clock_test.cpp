@@ -51,17 +51,17 @@ struct ClockRun {
 TEST(grid_clock_test, label_is_reported_only_when_it_changes_the_cell) {
   FakeCells cells = TuesdayCells();
   cells.SetText(0, 1, "1/23(I)");
-  const ClockTick other = DecideClockTick(cells, Settings(kRemindPopup, 1), kTuesday, At(7, 0), {});
+  const ClockTick other = DecideClockTick(cells, Settings(RemindMode::Popup, 1), kTuesday, At(7, 0), {});
   ASSERT_TRUE(other.label);
   EXPECT_EQ(other.label->view(), "时间");
 
   const ClockTick shanghai =
-      DecideClockTick(cells, Settings(kRemindPopup, 0), kTuesday, At(7, 0), {});
+      DecideClockTick(cells, Settings(RemindMode::Popup, 0), kTuesday, At(7, 0), {});
   EXPECT_FALSE(shanghai.label);  // already 1/23(I)
   cells.SetText(0, 1, "时间");
-  EXPECT_FALSE(DecideClockTick(cells, Settings(kRemindPopup, 1), kTuesday, At(7, 0), {}).label);
+  EXPECT_FALSE(DecideClockTick(cells, Settings(RemindMode::Popup, 1), kTuesday, At(7, 0), {}).label);
   // The week label on 6 September: a Sunday, no column in a 7-column table, label all the same.
-  const ClockTick sunday = DecideClockTick(cells, Settings(kRemindPopup, 0), kSunday, At(7, 0), {});
+  const ClockTick sunday = DecideClockTick(cells, Settings(RemindMode::Popup, 0), kSunday, At(7, 0), {});
   ASSERT_TRUE(sunday.label);
   EXPECT_EQ(sunday.label->view(), "2/23(I)");
 }
@@ -84,7 +84,7 @@ TEST(grid_clock_test, text_colour_and_header_follow_the_scheme) {
 
 TEST(grid_clock_test, tuesday_break_paints_both_cells_and_reminds_at_8_52) {
   const FakeCells cells = TuesdayCells();
-  const ClockTick tick = DecideClockTick(cells, Settings(kRemindPopup), kTuesday, At(8, 52), {});
+  const ClockTick tick = DecideClockTick(cells, Settings(RemindMode::Popup), kTuesday, At(8, 52), {});
   EXPECT_EQ(tick.bodyColour, kBackground);
   EXPECT_EQ(Paints(tick), (std::vector<CellPaint>{{2, 3, kBreak}, {3, 3, kBreak}}));
   EXPECT_EQ(tick.reminder.kind, ReminderKind::Popup);
@@ -95,12 +95,12 @@ TEST(grid_clock_test, tuesday_break_paints_both_cells_and_reminds_at_8_52) {
 
   for (const std::int32_t now : {At(8, 51, 59), At(8, 52, 1)}) {
     const ClockTick near =
-        DecideClockTick(cells, Settings(kRemindPopup), kTuesday, now, tick.state);
+        DecideClockTick(cells, Settings(RemindMode::Popup), kTuesday, now, tick.state);
     EXPECT_EQ(near.reminder.kind, ReminderKind::None) << now;
     EXPECT_TRUE(near.reminder.text.empty()) << now;
   }
   // No reminder mode: the same painting, no reminder.
-  const ClockTick quiet = DecideClockTick(cells, Settings(kRemindNone), kTuesday, At(8, 52), {});
+  const ClockTick quiet = DecideClockTick(cells, Settings(RemindMode::None), kTuesday, At(8, 52), {});
   EXPECT_EQ(quiet.reminder.kind, ReminderKind::None);
   EXPECT_EQ(Paints(quiet), Paints(tick));
 }
@@ -216,7 +216,7 @@ TEST(grid_clock_test, a_row_without_times_takes_the_break_after_the_period_above
 
 TEST(grid_clock_test, balloon_at_180_seconds_and_tray_removal_at_163) {
   const FakeCells cells = TuesdayCells();
-  const ClockSettings balloon = Settings(kRemindBalloon);
+  const ClockSettings balloon = Settings(RemindMode::Balloon);
   std::vector<int> balloons, removals;
   for (int before = 150; before <= 200; ++before) {
     const ClockTick tick = DecideClockTick(cells, balloon, kTuesday, At(8, 55) - before, {});
@@ -233,7 +233,7 @@ TEST(grid_clock_test, balloon_at_180_seconds_and_tray_removal_at_163) {
 
   // Only in balloon mode, and only for a period with a subject.
   EXPECT_FALSE(
-      DecideClockTick(cells, Settings(kRemindPopup), kTuesday, At(8, 55) - 163, {}).removeTrayIcon);
+      DecideClockTick(cells, Settings(RemindMode::Popup), kTuesday, At(8, 55) - 163, {}).removeTrayIcon);
   EXPECT_FALSE(
       DecideClockTick(TuesdayCells(""), balloon, kTuesday, At(8, 55) - 163, {}).removeTrayIcon);
 }
@@ -247,7 +247,7 @@ TEST(grid_clock_test, a_table_without_times_never_highlights_or_reminds) {
   cells.Settle();
   for (const ClockState start : {ClockState{}, ClockState{2, 23, 33}}) {
     for (std::int32_t now = 0; now < kSecondsPerDay; ++now) {
-      const ClockTick tick = DecideClockTick(cells, Settings(kRemindBalloon), kTuesday, now, start);
+      const ClockTick tick = DecideClockTick(cells, Settings(RemindMode::Balloon), kTuesday, now, start);
       ASSERT_TRUE(tick.ChangesNothing()) << now;
       ASSERT_EQ(tick.state, start) << now;
     }
@@ -289,7 +289,7 @@ TEST(grid_clock_test, bad_time_texts) {
     cells.SetText(2, 1, "8:55-9:40");
     cells.SetText(2, kTuesdayColumn, "数学");
     cells.Settle();
-    for (const int mode : {kRemindPopup, kRemindBalloon}) {
+    for (const RemindMode mode : {RemindMode::Popup, RemindMode::Balloon}) {
       const ClockTick tick = DecideClockTick(cells, Settings(mode), kTuesday, At(8, 52), {});
       EXPECT_EQ(tick.reminder.kind, ReminderKind::None);
       EXPECT_EQ(tick.state.NextPeriodRow, 2);
@@ -310,7 +310,7 @@ TEST(grid_clock_test, small_tables_and_stale_clock_values) {
       for (const year_month_day day : {kTuesday, kSunday}) {
         for (const std::int32_t now : {0, At(7, 57), At(8, 0), At(8, 50), kSecondsPerDay - 1}) {
           const ClockTick tick =
-              DecideClockTick(cells, Settings(kRemindBalloon, 0), day, now, start);
+              DecideClockTick(cells, Settings(RemindMode::Balloon, 0), day, now, start);
           for (const CellPaint& p : Paints(tick)) {
             EXPECT_TRUE(p.row >= 0 && p.row < rows && p.col >= 0 && p.col < cols)
                 << rows << "x" << cols << " paints (" << p.row << ", " << p.col << ")";
