@@ -272,7 +272,8 @@ class Reader {
       const YAML::Node activity = Required(span, "activity", "周期时段");
       const std::string kind = activity.IsScalar() ? activity.Scalar() : std::string();
       if (kind != "work" && kind != "rest") {
-        Refuse(activity, "activity 为“" + Shown(activity) + "”，应为 work（上课）或 rest（休息）。");
+        Refuse(activity,
+               "activity 为“" + Shown(activity) + "”，应为 work（上课）或 rest（休息）。");
       }
       const YAML::Node countNode = Required(span, "count", "周期时段");
       const std::optional<int> count = IntegerOf(countNode);
@@ -390,8 +391,8 @@ class Reader {
     const YAML::Node node = Required(entry, key, "课程安排");
     const std::optional<std::int32_t> time = CsesTime(node);
     if (!time) {
-      Refuse(node,
-             std::string(what) + "“" + Shown(node) + "”不是 0:00:00 到 23:59:59 之间的时间（例如 08:00:00）。");
+      Refuse(node, std::string(what) + "“" + Shown(node) +
+                       "”不是 0:00:00 到 23:59:59 之间的时间（例如 08:00:00）。");
     }
     return *time;
   }
