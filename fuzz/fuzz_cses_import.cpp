@@ -1,6 +1,7 @@
-// The CSES import on any bytes; an accepted file's timetable is exported and imported again and
-// must give back every class cell, row by row (rows are found by their time text, since a row
-// whose classes all have empty names is not exported).
+// The CSES import on any bytes (versions 1 and 2: the seeds hold both); an accepted file's
+// timetable is exported and imported again and must give back every class cell, row by row
+// (rows are found by their time text, since a row whose classes all have empty names is not
+// exported).
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -1,11 +1,14 @@
 #pragma once
-// CSES (Class Schedule Exchange Schema, version 1), the exchange format of class-timetable
-// programs, mapped to and from the timetable file's table. Pure functions over UTF-8 texts: no
-// file, no codec (a CSES file is UTF-8 always, never the ANSI code page).
+// CSES (Class Schedule Exchange Schema), the exchange format of class-timetable programs, mapped
+// to and from the timetable file's table. Pure functions over UTF-8 texts: no file, no codec (a
+// CSES file is UTF-8 always, never the ANSI code page).
 //
-// CSES: version: 1; subjects: [{name, simplified_name?, teacher?, room?}]; schedules: [{name,
-// enable_day 1-7 (Monday = 1), weeks: all | odd | even, classes: [{subject, start_time "HH:MM:SS",
-// end_time "HH:MM:SS"}]}].
+// CSES version 1: version: 1; subjects: [{name, simplified_name?, teacher?, room?}]; schedules:
+// [{name, enable_day 1-7 (Monday = 1), weeks: all | odd | even, classes: [{subject, start_time
+// "HH:MM:SS", end_time "HH:MM:SS"}]}].
+// Version 2 drops weeks for configuration.cycle: spans [{activity: work | rest, count}] that
+// repeat; enable_day lists working days of that cycle (the k-th work day counted from its start),
+// and a subject's room is called location.
 //
 // The timetable side: row 0 "节次", "时间", "星期一" ...; one row per period with "第N节" in column 0
 // and its span in column 1 as the clock reads it ("8:00-8:45"); weekday d (Monday = 1) in column
@@ -32,12 +35,21 @@ struct CsesImport {
   CsesRefusal refusal;                 // empty when the import succeeded
 };
 
-// A CSES text to a timetable.
+// A CSES text, version 1 or 2, to a timetable.
 //
 // Rows: one per distinct (start, end) pair of all classes, sorted by start (then end). Columns:
 // Monday to Friday always; up to Saturday's or Sunday's column when a schedule is enabled on it.
 // A cell: the subject name of the class of that day and time. Where odd and even weeks differ
 // it reads "odd/even", with one side empty when only one week has a class.
+//
+// Taken as other programs write it: enable_day of version 1 as 1-7 or as mon ... sun or monday
+// ... sunday in any case; times as the clock reads them ("08:00:00", "8:00") or as a whole number
+// of seconds after midnight; a class whose subject is null or empty is a free period and gives
+// nothing; keys the import does not use are ignored.
+//
+// Version 2: the cycle is taken to begin on a Monday (the file names no date). A cycle of 7 days
+// is a week, each working day on the weekday it falls; one of 14 days is an odd week followed by
+// an even week. A weeks other than all is refused there, since the cycle already says the weeks.
 //
 // Where CSES says more than one cell can hold:
 // - A class of an odd or even schedule stands in for an all-weeks class at the same day and time
@@ -48,14 +60,17 @@ struct CsesImport {
 //   full-width "，", a double quote the full-width "＂", and a line break or tab a blank.
 //
 // Refused, naming the first problem and its line: text that is not YAML or not a mapping; no
-// version, or a version other than 1; subjects or schedules, or one of their entries, not shaped
-// as CSES says (a subject without a name, a schedule without enable_day or weeks, a class
-// without subject, start_time or end_time); a time that is not HH:MM:SS; a day outside 1-7;
-// weeks other than all, odd or even; a class whose subject is missing from subjects; more
-// periods than a timetable holds (kMaxRows - 1); more than kMaxCsesClasses classes.
+// version, or a version other than 1 or 2; subjects or schedules, or one of their entries, not
+// shaped as CSES says (a subject without a name, a schedule without enable_day, or weeks in
+// version 1, a class without subject, start_time or end_time); a time outside 0:00:00-23:59:59;
+// a day outside 1-7 and the weekday names; weeks other than all, odd or even; a list enable_day
+// in a version 1 file; a version 2 file without configuration.cycle, with a cycle of other than
+// 7 or 14 days, or with an enable_day that is not one of its working days; a class whose subject
+// is missing from subjects; more periods than a timetable holds (kMaxRows - 1); more than
+// kMaxCsesClasses classes (a class on several days counts once for each).
 //
-// A schedule's name and a subject's simplified name, teacher and room are not shown; a class
-// that ends before it starts is taken as it stands.
+// A schedule's name and a subject's simplified name, teacher and room or location are not shown;
+// a class that ends before it starts is taken as it stands.
 CsesImport ImportCses(std::string_view utf8);
 
 // A bound that keeps a small file of YAML aliases (one class list named a million times) from

@@ -8,8 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "clock/time_of_day.h"
 #include "exchange/cses.h"
 #include "exchange/cses_week.h"
+#include "platform/text_codec.h"
 
 namespace orvel::exchange {
 namespace {
@@ -18,9 +20,15 @@ enum class Weeks { All, Odd, Even };
 
 using Span = std::pair<std::int32_t, std::int32_t>;  // start, end in seconds since midnight
 
-struct Class {
+// A weekday and the weeks on which a schedule's classes fall on it.
+struct Place {
   int day;
   Weeks weeks;
+  auto operator<=>(const Place&) const = default;
+};
+
+struct Class {
+  Place place;
   Span span;
   std::string subject;  // as the cell shows it
 };
@@ -77,20 +85,34 @@ std::optional<int> IntegerOf(const YAML::Node& node) {
   return value;
 }
 
-// "HH:MM:SS", two digits each, 00:00:00 to 23:59:59.
+// A time of day as the timetable's clock reads it ("08:00:00", "8:00"), or a whole number of
+// seconds after midnight: a YAML 1.1 reader takes an unquoted 16:40:00 for 60000, and some tools
+// write that number back.
 std::optional<std::int32_t> CsesTime(const YAML::Node& node) {
   if (!node.IsScalar()) return std::nullopt;
-  const std::string& text = node.Scalar();
-  if (text.size() != 8 || text[2] != ':' || text[5] != ':') return std::nullopt;
-  int fields[3];
-  for (int i = 0; i < 3; ++i) {
-    const char high = text[static_cast<std::size_t>(i) * 3];
-    const char low = text[static_cast<std::size_t>(i) * 3 + 1];
-    if (high < '0' || high > '9' || low < '0' || low > '9') return std::nullopt;
-    fields[i] = (high - '0') * 10 + (low - '0');
+  if (const std::optional<int> seconds = IntegerOf(node)) {
+    if (*seconds < clock::kSecondsPerDay) return *seconds;
+    return std::nullopt;
   }
-  if (fields[0] > 23 || fields[1] > 59 || fields[2] > 59) return std::nullopt;
-  return fields[0] * 3600 + fields[1] * 60 + fields[2];
+  return clock::ParseTimeOfDay(node.Scalar());
+}
+
+// enable_day of version 1: 1-7, or a weekday's English name or its first three letters in any
+// case, as CSES libraries and early versions of the format write it.
+std::optional<int> WeekdayOf(const YAML::Node& node) {
+  if (const std::optional<int> day = IntegerOf(node)) {
+    if (*day >= kFirstDay && *day <= kLastDay) return day;
+    return std::nullopt;
+  }
+  if (!node.IsScalar()) return std::nullopt;
+  static constexpr std::string_view kNames[] = {"monday", "tuesday",  "wednesday", "thursday",
+                                                "friday", "saturday", "sunday"};
+  const std::string name = AsciiLower(node.Scalar());
+  for (int day = kFirstDay; day <= kLastDay; ++day) {
+    const std::string_view full = kNames[day - kFirstDay];
+    if (name == full || name == full.substr(0, 3)) return day;
+  }
+  return std::nullopt;
 }
 
 // A subject name as a timetable cell can hold it: the file has no quoting that both editions
@@ -153,8 +175,9 @@ class Reader {
       if (!root.IsDefined() || root.IsNull()) throw Refused{{0, "文件是空的，不是 CSES 课程表。"}};
       Refuse(root, "不是 CSES 课程表（应为含 version、subjects、schedules 的映射）。");
     }
-    ReadVersion(root);
+    const YAML::Node version = ReadVersion(root);
     ReadSubjects(root);
+    if (version2_) ReadCycle(root, version);
     const YAML::Node schedules = ListOf(root, "schedules", "课程表");
     if (schedules.IsSequence()) {
       for (const YAML::Node& schedule : schedules) ReadSchedule(schedule);
@@ -188,10 +211,10 @@ class Reader {
     };
     std::map<std::pair<int, int>, Cell> cells;  // (row, day)
     for (const Class& c : classes_) {
-      Cell& cell = cells[{rowOf[c.span], c.day}];
-      std::vector<std::string>& side = c.weeks == Weeks::All   ? cell.all
-                                       : c.weeks == Weeks::Odd ? cell.odd
-                                                               : cell.even;
+      Cell& cell = cells[{rowOf[c.span], c.place.day}];
+      std::vector<std::string>& side = c.place.weeks == Weeks::All   ? cell.all
+                                       : c.place.weeks == Weeks::Odd ? cell.odd
+                                                                     : cell.even;
       if (std::find(side.begin(), side.end(), c.subject) == side.end()) side.push_back(c.subject);
     }
     for (const auto& [place, cell] : cells) {
@@ -211,11 +234,60 @@ class Reader {
     return text;
   }
 
-  void ReadVersion(const YAML::Node& root) {
+  // The version node; version 2 sets version2_.
+  YAML::Node ReadVersion(const YAML::Node& root) {
     const YAML::Node version = Get(root, "version");
     if (!version.IsDefined()) Refuse(root, "不是 CSES 课程表：没有 version 字段。");
-    if (IntegerOf(version) != 1) {
-      Refuse(version, "CSES 版本“" + Shown(version) + "”无法读取，只能导入版本 1。");
+    const std::optional<int> number = IntegerOf(version);
+    if (number != 1 && number != 2) {
+      Refuse(version, "CSES 版本“" + Shown(version) + "”无法读取，只能导入版本 1 或 2。");
+    }
+    version2_ = number == 2;
+    return version;
+  }
+
+  // Version 2's configuration.cycle: spans of work and rest days that repeat. The file names no
+  // date, so the cycle is taken to begin on a Monday; 7 days are a week, 14 an odd and an even
+  // week. Only those two fit a weekly timetable.
+  void ReadCycle(const YAML::Node& root, const YAML::Node& version) {
+    const YAML::Node configuration = Get(root, "configuration");
+    const bool hasConfiguration = configuration.IsDefined() && !configuration.IsNull();
+    const YAML::Node cycle =
+        hasConfiguration && configuration.IsMap() ? Get(configuration, "cycle") : YAML::Node();
+    if (!cycle.IsDefined() || cycle.IsNull()) {
+      Refuse(hasConfiguration ? configuration : version,
+             "CSES 版本 2 的课程表缺少 configuration.cycle（上课和休息的周期）。");
+    }
+    if (!cycle.IsMap()) {
+      Refuse(cycle, "configuration.cycle 应写成含 spans 的映射，这里是“" + Shown(cycle) + "”。");
+    }
+    Required(cycle, "spans", "课表周期");
+    const YAML::Node spans = ListOf(cycle, "spans", "上课和休息时段");
+    std::int64_t length = 0;  // a wrong count can be large; only 7 or 14 go on
+    std::vector<bool> work;
+    for (const YAML::Node& span : spans) {
+      if (!span.IsMap()) {
+        Refuse(span, "周期时段应写成含 activity、count 的映射，这里是“" + Shown(span) + "”。");
+      }
+      const YAML::Node activity = Required(span, "activity", "周期时段");
+      const std::string kind = activity.IsScalar() ? activity.Scalar() : std::string();
+      if (kind != "work" && kind != "rest") {
+        Refuse(activity,
+               "activity 为“" + Shown(activity) + "”，应为 work（上课）或 rest（休息）。");
+      }
+      const YAML::Node countNode = Required(span, "count", "周期时段");
+      const std::optional<int> count = IntegerOf(countNode);
+      if (!count) Refuse(countNode, "count 为“" + Shown(countNode) + "”，应为天数（整数）。");
+      length += *count;
+      if (length <= 14) work.insert(work.end(), static_cast<std::size_t>(*count), kind == "work");
+    }
+    if (length != 7 && length != 14) {
+      Refuse(spans, "课表周期为 " + std::to_string(length) + " 天，只能导入 7 天或 14 天的周期。");
+    }
+    for (int d = 0; d < static_cast<int>(length); ++d) {
+      if (!work[static_cast<std::size_t>(d)]) continue;
+      const Weeks weeks = length == 7 ? Weeks::All : d < 7 ? Weeks::Odd : Weeks::Even;
+      workDays_.push_back({d % 7 + kFirstDay, weeks});
     }
   }
 
@@ -233,59 +305,94 @@ class Reader {
 
   void ReadSchedule(const YAML::Node& schedule) {
     if (!schedule.IsMap()) {
-      Refuse(schedule,
-             "课程表应写成含 enable_day、weeks、classes 的映射，这里是“" + Shown(schedule) + "”。");
+      Refuse(schedule, std::string("课程表应写成含 enable_day、") + (version2_ ? "" : "weeks、") +
+                           "classes 的映射，这里是“" + Shown(schedule) + "”。");
     }
     const YAML::Node dayNode = Required(schedule, "enable_day", "课程表");
-    const std::optional<int> day = IntegerOf(dayNode);
-    if (!day || *day < kFirstDay || *day > kLastDay) {
-      Refuse(dayNode, "enable_day 为“" + Shown(dayNode) + "”，应为 1 到 7（星期一到星期日）。");
-    }
-    lastDay_ = std::max(lastDay_, *day);
-    const YAML::Node weeksNode = Required(schedule, "weeks", "课程表");
-    const std::string weeksText = weeksNode.IsScalar() ? weeksNode.Scalar() : std::string();
-    Weeks weeks;
-    if (weeksText == "all") {
-      weeks = Weeks::All;
-    } else if (weeksText == "odd") {
-      weeks = Weeks::Odd;
-    } else if (weeksText == "even") {
-      weeks = Weeks::Even;
-    } else {
-      Refuse(weeksNode,
-             "weeks 为“" + Shown(weeksNode) + "”，应为 all（每周）、odd（单周）或 even（双周）。");
-    }
+    const std::set<Place> places =
+        version2_ ? CyclePlaces(dayNode, schedule) : std::set<Place>{WeekPlace(dayNode, schedule)};
+    for (const Place& place : places) lastDay_ = std::max(lastDay_, place.day);
     const YAML::Node classes = ListOf(schedule, "classes", "课程安排");
     if (!classes.IsSequence()) return;
-    for (const YAML::Node& entry : classes) ReadClass(entry, *day, weeks);
+    for (const YAML::Node& entry : classes) ReadClass(entry, places);
   }
 
-  void ReadClass(const YAML::Node& entry, int day, Weeks weeks) {
-    if (++classCount_ > kMaxCsesClasses) {
+  // Version 1: one weekday, and weeks all, odd or even.
+  static Place WeekPlace(const YAML::Node& dayNode, const YAML::Node& schedule) {
+    if (dayNode.IsSequence()) {
+      Refuse(dayNode, "文件写明 CSES 版本 1，enable_day 却是版本 2 的上课日列表。");
+    }
+    const std::optional<int> day = WeekdayOf(dayNode);
+    if (!day) {
+      Refuse(dayNode, "enable_day 为“" + Shown(dayNode) +
+                          "”，应为 1 到 7 或 mon 到 sun（星期一到星期日）。");
+    }
+    const YAML::Node weeksNode = Required(schedule, "weeks", "课程表");
+    const std::string weeksText = weeksNode.IsScalar() ? weeksNode.Scalar() : std::string();
+    if (weeksText == "all") return {*day, Weeks::All};
+    if (weeksText == "odd") return {*day, Weeks::Odd};
+    if (weeksText == "even") return {*day, Weeks::Even};
+    Refuse(weeksNode,
+           "weeks 为“" + Shown(weeksNode) + "”，应为 all（每周）、odd（单周）或 even（双周）。");
+  }
+
+  // Version 2: working days of the cycle, a list or a single number. Weeks come from the cycle;
+  // a weeks other than all would say something else, so it is refused rather than guessed at.
+  std::set<Place> CyclePlaces(const YAML::Node& dayNode, const YAML::Node& schedule) const {
+    const YAML::Node weeks = Get(schedule, "weeks");
+    if (weeks.IsDefined() && !weeks.IsNull() && !(weeks.IsScalar() && weeks.Scalar() == "all")) {
+      Refuse(weeks, "weeks 为“" + Shown(weeks) +
+                        "”：CSES 版本 2 由 configuration.cycle 区分单双周，不再使用 weeks。");
+    }
+    std::set<Place> places;
+    const auto add = [&](const YAML::Node& item) {
+      const std::optional<int> k = IntegerOf(item);
+      if (!k || *k < 1 || *k > static_cast<int>(workDays_.size())) {
+        Refuse(item, "enable_day 中的“" + Shown(item) + "”不是课表周期中的上课日（共 " +
+                         std::to_string(workDays_.size()) + " 个上课日）。");
+      }
+      places.insert(workDays_[static_cast<std::size_t>(*k - 1)]);
+    };
+    if (dayNode.IsSequence()) {
+      for (const YAML::Node& item : dayNode) add(item);
+    } else {
+      add(dayNode);
+    }
+    return places;
+  }
+
+  void ReadClass(const YAML::Node& entry, const std::set<Place>& places) {
+    // A class counts once for each day it is on, and once when on none: the bound is on work.
+    classCount_ += std::max<std::size_t>(places.size(), 1);
+    if (classCount_ > static_cast<std::size_t>(kMaxCsesClasses)) {
       Refuse(entry, "课程安排超过 " + std::to_string(kMaxCsesClasses) + " 条，不是一份课程表。");
     }
     if (!entry.IsMap()) {
       Refuse(entry, "课程安排应写成含 subject、start_time、end_time 的映射，这里是“" +
                         Shown(entry) + "”。");
     }
-    const YAML::Node subject = Required(entry, "subject", "课程安排");
+    const YAML::Node subject = Get(entry, "subject");
+    if (!subject.IsDefined()) Refuse(entry, "课程安排缺少 subject。");
+    // A free period: some programs write the periods of a day with no subject where none is.
+    if (subject.IsNull() || (subject.IsScalar() && subject.Scalar().empty())) return;
     if (!subject.IsScalar() || !subjects_.contains(subject.Scalar())) {
       Refuse(subject, "课程“" + Shown(subject) + "”不在 subjects 课程列表中。");
     }
     const Span span{Time(entry, "start_time", "开始时间"), Time(entry, "end_time", "结束时间")};
+    if (places.empty()) return;
     if (spans_.insert(span).second && static_cast<int>(spans_.size()) > kMaxRows - 1) {
       Refuse(entry, "上课时间段超过 " + std::to_string(kMaxRows - 1) + " 个，课表放不下（最多 " +
                         std::to_string(kMaxRows) + " 行）。");
     }
-    classes_.push_back({day, weeks, span, CellText(subject.Scalar())});
+    for (const Place& place : places) classes_.push_back({place, span, CellText(subject.Scalar())});
   }
 
   static std::int32_t Time(const YAML::Node& entry, const char* key, const char* what) {
     const YAML::Node node = Required(entry, key, "课程安排");
     const std::optional<std::int32_t> time = CsesTime(node);
     if (!time) {
-      Refuse(node,
-             std::string(what) + "“" + Shown(node) + "”不是 HH:MM:SS 格式（例如 08:00:00）。");
+      Refuse(node, std::string(what) + "“" + Shown(node) +
+                       "”不是 0:00:00 到 23:59:59 之间的时间（例如 08:00:00）。");
     }
     return *time;
   }
@@ -293,8 +400,10 @@ class Reader {
   std::set<std::string> subjects_;
   std::set<Span> spans_;
   std::vector<Class> classes_;
-  int classCount_ = 0;
+  std::size_t classCount_ = 0;
   int lastDay_ = kLastWorkDay;
+  bool version2_ = false;
+  std::vector<Place> workDays_;  // version 2: working day k of the cycle at k - 1
 };
 
 }  // namespace

@@ -121,7 +121,7 @@ TEST_F(TimetableExchangeTest, a_broken_file_is_refused_with_its_line_and_nothing
   StartWith();
   const std::string broken =
       std::string(kAlternatingWeek)
-          .replace(std::string(kAlternatingWeek).find("\"09:40:00\""), 10, "\"9:40\"");
+          .replace(std::string(kAlternatingWeek).find("\"09:40:00\""), 10, "\"9:60\"");
   const auto file = Outside("坏.yaml", broken);
   const auto files = folder.Snapshot();
 

@@ -190,7 +190,7 @@ TEST_F(ExchangeWindowTest, drop_a_week_export_it_from_the_menu_and_refuse_a_brok
 
   // A broken file: refused with its line, nothing on disk changes, the week stays.
   std::string broken(kAlternatingWeek);
-  broken.replace(broken.find("\"09:40:00\""), 10, "\"9:40\"");
+  broken.replace(broken.find("\"09:40:00\""), 10, "\"9:60\"");
   const auto files = Snapshot();
   Drop(OnDesktop("坏.yaml", broken));
   ASSERT_EQ(platform.dialogs().messages.size(), 2u);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "cses_examples.h"
 #include "exchange/cses.h"
 #include "exchange/cses_file.h"
 #include "platform/file_io.h"
@@ -21,9 +22,18 @@ const std::initializer_list<std::string> kWorkWeekHeader = {"节次",   "时间"
 
 struct ImportCase {
   const char* what;
-  const char* yaml;
+  std::string yaml;
   Timetable expected;
 };
+
+template <std::size_t N>
+void ExpectImports(const ImportCase (&cases)[N]) {
+  for (const ImportCase& c : cases) {
+    const CsesImport result = ImportCses(c.yaml);
+    EXPECT_EQ(result.refusal.Message(), "") << c.what;
+    EXPECT_EQ(result.timetable, c.expected) << c.what;
+  }
+}
 
 TEST(cses_import_test, maps_cses_to_the_timetable) {
   const ImportCase cases[] = {
@@ -133,11 +143,106 @@ schedules:
       {"no schedules: the header row alone; a byte-order mark and a quoted version are taken",
        "\xEF\xBB\xBFversion: \"1\"\nsubjects: []\n", MakeTable({kWorkWeekHeader})},
   };
-  for (const ImportCase& c : cases) {
-    const CsesImport result = ImportCses(c.yaml);
-    EXPECT_EQ(result.refusal.Message(), "") << c.what;
-    EXPECT_EQ(result.timetable, c.expected) << c.what;
-  }
+  ExpectImports(cases);
+}
+
+TEST(cses_import_test, takes_cses_as_other_programs_write_it) {
+  const std::initializer_list<std::string> toSaturday = {"节次",   "时间",   "星期一", "星期二",
+                                                         "星期三", "星期四", "星期五", "星期六"};
+  const std::string v1 = "version: 1\nsubjects: [{name: 数学}, {name: 物理}, {name: 化学}]\n";
+  const std::string at8 = R"(start_time: "08:00:00", end_time: "08:45:00")";
+  const std::string fortnight =
+      "version: 2\nconfiguration: {cycle: {spans: [{activity: work, count: 5}, {activity: rest, "
+      "count: 2}, {activity: work, count: 5}, {activity: rest, count: 2}]}}\n"
+      "subjects: [{name: 数学}, {name: 物理}, {name: 化学}]\n";
+  const ImportCase cases[] = {
+      {"enable_day as a number or a weekday's name in any case",
+       v1 + "schedules:\n- {enable_day: mon, weeks: all, classes: &c [{subject: 数学, " + at8 +
+           "}]}\n- {enable_day: TUE, weeks: odd, classes: *c}\n"
+           "- {enable_day: Wednesday, weeks: all, classes: *c}\n"
+           "- {enable_day: \"4\", weeks: all, classes: []}\n"
+           "- {enable_day: sunday, weeks: even, classes: *c}\n",
+       MakeTable(
+           {{"节次", "时间", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六", "星期日"},
+            {"第1节", "8:00-8:45", "数学", "数学/", "数学", "", "", "", "/数学"}})},
+
+      {"times with one- or two-digit hours, with or without seconds, any quotes, or in seconds",
+       v1 + R"(schedules: [{enable_day: 1, weeks: all, classes: [
+  {subject: 数学, start_time: "08:00:00", end_time: '8:45:00'},
+  {subject: 数学, start_time: 9:00, end_time: "09:45"},
+  {subject: 数学, start_time: 60000, end_time: '61530'}]}]
+)",
+       MakeTable({kWorkWeekHeader,
+                  {"第1节", "8:00-8:45", "数学", "", "", "", ""},
+                  {"第2节", "9:00-9:45", "数学", "", "", "", ""},
+                  {"第3节", "16:40-17:05:30", "数学", "", "", "", ""}})},
+
+      {"rooms of any kind, teachers, short names and unknown keys are ignored",
+       R"(version: 1
+generator: 某课程表
+subjects: [{name: 数学, room: 101, teacher: 张三, simplified_name: 数, colour: red},
+  {name: 物理, room: "", teacher: ~}, {name: 化学, room: null}]
+schedules: [{name: x, enable_day: 3, weeks: all, note: 1, classes: [
+  {subject: 数学, room: 5, teacher: 李四, start_time: "08:00:00", end_time: "08:45:00"},
+  {subject: 物理, start_time: "09:00:00", end_time: "09:45:00"}]}]
+)",
+       MakeTable({kWorkWeekHeader,
+                  {"第1节", "8:00-8:45", "", "", "数学", "", ""},
+                  {"第2节", "9:00-9:45", "", "", "物理", "", ""}})},
+
+      {"a null or empty subject is a free period; classes: [] is an empty day",
+       v1 + "schedules:\n- {enable_day: 1, weeks: all, classes: [{subject: null, " + at8 +
+           "}, {subject: \"\", start_time: \"09:00:00\", end_time: \"09:45:00\"}, {subject: ~},"
+           " {subject: 数学, start_time: \"10:00:00\", end_time: \"10:45:00\"}]}\n"
+           "- {enable_day: 6, weeks: all, classes: []}\n",
+       MakeTable({toSaturday, {"第1节", "10:00-10:45", "数学", "", "", "", "", ""}})},
+
+      {"several schedules of one day and weeks are merged",
+       v1 + "schedules:\n- {name: 上午, enable_day: 2, weeks: odd, classes: [{subject: 数学, " +
+           at8 + "}]}\n- {name: 下午, enable_day: 2, weeks: odd, classes: [{subject: 物理, " +
+           "start_time: \"14:00:00\", end_time: \"14:45:00\"}]}\n"
+           "- {name: 补充, enable_day: 2, weeks: odd, classes: [{subject: 化学, " +
+           at8 + "}]}\n",
+       MakeTable({kWorkWeekHeader,
+                  {"第1节", "8:00-8:45", "", "数学、化学/", "", "", ""},
+                  {"第2节", "14:00-14:45", "", "物理/", "", "", ""}})},
+
+      {"two subjects of one name (two teachers) are one subject",
+       "version: 1\nsubjects: [{name: 英语, teacher: 张三}, {name: 英语, teacher: 李四}]\n"
+       "schedules: [{enable_day: 1, weeks: all, classes: [{subject: 英语, " +
+           at8 + "}, {subject: 英语, " + at8 + "}]}]\n",
+       MakeTable({kWorkWeekHeader, {"第1节", "8:00-8:45", "英语", "", "", "", ""}})},
+
+      {"version 2, a cycle of 7 days: each working day on the weekday it falls on",
+       R"(version: 2
+configuration: {cycle: {work_count: 5, rest_count: 2, spans: [{activity: work, count: 3},
+  {activity: rest, count: 1}, {activity: work, count: 2}, {activity: rest, count: 1}]}}
+subjects: [{name: 数学, location: "101"}, {name: 物理, location: 5}]
+schedules:
+- {enable_day: [1, 4], classes: [{subject: 数学, start_time: "08:00:00", end_time: "08:45:00"}]}
+- {enable_day: 5, weeks: all, classes: [
+    {subject: 物理, start_time: "08:00:00", end_time: "08:45:00"}]}
+)",
+       MakeTable({toSaturday, {"第1节", "8:00-8:45", "数学", "", "", "", "数学", "物理"}})},
+
+      {"version 2, a cycle of 14 days: an odd week, then an even week",
+       fortnight + "schedules:\n- {enable_day: [1, 6], classes: [{subject: 数学, " + at8 +
+           "}]}\n- {enable_day: [2], classes: [{subject: 物理, " + at8 + "}]}\n" +
+           "- {enable_day: [7, 10], classes: [{subject: 化学, " + at8 + "}]}\n",
+       MakeTable({kWorkWeekHeader, {"第1节", "8:00-8:45", "数学", "物理/化学", "", "", "/化学"}})},
+
+      {"the format's version 1 example", std::string(test::kCsesV1Example),
+       MakeTable({kWorkWeekHeader,
+                  {"第1节", "8:00-9:00", "数学", "物理", "", "", ""},
+                  {"第2节", "9:00-10:00", "语文", "英语", "", "", ""}})},
+
+      {"the format's version 2 example: Saturday only in the first week",
+       std::string(test::kCsesV2Example),
+       MakeTable({toSaturday,
+                  {"第1节", "8:00-9:00", "数学", "物理", "", "", "", "物理/"},
+                  {"第2节", "9:00-10:00", "语文", "英语", "", "", "", "英语/"}})},
+  };
+  ExpectImports(cases);
 }
 
 // n classes on Monday, each at its own time: the n-th starts n minutes after 0:00.
@@ -169,6 +274,9 @@ struct RefusalCase {
 
 TEST(cses_import_test, refuses_naming_the_first_problem_and_its_line) {
   const std::string header = "version: 1\nsubjects: [{name: 数学}]\nschedules:\n";
+  const std::string week2 =
+      "version: 2\nconfiguration:\n  cycle: {spans: [{activity: work, count: 5}, {activity: rest, "
+      "count: 2}]}\nsubjects: [{name: 数学}]\nschedules:\n";
   const RefusalCase cases[] = {
       {"", "文件是空的，不是 CSES 课程表。"},
       {"# 只有注释\n", "文件是空的，不是 CSES 课程表。"},
@@ -178,29 +286,32 @@ TEST(cses_import_test, refuses_naming_the_first_problem_and_its_line) {
       {"- 数学\n- 语文\n",
        "第 1 行：不是 CSES 课程表（应为含 version、subjects、schedules 的映射）。"},
       {"\nsubjects: []\nschedules: []\n", "第 2 行：不是 CSES 课程表：没有 version 字段。"},
-      {"version: 2\n", "第 1 行：CSES 版本“2”无法读取，只能导入版本 1。"},
       {"version: 一二三四五六七八九十一二三四五六七八九十\n",
-       "第 1 行：CSES 版本“一二三四五六七八九十…”无法读取，只能导入版本 1。"},
-      {"version: 1.0\n", "第 1 行：CSES 版本“1.0”无法读取，只能导入版本 1。"},
+       "第 1 行：CSES 版本“一二三四五六七八九十…”无法读取，只能导入版本 1 或 2。"},
+      {"version: 1.0\n", "第 1 行：CSES 版本“1.0”无法读取，只能导入版本 1 或 2。"},
       {"version: 1\nsubjects: 数学\n", "第 2 行：subjects 应为课程列表，这里是“数学”。"},
       {"version: 1\nsubjects:\n  - teacher: 张三\n", "第 3 行：课程缺少 name。"},
       {header + "  - {name: a, weeks: all, classes: []}\n", "第 4 行：课程表缺少 enable_day。"},
       {header + "  - {name: a, enable_day: 8, weeks: all, classes: []}\n",
-       "第 4 行：enable_day 为“8”，应为 1 到 7（星期一到星期日）。"},
+       "第 4 行：enable_day 为“8”，应为 1 到 7 或 mon 到 sun（星期一到星期日）。"},
       {header + "  - name: a\n    enable_day: 0\n",
-       "第 5 行：enable_day 为“0”，应为 1 到 7（星期一到星期日）。"},
+       "第 5 行：enable_day 为“0”，应为 1 到 7 或 mon 到 sun（星期一到星期日）。"},
+      {header + "  - {name: a, enable_day: mo, weeks: all, classes: []}\n",
+       "第 4 行：enable_day 为“mo”，应为 1 到 7 或 mon 到 sun（星期一到星期日）。"},
+      {header + "  - {name: a, enable_day: [1, 7], weeks: all, classes: []}\n",
+       "第 4 行：文件写明 CSES 版本 1，enable_day 却是版本 2 的上课日列表。"},
       {header + "  - {name: a, enable_day: 1, weeks: every, classes: []}\n",
        "第 4 行：weeks 为“every”，应为 all（每周）、odd（单周）或 even（双周）。"},
       {header + "  - name: a\n    enable_day: 1\n    weeks: all\n    classes:\n"
-                "      - subject: 数学\n        start_time: \"8:00:00\"\n        end_time: "
+                "      - subject: 数学\n        start_time: -1\n        end_time: "
                 "\"08:45:00\"\n",
-       "第 9 行：开始时间“8:00:00”不是 HH:MM:SS 格式（例如 08:00:00）。"},
+       "第 9 行：开始时间“-1”不是 0:00:00 到 23:59:59 之间的时间（例如 08:00:00）。"},
       {header + "  - {name: a, enable_day: 1, weeks: all, classes: [\n"
                 "      {subject: 数学, start_time: \"08:00:00\", end_time: \"24:00:00\"}]}\n",
-       "第 5 行：结束时间“24:00:00”不是 HH:MM:SS 格式（例如 08:00:00）。"},
+       "第 5 行：结束时间“24:00:00”不是 0:00:00 到 23:59:59 之间的时间（例如 08:00:00）。"},
       {header + "  - {name: a, enable_day: 1, weeks: all, classes: [\n"
-                "      {subject: 数学, start_time: \"08:00:00\", end_time: \"08:45\"}]}\n",
-       "第 5 行：结束时间“08:45”不是 HH:MM:SS 格式（例如 08:00:00）。"},
+                "      {subject: 数学, start_time: \"08:00:00\", end_time: 86400}]}\n",
+       "第 5 行：结束时间“86400”不是 0:00:00 到 23:59:59 之间的时间（例如 08:00:00）。"},
       {header + "  - {name: a, enable_day: 1, weeks: all, classes: [\n"
                 "      {subject: 数学, start_time: \"08:00:00\", end_time: \"08:45:00\"},\n"
                 "      {subject: 化学, start_time: \"09:00:00\", end_time: \"09:45:00\"}]}\n"
@@ -209,6 +320,21 @@ TEST(cses_import_test, refuses_naming_the_first_problem_and_its_line) {
       {header + "  - {name: a, enable_day: 1, weeks: all, classes: [{subject: 数学}]}\n",
        "第 4 行：课程安排缺少 start_time。"},
       {ManySpans(kMaxRows), "第 262 行：上课时间段超过 255 个，课表放不下（最多 256 行）。"},
+
+      // Version 2.
+      {"version: 2\n",
+       "第 1 行：CSES 版本 2 的课程表缺少 configuration.cycle（上课和休息的周期）。"},
+      {"version: 2\nconfiguration: {name: 课表}\n",
+       "第 2 行：CSES 版本 2 的课程表缺少 configuration.cycle（上课和休息的周期）。"},
+      {"version: 2\nconfiguration:\n  cycle:\n    spans:\n      - {activity: work, count: 5}\n"
+       "      - {activity: rest, count: 5}\n",
+       "第 5 行：课表周期为 10 天，只能导入 7 天或 14 天的周期。"},
+      {"version: 2\nconfiguration: {cycle: {spans: [{activity: study, count: 7}]}}\n",
+       "第 2 行：activity 为“study”，应为 work（上课）或 rest（休息）。"},
+      {week2 + "  - {enable_day: [1, 6], classes: []}\n",
+       "第 6 行：enable_day 中的“6”不是课表周期中的上课日（共 5 个上课日）。"},
+      {week2 + "  - {enable_day: 1, weeks: odd, classes: []}\n",
+       "第 6 行：weeks 为“odd”：CSES 版本 2 由 configuration.cycle 区分单双周，不再使用 weeks。"},
   };
   for (const RefusalCase& c : cases) {
     const CsesImport result = ImportCses(c.yaml);
