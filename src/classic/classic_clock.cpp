@@ -32,7 +32,7 @@ ClassicClockTick DecideClassicClockTick(const clock::ClockCells& cells,
                 static_cast<std::size_t>(c)];
   };
 
-  // 1: the label of box 2.
+  // The label of box 2.
   const bool hasLabelCell = cols > kTimeColumn;
   const std::optional<clock::ShortText> label =
       hasLabelCell ? clock::ClockLabel(settings.area, today) : std::nullopt;
@@ -40,28 +40,27 @@ ClassicClockTick DecideClassicClockTick(const clock::ClockCells& cells,
       label ? label->view() : clock::CellText(cells, 0, kTimeColumn);
   if (label && label->view() != cells.Text(0, kTimeColumn)) tick.label = label;
 
-  // 2: text colour, judged by box 1.
+  // Text colour, judged by box 1.
   if (cells.ForeColour() != clock::SchemeColour(settings, kColourText))
     tick.foreColour = clock::SchemeColour(settings, kColourText);
 
-  // 3: the header row, judged by box 1.
+  // The header row, judged by box 1.
   if (at(0, 0) != clock::SchemeColour(settings, kColourHeader))
     for (int c = 0; c < cols; ++c) at(0, c) = clock::SchemeColour(settings, kColourHeader);
 
-  // 4: every body box back to the background.
+  // Every body box back to the background.
   for (int r = 1; r < rows; ++r)
     for (int c = 0; c < cols; ++c) at(r, c) = clock::SchemeColour(settings, kColourBackground);
 
-  // 5: Saturday and Sunday in a table without their columns.
+  // Saturday and Sunday in a table without their columns.
   const int weekdayColumn = clock::WeekdayColumn(today);
   if (weekdayColumn >= cols) return tick;
 
-  // 6.
   const clock::PeriodSearch search =
       clock::FindPeriod(cells, nowSeconds, tick.state.NextPeriodRow, headerTime);
   int currentRow = search.currentRow;
 
-  // 7: the reminder; an unreadable next start gives none and no current period.
+  // The reminder; an unreadable next start gives none and no current period.
   if (!search.timeFailed) {
     const std::string_view subject =
         clock::CellText(cells, tick.state.NextPeriodRow, weekdayColumn);
@@ -73,11 +72,11 @@ ClassicClockTick DecideClassicClockTick(const clock::ClockCells& cells,
                             tick.removeTrayIcon);
   }
 
-  // 8: today's column below the header.
+  // Today's column below the header.
   for (int r = 1; r < rows; ++r)
     at(r, weekdayColumn) = clock::SchemeColour(settings, kColourTodayColumn);
 
-  // 9: the current row, today's cell in it by its text; or the break over the period that has
+  // The current row, today's cell in it by its text; or the break over the period that has
   // ended and the row after it.
   const int endedRow = search.breakRow - 1;
   const bool paintBreak = search.breakRow > 0 && endedRow >= 1 && endedRow < rows - 1;

@@ -58,22 +58,23 @@ FrmSchedule::~FrmSchedule() {
 void FrmSchedule::Form_Load() {
   WorkingValues& values = state_.values;
 
-  // 1-4 as in the grid edition; there is no editor to hide (5).
+  // Settings, place and layer as in the grid edition; there is no editor to hide.
   program::ReadStartupSettings(state_);
   program::RestorePosition(*this, state_);
   program::ApplyWindowLayer(*this, values.layer);
 
-  // 6: the matrix, with no font fallback on a failed read.
+  // The matrix, with no font fallback on a failed read.
   ScdLoad();
   AreaTag() = program::AreaTagText(values.area);
 
-  // 7: a disabled frame makes every box inert; presses over the boxes reach the window.
+  // A disabled frame makes every box inert; presses over the boxes reach the window.
   Frame1.SetEnabled(values.lock != 1);
 
-  // 10, before 9: the width folds to columns 1 and 2, then the rounded region.
+  // The fold comes before the transparency: the width folds to columns 1 and 2, then the
+  // rounded region.
   ApplyFold(values.fold == 1);
 
-  // 9.
+  // Transparency keys out the scheme's background; the clock runs when highlighting is on.
   if (values.transparency == 1)
     MakeLayered(program::Layering::ColourKey,
                 state_.colours.Get(values.scheme, kColourBackground), 0);
@@ -101,17 +102,17 @@ std::vector<ui::TextBox*> FrmSchedule::BuildBoxes(std::int16_t rows, std::int16_
                                                   std::int16_t frameStyle) {
   std::vector<ui::TextBox*> made;
   ui::TextBox& model = *TxtSubject[0];
-  // 1-5.
+  // The window and the frame take the matrix's size.
   const CellSize size = TemplateCellSize();
   const double width = MatrixWidth(cols, size);
   const double height = MatrixHeight(rows, size);
   Move(Left(), Top(), width, height);
   Frame1.Move(0, 0, width, height);
-  // 6.
+  // The template carries the border style to the boxes made from it.
   if (frameStyle == 0 || frameStyle == 1) model.SetBorderStyle(frameStyle);
   model.Move(size.w, model.Top());
 
-  // 7.
+  // Box k for row i, column j, made from the template or reused.
   for (int i = 1; i <= rows; ++i) {
     for (int j = 1; j <= cols; ++j) {
       const int k = BoxNumber(i, j, cols);

@@ -51,29 +51,25 @@ FrmCountdown::FrmCountdown(ui::Platform& platform)
 void FrmCountdown::Form_Load() {
   // A window shown again starts as designed, like a freshly loaded one.
   SetCaption(std::string(kCountdownCaption));
-  // 1.
   countdownSeconds_ = 0;
   Timercountdown.SetEnabled(true);
-  // 2.
+  // The pointer's place now: a later move cancels the countdown.
   cursorNow_ = platform().input().CursorPos();
   cursorBefore_ = cursorNow_;
-  // 3.
+  // The bar shrinks by one step a tick, so that it is gone after 15 s.
   const double tickSeconds = Timercountdown.Interval() / 1000.0;
   step_ = static_cast<std::int32_t>(std::nearbyint(Labbarback.Width() / 15.0 * tickSeconds));
-  // 4.
   bar.Move(Labbarback.Left() + step_, Labbarback.Top() + Labbarback.Height() * 0.1,
            std::max(0.0, Labbarback.Width() - step_), bar.Height());
 }
 
 void FrmCountdown::Timercountdown_Timer() {
-  // 1. The width is a single-precision value, as the shape keeps it; never below 0.
+  // The width is a single-precision value, as the shape keeps it; never below 0.
   const float width = static_cast<float>(bar.Width() - step_ * kShrinkPerStep);
   bar.SetWidth(std::max(0.0f, width));
-  // 2.
   countdownSeconds_ = static_cast<float>(countdownSeconds_ + Timercountdown.Interval() / 1000.0);
-  // 3.
   SetCaption(CountdownTickCaption(countdownSeconds_));
-  // 4-5. The unload comes last so that nothing runs after it.
+  // The end of the time or a pointer move closes it. The unload comes last so that nothing runs after it.
   cursorNow_ = platform().input().CursorPos();
   const bool moved = cursorNow_ != cursorBefore_;
   cursorBefore_ = cursorNow_;

@@ -55,16 +55,15 @@ void FrmTips::ShowText(std::string text) {
 }
 
 void FrmTips::Form_Load() {
-  // 1. A popup shown again after an unload starts its life afresh.
+  // A popup shown again after an unload starts its life afresh.
   shownMs_ = 0;
   lastTickMs_ = platform().clock().SteadyMs();
-  // 2.
   platform().windows().SetTopmost(*this, true);
-  // 3. Just below the schedule window, as wide as it.
+  // Just below the schedule window, as wide as it.
   Move(schedule_.Left(), schedule_.Top() + schedule_.Height(), schedule_.Width(), Height());
   // A window narrower than the margin leaves the label no width rather than a negative one.
   LblTips.SetWidth(std::max(0.0, schedule_.Width() - kTipsLabelMargin));
-  // 4.
+  // Then it slides up.
   TimerMove.SetEnabled(true);
 }
 

@@ -67,30 +67,29 @@ void FrmSchedule::Form_Load() {
   ui::Platform& platform = state_.platform;
   WorkingValues& values = state_.values;
 
-  // 1-4, as in the classic edition.
+  // Settings, place and layer, as in the classic edition.
   ReadStartupSettings(state_);
   RestorePosition(*this, state_);
   ApplyWindowLayer(*this, values.layer);
-  // 5.
   TxtFlex.SetVisible(false);
 
-  // 6.
+  // A failed read falls back to the design font as well.
   if (!ScdLoad()) {
     values.fontName = std::string(kFallbackFontName);
     values.fontSize = kFallbackFontSize;
   }
   MSFlexGrid1.tag = AreaTagText(values.area);
 
-  // 7-8.
+  // Lock, frame and fonts.
   MSFlexGrid1.SetEnabled(values.lock != 1);
   ApplyGridAppearance();
 
-  // 9.
+  // Transparency keys out the scheme's background; the clock runs when highlighting is on.
   if (values.transparency == 1)
     MakeLayered(Layering::ColourKey, state_.colours.Get(values.scheme, kColourBackground), 0);
   TimerSchedule.SetEnabled(values.highlight != 0);
 
-  // 10.
+  // Columns: folded to today's, or every column fitted to its texts.
   folded_ = values.fold == 1;
   if (folded_) {
     FoldColumns(MSFlexGrid1, clock::WeekdayColumn(platform.clock().Now().date));
@@ -102,7 +101,6 @@ void FrmSchedule::Form_Load() {
   // do; fit it once so that it opens at the grid's size.
   FitToGrid();
 
-  // 11.
   state_.tray.AddTrayIcon(*this, kTrayTip);
 }
 

@@ -21,24 +21,24 @@ ClockTick DecideClockTick(const ClockCells& cells, const ClockSettings& settings
   const int cols = cells.Cols();
   const bool hasLabelCell = rows > 0 && cols > kTimeColumn;
 
-  // Step 1: the label of cell (0, 1), reported only when it changes the cell.
+  // The label of cell (0, 1), reported only when it changes the cell.
   const std::optional<ShortText> label =
       hasLabelCell ? ClockLabel(settings.area, today) : std::nullopt;
   const std::string_view headerTime = label ? label->view() : CellText(cells, 0, kTimeColumn);
   if (label && label->view() != cells.Text(0, kTimeColumn)) tick.label = label;
 
-  // Step 2: text colour, and row 0 when its first cell has lost the header colour.
+  // Text colour, and row 0 when its first cell has lost the header colour.
   if (cells.ForeColour() != SchemeColour(settings, kColourText))
     tick.foreColour = SchemeColour(settings, kColourText);
   if (rows > 0 && cols > 0 && cells.BackColour(0, 0) != SchemeColour(settings, kColourHeader))
     tick.headerColour = SchemeColour(settings, kColourHeader);
 
-  // Step 3.
-  const int weekdayColumn = MondayFirstWeekday(today) + 1;
+  // Today's column, and the period or break the time falls into.
+  const int weekdayColumn = WeekdayColumn(today);
   const PeriodSearch search = FindPeriod(cells, nowSeconds, state.NextPeriodRow, headerTime);
   tick.state = state;
 
-  // Step 4: a new current or break cell clears the old highlights.
+  // A new current or break cell clears the old highlights.
   const auto currentUnchanged = [&](int currentRow) {
     return currentRow == 0 || CellCode(currentRow, weekdayColumn) == state.LastCurrentCode;
   };
@@ -47,10 +47,10 @@ ClockTick DecideClockTick(const ClockCells& cells, const ClockSettings& settings
   if (!(currentUnchanged(search.currentRow) && breakUnchanged))
     tick.bodyColour = SchemeColour(settings, kColourBackground);
 
-  // Step 5: Saturday and Sunday in a table without their columns.
+  // Saturday and Sunday in a table without their columns.
   if (weekdayColumn >= cols) return tick;
 
-  // Step 6: the reminder.
+  // The reminder.
   int currentRow = search.currentRow;
   if (!search.timeFailed) {
     const std::string_view subject = CellText(cells, state.NextPeriodRow, weekdayColumn);
@@ -63,7 +63,7 @@ ClockTick DecideClockTick(const ClockCells& cells, const ClockSettings& settings
     }
   }
 
-  // Step 7: painting.
+  // Painting, only when the current or the break cell has changed.
   if (currentUnchanged(currentRow) && breakUnchanged) return tick;
   if (currentRow >= 1) {
     const bool hasClass = !CellText(cells, currentRow, weekdayColumn).empty();

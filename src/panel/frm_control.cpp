@@ -275,24 +275,21 @@ void FrmControl::Form_Load() {
   ui::Platform& platform = state_.platform;
   WorkingValues& values = state_.values;
 
-  // 1.
   windowsVersion_ = desktop::WindowsVersionNumber(platform.system().WindowsVersion());
-  // 2.
   AttachToolTips();
-  // 3.
   LabAbout[0].SetCaption(
       AboutText(EditionVersion(state_.edition), platform.system().ProgramTimeText()));
-  // 4-6.
+  // The file page: caption, size boxes and the folder's list.
   ShowPanelCaption();
   Txtrc[0].SetText(std::to_string(state_.ScdRows));
   Txtrc[1].SetText(std::to_string(state_.ScdCols));
   ShowFileFolder();
-  // 7.
+  // The file page comes first.
   LblTab[0].SetBold(true);
   FrameSet[0].SetVisible(true);
   for (std::size_t i = 1; i < FrameSet.size(); ++i) FrameSet[i].SetVisible(false);
 
-  // 8. A stored value a box cannot take is skipped; the box keeps its initial state. Setting a
+  // A stored value a box cannot take is skipped; the box keeps its initial state. Setting a
   // box to 1 runs its handler, which applies it to the window.
   const auto setBox = [](ui::CheckBox& box, int value) {
     if (value == 0 || value == 1) box.SetValue(value);
@@ -303,17 +300,15 @@ void FrmControl::Form_Load() {
   setBox(ChkAlpha, values.transparency);
   CmbTopFloor.SetListIndex(values.layer);  // any position runs the handler
   CmbColSet.SetListIndex(values.scheme);
-  // 9.
   for (std::size_t i = 0; i < LabColor.size(); ++i)
     LabColor[i].SetBackColour(state_.colours.Get(kCustomScheme, static_cast<int>(i) + 1));
-  // 10.
+  // The function page: highlighting as the clock runs now, reminders, idle shutdown.
   ChkTimerSchedule.SetValue(window_.ClockTimer().Enabled() ? 1 : 0);
-  // 11.
   CmbRemind.SetListIndex(values.remindMode);
   setBox(Chknodo, values.idleShutdown);
   Comduration.SetText(FormatSingle(values.idleHours));
 
-  // 12-13.
+  // The grid's fonts, among the installed ones the list can show.
   if (CmbFontName && window_.HasFonts()) {
     const std::string gridFont = window_.GridFontName();
     CmbFontName->Clear();
@@ -326,13 +321,13 @@ void FrmControl::Form_Load() {
   if (CmbFontSize && window_.HasFonts()) CmbFontSize->SetText(FormatSingle(window_.GridFontSize()));
   if (CmbFun && window_.HasFonts()) CmbFun->SetText(std::to_string(window_.GridTextEffect()));
 
-  // 14.
+  // Auto-start as the system has it, remembered so that OK changes it only when ticked anew.
   ChkPowerStart.SetValue(desktop::AutoStartIsOn(platform, windowsVersion_) ? 1 : 0);
   initialPowerStart_ = static_cast<std::int16_t>(ChkPowerStart.Value());
-  // 15. A tag that is not a whole position leaves the list as it is.
+  // A tag that is not a whole position leaves the list as it is.
   if (const std::optional<std::int16_t> area = ToInt16(window_.AreaTag()))
     CmbArea.SetListIndex(*area);
-  // 16. Choosing the current year runs the year handler as a user's choice would.
+  // Choosing the current year runs the year handler as a user's choice would.
   FillYears(CmbYears, static_cast<int>(platform.clock().Now().date.year()));
 }
 

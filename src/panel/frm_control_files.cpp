@@ -55,17 +55,16 @@ void FrmControl::RefreshFileList() {
 
 void FrmControl::CmdLoadFile_Click() {
   ui::Dialogs& dialogs = state_.platform.dialogs();
-  // 1.
   const std::string selected = FileSchedule.FileName();
   if (selected.empty()) {
     dialogs.MessageBox(this, "未选定课表文件无法加载", "加载课表失败", ui::MessageIcon::Warning,
                        ui::MessageButtons::Ok);
     return;
   }
-  // 2-6: the window's reader shows the read-failure message itself and puts the empty default
+  // The window's reader shows the read-failure message itself and puts the empty default
   // timetable and file name in place.
   program::LoadCurrentTimetable(window_, selected);
-  // 7-8. Txtrc keeps the numbers it showed.
+  // Txtrc keeps the numbers it showed.
   ShowPanelCaption();
   ChkLock_Click();
   ChkFold_Click();
@@ -80,29 +79,27 @@ void FrmControl::ShowLoadedTimetable() {
 
 void FrmControl::CmdNewFile_Click() {
   ui::Dialogs& dialogs = state_.platform.dialogs();
-  // 1. Cut to whole numbers before the check, so that 0.5 rows or 1.5 columns cannot pass it
+  // Cut to whole numbers before the check, so that 0.5 rows or 1.5 columns cannot pass it
   // and then make a table without rows or without the time column.
   const double rows = std::trunc(LeadingValue(Txtrc[0].Text()));
   const double cols = std::trunc(LeadingValue(Txtrc[1].Text()));
-  // 2. At least the label and time columns; at most what the window can hold.
+  // At least the label and time columns; at most what the window can hold.
   if (!(rows >= 1 && rows <= kMaxRows && cols >= 2 && cols <= kMaxCols) ||
       !window_.CanHold(static_cast<std::int16_t>(rows), static_cast<std::int16_t>(cols))) {
     dialogs.MessageBox(this, "“每日节数”或“周上课天数”设定非法，表格至少为1行2列！",
                        "错误的数据格式", ui::MessageIcon::Error, ui::MessageButtons::Ok);
     return;
   }
-  // 3.
   const std::string answer =
       dialogs.InputBox(this, "请输入课表文件名（不含扩展名）", "新建课表", "新课表");
   if (answer.empty() || !AcceptFileName(answer + ".csv")) return;
-  // 4-5.
   window_.NewTimetable(static_cast<std::int16_t>(rows), static_cast<std::int16_t>(cols));
-  // 6-8. The answer is used as typed.
+  // The answer is used as typed.
   state_.values.ScdFileName = answer + ".csv";
   ShowPanelCaption();
   dialogs.MessageBox(this, "已建立名为“" + state_.values.ScdFileName + "”的空课表，修改后勿忘保存",
                      "课表已新键", ui::MessageIcon::Information, ui::MessageButtons::Ok);
-  // 9.
+  // The lock and the fold apply to the new table too.
   ChkLock_Click();
   ChkFold_Click();
 }

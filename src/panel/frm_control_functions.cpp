@@ -25,23 +25,21 @@ void FrmControl::ApplyAutoStartChoice() {
 
 void FrmControl::CmdOK_Click() {
   WorkingValues& values = state_.values;
-  // 1.
+  // The look the panel shows becomes the working look.
   values.lock = static_cast<std::int16_t>(ChkLock.Value());
   values.fold = static_cast<std::int16_t>(ChkFold.Value());
   values.frame = static_cast<std::int16_t>(ChkFrame.Value());
   values.transparency = static_cast<std::int16_t>(ChkAlpha.Value());
   values.layer = static_cast<std::int16_t>(CmbTopFloor.ListIndex());
   values.scheme = static_cast<std::int16_t>(CmbColSet.ListIndex());
-  // 2.
   for (std::size_t i = 0; i < LabColor.size(); ++i)
     state_.colours.SetCustom(static_cast<int>(i) + 1, LabColor[i].BackColour());
-  // 3-4. The idle switch and hours, and the only start of the idle timer.
+  // The reminder mode, the idle switch and hours, and the only start of the idle timer.
   values.remindMode = static_cast<std::int16_t>(CmbRemind.ListIndex());
   desktop::ArmIdleShutdown(window_.IdleTimer(), values, Chknodo.Value() != 0,
                            Comduration.Text());
-  // 5.
   ApplyAutoStartChoice();
-  // 6. Unloading removes the tips.
+  // Unloading removes the tips.
   Unload();
 }
 

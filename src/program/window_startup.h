@@ -22,7 +22,7 @@ inline constexpr std::string_view kDefaultScdFileName = "Schedule.csv";
 // The program's icon resource.
 inline constexpr int kAppIconId = 1;
 
-// Steps 1-2: built-in colour schemes and "Schedule.csv", then the edition's settings file over
+// The built-in colour schemes and "Schedule.csv", then the edition's settings file over
 // those defaults into the working values and the custom scheme; a timetable imported from the
 // command line in place of the settings file's.
 void ReadStartupSettings(ProgramState& state);
