@@ -64,7 +64,6 @@ FrmSchedule::~FrmSchedule() {
 }
 
 void FrmSchedule::Form_Load() {
-  ui::Platform& platform = state_.platform;
   WorkingValues& values = state_.values;
 
   // Settings, place and layer, as in the classic edition.
@@ -89,17 +88,10 @@ void FrmSchedule::Form_Load() {
     MakeLayered(Layering::ColourKey, state_.colours.Get(values.scheme, kColourBackground), 0);
   TimerSchedule.SetEnabled(values.highlight != 0);
 
-  // Columns: folded to today's, or every column fitted to its texts.
-  folded_ = values.fold == 1;
-  if (folded_) {
-    FoldColumns(MSFlexGrid1, clock::WeekdayColumn(platform.clock().Now().date));
-    AdjustColWidth(*this, MSFlexGrid1, kAlignLeftCentre, false);
-  } else {
-    AdjustColWidth(*this, MSFlexGrid1, kAlignCentreTop, true);
-  }
-  // The window follows the grid only when the current cell changes, which the load need not
-  // do; fit it once so that it opens at the grid's size.
-  FitToGrid();
+  // Columns: folded to today's, or every column fitted to its texts. The window follows the
+  // grid only when the current cell changes, which the load need not do; the fold fits it once
+  // so that it opens at the grid's size.
+  ApplyFold(values.fold == 1);
 
   state_.tray.AddTrayIcon(*this, kTrayTip);
 }
@@ -159,6 +151,10 @@ void FrmSchedule::ApplyFold(bool folded) {
   } else {
     AdjustColWidth(*this, MSFlexGrid1, kAlignCentreTop, true);
   }
+  // The rounded corners would cut the texts of the outer columns, which were fitted to them.
+  MSFlexGrid1.SetEdgeInset(static_cast<int>(
+      std::lround(kCornerClearancePx * state_.platform.screen().TwipsPerPixelOf(*this))));
+  WidenEdgeColumns(MSFlexGrid1);
   // The window takes the new widths at once: after a load or a new table (which end with this
   // step) a window left at the old size would clip the grid or show a grey band beside it.
   FitToGrid();

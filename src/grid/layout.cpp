@@ -16,6 +16,14 @@ void FoldColumns(ui::Grid& grid, int todayColumn) {
     if (!KeptWhenFolded(c, todayColumn)) grid.SetColWidth(c, 0);
 }
 
+void WidenEdgeColumns(ui::Grid& grid) {
+  const int first = grid.FirstShownCol();
+  const int last = grid.LastShownCol();
+  if (first < 0) return;
+  grid.SetColWidth(first, std::min(kMaxColWidth, grid.ColWidth(first) + grid.EdgeInset()));
+  grid.SetColWidth(last, std::min(kMaxColWidth, grid.ColWidth(last) + grid.EdgeInset()));
+}
+
 void AdjustColWidth(const ui::Form& FrmCur, ui::Grid& GridCur, int ColAli, bool NotAdjustColZero) {
   for (int c = 0; c < GridCur.Cols(); ++c) {
     if (NotAdjustColZero || GridCur.ColWidth(c) != 0) {

@@ -25,6 +25,10 @@ constexpr bool KeptWhenFolded(int col, int todayColumn) {
 // Gives width 0 to every column that folding hides.
 void FoldColumns(ui::Grid& grid, int todayColumn);
 
+// Widens the first and the last column with a width by the grid's edge inset, the room their
+// texts keep from the grid's outer edges.
+void WidenEdgeColumns(ui::Grid& grid);
+
 // Fits every column to its texts measured with FrmCur's font (all columns, or only those that
 // are not hidden when NotAdjustColZero is false) and gives every column the alignment ColAli.
 void AdjustColWidth(const ui::Form& FrmCur, ui::Grid& GridCur, int ColAli, bool NotAdjustColZero);

@@ -6,6 +6,9 @@ namespace orvel::program {
 
 // Corner ellipses of the window region, pixels.
 inline constexpr int kCornerEllipsePx = 24;
+// How far texts beside the window's left and right edges keep clear of the corners, pixels: a
+// quarter of the ellipse clears the curve at the height where a cell's text begins.
+inline constexpr int kCornerClearancePx = kCornerEllipsePx / 4;
 
 // Twips to whole pixels, rounded (halves to even); 0 for a factor that is not positive.
 int TwipsToPixels(double twips, double twipsPerPixel);

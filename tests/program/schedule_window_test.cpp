@@ -27,13 +27,15 @@ TEST_F(ScheduleWindowTest, columns_fit_their_widest_text) {
   StartWith(WeekTable());
   // Column 1 holds "13:30-14:15", 11 ASCII characters at 90 twips: 990 + 100.
   EXPECT_EQ(grid().ColWidth(1), 1090);
-  // Column 6: "星期五" is the widest, 3 × 180 + 100.
-  EXPECT_EQ(grid().ColWidth(6), 640);
+  // Column 6: "星期五" is the widest, 3 × 180 + 100, and the last column has the corners' room.
+  EXPECT_EQ(grid().ColWidth(6) - grid().EdgeInset(), 640);
   for (int c = 0; c < grid().Cols(); ++c) {
     double widest = 0;
     for (int r = 0; r < grid().Rows(); ++r)
       widest = std::max(widest, MetricWidth(grid().TextMatrix(r, c), 9));
-    EXPECT_EQ(grid().ColWidth(c), static_cast<int>(widest) + 100) << c;
+    const bool outer = c == 0 || c == grid().Cols() - 1;
+    EXPECT_EQ(grid().ColWidth(c) - (outer ? grid().EdgeInset() : 0), static_cast<int>(widest) + 100)
+        << c;
   }
 }
 
@@ -41,7 +43,7 @@ TEST_F(ScheduleWindowTest, an_empty_column_keeps_its_margin) {
   Rows table = WeekTable();
   for (auto& row : table) row[6].clear();
   StartWith(table);
-  EXPECT_EQ(grid().ColWidth(6), 100);
+  EXPECT_EQ(grid().ColWidth(6) - grid().EdgeInset(), 100);
 
   SettingsFile larger;
   larger.fontSize = "18";
@@ -50,7 +52,30 @@ TEST_F(ScheduleWindowTest, an_empty_column_keeps_its_margin) {
   larger.Write(other.path());
   TestProgram program18(other.path());
   program18.Start();
-  EXPECT_EQ(program18.window.MSFlexGrid1.ColWidth(6), 200);  // 18 × 100 / 9
+  const ui::Grid& grid18 = program18.window.MSFlexGrid1;
+  EXPECT_EQ(grid18.ColWidth(6) - grid18.EdgeInset(), 200);  // 18 × 100 / 9
+}
+
+// The rounded region cuts the window's corners: the outer columns shown get room for it, in
+// whichever columns are outer now, and a refit never adds it twice.
+TEST_F(ScheduleWindowTest, the_outer_columns_shown_keep_their_texts_clear_of_the_corners) {
+  StartWith(WeekTable());
+  // A Tuesday: folding keeps columns 0, 1 and 3.
+  program->platform.SetNow(std::chrono::year{2026} / 12 / 8, 9 * 3600);
+  const int inset = grid().EdgeInset();
+  EXPECT_GE(inset, 15 * 4);  // at 15 twips a pixel, a few pixels
+  std::vector<int> unfolded;
+  for (int c = 0; c < grid().Cols(); ++c) unfolded.push_back(grid().ColWidth(c));
+
+  program->window.ApplyFold(true);
+  EXPECT_EQ(grid().ColWidth(0), unfolded[0]);
+  EXPECT_EQ(grid().ColWidth(3), unfolded[3] + inset);  // the last one shown now
+  for (int c = 4; c < grid().Cols(); ++c) EXPECT_EQ(grid().ColWidth(c), 0) << c;
+
+  program->window.ApplyFold(false);
+  program->window.ApplyFold(false);
+  for (int c = 0; c < grid().Cols(); ++c)
+    EXPECT_EQ(grid().ColWidth(c), unfolded[static_cast<std::size_t>(c)]) << c;
 }
 
 TEST_F(ScheduleWindowTest, window_takes_the_grid_size_and_a_pixel_region) {

@@ -140,6 +140,24 @@ void Grid::SetFrameStyle(int style) {
   Notify(Property::BorderStyle);
 }
 
+void Grid::SetEdgeInset(int twips) {
+  if (twips == edgeInset_) return;
+  edgeInset_ = twips;
+  Notify(Property::Layout);
+}
+
+int Grid::FirstShownCol() const {
+  for (int c = 0; c < cols_; ++c)
+    if (ColWidth(c) > 0) return c;
+  return -1;
+}
+
+int Grid::LastShownCol() const {
+  for (int c = cols_ - 1; c >= 0; --c)
+    if (ColWidth(c) > 0) return c;
+  return -1;
+}
+
 int Grid::TotalWidth() const {
   int sum = 0;
   for (int w : colWidth_) sum += w;

@@ -64,6 +64,13 @@ class Grid : public Widget {
   void SetTextEffect(int effect);
   int FrameStyle() const { return frame_; }  // 0 none, 1 single line
   void SetFrameStyle(int style);
+  // Texts of the first and the last column with a width keep this far (twips) from the grid's
+  // outer left and right edges, where a rounded window cuts its corners. 0 by default.
+  int EdgeInset() const { return edgeInset_; }
+  void SetEdgeInset(int twips);
+  // The first and the last column with a width; -1 for both when every column is hidden.
+  int FirstShownCol() const;
+  int LastShownCol() const;
 
   // Sum of the column widths and of the row heights, twips.
   int TotalWidth() const;
@@ -100,6 +107,7 @@ class Grid : public Widget {
   Font font_;
   int effect_ = 0;
   int frame_ = 0;
+  int edgeInset_ = 0;
 };
 
 }  // namespace orvel::ui

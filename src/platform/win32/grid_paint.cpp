@@ -48,7 +48,7 @@ void DrawCellText(HDC dc, const std::wstring& text, RECT box, UINT format, COLOR
 
 }  // namespace
 
-GridGeometry::GridGeometry(const ui::Grid& grid, UINT dpi) {
+GridGeometry::GridGeometry(const ui::Grid& grid, UINT dpi) : dpi_(dpi) {
   // Edges from the running sums in twips, so that rounding never adds up along a row.
   colX_.reserve(static_cast<std::size_t>(grid.Cols()) + 1);
   double x = 0;
@@ -79,6 +79,9 @@ void PaintGrid(HDC dc, const RECT& client, const RECT& area, const ui::Grid& gri
   SelectGuard selectFont(dc, font);
   SetBkMode(dc, TRANSPARENT);
   const int effect = grid.TextEffect();
+  const int firstShown = grid.FirstShownCol();
+  const int lastShown = grid.LastShownCol();
+  const int edgeInsetPx = TwipsToPx(grid.EdgeInset(), geometry.Dpi());
   for (int r = 0; r < grid.Rows(); ++r) {
     if (geometry.RowTop(r + 1) <= area.top || geometry.RowTop(r) >= area.bottom) continue;
     for (int c = 0; c < grid.Cols(); ++c) {
@@ -107,6 +110,9 @@ void PaintGrid(HDC dc, const RECT& client, const RECT& area, const ui::Grid& gri
         format |= DT_LEFT | DT_VCENTER;
         box.left += kTextMarginPx;
       }
+      // Clear of the window's rounded corners.
+      if (c == firstShown) box.left += edgeInsetPx;
+      if (c == lastShown) box.right -= edgeInsetPx;
       // Clip to the cell: a raised copy must not spill into the neighbours.
       const int saved = SaveDC(dc);
       IntersectClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);

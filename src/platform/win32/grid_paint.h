@@ -23,10 +23,12 @@ class GridGeometry {
   RECT CellRect(int row, int col) const;
   int Width() const { return colX_.back(); }
   int Height() const { return rowY_.back(); }
+  UINT Dpi() const { return dpi_; }
 
  private:
   std::vector<int> colX_;  // cols + 1 edges
   std::vector<int> rowY_;  // rows + 1 edges
+  UINT dpi_;
 };
 
 // Draws the cells that meet `area` into `dc`; `font` is the grid font at the same DPI.
