@@ -14,11 +14,13 @@
 #include <string>
 #include <system_error>
 
+#include "clock/school_day.h"
 #include "clock/time_of_day.h"
 #include "grid/grid_clock.h"
 #include "grid/grid_clock_apply.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/services.h"
+#include "timetable/day_list.h"
 #include "timetable/timetable.h"
 #include "timetable/timetable_reader.h"
 #include "timetable/timetable_writer.h"
@@ -87,9 +89,28 @@ int PeriodStart(int row) {
   return kFirstStart + (row - 1) * kSlot;
 }
 
+// A day list of `lines` lines as a school might keep over years: holidays, make-up days, swaps
+// and week parities on the days after the benchmark's Tuesday, and on the Tuesday itself a swap
+// of an odd/even lesson in an odd week.
+DayList DayListOf(int lines) {
+  std::string text;
+  if (lines > 0) text += "2009-08-31,单周\n2009-09-01,调课,第3节,物理/化学\n";
+  static constexpr const char* kKinds[] = {"放假,运动会", "补班,星期二", "调课,第2节,自习", "双周"};
+  sys_days date{kTuesday};
+  for (int i = 2; i < lines; ++i) {
+    date += days{1};
+    const year_month_day d{date};
+    text += std::to_string(static_cast<int>(d.year())) + "-" +
+            std::to_string(static_cast<unsigned>(d.month())) + "-" +
+            std::to_string(static_cast<unsigned>(d.day())) + "," + kKinds[i % 4] + "\n";
+  }
+  return ParseDayList(text);
+}
+
 // Rows 1 and down are periods, each with a subject in every weekday column.
 struct ClockBench {
-  ClockBench(int rows, int cols) : grid(nullptr, "MSFlexGrid1", metrics) {
+  ClockBench(int rows, int cols, int dayLines = 0) : grid(nullptr, "MSFlexGrid1", metrics) {
+    days.SetRules(DayRules::FromLists(nullptr, DayListOf(dayLines)));
     grid.SetSize(rows, cols);
     for (int r = 1; r < rows; ++r) {
       grid.SetTextMatrix(r, 0, "第" + std::to_string(r) + "节");
@@ -103,8 +124,10 @@ struct ClockBench {
     settings.area = 0;
   }
 
+  // As the program's shell runs it: today asked of the day lists, then the window's tick.
   void Tick(int now) {
-    const ClockTick tick = DecideClockTick(GridClockCells(grid), settings, kTuesday, now, state);
+    const SchoolDay& today = days.On(kTuesday, settings.area);
+    const ClockTick tick = DecideClockTick(GridClockCells(grid), settings, today, now, state);
     ApplyClockTick(grid, tick);
     state = tick.state;
   }
@@ -113,6 +136,7 @@ struct ClockBench {
   ui::Grid grid;
   ClockSettings settings;
   ClockState state;
+  SchoolDays days;
   std::size_t changes = 0;
 };
 
@@ -125,7 +149,7 @@ void Report(benchmark::State& state, std::size_t allocations, std::size_t repain
 // A tick in the middle of the last period: the search walks the whole time column.
 void BM_TickNoChange(benchmark::State& state) {
   const int rows = static_cast<int>(state.range(0));
-  ClockBench bench(rows, static_cast<int>(state.range(1)));
+  ClockBench bench(rows, static_cast<int>(state.range(1)), static_cast<int>(state.range(2)));
   const int now = PeriodStart(rows - 1) + 60;
   bench.Tick(now);
   bench.Tick(now);  // settles the current cell
@@ -138,7 +162,7 @@ void BM_TickNoChange(benchmark::State& state) {
 // Every tick moves between the first and the last period: body reset and painting each time.
 void BM_TickWithChange(benchmark::State& state) {
   const int rows = static_cast<int>(state.range(0));
-  ClockBench bench(rows, static_cast<int>(state.range(1)));
+  ClockBench bench(rows, static_cast<int>(state.range(1)), static_cast<int>(state.range(2)));
   const int times[2] = {PeriodStart(1) + 60, PeriodStart(rows - 1) + 60};
   std::size_t i = 0;
   const std::size_t allocations = g_allocations;
@@ -156,7 +180,8 @@ void BM_DecideNoChange(benchmark::State& state) {
   const GridClockCells cells(bench.grid);
   const std::size_t allocations = g_allocations;
   for (auto _ : state) {
-    ClockTick tick = DecideClockTick(cells, bench.settings, kTuesday, now, bench.state);
+    ClockTick tick =
+        DecideClockTick(cells, bench.settings, bench.days.On(kTuesday, 0), now, bench.state);
     benchmark::DoNotOptimize(tick);
   }
   Report(state, g_allocations - allocations, 0);
@@ -229,8 +254,9 @@ void BM_ClockLabel(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(ClockLabel(0, kTuesday));
 }
 
-BENCHMARK(BM_TickNoChange)->Args({12, 7})->Args({60, 9});
-BENCHMARK(BM_TickWithChange)->Args({12, 7})->Args({60, 9});
+// rows, columns, lines of the day list
+BENCHMARK(BM_TickNoChange)->Args({12, 7, 0})->Args({60, 9, 0})->Args({12, 7, 1000});
+BENCHMARK(BM_TickWithChange)->Args({12, 7, 0})->Args({60, 9, 0})->Args({12, 7, 1000});
 BENCHMARK(BM_DecideNoChange)->Args({12, 7})->Args({60, 9});
 BENCHMARK(BM_WriteTimetable60x9);
 BENCHMARK(BM_ReadTimetable60x9);

@@ -13,8 +13,8 @@ using clock::kTimeColumn;
 
 ClassicClockTick DecideClassicClockTick(const clock::ClockCells& cells,
                                         const clock::ClockSettings& settings,
-                                        std::chrono::year_month_day today, std::int32_t nowSeconds,
-                                        ClassicClockState state) {
+                                        const clock::SchoolDay& today,
+                                        std::int32_t nowSeconds, ClassicClockState state) {
   ClassicClockTick tick;
   tick.state = state;
   const int rows = cells.Rows();
@@ -34,8 +34,7 @@ ClassicClockTick DecideClassicClockTick(const clock::ClockCells& cells,
 
   // The label of box 2.
   const bool hasLabelCell = cols > kTimeColumn;
-  const std::optional<clock::ShortText> label =
-      hasLabelCell ? clock::ClockLabel(settings.area, today) : std::nullopt;
+  const std::optional<clock::ShortText>& label = hasLabelCell ? today.label : std::nullopt;
   const std::string_view headerTime =
       label ? label->view() : clock::CellText(cells, 0, kTimeColumn);
   if (label && label->view() != cells.Text(0, kTimeColumn)) tick.label = label;
@@ -52,9 +51,9 @@ ClassicClockTick DecideClassicClockTick(const clock::ClockCells& cells,
   for (int r = 1; r < rows; ++r)
     for (int c = 0; c < cols; ++c) at(r, c) = clock::SchemeColour(settings, kColourBackground);
 
-  // Saturday and Sunday in a table without their columns.
-  const int weekdayColumn = clock::WeekdayColumn(today);
-  if (weekdayColumn >= cols) return tick;
+  // A holiday, or Saturday and Sunday in a table without their columns.
+  const int weekdayColumn = today.column;
+  if (!today.lessons || weekdayColumn >= cols) return tick;
 
   const clock::PeriodSearch search =
       clock::FindPeriod(cells, nowSeconds, tick.state.NextPeriodRow, headerTime);
@@ -63,7 +62,7 @@ ClassicClockTick DecideClassicClockTick(const clock::ClockCells& cells,
   // The reminder; an unreadable next start gives none and no current period.
   if (!search.timeFailed) {
     const std::string_view subject =
-        clock::CellText(cells, tick.state.NextPeriodRow, weekdayColumn);
+        clock::DayLesson(cells, today, tick.state.NextPeriodRow);
     const auto nextStart = clock::ParseTimeOfDay(search.nextStartText);
     if (!nextStart)
       currentRow = 0;
@@ -84,7 +83,10 @@ ClassicClockTick DecideClassicClockTick(const clock::ClockCells& cells,
     if (currentRow >= 1) {
       Colour& cell = at(currentRow, c);
       if (cell == clock::SchemeColour(settings, kColourTodayColumn)) {
-        const bool hasClass = !cells.Text(currentRow, c).empty();
+        const std::string_view lesson = c == weekdayColumn
+                                            ? clock::DayLesson(cells, today, currentRow)
+                                            : cells.Text(currentRow, c);
+        const bool hasClass = !lesson.empty();
         cell =
             clock::SchemeColour(settings, hasClass ? kColourCurrentClass : kColourCurrentNoClass);
       } else {

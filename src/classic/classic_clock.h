@@ -3,13 +3,13 @@
 // the period search and the reminder with the grid edition, but repaints the whole matrix on
 // every tick: today's column, the current period's row with today's cell in the class-now or
 // free-now colour, and a break across the two whole rows around it.
-#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 #include "clock/clock_cells.h"
 #include "clock/reminder.h"
+#include "clock/school_day.h"
 #include "clock/week_label.h"
 
 namespace orvel::classic {
@@ -34,10 +34,11 @@ struct ClassicClockTick {
 };
 
 // One tick. `cells` are the boxes' texts and colours before the tick (their fore colour: box
-// 1's), `nowSeconds` the time of day in whole seconds.
+// 1's), `today` what kind of day it is, `nowSeconds` the time of day in whole seconds. On a
+// holiday only the label, the text colour, the header and the body's background are painted.
 ClassicClockTick DecideClassicClockTick(const clock::ClockCells& cells,
                                         const clock::ClockSettings& settings,
-                                        std::chrono::year_month_day today, std::int32_t nowSeconds,
+                                        const clock::SchoolDay& today, std::int32_t nowSeconds,
                                         ClassicClockState state);
 
 }  // namespace orvel::classic

@@ -6,6 +6,7 @@
 
 #include "classic/box_clock.h"
 #include "platform/ui/platform.h"
+#include "program/day_lists.h"
 #include "program/window_region.h"
 #include "program/window_startup.h"
 #include "timetable/timetable_reader.h"
@@ -178,6 +179,7 @@ bool FrmSchedule::ScdLoad() {
     state_.values.ScdFileName = std::string(program::kDefaultScdFileName);
   }
   Rebuild(*table);
+  ShowSchoolDay(program::Today(state_, *this));
   return read;
 }
 
@@ -188,6 +190,7 @@ std::int16_t FrmSchedule::FrameForBuild() const {
 void FrmSchedule::Rebuild(const Timetable& table) {
   // The area lives in box 2, which the rebuild replaces.
   std::string areaTag = AreaTag();
+  swapped_.clear();
   RemoveBoxes(state_.ScdRows * state_.ScdCols);
   state_.ScdRows = table.rows();
   state_.ScdCols = table.cols();
@@ -256,6 +259,7 @@ bool FrmSchedule::LoadTimetableFile(const std::string& scdFileName) {
   }
   Rebuild(*table);
   program::DoTransparency(*this);
+  ShowSchoolDay(program::Today(state_, *this));
   return read;
 }
 
@@ -265,6 +269,29 @@ void FrmSchedule::NewTimetable(std::int16_t rows, std::int16_t cols) {
   if (!CanHold(rows, cols)) return;
   Rebuild(*Timetable::WithSize(rows, cols));
   program::DoTransparency(*this);
+  ShowSchoolDay(program::Today(state_, *this));
+}
+
+void FrmSchedule::RestoreSwappedBoxes() {
+  for (const SwappedBox& s : swapped_) {
+    if (ui::TextBox* box = Box(s.box)) {
+      box->SetText(s.ownText);
+      box->SetReadOnly(false);
+    }
+  }
+  swapped_.clear();
+}
+
+void FrmSchedule::ShowSchoolDay(const clock::SchoolDay& today) {
+  RestoreSwappedBoxes();
+  for (const clock::SwappedCell& cell : clock::SwappedCells(BoxClockCells(*this), today)) {
+    const int k = BoxNumber(cell.row + 1, cell.col + 1, state_.ScdCols);
+    ui::TextBox* box = Box(k);
+    if (!box) continue;
+    swapped_.push_back({k, box->Text()});
+    box->SetText(std::string(program::kSwappedMark) + cell.text);
+    box->SetReadOnly(true);
+  }
 }
 
 std::optional<Timetable> FrmSchedule::CurrentTimetable() const {
@@ -272,9 +299,13 @@ std::optional<Timetable> FrmSchedule::CurrentTimetable() const {
   if (!table) return std::nullopt;
   for (int r = 0; r < state_.ScdRows; ++r)
     for (int c = 0; c < state_.ScdCols; ++c) {
-      const ui::TextBox* box = Box(BoxNumber(r + 1, c + 1, state_.ScdCols));
+      const int k = BoxNumber(r + 1, c + 1, state_.ScdCols);
+      const ui::TextBox* box = Box(k);
       if (!box) return std::nullopt;
-      table->SetCell(r, c, box->Text());
+      // A box showing a swapped lesson saves its own text.
+      const auto swapped = std::find_if(swapped_.begin(), swapped_.end(),
+                                        [k](const SwappedBox& s) { return s.box == k; });
+      table->SetCell(r, c, swapped != swapped_.end() ? swapped->ownText : box->Text());
     }
   return table;
 }
@@ -312,10 +343,11 @@ void FrmSchedule::Form_FilesDropped(const std::vector<std::string>& paths) {
   if (ImportDroppedFiles) ImportDroppedFiles(paths);
 }
 
-void FrmSchedule::RunClockTick(const clock::ClockSettings& settings, const ui::LocalTime& now,
+void FrmSchedule::RunClockTick(const clock::ClockSettings& settings,
+                               const clock::SchoolDay& today, std::int32_t nowSeconds,
                                const RaiseReminder& raise) {
-  ClassicClockTick tick = DecideClassicClockTick(BoxClockCells(*this), settings, now.date,
-                                                 now.secondsOfDay, clockState_);
+  ClassicClockTick tick =
+      DecideClassicClockTick(BoxClockCells(*this), settings, today, nowSeconds, clockState_);
   ApplyClassicClockTick(*this, tick);
   raise(tick.reminder, tick.removeTrayIcon);
   clockState_ = tick.state;

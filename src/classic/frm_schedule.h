@@ -74,8 +74,11 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   void Timerduration_Timer();
 
   // What the program shell and the control panel do to the window (program/schedule_window.h).
-  void RunClockTick(const clock::ClockSettings& settings, const ui::LocalTime& now,
-                    const RaiseReminder& raise) override;
+  void RunClockTick(const clock::ClockSettings& settings, const clock::SchoolDay& today,
+                    std::int32_t nowSeconds, const RaiseReminder& raise) override;
+  // A swapped lesson's box shows its text after an arrow and is read-only for the day; the
+  // timetable keeps the box's own text.
+  void ShowSchoolDay(const clock::SchoolDay& today) override;
   ui::Form& form() override { return *this; }
   void ApplyLock(bool locked) override;
   void ApplyFold(bool folded) override;
@@ -116,6 +119,8 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   void Rebuild(const Timetable& table);
   void Fill(const Timetable& table);
   void SetWindowWidth(double width);
+  // The boxes showing a swapped lesson back to their own texts.
+  void RestoreSwappedBoxes();
 
   program::ProgramState& state_;
   // The schedule clock's value between ticks.
@@ -123,6 +128,12 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   std::optional<std::int16_t> recordedFrame_;
   bool folded_ = false;
   std::string spareTag_;
+  // Boxes showing a swapped lesson, with their own texts.
+  struct SwappedBox {
+    int box = 0;
+    std::string ownText;
+  };
+  std::vector<SwappedBox> swapped_;
 };
 
 }  // namespace orvel::classic

@@ -19,7 +19,10 @@ long long DaysBetween(year_month_day from, year_month_day to) {
 }  // namespace
 
 void ShortText::Append(std::string_view text) {
-  const std::size_t n = std::min(text.size(), kCapacity - size_);
+  std::size_t n = std::min(text.size(), kCapacity - size_);
+  // Never half a UTF-8 character: a cut one would not read back.
+  if (n < text.size())
+    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
   std::copy_n(text.data(), n, bytes_.data() + size_);
   size_ += n;
 }
@@ -34,9 +37,53 @@ int MondayFirstWeekday(year_month_day date) {
   return static_cast<int>(std::chrono::weekday{sys_days{date}}.iso_encoding());
 }
 
+namespace {
+
+long long TermWeek(year_month_day today, year_month_day start) {
+  return (DaysBetween(start, today) + MondayFirstWeekday(start)) / 7 + 1;
+}
+
+enum class TermPlace { None, WinterVacation, SummerVacation, FirstTerm, SecondTerm };
+
+struct PlaceInYear {
+  TermPlace place = TermPlace::None;
+  year_month_day start{}, end{};  // of the term
+};
+
+// Where a date lies in the school year of the term dates: a term, a vacation, or neither
+// (after the second term and before July, or a year without term dates).
+PlaceInYear PlaceInSchoolYear(year_month_day today) {
+  if (!today.ok()) return {};
+  const int year = static_cast<int>(today.year());
+  const bool spring = today.month() < std::chrono::July;
+  const int autumnYear = spring ? year - 1 : year;
+  if (autumnYear < kFirstAutumnYear || autumnYear > kLastAutumnYear) return {};
+  const auto y = static_cast<std::int16_t>(autumnYear);
+  const auto firstStart = TermDate(y, kFirstTermStart);
+  const auto firstEnd = TermDate(y, kFirstTermEnd);
+  const auto secondStart = TermDate(y, kSecondTermStart);
+  const auto secondEnd = TermDate(y, kSecondTermEnd);
+  if (!firstStart || !firstEnd || !secondStart || !secondEnd) return {};
+
+  const sys_days day{today};
+  const bool inFirstTerm = sys_days{*firstStart} <= day && day <= sys_days{*firstEnd};
+  if (inFirstTerm) return {TermPlace::FirstTerm, *firstStart, *firstEnd};
+  if (spring) {
+    if (sys_days{*firstEnd} < day && day < sys_days{*secondStart})
+      return {TermPlace::WinterVacation};
+    if (sys_days{*secondStart} <= day && day <= sys_days{*secondEnd})
+      return {TermPlace::SecondTerm, *secondStart, *secondEnd};
+    return {};
+  }
+  if (day < sys_days{*firstStart}) return {TermPlace::SummerVacation};
+  return {};
+}
+
+}  // namespace
+
 ShortText WeekLabel(year_month_day today, year_month_day start, year_month_day end,
                     std::string_view suffix) {
-  const long long week = (DaysBetween(start, today) + MondayFirstWeekday(start)) / 7 + 1;
+  const long long week = TermWeek(today, start);
   const long long total = DaysBetween(start, end) / 7 + 1;
   ShortText label;
   label.AppendNumber(week);
@@ -48,34 +95,27 @@ ShortText WeekLabel(year_month_day today, year_month_day start, year_month_day e
 
 std::optional<ShortText> ClockLabel(double area, year_month_day today) {
   if (area != 0) return ShortText(kTimeLabel);
-  if (!today.ok()) return std::nullopt;
-
-  const int year = static_cast<int>(today.year());
-  const bool spring = today.month() < std::chrono::July;
-  const int autumnYear = spring ? year - 1 : year;
-  if (autumnYear < kFirstAutumnYear || autumnYear > kLastAutumnYear) return std::nullopt;
-  const auto y = static_cast<std::int16_t>(autumnYear);
-  const auto firstStart = TermDate(y, kFirstTermStart);
-  const auto firstEnd = TermDate(y, kFirstTermEnd);
-  const auto secondStart = TermDate(y, kSecondTermStart);
-  const auto secondEnd = TermDate(y, kSecondTermEnd);
-  if (!firstStart || !firstEnd || !secondStart || !secondEnd) return std::nullopt;
-
-  const sys_days day{today};
-  const auto inFirstTerm = [&] {
-    return sys_days{*firstStart} <= day && day <= sys_days{*firstEnd};
-  };
-  if (spring) {
-    if (sys_days{*firstEnd} < day && day < sys_days{*secondStart})
+  const PlaceInYear where = PlaceInSchoolYear(today);
+  switch (where.place) {
+    case TermPlace::WinterVacation:
       return ShortText(kWinterVacationLabel);
-    if (inFirstTerm()) return WeekLabel(today, *firstStart, *firstEnd, kFirstTermSuffix);
-    if (sys_days{*secondStart} <= day && day <= sys_days{*secondEnd})
-      return WeekLabel(today, *secondStart, *secondEnd, kSecondTermSuffix);
-    return std::nullopt;
+    case TermPlace::SummerVacation:
+      return ShortText(kSummerVacationLabel);
+    case TermPlace::FirstTerm:
+      return WeekLabel(today, where.start, where.end, kFirstTermSuffix);
+    case TermPlace::SecondTerm:
+      return WeekLabel(today, where.start, where.end, kSecondTermSuffix);
+    case TermPlace::None:
+      break;
   }
-  if (day < sys_days{*firstStart}) return ShortText(kSummerVacationLabel);
-  if (inFirstTerm()) return WeekLabel(today, *firstStart, *firstEnd, kFirstTermSuffix);
   return std::nullopt;
+}
+
+std::optional<long long> TermDatesWeek(year_month_day today) {
+  const PlaceInYear where = PlaceInSchoolYear(today);
+  if (where.place != TermPlace::FirstTerm && where.place != TermPlace::SecondTerm)
+    return std::nullopt;
+  return TermWeek(today, where.start);
 }
 
 }  // namespace orvel::clock

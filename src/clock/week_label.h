@@ -18,10 +18,11 @@ inline constexpr std::string_view kSecondTermSuffix = "(II)";
 // A label held in place: the clock builds one every second and must not touch the heap for it.
 class ShortText {
  public:
-  static constexpr std::size_t kCapacity = 40;
+  static constexpr std::size_t kCapacity = 64;
 
   ShortText() = default;
-  // Texts longer than kCapacity are cut; every label of the clock fits.
+  // Texts longer than kCapacity are cut at a whole UTF-8 character; the labels of the clock fit,
+  // a long holiday name of the day list is cut.
   explicit ShortText(std::string_view text) { Append(text); }
 
   void Append(std::string_view text);
@@ -47,5 +48,9 @@ ShortText WeekLabel(std::chrono::year_month_day today, std::chrono::year_month_d
 // the second term and before July, or a year without term dates). Area 0 is "上海", with weeks
 // and vacations; any other area gives "时间".
 std::optional<ShortText> ClockLabel(double area, std::chrono::year_month_day today);
+
+// The teaching week the term dates give `today` (the number of the "上海" label), or nothing
+// outside the terms.
+std::optional<long long> TermDatesWeek(std::chrono::year_month_day today);
 
 }  // namespace orvel::clock

@@ -8,6 +8,7 @@
 #include "grid/grid_clock_apply.h"
 #include "grid/layout.h"
 #include "platform/ui/platform.h"
+#include "program/day_lists.h"
 #include "program/window_region.h"
 #include "program/window_startup.h"
 #include "timetable/timetable_reader.h"
@@ -127,6 +128,7 @@ bool FrmSchedule::ScdLoad() {
   MSFlexGrid1.Move(0, 0);
   for (int r = 0; r < table->rows(); ++r)
     for (int c = 0; c < table->cols(); ++c) MSFlexGrid1.SetTextMatrix(r, c, table->cell(r, c));
+  ShowSchoolDay(Today(state_, *this));
   return read;
 }
 
@@ -146,7 +148,7 @@ void FrmSchedule::ApplyFold(bool folded) {
   folded_ = folded;
   if (folded) {
     // Today's column as of now; it does not move by itself at midnight.
-    FoldColumns(MSFlexGrid1, clock::WeekdayColumn(state_.platform.clock().Now().date));
+    FoldColumns(MSFlexGrid1, Today(state_, *this).column);
     AdjustColWidth(*this, MSFlexGrid1, kAlignLeftCentre, false);
   } else {
     AdjustColWidth(*this, MSFlexGrid1, kAlignCentreTop, true);
@@ -185,6 +187,14 @@ void FrmSchedule::NewTimetable(std::int16_t rows, std::int16_t cols) {
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < cols; ++c) MSFlexGrid1.SetTextMatrix(r, c, std::string());
   MSFlexGrid1.Move(0, 0);
+  ShowSchoolDay(Today(state_, *this));
+}
+
+void FrmSchedule::ShowSchoolDay(const clock::SchoolDay& today) {
+  std::vector<ui::Grid::ShownText> shown;
+  for (clock::SwappedCell& cell : clock::SwappedCells(GridClockCells(MSFlexGrid1), today))
+    shown.push_back({cell.row, cell.col, std::string(kSwappedMark) + cell.text});
+  MSFlexGrid1.SetShownTexts(std::move(shown));
 }
 
 std::optional<Timetable> FrmSchedule::CurrentTimetable() const {
@@ -281,10 +291,10 @@ void FrmSchedule::TxtFlex_LostFocus() {
     MSFlexGrid1.SetTextMatrix(editRow_, editCol_, TxtFlex.Text());
 }
 
-void FrmSchedule::RunClockTick(const clock::ClockSettings& settings, const ui::LocalTime& now,
-                               const RaiseReminder& raise) {
-  ClockTick tick = DecideClockTick(GridClockCells(MSFlexGrid1), settings, now.date,
-                                   now.secondsOfDay, clockState_);
+void FrmSchedule::RunClockTick(const clock::ClockSettings& settings, const clock::SchoolDay& today,
+                               std::int32_t nowSeconds, const RaiseReminder& raise) {
+  ClockTick tick =
+      DecideClockTick(GridClockCells(MSFlexGrid1), settings, today, nowSeconds, clockState_);
   ApplyClockColours(MSFlexGrid1, tick);
   raise(tick.reminder, tick.removeTrayIcon);
   ApplyClockPainting(MSFlexGrid1, tick);

@@ -63,8 +63,10 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   void Timerduration_Timer();
 
   // What the program shell and the control panel do to the window (program/schedule_window.h).
-  void RunClockTick(const clock::ClockSettings& settings, const ui::LocalTime& now,
-                    const RaiseReminder& raise) override;
+  void RunClockTick(const clock::ClockSettings& settings, const clock::SchoolDay& today,
+                    std::int32_t nowSeconds, const RaiseReminder& raise) override;
+  // Swapped lessons are drawn over their cells with a leading arrow; the cells keep their own.
+  void ShowSchoolDay(const clock::SchoolDay& today) override;
   ui::Form& form() override { return *this; }
   void ApplyLock(bool locked) override;
   void ApplyFold(bool folded) override;

@@ -14,16 +14,14 @@ std::int16_t CellCode(int row, int col) {
 }
 
 ClockTick DecideClockTick(const ClockCells& cells, const ClockSettings& settings,
-                          std::chrono::year_month_day today, std::int32_t nowSeconds,
-                          ClockState state) {
+                          const SchoolDay& today, std::int32_t nowSeconds, ClockState state) {
   ClockTick tick;
   const int rows = cells.Rows();
   const int cols = cells.Cols();
   const bool hasLabelCell = rows > 0 && cols > kTimeColumn;
 
   // The label of cell (0, 1), reported only when it changes the cell.
-  const std::optional<ShortText> label =
-      hasLabelCell ? ClockLabel(settings.area, today) : std::nullopt;
+  const std::optional<ShortText>& label = hasLabelCell ? today.label : std::nullopt;
   const std::string_view headerTime = label ? label->view() : CellText(cells, 0, kTimeColumn);
   if (label && label->view() != cells.Text(0, kTimeColumn)) tick.label = label;
 
@@ -33,8 +31,18 @@ ClockTick DecideClockTick(const ClockCells& cells, const ClockSettings& settings
   if (rows > 0 && cols > 0 && cells.BackColour(0, 0) != SchemeColour(settings, kColourHeader))
     tick.headerColour = SchemeColour(settings, kColourHeader);
 
-  // Today's column, and the period or break the time falls into.
-  const int weekdayColumn = WeekdayColumn(today);
+  if (!today.lessons) {
+    tick.state = state;
+    if (state.LastCurrentCode != 0 || state.LastBreakCode != 0) {
+      tick.bodyColour = SchemeColour(settings, kColourBackground);
+      tick.state.LastCurrentCode = 0;
+      tick.state.LastBreakCode = 0;
+    }
+    return tick;
+  }
+
+  // The day's column, and the period or break the time falls into.
+  const int weekdayColumn = today.column;
   const PeriodSearch search = FindPeriod(cells, nowSeconds, state.NextPeriodRow, headerTime);
   tick.state = state;
 
@@ -53,7 +61,7 @@ ClockTick DecideClockTick(const ClockCells& cells, const ClockSettings& settings
   // The reminder.
   int currentRow = search.currentRow;
   if (!search.timeFailed) {
-    const std::string_view subject = CellText(cells, state.NextPeriodRow, weekdayColumn);
+    const std::string_view subject = DayLesson(cells, today, state.NextPeriodRow);
     const auto nextStart = ParseTimeOfDay(search.nextStartText);
     if (!nextStart) {
       currentRow = 0;  // an unreadable next start leaves the current cell unpainted
@@ -66,7 +74,7 @@ ClockTick DecideClockTick(const ClockCells& cells, const ClockSettings& settings
   // Painting, only when the current or the break cell has changed.
   if (currentUnchanged(currentRow) && breakUnchanged) return tick;
   if (currentRow >= 1) {
-    const bool hasClass = !CellText(cells, currentRow, weekdayColumn).empty();
+    const bool hasClass = !DayLesson(cells, today, currentRow).empty();
     tick.paints[static_cast<std::size_t>(tick.paintCount++)] = {
         currentRow, weekdayColumn,
         SchemeColour(settings, hasClass ? kColourCurrentClass : kColourCurrentNoClass)};

@@ -3,12 +3,12 @@
 // writes, paints and reminds of, given the cells as they are now, the settings, the date and the
 // time. grid_clock_apply.h carries the decision out on the grid.
 #include <array>
-#include <chrono>
 #include <cstdint>
 #include <optional>
 
 #include "clock/clock_cells.h"
 #include "clock/reminder.h"
+#include "clock/school_day.h"
 #include "clock/week_label.h"
 #include "timetable/colour_table.h"
 
@@ -57,10 +57,11 @@ struct ClockTick {
 // Row × 10 + column, as the clock remembers a painted cell.
 std::int16_t CellCode(int row, int col);
 
-// One tick. `cells` are the grid's cells and colours before the tick; `nowSeconds` the time of
-// day in whole seconds. Allocates only to hold a reminder's text.
+// One tick. `cells` are the grid's cells and colours before the tick; `today` what kind of day it
+// is; `nowSeconds` the time of day in whole seconds. Allocates only to hold a reminder's text.
+// On a holiday nothing is highlighted: a highlight left from the day before is cleared.
 ClockTick DecideClockTick(const clock::ClockCells& cells, const clock::ClockSettings& settings,
-                          std::chrono::year_month_day today, std::int32_t nowSeconds,
+                          const clock::SchoolDay& today, std::int32_t nowSeconds,
                           ClockState state);
 
 }  // namespace orvel::grid

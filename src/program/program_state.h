@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "clock/school_day.h"
 #include "desktop/mod_tray.h"
 #include "platform/ui/platform.h"
 #include "timetable/colour_table.h"
@@ -40,6 +42,10 @@ struct ProgramState {
   std::int16_t ScdCols = kDefaultCols;
   // The notification-area record (ModTray).
   desktop::ModTray tray;
+  // What kind of day a date is, from the day lists; every consumer asks it.
+  clock::SchoolDays days;
+  // Lines of days.csv that could not be read at start-up, 1-based; the shell says so once.
+  std::vector<int> unreadableDayLines;
 
   // "Orvel2.ini" or "Schedule.ini".
   std::string_view SettingsFile() const { return SettingsFileName(edition); }

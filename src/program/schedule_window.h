@@ -6,15 +6,20 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "clock/reminder.h"
+#include "clock/school_day.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "platform/ui/services.h"
 #include "timetable/timetable.h"
 
 namespace orvel::program {
+
+// Before a swapped lesson's text in its cell, so that the user can tell it from the timetable.
+inline constexpr std::string_view kSwappedMark = "→";
 
 // How a layered window lets the desktop through.
 enum class Layering {
@@ -37,15 +42,19 @@ class ScheduleWindow {
   // One tick of the schedule clock at `now`: the window decides, paints, and hands the reminder
   // of the tick to `raise` at the point of its painting where the edition raises it.
   using RaiseReminder = std::function<void(clock::Reminder& reminder, bool removeTrayIcon)>;
-  virtual void RunClockTick(const clock::ClockSettings& settings, const ui::LocalTime& now,
-                            const RaiseReminder& raise) = 0;
+  virtual void RunClockTick(const clock::ClockSettings& settings, const clock::SchoolDay& today,
+                            std::int32_t nowSeconds, const RaiseReminder& raise) = 0;
+  // Shows the lessons swapped on `today` in their cells, marked, in place of those of the day
+  // before; the timetable itself (what a save writes) keeps its own texts.
+  virtual void ShowSchoolDay(const clock::SchoolDay& today) = 0;
 
   // The window, for its place (Left, Top), its layer and its layered attributes.
   virtual ui::Form& form() = 0;
 
   // Lock: the timetable takes no input while locked.
   virtual void ApplyLock(bool locked) = 0;
-  // Fold to today's column (read from the clock now) or show every column again.
+  // Fold to today's column (the day lists' answer for the clock's date now) or show every
+  // column again.
   virtual void ApplyFold(bool folded) = 0;
   // The lock and the fold the window shows now, as last applied.
   virtual bool Locked() const = 0;

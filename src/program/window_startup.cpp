@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/ui/platform.h"
+#include "program/day_lists.h"
 #include "timetable/number_text.h"
 
 namespace orvel::program {
@@ -15,6 +16,7 @@ void ReadStartupSettings(ProgramState& state) {
   state.values = WorkingValuesFromSettings(settings);
   state.colours.SetCustomFromSettings(settings.CustomColours);
   if (!state.startupScdFileName.empty()) state.values.ScdFileName = state.startupScdFileName;
+  state.unreadableDayLines = LoadDayLists(state);
 }
 
 void RestorePosition(ui::Form& window, ProgramState& state) {

@@ -24,7 +24,7 @@ inline constexpr int kAppIconId = 1;
 
 // The built-in colour schemes and "Schedule.csv", then the edition's settings file over
 // those defaults into the working values and the custom scheme; a timetable imported from the
-// command line in place of the settings file's.
+// command line in place of the settings file's; the day lists.
 void ReadStartupSettings(ProgramState& state);
 
 // The stored position, or the origin when it lies beyond the right or bottom edge of

@@ -11,7 +11,12 @@ void RemindByPopup(ui::Form& window, std::unique_ptr<desktop::FrmTips>& popup, s
   ui::Platform& platform = window.platform();
   for (const clock::BeepTone& tone : clock::kReminderTones)
     platform.sound().Beep(tone.frequencyHz, tone.durationMs);
-  if (!popup || !popup->Loaded()) popup = std::make_unique<desktop::FrmTips>(platform, window);
+  ShowNotice(window, popup, std::move(text));
+}
+
+void ShowNotice(ui::Form& window, std::unique_ptr<desktop::FrmTips>& popup, std::string text) {
+  if (!popup || !popup->Loaded())
+    popup = std::make_unique<desktop::FrmTips>(window.platform(), window);
   popup->ShowText(std::move(text));
 }
 

@@ -12,4 +12,7 @@ namespace orvel::shell {
 
 void RemindByPopup(ui::Form& window, std::unique_ptr<desktop::FrmTips>& popup, std::string text);
 
+// The same popup with a notice, without the tones.
+void ShowNotice(ui::Form& window, std::unique_ptr<desktop::FrmTips>& popup, std::string text);
+
 }  // namespace orvel::shell

@@ -7,6 +7,7 @@
 #include "panel/panel_opener.h"
 #include "platform/ui/platform.h"
 #include "program/current_timetable.h"
+#include "program/day_lists.h"
 #include "shell/popup_reminder.h"
 #include "timetable/number_text.h"
 
@@ -56,7 +57,44 @@ void ProgramShell::ScheduleClockTick() {
   settings.remindMode = clock::RemindModeFromStored(state_.values.remindMode);
   // The window keeps the calendar area as text.
   settings.area = LeadingValue(window_.AreaTag());
-  window_.RunClockTick(settings, state_.platform.clock().Now(), raise_);
+  const ui::LocalTime now = state_.platform.clock().Now();
+  const clock::SchoolDay& today = state_.days.On(now.date, settings.area);
+  if (today.date != shownDay_) ShowNewDay(today);
+  window_.RunClockTick(settings, today, now.secondsOfDay, raise_);
+}
+
+void ProgramShell::ShowNewDay(const clock::SchoolDay& today) {
+  shownDay_ = today.date;
+  window_.ShowSchoolDay(today);
+  // Once a day: the built-in make-up workday follows the date's own weekday until the user
+  // says which weekday's lessons it has.
+  if (today.makeUpDayWithoutWeekday) Notify(std::string(program::kMakeUpDayNotice));
+}
+
+void ProgramShell::Notify(const std::string& text) {
+  ui::Form& form = window_.form();
+  if (state_.edition == Edition::Classic) {
+    // The classic edition has no icon to show a balloon on: the popup, without its tones.
+    ShowNotice(form, popup_, text);
+    return;
+  }
+  state_.tray.ShowBalloon(form, text, program::kDaysTitle, ui::BalloonIcon::Info);
+}
+
+void ProgramShell::Started() {
+  const clock::SchoolDay& today = program::Today(state_, window_);
+  ShowNewDay(today);
+  if (!state_.unreadableDayLines.empty())
+    Notify(program::UnreadableDayLinesText(state_.unreadableDayLines));
+}
+
+void ProgramShell::DayListChanged() {
+  state_.unreadableDayLines = program::LoadDayLists(state_);
+  const clock::SchoolDay& today = program::Today(state_, window_);
+  shownDay_ = today.date;
+  window_.ShowSchoolDay(today);
+  // The fold follows a make-up day's weekday at once.
+  if (window_.Folded()) window_.ApplyFold(true);
 }
 
 void ProgramShell::RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon) {

@@ -3,6 +3,7 @@
 // schedule window's seams (the clock and its reminders, the idle shutdown, the control panel, the
 // right-click menu and dropped files). Program<Window> below puts an edition together; WinMain
 // and the program tests build the program through it, so both run the same wiring.
+#include <chrono>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -41,10 +42,20 @@ class ProgramShell {
   // Nothing is saved.
   void ExitProgram();
 
+  // The window is up: it shows today's swapped lessons, and the user hears once of lines of the
+  // day list that cannot be read.
+  void Started();
+  // The day lists changed on disk: read again, today shown again, the fold following the day.
+  void DayListChanged();
+
  private:
   // One tick of TimerSchedule. The common tick (nothing changes) allocates nothing.
   void ScheduleClockTick();
   void RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon);
+  // A day the window has not shown yet: its swapped lessons, and a make-up day's notice.
+  void ShowNewDay(const clock::SchoolDay& today);
+  // A passing notice: a balloon on the icon, or the popup where the edition has no icon.
+  void Notify(const std::string& text);
   void OpenPanel();
   // An imported timetable is current: shown by an open panel as after its own load, else the
   // window's lock and fold applied to it again.
@@ -63,6 +74,8 @@ class ProgramShell {
   TimetableCommands timetableCommands_;
   ui::PopupMenu mnu_schedule_;
   bool ended_ = false;
+  // The date whose swapped lessons the window shows.
+  std::chrono::year_month_day shownDay_{};
 };
 
 // An edition put together: the program state, the edition's schedule window and the shell.
@@ -76,7 +89,10 @@ class Program {
   Program& operator=(const Program&) = delete;
 
   // Shows the schedule window, which runs its start-up.
-  void Start() { window_.Show(); }
+  void Start() {
+    window_.Show();
+    shell_.Started();
+  }
   const ProgramShell& shell() const { return shell_; }
 
   program::ProgramState& state() { return state_; }

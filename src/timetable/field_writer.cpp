@@ -23,7 +23,8 @@ std::string FirstNonAsciiCharacter(std::string_view utf8) {
   return std::string(CharacterAt(utf8, static_cast<std::size_t>(it - utf8.begin())));
 }
 
-// The first character that the code page cannot hold exactly.
+}  // namespace
+
 std::string FirstNotInCodePage(std::string_view utf8) {
   for (std::size_t pos = 0; pos < utf8.size();) {
     const std::string_view character = CharacterAt(utf8, pos);
@@ -34,8 +35,6 @@ std::string FirstNotInCodePage(std::string_view utf8) {
   std::string first = FirstNonAsciiCharacter(utf8);
   return first.empty() ? std::string(utf8.substr(0, 1)) : first;
 }
-
-}  // namespace
 
 EncodedField EncodeField(std::string_view utf8) {
   EncodedField field;

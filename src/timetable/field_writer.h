@@ -31,6 +31,9 @@ struct EncodedField {
 
 EncodedField EncodeField(std::string_view utf8);
 
+// The first character of a text that the code page cannot hold exactly.
+std::string FirstNotInCodePage(std::string_view utf8);
+
 // The refusal of a whole file whose ANSI bytes DecideFileText would take for UTF-8, named by the
 // first character outside ASCII of `utf8` (the first such field of the file). Nothing when the
 // bytes read back as the ANSI code page.

@@ -64,6 +64,15 @@ class FakeCells final : public clock::ClockCells {
   Colour fore_;
 };
 
+// One tick of the classic clock on a date without a day list.
+classic::ClassicClockTick ClassicTickOnDate(const clock::ClockCells& cells,
+                                            const clock::ClockSettings& settings,
+                                            year_month_day date, std::int32_t now,
+                                            classic::ClassicClockState state) {
+  return classic::DecideClassicClockTick(cells, settings, clock::DayRules().Decide(date, settings.area),
+                                         now, state);
+}
+
 clock::ClockSettings Settings(clock::RemindMode remindMode = clock::RemindMode::None,
                              double area = 1) {
   clock::ClockSettings settings;
@@ -81,15 +90,15 @@ TEST(classic_clock_test, header_row_is_repainted_only_when_box_1_lost_its_colour
   FakeCells cells(BreakTable(), kBackground);
   cells.SetBack(0, 0, kHeader);
   cells.SetBack(0, 4, 0x123456);
-  const auto kept = classic::DecideClassicClockTick(cells, Settings(), kTuesday, At(7, 0), {});
+  const auto kept = ClassicTickOnDate(cells, Settings(), kTuesday, At(7, 0), {});
   EXPECT_EQ(BackAt(kept, 7, 0, 4), 0x123456u);
   cells.SetBack(0, 0, kBackground);
-  const auto painted = classic::DecideClassicClockTick(cells, Settings(), kTuesday, At(7, 0), {});
+  const auto painted = ClassicTickOnDate(cells, Settings(), kTuesday, At(7, 0), {});
   for (int c = 0; c < 7; ++c) EXPECT_EQ(BackAt(painted, 7, 0, c), kHeader) << c;
   // The text colour is judged by box 1's too: black already, then white.
   EXPECT_EQ(painted.foreColour, std::nullopt);
   FakeCells white(BreakTable(), kBackground, 0xFFFFFF);
-  EXPECT_EQ(classic::DecideClassicClockTick(white, Settings(), kTuesday, At(7, 0), {}).foreColour,
+  EXPECT_EQ(ClassicTickOnDate(white, Settings(), kTuesday, At(7, 0), {}).foreColour,
             std::optional<Colour>(0x000000));
 }
 
@@ -97,7 +106,7 @@ TEST(classic_clock_test, a_time_text_that_is_not_a_time_ends_the_search_without_
   Rows table = BreakTable();
   table[2][1] = "8点-8:45";
   FakeCells cells(table, kBackground);
-  const auto tick = classic::DecideClassicClockTick(cells, Settings(clock::RemindMode::Popup), kTuesday, At(8, 57), {});
+  const auto tick = ClassicTickOnDate(cells, Settings(clock::RemindMode::Popup), kTuesday, At(8, 57), {});
   // Only today's column; no current row, no reminder.
   EXPECT_EQ(BackAt(tick, 7, 3, 0), kBackground);
   EXPECT_EQ(BackAt(tick, 7, 3, kTuesdayColumn), kColumn);
@@ -107,10 +116,10 @@ TEST(classic_clock_test, a_time_text_that_is_not_a_time_ends_the_search_without_
 TEST(classic_clock_test, the_next_period_row_is_the_only_value_kept_between_ticks) {
   FakeCells cells(BreakTable(), kBackground);
   classic::ClassicClockState state;
-  state = classic::DecideClassicClockTick(cells, Settings(), kTuesday, At(8, 50), state).state;
+  state = ClassicTickOnDate(cells, Settings(), kTuesday, At(8, 50), state).state;
   EXPECT_EQ(state.NextPeriodRow, 3);
   // Saturday stops before the search: the value stays.
-  state = classic::DecideClassicClockTick(cells, Settings(), kSaturday, At(13, 0), state).state;
+  state = ClassicTickOnDate(cells, Settings(), kSaturday, At(13, 0), state).state;
   EXPECT_EQ(state.NextPeriodRow, 3);
 }
 
@@ -121,7 +130,7 @@ TEST(classic_clock_test, a_table_wider_than_ten_columns_paints_its_own_cells_onl
   table[2][1] = "8:55-9:40";
   table[2][kTuesdayColumn] = "数学";
   FakeCells cells(table, kBackground);
-  const auto tick = classic::DecideClassicClockTick(cells, Settings(), kTuesday, At(9, 0), {});
+  const auto tick = ClassicTickOnDate(cells, Settings(), kTuesday, At(9, 0), {});
   EXPECT_EQ(BackAt(tick, 12, 2, kTuesdayColumn), kClassNow);
   EXPECT_EQ(BackAt(tick, 12, 2, 11), kRow);
   EXPECT_EQ(BackAt(tick, 12, 1, kTuesdayColumn), kColumn);

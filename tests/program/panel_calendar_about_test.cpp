@@ -84,8 +84,9 @@ class ClassicWindow : public ui::Form, public program::ScheduleWindow {
   explicit ClassicWindow(ui::Platform& platform)
       : ui::Form(platform, "FrmSchedule", ui::FormStyle::Borderless) {}
   ui::Form& form() override { return *this; }
-  void RunClockTick(const clock::ClockSettings&, const ui::LocalTime&,
+  void RunClockTick(const clock::ClockSettings&, const clock::SchoolDay&, std::int32_t,
                     const RaiseReminder&) override {}
+  void ShowSchoolDay(const clock::SchoolDay&) override {}
   void ApplyLock(bool locked) override { lock = locked; }
   void ApplyFold(bool folded) override { fold = folded; }
   bool Locked() const override { return lock; }

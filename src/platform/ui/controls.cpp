@@ -92,8 +92,13 @@ void TextBox::SetAlignment(int a) {
   alignment_ = a;
   Notify(Property::Layout);
 }
+void TextBox::SetReadOnly(bool readOnly) {
+  if (readOnly == readOnly_) return;
+  readOnly_ = readOnly;
+  Notify(Property::Enabled);
+}
 void TextBox::UserSetText(std::string text) {
-  if (text == text_) return;
+  if (readOnly_ || text == text_) return;
   text_ = std::move(text);  // the peer already shows it
   if (onChange) onChange();
 }

@@ -87,6 +87,9 @@ class TextBox : public Widget {
   void SetBorderStyle(int style);
   int Alignment() const { return alignment_; }  // 0 left, 1 right, 2 centre
   void SetAlignment(int a);
+  // A read-only box shows its text and takes no typing; it keeps its colours.
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool readOnly);
   bool multiLine = false;
 
   std::function<void()> onChange;
@@ -104,6 +107,7 @@ class TextBox : public Widget {
   Font font_;
   int border_ = 1;
   int alignment_ = 0;
+  bool readOnly_ = false;
 };
 
 // A drop-down list; `editable` boxes also have a text the user can type.

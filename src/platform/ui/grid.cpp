@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "platform/ui/form.h"
 #include "platform/ui/services.h"
@@ -35,6 +36,7 @@ void Grid::SetSize(int rows, int cols) {
     }
   text_ = std::move(text);
   back_ = std::move(back);
+  shown_.clear();
   colWidth_.resize(static_cast<std::size_t>(cols), kDefaultColWidth);
   colAlign_.resize(static_cast<std::size_t>(cols), kDefaultAlignment);
   rows_ = rows;
@@ -55,6 +57,20 @@ void Grid::SetTextMatrix(int row, int col, std::string text) {
   if (cell == text) return;
   cell = std::move(text);
   CellNotify(row, col);
+}
+
+void Grid::SetShownTexts(std::vector<ShownText> texts) {
+  std::erase_if(texts, [this](const ShownText& t) { return !Valid(t.row, t.col); });
+  if (texts.empty() && shown_.empty()) return;
+  std::vector<ShownText> old = std::exchange(shown_, std::move(texts));
+  for (const ShownText& t : old) CellNotify(t.row, t.col);
+  for (const ShownText& t : shown_) CellNotify(t.row, t.col);
+}
+
+const std::string& Grid::DisplayText(int row, int col) const {
+  for (const ShownText& t : shown_)
+    if (t.row == row && t.col == col) return t.text;
+  return TextMatrix(row, col);
 }
 
 void Grid::SetRowCol(int row, int col) {

@@ -28,6 +28,17 @@ class Grid : public Widget {
   const std::string& TextMatrix(int row, int col) const;
   void SetTextMatrix(int row, int col, std::string text);
 
+  // Texts drawn in place of some cells' own for a while (today's swapped lessons); TextMatrix
+  // keeps each cell's own text. Replaces the earlier ones; cells outside the grid are skipped.
+  struct ShownText {
+    int row = 0;
+    int col = 0;
+    std::string text;
+  };
+  void SetShownTexts(std::vector<ShownText> texts);
+  // The text drawn in a cell: a shown text, else the cell's own.
+  const std::string& DisplayText(int row, int col) const;
+
   // The current cell; setting it raises onRowColChange when it changes.
   int Row() const { return row_; }
   int Col() const { return col_; }
@@ -108,6 +119,7 @@ class Grid : public Widget {
   int effect_ = 0;
   int frame_ = 0;
   int edgeInset_ = 0;
+  std::vector<ShownText> shown_;
 };
 
 }  // namespace orvel::ui

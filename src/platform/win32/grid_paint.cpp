@@ -99,7 +99,7 @@ void PaintGrid(HDC dc, const RECT& client, const RECT& area, const ui::Grid& gri
       FillSolid(dc, bottom, kGridLine);
       SetBkMode(dc, TRANSPARENT);
 
-      const std::string& text = grid.TextMatrix(r, c);
+      const std::string& text = grid.DisplayText(r, c);
       if (text.empty()) continue;
       RECT box = inner;
       UINT format = DT_SINGLELINE | DT_NOPREFIX;

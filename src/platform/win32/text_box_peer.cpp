@@ -112,9 +112,13 @@ class TextBoxPeer final : public ControlPeer {
     const bool inert = box_.Enabled() && !ui::ShownEnabled(box_);
     if (inert != inert_) {
       if (inert && GetFocus() == hwnd()) SetFocus(GetParent(hwnd()));
-      SendMessageW(hwnd(), EM_SETREADONLY, inert ? TRUE : FALSE, 0);
       StyleBits(hwnd(), WS_TABSTOP, !inert);
       inert_ = inert;
+    }
+    const bool readOnly = inert || box_.ReadOnly();
+    if (readOnly != readOnly_) {
+      SendMessageW(hwnd(), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+      readOnly_ = readOnly;
     }
     ShowAndEnable(ui::ShownVisible(box_), box_.Enabled());
   }
@@ -154,6 +158,7 @@ class TextBoxPeer final : public ControlPeer {
   ui::TextBox& box_;
   HBRUSH brush_ = nullptr;
   bool inert_ = false;
+  bool readOnly_ = false;
   bool settingText_ = false;
 };
 

@@ -10,6 +10,7 @@
 
 #include "clock/clock_cells.h"
 #include "clock/reminder.h"
+#include "clock/school_day.h"
 
 namespace orvel::clock::test {
 
@@ -103,6 +104,11 @@ inline FakeCells TuesdayCells(std::string tuesdaySubjectRow3 = "数学") {
   cells.SetText(3, kTuesdayColumn, std::move(tuesdaySubjectRow3));
   cells.Settle();
   return cells;
+}
+
+// A date as the clock sees it without a day list.
+inline SchoolDay DayOf(std::chrono::year_month_day date, double area) {
+  return DayRules().Decide(date, area);
 }
 
 }  // namespace orvel::clock::test

@@ -52,7 +52,8 @@ class GridClock {
   }
 
   ClockTick Tick(std::chrono::year_month_day today, std::int32_t now) {
-    ClockTick tick = DecideClockTick(GridClockCells(grid), settings_, today, now, state);
+    ClockTick tick =
+        DecideClockTick(GridClockCells(grid), settings_, DayOf(today, settings_.area), now, state);
     ApplyClockTick(grid, tick);
     state = tick.state;
     return tick;

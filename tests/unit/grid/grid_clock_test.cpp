@@ -16,6 +16,12 @@ using namespace clock;
 using namespace std::chrono;
 using namespace test;
 
+// One tick on a date without a day list.
+ClockTick TickOnDate(const ClockCells& cells, const ClockSettings& settings, year_month_day date,
+                     std::int32_t now, ClockState state) {
+  return DecideClockTick(cells, settings, DayOf(date, settings.area), now, state);
+}
+
 std::vector<CellPaint> Paints(const ClockTick& tick) {
   return {tick.paints.begin(), tick.paints.begin() + tick.paintCount};
 }
@@ -41,7 +47,7 @@ struct ClockRun {
   ClockState state;
 
   ClockTick Tick(year_month_day day, std::int32_t now) {
-    ClockTick tick = DecideClockTick(cells, settings, day, now, state);
+    ClockTick tick = TickOnDate(cells, settings, day, now, state);
     Apply(cells, tick);
     state = tick.state;
     return tick;
@@ -51,40 +57,40 @@ struct ClockRun {
 TEST(grid_clock_test, label_is_reported_only_when_it_changes_the_cell) {
   FakeCells cells = TuesdayCells();
   cells.SetText(0, 1, "1/23(I)");
-  const ClockTick other = DecideClockTick(cells, Settings(RemindMode::Popup, 1), kTuesday, At(7, 0), {});
+  const ClockTick other = TickOnDate(cells, Settings(RemindMode::Popup, 1), kTuesday, At(7, 0), {});
   ASSERT_TRUE(other.label);
   EXPECT_EQ(other.label->view(), "时间");
 
   const ClockTick shanghai =
-      DecideClockTick(cells, Settings(RemindMode::Popup, 0), kTuesday, At(7, 0), {});
+      TickOnDate(cells, Settings(RemindMode::Popup, 0), kTuesday, At(7, 0), {});
   EXPECT_FALSE(shanghai.label);  // already 1/23(I)
   cells.SetText(0, 1, "时间");
-  EXPECT_FALSE(DecideClockTick(cells, Settings(RemindMode::Popup, 1), kTuesday, At(7, 0), {}).label);
+  EXPECT_FALSE(TickOnDate(cells, Settings(RemindMode::Popup, 1), kTuesday, At(7, 0), {}).label);
   // The week label on 6 September: a Sunday, no column in a 7-column table, label all the same.
-  const ClockTick sunday = DecideClockTick(cells, Settings(RemindMode::Popup, 0), kSunday, At(7, 0), {});
+  const ClockTick sunday = TickOnDate(cells, Settings(RemindMode::Popup, 0), kSunday, At(7, 0), {});
   ASSERT_TRUE(sunday.label);
   EXPECT_EQ(sunday.label->view(), "2/23(I)");
 }
 
 TEST(grid_clock_test, text_colour_and_header_follow_the_scheme) {
   FakeCells cells = TuesdayCells();
-  EXPECT_TRUE(DecideClockTick(cells, Settings(), kTuesday, At(7, 0), {}).ChangesNothing());
+  EXPECT_TRUE(TickOnDate(cells, Settings(), kTuesday, At(7, 0), {}).ChangesNothing());
 
   cells.fore = 0x000000;
   cells.SetBack(0, 0, 0xFFFFFF);
-  const ClockTick tick = DecideClockTick(cells, Settings(), kTuesday, At(7, 0), {});
+  const ClockTick tick = TickOnDate(cells, Settings(), kTuesday, At(7, 0), {});
   EXPECT_EQ(tick.foreColour, kText);
   EXPECT_EQ(tick.headerColour, kHeader);
 
   // Only cell (0, 0) is looked at.
   cells = TuesdayCells();
   cells.SetBack(0, 4, 0xFFFFFF);
-  EXPECT_FALSE(DecideClockTick(cells, Settings(), kTuesday, At(7, 0), {}).headerColour);
+  EXPECT_FALSE(TickOnDate(cells, Settings(), kTuesday, At(7, 0), {}).headerColour);
 }
 
 TEST(grid_clock_test, tuesday_break_paints_both_cells_and_reminds_at_8_52) {
   const FakeCells cells = TuesdayCells();
-  const ClockTick tick = DecideClockTick(cells, Settings(RemindMode::Popup), kTuesday, At(8, 52), {});
+  const ClockTick tick = TickOnDate(cells, Settings(RemindMode::Popup), kTuesday, At(8, 52), {});
   EXPECT_EQ(tick.bodyColour, kBackground);
   EXPECT_EQ(Paints(tick), (std::vector<CellPaint>{{2, 3, kBreak}, {3, 3, kBreak}}));
   EXPECT_EQ(tick.reminder.kind, ReminderKind::Popup);
@@ -95,12 +101,12 @@ TEST(grid_clock_test, tuesday_break_paints_both_cells_and_reminds_at_8_52) {
 
   for (const std::int32_t now : {At(8, 51, 59), At(8, 52, 1)}) {
     const ClockTick near =
-        DecideClockTick(cells, Settings(RemindMode::Popup), kTuesday, now, tick.state);
+        TickOnDate(cells, Settings(RemindMode::Popup), kTuesday, now, tick.state);
     EXPECT_EQ(near.reminder.kind, ReminderKind::None) << now;
     EXPECT_TRUE(near.reminder.text.empty()) << now;
   }
   // No reminder mode: the same painting, no reminder.
-  const ClockTick quiet = DecideClockTick(cells, Settings(RemindMode::None), kTuesday, At(8, 52), {});
+  const ClockTick quiet = TickOnDate(cells, Settings(RemindMode::None), kTuesday, At(8, 52), {});
   EXPECT_EQ(quiet.reminder.kind, ReminderKind::None);
   EXPECT_EQ(Paints(quiet), Paints(tick));
 }
@@ -131,14 +137,14 @@ TEST(grid_clock_test, before_the_first_period_nothing_is_current_and_the_reminde
   FakeCells cells = TuesdayCells();
   cells.SetText(2, kTuesdayColumn, "语文");
   for (std::int32_t now = 0; now < At(8, 0); now += 97) {
-    const ClockTick tick = DecideClockTick(cells, Settings(), kTuesday, now, {});
+    const ClockTick tick = TickOnDate(cells, Settings(), kTuesday, now, {});
     EXPECT_EQ(tick.paintCount, 0);
     EXPECT_FALSE(tick.bodyColour);
     EXPECT_EQ(tick.state.NextPeriodRow, 2);
   }
-  const ClockTick remind = DecideClockTick(cells, Settings(), kTuesday, At(7, 57), {});
+  const ClockTick remind = TickOnDate(cells, Settings(), kTuesday, At(7, 57), {});
   EXPECT_EQ(remind.reminder.text, "下节课有课：语文");
-  EXPECT_EQ(DecideClockTick(cells, Settings(), kTuesday, At(7, 56, 59), {}).reminder.kind,
+  EXPECT_EQ(TickOnDate(cells, Settings(), kTuesday, At(7, 56, 59), {}).reminder.kind,
             ReminderKind::None);
 }
 
@@ -191,11 +197,11 @@ TEST(grid_clock_test, days_without_a_column_reset_but_never_paint_or_remind) {
   eight.SetText(3, 1, "8:55-9:40");
   eight.SetText(3, 7, "补课");
   eight.Settle();
-  EXPECT_EQ(DecideClockTick(eight, Settings(), kSaturday, At(8, 52), {}).reminder.text,
+  EXPECT_EQ(TickOnDate(eight, Settings(), kSaturday, At(8, 52), {}).reminder.text,
             "下节课有课：补课");
-  EXPECT_EQ(Paints(DecideClockTick(eight, Settings(), kSaturday, At(9, 0), {})),
+  EXPECT_EQ(Paints(TickOnDate(eight, Settings(), kSaturday, At(9, 0), {})),
             (std::vector<CellPaint>{{3, 7, kClassNow}}));
-  const ClockTick sunday = DecideClockTick(eight, Settings(), kSunday, At(9, 0), {});
+  const ClockTick sunday = TickOnDate(eight, Settings(), kSunday, At(9, 0), {});
   EXPECT_EQ(sunday.paintCount, 0);
   EXPECT_TRUE(sunday.bodyColour);
 }
@@ -207,10 +213,10 @@ TEST(grid_clock_test, a_row_without_times_takes_the_break_after_the_period_above
   cells.SetText(3, 1, "13:00-13:45");
   cells.SetText(3, kTuesdayColumn, "物理");
   cells.Settle();
-  const ClockTick lunch = DecideClockTick(cells, Settings(), kTuesday, At(12, 0), {});
+  const ClockTick lunch = TickOnDate(cells, Settings(), kTuesday, At(12, 0), {});
   EXPECT_EQ(Paints(lunch), (std::vector<CellPaint>{{1, 3, kBreak}, {2, 3, kBreak}}));
   EXPECT_EQ(lunch.state.LastBreakCode, 23);
-  EXPECT_EQ(DecideClockTick(cells, Settings(), kTuesday, At(12, 57), lunch.state).reminder.text,
+  EXPECT_EQ(TickOnDate(cells, Settings(), kTuesday, At(12, 57), lunch.state).reminder.text,
             "下节课有课：物理");
 }
 
@@ -219,7 +225,7 @@ TEST(grid_clock_test, balloon_at_180_seconds_and_tray_removal_at_163) {
   const ClockSettings balloon = Settings(RemindMode::Balloon);
   std::vector<int> balloons, removals;
   for (int before = 150; before <= 200; ++before) {
-    const ClockTick tick = DecideClockTick(cells, balloon, kTuesday, At(8, 55) - before, {});
+    const ClockTick tick = TickOnDate(cells, balloon, kTuesday, At(8, 55) - before, {});
     if (tick.reminder.kind == ReminderKind::Balloon) {
       balloons.push_back(before);
       EXPECT_EQ(tick.reminder.text, "数学");
@@ -233,9 +239,9 @@ TEST(grid_clock_test, balloon_at_180_seconds_and_tray_removal_at_163) {
 
   // Only in balloon mode, and only for a period with a subject.
   EXPECT_FALSE(
-      DecideClockTick(cells, Settings(RemindMode::Popup), kTuesday, At(8, 55) - 163, {}).removeTrayIcon);
+      TickOnDate(cells, Settings(RemindMode::Popup), kTuesday, At(8, 55) - 163, {}).removeTrayIcon);
   EXPECT_FALSE(
-      DecideClockTick(TuesdayCells(""), balloon, kTuesday, At(8, 55) - 163, {}).removeTrayIcon);
+      TickOnDate(TuesdayCells(""), balloon, kTuesday, At(8, 55) - 163, {}).removeTrayIcon);
 }
 
 TEST(grid_clock_test, a_table_without_times_never_highlights_or_reminds) {
@@ -247,7 +253,7 @@ TEST(grid_clock_test, a_table_without_times_never_highlights_or_reminds) {
   cells.Settle();
   for (const ClockState start : {ClockState{}, ClockState{2, 23, 33}}) {
     for (std::int32_t now = 0; now < kSecondsPerDay; ++now) {
-      const ClockTick tick = DecideClockTick(cells, Settings(RemindMode::Balloon), kTuesday, now, start);
+      const ClockTick tick = TickOnDate(cells, Settings(RemindMode::Balloon), kTuesday, now, start);
       ASSERT_TRUE(tick.ChangesNothing()) << now;
       ASSERT_EQ(tick.state, start) << now;
     }
@@ -263,7 +269,7 @@ TEST(grid_clock_test, bad_time_texts) {
     cells.SetText(2, kTuesdayColumn, "数学");
     cells.Settle();
     for (std::int32_t now = At(7, 0); now < At(9, 0); now += 1)
-      ASSERT_TRUE(DecideClockTick(cells, Settings(), kTuesday, now, {}).ChangesNothing()) << now;
+      ASSERT_TRUE(TickOnDate(cells, Settings(), kTuesday, now, {}).ChangesNothing()) << now;
   }
   {  // "abc-def" below a period: during it the next start cannot be read, so the period is
      // found (the body is reset) but not painted, and nothing is remembered
@@ -272,15 +278,15 @@ TEST(grid_clock_test, bad_time_texts) {
     cells.SetText(2, 1, "abc-def");
     cells.SetText(1, kTuesdayColumn, "数学");
     cells.Settle();
-    const ClockTick during = DecideClockTick(cells, Settings(), kTuesday, At(8, 30), {});
+    const ClockTick during = TickOnDate(cells, Settings(), kTuesday, At(8, 30), {});
     EXPECT_EQ(during.bodyColour, kBackground);
     EXPECT_EQ(during.paintCount, 0);
     EXPECT_EQ(during.state, (ClockState{2, 0, 0}));
     // Before it, the reminder for the first period still comes.
-    EXPECT_EQ(DecideClockTick(cells, Settings(), kTuesday, At(7, 57), {}).reminder.text,
+    EXPECT_EQ(TickOnDate(cells, Settings(), kTuesday, At(7, 57), {}).reminder.text,
               "下节课有课：数学");
     // After it, the search fails: nothing.
-    EXPECT_TRUE(DecideClockTick(cells, Settings(), kTuesday, At(8, 50), {}).ChangesNothing());
+    EXPECT_TRUE(TickOnDate(cells, Settings(), kTuesday, At(8, 50), {}).ChangesNothing());
   }
   {  // a bad end above the next period: the search fails there and the reminder is skipped,
      // although the next start it had found is readable and three minutes away
@@ -290,11 +296,11 @@ TEST(grid_clock_test, bad_time_texts) {
     cells.SetText(2, kTuesdayColumn, "数学");
     cells.Settle();
     for (const RemindMode mode : {RemindMode::Popup, RemindMode::Balloon}) {
-      const ClockTick tick = DecideClockTick(cells, Settings(mode), kTuesday, At(8, 52), {});
+      const ClockTick tick = TickOnDate(cells, Settings(mode), kTuesday, At(8, 52), {});
       EXPECT_EQ(tick.reminder.kind, ReminderKind::None);
       EXPECT_EQ(tick.state.NextPeriodRow, 2);
       EXPECT_FALSE(
-          DecideClockTick(cells, Settings(mode), kTuesday, At(8, 52, 17), {}).removeTrayIcon);
+          TickOnDate(cells, Settings(mode), kTuesday, At(8, 52, 17), {}).removeTrayIcon);
     }
   }
 }
@@ -310,7 +316,7 @@ TEST(grid_clock_test, small_tables_and_stale_clock_values) {
       for (const year_month_day day : {kTuesday, kSunday}) {
         for (const std::int32_t now : {0, At(7, 57), At(8, 0), At(8, 50), kSecondsPerDay - 1}) {
           const ClockTick tick =
-              DecideClockTick(cells, Settings(RemindMode::Balloon, 0), day, now, start);
+              TickOnDate(cells, Settings(RemindMode::Balloon, 0), day, now, start);
           for (const CellPaint& p : Paints(tick)) {
             EXPECT_TRUE(p.row >= 0 && p.row < rows && p.col >= 0 && p.col < cols)
                 << rows << "x" << cols << " paints (" << p.row << ", " << p.col << ")";

@@ -1,0 +1,23 @@
+#pragma once
+// The country's public holidays and make-up workdays as the State Council announced them for
+// 2020 to 2026, built in. scripts/holidays/generate.js writes the table.
+#include <chrono>
+#include <optional>
+#include <string_view>
+
+namespace orvel {
+
+enum class BuiltInDayKind {
+  Holiday,        // no work or school
+  MakeUpWorkday,  // a weekend day worked in exchange for a holiday
+};
+
+struct BuiltInDay {
+  BuiltInDayKind kind;
+  std::string_view name;  // the holiday it belongs to: "国庆节", "春节"...
+};
+
+// The date's entry in the table; nothing for an ordinary day or a date outside it.
+std::optional<BuiltInDay> BuiltInDayOf(std::chrono::year_month_day date);
+
+}  // namespace orvel

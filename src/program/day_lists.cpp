@@ -1,0 +1,37 @@
+#include "program/day_lists.h"
+
+#include <optional>
+#include <utility>
+
+#include "platform/ui/platform.h"
+#include "timetable/day_list.h"
+#include "timetable/number_text.h"
+
+namespace orvel::program {
+
+std::string UnreadableDayLinesText(const std::vector<int>& lines) {
+  std::string numbers;
+  for (const int line : lines) {
+    if (!numbers.empty()) numbers += "、";
+    numbers += std::to_string(line);
+  }
+  return "days.csv 第 " + numbers + " 行无法识别，已跳过；其余各行照常生效。";
+}
+
+std::vector<int> LoadDayLists(ProgramState& state) {
+  const DayListRead own = ReadDayList(state.programFolder / kDayListFileName);
+  const DayListRead school = ReadDayList(state.programFolder / kSchoolDayListFileName);
+  const bool hasSchool = school.status == FileStatus::Ok;
+  state.days.SetRules(clock::DayRules::FromLists(hasSchool ? &school.list : nullptr, own.list));
+  return own.list.UnreadableLines();
+}
+
+const clock::SchoolDay& Today(ProgramState& state, double area) {
+  return state.days.On(state.platform.clock().Now().date, area);
+}
+
+const clock::SchoolDay& Today(ProgramState& state, ScheduleWindow& window) {
+  return Today(state, LeadingValue(window.AreaTag()));
+}
+
+}  // namespace orvel::program

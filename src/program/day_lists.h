@@ -1,0 +1,31 @@
+#pragma once
+// The day lists of the program folder, read into the program's one answer to "what kind of day
+// is it": days.school.csv (a followed school's) beneath days.csv (this PC's own).
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "clock/school_day.h"
+#include "program/program_state.h"
+#include "program/schedule_window.h"
+
+namespace orvel::program {
+
+inline constexpr std::string_view kDaysTitle = "调课与放假";
+// Once on a built-in make-up workday that no 补班 line gives a weekday.
+inline constexpr std::string_view kMakeUpDayNotice =
+    "今天补班，请在右键菜单“调课与放假”中选择按星期几上课";
+
+// Lines of days.csv that apply nothing because they cannot be read, named for the user.
+std::string UnreadableDayLinesText(const std::vector<int>& lines);
+
+// Reads both lists into state.days; a missing list is an empty one. Returns the 1-based numbers
+// of the own list's lines that cannot be read (they apply nothing).
+std::vector<int> LoadDayLists(ProgramState& state);
+
+// Today as the day lists and the calendar area `area` make it.
+const clock::SchoolDay& Today(ProgramState& state, double area);
+// The same for the area the window keeps.
+const clock::SchoolDay& Today(ProgramState& state, ScheduleWindow& window);
+
+}  // namespace orvel::program
