@@ -69,6 +69,16 @@ std::string TimetableRefusalText(std::string_view scdFileName, const UnwritableC
          Advice(cell.refusal.fault);
 }
 
+std::string DayFieldRefusalText(std::string_view field, const FieldRefusal& refusal) {
+  return "“" + std::string(field) + "”一项" + Fault(refusal) + "。\n" + Advice(refusal.fault);
+}
+
+std::string DayLineRefusalText(int line, const FieldRefusal& refusal) {
+  const std::string advice =
+      refusal.fault == FieldFault::TakenForUtf8 ? "请修改这一行后再保存。" : Advice(refusal.fault);
+  return "第" + std::to_string(line) + "行" + Fault(refusal) + "。\n" + advice;
+}
+
 std::string SettingsRefusalText(const UnwritableSetting& setting) {
   // A file name is changed with save as, not typed here.
   std::string advice = Advice(setting.refusal.fault);

@@ -14,6 +14,11 @@ std::string TimetableRefusalText(std::string_view scdFileName, const UnwritableC
 
 std::string SettingsRefusalText(const UnwritableSetting& setting);
 
+// A field typed for a rule of the day list ("“内容”一项含有半角逗号…"), with the advice.
+std::string DayFieldRefusalText(std::string_view field, const FieldRefusal& refusal);
+// A line of days.csv that the file cannot carry ("第3行中的“²”无法…"), with the advice.
+std::string DayLineRefusalText(int line, const FieldRefusal& refusal);
+
 // New and save as: a name that would not be a file inside "scd".
 inline constexpr std::string_view kInvalidFileNameText =
     "课表文件名不能含有 \\ / : * ? \" < > | 或“..”，请换一个名字！";

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "panel/frm_control.h"
+#include "panel/frm_days.h"
 #include "panel/panel_opener.h"
 #include "platform/ui/platform.h"
 #include "program/current_timetable.h"
@@ -32,6 +33,7 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
           {{"mnu_panel", "控制面板...", [this] { OpenPanel(); }},
            {"mnu_import", "导入课表...", [this] { timetableCommands_.ChooseAndImport(); }},
            {"mnu_export", "导出为 CSES...", [this] { timetableCommands_.ChooseAndExport(); }},
+           {"mnu_days", "调课与放假...", [this] { OpenDays(); }},
            {"mnu_exit", "退出", [this] { ExitProgram(); }}}) {
   window_.IdleCheck = [this] { idle_.CheckIdle(); };
   window_.ScheduleClock = [this] { ScheduleClockTick(); };
@@ -117,6 +119,16 @@ void ProgramShell::OpenPanel() {
   panel::OpenControlPanel(panel_, window_, state_, [this] { ExitProgram(); });
 }
 
+void ProgramShell::OpenDays() {
+  if (days_ && days_->Loaded()) {
+    days_->BringToFront();
+    return;
+  }
+  // A closed window runs no handler now, so it can go.
+  days_ = std::make_unique<panel::FrmDays>(state_, [this] { DayListChanged(); });
+  days_->Show();
+}
+
 void ProgramShell::ShowImportedTimetable() {
   if (panel_ && panel_->Loaded())
     panel_->ShowLoadedTimetable();
@@ -133,6 +145,7 @@ void ProgramShell::ExitProgram() {
   if (popup_) popup_->Unload();
   if (ui::Form* countdown = idle_.OpenCountdown()) countdown->Unload();
   if (panel_) panel_->Unload();
+  if (days_) days_->Unload();
   // With no form left the process ends.
   state_.platform.Quit();
 }

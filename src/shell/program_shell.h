@@ -20,6 +20,7 @@
 
 namespace orvel::panel {
 class FrmControl;
+class FrmDays;
 }
 
 namespace orvel::shell {
@@ -33,7 +34,8 @@ class ProgramShell {
   ~ProgramShell();
 
   desktop::IdleShutdown& idle() { return idle_; }
-  // The window's right-click menu: "控制面板...", "导入课表...", "导出为 CSES...", "退出".
+  // The window's right-click menu: "控制面板...", "导入课表...", "导出为 CSES...",
+  // "调课与放假...", "退出".
   const ui::PopupMenu& scheduleMenu() const { return mnu_schedule_; }
 
   // The end of the program, by the panel's Exit, a close of the schedule window (Alt+F4, any
@@ -57,6 +59,8 @@ class ProgramShell {
   // A passing notice: a balloon on the icon, or the popup where the edition has no icon.
   void Notify(const std::string& text);
   void OpenPanel();
+  // "调课与放假": one window at a time, brought forward while open.
+  void OpenDays();
   // An imported timetable is current: shown by an open panel as after its own load, else the
   // window's lock and fold applied to it again.
   void ShowImportedTimetable();
@@ -71,6 +75,7 @@ class ProgramShell {
   // The control panel of the current opening. A closed panel stays until the next opening
   // replaces it: it may close from inside its own handlers, which must not run on a deleted form.
   std::unique_ptr<panel::FrmControl> panel_;
+  std::unique_ptr<panel::FrmDays> days_;
   TimetableCommands timetableCommands_;
   ui::PopupMenu mnu_schedule_;
   bool ended_ = false;

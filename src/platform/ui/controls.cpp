@@ -150,27 +150,37 @@ void ComboBox::UserSetText(std::string text) {
   listIndex_ = -1;
 }
 
-void FileList::SetPath(std::string folder) {
-  path_ = std::move(folder);
-  listIndex_ = -1;
-  Notify(Property::Items);
-  if (onPathChange) onPathChange();
-}
-void FileList::SetItems(std::vector<std::string> items) {
+void ListBox::SetItems(std::vector<std::string> items) {
   items_ = std::move(items);
   listIndex_ = -1;
   Notify(Property::Items);
 }
-void FileList::SetListIndex(int index) {
+void ListBox::SetListIndex(int index) {
   if (index >= static_cast<int>(items_.size()) || index < -1) return;
   listIndex_ = index;
   Notify(Property::ListIndex);
   if (index >= 0 && onClick) onClick();
 }
-std::string FileList::FileName() const {
+std::string ListBox::SelectedItem() const {
   return listIndex_ >= 0 ? items_[static_cast<std::size_t>(listIndex_)] : std::string();
 }
-void FileList::UserChoose(int index) { SetListIndex(index); }
+
+void FileList::SetPath(std::string folder) {
+  path_ = std::move(folder);
+  ItemsStale();
+  if (onPathChange) onPathChange();
+}
+
+void DatePicker::SetValue(std::chrono::year_month_day date) {
+  if (!date.ok() || date == value_) return;
+  value_ = date;
+  Notify(Property::Value);
+}
+void DatePicker::UserSetValue(std::chrono::year_month_day date) {
+  if (!date.ok() || date == value_) return;
+  value_ = date;  // the peer already shows it
+  if (onChange) onChange();
+}
 
 Frame::Frame(Form* form, std::string name, int index) : Widget(form, std::move(name), index) {
   if (form) form->AddFrame(this);

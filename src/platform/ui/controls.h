@@ -3,6 +3,7 @@
 // code raises its click handler when the value changes; choosing a list position from code raises
 // the list's click handler whenever the position is 0 or more; setting an editable box's text
 // raises nothing.
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -138,26 +139,60 @@ class ComboBox : public Widget {
   std::string text_;
 };
 
-// The list of file names in one folder that match a pattern.
-class FileList : public Widget {
+// A list of texts, one of which the user may select.
+class ListBox : public Widget {
  public:
-  FileList(Form* form, std::string name) : Widget(form, std::move(name), -1) {}
+  ListBox(Form* form, std::string name) : Widget(form, std::move(name), -1) {}
+  const std::vector<std::string>& Items() const { return items_; }
+  // New items, none selected.
+  void SetItems(std::vector<std::string> items);
+  int ListIndex() const { return listIndex_; }
+  // Raises onClick for any position 0 or more; -1 clears silently.
+  void SetListIndex(int index);
+  std::string SelectedItem() const;  // the selected text, or empty
+  std::function<void()> onClick;
+  void UserChoose(int index) { SetListIndex(index); }
+
+ protected:
+  // The items are to be read again: nothing selected.
+  void ItemsStale() {
+    listIndex_ = -1;
+    Notify(Property::Items);
+  }
+
+ private:
+  std::vector<std::string> items_;
+  int listIndex_ = -1;
+};
+
+// The list of file names in one folder that match a pattern; the items are filled by whoever
+// reads the folder.
+class FileList : public ListBox {
+ public:
+  FileList(Form* form, std::string name) : ListBox(form, std::move(name)) {}
   const std::string& Path() const { return path_; }  // UTF-8 folder path
   void SetPath(std::string folder);
   std::string pattern = "*.csv";
-  const std::vector<std::string>& Items() const { return items_; }
-  void SetItems(std::vector<std::string> items);  // filled by whoever reads the folder
-  int ListIndex() const { return listIndex_; }
-  void SetListIndex(int index);
-  std::string FileName() const;  // the selected name, or empty
-  std::function<void()> onClick;
+  std::string FileName() const { return SelectedItem(); }
   std::function<void()> onPathChange;
-  void UserChoose(int index);
 
  private:
   std::string path_;
-  std::vector<std::string> items_;
-  int listIndex_ = -1;
+};
+
+// A date the user picks with the system's date picker.
+class DatePicker : public Widget {
+ public:
+  DatePicker(Form* form, std::string name) : Widget(form, std::move(name), -1) {}
+  std::chrono::year_month_day Value() const { return value_; }
+  void SetValue(std::chrono::year_month_day date);  // raises nothing
+  std::function<void()> onChange;
+  // The user picked a date: the peer reports it.
+  void UserSetValue(std::chrono::year_month_day date);
+
+ private:
+  std::chrono::year_month_day value_{std::chrono::year{2000}, std::chrono::January,
+                                     std::chrono::day{1}};
 };
 
 // A page container (a frame without caption). The controls lying within its bounds follow its

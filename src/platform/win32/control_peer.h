@@ -35,6 +35,11 @@ class ControlPeer : public ui::WidgetPeer {
 
   // Notifications the form receives for this control.
   virtual void OnCommand(UINT code) { (void)code; }
+  // WM_NOTIFY from the control; true when handled.
+  virtual bool OnNotify(const NMHDR& header) {
+    (void)header;
+    return false;
+  }
   // WM_CTLCOLOR*: a brush, or null for the system's default.
   virtual HBRUSH OnColour(HDC dc);
   virtual bool OnTimer(UINT_PTR id) {

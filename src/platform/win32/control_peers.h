@@ -15,7 +15,9 @@ std::unique_ptr<ControlPeer> MakeButtonPeer(FormWindow& form, ui::Button& button
 std::unique_ptr<ControlPeer> MakeCheckBoxPeer(FormWindow& form, ui::CheckBox& box);
 std::unique_ptr<ControlPeer> MakeTextBoxPeer(FormWindow& form, ui::TextBox& box);
 std::unique_ptr<ControlPeer> MakeComboBoxPeer(FormWindow& form, ui::ComboBox& box);
-std::unique_ptr<ControlPeer> MakeFileListPeer(FormWindow& form, ui::FileList& list);
+// A plain list, or a FileList that reads its folder.
+std::unique_ptr<ControlPeer> MakeListBoxPeer(FormWindow& form, ui::ListBox& list);
+std::unique_ptr<ControlPeer> MakeDatePickerPeer(FormWindow& form, ui::DatePicker& picker);
 std::unique_ptr<ControlPeer> MakeFramePeer(FormWindow& form, ui::Frame& frame);
 std::unique_ptr<ControlPeer> MakePicturePeer(FormWindow& form, ui::Picture& picture);
 std::unique_ptr<ControlPeer> MakeTimerPeer(FormWindow& form, ui::Timer& timer);

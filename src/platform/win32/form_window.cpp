@@ -167,6 +167,12 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       if (OnCommand(wp, lp)) return 0;
       break;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lp);
+      ControlPeer* peer = header ? ControlPeer::FromHwnd(header->hwndFrom) : nullptr;
+      if (peer && peer->form() == this && peer->OnNotify(*header)) return 0;
+      break;
+    }
     case WM_CONTEXTMENU:
       // From a right click on the form, one a control passed on to its parent, or the menu key.
       // A form without a menu of its own leaves it to the system (a caption's system menu).

@@ -18,7 +18,7 @@ void PrepareProcess() {
 
   INITCOMMONCONTROLSEX icc{};
   icc.dwSize = sizeof(icc);
-  icc.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_TAB_CLASSES;
+  icc.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_DATE_CLASSES;
   InitCommonControlsEx(&icc);
 }
 

@@ -1,5 +1,5 @@
-// FileList: a LISTBOX of the file names in the widget's folder that match its pattern, read
-// again whenever the folder is set.
+// ListBox: a LISTBOX of the widget's items. A FileList's items are the file names in its folder
+// that match its pattern, read again whenever the folder is set.
 #include <windows.h>
 
 #include <algorithm>
@@ -33,9 +33,10 @@ std::vector<std::string> ReadFolder(const std::string& folder, const std::string
   return out;
 }
 
-class FileListPeer final : public ControlPeer {
+class ListBoxPeer final : public ControlPeer {
  public:
-  FileListPeer(FormWindow& form, ui::FileList& list) : ControlPeer(form, list), list_(list) {
+  ListBoxPeer(FormWindow& form, ui::ListBox& list)
+      : ControlPeer(form, list), list_(list), files_(dynamic_cast<ui::FileList*>(&list)) {
     if (!CreateControl(L"LISTBOX", L"", LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE))
       return;
     ApplyFont(ui::Font{});
@@ -66,10 +67,10 @@ class FileListPeer final : public ControlPeer {
 
  private:
   void Refill() {
-    if (!reading_ && !list_.Path().empty()) {
+    if (files_ && !reading_ && !files_->Path().empty()) {
       // SetItems comes back here with the names just read; fill the box then.
       reading_ = true;
-      list_.SetItems(ReadFolder(list_.Path(), list_.pattern));
+      files_->SetItems(ReadFolder(files_->Path(), files_->pattern));
       reading_ = false;
       return;
     }
@@ -86,14 +87,15 @@ class FileListPeer final : public ControlPeer {
     SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(list_.ListIndex()), 0);
   }
 
-  ui::FileList& list_;
+  ui::ListBox& list_;
+  ui::FileList* files_;  // the same widget when it lists a folder
   bool reading_ = false;
 };
 
 }  // namespace
 
-std::unique_ptr<ControlPeer> MakeFileListPeer(FormWindow& form, ui::FileList& list) {
-  return std::make_unique<FileListPeer>(form, list);
+std::unique_ptr<ControlPeer> MakeListBoxPeer(FormWindow& form, ui::ListBox& list) {
+  return std::make_unique<ListBoxPeer>(form, list);
 }
 
 }  // namespace orvel::win32
