@@ -90,8 +90,16 @@ SchoolDay DayRules::Decide(year_month_day date, double area) const {
   const DateRules* listed = found != dates_.end() ? &found->second : nullptr;
   const std::optional<DayRule> kind = listed ? listed->kind : std::nullopt;
   // A 放假 or 补班 line of the date wins over the built-in table.
-  const std::optional<BuiltInDay> builtIn =
-      nationalDays_ && !kind ? BuiltInDayOf(date) : std::nullopt;
+  bool builtInHoliday = false;
+  bool builtInMakeUpDay = false;
+  std::string_view builtInName;
+  if (nationalDays_ && !kind) {
+    if (const std::optional<BuiltInDay> builtIn = BuiltInDayOf(date)) {
+      builtInHoliday = builtIn->kind == BuiltInDayKind::Holiday;
+      builtInMakeUpDay = builtIn->kind == BuiltInDayKind::MakeUpWorkday;
+      builtInName = builtIn->name;
+    }
+  }
   if (listed) day.swaps = listed->swaps;
 
   // The teaching week and the parity follow the latest 开学, 单周 or 双周 line on or before the
@@ -113,10 +121,9 @@ SchoolDay DayRules::Decide(year_month_day date, double area) const {
   }
 
   const bool listedHoliday = kind && kind->kind == DayRuleKind::Holiday;
-  const bool builtInHoliday = builtIn && builtIn->kind == BuiltInDayKind::Holiday;
   if (listedHoliday || builtInHoliday) {
     day.lessons = false;
-    const std::string_view name = listedHoliday ? std::string_view(kind->name) : builtIn->name;
+    const std::string_view name = listedHoliday ? std::string_view(kind->name) : builtInName;
     day.label = ShortText(name.empty() ? kHolidayLabel : name);
     return day;
   }
@@ -126,7 +133,7 @@ SchoolDay DayRules::Decide(year_month_day date, double area) const {
     day.label = ShortText(kMakeUpDayLabel);
     return day;
   }
-  if (builtIn && builtIn->kind == BuiltInDayKind::MakeUpWorkday) {
+  if (builtInMakeUpDay) {
     day.makeUpDayWithoutWeekday = true;
     day.label = ShortText(kMakeUpDayLabel);
     return day;

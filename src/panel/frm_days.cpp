@@ -28,7 +28,9 @@ constexpr DayRuleKind kKinds[] = {DayRuleKind::Holiday,   DayRuleKind::MakeUpDay
 constexpr int kDaysShownBefore = 30;
 
 std::string DateText(year_month_day date) {
-  const DayRule rule{DayRuleKind::TermStart, date};
+  DayRule rule;
+  rule.kind = DayRuleKind::TermStart;
+  rule.date = date;
   const std::string line = DayRuleLine(rule);
   return line.substr(0, line.find(','));
 }

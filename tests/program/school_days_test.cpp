@@ -14,6 +14,7 @@
 #include "classic_fixture.h"
 #include "desktop/frm_tips.h"
 #include "panel/frm_control.h"
+#include "panel/frm_days.h"
 #include "platform/headless/user_actions.h"
 #include "platform/text_codec.h"
 #include "program_fixture.h"
@@ -161,6 +162,38 @@ TEST_F(SchoolDaysTest, a_swapped_lesson_reminds_its_replacement_and_is_never_sav
   ASSERT_TRUE(classicPanel);
   classicPanel->CmdSaveFile.UserClick();
   EXPECT_EQ(ReadAnsiBytes(classicFolder.path() / "scd" / "Schedule.csv"), classicBefore);
+}
+
+TEST_F(SchoolDaysTest, rules_added_in_the_window_apply_at_once_and_keep_the_lines_it_cannot_read) {
+  const std::string bad = "2026-11-0x,放假";
+  Start(2026y / November / 5, bad + "\r\n2026-11-06,放假,运动会\r\n");
+  // The bad line is named once, in a balloon; the good one applies.
+  ASSERT_FALSE(platform.tray().Ops().empty());
+  EXPECT_EQ(AnsiToUtf8(platform.tray().Ops().back().record.balloonTextAnsi),
+            "days.csv 第 1 行无法识别，已跳过；其余各行照常生效。");
+  EXPECT_FALSE(program->state().days.On(2026y / November / 6, 1).lessons);
+
+  platform.dialogs().QueueMenuChoice(3);
+  ASSERT_TRUE(headless::RightClickCell(platform, grid(), 1, 2));
+  auto* days = dynamic_cast<panel::FrmDays*>(platform.FindForm("FrmDays"));
+  ASSERT_TRUE(days);
+  EXPECT_EQ(days->LstDays.Items(), (std::vector<std::string>{"2026-11-06 星期五  放假 运动会"}));
+
+  days->CmbKind.UserChoose(2);  // 调课
+  ASSERT_TRUE(headless::TypeInto(platform, days->TxtValue1, "第一节"));
+  ASSERT_TRUE(headless::TypeInto(platform, days->TxtValue2, "体育"));
+  days->CmdAdd.UserClick();
+  EXPECT_EQ(ReadAnsiBytes(folder.path() / "days.csv"),
+            *Utf8ToAnsiExact(bad + "\r\n2026-11-06,放假,运动会\r\n2026-11-05,调课,第一节,体育\r\n"));
+  EXPECT_EQ(grid().DisplayText(1, 5), "→体育");
+  EXPECT_EQ(ReminderAfterTick(), "下节课有课：体育");
+
+  // Deleting the holiday leaves the bad line and the swap.
+  days->LstDays.UserChoose(1);
+  days->CmdDelete.UserClick();
+  EXPECT_EQ(ReadAnsiBytes(folder.path() / "days.csv"),
+            *Utf8ToAnsiExact(bad + "\r\n2026-11-05,调课,第一节,体育\r\n"));
+  EXPECT_TRUE(program->state().days.On(2026y / November / 6, 1).lessons);
 }
 
 }  // namespace

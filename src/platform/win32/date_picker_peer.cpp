@@ -27,6 +27,8 @@ class DatePickerPeer final : public ControlPeer {
   DatePickerPeer(FormWindow& form, ui::DatePicker& picker)
       : ControlPeer(form, picker), picker_(picker) {
     if (!CreateControl(DATETIMEPICK_CLASSW, L"", DTS_SHORTDATEFORMAT | WS_TABSTOP, 0)) return;
+    // The date as the day list writes it, whatever the locale's short form.
+    SendMessageW(hwnd(), DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"yyyy-MM-dd"));
     ApplyFont(ui::Font{});
     ApplyValue();
     Subclass();
