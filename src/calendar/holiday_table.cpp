@@ -1,17 +1,25 @@
 #include "calendar/holiday_table.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
 
 namespace orvel {
 namespace {
 
+// Six bytes an entry: the table is in every program.
 struct Entry {
-  int year;
-  unsigned month;
-  unsigned day;
+  std::uint16_t year;
+  std::uint8_t month;
+  std::uint8_t day;
   BuiltInDayKind kind;
-  std::string_view name;
+  std::uint8_t name;  // index into kNames
+};
+
+constexpr std::string_view kNames[] = {
+#define HOLIDAY_NAMES
+#include "calendar/holiday_table.inc"
+#undef HOLIDAY_NAMES
 };
 
 constexpr Entry kTable[] = {
@@ -39,7 +47,7 @@ std::optional<BuiltInDay> BuiltInDayOf(std::chrono::year_month_day date) {
   const Entry* found = std::lower_bound(std::begin(kTable), std::end(kTable), key,
                                         [](const Entry& e, long k) { return Key(e) < k; });
   if (found == std::end(kTable) || Key(*found) != key) return std::nullopt;
-  return BuiltInDay{found->kind, found->name};
+  return BuiltInDay{found->kind, kNames[found->name]};
 }
 
 }  // namespace orvel

@@ -7,7 +7,7 @@
 
 namespace orvel {
 
-enum class BuiltInDayKind {
+enum class BuiltInDayKind : unsigned char {
   Holiday,        // no work or school
   MakeUpWorkday,  // a weekend day worked in exchange for a holiday
 };
