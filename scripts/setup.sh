@@ -102,4 +102,4 @@ fetch_source() {
 
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-fetch_source yaml-cpp
+fetch_source libyaml

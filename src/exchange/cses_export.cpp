@@ -1,5 +1,3 @@
-#include <yaml-cpp/yaml.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +9,7 @@
 #include "clock/time_of_day.h"
 #include "exchange/cses.h"
 #include "exchange/cses_week.h"
+#include "exchange/yaml_writer.h"
 
 namespace orvel::exchange {
 namespace {
@@ -104,41 +103,32 @@ std::string Emit(const std::vector<Schedule>& schedules) {
 
   // Subject names and times in double quotes: a YAML 1.1 reader takes a plain 10:00:00 for a
   // number of seconds, and names like 101 or yes for numbers and booleans.
-  YAML::Emitter out;
-  out << YAML::BeginMap;
-  out << YAML::Key << "version" << YAML::Value << 1;
+  using Quotes = YamlWriter::Quotes;
+  YamlWriter out;
+  out.BeginMap().Scalar("version").Scalar("1");
   // An empty list in flow style: "subjects: []" rather than "[]" on a line of its own.
-  const auto beginList = [&out](bool empty) {
-    if (empty) out << YAML::Flow;
-    out << YAML::BeginSeq;
-  };
-  out << YAML::Key << "subjects" << YAML::Value;
-  beginList(subjects.empty());
-  for (const std::string& name : subjects) {
-    out << YAML::BeginMap << YAML::Key << "name" << YAML::Value << YAML::DoubleQuoted << name
-        << YAML::EndMap;
-  }
-  out << YAML::EndSeq;
-  out << YAML::Key << "schedules" << YAML::Value;
-  beginList(schedules.empty());
+  out.Scalar("subjects").BeginSeq(subjects.empty());
+  for (const std::string& name : subjects)
+    out.BeginMap().Scalar("name").Scalar(name, Quotes::Double).EndMap();
+  out.EndSeq();
+  out.Scalar("schedules").BeginSeq(schedules.empty());
   for (const Schedule& schedule : schedules) {
-    out << YAML::BeginMap;
-    out << YAML::Key << "name" << YAML::Value << schedule.name;
-    out << YAML::Key << "enable_day" << YAML::Value << schedule.day;
-    out << YAML::Key << "weeks" << YAML::Value << std::string(schedule.weeks);
-    out << YAML::Key << "classes" << YAML::Value << YAML::BeginSeq;
+    out.BeginMap();
+    out.Scalar("name").Scalar(schedule.name);
+    out.Scalar("enable_day").Scalar(std::to_string(schedule.day));
+    out.Scalar("weeks").Scalar(schedule.weeks);
+    out.Scalar("classes").BeginSeq();
     for (const Class& c : schedule.classes) {
-      out << YAML::BeginMap;
-      out << YAML::Key << "subject" << YAML::Value << YAML::DoubleQuoted << c.subject;
-      out << YAML::Key << "start_time" << YAML::Value << YAML::DoubleQuoted
-          << CsesTime(c.time->start);
-      out << YAML::Key << "end_time" << YAML::Value << YAML::DoubleQuoted << CsesTime(c.time->end);
-      out << YAML::EndMap;
+      out.BeginMap();
+      out.Scalar("subject").Scalar(c.subject, Quotes::Double);
+      out.Scalar("start_time").Scalar(CsesTime(c.time->start), Quotes::Double);
+      out.Scalar("end_time").Scalar(CsesTime(c.time->end), Quotes::Double);
+      out.EndMap();
     }
-    out << YAML::EndSeq << YAML::EndMap;
+    out.EndSeq().EndMap();
   }
-  out << YAML::EndSeq << YAML::EndMap;
-  return std::string(out.c_str()) + '\n';
+  out.EndSeq().EndMap();
+  return out.Finish();
 }
 
 }  // namespace

@@ -1,5 +1,3 @@
-#include <yaml-cpp/yaml.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <map>
@@ -11,6 +9,7 @@
 #include "clock/time_of_day.h"
 #include "exchange/cses.h"
 #include "exchange/cses_week.h"
+#include "exchange/yaml_tree.h"
 #include "platform/text_codec.h"
 
 namespace orvel::exchange {
@@ -38,27 +37,13 @@ struct Refused {
   CsesRefusal refusal;
 };
 
-int LineOf(const YAML::Mark& mark) {
-  return mark.is_null() ? 0 : mark.line + 1;
-}
-int LineOf(const YAML::Node& node) {
-  return LineOf(node.Mark());
-}
-
-[[noreturn]] void Refuse(const YAML::Node& where, std::string reason) {
-  throw Refused{{LineOf(where), std::move(reason)}};
-}
-
-// The value of `key` in `map`; an undefined node when it is missing. Never adds the key, as the
-// non-const operator[] would.
-YAML::Node Get(const YAML::Node& map, const char* key) {
-  const YAML::Node& constMap = map;
-  return constMap[key];
+[[noreturn]] void Refuse(const YamlNode& where, std::string reason) {
+  throw Refused{{where.Line(), std::move(reason)}};
 }
 
 // A text for a message: a scalar as written (its first 30 bytes or so, cut between UTF-8
 // characters), anything else by its kind.
-std::string Shown(const YAML::Node& node) {
+std::string Shown(const YamlNode& node) {
   if (node.IsScalar()) {
     constexpr std::size_t kShownBytes = 30;
     const std::string& text = node.Scalar();
@@ -73,7 +58,7 @@ std::string Shown(const YAML::Node& node) {
 }
 
 // A decimal integer written as a plain number ("1", not "1.0" or "0x1"); quoted numbers count.
-std::optional<int> IntegerOf(const YAML::Node& node) {
+std::optional<int> IntegerOf(const YamlNode& node) {
   if (!node.IsScalar()) return std::nullopt;
   const std::string& text = node.Scalar();
   if (text.empty() || text.size() > 6) return std::nullopt;
@@ -88,7 +73,7 @@ std::optional<int> IntegerOf(const YAML::Node& node) {
 // A time of day as the timetable's clock reads it ("08:00:00", "8:00"), or a whole number of
 // seconds after midnight: a YAML 1.1 reader takes an unquoted 16:40:00 for 60000, and some tools
 // write that number back.
-std::optional<std::int32_t> CsesTime(const YAML::Node& node) {
+std::optional<std::int32_t> CsesTime(const YamlNode& node) {
   if (!node.IsScalar()) return std::nullopt;
   if (const std::optional<int> seconds = IntegerOf(node)) {
     if (*seconds < clock::kSecondsPerDay) return *seconds;
@@ -99,7 +84,7 @@ std::optional<std::int32_t> CsesTime(const YAML::Node& node) {
 
 // enable_day of version 1: 1-7, or a weekday's English name or its first three letters in any
 // case, as CSES libraries and early versions of the format write it.
-std::optional<int> WeekdayOf(const YAML::Node& node) {
+std::optional<int> WeekdayOf(const YamlNode& node) {
   if (const std::optional<int> day = IntegerOf(node)) {
     if (*day >= kFirstDay && *day <= kLastDay) return day;
     return std::nullopt;
@@ -149,10 +134,9 @@ std::string ClockText(std::int32_t seconds) {
 }
 
 // A list under `key`, or a null node when the value is missing or null (an empty list).
-YAML::Node ListOf(const YAML::Node& map, const char* key, const char* what) {
-  const YAML::Node list = Get(map, key);
-  // A missing key gives a node that throws when asked for its kind.
-  if (!list.IsDefined() || list.IsNull()) return YAML::Node();
+YamlNode ListOf(const YamlNode& map, const char* key, const char* what) {
+  const YamlNode list = map.Get(key);
+  if (!list.IsDefined() || list.IsNull()) return YamlNode();
   if (!list.IsSequence()) {
     Refuse(list, std::string(key) + " 应为" + what + "列表，这里是“" + Shown(list) + "”。");
   }
@@ -160,8 +144,8 @@ YAML::Node ListOf(const YAML::Node& map, const char* key, const char* what) {
 }
 
 // A required mapping entry of `map`.
-YAML::Node Required(const YAML::Node& map, const char* key, const char* what) {
-  const YAML::Node value = Get(map, key);
+YamlNode Required(const YamlNode& map, const char* key, const char* what) {
+  const YamlNode value = map.Get(key);
   if (!value.IsDefined() || value.IsNull()) {
     Refuse(map, std::string(what) + "缺少 " + key + "。");
   }
@@ -170,17 +154,17 @@ YAML::Node Required(const YAML::Node& map, const char* key, const char* what) {
 
 class Reader {
  public:
-  void Read(const YAML::Node& root) {
+  void Read(const YamlNode& root) {
     if (!root.IsMap()) {
       if (!root.IsDefined() || root.IsNull()) throw Refused{{0, "文件是空的，不是 CSES 课程表。"}};
       Refuse(root, "不是 CSES 课程表（应为含 version、subjects、schedules 的映射）。");
     }
-    const YAML::Node version = ReadVersion(root);
+    const YamlNode version = ReadVersion(root);
     ReadSubjects(root);
     if (version2_) ReadCycle(root, version);
-    const YAML::Node schedules = ListOf(root, "schedules", "课程表");
+    const YamlNode schedules = ListOf(root, "schedules", "课程表");
     if (schedules.IsSequence()) {
-      for (const YAML::Node& schedule : schedules) ReadSchedule(schedule);
+      for (const YamlNode& schedule : schedules.Items()) ReadSchedule(schedule);
     }
   }
 
@@ -235,8 +219,8 @@ class Reader {
   }
 
   // The version node; version 2 sets version2_.
-  YAML::Node ReadVersion(const YAML::Node& root) {
-    const YAML::Node version = Get(root, "version");
+  YamlNode ReadVersion(const YamlNode& root) {
+    const YamlNode version = root.Get("version");
     if (!version.IsDefined()) Refuse(root, "不是 CSES 课程表：没有 version 字段。");
     const std::optional<int> number = IntegerOf(version);
     if (number != 1 && number != 2) {
@@ -249,11 +233,11 @@ class Reader {
   // Version 2's configuration.cycle: spans of work and rest days that repeat. The file names no
   // date, so the cycle is taken to begin on a Monday; 7 days are a week, 14 an odd and an even
   // week. Only those two fit a weekly timetable.
-  void ReadCycle(const YAML::Node& root, const YAML::Node& version) {
-    const YAML::Node configuration = Get(root, "configuration");
+  void ReadCycle(const YamlNode& root, const YamlNode& version) {
+    const YamlNode configuration = root.Get("configuration");
     const bool hasConfiguration = configuration.IsDefined() && !configuration.IsNull();
-    const YAML::Node cycle =
-        hasConfiguration && configuration.IsMap() ? Get(configuration, "cycle") : YAML::Node();
+    const YamlNode cycle =
+        hasConfiguration && configuration.IsMap() ? configuration.Get("cycle") : YamlNode();
     if (!cycle.IsDefined() || cycle.IsNull()) {
       Refuse(hasConfiguration ? configuration : version,
              "CSES 版本 2 的课程表缺少 configuration.cycle（上课和休息的周期）。");
@@ -262,20 +246,20 @@ class Reader {
       Refuse(cycle, "configuration.cycle 应写成含 spans 的映射，这里是“" + Shown(cycle) + "”。");
     }
     Required(cycle, "spans", "课表周期");
-    const YAML::Node spans = ListOf(cycle, "spans", "上课和休息时段");
+    const YamlNode spans = ListOf(cycle, "spans", "上课和休息时段");
     std::int64_t length = 0;  // a wrong count can be large; only 7 or 14 go on
     std::vector<bool> work;
-    for (const YAML::Node& span : spans) {
+    for (const YamlNode& span : spans.Items()) {
       if (!span.IsMap()) {
         Refuse(span, "周期时段应写成含 activity、count 的映射，这里是“" + Shown(span) + "”。");
       }
-      const YAML::Node activity = Required(span, "activity", "周期时段");
+      const YamlNode activity = Required(span, "activity", "周期时段");
       const std::string kind = activity.IsScalar() ? activity.Scalar() : std::string();
       if (kind != "work" && kind != "rest") {
         Refuse(activity,
                "activity 为“" + Shown(activity) + "”，应为 work（上课）或 rest（休息）。");
       }
-      const YAML::Node countNode = Required(span, "count", "周期时段");
+      const YamlNode countNode = Required(span, "count", "周期时段");
       const std::optional<int> count = IntegerOf(countNode);
       if (!count) Refuse(countNode, "count 为“" + Shown(countNode) + "”，应为天数（整数）。");
       length += *count;
@@ -291,34 +275,34 @@ class Reader {
     }
   }
 
-  void ReadSubjects(const YAML::Node& root) {
-    const YAML::Node subjects = ListOf(root, "subjects", "课程");
+  void ReadSubjects(const YamlNode& root) {
+    const YamlNode subjects = ListOf(root, "subjects", "课程");
     if (!subjects.IsSequence()) return;
-    for (const YAML::Node& subject : subjects) {
+    for (const YamlNode& subject : subjects.Items()) {
       if (!subject.IsMap())
         Refuse(subject, "课程应写成含 name 的映射，这里是“" + Shown(subject) + "”。");
-      const YAML::Node name = Required(subject, "name", "课程");
+      const YamlNode name = Required(subject, "name", "课程");
       if (!name.IsScalar()) Refuse(name, "课程名称应为文字，这里是“" + Shown(name) + "”。");
       subjects_.insert(name.Scalar());
     }
   }
 
-  void ReadSchedule(const YAML::Node& schedule) {
+  void ReadSchedule(const YamlNode& schedule) {
     if (!schedule.IsMap()) {
       Refuse(schedule, std::string("课程表应写成含 enable_day、") + (version2_ ? "" : "weeks、") +
                            "classes 的映射，这里是“" + Shown(schedule) + "”。");
     }
-    const YAML::Node dayNode = Required(schedule, "enable_day", "课程表");
+    const YamlNode dayNode = Required(schedule, "enable_day", "课程表");
     const std::set<Place> places =
         version2_ ? CyclePlaces(dayNode, schedule) : std::set<Place>{WeekPlace(dayNode, schedule)};
     for (const Place& place : places) lastDay_ = std::max(lastDay_, place.day);
-    const YAML::Node classes = ListOf(schedule, "classes", "课程安排");
+    const YamlNode classes = ListOf(schedule, "classes", "课程安排");
     if (!classes.IsSequence()) return;
-    for (const YAML::Node& entry : classes) ReadClass(entry, places);
+    for (const YamlNode& entry : classes.Items()) ReadClass(entry, places);
   }
 
   // Version 1: one weekday, and weeks all, odd or even.
-  static Place WeekPlace(const YAML::Node& dayNode, const YAML::Node& schedule) {
+  static Place WeekPlace(const YamlNode& dayNode, const YamlNode& schedule) {
     if (dayNode.IsSequence()) {
       Refuse(dayNode, "文件写明 CSES 版本 1，enable_day 却是版本 2 的上课日列表。");
     }
@@ -327,7 +311,7 @@ class Reader {
       Refuse(dayNode, "enable_day 为“" + Shown(dayNode) +
                           "”，应为 1 到 7 或 mon 到 sun（星期一到星期日）。");
     }
-    const YAML::Node weeksNode = Required(schedule, "weeks", "课程表");
+    const YamlNode weeksNode = Required(schedule, "weeks", "课程表");
     const std::string weeksText = weeksNode.IsScalar() ? weeksNode.Scalar() : std::string();
     if (weeksText == "all") return {*day, Weeks::All};
     if (weeksText == "odd") return {*day, Weeks::Odd};
@@ -338,14 +322,14 @@ class Reader {
 
   // Version 2: working days of the cycle, a list or a single number. Weeks come from the cycle;
   // a weeks other than all would say something else, so it is refused rather than guessed at.
-  std::set<Place> CyclePlaces(const YAML::Node& dayNode, const YAML::Node& schedule) const {
-    const YAML::Node weeks = Get(schedule, "weeks");
+  std::set<Place> CyclePlaces(const YamlNode& dayNode, const YamlNode& schedule) const {
+    const YamlNode weeks = schedule.Get("weeks");
     if (weeks.IsDefined() && !weeks.IsNull() && !(weeks.IsScalar() && weeks.Scalar() == "all")) {
       Refuse(weeks, "weeks 为“" + Shown(weeks) +
                         "”：CSES 版本 2 由 configuration.cycle 区分单双周，不再使用 weeks。");
     }
     std::set<Place> places;
-    const auto add = [&](const YAML::Node& item) {
+    const auto add = [&](const YamlNode& item) {
       const std::optional<int> k = IntegerOf(item);
       if (!k || *k < 1 || *k > static_cast<int>(workDays_.size())) {
         Refuse(item, "enable_day 中的“" + Shown(item) + "”不是课表周期中的上课日（共 " +
@@ -354,14 +338,14 @@ class Reader {
       places.insert(workDays_[static_cast<std::size_t>(*k - 1)]);
     };
     if (dayNode.IsSequence()) {
-      for (const YAML::Node& item : dayNode) add(item);
+      for (const YamlNode& item : dayNode.Items()) add(item);
     } else {
       add(dayNode);
     }
     return places;
   }
 
-  void ReadClass(const YAML::Node& entry, const std::set<Place>& places) {
+  void ReadClass(const YamlNode& entry, const std::set<Place>& places) {
     // A class counts once for each day it is on, and once when on none: the bound is on work.
     classCount_ += std::max<std::size_t>(places.size(), 1);
     if (classCount_ > static_cast<std::size_t>(kMaxCsesClasses)) {
@@ -371,7 +355,7 @@ class Reader {
       Refuse(entry, "课程安排应写成含 subject、start_time、end_time 的映射，这里是“" +
                         Shown(entry) + "”。");
     }
-    const YAML::Node subject = Get(entry, "subject");
+    const YamlNode subject = entry.Get("subject");
     if (!subject.IsDefined()) Refuse(entry, "课程安排缺少 subject。");
     // A free period: some programs write the periods of a day with no subject where none is.
     if (subject.IsNull() || (subject.IsScalar() && subject.Scalar().empty())) return;
@@ -387,8 +371,8 @@ class Reader {
     for (const Place& place : places) classes_.push_back({place, span, CellText(subject.Scalar())});
   }
 
-  static std::int32_t Time(const YAML::Node& entry, const char* key, const char* what) {
-    const YAML::Node node = Required(entry, key, "课程安排");
+  static std::int32_t Time(const YamlNode& entry, const char* key, const char* what) {
+    const YamlNode node = Required(entry, key, "课程安排");
     const std::optional<std::int32_t> time = CsesTime(node);
     if (!time) {
       Refuse(node, std::string(what) + "“" + Shown(node) +
@@ -417,15 +401,15 @@ CsesImport ImportCses(std::string_view utf8) {
   CsesImport result;
   try {
     Reader reader;
-    reader.Read(YAML::Load(std::string(utf8)));
+    const YamlRead read = ParseYaml(utf8);
+    if (!read.tree) {
+      result.refusal = {read.errorLine, "不是有效的 YAML 文本，无法读取。"};
+      return result;
+    }
+    reader.Read(read.tree->Root());
     result.timetable = reader.Build();
   } catch (const Refused& refused) {
     result.refusal = refused.refusal;
-  } catch (const YAML::ParserException& e) {
-    result.refusal = {LineOf(e.mark), "不是有效的 YAML 文本，无法读取。"};
-  } catch (const YAML::Exception& e) {
-    // The walk checks every node's kind before it reads it; this is a node the checks missed.
-    result.refusal = {LineOf(e.mark), "文件内容无法按 CSES 读取。"};
   }
   return result;
 }

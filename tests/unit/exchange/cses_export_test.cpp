@@ -97,45 +97,45 @@ TEST(cses_export_test, writes_cses_with_a_schedule_per_day_and_weeks) {
   const CsesExport exported = ExportCses(table);
   EXPECT_EQ(exported.yaml, R"(version: 1
 subjects:
-  - name: "语文"
-  - name: "数学"
-  - name: "物理"
-  - name: "化学"
-  - name: "音乐"
+- name: "语文"
+- name: "数学"
+- name: "物理"
+- name: "化学"
+- name: "音乐"
 schedules:
-  - name: 星期一
-    enable_day: 1
-    weeks: all
-    classes:
-      - subject: "语文"
-        start_time: "07:30:00"
-        end_time: "07:50:30"
-      - subject: "数学"
-        start_time: "08:00:00"
-        end_time: "08:45:00"
-  - name: 星期二（单周）
-    enable_day: 2
-    weeks: odd
-    classes:
-      - subject: "语文"
-        start_time: "07:30:00"
-        end_time: "07:50:30"
-      - subject: "物理"
-        start_time: "08:00:00"
-        end_time: "08:45:00"
-  - name: 星期二（双周）
-    enable_day: 2
-    weeks: even
-    classes:
-      - subject: "语文"
-        start_time: "07:30:00"
-        end_time: "07:50:30"
-      - subject: "化学"
-        start_time: "08:00:00"
-        end_time: "08:45:00"
-      - subject: "音乐"
-        start_time: "09:00:00"
-        end_time: "09:45:00"
+- name: 星期一
+  enable_day: 1
+  weeks: all
+  classes:
+  - subject: "语文"
+    start_time: "07:30:00"
+    end_time: "07:50:30"
+  - subject: "数学"
+    start_time: "08:00:00"
+    end_time: "08:45:00"
+- name: 星期二（单周）
+  enable_day: 2
+  weeks: odd
+  classes:
+  - subject: "语文"
+    start_time: "07:30:00"
+    end_time: "07:50:30"
+  - subject: "物理"
+    start_time: "08:00:00"
+    end_time: "08:45:00"
+- name: 星期二（双周）
+  enable_day: 2
+  weeks: even
+  classes:
+  - subject: "语文"
+    start_time: "07:30:00"
+    end_time: "07:50:30"
+  - subject: "化学"
+    start_time: "08:00:00"
+    end_time: "08:45:00"
+  - subject: "音乐"
+    start_time: "09:00:00"
+    end_time: "09:45:00"
 )");
   EXPECT_EQ(exported.cellsLeftOut, 0);
 }
