@@ -14,6 +14,7 @@
 #include "program/program_state.h"
 #include "program/schedule_window.h"
 #include "shell/command_line.h"
+#include "shell/follow_schedule.h"
 #include "shell/start_command.h"
 #include "shell/timetable_commands.h"
 
@@ -32,8 +33,13 @@ class ProgramShell {
   ~ProgramShell();
 
   desktop::IdleShutdown& idle() { return idle_; }
-  // The window's right-click menu: "控制面板...", "导入课表...", "导出为 CSES...", "退出".
+  // The window's right-click menu as last shown: "控制面板...", "导入课表...", "导出为 CSES...",
+  // while following the source's state and "立即更新", and "退出".
   const ui::PopupMenu& scheduleMenu() const { return mnu_schedule_; }
+  FollowSchedule& follow() { return follow_; }
+
+  // The schedule window is up: the followed source's first fetch.
+  void WindowStarted() { follow_.Start(); }
 
   // The end of the program, by the panel's Exit, a close of the schedule window (Alt+F4, any
   // close request) or the end of the Windows session: the tray icon removed, the schedule
@@ -46,6 +52,7 @@ class ProgramShell {
   void ScheduleClockTick();
   void RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon);
   void OpenPanel();
+  void ShowScheduleMenu();
   // An imported timetable is current: shown by an open panel as after its own load, else the
   // window's lock and fold applied to it again.
   void ShowImportedTimetable();
@@ -61,6 +68,7 @@ class ProgramShell {
   // replaces it: it may close from inside its own handlers, which must not run on a deleted form.
   std::unique_ptr<panel::FrmControl> panel_;
   TimetableCommands timetableCommands_;
+  FollowSchedule follow_;
   ui::PopupMenu mnu_schedule_;
   bool ended_ = false;
 };
@@ -76,8 +84,11 @@ class Program {
   Program& operator=(const Program&) = delete;
 
   // Shows the schedule window, which runs its start-up.
-  void Start() { window_.Show(); }
-  const ProgramShell& shell() const { return shell_; }
+  void Start() {
+    window_.Show();
+    shell_.WindowStarted();
+  }
+  ProgramShell& shell() { return shell_; }
 
   program::ProgramState& state() { return state_; }
   Window& window() { return window_; }
@@ -94,11 +105,13 @@ class Program {
 template <class Window>
 int RunProgram(ui::Platform& platform, std::string_view programName,
                const std::vector<std::string>& args, const ReportLine& report) {
-  const StartOutcome outcome = RunStartCommand(ParseCommandLine(programName, args),
-                                               platform.ProgramFolder(), Window::kEdition, report);
+  const StartOutcome outcome =
+      RunStartCommand(ParseCommandLine(programName, args), platform.ProgramFolder(),
+                      Window::kEdition, platform.http(), report);
   if (outcome.exitCode) return *outcome.exitCode;
   Program<Window> program(platform);
-  program.state().startupScdFileName = outcome.startupScdFileName;
+  if (!outcome.startupScdFileName.empty())
+    program.state().startupScdFileName = outcome.startupScdFileName;
   program.Start();
   return platform.Run();
 }
