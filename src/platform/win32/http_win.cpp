@@ -191,6 +191,8 @@ ui::HttpAnswer Win32Http::Get(const ui::HttpRequest& request) {
     answer.outcome = ui::HttpOutcome::Missing;
     return answer;
   }
+  // A redirection still here is one more than the limit allows (or to plain http from https).
+  if (status >= 300 && status < 400) return Failed(ProblemOf(ERROR_WINHTTP_REDIRECT_FAILED));
   if (status != HTTP_STATUS_OK) return Failed("服务器返回 " + std::to_string(status));
 
   char chunk[16384];
