@@ -4,7 +4,8 @@
 // conditional request of every later period. The server's own count of bytes (its /stats) gives
 // what moved over the network.
 //
-//   follow_bench.exe BASE_URL [SOURCES]     (BASE_URL: the server of tests/windows/follow_server.py)
+//   follow_bench.exe BASE_URL [SOURCES]     (BASE_URL: the server of
+//   tests/windows/follow_server.py)
 //
 // Prints, for each round, the time per PC and the bytes per PC in each direction.
 // The backend's header first: it keeps <windows.h>'s MessageBox macro off the portable interfaces.
@@ -89,7 +90,7 @@ int wmain(int argc, wchar_t** argv) {
       const FetchRound fetched =
           orvel::exchange::FetchSource(http, pc.source, pc.timetable, pc.dayList);
       const auto update = orvel::exchange::UpdateTimetable(fetched.timetable, pc.source, pc.folder,
-                                                            orvel::Edition::Grid);
+                                                           orvel::Edition::Grid);
       if (update.outcome == orvel::exchange::UpdateOutcome::Failed) {
         ++failures;
         continue;
@@ -100,9 +101,8 @@ int wmain(int argc, wchar_t** argv) {
         pc.dayList = fetched.dayList->validators;
       }
     }
-    const double ms = std::chrono::duration<double, std::milli>(
-                          std::chrono::steady_clock::now() - start)
-                          .count();
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     const Stats after = ServerStats(http, base);
     // The stats request itself is counted in `after`: one request of a few hundred bytes.
     const long long requests = after.requests - before.requests - 1;

@@ -19,7 +19,9 @@ namespace {
 constexpr std::size_t kMaxDayListBytes = 256u << 10;
 constexpr std::string_view kClassPlaceholder = "{class}";
 
-SourceResolution Problem(std::string problem) { return {std::nullopt, std::move(problem)}; }
+SourceResolution Problem(std::string problem) {
+  return {std::nullopt, std::move(problem)};
+}
 
 bool StartsWith(std::string_view text, std::string_view start) {
   return text.substr(0, start.size()) == start;
@@ -146,7 +148,9 @@ FetchedFile FetchPath(const std::string& location, const Validators& known) {
   return fetched;
 }
 
-Update Failed(std::string problem) { return {UpdateOutcome::Failed, std::move(problem)}; }
+Update Failed(std::string problem) {
+  return {UpdateOutcome::Failed, std::move(problem)};
+}
 
 }  // namespace
 
@@ -185,7 +189,7 @@ SourceResolution ResolveSource(std::string_view sourceText, std::string_view cla
     followed.kind = SourceKind::File;
     const std::size_t last = source.find_last_of("\\/");
     folder = last == std::string::npos ? std::string_view()
-                                        : std::string_view(source).substr(0, last + 1);
+                                       : std::string_view(source).substr(0, last + 1);
     name = std::string_view(source).substr(last == std::string::npos ? 0 : last + 1);
     followed.fileName = std::string(name);
     followed.timetable = source;
@@ -244,8 +248,7 @@ Update UpdateTimetable(const FetchedFile& fetched, const FollowedSource& source,
   return {UpdateOutcome::Changed, {}};
 }
 
-Update UpdateSchoolDayList(const FetchedFile& fetched,
-                           const std::filesystem::path& programFolder) {
+Update UpdateSchoolDayList(const FetchedFile& fetched, const std::filesystem::path& programFolder) {
   switch (fetched.outcome) {
     case FetchOutcome::Unchanged:
     case FetchOutcome::Missing:

@@ -56,9 +56,9 @@ enum class FetchOutcome { Fetched, Unchanged, Missing, Failed };
 
 struct FetchedFile {
   FetchOutcome outcome = FetchOutcome::Failed;
-  std::string bytes;     // Fetched
+  std::string bytes;      // Fetched
   Validators validators;  // Fetched: what to ask with next time
-  std::string problem;   // Failed, in Chinese
+  std::string problem;    // Failed, in Chinese
 };
 
 // One file of the source; blocks, so it runs off the window thread.

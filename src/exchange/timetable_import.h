@@ -38,8 +38,7 @@ ImportPreparation PrepareImport(const std::filesystem::path& file, Edition editi
 
 // The same for bytes fetched from elsewhere, as a file named `fileName` (its extension gives the
 // kind, its name the name in "scd") would hold them.
-ImportPreparation PrepareImportBytes(std::string_view fileName, std::string bytes,
-                                     Edition edition);
+ImportPreparation PrepareImportBytes(std::string_view fileName, std::string bytes, Edition edition);
 
 // What WriteImport would put in "scd"; nothing when a cell cannot be carried.
 std::optional<std::string> ImportedBytes(const PreparedImport& prepared);

@@ -37,8 +37,8 @@ StartCommand ParseFollow(std::string_view programName, const std::vector<std::st
     if (!name || (*name != "class" && *name != "every"))
       return Refused(programName, "多余的参数“" + args[i] + "”。");
     if (i + 1 >= args.size() || args[i + 1].empty())
-      return Refused(programName, "“" + args[i] + "”后面缺少" +
-                                      (*name == "class" ? "班级名。" : "分钟数。"));
+      return Refused(programName,
+                     "“" + args[i] + "”后面缺少" + (*name == "class" ? "班级名。" : "分钟数。"));
     if (*name == "class") {
       command.className = args[i + 1];
       continue;

@@ -28,9 +28,9 @@ enum class StartAction {
 
 struct StartCommand {
   StartAction action = StartAction::Start;
-  std::string file;     // Import and ExportCses: the file as given; Follow: the source
-  std::string problem;  // Refuse: one line in Chinese with the usage
-  std::string className;                          // Follow: /class
+  std::string file;       // Import and ExportCses: the file as given; Follow: the source
+  std::string problem;    // Refuse: one line in Chinese with the usage
+  std::string className;  // Follow: /class
   int minutes = exchange::kDefaultRefreshMinutes;  // Follow: /every
 
   friend bool operator==(const StartCommand&, const StartCommand&) = default;

@@ -15,7 +15,9 @@ constexpr std::string_view kFailureTitle = "课表同步失败";
 // The classic edition has an icon only around a balloon; it takes the tip of its reminders.
 constexpr std::string_view kClassicTrayTip = "课程表";
 
-std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string TwoDigits(int n) {
+  return (n < 10 ? "0" : "") + std::to_string(n);
+}
 
 std::string ClockText(const ui::LocalTime& time) {
   return std::to_string(time.secondsOfDay / 3600) + ":" + TwoDigits(time.secondsOfDay / 60 % 60);

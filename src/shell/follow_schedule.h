@@ -66,8 +66,8 @@ class FollowSchedule {
   exchange::Validators timetableKnown_;
   exchange::Validators dayListKnown_;
   std::optional<ui::LocalTime> lastSuccess_;
-  std::string failure_;       // the last fetch's problem; empty after a success
-  std::string toldFailure_;   // the failure a balloon told; empty after a success
+  std::string failure_;      // the last fetch's problem; empty after a success
+  std::string toldFailure_;  // the failure a balloon told; empty after a success
   std::uint32_t spreadSeed_ = 0;
   bool busy_ = false;
   // Work under way holds a weak copy: once this is gone, its end is not heard.

@@ -53,12 +53,14 @@ StartOutcome ImportBeforeStart(const std::filesystem::path& file,
 StartOutcome Follow(const StartCommand& command, const std::filesystem::path& programFolder,
                     Edition edition, ui::Http& http, const ReportLine& report) {
   exchange::FollowSettings settings{command.file, command.className, command.minutes};
-  exchange::SourceResolution resolved = exchange::ResolveSource(settings.source, settings.className);
+  exchange::SourceResolution resolved =
+      exchange::ResolveSource(settings.source, settings.className);
   if (!resolved.source) return Failed(report, FollowRefusedText(resolved.problem));
   // The program runs later from its own folder, where a relative path would name another file.
   if (resolved.source->kind == exchange::SourceKind::File) {
     std::error_code ec;
-    const std::filesystem::path whole = std::filesystem::absolute(PathFromUtf8(settings.source), ec);
+    const std::filesystem::path whole =
+        std::filesystem::absolute(PathFromUtf8(settings.source), ec);
     if (!ec) settings.source = Utf8FromPath(whole);
     resolved = exchange::ResolveSource(settings.source, settings.className);
     if (!resolved.source) return Failed(report, FollowRefusedText(resolved.problem));

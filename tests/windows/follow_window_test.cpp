@@ -209,13 +209,15 @@ TEST_F(FollowWindowTest, failures_leave_the_last_good_timetable_and_the_disk_as_
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    wintest::WriteAnsi(folder.path() / "follow.ini", "source=" + c.source + "\r\nclass=初二3班\r\n");
+    wintest::WriteAnsi(folder.path() / "follow.ini",
+                       "source=" + c.source + "\r\nclass=初二3班\r\n");
     const auto files = Snapshot();
     StartFollowing(c.source);
     EXPECT_EQ(Cells(), lastGood);
     ASSERT_TRUE(WaitFor([&] { return Failed(); }, kArriveMs)) << Tip();
     EXPECT_NE(Tip().find(c.problem), std::string::npos) << Tip();
-    EXPECT_EQ(FileText(folder.path() / "days.school.csv"), Utf8ToAnsi("2026-10-01,放假,国庆节\r\n"));
+    EXPECT_EQ(FileText(folder.path() / "days.school.csv"),
+              Utf8ToAnsi("2026-10-01,放假,国庆节\r\n"));
     // The broken day list's timetable is taken; nothing else is.
     if (std::string(c.what) != "broken day list") {
       EXPECT_EQ(Cells(), lastGood);

@@ -33,7 +33,9 @@ void HeadlessHttp::Fail(const std::string& url, std::string problem) {
   files_[url].problem = std::move(problem);
 }
 
-void HeadlessHttp::Remove(const std::string& url) { files_.erase(url); }
+void HeadlessHttp::Remove(const std::string& url) {
+  files_.erase(url);
+}
 
 void HeadlessBackground::Run(std::function<void(ui::Http&)> work, std::function<void()> done) {
   pending_.push_back(Job{std::move(work), std::move(done)});

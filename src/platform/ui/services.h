@@ -285,10 +285,10 @@ enum class HttpOutcome {
 
 struct HttpAnswer {
   HttpOutcome outcome = HttpOutcome::Failed;
-  std::string body;          // Fetched
-  std::string etag;          // Fetched: the validators to send next time
+  std::string body;  // Fetched
+  std::string etag;  // Fetched: the validators to send next time
   std::string lastModified;
-  std::string problem;       // Failed: what went wrong, a short Chinese phrase
+  std::string problem;  // Failed: what went wrong, a short Chinese phrase
 };
 
 // The system's HTTP client, with its proxy settings and certificate checks. Get blocks: it is

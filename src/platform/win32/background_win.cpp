@@ -54,8 +54,8 @@ Win32Background::Win32Background(std::shared_ptr<ui::Http> http)
   wc.lpszClassName = kClassName;
   // A second platform in the same process (tests) finds the class registered.
   RegisterClassExW(&wc);
-  window_.reset(CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                instance, nullptr));
+  window_.reset(
+      CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr));
   mailbox_->window = window_.get();
 }
 

@@ -70,10 +70,9 @@ InternetHandle OpenSession(bool& autoProxy, std::wstring& autoConfigUrl) {
   WINHTTP_CURRENT_USER_IE_PROXY_CONFIG browser{};
   const bool known = WinHttpGetIEProxyConfigForCurrentUser(&browser) != FALSE;
   if (known && browser.lpszProxy)
-    session.reset(WinHttpOpen(kAgent, WINHTTP_ACCESS_TYPE_NAMED_PROXY, browser.lpszProxy,
-                              browser.lpszProxyBypass ? browser.lpszProxyBypass
-                                                      : WINHTTP_NO_PROXY_BYPASS,
-                              0));
+    session.reset(WinHttpOpen(
+        kAgent, WINHTTP_ACCESS_TYPE_NAMED_PROXY, browser.lpszProxy,
+        browser.lpszProxyBypass ? browser.lpszProxyBypass : WINHTTP_NO_PROXY_BYPASS, 0));
   else
     session.reset(WinHttpOpen(kAgent, WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME,
                               WINHTTP_NO_PROXY_BYPASS, 0));
@@ -113,8 +112,8 @@ bool LimitNextWait(HINTERNET request, ULONGLONG deadline) {
     return false;
   }
   const DWORD left = static_cast<DWORD>(deadline - now);
-  return WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_TIMEOUT,
-                          const_cast<DWORD*>(&left), sizeof left) != FALSE;
+  return WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_TIMEOUT, const_cast<DWORD*>(&left),
+                          sizeof left) != FALSE;
 }
 
 std::string TextHeader(HINTERNET request, DWORD which) {
@@ -155,9 +154,10 @@ ui::HttpAnswer Win32Http::Get(const ui::HttpRequest& request) {
                      static_cast<int>(kTotalMs), static_cast<int>(kTotalMs));
   const InternetHandle connection(WinHttpConnect(session.get(), host.c_str(), parts.nPort, 0));
   if (!connection) return Failed(ProblemOf(GetLastError()));
-  const InternetHandle exchange(WinHttpOpenRequest(
-      connection.get(), L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
-      WINHTTP_DEFAULT_ACCEPT_TYPES, parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0));
+  const InternetHandle exchange(
+      WinHttpOpenRequest(connection.get(), L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
+                         WINHTTP_DEFAULT_ACCEPT_TYPES,
+                         parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0));
   if (!exchange) return Failed(ProblemOf(GetLastError()));
   DWORD redirects = kMaxRedirects;
   WinHttpSetOption(exchange.get(), WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects,
@@ -169,19 +169,16 @@ ui::HttpAnswer Win32Http::Get(const ui::HttpRequest& request) {
   if (!request.etag.empty()) headers += L"If-None-Match: " + Widen(request.etag) + L"\r\n";
   if (!request.lastModified.empty())
     headers += L"If-Modified-Since: " + Widen(request.lastModified) + L"\r\n";
-  if (!WinHttpSendRequest(exchange.get(), headers.empty() ? WINHTTP_NO_ADDITIONAL_HEADERS
-                                                          : headers.c_str(),
-                          headers.empty() ? 0 : static_cast<DWORD>(-1), WINHTTP_NO_REQUEST_DATA,
-                          0, 0, 0) ||
-      !LimitNextWait(exchange.get(), deadline) ||
-      !WinHttpReceiveResponse(exchange.get(), nullptr))
+  if (!WinHttpSendRequest(
+          exchange.get(), headers.empty() ? WINHTTP_NO_ADDITIONAL_HEADERS : headers.c_str(),
+          headers.empty() ? 0 : static_cast<DWORD>(-1), WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
+      !LimitNextWait(exchange.get(), deadline) || !WinHttpReceiveResponse(exchange.get(), nullptr))
     return Failed(ProblemOf(GetLastError()));
 
   DWORD status = 0;
   DWORD statusBytes = sizeof status;
   WinHttpQueryHeaders(exchange.get(), WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
-                      WINHTTP_HEADER_NAME_BY_INDEX, &status, &statusBytes,
-                      WINHTTP_NO_HEADER_INDEX);
+                      WINHTTP_HEADER_NAME_BY_INDEX, &status, &statusBytes, WINHTTP_NO_HEADER_INDEX);
   ui::HttpAnswer answer;
   if (status == HTTP_STATUS_NOT_MODIFIED) {
     answer.outcome = ui::HttpOutcome::Unchanged;

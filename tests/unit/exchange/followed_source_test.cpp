@@ -23,8 +23,8 @@ TEST(followed_source_test, sources_become_addresses_day_lists_and_names_in_scd) 
        "https://edu.example.internal/tt/days.csv", "初二(3)班.csv"},
       // A query stays with the timetable; a name already escaped is read as its characters.
       {"HTTP://nas:8080/%E8%AF%BE%E8%A1%A8/a b.YML?v=2", "", SourceKind::Web,
-       "HTTP://nas:8080/%E8%AF%BE%E8%A1%A8/a%20b.YML?v=2", "HTTP://nas:8080/%E8%AF%BE%E8%A1%A8/days.csv",
-       "a b.csv"},
+       "HTTP://nas:8080/%E8%AF%BE%E8%A1%A8/a%20b.YML?v=2",
+       "HTTP://nas:8080/%E8%AF%BE%E8%A1%A8/days.csv", "a b.csv"},
       {R"(\\server\share\课表\{class}.csv)", "初一1班", SourceKind::File,
        R"(\\server\share\课表\初一1班.csv)", R"(\\server\share\课表\days.csv)", "初一1班.csv"},
       {" D:/课表/全校.yaml ", "", SourceKind::File, "D:/课表/全校.yaml", "D:/课表/days.csv",
@@ -74,7 +74,8 @@ TEST(followed_source_test, follow_ini_reads_as_staff_write_it_and_writes_back_th
     const std::string bytes = FormatFollowSettings(settings);
     EXPECT_EQ(ParseFollowSettings(bytes), settings) << bytes;
   }
-  EXPECT_EQ(FormatFollowSettings({"s.csv", "初二", 30}), Utf8ToAnsi("source=s.csv\r\nclass=初二\r\nminutes=30\r\n"));
+  EXPECT_EQ(FormatFollowSettings({"s.csv", "初二", 30}),
+            Utf8ToAnsi("source=s.csv\r\nclass=初二\r\nminutes=30\r\n"));
 }
 
 TEST(followed_source_test, a_day_list_is_kept_only_when_it_is_text_of_a_sensible_size) {
@@ -83,7 +84,9 @@ TEST(followed_source_test, a_day_list_is_kept_only_when_it_is_text_of_a_sensible
     bool acceptable;
   } cases[] = {
       {Utf8ToAnsi("2026-10-01,放假,国庆节\r\n"), true},
-      {"\xEF\xBB\xBF" "2026-10-10,补班,星期二\n", true},
+      {"\xEF\xBB\xBF"
+       "2026-10-10,补班,星期二\n",
+       true},
       {"", true},
       {std::string("2026-10-01,\0,x", 14), false},
       {"2026-10-01,\x81\x20\n", false},  // a lead byte of GBK without its second byte
