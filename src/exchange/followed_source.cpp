@@ -272,9 +272,10 @@ Update UpdateSchoolDayList(const FetchedFile& fetched, const std::filesystem::pa
 bool AcceptableDayList(std::string_view bytes) {
   if (bytes.size() > kMaxDayListBytes || bytes.find('\0') != std::string_view::npos) return false;
   const FileText text = DecideFileText(bytes);
-  // The code page's decoder marks what it cannot read with U+FFFD, which GBK cannot hold.
+  // Bytes the code page cannot read come back from its decoder as something else (U+FFFD, a
+  // default character), which does not turn into the same bytes again.
   return text.encoding == FileEncoding::Utf8 ||
-         AnsiToUtf8(text.body).find("\xEF\xBF\xBD") == std::string::npos;
+         Utf8ToAnsiExact(AnsiToUtf8(text.body)) == std::string(text.body);
 }
 
 }  // namespace orvel::exchange

@@ -42,7 +42,9 @@ void HeadlessBackground::Run(std::function<void(ui::Http&)> work, std::function<
 }
 
 void HeadlessBackground::Finish() {
-  std::deque<Job> now;
+  // Nothing is allocated while nothing waits: time passes on every clock tick.
+  if (pending_.empty()) return;
+  std::vector<Job> now;
   now.swap(pending_);
   for (Job& job : now) {
     if (job.work) job.work(http_);

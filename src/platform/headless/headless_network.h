@@ -2,7 +2,6 @@
 // The network in memory: a web server whose files, ETags and failures the test sets, and work
 // "off the window thread" that finishes when the test lets time pass, so that program tests
 // need no server and run the same way every time.
-#include <deque>
 #include <functional>
 #include <map>
 #include <string>
@@ -52,7 +51,7 @@ class HeadlessBackground : public ui::Background {
     std::function<void()> done;
   };
   HeadlessHttp& http_;
-  std::deque<Job> pending_;
+  std::vector<Job> pending_;
 };
 
 }  // namespace orvel::headless
