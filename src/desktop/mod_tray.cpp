@@ -4,6 +4,15 @@
 #include "platform/ui/platform.h"
 
 namespace orvel::desktop {
+namespace {
+
+std::string TipWithStatus(std::string_view tip, std::string_view status) {
+  std::string text(tip);
+  if (!status.empty()) text.append("\n").append(status);
+  return text;
+}
+
+}  // namespace
 
 void ModTray::AddTrayIcon(ui::Form& form, std::string_view tip) {
   const bool grid = edition_ == Edition::Grid;
@@ -20,8 +29,16 @@ void ModTray::AddTrayIcon(ui::Form& form, std::string_view tip) {
   window_ = &form;
   record_.iconId = 1;
   record_.callback = grid ? ui::TrayCallback::ProgramMessage : ui::TrayCallback::MouseMove;
-  record_.tipAnsi = AnsiField(tip, kTipBytes);
-  form.platform().tray().Add(form, record_);
+  tip_ = std::string(tip);
+  record_.tipAnsi = AnsiField(TipWithStatus(tip_, status_), kTipBytes);
+  // Added twice, the system refuses the second: the icon is there all the same.
+  if (form.platform().tray().Add(form, record_)) shown_ = true;
+}
+
+void ModTray::SetStatus(std::string_view status) {
+  status_ = std::string(status);
+  record_.tipAnsi = AnsiField(TipWithStatus(tip_, status_), kTipBytes);
+  if (shown_ && window_) window_->platform().tray().SetTip(*window_, record_);
 }
 
 void ModTray::ShowBalloon(ui::Form& form, std::string_view text, std::string_view title,
@@ -35,10 +52,14 @@ void ModTray::ShowBalloon(ui::Form& form, std::string_view text, std::string_vie
 
 void ModTray::RemoveTrayIcon() {
   if (window_) window_->platform().tray().Remove(*window_, record_);
+  shown_ = false;
 }
 
 void ModTray::Forget(const ui::Form& form) {
-  if (window_ == &form) window_ = nullptr;
+  if (window_ == &form) {
+    window_ = nullptr;
+    shown_ = false;
+  }
   if (hooked_ == &form) hooked_ = nullptr;
 }
 

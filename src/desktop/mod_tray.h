@@ -5,6 +5,7 @@
 // Grid edition: adding the icon also hooks the window, so that a left click on the icon hides or
 // shows it (the program's own callback message). Classic edition: no hook, and the icon sends the
 // mouse-move message, on which the classic window does nothing.
+#include <string>
 #include <string_view>
 
 #include "platform/ui/form.h"
@@ -19,8 +20,16 @@ class ModTray {
   ModTray(const ModTray&) = delete;
   ModTray& operator=(const ModTray&) = delete;
 
-  // Hooks `form` (grid edition, once per window) and adds its icon with the tip text.
+  // Hooks `form` (grid edition, once per window) and adds its icon with the tip text, and the
+  // status below it when one is set.
   void AddTrayIcon(ui::Form& form, std::string_view tip);
+  // A second line of the tip, such as the state of a followed timetable; an icon shown takes it
+  // at once. Empty: the tip alone, as the icon had it.
+  void SetStatus(std::string_view status);
+  // Whether the icon is there: added, and not removed since.
+  bool Shown() const { return shown_; }
+  // The tip last given to AddTrayIcon.
+  const std::string& Tip() const { return tip_; }
   // A balloon on the icon; the icon must have been added.
   void ShowBalloon(ui::Form& form, std::string_view text, std::string_view title,
                    ui::BalloonIcon kind);
@@ -34,6 +43,9 @@ class ModTray {
  private:
   Edition edition_;
   ui::TrayRecord record_;
+  std::string tip_;
+  std::string status_;
+  bool shown_ = false;
   ui::Form* window_ = nullptr;        // the window the record names
   const ui::Form* hooked_ = nullptr;  // the window that carries the click hook
 };

@@ -13,6 +13,9 @@
 namespace orvel::exchange {
 namespace {
 
+constexpr std::string_view kKindRefusal =
+    "只能导入 CSES 课程表（.yaml 或 .yml 文件）和 CSV 课程表（.csv 文件）。";
+
 ImportPreparation Refused(std::string reason) {
   ImportPreparation result;
   result.refusal = std::move(reason);
@@ -30,32 +33,50 @@ std::optional<ImportKind> ImportKindOf(const std::filesystem::path& file) {
 
 ImportPreparation PrepareImport(const std::filesystem::path& file, Edition edition) {
   const std::optional<ImportKind> kind = ImportKindOf(file);
-  if (!kind)
-    return Refused("只能导入 CSES 课程表（.yaml 或 .yml 文件）和 CSV 课程表（.csv 文件）。");
+  if (!kind) return Refused(std::string(kKindRefusal));
+  FileBytes read =
+      ReadWholeFile(file, *kind == ImportKind::Cses ? kMaxCsesFileBytes : kMaxTimetableFileBytes);
+  if (read.status != FileStatus::Ok)
+    return Refused(*kind == ImportKind::Cses && read.status == FileStatus::TooLarge
+                       ? "文件太大，不是 CSES 课程表。"
+                       : FileReadProblem(read.status));
+  ImportPreparation preparation =
+      PrepareImportBytes(Utf8FromPath(file.filename()), std::move(read.bytes), edition);
+  if (preparation.prepared) preparation.prepared->source = file;
+  return preparation;
+}
+
+ImportPreparation PrepareImportBytes(std::string_view fileName, std::string bytes,
+                                     Edition edition) {
+  const std::filesystem::path name = PathFromUtf8(fileName);
+  const std::optional<ImportKind> kind = ImportKindOf(name);
+  if (!kind) return Refused(std::string(kKindRefusal));
 
   PreparedImport prepared;
   prepared.kind = *kind;
-  prepared.source = file;
   if (*kind == ImportKind::Cses) {
-    CsesImport imported = ImportCsesFile(file);
+    CsesImport imported = ImportCses(bytes);
     if (!imported.timetable) return Refused(imported.refusal.Message());
     prepared.timetable = std::move(*imported.timetable);
-    prepared.scdFileName = Utf8FromPath(file.stem()) + ".csv";
+    prepared.scdFileName = Utf8FromPath(name.stem()) + ".csv";
   } else {
-    FileBytes read = ReadWholeFile(file, kMaxTimetableFileBytes);
-    if (read.status != FileStatus::Ok) return Refused(FileReadProblem(read.status));
-    std::optional<Timetable> table = ParseTimetable(read.bytes, edition);
+    std::optional<Timetable> table = ParseTimetable(bytes, edition);
     if (!table)
       return Refused(
           "这不是课程表文件：第一行应是行数和列数（如“11,7”），其后每一行是一排单元格，"
           "用逗号隔开。");
     prepared.timetable = std::move(*table);
-    prepared.csvBytes = std::move(read.bytes);
-    prepared.scdFileName = Utf8FromPath(file.filename());
+    prepared.csvBytes = std::move(bytes);
+    prepared.scdFileName = std::string(fileName);
   }
   if (!IsTimetableFileName(prepared.scdFileName))
     return Refused("文件名“" + prepared.scdFileName + "”不能用作课表文件名，请先给文件改名。");
   return {std::move(prepared), {}};
+}
+
+std::optional<std::string> ImportedBytes(const PreparedImport& prepared) {
+  if (prepared.kind == ImportKind::Csv) return prepared.csvBytes;
+  return FormatTimetable(prepared.timetable);
 }
 
 std::filesystem::path ImportTarget(const PreparedImport& prepared,

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "timetable/edition.h"
 #include "timetable/timetable.h"
@@ -34,6 +35,13 @@ struct ImportPreparation {
 // `edition` reads it (ANSI or UTF-8), or it would fail at the load and replace the window's
 // table by the empty default.
 ImportPreparation PrepareImport(const std::filesystem::path& file, Edition edition);
+
+// The same for bytes fetched from elsewhere, as a file named `fileName` (its extension gives the
+// kind, its name the name in "scd") would hold them.
+ImportPreparation PrepareImportBytes(std::string_view fileName, std::string bytes, Edition edition);
+
+// What WriteImport would put in "scd"; nothing when a cell cannot be carried.
+std::optional<std::string> ImportedBytes(const PreparedImport& prepared);
 
 // The file the import would write: programFolder / "scd" / scdFileName.
 std::filesystem::path ImportTarget(const PreparedImport& prepared,

@@ -11,6 +11,7 @@
 #include "platform/text_codec.h"
 #include "platform/ui/platform.h"
 #include "program/current_timetable.h"
+#include "program/managed_timetable.h"
 #include "timetable/number_text.h"
 #include "timetable/program_folder.h"
 #include "timetable/timetable_reader.h"
@@ -54,6 +55,7 @@ void FrmControl::RefreshFileList() {
 }
 
 void FrmControl::CmdLoadFile_Click() {
+  if (program::RefuseManagedChange(state_, this, "加载课表失败")) return;
   ui::Dialogs& dialogs = state_.platform.dialogs();
   const std::string selected = FileSchedule.FileName();
   if (selected.empty()) {
@@ -78,6 +80,7 @@ void FrmControl::ShowLoadedTimetable() {
 }
 
 void FrmControl::CmdNewFile_Click() {
+  if (program::RefuseManagedChange(state_, this, "新建课表")) return;
   ui::Dialogs& dialogs = state_.platform.dialogs();
   // Cut to whole numbers before the check, so that 0.5 rows or 1.5 columns cannot pass it
   // and then make a table without rows or without the time column.
@@ -129,6 +132,7 @@ bool FrmControl::ConfirmEmptyOverwrite(const std::string& name, const Timetable&
 }
 
 void FrmControl::CmdSaveFile_Click() {
+  if (program::RefuseManagedChange(state_, this, "保存失败")) return;
   ui::Dialogs& dialogs = state_.platform.dialogs();
   const std::string& name = state_.values.ScdFileName;
   const std::optional<Timetable> table = window_.CurrentTimetable();
@@ -152,6 +156,7 @@ void FrmControl::CmdSaveFile_Click() {
 }
 
 void FrmControl::CmdSaveAs_Click() {
+  if (program::RefuseManagedChange(state_, this, "保存失败")) return;
   const std::string answer = state_.platform.dialogs().InputBox(
       this, "请输入课表文件名（不含扩展名）", "另存课表", "我的课表");
   if (answer.empty() || !AcceptFileName(answer + ".csv")) return;

@@ -36,6 +36,9 @@ struct ProgramState {
   // A file of "scd" imported from the command line: the window starts with it instead of the
   // settings file's timetable. The settings file still names its own.
   std::string startupScdFileName;
+  // The source the timetable follows (follow.ini), as the user reads it; empty while the
+  // timetable is the PC's own. A followed timetable is managed: see managed_timetable.h.
+  std::string followedSource;
   ColourTable colours;
   // The size of the timetable the schedule window holds; always its cell matrix's size.
   std::int16_t ScdRows = kDefaultRows;

@@ -2,35 +2,75 @@
 
 #include <optional>
 
+#include "platform/text_codec.h"
+#include "timetable/number_text.h"
+
 namespace orvel::shell {
 namespace {
 
-std::optional<StartAction> SwitchAction(std::string_view arg) {
+// The switch's name without its "/" or "-", in lower case; nothing for an argument that is none.
+std::optional<std::string> SwitchName(std::string_view arg) {
   if (arg.size() < 2 || (arg[0] != '/' && arg[0] != '-')) return std::nullopt;
-  std::string name(arg.substr(1));
-  for (char& c : name)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  if (name == "import") return StartAction::Import;
-  if (name == "export-cses") return StartAction::ExportCses;
-  return std::nullopt;
+  return AsciiLower(std::string(arg.substr(1)));
 }
 
 StartCommand Refused(std::string_view programName, const std::string& problem) {
-  return {StartAction::Refuse,
-          {},
-          problem + "用法：" + std::string(programName) + " [/import 文件 | /export-cses 文件]"};
+  StartCommand refused;
+  refused.action = StartAction::Refuse;
+  refused.problem = problem + "用法：" + std::string(programName) +
+                    " [/import 文件 | /export-cses 文件 | /follow 来源 [/class 班级] "
+                    "[/every 分钟] | /follow off]";
+  return refused;
+}
+
+StartCommand ParseFollow(std::string_view programName, const std::vector<std::string>& args) {
+  StartCommand command;
+  if (AsciiLower(args[1]) == "off") {
+    if (args.size() > 2) return Refused(programName, "多余的参数“" + args[2] + "”。");
+    command.action = StartAction::StopFollowing;
+    return command;
+  }
+  command.action = StartAction::Follow;
+  command.file = args[1];
+  for (std::size_t i = 2; i < args.size(); i += 2) {
+    const std::optional<std::string> name = SwitchName(args[i]);
+    if (!name || (*name != "class" && *name != "every"))
+      return Refused(programName, "多余的参数“" + args[i] + "”。");
+    if (i + 1 >= args.size() || args[i + 1].empty())
+      return Refused(programName,
+                     "“" + args[i] + "”后面缺少" + (*name == "class" ? "班级名。" : "分钟数。"));
+    if (*name == "class") {
+      command.className = args[i + 1];
+      continue;
+    }
+    const std::optional<std::int32_t> minutes = ToInt32(args[i + 1]);
+    if (!minutes || std::to_string(*minutes) != args[i + 1] ||
+        *minutes < exchange::kMinRefreshMinutes || *minutes > exchange::kMaxRefreshMinutes)
+      return Refused(programName, "刷新间隔“" + args[i + 1] + "”应是 5 到 1440 之间的分钟数。");
+    command.minutes = *minutes;
+  }
+  return command;
 }
 
 }  // namespace
 
 StartCommand ParseCommandLine(std::string_view programName, const std::vector<std::string>& args) {
   if (args.empty()) return {};
-  const std::optional<StartAction> action = SwitchAction(args[0]);
+  const std::optional<std::string> name = SwitchName(args[0]);
+  std::optional<StartAction> action;
+  if (name == "import") action = StartAction::Import;
+  if (name == "export-cses") action = StartAction::ExportCses;
+  if (name == "follow") action = StartAction::Follow;
   if (!action) return Refused(programName, "不认识的参数“" + args[0] + "”。");
   if (args.size() < 2 || args[1].empty())
-    return Refused(programName, "“" + args[0] + "”后面缺少文件名。");
+    return Refused(programName, "“" + args[0] + "”后面缺少" +
+                                    (*action == StartAction::Follow ? "课表来源。" : "文件名。"));
+  if (*action == StartAction::Follow) return ParseFollow(programName, args);
   if (args.size() > 2) return Refused(programName, "多余的参数“" + args[2] + "”。");
-  return {*action, args[1], {}};
+  StartCommand command;
+  command.action = *action;
+  command.file = args[1];
+  return command;
 }
 
 }  // namespace orvel::shell

@@ -2,6 +2,10 @@
 // The programs' command line, for the people who set up many PCs at once:
 //   /import FILE       FILE (CSES or CSV) is imported into "scd" and the program starts with it
 //   /export-cses FILE  the current timetable is written to FILE as CSES; no window opens
+//   /follow SOURCE [/class NAME] [/every MINUTES]
+//                      the PC follows the timetable the school publishes at SOURCE (follow.ini);
+//                      fetched once now, no window opens
+//   /follow off        the PC stops following
 // Switches are read in any case and may start with "-" instead of "/". Anything else (an unknown
 // switch, a switch without its file, a second file) is refused, so that a mistyped set-up
 // script fails loudly instead of starting a program nobody asked for.
@@ -9,19 +13,25 @@
 #include <string_view>
 #include <vector>
 
+#include "exchange/follow_settings.h"
+
 namespace orvel::shell {
 
 enum class StartAction {
-  Start,       // no arguments: the program as usual
-  Import,      // /import FILE
-  ExportCses,  // /export-cses FILE
-  Refuse,      // arguments the program does not understand
+  Start,          // no arguments: the program as usual
+  Import,         // /import FILE
+  ExportCses,     // /export-cses FILE
+  Follow,         // /follow SOURCE [/class NAME] [/every MINUTES]
+  StopFollowing,  // /follow off
+  Refuse,         // arguments the program does not understand
 };
 
 struct StartCommand {
   StartAction action = StartAction::Start;
-  std::string file;     // Import and ExportCses: the file as given
-  std::string problem;  // Refuse: one line in Chinese with the usage
+  std::string file;       // Import and ExportCses: the file as given; Follow: the source
+  std::string problem;    // Refuse: one line in Chinese with the usage
+  std::string className;  // Follow: /class
+  int minutes = exchange::kDefaultRefreshMinutes;  // Follow: /every
 
   friend bool operator==(const StartCommand&, const StartCommand&) = default;
 };

@@ -35,6 +35,19 @@ std::string CurrentTimetableUnreadableText(std::string_view scdFileName) {
   return "无法读取当前课表“scd\\" + std::string(scdFileName) + "”，没有导出。";
 }
 
+std::string FollowRefusedText(std::string_view problem) {
+  return "无法跟随这个课表来源：" + std::string(problem);
+}
+
+std::string FollowFileUnwritableText() {
+  return "无法写入或删除程序文件夹中的 follow.ini，文件只读或正在使用！";
+}
+
+std::string FollowFetchFailedText(std::string_view source, std::string_view problem) {
+  return "已设置跟随“" + std::string(source) + "”，但这次同步失败：" + std::string(problem) +
+         "。程序启动后会继续尝试。";
+}
+
 std::string OneLine(std::string text) {
   for (char& c : text)
     if (c == '\n' || c == '\r') c = ' ';

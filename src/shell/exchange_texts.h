@@ -29,6 +29,13 @@ std::string ExportFailedText(const std::filesystem::path& file);
 // The current timetable, which an export from the command line reads, cannot be read.
 std::string CurrentTimetableUnreadableText(std::string_view scdFileName);
 
+// "/follow" with a source that cannot be followed; nothing was written.
+std::string FollowRefusedText(std::string_view problem);
+// follow.ini could not be written or removed.
+std::string FollowFileUnwritableText();
+// The first fetch after "/follow" failed; follow.ini is kept and the program goes on trying.
+std::string FollowFetchFailedText(std::string_view source, std::string_view problem);
+
 // A message's lines joined into one, for a console.
 std::string OneLine(std::string text);
 

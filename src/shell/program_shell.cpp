@@ -28,19 +28,13 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
         RaiseReminder(reminder, removeTrayIcon);
       }),
       timetableCommands_(state, window, [this] { ShowImportedTimetable(); }),
-      mnu_schedule_(
-          "mnu_schedule", "",
-          {{"mnu_panel", "控制面板...", [this] { OpenPanel(); }},
-           {"mnu_import", "导入课表...", [this] { timetableCommands_.ChooseAndImport(); }},
-           {"mnu_export", "导出为 CSES...", [this] { timetableCommands_.ChooseAndExport(); }},
-           {"mnu_days", "调课与放假...", [this] { OpenDays(); }},
-           {"mnu_exit", "退出", [this] { ExitProgram(); }}}) {
+      follow_(
+          state, window, [this] { ShowImportedTimetable(); }, [this] { DayListChanged(); }),
+      mnu_schedule_("mnu_schedule", "", {}) {
   window_.IdleCheck = [this] { idle_.CheckIdle(); };
   window_.ScheduleClock = [this] { ScheduleClockTick(); };
   window_.ShowControlPanel = [this] { OpenPanel(); };
-  window_.ShowScheduleMenu = [this] {
-    state_.platform.dialogs().ShowPopupMenu(&window_.form(), mnu_schedule_);
-  };
+  window_.ShowScheduleMenu = [this] { ShowScheduleMenu(); };
   window_.ImportDroppedFiles = [this](const std::vector<std::string>& paths) {
     timetableCommands_.ImportDropped(paths);
   };
@@ -88,6 +82,7 @@ void ProgramShell::Started() {
   ShowNewDay(today);
   if (!state_.unreadableDayLines.empty())
     Notify(program::UnreadableDayLinesText(state_.unreadableDayLines));
+  follow_.Start();
 }
 
 void ProgramShell::DayListChanged() {
@@ -129,6 +124,25 @@ void ProgramShell::OpenDays() {
   days_->Show();
 }
 
+void ProgramShell::ShowScheduleMenu() {
+  // Built afresh each time: the followed source's lines say how it stands now.
+  std::vector<ui::MenuItem> items{
+      {"mnu_panel", "控制面板...", [this] { OpenPanel(); }},
+      {"mnu_import", "导入课表...", [this] { timetableCommands_.ChooseAndImport(); }},
+      {"mnu_export", "导出为 CSES...", [this] { timetableCommands_.ChooseAndExport(); }},
+      {"mnu_days", "调课与放假...", [this] { OpenDays(); }}};
+  if (follow_.Following()) {
+    items.push_back({"mnu_follow_line", "", {}});
+    for (std::string& line : follow_.StateLines())
+      items.push_back({"mnu_follow_state", std::move(line), {}});
+    items.push_back({"mnu_follow_now", "立即更新", [this] { follow_.FetchNow(); }});
+    items.push_back({"mnu_exit_line", "", {}});
+  }
+  items.push_back({"mnu_exit", "退出", [this] { ExitProgram(); }});
+  mnu_schedule_ = ui::PopupMenu("mnu_schedule", "", std::move(items));
+  state_.platform.dialogs().ShowPopupMenu(&window_.form(), mnu_schedule_);
+}
+
 void ProgramShell::ShowImportedTimetable() {
   if (panel_ && panel_->Loaded())
     panel_->ShowLoadedTimetable();
@@ -139,6 +153,7 @@ void ProgramShell::ShowImportedTimetable() {
 void ProgramShell::ExitProgram() {
   if (ended_) return;
   ended_ = true;
+  follow_.Stop();
   // The icon first: the system knows it by its window, which is about to close.
   state_.tray.RemoveTrayIcon();
   window_.form().Unload();

@@ -15,6 +15,7 @@
 #include "program/program_state.h"
 #include "program/schedule_window.h"
 #include "shell/command_line.h"
+#include "shell/follow_schedule.h"
 #include "shell/start_command.h"
 #include "shell/timetable_commands.h"
 
@@ -34,9 +35,10 @@ class ProgramShell {
   ~ProgramShell();
 
   desktop::IdleShutdown& idle() { return idle_; }
-  // The window's right-click menu: "控制面板...", "导入课表...", "导出为 CSES...",
-  // "调课与放假...", "退出".
+  // The window's right-click menu as last shown: "控制面板...", "导入课表...", "导出为 CSES...",
+  // "调课与放假...", while following the source's state and "立即更新", and "退出".
   const ui::PopupMenu& scheduleMenu() const { return mnu_schedule_; }
+  FollowSchedule& follow() { return follow_; }
 
   // The end of the program, by the panel's Exit, a close of the schedule window (Alt+F4, any
   // close request) or the end of the Windows session: the tray icon removed, the schedule
@@ -44,8 +46,8 @@ class ProgramShell {
   // Nothing is saved.
   void ExitProgram();
 
-  // The window is up: it shows today's swapped lessons, and the user hears once of lines of the
-  // day list that cannot be read.
+  // The window is up: it shows today's swapped lessons, the user hears once of lines of the day
+  // list that cannot be read, and the followed source's first fetch begins.
   void Started();
   // The day lists changed on disk: read again, today shown again, the fold following the day.
   void DayListChanged();
@@ -61,6 +63,7 @@ class ProgramShell {
   void OpenPanel();
   // "调课与放假": one window at a time, brought forward while open.
   void OpenDays();
+  void ShowScheduleMenu();
   // An imported timetable is current: shown by an open panel as after its own load, else the
   // window's lock and fold applied to it again.
   void ShowImportedTimetable();
@@ -77,6 +80,7 @@ class ProgramShell {
   std::unique_ptr<panel::FrmControl> panel_;
   std::unique_ptr<panel::FrmDays> days_;
   TimetableCommands timetableCommands_;
+  FollowSchedule follow_;
   ui::PopupMenu mnu_schedule_;
   bool ended_ = false;
   // The date whose swapped lessons the window shows.
@@ -98,7 +102,7 @@ class Program {
     window_.Show();
     shell_.Started();
   }
-  const ProgramShell& shell() const { return shell_; }
+  ProgramShell& shell() { return shell_; }
 
   program::ProgramState& state() { return state_; }
   Window& window() { return window_; }
@@ -115,11 +119,13 @@ class Program {
 template <class Window>
 int RunProgram(ui::Platform& platform, std::string_view programName,
                const std::vector<std::string>& args, const ReportLine& report) {
-  const StartOutcome outcome = RunStartCommand(ParseCommandLine(programName, args),
-                                               platform.ProgramFolder(), Window::kEdition, report);
+  const StartOutcome outcome =
+      RunStartCommand(ParseCommandLine(programName, args), platform.ProgramFolder(),
+                      Window::kEdition, platform.http(), report);
   if (outcome.exitCode) return *outcome.exitCode;
   Program<Window> program(platform);
-  program.state().startupScdFileName = outcome.startupScdFileName;
+  if (!outcome.startupScdFileName.empty())
+    program.state().startupScdFileName = outcome.startupScdFileName;
   program.Start();
   return platform.Run();
 }

@@ -1,8 +1,11 @@
 #include "shell/start_command.h"
 
 #include "exchange/cses_file.h"
+#include "exchange/follow_settings.h"
+#include "exchange/followed_source.h"
 #include "exchange/timetable_import.h"
 #include "platform/file_io.h"
+#include "program/managed_timetable.h"
 #include "shell/exchange_texts.h"
 #include "timetable/settings.h"
 #include "timetable/timetable_reader.h"
@@ -32,6 +35,12 @@ StartOutcome ExportCurrent(const std::filesystem::path& file,
 StartOutcome ImportBeforeStart(const std::filesystem::path& file,
                                const std::filesystem::path& programFolder, Edition edition,
                                const ReportLine& report) {
+  if (const auto followed = exchange::ReadFollowSettings(programFolder)) {
+    const exchange::SourceResolution source =
+        exchange::ResolveSource(followed->source, followed->className);
+    return Failed(report, program::ManagedTimetableText(source.source ? source.source->shown
+                                                                      : followed->source));
+  }
   const exchange::ImportPreparation preparation = exchange::PrepareImport(file, edition);
   if (!preparation.prepared) return Failed(report, ImportRefusedText(file, preparation.refusal));
   const exchange::PreparedImport& prepared = *preparation.prepared;
@@ -41,11 +50,46 @@ StartOutcome ImportBeforeStart(const std::filesystem::path& file,
   return {std::nullopt, prepared.scdFileName};
 }
 
+StartOutcome Follow(const StartCommand& command, const std::filesystem::path& programFolder,
+                    Edition edition, ui::Http& http, const ReportLine& report) {
+  exchange::FollowSettings settings{command.file, command.className, command.minutes};
+  exchange::SourceResolution resolved =
+      exchange::ResolveSource(settings.source, settings.className);
+  if (!resolved.source) return Failed(report, FollowRefusedText(resolved.problem));
+  // The program runs later from its own folder, where a relative path would name another file.
+  if (resolved.source->kind == exchange::SourceKind::File) {
+    std::error_code ec;
+    const std::filesystem::path whole =
+        std::filesystem::absolute(PathFromUtf8(settings.source), ec);
+    if (!ec) settings.source = Utf8FromPath(whole);
+    resolved = exchange::ResolveSource(settings.source, settings.className);
+    if (!resolved.source) return Failed(report, FollowRefusedText(resolved.problem));
+  }
+  if (exchange::WriteFollowSettings(programFolder, settings) != FileStatus::Ok)
+    return Failed(report, FollowFileUnwritableText());
+
+  const exchange::FollowedSource& source = *resolved.source;
+  const exchange::FetchRound round = exchange::FetchSource(http, source, {}, {});
+  exchange::Update update =
+      exchange::UpdateTimetable(round.timetable, source, programFolder, edition);
+  if (update.outcome != exchange::UpdateOutcome::Failed && round.dayList)
+    update = exchange::UpdateSchoolDayList(*round.dayList, programFolder);
+  if (update.outcome == exchange::UpdateOutcome::Failed)
+    return Failed(report, FollowFetchFailedText(source.shown, update.problem));
+  return {kExitSuccess, {}};
+}
+
+StartOutcome StopFollowing(const std::filesystem::path& programFolder, const ReportLine& report) {
+  if (exchange::RemoveFollowSettings(programFolder) != FileStatus::Ok)
+    return Failed(report, FollowFileUnwritableText());
+  return {kExitSuccess, {}};
+}
+
 }  // namespace
 
 StartOutcome RunStartCommand(const StartCommand& command,
                              const std::filesystem::path& programFolder, Edition edition,
-                             const ReportLine& report) {
+                             ui::Http& http, const ReportLine& report) {
   switch (command.action) {
     case StartAction::Start:
       break;
@@ -55,6 +99,10 @@ StartOutcome RunStartCommand(const StartCommand& command,
       return ExportCurrent(PathFromUtf8(command.file), programFolder, edition, report);
     case StartAction::Import:
       return ImportBeforeStart(PathFromUtf8(command.file), programFolder, edition, report);
+    case StartAction::Follow:
+      return Follow(command, programFolder, edition, http, report);
+    case StartAction::StopFollowing:
+      return StopFollowing(programFolder, report);
   }
   return {};
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/ui/services.h"
 #include "shell/command_line.h"
 #include "timetable/edition.h"
 
@@ -25,9 +26,13 @@ struct StartOutcome {
 // Refuse: the problem reported, failure. ExportCses: the settings file's timetable, read with the
 // edition's reader, written as CSES (cells left out are reported), no window. Import: the file
 // put into "scd" as a drop puts it but without asking, since replacing is what the command asks
-// for; a refused file is reported and nothing is written, else the window opens with it.
+// for; a refused file is reported and nothing is written, else the window opens with it; a PC
+// that follows a source refuses it. Follow: a source that can be followed is written to
+// follow.ini (a relative file path made whole) and fetched once with `http`, no window; a failed
+// fetch is reported and keeps follow.ini, so that the program goes on trying. StopFollowing:
+// follow.ini removed.
 StartOutcome RunStartCommand(const StartCommand& command,
                              const std::filesystem::path& programFolder, Edition edition,
-                             const ReportLine& report);
+                             ui::Http& http, const ReportLine& report);
 
 }  // namespace orvel::shell

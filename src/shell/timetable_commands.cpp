@@ -8,6 +8,7 @@
 #include "platform/file_io.h"
 #include "platform/ui/platform.h"
 #include "program/current_timetable.h"
+#include "program/managed_timetable.h"
 #include "shell/exchange_texts.h"
 
 namespace orvel::shell {
@@ -26,6 +27,7 @@ TimetableCommands::TimetableCommands(program::ProgramState& state, program::Sche
 void TimetableCommands::Import(const std::filesystem::path& file) {
   ui::Dialogs& dialogs = state_.platform.dialogs();
   ui::Form* owner = &window_.form();
+  if (program::RefuseManagedChange(state_, owner, kImportFailedTitle)) return;
   const exchange::ImportPreparation preparation = exchange::PrepareImport(file, state_.edition);
   if (!preparation.prepared) {
     dialogs.MessageBox(owner, ImportRefusedText(file, preparation.refusal),
@@ -55,6 +57,7 @@ void TimetableCommands::ImportDropped(const std::vector<std::string>& paths) {
 }
 
 void TimetableCommands::ChooseAndImport() {
+  if (program::RefuseManagedChange(state_, &window_.form(), kImportFailedTitle)) return;
   ui::FileDialogRequest request;
   request.title = std::string(kImportTitle);
   request.filters = {kCsesFilter, kCsvFilter, kAllFilesFilter};

@@ -21,7 +21,8 @@ class TimetableCommands {
   // A CSES file becomes scd\<base name>.csv, a CSV timetable file is copied into "scd" as it is;
   // before another file of "scd" is replaced the user is asked. Then the file is loaded as the
   // panel's load command loads it. A file that is refused, or that the user does not want to
-  // replace a file with, changes nothing and leaves no file behind.
+  // replace a file with, changes nothing and leaves no file behind. A followed timetable refuses
+  // every import.
   void Import(const std::filesystem::path& file);
   // Several files dropped at once: the first is imported.
   void ImportDropped(const std::vector<std::string>& paths);

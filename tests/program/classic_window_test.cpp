@@ -459,5 +459,25 @@ TEST_F(ClassicWindowTest, the_programs_other_windows_fit_in_what_the_matrix_leav
   EXPECT_LE(windows + kSystemDialogWindows, classic::kWindowObjectsBesideBoxes) << windows;
 }
 
+// A PC that follows its school's timetable (follow.ini) and cannot reach it.
+TEST(ClassicFollowTest, the_classic_window_gets_its_icon_for_the_failure_balloon) {
+  ProgramFolder folder;
+  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+  WriteClassicSettings(folder.path(), SettingsFile());
+  WriteAnsiFile(folder.path() / "follow.ini",
+                "source=https://school.example/tt/{class}.yaml\r\nclass=初二3班\r\n");
+  ClassicTestProgram app(folder.path());
+  app.platform.http().Fail("https://school.example/tt/%E5%88%9D%E4%BA%8C3%E7%8F%AD.yaml",
+                           "服务器返回 500");
+  app.Start();
+  EXPECT_EQ(app.platform.tray().IconCount(), 0u);
+  app.platform.Advance(1);
+  const headless::ShellIconRecord* icon = app.platform.tray().Icon(app.window());
+  ASSERT_NE(icon, nullptr);
+  EXPECT_EQ(AnsiToUtf8(icon->tipAnsi), "课程表\n同步失败：服务器返回 500");
+  EXPECT_EQ(AnsiToUtf8(icon->balloonTitleAnsi), "课表同步失败");
+  EXPECT_EQ(BoxTexts(app.window()), WeekTable());
+}
+
 }  // namespace
 }  // namespace orvel::test

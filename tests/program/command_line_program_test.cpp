@@ -4,9 +4,12 @@
 
 #include <functional>
 
-#include "exchange/cses_file.h"
 #include "app/grid_program.h"
+#include "cses_week.h"
+#include "exchange/cses_file.h"
+#include "exchange/follow_settings.h"
 #include "program_fixture.h"
+#include "timetable/timetable_reader.h"
 
 namespace orvel::test {
 namespace {
@@ -129,6 +132,49 @@ TEST_F(CommandLineTest, import_replaces_without_asking_and_the_window_starts_wit
   // The settings file still names its own timetable.
   EXPECT_EQ(Bytes(folder.path() / "Orvel2.ini"), settingsBefore);
   EXPECT_NE(Bytes(folder.path() / "scd" / "Schedule.csv").find("15:00-15:40"), std::string::npos);
+}
+
+TEST_F(CommandLineTest, follow_sets_the_source_fetches_once_and_off_stops_it) {
+  const std::string source = "https://school.example/tt/{class}.yaml";
+  const std::string url = "https://school.example/tt/%E5%88%9D%E4%BA%8C3%E7%8F%AD.yaml";
+  platform.http().Serve(url, std::string(kAlternatingWeek), "\"v1\"");
+  bool windowRan = false;
+  platform.whileRunning = [&] { windowRan = true; };
+
+  EXPECT_EQ(Run({"/follow", source, "/class", "初二3班", "/every", "45"}), 0);
+  EXPECT_FALSE(windowRan);
+  EXPECT_TRUE(lines.empty());
+  EXPECT_EQ(exchange::ReadFollowSettings(folder.path()),
+            (exchange::FollowSettings{source, "初二3班", 45}));
+  const std::optional<Timetable> fetched =
+      ReadTimetable(folder.path() / "scd" / PathFromUtf8("初二3班.csv"), Edition::Grid);
+  ASSERT_TRUE(fetched.has_value());
+  EXPECT_EQ(fetched->cell(1, 2), "物理/化学");
+
+  // Managed now: an import is refused.
+  const auto files = folder.Snapshot();
+  const std::string yaml = Outside("别的.yaml");
+  std::ofstream(PathFromUtf8(yaml), std::ios::binary) << kAlternatingWeek;
+  EXPECT_EQ(Run({"/import", yaml}), 1);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], "此课表由学校统一管理（来源：https://school.example/tt/初二3班.yaml），"
+                      "如需修改请联系管理员。");
+  EXPECT_EQ(folder.Snapshot(), files);
+
+  // A server that fails: 1 and its line; the copy stays, and so does the setting.
+  platform.http().Fail(url, "服务器返回 500");
+  lines.clear();
+  EXPECT_EQ(Run({"-FOLLOW", source, "-class", "初二3班", "/every", "45"}), 1);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find("服务器返回 500"), std::string::npos) << lines[0];
+  EXPECT_EQ(folder.Snapshot(), files);
+
+  EXPECT_EQ(Run({"/follow", "OFF"}), 0);
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "follow.ini"));
+  EXPECT_EQ(Run({"/follow", "off"}), 0) << "stopping twice is no failure";
+  EXPECT_EQ(Run({"/follow", "ftp://school.example/tt.yaml"}), 1);
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "follow.ini"));
+  EXPECT_FALSE(windowRan);
 }
 
 }  // namespace

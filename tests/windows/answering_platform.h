@@ -81,6 +81,8 @@ class FolderPlatform : public ui::Platform {
   ui::Tray& tray() override { return real.tray(); }
   ui::SystemInfo& system() override { return real.system(); }
   ui::ToolTips& tooltips() override { return real.tooltips(); }
+  ui::Http& http() override { return real.http(); }
+  ui::Background& background() override { return real.background(); }
   std::filesystem::path ProgramFolder() override { return folder_; }
   std::unique_ptr<ui::FormPeer> CreateFormPeer(ui::Form& form) override {
     return real.CreateFormPeer(form);

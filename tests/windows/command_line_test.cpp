@@ -1,18 +1,21 @@
 // Orvel2.exe and Schedule.exe started from a command line as a set-up script starts them, each in
 // a temporary program folder: the export written without a window and its exit code, a failure's
-// exit code and one line on the standard error the script gave, and an import that starts the
-// window on the imported timetable. Exports land in the build folder for the schema check.
+// exit code and one line on the standard error the script gave, an import that starts the
+// window on the imported timetable, and /follow against the test's web server
+// (follow_server.py). Exports land in the build folder for the schema check.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "exchange/cses_file.h"
 #include "platform/file_io.h"
+#include "platform/win32/wide.h"
 #include "process_runner.h"
 #include "timetable/timetable_reader.h"
 #include "win_test_support.h"
@@ -147,6 +150,53 @@ TEST_F(CommandLineTest, import_puts_the_file_in_scd_and_starts_the_window) {
   ASSERT_TRUE(imported.has_value());
   EXPECT_EQ(imported->cell(1, 6), "班会");
   program.Close(window, kCloseGraceMs);
+}
+
+TEST_F(CommandLineTest, follow_fetches_once_ends_with_0_or_1_and_off_stops_it) {
+  const auto state = HostPath(ORVEL_FOLLOW_SERVER_STATE);
+  const auto port = [&](const char* name) {
+    std::ifstream in(state / name);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  const std::string served = folder.path().filename().string();
+  const fs::path published =
+      HostPath(ORVEL_FOLLOW_SERVER_ROOT) / served / PathFromUtf8("初二3班.yaml");
+  fs::create_directories(published.parent_path());
+  std::ofstream(published, std::ios::binary)
+      << "version: 1\nsubjects: [{name: 班会}]\nschedules:\n"
+         "  - {name: 五, enable_day: 5, weeks: all, classes: [\n"
+         "      {subject: 班会, start_time: \"15:00:00\", end_time: \"15:40:00\"}]}\n";
+  const auto run = [&](const ProgramFile& file, const std::wstring& arguments) {
+    wintest::ChildProcess program(Exe(file), folder.path(), arguments, true);
+    EXPECT_TRUE(program.Started()) << program.LastError();
+    const std::optional<DWORD> code = program.WaitForExit(kRunTimeoutMs);
+    // A program that opened its window would not end by itself.
+    EXPECT_TRUE(code.has_value()) << file.name << " did not end by itself";
+    return std::make_pair(code.value_or(99), FromAnsi(program.ErrorOutput()));
+  };
+  const fs::path copy = folder.path() / "scd" / PathFromUtf8("初二3班.csv");
+  for (const ProgramFile& file : kPrograms) {
+    const std::string source = "http://127.0.0.1:" + port("port") + "/" + served + "/{class}.yaml";
+    const auto followed =
+        run(file, L"/follow " + win32::Widen(source) + L" /class 初二3班 /every 10");
+    EXPECT_EQ(followed.first, 0u) << file.name;
+    EXPECT_EQ(followed.second, L"") << file.name;
+    const std::optional<Timetable> fetched = ReadTimetable(copy, Edition::Grid);
+    ASSERT_TRUE(fetched.has_value()) << file.name;
+    EXPECT_EQ(fetched->cell(1, 6), "班会");
+
+    // A server that is down: 1 and the reason; the copy stays.
+    const std::string down = "http://127.0.0.1:" + port("down_port") + "/{class}.yaml";
+    const auto failed = run(file, L"/follow " + win32::Widen(down) + L" /class 初二3班");
+    EXPECT_EQ(failed.first, 1u) << file.name;
+    EXPECT_NE(failed.second.find(L"无法连接服务器"), std::wstring::npos) << file.name;
+    EXPECT_EQ(ReadTimetable(copy, Edition::Grid)->cell(1, 6), "班会");
+
+    const auto off = run(file, L"/follow off");
+    EXPECT_EQ(off.first, 0u) << file.name;
+    EXPECT_FALSE(fs::exists(folder.path() / "follow.ini")) << file.name;
+    fs::remove(copy);
+  }
 }
 
 }  // namespace

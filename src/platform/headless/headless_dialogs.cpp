@@ -48,7 +48,10 @@ void HeadlessDialogs::ShowPopupMenu(const ui::Form* owner, const ui::PopupMenu& 
   ShownMenu shown{menu.name(), {}, std::nullopt, false};
   for (const ui::MenuItem& item : menu.Items()) shown.captions.push_back(item.caption);
   if (!menuChoices_.empty()) {
-    shown.choice = menuChoices_.front();
+    const MenuChoice& choice = menuChoices_.front();
+    shown.choice = choice.item;
+    for (std::size_t i = 0; i < shown.captions.size(); ++i)
+      if (!choice.caption.empty() && shown.captions[i] == choice.caption) shown.choice = i;
     shown.scripted = true;
     menuChoices_.pop_front();
   }

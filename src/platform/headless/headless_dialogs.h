@@ -72,7 +72,11 @@ class HeadlessDialogs : public ui::Dialogs {
   void QueueMessageAnswer(ui::MessageAnswer answer) { messageAnswers_.push_back(answer); }
   void QueueInput(std::string answer) { inputAnswers_.push_back(std::move(answer)); }
   void QueueColour(std::optional<ui::Colour> answer) { colourAnswers_.push_back(answer); }
-  void QueueMenuChoice(std::optional<std::size_t> item) { menuChoices_.push_back(item); }
+  void QueueMenuChoice(std::optional<std::size_t> item) { menuChoices_.push_back({item, {}}); }
+  // The item the user finds by its caption, wherever the menu has it; dismissed when none has.
+  void QueueMenuCaption(std::string caption) {
+    menuChoices_.push_back({std::nullopt, std::move(caption)});
+  }
   // A path the user picks in the next open or save dialog, or nullopt for Cancel.
   void QueueFileName(std::optional<std::string> path) { fileNames_.push_back(std::move(path)); }
   // Scripted answers not used yet, of all kinds.
@@ -88,7 +92,11 @@ class HeadlessDialogs : public ui::Dialogs {
   std::deque<ui::MessageAnswer> messageAnswers_;
   std::deque<std::string> inputAnswers_;
   std::deque<std::optional<ui::Colour>> colourAnswers_;
-  std::deque<std::optional<std::size_t>> menuChoices_;
+  struct MenuChoice {
+    std::optional<std::size_t> item;
+    std::string caption;  // when not empty: the item with this caption
+  };
+  std::deque<MenuChoice> menuChoices_;
   std::deque<std::optional<std::string>> fileNames_;
   std::vector<ShownMessage> messages_;
   std::vector<ShownInput> inputs_;

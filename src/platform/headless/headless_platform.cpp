@@ -9,7 +9,10 @@
 namespace orvel::headless {
 
 HeadlessPlatform::HeadlessPlatform(const std::filesystem::path& programFolder)
-    : sound_(clock_), tray_(windows_), system_(programFolder / "Orvel2.exe") {}
+    : sound_(clock_),
+      tray_(windows_),
+      system_(programFolder / "Orvel2.exe"),
+      background_(http_) {}
 
 HeadlessPlatform::~HeadlessPlatform() = default;
 
@@ -25,6 +28,7 @@ void HeadlessPlatform::AdvanceMs(std::int64_t ms) {
   if (ms <= 0) return;
   const std::int64_t end = clock_.SteadyMs() + ms;
   for (;;) {
+    background_.Finish();
     // Looked up afresh for every tick: a handler may load, unload or switch timers.
     HeadlessWidgetPeer* next = nullptr;
     std::int64_t nextDue = end;
@@ -41,6 +45,7 @@ void HeadlessPlatform::AdvanceMs(std::int64_t ms) {
     next->timer()->Fire();  // may destroy the peer; nothing of it is used afterwards
   }
   clock_.Forward(end - clock_.SteadyMs());
+  background_.Finish();
 }
 
 bool HeadlessPlatform::UserFocus(ui::Widget& widget) {

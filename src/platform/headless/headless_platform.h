@@ -14,6 +14,7 @@
 #include "platform/headless/headless_clock.h"
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_input.h"
+#include "platform/headless/headless_network.h"
 #include "platform/headless/headless_screen.h"
 #include "platform/headless/headless_store.h"
 #include "platform/headless/headless_system.h"
@@ -50,6 +51,8 @@ class HeadlessPlatform : public ui::Platform {
   HeadlessTray& tray() override { return tray_; }
   HeadlessSystemInfo& system() override { return system_; }
   HeadlessToolTips& tooltips() override { return tooltips_; }
+  HeadlessHttp& http() override { return http_; }
+  HeadlessBackground& background() override { return background_; }
 
   std::unique_ptr<ui::FormPeer> CreateFormPeer(ui::Form& form) override;
   std::unique_ptr<ui::WidgetPeer> CreatePeer(ui::Widget& widget) override;
@@ -64,7 +67,8 @@ class HeadlessPlatform : public ui::Platform {
   }
   // Lets time pass: every enabled timer of every loaded form ticks at its due times, in time
   // order (timers due at the same moment in the order their forms were loaded), with the
-  // clock showing each tick's moment.
+  // clock showing each tick's moment. Background work started before a tick finishes before it,
+  // and what the last tick starts finishes at the end: the network answers at once.
   void Advance(int seconds) { AdvanceMs(static_cast<std::int64_t>(seconds) * 1000); }
   void AdvanceMs(std::int64_t ms);
 
@@ -115,6 +119,8 @@ class HeadlessPlatform : public ui::Platform {
   HeadlessTray tray_;
   HeadlessSystemInfo system_;
   HeadlessToolTips tooltips_;
+  HeadlessHttp http_;
+  HeadlessBackground background_;
 
   // Registered by the peers themselves, in creation order.
   std::vector<HeadlessFormPeer*> formPeers_;

@@ -63,6 +63,13 @@ bool HeadlessTray::Remove(ui::Form& form, const ui::TrayRecord& record) {
   return Record(TrayOpKind::Delete, form, record, ok);
 }
 
+bool HeadlessTray::SetTip(ui::Form& form, const ui::TrayRecord& record) {
+  const auto it = FindIcon(form, record.iconId);
+  const bool ok = it != icons_.end();
+  if (ok) it->record.tipAnsi = record.tipAnsi;
+  return Record(TrayOpKind::Tip, form, record, ok);
+}
+
 void HeadlessTray::HookCallback(ui::Form& form, std::function<void(ui::TrayMouse)> onMouse) {
   windows_.AddTrayHook(form, win32::kTrayCallbackMessage,
                        [onMouse = std::move(onMouse)](unsigned mouseMessage) {

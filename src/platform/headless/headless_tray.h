@@ -9,7 +9,8 @@
 
 namespace orvel::headless {
 
-enum class TrayOpKind { Add, Modify, Delete };
+// Modify shows a balloon; Tip gives the icon a new tip (both are the shell's modify).
+enum class TrayOpKind { Add, Modify, Delete, Tip };
 
 // An icon's record as the shell receives it: the callback as its message number.
 struct ShellIconRecord {
@@ -39,6 +40,8 @@ class HeadlessTray : public ui::Tray {
   // Fails when the icon is not there.
   bool ShowBalloon(ui::Form& form, const ui::TrayRecord& record) override;
   bool Remove(ui::Form& form, const ui::TrayRecord& record) override;
+  // Fails when the icon is not there.
+  bool SetTip(ui::Form& form, const ui::TrayRecord& record) override;
   // Each call links one more hook into the form's chain (HeadlessWindows::HookChain).
   void HookCallback(ui::Form& form, std::function<void(ui::TrayMouse mouse)> onMouse) override;
 

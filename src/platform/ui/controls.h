@@ -256,7 +256,9 @@ class PopupMenu {
   const std::string& Caption() const { return caption_; }
   const std::vector<MenuItem>& Items() const { return items_; }
   void Choose(std::size_t i) const {
-    if (i < items_.size() && items_[i].onClick) items_[i].onClick();
+    if (i >= items_.size()) return;
+    // A copy: the handler may build the menu afresh.
+    if (const std::function<void()> handler = items_[i].onClick) handler();
   }
 
  private:

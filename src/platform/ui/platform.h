@@ -29,6 +29,8 @@ class Platform {
   virtual Tray& tray() = 0;
   virtual SystemInfo& system() = 0;
   virtual ToolTips& tooltips() = 0;
+  virtual Http& http() = 0;
+  virtual Background& background() = 0;
 
   // The folder of the running program, where every file of the program lives.
   virtual std::filesystem::path ProgramFolder() { return system().ProgramPath().parent_path(); }

@@ -1,6 +1,7 @@
 #pragma once
 // What the forms need from the system, one small interface each, reached from the platform.
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -219,6 +220,8 @@ class Tray {
   virtual bool Add(Form& form, const TrayRecord& record) = 0;
   virtual bool ShowBalloon(Form& form, const TrayRecord& record) = 0;
   virtual bool Remove(Form& form, const TrayRecord& record) = 0;
+  // Gives the icon the record's tip; fails when the icon is not there.
+  virtual bool SetTip(Form& form, const TrayRecord& record) = 0;
   // Hooks the form's window so that the program's own message from its icon reaches `onMouse`.
   // The hook stays for the life of the window.
   virtual void HookCallback(Form& form, std::function<void(TrayMouse mouse)> onMouse) = 0;
@@ -261,6 +264,50 @@ class ToolTips {
   virtual ~ToolTips() = default;
   // Null when the owner form is not loaded or the system refuses the window.
   virtual std::unique_ptr<ToolTip> Create(const Form& owner) = 0;
+};
+
+// One conditional GET of a published file. `url` is http:// or https:// and ASCII (other
+// characters already percent-encoded).
+struct HttpRequest {
+  std::string url;
+  std::string etag;          // sent as If-None-Match when not empty
+  std::string lastModified;  // sent as If-Modified-Since when not empty
+  std::size_t maxBodyBytes = 0;
+};
+
+enum class HttpOutcome {
+  Fetched,    // 200: the body is the file
+  Unchanged,  // 304: the copy the validators describe is still current
+  Missing,    // 404 or 410: the server has no such file
+  Failed,     // no answer, a timeout, a certificate the system refuses, another status, a body
+              // over the limit
+};
+
+struct HttpAnswer {
+  HttpOutcome outcome = HttpOutcome::Failed;
+  std::string body;  // Fetched
+  std::string etag;  // Fetched: the validators to send next time
+  std::string lastModified;
+  std::string problem;  // Failed: what went wrong, a short Chinese phrase
+};
+
+// The system's HTTP client, with its proxy settings and certificate checks. Get blocks: it is
+// called off the window thread (Background), or where no window runs (the command line), and
+// from several threads at once.
+class Http {
+ public:
+  virtual ~Http() = default;
+  virtual HttpAnswer Get(const HttpRequest& request) = 0;
+};
+
+// Work that may block (the network, a file share) runs off the window thread. `work` runs on a
+// thread of its own with the HTTP client, which lives as long as the work needs it, and must
+// touch nothing the window thread uses; `done` runs afterwards on the window thread, from its
+// message loop, unless the program has ended by then.
+class Background {
+ public:
+  virtual ~Background() = default;
+  virtual void Run(std::function<void(Http& http)> work, std::function<void()> done) = 0;
 };
 
 }  // namespace orvel::ui

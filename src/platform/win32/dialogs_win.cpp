@@ -107,8 +107,12 @@ void Win32Dialogs::ShowPopupMenu(const ui::Form* owner, const ui::PopupMenu& men
   MenuHandle popup(CreatePopupMenu());
   if (!popup) return;
   const auto& items = menu.Items();
+  // An item without a caption is a separator; one without a handler only tells something.
   for (std::size_t i = 0; i < items.size(); ++i)
-    AppendMenuW(popup.get(), MF_STRING, i + 1, Widen(items[i].caption).c_str());
+    AppendMenuW(popup.get(),
+                items[i].caption.empty() ? MF_SEPARATOR
+                                         : MF_STRING | (items[i].onClick ? 0u : MF_GRAYED),
+                i + 1, Widen(items[i].caption).c_str());
   HWND hwnd = FormWindow::HwndOf(owner);
   POINT pt{};
   GetCursorPos(&pt);

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <tuple>
 
@@ -140,6 +141,7 @@ class Win32Tray final : public ui::Tray {
   bool Add(ui::Form& form, const ui::TrayRecord& record) override;
   bool ShowBalloon(ui::Form& form, const ui::TrayRecord& record) override;
   bool Remove(ui::Form& form, const ui::TrayRecord& record) override;
+  bool SetTip(ui::Form& form, const ui::TrayRecord& record) override;
   void HookCallback(ui::Form& form, std::function<void(ui::TrayMouse mouse)> onMouse) override;
 
  private:
@@ -167,6 +169,27 @@ class Win32SystemInfo final : public ui::SystemInfo {
 class Win32ToolTips final : public ui::ToolTips {
  public:
   std::unique_ptr<ui::ToolTip> Create(const ui::Form& owner) override;
+};
+
+// WinHTTP; keeps nothing between requests, so that threads share it freely.
+class Win32Http final : public ui::Http {
+ public:
+  ui::HttpAnswer Get(const ui::HttpRequest& request) override;
+};
+
+class Win32Background final : public ui::Background {
+ public:
+  explicit Win32Background(std::shared_ptr<ui::Http> http);
+  ~Win32Background() override;
+  Win32Background(const Win32Background&) = delete;
+  Win32Background& operator=(const Win32Background&) = delete;
+  void Run(std::function<void(ui::Http&)> work, std::function<void()> done) override;
+
+ private:
+  struct Mailbox;
+  std::shared_ptr<ui::Http> http_;
+  std::shared_ptr<Mailbox> mailbox_;
+  WindowHandle window_;  // message-only, on the window thread
 };
 
 }  // namespace orvel::win32

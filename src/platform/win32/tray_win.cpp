@@ -115,6 +115,17 @@ bool Win32Tray::Remove(ui::Form& form, const ui::TrayRecord& record) {
   return Shell_NotifyIconW(NIM_DELETE, &nid) != FALSE;
 }
 
+bool Win32Tray::SetTip(ui::Form& form, const ui::TrayRecord& record) {
+  HWND hwnd = FormWindow::HwndOf(&form);
+  if (!hwnd) return false;
+  auto it = windows_.find(hwnd);
+  if (it != windows_.end() && it->second.icon) it->second.icon->tipAnsi = record.tipAnsi;
+  NOTIFYICONDATAW nid = BaseRecord(hwnd, record);
+  nid.uFlags = NIF_TIP;
+  CopyText(nid.szTip, record.tipAnsi);
+  return Shell_NotifyIconW(NIM_MODIFY, &nid) != FALSE;
+}
+
 void Win32Tray::HookCallback(ui::Form& form, std::function<void(ui::TrayMouse)> onMouse) {
   HWND hwnd = FormWindow::HwndOf(&form);
   if (!hwnd) return;

@@ -24,7 +24,9 @@ Win32Platform::Win32Platform()
       windows_(std::make_unique<Win32WindowManager>()),
       tray_(std::make_unique<Win32Tray>()),
       system_(std::make_unique<Win32SystemInfo>()),
-      tooltips_(std::make_unique<Win32ToolTips>()) {
+      tooltips_(std::make_unique<Win32ToolTips>()),
+      http_(std::make_shared<Win32Http>()),
+      background_(std::make_unique<Win32Background>(http_)) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   FormWindow::RegisterClass(instance);
   RegisterGridClass(instance);
@@ -47,6 +49,8 @@ ui::WindowManager& Win32Platform::windows() { return *windows_; }
 ui::Tray& Win32Platform::tray() { return *tray_; }
 ui::SystemInfo& Win32Platform::system() { return *system_; }
 ui::ToolTips& Win32Platform::tooltips() { return *tooltips_; }
+ui::Http& Win32Platform::http() { return *http_; }
+ui::Background& Win32Platform::background() { return *background_; }
 
 std::filesystem::path Win32Platform::ProgramFolder() {
   return programFolder_.empty() ? ui::Platform::ProgramFolder() : programFolder_;

@@ -24,6 +24,8 @@ class Win32WindowManager;
 class Win32Tray;
 class Win32SystemInfo;
 class Win32ToolTips;
+class Win32Http;
+class Win32Background;
 
 class Win32Platform final : public ui::Platform {
  public:
@@ -47,6 +49,8 @@ class Win32Platform final : public ui::Platform {
   ui::Tray& tray() override;
   ui::SystemInfo& system() override;
   ui::ToolTips& tooltips() override;
+  ui::Http& http() override;
+  ui::Background& background() override;
 
   // The executable's folder, unless one was set: tests run a program in a folder of their own.
   std::filesystem::path ProgramFolder() override;
@@ -79,6 +83,9 @@ class Win32Platform final : public ui::Platform {
   std::unique_ptr<Win32Tray> tray_;
   std::unique_ptr<Win32SystemInfo> system_;
   std::unique_ptr<Win32ToolTips> tooltips_;
+  // Shared with the threads of background work, which may outlive the platform.
+  std::shared_ptr<Win32Http> http_;
+  std::unique_ptr<Win32Background> background_;
   std::filesystem::path programFolder_;
   int openForms_ = 0;
   bool running_ = false;

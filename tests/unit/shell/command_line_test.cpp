@@ -52,5 +52,55 @@ TEST(command_line_test, switches_files_and_refusals) {
   }
 }
 
+TEST(command_line_test, follow_takes_a_source_its_class_and_minutes_or_off) {
+  const struct {
+    std::vector<std::string> args;
+    StartAction action;
+    std::string source, className;
+    int minutes;
+    std::string mentioned;  // for Refuse: what the reason names
+  } cases[] = {
+      {{"/follow", "https://edu/tt/{class}.yaml", "/class", "初二(3)班", "/every", "45"},
+       StartAction::Follow,
+       "https://edu/tt/{class}.yaml",
+       "初二(3)班",
+       45,
+       ""},
+      {{"-Follow", R"(\\server\share\全校.csv)"},
+       StartAction::Follow,
+       R"(\\server\share\全校.csv)",
+       "",
+       30,
+       ""},
+      {{"/follow", "OFF"}, StartAction::StopFollowing, "", "", 30, ""},
+      {{"/follow"}, StartAction::Refuse, "", "", 30, "/follow"},
+      {{"/follow", "off", "now"}, StartAction::Refuse, "", "", 30, "now"},
+      {{"/follow", "a.yaml", "/class"}, StartAction::Refuse, "", "", 30, "/class"},
+      {{"/follow", "a.yaml", "/every", "4"}, StartAction::Refuse, "", "", 30, "4"},
+      {{"/follow", "a.yaml", "/every", "1441"}, StartAction::Refuse, "", "", 30, "1441"},
+      {{"/follow", "a.yaml", "/every", "30分钟"}, StartAction::Refuse, "", "", 30, "30分钟"},
+      {{"/follow", "a.yaml", "/class", "一班", "b.yaml"},
+       StartAction::Refuse,
+       "",
+       "",
+       30,
+       "b.yaml"},
+      {{"/import", "a.yaml", "/class", "一班"}, StartAction::Refuse, "", "", 30, "/class"},
+  };
+  for (const auto& c : cases) {
+    const StartCommand command = ParseCommandLine("Schedule.exe", c.args);
+    EXPECT_EQ(command.action, c.action) << c.args.back();
+    if (c.action == StartAction::Refuse) {
+      EXPECT_NE(command.problem.find("“" + c.mentioned + "”"), std::string::npos)
+          << command.problem;
+      EXPECT_NE(command.problem.find("/follow off]"), std::string::npos) << command.problem;
+      continue;
+    }
+    EXPECT_EQ(command.file, c.source);
+    EXPECT_EQ(command.className, c.className);
+    EXPECT_EQ(command.minutes, c.minutes);
+  }
+}
+
 }  // namespace
 }  // namespace orvel::shell

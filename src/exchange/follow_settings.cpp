@@ -1,0 +1,79 @@
+#include "exchange/follow_settings.h"
+
+#include <algorithm>
+
+#include "platform/text_codec.h"
+#include "timetable/file_text.h"
+#include "timetable/number_text.h"
+
+namespace orvel::exchange {
+namespace {
+
+constexpr std::size_t kMaxFollowFileBytes = 64u << 10;
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+std::string_view TrimBlanks(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
+std::optional<FollowSettings> ParseFollowSettings(std::string_view fileBytes) {
+  const FileText text = DecideFileText(fileBytes);
+  FollowSettings settings;
+  std::string_view rest = text.body;
+  while (!rest.empty()) {
+    const std::size_t end = rest.find('\n');
+    const std::string_view line = TrimBlanks(rest.substr(0, end));
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    const std::size_t equals = line.find('=');
+    if (line.empty() || line[0] == '#' || line[0] == ';' || equals == std::string_view::npos)
+      continue;
+    const std::string key = AsciiLower(std::string(TrimBlanks(line.substr(0, equals))));
+    const std::string value = DecodeField(TrimBlanks(line.substr(equals + 1)), text.encoding);
+    if (key == "source") {
+      settings.source = value;
+    } else if (key == "class") {
+      settings.className = value;
+    } else if (key == "minutes") {
+      const std::optional<std::int32_t> minutes = ToInt32(value);
+      settings.minutes = minutes ? std::clamp<int>(*minutes, kMinRefreshMinutes, kMaxRefreshMinutes)
+                                 : kDefaultRefreshMinutes;
+    }
+  }
+  if (settings.source.empty()) return std::nullopt;
+  return settings;
+}
+
+std::optional<FollowSettings> ReadFollowSettings(const std::filesystem::path& programFolder) {
+  const FileBytes read =
+      ReadWholeFile(programFolder / PathFromUtf8(kFollowFileName), kMaxFollowFileBytes);
+  if (read.status != FileStatus::Ok) return std::nullopt;
+  return ParseFollowSettings(read.bytes);
+}
+
+std::string FormatFollowSettings(const FollowSettings& settings) {
+  const std::string text = "source=" + settings.source + "\r\nclass=" + settings.className +
+                           "\r\nminutes=" + std::to_string(settings.minutes) + "\r\n";
+  const std::optional<std::string> ansi = Utf8ToAnsiExact(text);
+  if (ansi && DecideFileText(*ansi).encoding == FileEncoding::Ansi) return *ansi;
+  return std::string(kUtf8Mark) + text;
+}
+
+FileStatus WriteFollowSettings(const std::filesystem::path& programFolder,
+                               const FollowSettings& settings) {
+  return ReplaceFileContents(programFolder / PathFromUtf8(kFollowFileName),
+                             FormatFollowSettings(settings));
+}
+
+FileStatus RemoveFollowSettings(const std::filesystem::path& programFolder) {
+  std::error_code ec;
+  std::filesystem::remove(programFolder / PathFromUtf8(kFollowFileName), ec);
+  if (!ec) return FileStatus::Ok;
+  return ec == std::errc::permission_denied ? FileStatus::AccessDenied : FileStatus::Failed;
+}
+
+}  // namespace orvel::exchange

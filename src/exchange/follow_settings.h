@@ -1,0 +1,49 @@
+#pragma once
+// follow.ini in the program folder: the timetable this PC follows, as school IT staff set it with
+// "/follow" or copy the file. Key=value lines in the ANSI code page like the other files (UTF-8
+// read as such), any order, keys in any case; lines that begin with "#" or ";" and unknown keys
+// are skipped:
+//   source=https://edu.example.internal/tt/{class}.yaml
+//   class=初二(3)班
+//   minutes=30
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/file_io.h"
+
+namespace orvel::exchange {
+
+inline constexpr std::string_view kFollowFileName = "follow.ini";
+
+// How often a followed source is fetched again, in minutes.
+inline constexpr int kDefaultRefreshMinutes = 30;
+inline constexpr int kMinRefreshMinutes = 5;
+inline constexpr int kMaxRefreshMinutes = 1440;
+
+struct FollowSettings {
+  std::string source;     // as written, {class} not yet replaced
+  std::string className;  // what {class} in the source stands for
+  int minutes = kDefaultRefreshMinutes;
+
+  friend bool operator==(const FollowSettings&, const FollowSettings&) = default;
+};
+
+// The file's settings; nothing when there is no file or it names no source. Minutes that are not
+// a number read as the default; numbers outside 5 to 1440 as the nearer bound.
+std::optional<FollowSettings> ParseFollowSettings(std::string_view fileBytes);
+std::optional<FollowSettings> ReadFollowSettings(const std::filesystem::path& programFolder);
+
+// The file's bytes: in the ANSI code page when every text has an exact form there that reads
+// back the same, else UTF-8 with a byte-order mark, which reads back the same.
+std::string FormatFollowSettings(const FollowSettings& settings);
+
+// Written with the safe replacement of the other files.
+FileStatus WriteFollowSettings(const std::filesystem::path& programFolder,
+                               const FollowSettings& settings);
+
+// Stops following: the file removed. Ok also when there was none.
+FileStatus RemoveFollowSettings(const std::filesystem::path& programFolder);
+
+}  // namespace orvel::exchange

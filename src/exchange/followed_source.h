@@ -1,0 +1,98 @@
+#pragma once
+// A timetable the school publishes, followed: where it and the day list beside it are, fetching
+// them (conditionally, so that an unchanged file costs a 304 or a look at its size and time),
+// and putting what came into the program folder through the import's checks and writer. Nothing
+// fetched is ever run, and nothing that failed or was refused reaches the disk.
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/ui/services.h"
+#include "timetable/day_list.h"
+#include "timetable/edition.h"
+
+namespace orvel::exchange {
+
+// The largest file a source may hand over.
+inline constexpr std::size_t kMaxFollowedFileBytes = 1u << 20;
+// The day list of the timetable's folder is kDayListFileName; the program keeps its copy as
+// kSchoolDayListFileName (timetable/day_list.h).
+
+enum class SourceKind { Web, File };
+
+struct FollowedSource {
+  SourceKind kind = SourceKind::Web;
+  std::string shown;        // the source with {class} replaced, for messages and the menu
+  std::string timetable;    // the timetable's address (percent-encoded) or path
+  std::string dayList;      // days.csv in the same folder
+  std::string fileName;     // the timetable file's name, which the import goes by
+  std::string scdFileName;  // the file of "scd" it becomes
+
+  friend bool operator==(const FollowedSource&, const FollowedSource&) = default;
+};
+
+struct SourceResolution {
+  std::optional<FollowedSource> source;
+  std::string problem;  // why not, in Chinese
+};
+
+// An http:// or https:// address or a file path naming a .yaml, .yml or .csv file, with
+// "{class}" replaced by the class name. A file path is taken as it is written.
+SourceResolution ResolveSource(std::string_view source, std::string_view className);
+
+// What a copy held on the PC was fetched as: the server's validators, or a file's size and time.
+struct Validators {
+  std::string etag;
+  std::string lastModified;
+  std::uintmax_t size = 0;
+  std::int64_t modified = 0;
+  bool known = false;  // a copy fetched in this session is on disk
+};
+
+enum class FetchOutcome { Fetched, Unchanged, Missing, Failed };
+
+struct FetchedFile {
+  FetchOutcome outcome = FetchOutcome::Failed;
+  std::string bytes;      // Fetched
+  Validators validators;  // Fetched: what to ask with next time
+  std::string problem;    // Failed, in Chinese
+};
+
+// One file of the source; blocks, so it runs off the window thread.
+FetchedFile FetchFile(ui::Http& http, SourceKind kind, const std::string& location,
+                      const Validators& known);
+
+// One visit to the source: the timetable, and the day list when the source answered.
+struct FetchRound {
+  FetchedFile timetable;
+  std::optional<FetchedFile> dayList;
+};
+FetchRound FetchSource(ui::Http& http, const FollowedSource& source, const Validators& timetable,
+                       const Validators& dayList);
+
+enum class UpdateOutcome { Changed, Unchanged, Failed };
+
+struct Update {
+  UpdateOutcome outcome = UpdateOutcome::Failed;
+  std::string problem;  // Failed, in Chinese
+};
+
+// A fetched timetable into "scd" under source.scdFileName, as a dropped file goes there; the file
+// is written only when its bytes differ. Missing, failed or refused: nothing is written.
+Update UpdateTimetable(const FetchedFile& fetched, const FollowedSource& source,
+                       const std::filesystem::path& programFolder, Edition edition);
+
+// A fetched day list into days.school.csv, written only when it differs. A source without one
+// is no failure, and the copy kept stays.
+Update UpdateSchoolDayList(const FetchedFile& fetched, const std::filesystem::path& programFolder);
+
+// Why fetched day-list bytes may not be kept, or nothing when they may: within the size of a day
+// list, text as the program's other files are (UTF-8, or the ANSI code page without bytes it
+// cannot read), and every line a rule or a note. A PC's own list may hold a line it cannot read;
+// a school's list that does (an error page served in its place) is not taken.
+std::optional<std::string> DayListProblem(std::string_view bytes);
+
+}  // namespace orvel::exchange

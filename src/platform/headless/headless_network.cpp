@@ -1,0 +1,55 @@
+#include "platform/headless/headless_network.h"
+
+#include <utility>
+
+namespace orvel::headless {
+
+ui::HttpAnswer HeadlessHttp::Get(const ui::HttpRequest& request) {
+  requests_.push_back(request);
+  ui::HttpAnswer answer;
+  const auto it = files_.find(request.url);
+  if (it == files_.end()) {
+    answer.outcome = ui::HttpOutcome::Missing;
+  } else if (!it->second.problem.empty()) {
+    answer.problem = it->second.problem;
+  } else if (!request.etag.empty() && request.etag == it->second.etag) {
+    answer.outcome = ui::HttpOutcome::Unchanged;
+  } else if (it->second.body.size() > request.maxBodyBytes) {
+    answer.problem = "文件太大";
+  } else {
+    answer.outcome = ui::HttpOutcome::Fetched;
+    answer.body = it->second.body;
+    answer.etag = it->second.etag;
+  }
+  outcomes_.push_back(answer.outcome);
+  return answer;
+}
+
+void HeadlessHttp::Serve(const std::string& url, std::string body, std::string etag) {
+  files_[url] = Served{std::move(body), std::move(etag), {}};
+}
+
+void HeadlessHttp::Fail(const std::string& url, std::string problem) {
+  files_[url].problem = std::move(problem);
+}
+
+void HeadlessHttp::Remove(const std::string& url) {
+  files_.erase(url);
+}
+
+void HeadlessBackground::Run(std::function<void(ui::Http&)> work, std::function<void()> done) {
+  pending_.push_back(Job{std::move(work), std::move(done)});
+}
+
+void HeadlessBackground::Finish() {
+  // Nothing is allocated while nothing waits: time passes on every clock tick.
+  if (pending_.empty()) return;
+  std::vector<Job> now;
+  now.swap(pending_);
+  for (Job& job : now) {
+    if (job.work) job.work(http_);
+    if (job.done) job.done();
+  }
+}
+
+}  // namespace orvel::headless

@@ -1,0 +1,177 @@
+#include "shell/follow_schedule.h"
+
+#include <system_error>
+#include <utility>
+
+#include "platform/file_io.h"
+#include "platform/ui/platform.h"
+#include "program/current_timetable.h"
+#include "shell/exchange_texts.h"
+
+namespace orvel::shell {
+namespace {
+
+constexpr std::string_view kFailureTitle = "课表同步失败";
+// The classic edition has an icon only around a balloon; it takes the tip of its reminders.
+constexpr std::string_view kClassicTrayTip = "课程表";
+
+std::string TwoDigits(int n) {
+  return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+std::string ClockText(const ui::LocalTime& time) {
+  return std::to_string(time.secondsOfDay / 3600) + ":" + TwoDigits(time.secondsOfDay / 60 % 60);
+}
+
+bool Exists(const std::filesystem::path& file) {
+  std::error_code ec;
+  return std::filesystem::exists(file, ec);
+}
+
+}  // namespace
+
+FollowSchedule::FollowSchedule(program::ProgramState& state, program::ScheduleWindow& window,
+                               std::function<void()> afterLoad,
+                               std::function<void()> dayListChanged)
+    : state_(state),
+      window_(window),
+      afterLoad_(std::move(afterLoad)),
+      dayListChanged_(std::move(dayListChanged)),
+      settings_(exchange::ReadFollowSettings(state.programFolder)),
+      TimerFollow(&window.form(), "TimerFollow", 0, false),
+      alive_(std::make_shared<int>(0)) {
+  TimerFollow.onTimer = [this] { FetchNow(); };
+  if (!settings_) return;
+  period_ = std::chrono::minutes(settings_->minutes);
+  exchange::SourceResolution resolved =
+      exchange::ResolveSource(settings_->source, settings_->className);
+  source_ = std::move(resolved.source);
+  sourceProblem_ = std::move(resolved.problem);
+  state_.followedSource = source_ ? source_->shown : settings_->source;
+  // The last good copy at once; the fetch follows once the window is up.
+  if (source_ && Exists(state_.programFolder / "scd" / PathFromUtf8(source_->scdFileName)))
+    state_.startupScdFileName = source_->scdFileName;
+}
+
+FollowSchedule::~FollowSchedule() = default;
+
+void FollowSchedule::Start() {
+  // Every PC has its own spread, however many start in the same second.
+  const ui::LocalTime now = state_.platform.clock().Now();
+  spreadSeed_ = (static_cast<std::uint32_t>(state_.platform.clock().SteadyMs()) * 2654435761u ^
+                 static_cast<std::uint32_t>(now.secondsOfDay) ^
+                 static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(this))) |
+                1u;  // xorshift stays at 0 once there
+  FetchNow();
+}
+
+void FollowSchedule::Stop() {
+  TimerFollow.SetEnabled(false);
+  settings_.reset();
+  alive_.reset();
+}
+
+exchange::Validators FollowSchedule::OnDisk(const exchange::Validators& known,
+                                            const std::filesystem::path& copy) const {
+  // A copy that has gone from the disk is fetched whole again.
+  return Exists(copy) ? known : exchange::Validators{};
+}
+
+void FollowSchedule::FetchNow() {
+  if (!settings_ || busy_) return;
+  TimerFollow.SetEnabled(false);
+  if (!source_) {
+    Report(sourceProblem_);
+    ScheduleNext();
+    return;
+  }
+  busy_ = true;
+  auto round = std::make_shared<exchange::FetchRound>();
+  round->timetable.problem = "未能获取";  // unless the work runs
+  state_.platform.background().Run(
+      [round, source = *source_,
+       timetable = OnDisk(timetableKnown_,
+                          state_.programFolder / "scd" / PathFromUtf8(source_->scdFileName)),
+       dayList = OnDisk(dayListKnown_,
+                        state_.programFolder / PathFromUtf8(kSchoolDayListFileName))](
+          ui::Http& http) { *round = exchange::FetchSource(http, source, timetable, dayList); },
+      [this, alive = std::weak_ptr<int>(alive_), round] {
+        if (!alive.expired()) Fetched(*round);
+      });
+}
+
+void FollowSchedule::Fetched(const exchange::FetchRound& round) {
+  busy_ = false;
+  const exchange::Update timetable =
+      exchange::UpdateTimetable(round.timetable, *source_, state_.programFolder, state_.edition);
+  std::string problem = timetable.problem;
+  if (timetable.outcome != exchange::UpdateOutcome::Failed) {
+    timetableKnown_ = round.timetable.validators;
+    // New cells, or the first copy of a program that started without one.
+    const bool current = state_.values.ScdFileName == source_->scdFileName;
+    if ((timetable.outcome == exchange::UpdateOutcome::Changed || !current) &&
+        Exists(state_.programFolder / "scd" / PathFromUtf8(source_->scdFileName)) &&
+        program::LoadCurrentTimetable(window_, source_->scdFileName) && afterLoad_)
+      afterLoad_();
+  }
+  if (round.dayList) {
+    const exchange::Update dayList =
+        exchange::UpdateSchoolDayList(*round.dayList, state_.programFolder);
+    if (dayList.outcome != exchange::UpdateOutcome::Failed)
+      dayListKnown_ = round.dayList->validators;
+    if (dayList.outcome == exchange::UpdateOutcome::Changed && dayListChanged_) dayListChanged_();
+    else if (problem.empty())
+      problem = dayList.problem;
+  }
+  Report(OneLine(problem));
+  ScheduleNext();
+}
+
+void FollowSchedule::Report(const std::string& problem) {
+  if (problem.empty()) {
+    lastSuccess_ = state_.platform.clock().Now();
+    failure_.clear();
+    toldFailure_.clear();
+    state_.tray.SetStatus("已同步 " + ClockText(*lastSuccess_));
+    return;
+  }
+  failure_ = problem;
+  state_.tray.SetStatus("同步失败：" + problem);
+  if (problem == toldFailure_) return;
+  toldFailure_ = problem;
+  ui::Form& form = window_.form();
+  if (!state_.tray.Shown())
+    state_.tray.AddTrayIcon(form, state_.tray.Tip().empty() ? kClassicTrayTip : state_.tray.Tip());
+  state_.tray.ShowBalloon(form, "来源：" + state_.followedSource + "\n" + problem, kFailureTitle,
+                          ui::BalloonIcon::Warning);
+}
+
+void FollowSchedule::ScheduleNext() {
+  if (!settings_) return;
+  // xorshift: enough to spread the PCs, and the same in every build.
+  spreadSeed_ ^= spreadSeed_ << 13;
+  spreadSeed_ ^= spreadSeed_ >> 17;
+  spreadSeed_ ^= spreadSeed_ << 5;
+  const std::int64_t period = period_.count();
+  const std::int64_t delay = period + static_cast<std::int64_t>(spreadSeed_ % (period / 5 + 1));
+  TimerFollow.SetInterval(static_cast<int>(delay));
+  TimerFollow.SetEnabled(true);
+}
+
+std::vector<std::string> FollowSchedule::StateLines() const {
+  std::vector<std::string> lines{"课表来源：" + state_.followedSource};
+  if (!lastSuccess_) {
+    lines.push_back(busy_ ? "正在同步…" : "尚未同步");
+  } else {
+    const ui::LocalTime now = state_.platform.clock().Now();
+    std::string when = ClockText(*lastSuccess_);
+    if (lastSuccess_->date != now.date)
+      when = std::to_string(static_cast<unsigned>(lastSuccess_->date.month())) + "月" +
+             std::to_string(static_cast<unsigned>(lastSuccess_->date.day())) + "日 " + when;
+    lines.push_back("上次同步：" + when);
+  }
+  if (!failure_.empty()) lines.push_back("同步失败：" + failure_);
+  return lines;
+}
+
+}  // namespace orvel::shell

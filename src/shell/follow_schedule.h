@@ -1,0 +1,79 @@
+#pragma once
+// The timetable this PC follows (follow.ini), kept current: the last good copy shown at start-up,
+// then a fetch off the window thread at once, again every refresh period with a random spread of
+// up to a fifth of it (so that the PCs of a school switched on together do not come back
+// together), and whenever the user picks "立即更新". What comes goes through the import and its
+// writer into "scd" and is shown; a failure changes nothing on disk. The state shows in the tray
+// tip and the right-click menu, and a failure of a new kind in one balloon.
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "exchange/follow_settings.h"
+#include "exchange/followed_source.h"
+#include "platform/ui/controls.h"
+#include "program/program_state.h"
+#include "program/schedule_window.h"
+
+namespace orvel::shell {
+
+class FollowSchedule {
+ public:
+  // Reads follow.ini. While following, the state names the source (the timetable is managed) and
+  // the window starts with the last good copy when there is one. `afterLoad` runs once a fetched
+  // timetable is current, `dayListChanged` once a fetched day list is kept. `state` and `window`
+  // must outlive the schedule.
+  FollowSchedule(program::ProgramState& state, program::ScheduleWindow& window,
+                 std::function<void()> afterLoad, std::function<void()> dayListChanged);
+  FollowSchedule(const FollowSchedule&) = delete;
+  FollowSchedule& operator=(const FollowSchedule&) = delete;
+  ~FollowSchedule();
+
+  bool Following() const { return settings_.has_value(); }
+  // The window is up: the first fetch.
+  void Start();
+  // A fetch now, unless one is under way.
+  void FetchNow();
+  // The program ends: work under way is forgotten, nothing more is fetched.
+  void Stop();
+
+  // The menu's lines about the source: where the timetable comes from, when it was last fetched
+  // and, after a failure, what went wrong.
+  std::vector<std::string> StateLines() const;
+
+  // The refresh period, from follow.ini; a test shortens it.
+  void SetRefreshPeriod(std::chrono::milliseconds period) { period_ = period; }
+
+ private:
+  void Fetched(const exchange::FetchRound& round);
+  // The state in the tray tip and, for a failure not told before, a balloon.
+  void Report(const std::string& problem);
+  void ScheduleNext();
+  exchange::Validators OnDisk(const exchange::Validators& known,
+                              const std::filesystem::path& copy) const;
+
+  program::ProgramState& state_;
+  program::ScheduleWindow& window_;
+  std::function<void()> afterLoad_;
+  std::function<void()> dayListChanged_;
+  std::optional<exchange::FollowSettings> settings_;
+  std::optional<exchange::FollowedSource> source_;
+  std::string sourceProblem_;  // why follow.ini's source cannot be followed
+  std::chrono::milliseconds period_{0};
+  ui::Timer TimerFollow;
+  exchange::Validators timetableKnown_;
+  exchange::Validators dayListKnown_;
+  std::optional<ui::LocalTime> lastSuccess_;
+  std::string failure_;      // the last fetch's problem; empty after a success
+  std::string toldFailure_;  // the failure a balloon told; empty after a success
+  std::uint32_t spreadSeed_ = 0;
+  bool busy_ = false;
+  // Work under way holds a weak copy: once this is gone, its end is not heard.
+  std::shared_ptr<int> alive_;
+};
+
+}  // namespace orvel::shell

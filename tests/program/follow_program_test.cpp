@@ -1,0 +1,216 @@
+// A classroom PC that follows the timetable its school publishes (follow.ini): fetched in the
+// background after the window is up, refreshed every period, kept when a fetch fails, managed
+// while followed; the network is the headless backend's server in memory.
+#include <algorithm>
+#include <gtest/gtest.h>
+
+#include "cses_week.h"
+#include "panel_fixture.h"
+#include "platform/headless/user_actions.h"
+#include "timetable/timetable_reader.h"
+
+namespace orvel::test {
+namespace {
+
+using headless::TrayOpKind;
+
+// The class name goes into the address percent-encoded: 初二3班.
+constexpr std::string_view kFollowIni =
+    "source=https://school.example/tt/{class}.yaml\r\nclass=初二3班\r\nminutes=30\r\n";
+const std::string kUrl = "https://school.example/tt/%E5%88%9D%E4%BA%8C3%E7%8F%AD.yaml";
+const std::string kDaysUrl = "https://school.example/tt/days.csv";
+constexpr std::string_view kShownSource = "https://school.example/tt/初二3班.yaml";
+constexpr std::string_view kDays = "# 国庆\r\n2026-10-01,放假,国庆节\r\n";
+
+// The week with 体育 (Saturday's second class) become 美术.
+std::string Changed(std::string week) {
+  for (std::size_t at = week.find("体育"); at != std::string::npos; at = week.find("体育"))
+    week.replace(at, std::string_view("体育").size(), "美术");
+  return week;
+}
+
+class FollowTest : public ::testing::Test {
+ protected:
+  // Wednesday 10 September 2025, 10:00.
+  static constexpr std::chrono::year_month_day kWednesday{
+      std::chrono::year{2025}, std::chrono::month{9}, std::chrono::day{10}};
+
+  // The program folder with the PC's own timetable and follow.ini, and the program built on
+  // it, not started yet: the test sets up the server first.
+  void Prepare() {
+    WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+    SettingsFile().Write(folder.path());
+    WriteAnsiFile(folder.path() / "follow.ini", kFollowIni);
+    app = std::make_unique<PanelProgram>(folder.path());
+    app->platform.SetNow(kWednesday, 10 * 3600);
+  }
+  headless::HeadlessHttp& Http() { return app->platform.http(); }
+  Rows Cells() {
+    Rows cells(static_cast<std::size_t>(app->grid().Rows()));
+    for (int r = 0; r < app->grid().Rows(); ++r)
+      for (int c = 0; c < app->grid().Cols(); ++c)
+        cells[static_cast<std::size_t>(r)].push_back(app->grid().TextMatrix(r, c));
+    return cells;
+  }
+  std::string Tip() {
+    const headless::ShellIconRecord* icon = app->platform.tray().Icon(app->window());
+    return icon ? AnsiToUtf8(icon->tipAnsi) : "<no icon>";
+  }
+  std::size_t Balloons() {
+    const auto& ops = app->platform.tray().Ops();
+    return static_cast<std::size_t>(
+        std::count_if(ops.begin(), ops.end(),
+                      [](const headless::TrayOp& op) { return op.kind == TrayOpKind::Modify; }));
+  }
+  // The right-click menu with its item picked by caption (or none); the lines it showed about
+  // the source, between the first separator and "立即更新".
+  std::vector<std::string> PickFromMenu(const std::string& caption) {
+    app->dialogs().QueueMenuCaption(caption);
+    EXPECT_TRUE(headless::RightClickCell(app->platform, app->grid(), 1, 2));
+    const std::vector<std::string>& items = app->dialogs().Menus().back().captions;
+    const auto first = std::find(items.begin(), items.end(), "");
+    const auto now = std::find(items.begin(), items.end(), "立即更新");
+    if (first == items.end() || now < first) return {};
+    return std::vector<std::string>(first + 1, now);
+  }
+  static std::string Bytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  std::filesystem::path Scd(const std::string& name) const {
+    return folder.path() / "scd" / PathFromUtf8(name);
+  }
+
+  ProgramFolder folder;
+  std::unique_ptr<PanelProgram> app;
+};
+
+TEST_F(FollowTest, the_school_timetable_arrives_in_the_background_and_follows_its_changes) {
+  Prepare();
+  Http().Serve(kUrl, std::string(kAlternatingWeek), "\"v1\"");
+  Http().Serve(kDaysUrl, std::string(kDays), "\"d1\"");
+  app->Start();
+
+  // The window is up with what the PC had before anything was asked of the server.
+  EXPECT_TRUE(Http().Requests().empty());
+  EXPECT_EQ(Cells(), WeekTable());
+
+  app->platform.Advance(1);
+  EXPECT_EQ(Cells(), kAlternatingTable);
+  EXPECT_EQ(app->state().values.ScdFileName, "初二3班.csv");
+  EXPECT_TRUE(ReadTimetable(Scd("初二3班.csv"), Edition::Grid).has_value());
+  EXPECT_EQ(Bytes(folder.path() / "days.school.csv"), kDays);
+  EXPECT_EQ(Tip(), "Tessaly2\n已同步 10:00");
+  EXPECT_EQ(Balloons(), 0u);
+
+  // Unchanged: one conditional request of each file a period, 30 minutes and at most a fifth
+  // more, answered 304; nothing on disk changes.
+  const auto files = folder.Snapshot();
+  const std::size_t asked = Http().Requests().size();
+  app->platform.Advance(29 * 60);
+  EXPECT_EQ(Http().Requests().size(), asked);
+  app->platform.Advance(7 * 60);
+  ASSERT_EQ(Http().Requests().size(), asked + 2);
+  EXPECT_EQ(Http().Requests()[asked].url, kUrl);
+  EXPECT_EQ(Http().Requests()[asked].etag, "\"v1\"");
+  EXPECT_EQ(Http().Requests()[asked + 1].etag, "\"d1\"");
+  EXPECT_EQ(Http().Outcomes()[asked], ui::HttpOutcome::Unchanged);
+  EXPECT_EQ(folder.Snapshot(), files);
+
+  // Changed on the server: the next period shows the new cell.
+  Http().Serve(kUrl, Changed(std::string(kAlternatingWeek)), "\"v2\"");
+  app->platform.Advance(36 * 60);
+  EXPECT_EQ(Cells()[2][7], "美术");
+  EXPECT_EQ(ReadTimetable(Scd("初二3班.csv"), Edition::Grid)->cell(2, 7), "美术");
+}
+
+TEST_F(FollowTest, failures_leave_the_copy_and_each_new_kind_of_failure_shows_one_balloon) {
+  Prepare();
+  Http().Serve(kUrl, std::string(kAlternatingWeek), "\"v1\"");
+  app->Start();
+  app->platform.Advance(1);
+  const auto files = folder.Snapshot();
+  const auto fetchNow = [&] {
+    const std::vector<std::string> menu = PickFromMenu("立即更新");
+    app->platform.Advance(1);
+    return menu;
+  };
+
+  Http().Fail(kUrl, "无法连接服务器");
+  fetchNow();
+  EXPECT_EQ(Tip(), "Tessaly2\n同步失败：无法连接服务器");
+  EXPECT_EQ(fetchNow(), (std::vector<std::string>{"课表来源：" + std::string(kShownSource),
+                                                  "上次同步：10:00", "同步失败：无法连接服务器"}));
+  EXPECT_EQ(Balloons(), 1u) << "once, however often it fails so";
+  Http().Serve(kUrl, "version: 1\nschedules: [", "\"bad\"");
+  fetchNow();
+  EXPECT_EQ(Balloons(), 2u) << "a failure of another kind";
+  EXPECT_EQ(Tip().rfind("Tessaly2\n同步失败：课表文件有误：", 0), 0u) << Tip();
+  EXPECT_EQ(Cells(), kAlternatingTable);
+  EXPECT_EQ(folder.Snapshot(), files);
+
+  // Once it works again, the next failure is news again.
+  Http().Serve(kUrl, std::string(kAlternatingWeek), "\"v1\"");
+  fetchNow();
+  EXPECT_EQ(Tip(), "Tessaly2\n已同步 10:00");
+  Http().Fail(kUrl, "无法连接服务器");
+  fetchNow();
+  EXPECT_EQ(Balloons(), 3u);
+}
+
+TEST_F(FollowTest, a_followed_timetable_refuses_the_panels_file_commands_and_imports) {
+  Prepare();
+  Http().Serve(kUrl, std::string(kAlternatingWeek), "\"v1\"");
+  app->Start();
+  app->platform.Advance(1);
+  const auto files = folder.Snapshot();
+  const std::string refusal =
+      "此课表由学校统一管理（来源：" + std::string(kShownSource) + "），如需修改请联系管理员。";
+
+  panel::FrmControl& p = app->Open();
+  p.FileSchedule.UserChoose(0);
+  for (ui::Button* button : {&p.CmdSaveFile, &p.CmdSaveAs, &p.CmdNewFile, &p.CmdLoadFile}) {
+    SCOPED_TRACE(button->Caption());
+    const std::size_t shown = app->dialogs().Messages().size();
+    button->UserClick();
+    ASSERT_EQ(app->dialogs().Messages().size(), shown + 1);
+    EXPECT_EQ(app->dialogs().Messages().back().text, refusal);
+  }
+  EXPECT_TRUE(app->dialogs().Inputs().empty()) << "no name was asked for";
+  // The window's imports: a dropped file and the menu's.
+  const ProgramFolder desktop;
+  const std::filesystem::path dropped = desktop.path() / "放下.yaml";
+  std::ofstream(dropped, std::ios::binary) << kAlternatingWeek;
+  ASSERT_TRUE(headless::DropFiles(app->window(), {Utf8FromPath(dropped)}));
+  EXPECT_EQ(app->dialogs().Messages().back().text, refusal);
+  PickFromMenu("导入课表...");
+  EXPECT_EQ(app->dialogs().Messages().back().text, refusal);
+  EXPECT_TRUE(app->dialogs().FileDialogs().empty());
+  EXPECT_EQ(folder.Snapshot(), files);
+  EXPECT_EQ(Cells(), kAlternatingTable);
+}
+
+TEST_F(FollowTest, an_offline_start_shows_the_last_good_copy_and_says_where_it_comes_from) {
+  WriteTimetable(folder.path(), "初二3班.csv", FullWeekTable());
+  Prepare();
+  Http().Fail(kUrl, "无法连接服务器");
+  app->Start();
+  EXPECT_EQ(Cells(), FullWeekTable());
+
+  const std::string source = "课表来源：" + std::string(kShownSource);
+  EXPECT_EQ(PickFromMenu(""), (std::vector<std::string>{source, "正在同步…"}));
+  app->platform.Advance(1);
+  EXPECT_EQ(Cells(), FullWeekTable());
+  EXPECT_EQ(PickFromMenu(""),
+            (std::vector<std::string>{source, "尚未同步", "同步失败：无法连接服务器"}));
+
+  // Back on line, "立即更新" brings it without waiting for the period.
+  Http().Serve(kUrl, std::string(kAlternatingWeek), "\"v1\"");
+  PickFromMenu("立即更新");
+  app->platform.Advance(1);
+  EXPECT_EQ(Cells(), kAlternatingTable);
+  EXPECT_EQ(Tip(), "Tessaly2\n已同步 10:00");
+}
+
+}  // namespace
+}  // namespace orvel::test

@@ -1,0 +1,103 @@
+// A followed source: the addresses and names it stands for, follow.ini, and which fetched day
+// lists may be kept.
+#include "exchange/followed_source.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "exchange/follow_settings.h"
+#include "platform/text_codec.h"
+
+namespace orvel::exchange {
+namespace {
+
+TEST(followed_source_test, sources_become_addresses_day_lists_and_names_in_scd) {
+  const struct {
+    std::string source, className;
+    SourceKind kind;
+    std::string timetable, dayList, scdFileName;
+  } cases[] = {
+      {"https://edu.example.internal/tt/{class}.yaml", "初二(3)班", SourceKind::Web,
+       "https://edu.example.internal/tt/%E5%88%9D%E4%BA%8C(3)%E7%8F%AD.yaml",
+       "https://edu.example.internal/tt/days.csv", "初二(3)班.csv"},
+      // A query stays with the timetable; a name already escaped is read as its characters.
+      {"HTTP://nas:8080/%E8%AF%BE%E8%A1%A8/a b.YML?v=2", "", SourceKind::Web,
+       "HTTP://nas:8080/%E8%AF%BE%E8%A1%A8/a%20b.YML?v=2",
+       "HTTP://nas:8080/%E8%AF%BE%E8%A1%A8/days.csv", "a b.csv"},
+      {R"(\\server\share\课表\{class}.csv)", "初一1班", SourceKind::File,
+       R"(\\server\share\课表\初一1班.csv)", R"(\\server\share\课表\days.csv)", "初一1班.csv"},
+      {" D:/课表/全校.yaml ", "", SourceKind::File, "D:/课表/全校.yaml", "D:/课表/days.csv",
+       "全校.csv"},
+  };
+  for (const auto& c : cases) {
+    const SourceResolution resolved = ResolveSource(c.source, c.className);
+    ASSERT_TRUE(resolved.source.has_value()) << c.source << ": " << resolved.problem;
+    EXPECT_EQ(resolved.source->kind, c.kind) << c.source;
+    EXPECT_EQ(resolved.source->timetable, c.timetable) << c.source;
+    EXPECT_EQ(resolved.source->dayList, c.dayList) << c.source;
+    EXPECT_EQ(resolved.source->scdFileName, c.scdFileName) << c.source;
+  }
+
+  const struct {
+    std::string source, className, named;  // what the problem names
+  } refused[] = {
+      {"", "", "来源"},
+      {"ftp://school/tt.yaml", "", "http://"},
+      {"https://school", "", "https://school"},
+      {"https://school/tt/", "", ".yaml"},
+      {"https://school/tt/week.xlsx", "", ".yaml"},
+      {"https://school/tt/{class}.yaml", "", "/class"},
+      {"https://school/tt/{class}.yaml", "../初二", "../初二"},
+  };
+  for (const auto& c : refused) {
+    const SourceResolution resolved = ResolveSource(c.source, c.className);
+    EXPECT_FALSE(resolved.source.has_value()) << c.source;
+    EXPECT_NE(resolved.problem.find(c.named), std::string::npos) << resolved.problem;
+  }
+}
+
+TEST(followed_source_test, follow_ini_reads_as_staff_write_it_and_writes_back_the_same) {
+  const std::string ansi = Utf8ToAnsi(
+      "# 学校课表\r\nSOURCE = https://edu/tt/{class}.yaml \r\nClass=初二(3)班\r\nminutes=3\r\n"
+      "colour=red\r\n");
+  EXPECT_EQ(ParseFollowSettings(ansi),
+            (FollowSettings{"https://edu/tt/{class}.yaml", "初二(3)班", kMinRefreshMinutes}));
+  EXPECT_EQ(ParseFollowSettings("\xEF\xBB\xBFsource=D:\\课表\\a.csv\nminutes=一天\n"),
+            (FollowSettings{"D:\\课表\\a.csv", "", kDefaultRefreshMinutes}));
+  EXPECT_EQ(ParseFollowSettings("source=x.yaml\nminutes=99999\n")->minutes, kMaxRefreshMinutes);
+  EXPECT_EQ(ParseFollowSettings("class=初二\r\n"), std::nullopt) << "no source, no following";
+
+  for (const FollowSettings& settings :
+       {FollowSettings{"https://edu/tt/{class}.yaml", "初二(3)班", 45},
+        FollowSettings{"https://edu/tt/{class}.yaml", "Ａ班😀", 30}}) {
+    const std::string bytes = FormatFollowSettings(settings);
+    EXPECT_EQ(ParseFollowSettings(bytes), settings) << bytes;
+  }
+  EXPECT_EQ(FormatFollowSettings({"s.csv", "初二", 30}),
+            Utf8ToAnsi("source=s.csv\r\nclass=初二\r\nminutes=30\r\n"));
+}
+
+TEST(followed_source_test, a_day_list_is_kept_only_when_it_is_a_day_list_of_a_sensible_size) {
+  const struct {
+    std::string bytes;
+    bool acceptable;
+  } cases[] = {
+      {Utf8ToAnsi("2026-10-01,放假,国庆节\r\n"), true},
+      {"\xEF\xBB\xBF"
+       "2026-10-10,补班,星期二\n",
+       true},
+      {"", true},
+      {std::string("2026-10-01,\0,x", 14), false},
+      {"2026-10-01,\x81\x20\n", false},  // a lead byte of GBK without its second byte
+      {std::string(kMaxDayListBytes + 1, '#'), false},
+      {"<html><body>404</body></html>\n", false},  // an error page served in its place
+      {"# notes\n2026-10-01,放假\n2026-10-0x,放假\n", false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(!DayListProblem(c.bytes).has_value(), c.acceptable) << c.bytes;
+  EXPECT_EQ(DayListProblem("2026-10-01,放假\nbad\n"), "第 2 行无法识别");
+}
+
+}  // namespace
+}  // namespace orvel::exchange
