@@ -430,4 +430,13 @@ CsesImport ImportCses(std::string_view utf8) {
   return result;
 }
 
+bool LooksLikeCses(std::string_view utf8) {
+  try {
+    const YAML::Node root = YAML::Load(std::string(utf8));
+    return root.IsMap() && Get(root, "version") && Get(root, "schedules");
+  } catch (const YAML::Exception&) {
+    return false;  // not YAML at all
+  }
+}
+
 }  // namespace orvel::exchange

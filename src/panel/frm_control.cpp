@@ -10,6 +10,7 @@
 #include "panel/year_list.h"
 #include "platform/file_io.h"
 #include "platform/ui/platform.h"
+#include "program/window_startup.h"
 #include "timetable/number_text.h"
 
 namespace orvel::panel {
@@ -126,8 +127,7 @@ void FrmControl::CreateControls() {
   }
   if (state_.edition == Edition::Grid) {
     CmbFontName.emplace(this, "CmbFontName", true);
-    CmbFontSize.emplace(this, "CmbFontSize", true,
-                        std::vector<std::string>{"9", "10", "11", "12", "13", "14", "15"});
+    CmbFontSize.emplace(this, "CmbFontSize", true, program::OfferedFontSizes());
     CmbFun.emplace(this, "CmbFun", true, std::vector<std::string>{"0", "1", "2", "3", "4"});
   }
 

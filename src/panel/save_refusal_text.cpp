@@ -1,5 +1,7 @@
 #include "panel/save_refusal_text.h"
 
+#include "timetable/program_folder.h"
+
 namespace orvel::panel {
 namespace {
 
@@ -67,6 +69,14 @@ std::string TimetableRefusalText(std::string_view scdFileName, const UnwritableC
   return "当前课表“" + std::string(scdFileName) + "”未被保存：第" + std::to_string(cell.row + 1) +
          "行第" + std::to_string(cell.col + 1) + "列" + Fault(cell.refusal) + "。\n" +
          Advice(cell.refusal.fault);
+}
+
+std::string InvalidFileNameText(std::string_view scdFileName) {
+  if (WindowsFileNameFault(scdFileName) != FileNameFault::DeviceName)
+    return std::string(kInvalidFileNameText);
+  const std::string device(scdFileName.substr(0, scdFileName.find('.')));
+  return "“" + device + "”是 Windows 保留的设备名（" + std::string(kDeviceNamesText) +
+         "），不能用作课表文件名，请换一个名字！";
 }
 
 std::string SettingsRefusalText(const UnwritableSetting& setting) {

@@ -14,9 +14,10 @@ std::string TimetableRefusalText(std::string_view scdFileName, const UnwritableC
 
 std::string SettingsRefusalText(const UnwritableSetting& setting);
 
-// New and save as: a name that would not be a file inside "scd".
+// New and save as: a name that would not be a file inside "scd", a device name included.
 inline constexpr std::string_view kInvalidFileNameText =
     "课表文件名不能含有 \\ / : * ? \" < > | 或“..”，请换一个名字！";
 inline constexpr std::string_view kInvalidFileNameTitle = "错误的数据格式";
+std::string InvalidFileNameText(std::string_view scdFileName);
 
 }  // namespace orvel::panel

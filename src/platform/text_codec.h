@@ -20,6 +20,9 @@ bool StartsWithDoubleByteCharacter(std::string_view ansi);
 // Bytes that are not valid in the code page become U+FFFD; never fails.
 std::string AnsiToUtf8(std::string_view ansi);
 
+// Every byte belongs to a character of the code page, so that AnsiToUtf8 replaces nothing.
+bool IsInCodePage(std::string_view ansi);
+
 // Characters the code page cannot hold become "?" (or a look-alike on Windows); invalid UTF-8
 // bytes too. Never fails. For texts shown by the system, never for files the program reads back.
 std::string Utf8ToAnsi(std::string_view utf8);

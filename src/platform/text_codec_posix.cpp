@@ -73,6 +73,10 @@ std::string AnsiToUtf8(std::string_view ansi) {
   return *Convert(ansi, "UTF-8", "GBK", "\xEF\xBF\xBD");
 }
 
+bool IsInCodePage(std::string_view ansi) {
+  return IsAscii(ansi) || Convert(ansi, "UTF-8", "GBK", std::nullopt).has_value();
+}
+
 std::string Utf8ToAnsi(std::string_view utf8) {
   if (IsAscii(utf8)) return std::string(utf8);
   return *Convert(utf8, "GBK", "UTF-8", "?");

@@ -23,6 +23,13 @@ std::string AnsiToUtf8(std::string_view ansi) {
   return Narrow(WidenAnsi(ansi));
 }
 
+bool IsInCodePage(std::string_view ansi) {
+  if (IsAscii(ansi)) return true;
+  if (ansi.size() > INT_MAX) return false;
+  return MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, ansi.data(),
+                             static_cast<int>(ansi.size()), nullptr, 0) > 0;
+}
+
 std::string Utf8ToAnsi(std::string_view utf8) {
   if (IsAscii(utf8)) return std::string(utf8);
   return NarrowAnsi(Widen(utf8));

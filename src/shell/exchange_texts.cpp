@@ -2,6 +2,7 @@
 
 #include "panel/save_refusal_text.h"
 #include "platform/file_io.h"
+#include "timetable/program_folder.h"
 
 namespace orvel::shell {
 
@@ -25,6 +26,33 @@ std::string ExportDoneText(const std::filesystem::path& file, int cellsLeftOut) 
             " 个单元格没有导出：它们所在的行没有“8:00-8:45”这样的时间，"
             "或者不在星期一到星期日的列中。";
   return text;
+}
+
+std::string ExportRefusedText(const std::filesystem::path& file, exchange::ExportTarget target) {
+  const std::string head = "不能导出到“" + Utf8FromPath(file) + "”：";
+  switch (target) {
+    case exchange::ExportTarget::ProgramFile:
+      return head + "这是本程序自己的文件（设置、课表、日期表或程序本身），导出会把它变成 CSES "
+                    "文件。请另选一个文件名。";
+    case exchange::ExportTarget::ForbiddenCharacter:
+      return head + "文件名或文件夹名中含有 Windows 不允许的字符 \\ / : * ? \" < > |。";
+    case exchange::ExportTarget::DeviceName:
+      return head + "文件名或文件夹名是 Windows 保留的设备名（" + std::string(kDeviceNamesText) +
+             "），不能用作文件名。";
+    default:
+      return {};
+  }
+}
+
+std::string ExportWouldReplaceText(const std::filesystem::path& file) {
+  return "不能导出到“" + Utf8FromPath(file) +
+         "”：这个文件已经存在，而且不是 CSES 课程表，命令行不会替换它。请先删除它，"
+         "或另选一个文件名。";
+}
+
+std::string ReplaceOtherFileQuestionText(const std::filesystem::path& file) {
+  return "“" + Utf8FromPath(file) +
+         "”已经存在，而且不是 CSES 课程表。导出会用当前课表替换它的全部内容。确定要替换它吗？";
 }
 
 std::string ExportFailedText(const std::filesystem::path& file) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "platform/file_io.h"
+#include "platform/text_codec.h"
 
 namespace orvel {
 namespace {
@@ -23,14 +24,47 @@ std::string ProgramFolderPrefix(std::string_view folderText) {
   return prefix;
 }
 
-bool IsTimetableFileName(std::string_view scdFileName) {
-  if (scdFileName.empty() || scdFileName.find("..") != std::string_view::npos) return false;
-  for (const char c : scdFileName) {
+FileNameFault WindowsFileNameFault(std::string_view name) {
+  for (const char c : name) {
     const auto byte = static_cast<unsigned char>(c);
     if (byte < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
-      return false;
+      return FileNameFault::ForbiddenCharacter;
   }
-  return true;
+  // The device is named by what comes before the first dot, blanks at its end ignored.
+  std::string_view base = name.substr(0, name.find('.'));
+  while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
+  const std::string device = AsciiLower(std::string(base));
+  if (device == "con" || device == "prn" || device == "aux" || device == "nul" ||
+      device == "conin$" || device == "conout$")
+    return FileNameFault::DeviceName;
+  if (device.size() == 4 && (device.starts_with("com") || device.starts_with("lpt")) &&
+      device[3] >= '1' && device[3] <= '9')
+    return FileNameFault::DeviceName;
+  return FileNameFault::None;
+}
+
+bool IsTimetableFileName(std::string_view scdFileName) {
+  return !scdFileName.empty() && scdFileName.find("..") == std::string_view::npos &&
+         WindowsFileNameFault(scdFileName) == FileNameFault::None;
+}
+
+bool IsProgramOwnFile(const std::filesystem::path& programFolder,
+                      const std::filesystem::path& file) {
+  std::error_code ec;
+  const std::filesystem::path target = std::filesystem::absolute(file, ec);
+  if (ec) return false;
+  const std::filesystem::path folder = target.parent_path();
+  if (std::filesystem::equivalent(folder, programFolder / "scd", ec)) return true;
+  // Windows drops dots and blanks at the end of a name: "Orvel2.ini." is Orvel2.ini.
+  std::string name = AsciiLower(Utf8FromPath(target.filename()));
+  while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.pop_back();
+  const bool inProgramFolder = std::filesystem::equivalent(folder, programFolder, ec);
+  for (const std::string_view own : kProgramOwnFileNames) {
+    if (inProgramFolder && name == AsciiLower(std::string(own))) return true;
+    // Another name of the same file: a short name or a link.
+    if (std::filesystem::equivalent(target, programFolder / own, ec)) return true;
+  }
+  return false;
 }
 
 std::optional<std::filesystem::path> TimetableFilePath(const std::filesystem::path& programFolder,
