@@ -16,18 +16,13 @@ CsesImport ImportCsesFile(const std::filesystem::path& file) {
 
 ExportTarget CheckExportTarget(const std::filesystem::path& file,
                                const std::filesystem::path& programFolder) {
-  // The drive and the root ("C:\\") are no names; every part after them is one.
-  for (const std::filesystem::path& part : file.relative_path()) {
-    const std::string name = Utf8FromPath(part);
-    if (name.empty() || name == "." || name == "..") continue;
-    switch (WindowsFileNameFault(name)) {
-      case FileNameFault::ForbiddenCharacter:
-        return ExportTarget::ForbiddenCharacter;
-      case FileNameFault::DeviceName:
-        return ExportTarget::DeviceName;
-      case FileNameFault::None:
-        break;
-    }
+  switch (WindowsFileNameFault(Utf8FromPath(file.filename()))) {
+    case FileNameFault::ForbiddenCharacter:
+      return ExportTarget::ForbiddenCharacter;
+    case FileNameFault::DeviceName:
+      return ExportTarget::DeviceName;
+    case FileNameFault::None:
+      break;
   }
   if (IsProgramOwnFile(programFolder, file)) return ExportTarget::ProgramFile;
   std::error_code ec;

@@ -29,8 +29,8 @@ enum class ExportTarget {
   CsesFile,           // a CSES file, which an export replaces
   OtherFile,          // a file that is not CSES: replaced only when the user has confirmed
   ProgramFile,        // one of the program's own files (IsProgramOwnFile): never replaced
-  ForbiddenCharacter, // a part of the path holds a character Windows refuses in names
-  DeviceName,         // a part of the path is a device name (NUL, CON, COM1 ...)
+  ForbiddenCharacter, // the file's name holds a character Windows refuses in names
+  DeviceName,         // the file's name is a device name (NUL, CON, COM1 ...)
 };
 
 // `file` relative to the current folder, or absolute.

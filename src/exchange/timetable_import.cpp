@@ -43,7 +43,8 @@ ImportPreparation PrepareImport(const std::filesystem::path& file, Edition editi
     // The same size read from its CSV would be refused by the edition's reader.
     if (!EditionShows(table.rows(), table.cols(), edition)) {
       TimetableRead tooLarge;
-      tooLarge.fault = ReadFault::TooManyCells;
+      tooLarge.fault = ReadFault::SizeRefused;
+      tooLarge.edition = edition;
       tooLarge.rows = table.rows();
       tooLarge.cols = table.cols();
       return Refused(TimetableReadProblem(tooLarge, {}));

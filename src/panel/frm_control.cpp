@@ -10,7 +10,6 @@
 #include "panel/year_list.h"
 #include "platform/file_io.h"
 #include "platform/ui/platform.h"
-#include "program/window_startup.h"
 #include "timetable/number_text.h"
 
 namespace orvel::panel {
@@ -127,7 +126,9 @@ void FrmControl::CreateControls() {
   }
   if (state_.edition == Edition::Grid) {
     CmbFontName.emplace(this, "CmbFontName", true);
-    CmbFontSize.emplace(this, "CmbFontSize", true, program::OfferedFontSizes());
+    // The sizes a stored size is taken to at start-up (program::NearestOfferedFontSize).
+    CmbFontSize.emplace(this, "CmbFontSize", true,
+                        std::vector<std::string>{"9", "10", "11", "12", "13", "14", "15"});
     CmbFun.emplace(this, "CmbFun", true, std::vector<std::string>{"0", "1", "2", "3", "4"});
   }
 

@@ -97,7 +97,7 @@ void FrmControl::CmdNewFile_Click() {
   // The answer is used as typed.
   state_.values.ScdFileName = answer + ".csv";
   ShowPanelCaption();
-  dialogs.MessageBox(this, "已建立名为“" + state_.values.ScdFileName + "”的空课表，修改后勿忘保存",
+  dialogs.MessageBox(this, FillIn("已建立名为“{}”的空课表，修改后勿忘保存", {state_.values.ScdFileName}),
                      "课表已新键", ui::MessageIcon::Information, ui::MessageButtons::Ok);
   // The lock and the fold apply to the new table too.
   ChkLock_Click();
@@ -112,11 +112,11 @@ bool FrmControl::ConfirmSaveOver(const std::string& name, const Timetable& table
   if (HoldsNoTimetable(table) && !HoldsNoTimetable(*onDisk.table)) {
     // After a failed load the current name is "Schedule.csv" again, and a plain save would put
     // the empty table over the user's real timetable.
-    question = "当前课表是空表，而文件“" + name + "”中有课表。确定用空表覆盖它吗？";
+    question = FillIn("当前课表是空表，而文件“{}”中有课表。确定用空表覆盖它吗？", {name});
   } else if (onDisk.unshown.Any()) {
     // Rows past the count line, fields past the columns: the save writes only what is shown.
-    question = "文件中有 " + std::to_string(onDisk.unshown.Places()) +
-               " 处内容未显示，保存会丢失这些内容。是否继续保存？";
+    question = FillIn("文件中有 {} 处内容未显示，保存会丢失这些内容。是否继续保存？",
+                      {onDisk.unshown.Places()});
   } else {
     return true;
   }
@@ -136,16 +136,16 @@ void FrmControl::CmdSaveFile_Click() {
   if (result.status != kSaveSuccess) {
     const std::string text = result.refusedCell
                                  ? TimetableRefusalText(name, *result.refusedCell)
-                                 : "当前课表“" + name + "”未被保存，文件只读或正在使用！";
+                                 : FillIn("当前课表“{}”未被保存，文件只读或正在使用！", {name});
     dialogs.MessageBox(this, text, "保存失败", ui::MessageIcon::Error, ui::MessageButtons::Ok);
     return;
   }
-  std::string done = "当前课表已保存为“" + name + "”";
   // The kept file is not listed (the list shows *.csv), so say where it went.
-  if (result.keptOldFile == OldFileKept::Unreadable)
-    done += "\n原文件无法读取，已保留为“" + name + ".bak”";
-  else if (result.keptOldFile != OldFileKept::No)
-    done += "\n原文件已保留为“" + name + ".bak”";
+  const std::string done =
+      FillIn(result.keptOldFile == OldFileKept::No           ? "当前课表已保存为“{}”"
+             : result.keptOldFile == OldFileKept::Unreadable ? "当前课表已保存为“{}”\n原文件无法读取，已保留为“{}.bak”"
+                                                             : "当前课表已保存为“{}”\n原文件已保留为“{}.bak”",
+             {name, name});
   dialogs.MessageBox(this, done, "课表已保存", ui::MessageIcon::Information,
                      ui::MessageButtons::Ok);
   // A file that did not exist before is listed now.

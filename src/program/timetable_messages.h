@@ -16,11 +16,8 @@ std::string WithReadProblem(std::string_view message, std::string_view scdFileNa
 
 inline constexpr std::string_view kUnshownContentTitle = "读取课表";
 
-// How many rows and cells of the file the table does not show, and that the first save asks and
-// keeps the old file.
-std::string UnshownContentText(std::string_view scdFileName, const TimetableRead& read);
-
-// Shows UnshownContentText when the read left something out.
+// After a read that left something out of the table: how many rows and cells of the file the
+// window does not show, and that the first save asks and keeps the old file.
 void TellUnshownContent(ui::Form& owner, std::string_view scdFileName, const TimetableRead& read);
 
 }  // namespace orvel::program

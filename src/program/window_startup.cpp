@@ -18,51 +18,29 @@ void ReadStartupSettings(ProgramState& state) {
 }
 
 void RestorePosition(ui::Form& window, ProgramState& state) {
-  WorkingValues& values = state.values;
-  const ui::Screen& screen = state.platform.screen();
-  std::vector<ui::Bounds> monitors = screen.Monitors();
-  if (monitors.empty()) monitors.push_back({0, 0, screen.WidthTwips(), screen.HeightTwips()});
-  // A window placed there, however large, reaches a monitor unless its corner lies beyond the
-  // monitor's right or bottom edge; beyond every monitor's, it would be nowhere to be seen.
-  const auto reaches = [&values](const ui::Bounds& m) {
-    return !(values.left > m.left + m.width) && !(values.top > m.top + m.height);
-  };
-  if (std::none_of(monitors.begin(), monitors.end(), reaches)) {
-    values.left = 0;
-    values.top = 0;
-  }
-  window.Move(values.left, values.top);
+  window.Move(state.values.left, state.values.top);
 }
 
 void KeepOnAMonitor(ui::Form& window, ProgramState& state) {
   const ui::Screen& screen = state.platform.screen();
   std::vector<ui::Bounds> monitors = screen.Monitors();
-  if (monitors.empty()) monitors.push_back({0, 0, screen.WidthTwips(), screen.HeightTwips()});
+  // The screen is the primary monitor, there even when the monitors cannot be listed.
+  monitors.push_back({0, 0, screen.WidthTwips(), screen.HeightTwips()});
   const double left = window.Left(), top = window.Top();
   const double right = left + window.Width(), bottom = top + window.Height();
-  // Edges that touch count as on the monitor, as a corner on its right or bottom edge does.
-  const auto on = [&](const ui::Bounds& m) {
-    return left <= m.left + m.width && top <= m.top + m.height && right >= m.left &&
-           bottom >= m.top;
-  };
-  if (std::any_of(monitors.begin(), monitors.end(), on)) return;
+  // Edges that touch count as on the monitor: a corner on its right or bottom edge always has.
+  for (const ui::Bounds& m : monitors)
+    if (left <= m.left + m.width && top <= m.top + m.height && right >= m.left && bottom >= m.top)
+      return;
   state.values.left = 0;
   state.values.top = 0;
   window.Move(0, 0);
 }
 
-std::vector<std::string> OfferedFontSizes() {
-  std::vector<std::string> sizes;
-  for (int size = kSmallestOfferedFontSize; size <= kLargestOfferedFontSize; ++size)
-    sizes.push_back(std::to_string(size));
-  return sizes;
-}
-
 double NearestOfferedFontSize(double points) {
-  // Within the range a size typed into the panel's box stays as it is (10.5 draws well); a text
-  // that is no number at all reads as 0.
+  // A text that is no number at all reads as 0.
   if (!(points > kSmallestOfferedFontSize)) return kSmallestOfferedFontSize;
-  return points < kLargestOfferedFontSize ? points : double{kLargestOfferedFontSize};
+  return points < kLargestOfferedFontSize ? points : kLargestOfferedFontSize;
 }
 
 void ApplyWindowLayer(ui::Form& window, int layer) {

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "platform/text_codec.h"
+
 namespace orvel::shell {
 namespace {
 
@@ -15,10 +17,13 @@ std::optional<StartAction> SwitchAction(std::string_view arg) {
   return std::nullopt;
 }
 
-StartCommand Refused(std::string_view programName, const std::string& problem) {
+// `problem` names the argument it is about.
+StartCommand Refused(std::string_view programName, std::string_view problem,
+                     std::string_view argument) {
   return {StartAction::Refuse,
           {},
-          problem + "用法：" + std::string(programName) + " [/import 文件 | /export-cses 文件]"};
+          FillIn(FillIn("{}用法：{} [/import 文件 | /export-cses 文件]", {problem, programName}),
+                 {argument})};
 }
 
 }  // namespace
@@ -26,10 +31,10 @@ StartCommand Refused(std::string_view programName, const std::string& problem) {
 StartCommand ParseCommandLine(std::string_view programName, const std::vector<std::string>& args) {
   if (args.empty()) return {};
   const std::optional<StartAction> action = SwitchAction(args[0]);
-  if (!action) return Refused(programName, "不认识的参数“" + args[0] + "”。");
+  if (!action) return Refused(programName, "不认识的参数“{}”。", args[0]);
   if (args.size() < 2 || args[1].empty())
-    return Refused(programName, "“" + args[0] + "”后面缺少文件名。");
-  if (args.size() > 2) return Refused(programName, "多余的参数“" + args[2] + "”。");
+    return Refused(programName, "“{}”后面缺少文件名。", args[0]);
+  if (args.size() > 2) return Refused(programName, "多余的参数“{}”。", args[2]);
   return {*action, args[1], {}};
 }
 

@@ -26,12 +26,10 @@ std::string ImportWriteFailedText(std::string_view scdFileName, const SaveResult
 
 std::string ExportDoneText(const std::filesystem::path& file, int cellsLeftOut);
 
-// Why an export does not write to `file`: one of the program's own files, or a name Windows
-// refuses; empty for any other target.
+// Why an export does not write to `file`: one of the program's own files, a name Windows
+// refuses, or (where nobody can be asked) a file that is not CSES; empty for any other target.
 std::string ExportRefusedText(const std::filesystem::path& file, exchange::ExportTarget target);
-// On the command line, an existing file that is not CSES is refused.
-std::string ExportWouldReplaceText(const std::filesystem::path& file);
-// In the window, the user is asked first.
+// In the window, the user is asked before a file that is not CSES is replaced.
 std::string ReplaceOtherFileQuestionText(const std::filesystem::path& file);
 std::string ExportFailedText(const std::filesystem::path& file);
 

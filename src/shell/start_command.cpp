@@ -19,12 +19,10 @@ StartOutcome Failed(const ReportLine& report, const std::string& text) {
 StartOutcome ExportCurrent(const std::filesystem::path& file,
                            const std::filesystem::path& programFolder, Edition edition,
                            const ReportLine& report) {
+  // Nobody is there to confirm the replacement of a file that is not CSES: it is refused too.
   const exchange::ExportTarget target = exchange::CheckExportTarget(file, programFolder);
   if (const std::string refused = ExportRefusedText(file, target); !refused.empty())
     return Failed(report, refused);
-  // Nobody is there to confirm the replacement of a file that is not CSES.
-  if (target == exchange::ExportTarget::OtherFile)
-    return Failed(report, ExportWouldReplaceText(file));
   const std::string current = ReadSettings(programFolder, edition).ScdFileName;
   const TimetableRead read = ReadScdTimetable(programFolder, current, edition);
   if (!read.table)

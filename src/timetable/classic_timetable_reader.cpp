@@ -78,19 +78,15 @@ TimetableRead ParseClassicTimetableFile(std::string_view fileBytes) {
   const auto wanted = static_cast<std::size_t>(read.cols);
   for (int r = 0; r < read.rows; ++r) {
     const std::optional<std::string_view> line = lines.Next();
-    if (!line) {
-      read.fault = ReadFault::TooFewLines;
-      return read;
-    }
-    const std::vector<std::string_view> pieces = SplitAtCommas(*line, wanted);
+    const std::vector<std::string_view> pieces =
+        line ? SplitAtCommas(*line, wanted) : std::vector<std::string_view>{};
     if (pieces.size() < wanted) {
-      read.fault = ReadFault::ShortLine;
-      read.line = r + 2;
+      read.fault = ReadFault::TooFewCells;
       return read;
     }
     unshown.cells += TextPiecesBeyond(*line, wanted);
     for (int c = 0; c < read.cols; ++c) {
-      if (FieldLosesBytes(pieces[c], text)) ++unshown.undecodableCells;
+      if (FieldLosesBytes(pieces[c], text.encoding)) ++unshown.undecodableCells;
       table->SetCell(r, c, DecodeField(pieces[c], text.encoding));
     }
   }

@@ -12,14 +12,11 @@ enum class FileEncoding { Ansi, Utf8 };
 
 struct FileText {
   FileEncoding encoding = FileEncoding::Ansi;
-  std::string body;  // the bytes to parse, without a byte-order mark
-  // A UTF-16 file held units that are no character (a lone surrogate, an odd last byte); each
-  // became U+FFFD in the body.
-  bool replacedUnits = false;
+  std::string body;  // the bytes to parse, without a byte-order mark; UTF-16 as UTF-8
 };
 
 // UTF-16 (little or big endian) when the bytes begin with its byte-order mark: the body is its
-// text converted to UTF-8, and the encoding Utf8. Otherwise UTF-8 when the bytes after an optional UTF-8 byte-order mark are valid UTF-8 and either the
+// text as UTF-8, and the encoding Utf8. Otherwise UTF-8 when the bytes after an optional UTF-8 byte-order mark are valid UTF-8 and either the
 // mark was there or they hold at least one character outside ASCII; the ANSI code page
 // otherwise (a mark before bytes that are not UTF-8 stays part of the body).
 //
@@ -32,13 +29,10 @@ FileText DecideFileText(std::string_view bytes);
 // One field's bytes as UTF-8 text.
 std::string DecodeField(std::string_view raw, FileEncoding encoding);
 
-// The UTF-8 text of U+FFFD, which stands for bytes or units that are no character.
-inline constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
-
-// A field whose bytes are not all characters of the file's encoding: DecodeField would show
-// something else than the file holds, and a save would lose the bytes. Never for UTF-8, which a
-// file only is when it is valid; for UTF-16, a field holding a replaced unit.
-bool FieldLosesBytes(std::string_view raw, const FileText& file);
+// A field that shows something else than the file holds, so that a save would lose bytes: one
+// that is no text of the code page, or (UTF-8, taken only when valid, and UTF-16) one holding
+// U+FFFD, which stands for a unit that is no character and which the code page cannot save.
+bool FieldLosesBytes(std::string_view raw, FileEncoding encoding);
 
 // Well-formed UTF-8: no stray continuation bytes, no overlong forms, no surrogates, nothing
 // above U+10FFFF, no sequence cut off at the end.

@@ -1,5 +1,4 @@
 #include <utility>
-#include <vector>
 
 #include "timetable/field_reader.h"
 #include "timetable/timetable_parse_steps.h"
@@ -8,49 +7,43 @@
 namespace orvel {
 namespace {
 
-// Where the fields of the file fall on its lines, line 0 the count line, as far as the rows
-// announced reach; what lies beyond them is only tallied.
+// Where the fields of the file fall on its lines, line 0 the count line: whether each of the
+// lines up to the last row's holds the fields it should (the two counts, or cols cells) and how
+// many beyond, and which lines after them hold text.
 class LineTally {
  public:
-  explicit LineTally(int rows) : fieldsOnLine_(1, 0), lastCounted_(rows) {}
+  LineTally(int rows, int cols) : rows_(rows), cols_(cols) {}
 
-  // One more field, ending its line or not; whether it holds text.
   void Add(bool endedLine, bool holdsText) {
-    if (line_ <= lastCounted_) {
-      ++fieldsOnLine_.back();
+    if (line_ <= rows_) {
+      ++fieldsOnLine_;
     } else if (holdsText && !lineHadText_) {
       ++textLinesBeyond_;
       lineHadText_ = true;
     }
-    if (endedLine) {
-      ++line_;
-      lineHadText_ = false;
-      if (line_ <= lastCounted_) fieldsOnLine_.push_back(0);
+    if (!endedLine) return;
+    if (line_ <= rows_) {
+      const int wanted = line_ == 0 ? 2 : cols_;
+      if (fieldsOnLine_ < wanted) oneRowALine_ = false;
+      surplus_ += fieldsOnLine_ - wanted;
     }
+    ++line_;
+    fieldsOnLine_ = 0;
+    lineHadText_ = false;
   }
-  // Every row on a line of its own with at least cols fields, and line 1 with both counts: the
-  // file is laid out as the writers lay it out, one row a line.
-  bool OneRowALine(int cols) const {
-    if (static_cast<int>(fieldsOnLine_.size()) <= lastCounted_ || fieldsOnLine_[0] < 2)
-      return false;
-    for (std::size_t i = 1; i < fieldsOnLine_.size(); ++i)
-      if (fieldsOnLine_[i] < cols) return false;
-    return true;
-  }
-  // On such a file, the fields beyond the counts and the columns.
-  int SurplusFields(int cols) const {
-    int surplus = fieldsOnLine_[0] - 2;
-    for (std::size_t i = 1; i < fieldsOnLine_.size(); ++i) surplus += fieldsOnLine_[i] - cols;
-    return surplus;
-  }
-  // Lines after the announced rows holding text.
+
+  // Laid out as the writers lay a file out, one row a line, with surplus fields perhaps.
+  bool OneRowALine() const { return oneRowALine_ && line_ > rows_; }
+  int SurplusFields() const { return surplus_; }
   int TextLinesBeyond() const { return textLinesBeyond_; }
 
  private:
-  std::vector<int> fieldsOnLine_;
-  int lastCounted_;
+  int rows_, cols_;
   int line_ = 0;
+  int fieldsOnLine_ = 0;
   bool lineHadText_ = false;
+  bool oneRowALine_ = true;
+  int surplus_ = 0;
   int textLinesBeyond_ = 0;
 };
 
@@ -71,7 +64,7 @@ TimetableRead ParseGridTimetableFile(std::string_view fileBytes) {
   if (!table) return read;
 
   UnshownContent unshown;
-  LineTally lines(read.rows);
+  LineTally lines(read.rows, read.cols);
   lines.Add(rowsEndedLine, true);
   lines.Add(fields.EndedLine(), true);
   for (int r = 0; r < read.rows; ++r) {
@@ -82,7 +75,7 @@ TimetableRead ParseGridTimetableFile(std::string_view fileBytes) {
         return read;
       }
       lines.Add(fields.EndedLine(), FieldHoldsText(*raw));
-      if (FieldLosesBytes(*raw, file)) ++unshown.undecodableCells;
+      if (FieldLosesBytes(*raw, file.encoding)) ++unshown.undecodableCells;
       table->SetCell(r, c, DecodeField(*raw, file.encoding));
     }
   }
@@ -107,8 +100,8 @@ TimetableRead ParseGridTimetableFile(std::string_view fileBytes) {
     }
   }
 
-  if (lines.OneRowALine(read.cols)) {
-    unshown.cells = lines.SurplusFields(read.cols);
+  if (lines.OneRowALine()) {
+    unshown.cells = lines.SurplusFields();
     unshown.shifted = unshown.cells > 0;
     unshown.rows = lines.TextLinesBeyond();
   } else {

@@ -30,16 +30,14 @@ FileNameFault WindowsFileNameFault(std::string_view name) {
     if (byte < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
       return FileNameFault::ForbiddenCharacter;
   }
-  // The device is named by what comes before the first dot, blanks at its end ignored.
-  std::string_view base = name.substr(0, name.find('.'));
-  while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
-  const std::string device = AsciiLower(std::string(base));
-  if (device == "con" || device == "prn" || device == "aux" || device == "nul" ||
-      device == "conin$" || device == "conout$")
-    return FileNameFault::DeviceName;
-  if (device.size() == 4 && (device.starts_with("com") || device.starts_with("lpt")) &&
-      device[3] >= '1' && device[3] <= '9')
-    return FileNameFault::DeviceName;
+  // The device is named by what comes before the first dot, blanks at its end ignored; COM and
+  // LPT take a digit 1 to 9.
+  std::string device = AsciiLower(std::string(name.substr(0, name.find('.'))));
+  while (!device.empty() && device.back() == ' ') device.pop_back();
+  // (A control character, refused above, stands for the digit.)
+  if (device.size() == 4 && device[3] >= '1' && device[3] <= '9') device[3] = '\x01';
+  for (const std::string_view reserved : {"con", "prn", "aux", "nul", "com\x01", "lpt\x01"})
+    if (device == reserved) return FileNameFault::DeviceName;
   return FileNameFault::None;
 }
 
@@ -51,19 +49,14 @@ bool IsTimetableFileName(std::string_view scdFileName) {
 bool IsProgramOwnFile(const std::filesystem::path& programFolder,
                       const std::filesystem::path& file) {
   std::error_code ec;
-  const std::filesystem::path target = std::filesystem::absolute(file, ec);
-  if (ec) return false;
-  const std::filesystem::path folder = target.parent_path();
+  const std::filesystem::path folder = std::filesystem::absolute(file, ec).parent_path();
   if (std::filesystem::equivalent(folder, programFolder / "scd", ec)) return true;
+  if (!std::filesystem::equivalent(folder, programFolder, ec)) return false;
   // Windows drops dots and blanks at the end of a name: "Orvel2.ini." is Orvel2.ini.
-  std::string name = AsciiLower(Utf8FromPath(target.filename()));
+  std::string name = AsciiLower(Utf8FromPath(file.filename()));
   while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.pop_back();
-  const bool inProgramFolder = std::filesystem::equivalent(folder, programFolder, ec);
-  for (const std::string_view own : kProgramOwnFileNames) {
-    if (inProgramFolder && name == AsciiLower(std::string(own))) return true;
-    // Another name of the same file: a short name or a link.
-    if (std::filesystem::equivalent(target, programFolder / own, ec)) return true;
-  }
+  for (const std::string_view own : kProgramOwnFileNames)
+    if (name == own) return true;
   return false;
 }
 

@@ -29,14 +29,16 @@ inline constexpr std::string_view kDeviceNamesText = "CON、PRN、AUX、NUL、CO
 bool IsTimetableFileName(std::string_view scdFileName);
 
 // The files the programs keep in their folder beside the timetables of "scd": the settings of
-// each edition, the day list and the followed source's files, and the programs themselves.
+// each edition, the day list and the followed source's files, and the programs themselves. In
+// lower case, as they are compared.
 inline constexpr std::string_view kProgramOwnFileNames[] = {
-    "Orvel2.ini", "Schedule.ini", "days.csv", "days.school.csv", "follow.ini",
-    "Orvel2.exe", "Schedule.exe"};
+    "orvel2.ini", "schedule.ini", "days.csv", "days.school.csv", "follow.ini",
+    "orvel2.exe", "schedule.exe"};
 
 // Whether `file` (relative to the current folder, or absolute) is one of the program's own
 // files: one of kProgramOwnFileNames in programFolder, in any case, or anything in its "scd",
-// whether it exists yet or not.
+// whether it exists yet or not. The folders are compared as the system sees them (another
+// spelling or a link of the folder is the same folder).
 bool IsProgramOwnFile(const std::filesystem::path& programFolder,
                       const std::filesystem::path& file);
 

@@ -1,17 +1,9 @@
 #include "timetable/read_problem.h"
 
+#include "platform/text_codec.h"
 #include "timetable/program_folder.h"
 
 namespace orvel {
-namespace {
-
-std::string Number(int n) {
-  return std::to_string(n);
-}
-
-constexpr std::string_view kOneRowALine = "经典版要求每一排单元格写在一行里，用逗号隔开";
-
-}  // namespace
 
 std::string FileReadProblem(FileStatus status) {
   switch (status) {
@@ -29,8 +21,15 @@ std::string FileReadProblem(FileStatus status) {
   return "无法读取这个文件。";
 }
 
+std::string UnusableNameProblem(std::string_view fileName) {
+  return FillIn(WindowsFileNameFault(fileName) == FileNameFault::DeviceName
+                    ? "“{}”是 Windows 保留的设备名（{}），不能用作课表文件名。"
+                    : "“{}”不能用作课表文件名：其中有 \\ / : * ? \" < > | 或“..”。",
+                {fileName, kDeviceNamesText});
+}
+
 std::string TimetableReadProblem(const TimetableRead& read, std::string_view fileName) {
-  const std::string size = Number(read.rows) + " 行 " + Number(read.cols) + " 列";
+  const bool classic = read.edition == Edition::Classic;
   switch (read.fault) {
     case ReadFault::None:
       return {};
@@ -41,36 +40,22 @@ std::string TimetableReadProblem(const TimetableRead& read, std::string_view fil
     case ReadFault::TooLarge:
       return FileReadProblem(FileStatus::TooLarge);
     case ReadFault::UnusableName:
-      if (WindowsFileNameFault(fileName) == FileNameFault::DeviceName)
-        return "“" + std::string(fileName) + "”是 Windows 保留的设备名（" +
-               std::string(kDeviceNamesText) + "），不能用作课表文件名。";
-      return "“" + std::string(fileName) +
-             "”不能用作课表文件名：文件名不能为空，也不能含有 \\ / : * ? \" < > | 或“..”。";
+      return UnusableNameProblem(fileName);
     case ReadFault::NoCounts:
       return "这不是课程表文件：第一行应是行数和列数（如“11,7”），其后每一行是一排单元格，"
              "用逗号隔开。";
-    case ReadFault::CountsTooSmall:
-      return "第一行写的是 " + size + "，课表至少要有 1 行 1 列。";
-    case ReadFault::TooManyRows:
-      return "第一行写的行数是 " + Number(read.rows) + "，超过了本程序能显示的 " +
-             Number(kMaxRows) + " 行。";
-    case ReadFault::TooManyCols:
-      return "第一行写的列数是 " + Number(read.cols) + "，超过了本程序能显示的 " +
-             Number(kMaxCols) + " 列。";
-    case ReadFault::TooManyCells:
-      return "课表有 " + size + "，共 " + Number(read.rows * read.cols) +
-             " 格，超过了经典版能显示的 " + Number(kMaxClassicCells) +
-             " 格（每格是一个文本框，格子太多时窗口迟迟不能出现）。请用表格版 Orvel2 打开，"
-             "或把课表分成几个文件。";
+    case ReadFault::SizeRefused:
+      // The classic edition's part holds one more gap, for its limit of cells.
+      return FillIn(FillIn("课表有 {} 行 {} 列，超出了{}的范围（1 到 {} 行、1 到 {} 列{}）。",
+                           {read.rows, read.cols,
+                            classic ? "经典版" : "本程序", kMaxRows,
+                            kMaxCols,
+                            classic ? "，最多 {} 格；更大的课表请用表格版打开" : ""}),
+                    {kMaxClassicCells});
     case ReadFault::TooFewCells:
-      return "第一行写的是 " + size + "，但文件中的单元格不到 " +
-             Number(read.rows * read.cols) + " 个。";
-    case ReadFault::TooFewLines:
-      return "第一行写的是 " + Number(read.rows) + " 行，但其后的行数不够（" +
-             std::string(kOneRowALine) + "）。";
-    case ReadFault::ShortLine:
-      return "第 " + Number(read.line) + " 行的单元格少于 " + Number(read.cols) + " 个（" +
-             std::string(kOneRowALine) + "）。";
+      return FillIn("第一行写的是 {} 行 {} 列，但文件中的单元格不够{}。",
+                    {read.rows, read.cols,
+                     classic ? "（经典版要求每一排单元格写在一行里）" : ""});
   }
   return {};
 }

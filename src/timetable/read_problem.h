@@ -12,6 +12,9 @@ namespace orvel {
 // One sentence; empty for FileStatus::Ok.
 std::string FileReadProblem(FileStatus status);
 
+// Why `fileName` cannot be a timetable file's name (program_folder.h).
+std::string UnusableNameProblem(std::string_view fileName);
+
 // One or two sentences; empty when the read succeeded. `fileName` is the name the read was given,
 // for a name that cannot be used.
 std::string TimetableReadProblem(const TimetableRead& read, std::string_view fileName);

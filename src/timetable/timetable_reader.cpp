@@ -33,16 +33,10 @@ std::optional<Timetable> TableForCounts(std::string_view rowsText, std::string_v
   }
   read.rows = *rows;
   read.cols = *cols;
-  if (*rows < 1 || *cols < 1)
-    read.fault = ReadFault::CountsTooSmall;
-  else if (*rows > kMaxRows)
-    read.fault = ReadFault::TooManyRows;
-  else if (*cols > kMaxCols)
-    read.fault = ReadFault::TooManyCols;
-  else if (!EditionShows(*rows, *cols, edition))
-    read.fault = ReadFault::TooManyCells;
-  if (read.fault != ReadFault::None) return std::nullopt;
-  return Timetable::WithSize(*rows, *cols);
+  read.edition = edition;
+  if (EditionShows(*rows, *cols, edition)) return Timetable::WithSize(*rows, *cols);
+  read.fault = ReadFault::SizeRefused;
+  return std::nullopt;
 }
 
 bool FieldHoldsText(std::string_view field) {
@@ -85,27 +79,6 @@ TimetableRead ReadScdTimetable(const std::filesystem::path& programFolder,
     return read;
   }
   return ReadTimetableFile(*file, edition);
-}
-
-std::optional<Timetable> ParseGridTimetable(std::string_view fileBytes) {
-  return ParseGridTimetableFile(fileBytes).table;
-}
-
-std::optional<Timetable> ParseClassicTimetable(std::string_view fileBytes) {
-  return ParseClassicTimetableFile(fileBytes).table;
-}
-
-std::optional<Timetable> ParseTimetable(std::string_view fileBytes, Edition edition) {
-  return ParseTimetableFile(fileBytes, edition).table;
-}
-
-std::optional<Timetable> ReadTimetable(const std::filesystem::path& file, Edition edition) {
-  return ReadTimetableFile(file, edition).table;
-}
-
-std::optional<Timetable> LoadTimetable(const std::filesystem::path& programFolder,
-                                       std::string_view scdFileName, Edition edition) {
-  return ReadScdTimetable(programFolder, scdFileName, edition).table;
 }
 
 bool HoldsNoTimetable(const Timetable& table) {

@@ -32,18 +32,13 @@ bool EditionShows(int rows, int cols, Edition edition);
 
 enum class ReadFault {
   None,
-  Missing,        // no such file, or no "scd" folder
-  Unreadable,     // access denied, or held by another program
-  TooLarge,       // more bytes than kMaxTimetableFileBytes
-  UnusableName,   // the name cannot be a file of "scd" (program_folder.h)
-  NoCounts,       // line 1 does not begin with two numbers
-  CountsTooSmall, // a count below 1
-  TooManyRows,    // above kMaxRows
-  TooManyCols,    // above kMaxCols
-  TooManyCells,   // the classic edition: above kMaxClassicCells
-  TooFewCells,    // the grid edition: the file ends before rows × cols cells
-  TooFewLines,    // the classic edition: fewer lines than rows after line 1
-  ShortLine,      // the classic edition: a row's line has fewer than cols pieces
+  Missing,       // no such file, or no "scd" folder
+  Unreadable,    // access denied, or held by another program
+  TooLarge,      // more bytes than kMaxTimetableFileBytes
+  UnusableName,  // the name cannot be a file of "scd" (program_folder.h)
+  NoCounts,      // line 1 does not begin with two numbers
+  SizeRefused,   // a count below 1, above kMaxRows / kMaxCols, or too many boxes (classic)
+  TooFewCells,   // the file ends before rows × cols cells, or (classic) a row's line is short
 };
 
 // What the file holds beyond the table the read gave, which a save of that table would lose.
@@ -68,9 +63,9 @@ struct UnshownContent {
 struct TimetableRead {
   std::optional<Timetable> table;  // the whole table, or nothing when the read failed
   ReadFault fault = ReadFault::None;
+  Edition edition = Edition::Grid;
   int rows = 0;  // the counts of line 1, as far as they were read
   int cols = 0;
-  int line = 0;  // ShortLine: the file's line counted from 1
   UnshownContent unshown;
 };
 
@@ -90,12 +85,22 @@ TimetableRead ReadScdTimetable(const std::filesystem::path& programFolder,
                                std::string_view scdFileName, Edition edition);
 
 // The table alone, for callers that need no more.
-std::optional<Timetable> ParseGridTimetable(std::string_view fileBytes);
-std::optional<Timetable> ParseClassicTimetable(std::string_view fileBytes);
-std::optional<Timetable> ParseTimetable(std::string_view fileBytes, Edition edition);
-std::optional<Timetable> ReadTimetable(const std::filesystem::path& file, Edition edition);
-std::optional<Timetable> LoadTimetable(const std::filesystem::path& programFolder,
-                                       std::string_view scdFileName, Edition edition);
+inline std::optional<Timetable> ParseGridTimetable(std::string_view fileBytes) {
+  return ParseGridTimetableFile(fileBytes).table;
+}
+inline std::optional<Timetable> ParseClassicTimetable(std::string_view fileBytes) {
+  return ParseClassicTimetableFile(fileBytes).table;
+}
+inline std::optional<Timetable> ParseTimetable(std::string_view fileBytes, Edition edition) {
+  return ParseTimetableFile(fileBytes, edition).table;
+}
+inline std::optional<Timetable> ReadTimetable(const std::filesystem::path& file, Edition edition) {
+  return ReadTimetableFile(file, edition).table;
+}
+inline std::optional<Timetable> LoadTimetable(const std::filesystem::path& programFolder,
+                                              std::string_view scdFileName, Edition edition) {
+  return ReadScdTimetable(programFolder, scdFileName, edition).table;
+}
 
 // Nothing but what the clock writes by itself, the label of cell (0, 1): the empty table a failed
 // load or a new command leaves.

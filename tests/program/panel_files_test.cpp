@@ -346,7 +346,7 @@ TEST_F(PanelFilesTest, a_save_over_rows_the_count_line_left_out_asks_first_and_k
   EXPECT_EQ(told.title, "读取课表");
   EXPECT_EQ(told.icon, MessageIcon::Warning);
   EXPECT_NE(told.text.find("有 8 处内容没有显示"), std::string::npos) << told.text;
-  EXPECT_NE(told.text.find("其后还有 8 行内容"), std::string::npos) << told.text;
+  EXPECT_NE(told.text.find("文件中另有 8 行、0 格在此之外"), std::string::npos) << told.text;
   EXPECT_EQ(Cells().size(), 3u);
 
   FrmControl& p = app->Open();
@@ -430,8 +430,8 @@ TEST_F(PanelFilesTest, names_outside_scd_are_refused_at_start_up_and_by_new_and_
   p.CmdSaveAs.UserClick();
   ASSERT_EQ(app->dialogs().Messages().size(), 4u);
   EXPECT_EQ(app->dialogs().Messages()[3].text,
-            "“com1”是 Windows 保留的设备名（CON、PRN、AUX、NUL、COM1-COM9、LPT1-LPT9），"
-            "不能用作课表文件名，请换一个名字！");
+            "“com1.csv”是 Windows 保留的设备名（CON、PRN、AUX、NUL、COM1-COM9、LPT1-LPT9），"
+            "不能用作课表文件名。请换一个名字！");
   EXPECT_EQ(app->state().values.ScdFileName, "Schedule.csv");
   EXPECT_EQ(p.Caption(), "课程表设置 - Schedule.csv");
   EXPECT_EQ(folder.Snapshot(), files);

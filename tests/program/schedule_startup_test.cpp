@@ -156,7 +156,7 @@ TEST(schedule_startup_test, a_failed_read_shows_the_message_with_its_reason_and_
     std::string reason;
   } cases[] = {
       {"week.csv", false, "scd\\week.csv：找不到这个文件。"},
-      {"week.csv", true, "scd\\week.csv：第一行写的是 2 行 2 列，但文件中的单元格不到 4 个。"},
+      {"week.csv", true, "scd\\week.csv：第一行写的是 2 行 2 列，但文件中的单元格不够。"},
       {"nul.csv", true,
        "“nul.csv”是 Windows 保留的设备名（CON、PRN、AUX、NUL、COM1-COM9、LPT1-LPT9），"
        "不能用作课表文件名。"},
