@@ -16,8 +16,9 @@ constexpr std::string_view kEmptyFields = ",,,,,,,";
 constexpr std::string_view kHeader = "周序,日,一,二,三,四,五,六";
 
 std::string FullDate(const year_month_day& d) {
-  return FillIn("{}/{}/{}", {static_cast<int>(d.year()), static_cast<int>(static_cast<unsigned>(d.month())),
-                            static_cast<int>(static_cast<unsigned>(d.day()))});
+  return FillIn("{}/{}/{}",
+                {static_cast<int>(d.year()), static_cast<int>(static_cast<unsigned>(d.month())),
+                 static_cast<int>(static_cast<unsigned>(d.day()))});
 }
 
 std::string CellText(const year_month_day& d, const year_month_day& first) {

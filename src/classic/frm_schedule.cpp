@@ -170,9 +170,9 @@ bool FrmSchedule::ReadIntoMatrix(std::string scdFileName, std::string_view faile
   TimetableRead file = ReadScdTimetable(state_.programFolder, scdFileName, kEdition);
   const bool read = file.table.has_value();
   if (!read) {
-    state_.platform.dialogs().MessageBox(this, program::WithReadProblem(failedText, scdFileName, file),
-                                         std::string(program::kScdReadFailedTitle),
-                                         ui::MessageIcon::Error, ui::MessageButtons::Ok);
+    state_.platform.dialogs().MessageBox(
+        this, program::WithReadProblem(failedText, scdFileName, file),
+        std::string(program::kScdReadFailedTitle), ui::MessageIcon::Error, ui::MessageButtons::Ok);
     file.table = Timetable();
     state_.values.ScdFileName = std::string(program::kDefaultScdFileName);
   }

@@ -25,12 +25,12 @@ struct CsesFileExport {
 
 // What an export would write over.
 enum class ExportTarget {
-  NewFile,            // nothing there yet (or nothing a file could replace)
-  CsesFile,           // a CSES file, which an export replaces
-  OtherFile,          // a file that is not CSES: replaced only when the user has confirmed
-  ProgramFile,        // one of the program's own files (IsProgramOwnFile): never replaced
-  ForbiddenCharacter, // the file's name holds a character Windows refuses in names
-  DeviceName,         // the file's name is a device name (NUL, CON, COM1 ...)
+  NewFile,             // nothing there yet (or nothing a file could replace)
+  CsesFile,            // a CSES file, which an export replaces
+  OtherFile,           // a file that is not CSES: replaced only when the user has confirmed
+  ProgramFile,         // one of the program's own files (IsProgramOwnFile): never replaced
+  ForbiddenCharacter,  // the file's name holds a character Windows refuses in names
+  DeviceName,          // the file's name is a device name (NUL, CON, COM1 ...)
 };
 
 // `file` relative to the current folder, or absolute.

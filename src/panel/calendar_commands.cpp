@@ -39,18 +39,17 @@ void CmdXiaoliMake_Click(ui::Platform& platform, const ui::Form& panel,
   const std::string folderText = Utf8FromPath(programFolder);
   switch (ExportCalendar(programFolder, CmbArea.Text(), CmbYears.Text())) {
     case CalendarExport::FileInUse:
-      platform.dialogs().MessageBox(&panel,
-                                    FillIn("校历未生成，“{}”文件可能正在被使用！",
-                                           {CalendarFileName(label)}),
-                                    "校历导出失败", ui::MessageIcon::Warning,
-                                    ui::MessageButtons::Ok);
+      platform.dialogs().MessageBox(
+          &panel, FillIn("校历未生成，“{}”文件可能正在被使用！", {CalendarFileName(label)}),
+          "校历导出失败", ui::MessageIcon::Warning, ui::MessageButtons::Ok);
       return;
     case CalendarExport::Failed:
       // Not settled by the original: say so plainly, no file is left behind.
-      platform.dialogs().MessageBox(&panel,
-                                    FillIn("校历未生成，无法在程序所在文件夹{}下写入“csv\\{}”文件！",
-                                           {folderText, CalendarFileName(label)}),
-                                    "校历导出失败", ui::MessageIcon::Error, ui::MessageButtons::Ok);
+      platform.dialogs().MessageBox(
+          &panel,
+          FillIn("校历未生成，无法在程序所在文件夹{}下写入“csv\\{}”文件！",
+                 {folderText, CalendarFileName(label)}),
+          "校历导出失败", ui::MessageIcon::Error, ui::MessageButtons::Ok);
       return;
     case CalendarExport::Written:
       break;

@@ -97,7 +97,8 @@ void FrmControl::CmdNewFile_Click() {
   // The answer is used as typed.
   state_.values.ScdFileName = answer + ".csv";
   ShowPanelCaption();
-  dialogs.MessageBox(this, FillIn("已建立名为“{}”的空课表，修改后勿忘保存", {state_.values.ScdFileName}),
+  dialogs.MessageBox(this,
+                     FillIn("已建立名为“{}”的空课表，修改后勿忘保存", {state_.values.ScdFileName}),
                      "课表已新键", ui::MessageIcon::Information, ui::MessageButtons::Ok);
   // The lock and the fold apply to the new table too.
   ChkLock_Click();
@@ -121,8 +122,7 @@ bool FrmControl::ConfirmSaveOver(const std::string& name, const Timetable& table
     return true;
   }
   return state_.platform.dialogs().MessageBox(this, question, "保存课表", ui::MessageIcon::Question,
-                                              ui::MessageButtons::YesNo) ==
-         ui::MessageAnswer::Yes;
+                                              ui::MessageButtons::YesNo) == ui::MessageAnswer::Yes;
 }
 
 void FrmControl::CmdSaveFile_Click() {
@@ -141,11 +141,11 @@ void FrmControl::CmdSaveFile_Click() {
     return;
   }
   // The kept file is not listed (the list shows *.csv), so say where it went.
-  const std::string done =
-      FillIn(result.keptOldFile == OldFileKept::No           ? "当前课表已保存为“{}”"
-             : result.keptOldFile == OldFileKept::Unreadable ? "当前课表已保存为“{}”\n原文件无法读取，已保留为“{}.bak”"
-                                                             : "当前课表已保存为“{}”\n原文件已保留为“{}.bak”",
-             {name, name});
+  const std::string done = FillIn(result.keptOldFile == OldFileKept::No ? "当前课表已保存为“{}”"
+                                  : result.keptOldFile == OldFileKept::Unreadable
+                                      ? "当前课表已保存为“{}”\n原文件无法读取，已保留为“{}.bak”"
+                                      : "当前课表已保存为“{}”\n原文件已保留为“{}.bak”",
+                                  {name, name});
   dialogs.MessageBox(this, done, "课表已保存", ui::MessageIcon::Information,
                      ui::MessageButtons::Ok);
   // A file that did not exist before is listed now.

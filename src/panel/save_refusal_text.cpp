@@ -68,9 +68,9 @@ std::string SettingName(SettingsText field) {
 }  // namespace
 
 std::string TimetableRefusalText(std::string_view scdFileName, const UnwritableCell& cell) {
-  return FillIn("当前课表“{}”未被保存：第{}行第{}列{}。\n{}",
-                {scdFileName, cell.row + 1, cell.col + 1, Fault(cell.refusal),
-                 Advice(cell.refusal.fault)});
+  return FillIn(
+      "当前课表“{}”未被保存：第{}行第{}列{}。\n{}",
+      {scdFileName, cell.row + 1, cell.col + 1, Fault(cell.refusal), Advice(cell.refusal.fault)});
 }
 
 std::string InvalidFileNameText(std::string_view scdFileName) {

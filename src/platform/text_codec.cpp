@@ -17,7 +17,8 @@ std::string AsciiLower(std::string text) {
 FillValue::FillValue(int number) {
   char* const end = digits_ + sizeof digits_;
   char* first = end;
-  unsigned magnitude = number < 0 ? 0u - static_cast<unsigned>(number) : static_cast<unsigned>(number);
+  unsigned magnitude =
+      number < 0 ? 0u - static_cast<unsigned>(number) : static_cast<unsigned>(number);
   do {
     *--first = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;

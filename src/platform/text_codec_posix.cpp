@@ -74,9 +74,8 @@ std::string AnsiToUtf8(std::string_view ansi) {
 }
 
 std::string Utf16ToUtf8(std::string_view units, bool bigEndian) {
-  std::string text =
-      *Convert(units.substr(0, units.size() / 2 * 2), "UTF-8", bigEndian ? "UTF-16BE" : "UTF-16LE",
-               "\xEF\xBF\xBD");
+  std::string text = *Convert(units.substr(0, units.size() / 2 * 2), "UTF-8",
+                              bigEndian ? "UTF-16BE" : "UTF-16LE", "\xEF\xBF\xBD");
   if (units.size() % 2) text += "\xEF\xBF\xBD";
   return text;
 }

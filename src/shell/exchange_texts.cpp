@@ -21,9 +21,10 @@ std::string ImportWriteFailedText(std::string_view scdFileName, const SaveResult
 }
 
 std::string ExportDoneText(const std::filesystem::path& file, int cellsLeftOut) {
-  return FillIn(cellsLeftOut > 0 ? "当前课表已导出为“{}”。\n有 {} 个单元格没有导出：它们所在的行没有"
-                                  "“8:00-8:45”这样的时间，或者不在星期一到星期日的列中。"
-                                : "当前课表已导出为“{}”。",
+  return FillIn(cellsLeftOut > 0
+                    ? "当前课表已导出为“{}”。\n有 {} 个单元格没有导出：它们所在的行没有"
+                      "“8:00-8:45”这样的时间，或者不在星期一到星期日的列中。"
+                    : "当前课表已导出为“{}”。",
                 {Utf8FromPath(file), cellsLeftOut});
 }
 
@@ -49,12 +50,14 @@ std::string ExportRefusedText(const std::filesystem::path& file, exchange::Expor
 }
 
 std::string ReplaceOtherFileQuestionText(const std::filesystem::path& file) {
-  return FillIn("“{}”已经存在，而且不是 CSES 课程表。导出会用当前课表替换它的全部内容。确定要替换它吗？",
-                {Utf8FromPath(file)});
+  return FillIn(
+      "“{}”已经存在，而且不是 CSES 课程表。导出会用当前课表替换它的全部内容。确定要替换它吗？",
+      {Utf8FromPath(file)});
 }
 
 std::string ExportFailedText(const std::filesystem::path& file) {
-  return FillIn("当前课表未能导出到“{}”，文件夹不存在，或文件只读或正在使用！", {Utf8FromPath(file)});
+  return FillIn("当前课表未能导出到“{}”，文件夹不存在，或文件只读或正在使用！",
+                {Utf8FromPath(file)});
 }
 
 std::string CurrentTimetableUnreadableText(std::string_view scdFileName) {

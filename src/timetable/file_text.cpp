@@ -57,7 +57,8 @@ FileText DecideFileText(std::string_view bytes) {
     return {FileEncoding::Utf8, Utf16ToUtf8(bytes.substr(2), !littleEndian)};
   const bool marked = bytes.starts_with(kByteOrderMark);
   const std::string_view rest = marked ? bytes.substr(kByteOrderMark.size()) : bytes;
-  if (IsValidUtf8(rest) && (marked || !IsAscii(rest))) return {FileEncoding::Utf8, std::string(rest)};
+  if (IsValidUtf8(rest) && (marked || !IsAscii(rest)))
+    return {FileEncoding::Utf8, std::string(rest)};
   return {FileEncoding::Ansi, std::string(bytes)};
 }
 

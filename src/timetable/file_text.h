@@ -16,9 +16,10 @@ struct FileText {
 };
 
 // UTF-16 (little or big endian) when the bytes begin with its byte-order mark: the body is its
-// text as UTF-8, and the encoding Utf8. Otherwise UTF-8 when the bytes after an optional UTF-8 byte-order mark are valid UTF-8 and either the
-// mark was there or they hold at least one character outside ASCII; the ANSI code page
-// otherwise (a mark before bytes that are not UTF-8 stays part of the body).
+// text as UTF-8, and the encoding Utf8. Otherwise UTF-8 when the bytes after an optional UTF-8
+// byte-order mark are valid UTF-8 and either the mark was there or they hold at least one character
+// outside ASCII; the ANSI code page otherwise (a mark before bytes that are not UTF-8 stays part of
+// the body).
 //
 // GBK text is almost never valid UTF-8: the second byte of most GBK characters is 0xC0 or
 // above, or the first byte is one UTF-8 allows only as a continuation, so a real timetable holds

@@ -47,15 +47,12 @@ std::string TimetableReadProblem(const TimetableRead& read, std::string_view fil
     case ReadFault::SizeRefused:
       // The classic edition's part holds one more gap, for its limit of cells.
       return FillIn(FillIn("课表有 {} 行 {} 列，超出了{}的范围（1 到 {} 行、1 到 {} 列{}）。",
-                           {read.rows, read.cols,
-                            classic ? "经典版" : "本程序", kMaxRows,
-                            kMaxCols,
+                           {read.rows, read.cols, classic ? "经典版" : "本程序", kMaxRows, kMaxCols,
                             classic ? "，最多 {} 格；更大的课表请用表格版打开" : ""}),
                     {kMaxClassicCells});
     case ReadFault::TooFewCells:
       return FillIn("第一行写的是 {} 行 {} 列，但文件中的单元格不够{}。",
-                    {read.rows, read.cols,
-                     classic ? "（经典版要求每一排单元格写在一行里）" : ""});
+                    {read.rows, read.cols, classic ? "（经典版要求每一排单元格写在一行里）" : ""});
   }
   return {};
 }

@@ -23,9 +23,10 @@ namespace orvel {
 inline constexpr std::size_t kMaxTimetableFileBytes = 8u << 20;
 
 // The classic edition makes a text box, a window of its own, for every cell, one after the
-// other: under Wine about 1.5 ms each (bench/startup_time_win.cpp), so that with more cells its
-// window would not appear within 2 s of the start. Its reader refuses larger tables.
-inline constexpr int kMaxClassicCells = 600;
+// other. Under Wine (bench/startup_time_win.cpp) a box takes 1 to 2.4 ms and the start itself
+// up to 0.7 s: with 600 boxes one start in five took 2.2 s, with 400 none of fourteen took more
+// than 1.9 s on a busy machine. The reader refuses larger tables.
+inline constexpr int kMaxClassicCells = 400;
 
 // Whether the edition shows a table of rows × cols cells (both at least 1).
 bool EditionShows(int rows, int cols, Edition edition);

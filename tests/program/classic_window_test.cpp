@@ -307,8 +307,9 @@ TEST_F(ClassicWindowTest, failed_load_shows_the_short_message_and_the_empty_matr
 
   EXPECT_FALSE(window().LoadTimetableFile("gone.csv"));
   ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].text,
-            "找不到数据文件或读取错误，即将新建一个默认格式的空课表\nscd\\gone.csv：找不到这个文件。");
+  EXPECT_EQ(
+      Messages()[0].text,
+      "找不到数据文件或读取错误，即将新建一个默认格式的空课表\nscd\\gone.csv：找不到这个文件。");
   EXPECT_EQ(Messages()[0].title, "错误");
   EXPECT_EQ(Messages()[0].icon, ui::MessageIcon::Error);
   EXPECT_EQ(BoxTexts(window()), Rows(11, std::vector<std::string>(7)));
@@ -398,7 +399,8 @@ TEST_F(ClassicWindowTest, a_table_of_more_boxes_than_appear_in_time_is_refused_a
       std::to_string(kMaxClassicCells) + " 格；更大的课表请用表格版打开）。";
   EXPECT_EQ(Messages()[0].text,
             "用户指定数据文件或默认数据文件(scd\\Schedule.csv)丢失或读取失败，即将新建一个默认格式"
-            "的空课表，修改后，请保存文件及设置！\n" + reason);
+            "的空课表，修改后，请保存文件及设置！\n" +
+                reason);
   EXPECT_EQ(BoxTexts(window()), Rows(11, std::vector<std::string>(7)));
 
   EXPECT_TRUE(window().LoadTimetableFile("fits.csv"));
@@ -411,7 +413,8 @@ TEST_F(ClassicWindowTest, a_table_of_more_boxes_than_appear_in_time_is_refused_a
   ASSERT_NE(panel, nullptr);
   EXPECT_FALSE(window().LoadTimetableFile("Schedule.csv"));
   ASSERT_EQ(Messages().size(), 2u);
-  EXPECT_EQ(Messages()[1].text, "找不到数据文件或读取错误，即将新建一个默认格式的空课表\n" + reason);
+  EXPECT_EQ(Messages()[1].text,
+            "找不到数据文件或读取错误，即将新建一个默认格式的空课表\n" + reason);
   ASSERT_TRUE(window().LoadTimetableFile("fits.csv"));
 
   // Nor can the control panel make one.

@@ -85,7 +85,8 @@ TEST_F(CommandLineTest, failures_give_exit_code_1_one_line_naming_the_problem_an
       {{"/start"}, "/start"},
       {{"/import", broken}, "坏.yaml"},
       {{"/import", Outside("没有.yaml")}, "找不到这个文件"},
-      {{"/import", Outside("宽.csv")}, "课表有 2 行 300 列，超出了本程序的范围（1 到 256 行、1 到 64 列）"},
+      {{"/import", Outside("宽.csv")},
+       "课表有 2 行 300 列，超出了本程序的范围（1 到 256 行、1 到 64 列）"},
       {{"/export-cses", Outside("没有的文件夹/导出.yaml")}, "文件夹不存在"},
       // The program's own files, whatever the case, and anything in scd, new or not.
       {{"/export-cses", program + "/scd/Schedule.csv"}, "本程序自己的文件"},

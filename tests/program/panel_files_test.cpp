@@ -120,7 +120,8 @@ TEST_F(PanelFilesTest, load_failure_shows_the_read_message_and_the_empty_default
   ExpectLastMessage(
       "用户指定数据文件或默认数据文件(scd\\Schedule.csv)"
       "丢失或读取失败，即将新建一个默认格式的空课表，"
-      "修改后，请保存文件及设置！\nscd\\坏.csv：这不是课程表文件：第一行应是行数和列数（如“11,7”），"
+      "修改后，请保存文件及设置！\nscd\\坏.csv：这不是课程表文件：第一行应是行数和列数（如“11,"
+      "7”），"
       "其后每一行是一排单元格，用逗号隔开。",
       "错误", MessageIcon::Error);
   EXPECT_EQ(app->grid().Rows(), 11);
@@ -139,8 +140,8 @@ TEST_F(PanelFilesTest, load_failure_shows_the_read_message_and_the_empty_default
   EXPECT_EQ(Bytes(Scd("Schedule.csv")), TimetableBytes(WeekTable()));
   app->dialogs().QueueMessageAnswer(ui::MessageAnswer::Yes);
   p.CmdSaveFile.UserClick();
-  ExpectLastMessage("当前课表已保存为“Schedule.csv”\n原文件已保留为“Schedule.csv.bak”", "课表已保存",
-                    MessageIcon::Information);
+  ExpectLastMessage("当前课表已保存为“Schedule.csv”\n原文件已保留为“Schedule.csv.bak”",
+                    "课表已保存", MessageIcon::Information);
   EXPECT_NE(Bytes(Scd("Schedule.csv")), TimetableBytes(WeekTable()));
   EXPECT_EQ(Bytes(Scd("Schedule.csv.bak")), TimetableBytes(WeekTable()));
 }
@@ -332,7 +333,8 @@ TEST_F(PanelFilesTest, an_unreadable_timetable_is_kept_as_bak_before_the_first_s
   EXPECT_EQ(Bytes(Scd("Schedule.csv.bak")), broken);
 }
 
-TEST_F(PanelFilesTest, a_save_over_rows_the_count_line_left_out_asks_first_and_keeps_the_old_bytes) {
+TEST_F(PanelFilesTest,
+       a_save_over_rows_the_count_line_left_out_asks_first_and_keeps_the_old_bytes) {
 #ifndef ORVEL_SAMPLE_TIMETABLE
   GTEST_SKIP() << "the sample is built only where iconv is found";
 #else
@@ -360,8 +362,8 @@ TEST_F(PanelFilesTest, a_save_over_rows_the_count_line_left_out_asks_first_and_k
 
   app->dialogs().QueueMessageAnswer(ui::MessageAnswer::Yes);
   p.CmdSaveFile.UserClick();
-  ExpectLastMessage("当前课表已保存为“Schedule.csv”\n原文件已保留为“Schedule.csv.bak”", "课表已保存",
-                    MessageIcon::Information);
+  ExpectLastMessage("当前课表已保存为“Schedule.csv”\n原文件已保留为“Schedule.csv.bak”",
+                    "课表已保存", MessageIcon::Information);
   EXPECT_EQ(Bytes(Scd("Schedule.csv.bak")), edited);
   EXPECT_EQ(Bytes(Scd("Schedule.csv")).substr(0, 5), "3,7\r\n");
 
@@ -374,7 +376,8 @@ TEST_F(PanelFilesTest, a_save_over_rows_the_count_line_left_out_asks_first_and_k
 #endif
 }
 
-TEST_F(PanelFilesTest, notepads_unicode_timetable_and_settings_are_read_and_saved_in_the_code_page) {
+TEST_F(PanelFilesTest,
+       notepads_unicode_timetable_and_settings_are_read_and_saved_in_the_code_page) {
   // UTF-16 little endian with its byte-order mark, as Notepad saves "Unicode".
   const auto utf16 = [](const std::u16string& text) {
     std::string bytes = "\xFF\xFE";
@@ -399,7 +402,8 @@ TEST_F(PanelFilesTest, notepads_unicode_timetable_and_settings_are_read_and_save
   FrmControl& p = app->Open();
   p.CmdSaveFile.UserClick();
   ExpectLastMessage("当前课表已保存为“周.csv”", "课表已保存", MessageIcon::Information);
-  EXPECT_EQ(Bytes(Scd("周.csv")), TimetableBytes({{"节次", "时间", "星期一"}, {"第一节", "8:00-8:45", "语文"}}));
+  EXPECT_EQ(Bytes(Scd("周.csv")),
+            TimetableBytes({{"节次", "时间", "星期一"}, {"第一节", "8:00-8:45", "语文"}}));
 }
 
 TEST_F(PanelFilesTest, names_outside_scd_are_refused_at_start_up_and_by_new_and_save_as) {

@@ -220,8 +220,8 @@ TEST(schedule_startup_test, a_stored_font_size_the_panel_never_offers_becomes_th
   const struct {
     std::string stored;
     float shown;
-  } cases[] = {{"0.001", 9}, {"", 9}, {"abc", 9}, {"2048", 15}, {"1e30", 15}, {"15.5", 15},
-               {"10.5", 10.5f}, {"12", 12}};
+  } cases[] = {{"0.001", 9}, {"", 9},      {"abc", 9},      {"2048", 15},
+               {"1e30", 15}, {"15.5", 15}, {"10.5", 10.5f}, {"12", 12}};
   for (const auto& c : cases) {
     ProgramFolder folder;
     WriteTimetable(folder.path(), "Schedule.csv", WeekTable());

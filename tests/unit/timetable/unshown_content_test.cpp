@@ -23,21 +23,31 @@ TEST(unshown_content_test, each_edition_counts_what_its_read_leaves_out) {
   const std::string rows3 = "a,b,c\r\nd,e,f\r\ng,h,i\r\n";
   const UnshownCase cases[] = {
       {"canonical", "3,3\r\n" + rows3, {}, {}},
-      {"blank lines and empty rows at the end hold nothing", "3,3\r\n" + rows3 + "\r\n,,\r\n , \r\n",
-       {}, {}},
-      {"the count line says fewer rows", "2,3\r\n" + rows3 + "j,k,l\r\n", {2, 0, 0, false},
+      {"blank lines and empty rows at the end hold nothing",
+       "3,3\r\n" + rows3 + "\r\n,,\r\n , \r\n",
+       {},
+       {}},
+      {"the count line says fewer rows",
+       "2,3\r\n" + rows3 + "j,k,l\r\n",
+       {2, 0, 0, false},
        {2, 0, 0, false}},
       // The stream moves every later cell; the line reader ignores an empty piece.
-      {"one row with an empty field more", "3,3\r\na,b,c,\r\nd,e,f\r\ng,h,i\r\n", {0, 1, 0, true},
+      {"one row with an empty field more",
+       "3,3\r\na,b,c,\r\nd,e,f\r\ng,h,i\r\n",
+       {0, 1, 0, true},
        {}},
-      {"one row with a field of text more", "3,3\r\na,b,c\r\nd,e,f,x\r\ng,h,i\r\n",
-       {0, 1, 0, true}, {0, 1, 0, false}},
+      {"one row with a field of text more",
+       "3,3\r\na,b,c\r\nd,e,f,x\r\ng,h,i\r\n",
+       {0, 1, 0, true},
+       {0, 1, 0, false}},
       // A spreadsheet pads every line to the widest, the count line too.
       {"every line padded", "3,3,\r\na,b,c,\r\nd,e,f,\r\ng,h,i,\r\n", {0, 4, 0, true}, {}},
       {"fewer columns announced", "3,2\r\n" + rows3, {0, 3, 0, true}, {0, 3, 0, false}},
       // Cells spread over lines as the stream allows; what follows the last one is left out.
       {"spread with a field left", "2,2\r\na\r\nb,c\r\nd,x\r\n", {0, 1, 0, false}, {}, false},
-      {"a byte the code page has no character for", "1,2\r\na\x81,b\r\n", {0, 0, 1, false},
+      {"a byte the code page has no character for",
+       "1,2\r\na\x81,b\r\n",
+       {0, 0, 1, false},
        {0, 0, 1, false}},
   };
   for (const UnshownCase& c : cases) {
@@ -64,10 +74,10 @@ std::string Utf16(const std::u16string& text, bool bigEndian) {
 }
 
 TEST(unshown_content_test, notepads_unicode_files_read_as_their_utf8_form) {
-  const Timetable table = test::MakeTable({{"节次", "时间", "星期一"}, {"1", "8:00-8:45", "数学😀"}});
+  const Timetable table =
+      test::MakeTable({{"节次", "时间", "星期一"}, {"1", "8:00-8:45", "数学😀"}});
   for (const bool bigEndian : {false, true}) {
-    const std::string file =
-        Utf16(u"2,3\r\n节次,时间,星期一\r\n1,8:00-8:45,数学😀\r\n", bigEndian);
+    const std::string file = Utf16(u"2,3\r\n节次,时间,星期一\r\n1,8:00-8:45,数学😀\r\n", bigEndian);
     EXPECT_EQ(ParseGridTimetable(file), table) << bigEndian;
     EXPECT_EQ(ParseClassicTimetable(file), table) << bigEndian;
     const SettingsRecord settings =
@@ -78,9 +88,8 @@ TEST(unshown_content_test, notepads_unicode_files_read_as_their_utf8_form) {
     EXPECT_EQ(settings.CmbColSet, 1);
   }
   // A lone surrogate shows as "�", and the cell counts as not shown whole.
-  const TimetableRead broken =
-      ParseTimetableFile(Utf16(u"1,2\r\na" + std::u16string(1, char16_t{0xD800}) + u",b\r\n", false),
-                         Edition::Grid);
+  const TimetableRead broken = ParseTimetableFile(
+      Utf16(u"1,2\r\na" + std::u16string(1, char16_t{0xD800}) + u",b\r\n", false), Edition::Grid);
   ASSERT_TRUE(broken.table.has_value());
   EXPECT_EQ(broken.table->cell(0, 0), "a\xEF\xBF\xBD");
   EXPECT_EQ(broken.unshown.undecodableCells, 1);
