@@ -348,7 +348,7 @@ TEST_F(PanelFilesTest,
   EXPECT_EQ(told.title, "读取课表");
   EXPECT_EQ(told.icon, MessageIcon::Warning);
   EXPECT_NE(told.text.find("有 8 处内容没有显示"), std::string::npos) << told.text;
-  EXPECT_NE(told.text.find("文件中另有 8 行、0 格在此之外"), std::string::npos) << told.text;
+  EXPECT_NE(told.text.find("第一行写的是 3 行 7 列）：文件中另有 8 行。"), std::string::npos) << told.text;
   EXPECT_EQ(Cells().size(), 3u);
 
   FrmControl& p = app->Open();
