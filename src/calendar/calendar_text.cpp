@@ -1,6 +1,7 @@
 #include "calendar/calendar_text.h"
 
 #include "calendar/term_dates.h"
+#include "platform/text_codec.h"
 
 namespace orvel {
 namespace {
@@ -15,18 +16,18 @@ constexpr std::string_view kEmptyFields = ",,,,,,,";
 constexpr std::string_view kHeader = "周序,日,一,二,三,四,五,六";
 
 std::string FullDate(const year_month_day& d) {
-  return std::to_string(static_cast<int>(d.year())) + "/" +
-         std::to_string(static_cast<unsigned>(d.month())) + "/" +
-         std::to_string(static_cast<unsigned>(d.day()));
+  return FillIn("{}/{}/{}",
+                {static_cast<int>(d.year()), static_cast<int>(static_cast<unsigned>(d.month())),
+                 static_cast<int>(static_cast<unsigned>(d.day()))});
 }
 
 std::string CellText(const year_month_day& d, const year_month_day& first) {
   if (d == first) return FullDate(d);
   const unsigned day = static_cast<unsigned>(d.day());
-  if (day != 1) return std::to_string(day);
+  if (day != 1) return FillIn("{}", {static_cast<int>(day)});
   // After New Year the year is needed to read the month right.
   if (d.year() > first.year()) return FullDate(d);
-  return std::to_string(static_cast<unsigned>(d.month())) + "/1";
+  return FillIn("{}/1", {static_cast<int>(static_cast<unsigned>(d.month()))});
 }
 
 void AppendLine(std::string& out, std::string_view a, std::string_view b = {}) {

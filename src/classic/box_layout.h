@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/ui/widget.h"
+#include "timetable/timetable_reader.h"
 
 namespace orvel::classic {
 
@@ -23,13 +24,11 @@ CellSize MatrixCellSize(double templateWidth, double templateHeight);
 // Every box is a window, and a process may own at most 10,000 window objects. The matrix leaves
 // room for the program's other windows: the schedule window with its frame and template box, the
 // control panel with its controls and tooltips, the reminder popup, the shutdown countdown and the
-// system's own dialogs (message and colour boxes).
+// system's own dialogs (message and colour boxes). The reader's bound on the boxes, which keeps
+// the window's start within 2 s, lies well inside it.
 inline constexpr int kMaxWindowObjects = 10000;
 inline constexpr int kWindowObjectsBesideBoxes = 400;
-inline constexpr int kMaxBoxes = kMaxWindowObjects - kWindowObjectsBesideBoxes;
-constexpr bool MatrixFitsProcess(int rows, int cols) {
-  return rows > 0 && cols > 0 && rows <= kMaxBoxes / cols;
-}
+static_assert(kMaxClassicCells <= kMaxWindowObjects - kWindowObjectsBesideBoxes);
 
 // Box number of cell row i, column j, both counted from 1: the boxes run row by row from 1.
 constexpr int BoxNumber(int i, int j, int cols) { return cols * (i - 1) + j; }

@@ -7,6 +7,7 @@
 #include "classic/box_clock.h"
 #include "platform/ui/platform.h"
 #include "program/day_lists.h"
+#include "program/timetable_messages.h"
 #include "program/window_region.h"
 #include "program/window_startup.h"
 #include "timetable/timetable_reader.h"
@@ -74,6 +75,7 @@ void FrmSchedule::Form_Load() {
   // The fold comes before the transparency: the width folds to columns 1 and 2, then the
   // rounded region.
   ApplyFold(values.fold == 1);
+  program::KeepOnAMonitor(*this, state_);
 
   // Transparency keys out the scheme's background; the clock runs when highlighting is on.
   if (values.transparency == 1)
@@ -156,30 +158,28 @@ void FrmSchedule::RemoveBoxes(int count) {
   while (TxtSubject.size() > 1 && !TxtSubject.back()) TxtSubject.pop_back();
 }
 
-std::optional<Timetable> FrmSchedule::ReadBoxTable(const std::string& scdFileName) const {
-  std::optional<Timetable> table =
-      LoadTimetable(state_.programFolder, scdFileName, Edition::Classic);
-  // More boxes than the process may have windows cannot be shown: a read failure.
-  if (table && !MatrixFitsProcess(table->rows(), table->cols())) table.reset();
-  return table;
-}
-
 bool FrmSchedule::CanHold(std::int16_t rows, std::int16_t cols) const {
-  return Timetable::WithSize(rows, cols) && MatrixFitsProcess(rows, cols);
+  return EditionShows(rows, cols, kEdition);
 }
 
 bool FrmSchedule::ScdLoad() {
-  std::optional<Timetable> table = ReadBoxTable(state_.values.ScdFileName);
-  const bool read = table.has_value();
+  return ReadIntoMatrix(state_.values.ScdFileName, program::kScdReadFailedText);
+}
+
+bool FrmSchedule::ReadIntoMatrix(std::string scdFileName, std::string_view failedText) {
+  // The reader refuses a table of more boxes than the window makes in time.
+  TimetableRead file = ReadScdTimetable(state_.programFolder, scdFileName, kEdition);
+  const bool read = file.table.has_value();
   if (!read) {
-    state_.platform.dialogs().MessageBox(this, std::string(program::kScdReadFailedText),
-                                         std::string(program::kScdReadFailedTitle),
-                                         ui::MessageIcon::Error, ui::MessageButtons::Ok);
-    table = Timetable();
+    state_.platform.dialogs().MessageBox(
+        this, program::WithReadProblem(failedText, scdFileName, file),
+        std::string(program::kScdReadFailedTitle), ui::MessageIcon::Error, ui::MessageButtons::Ok);
+    file.table = Timetable();
     state_.values.ScdFileName = std::string(program::kDefaultScdFileName);
   }
-  Rebuild(*table);
+  Rebuild(*file.table);
   ShowSchoolDay(program::Today(state_, *this));
+  program::TellUnshownContent(*this, scdFileName, file);
   return read;
 }
 
@@ -248,18 +248,8 @@ void FrmSchedule::PaintCellsWhite() {
 
 bool FrmSchedule::LoadTimetableFile(const std::string& scdFileName) {
   state_.values.ScdFileName = scdFileName;
-  std::optional<Timetable> table = ReadBoxTable(scdFileName);
-  const bool read = table.has_value();
-  if (!read) {
-    state_.platform.dialogs().MessageBox(this, std::string(kLoadFailedText),
-                                         std::string(kLoadFailedTitle), ui::MessageIcon::Error,
-                                         ui::MessageButtons::Ok);
-    table = Timetable();
-    state_.values.ScdFileName = std::string(program::kDefaultScdFileName);
-  }
-  Rebuild(*table);
+  const bool read = ReadIntoMatrix(scdFileName, kLoadFailedText);
   program::DoTransparency(*this);
-  ShowSchoolDay(program::Today(state_, *this));
   return read;
 }
 

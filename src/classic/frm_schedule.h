@@ -100,7 +100,7 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   ui::Timer& IdleTimer() override { return Timerduration; }
   void PaintCellsWhite() override;
   bool LoadTimetableFile(const std::string& scdFileName) override;
-  // Within the timetable's bounds and no more boxes than the process may have windows.
+  // Within the timetable's bounds and the boxes the edition shows (EditionShows).
   bool CanHold(std::int16_t rows, std::int16_t cols) const override;
   void NewTimetable(std::int16_t rows, std::int16_t cols) override;
   std::optional<Timetable> CurrentTimetable() const override;
@@ -111,8 +111,10 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   std::vector<ui::TextBox*> BuildBoxes(std::int16_t rows, std::int16_t cols,
                                        std::int16_t frameStyle);
   void MakeWindows(const std::vector<ui::TextBox*>& boxes);
-  // ScdFileName read the classic way; nothing when it cannot be read or shown.
-  std::optional<Timetable> ReadBoxTable(const std::string& scdFileName) const;
+  // scdFileName read the classic way into a new matrix. On failure `failedText` with the reason,
+  // the empty 11 × 7 matrix and "Schedule.csv"; false then. A read that left something out is
+  // told.
+  bool ReadIntoMatrix(std::string scdFileName, std::string_view failedText);
   // The border style for the next build: the panel's last choice, else the working value.
   std::int16_t FrameForBuild() const;
   // Old matrix out, a matrix for `table` in, its texts filled, the area tag carried over.

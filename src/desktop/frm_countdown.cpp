@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/text_codec.h"
+
 namespace orvel::desktop {
 namespace {
 
@@ -22,8 +24,7 @@ std::string CountdownTickCaption(float countdownSeconds) {
   // The default rounding mode rounds halves to even; a -0 must read "0".
   const float left = std::nearbyint(kCountdownSeconds - countdownSeconds);
   const long long whole = static_cast<long long>(left);
-  return std::string(kCountdownTickPrefix) + std::to_string(whole) +
-         std::string(kCountdownTickSuffix);
+  return FillIn("{}{}{}", {kCountdownTickPrefix, static_cast<int>(whole), kCountdownTickSuffix});
 }
 
 FrmCountdown::FrmCountdown(ui::Platform& platform)

@@ -73,6 +73,10 @@ struct CsesImport {
 // a class that ends before it starts is taken as it stands.
 CsesImport ImportCses(std::string_view utf8);
 
+// A YAML mapping with a version and schedules, as every CSES file has, whether ImportCses takes it
+// or not: a file an export may replace.
+bool LooksLikeCses(std::string_view utf8);
+
 // A bound that keeps a small file of YAML aliases (one class list named a million times) from
 // taking minutes; a real week has a few hundred classes.
 inline constexpr int kMaxCsesClasses = 100000;

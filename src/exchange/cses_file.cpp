@@ -1,6 +1,7 @@
 #include "exchange/cses_file.h"
 
-#include "exchange/file_read_problem.h"
+#include "timetable/program_folder.h"
+#include "timetable/read_problem.h"
 
 namespace orvel::exchange {
 
@@ -11,6 +12,24 @@ CsesImport ImportCsesFile(const std::filesystem::path& file) {
   refused.refusal = {0, read.status == FileStatus::TooLarge ? "文件太大，不是 CSES 课程表。"
                                                             : FileReadProblem(read.status)};
   return refused;
+}
+
+ExportTarget CheckExportTarget(const std::filesystem::path& file,
+                               const std::filesystem::path& programFolder) {
+  switch (WindowsFileNameFault(Utf8FromPath(file.filename()))) {
+    case FileNameFault::ForbiddenCharacter:
+      return ExportTarget::ForbiddenCharacter;
+    case FileNameFault::DeviceName:
+      return ExportTarget::DeviceName;
+    case FileNameFault::None:
+      break;
+  }
+  if (IsProgramOwnFile(programFolder, file)) return ExportTarget::ProgramFile;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) return ExportTarget::NewFile;
+  const FileBytes old = ReadWholeFile(file, kMaxCsesFileBytes);
+  return old.status == FileStatus::Ok && LooksLikeCses(old.bytes) ? ExportTarget::CsesFile
+                                                                  : ExportTarget::OtherFile;
 }
 
 CsesFileExport ExportCsesFile(const std::filesystem::path& file, const Timetable& timetable) {

@@ -23,6 +23,20 @@ struct CsesFileExport {
   int cellsLeftOut = 0;                    // as ExportCses counts them
 };
 
+// What an export would write over.
+enum class ExportTarget {
+  NewFile,             // nothing there yet (or nothing a file could replace)
+  CsesFile,            // a CSES file, which an export replaces
+  OtherFile,           // a file that is not CSES: replaced only when the user has confirmed
+  ProgramFile,         // one of the program's own files (IsProgramOwnFile): never replaced
+  ForbiddenCharacter,  // the file's name holds a character Windows refuses in names
+  DeviceName,          // the file's name is a device name (NUL, CON, COM1 ...)
+};
+
+// `file` relative to the current folder, or absolute.
+ExportTarget CheckExportTarget(const std::filesystem::path& file,
+                               const std::filesystem::path& programFolder);
+
 // Writes the timetable's CSES text to `file`, replacing an old file only once the new one is
 // safely on disk; a failure leaves the old file as it was.
 CsesFileExport ExportCsesFile(const std::filesystem::path& file, const Timetable& timetable);

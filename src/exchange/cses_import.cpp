@@ -41,6 +41,12 @@ struct Refused {
   throw Refused{{where.Line(), std::move(reason)}};
 }
 
+// The reason built from a pattern and its values (FillIn).
+[[noreturn]] void Refuse(const YamlNode& where, std::string_view pattern,
+                         std::initializer_list<FillValue> values) {
+  Refuse(where, FillIn(pattern, values));
+}
+
 // A text for a message: a scalar as written (its first 30 bytes or so, cut between UTF-8
 // characters), anything else by its kind.
 std::string Shown(const YamlNode& node) {
@@ -128,9 +134,8 @@ std::string CellText(const std::string& name) {
 // The clock's form of a time: no leading zero on the hour, seconds only when not 0.
 std::string ClockText(std::int32_t seconds) {
   const std::int32_t h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
-  std::string text = std::to_string(h) + ':' + (m < 10 ? "0" : "") + std::to_string(m);
-  if (s != 0) text += std::string(":") + (s < 10 ? "0" : "") + std::to_string(s);
-  return text;
+  if (s == 0) return FillIn("{}:{}{}", {h, m < 10 ? "0" : "", m});
+  return FillIn("{}:{}{}:{}{}", {h, m < 10 ? "0" : "", m, s < 10 ? "0" : "", s});
 }
 
 // A list under `key`, or a null node when the value is missing or null (an empty list).
@@ -138,7 +143,7 @@ YamlNode ListOf(const YamlNode& map, const char* key, const char* what) {
   const YamlNode list = map.Get(key);
   if (!list.IsDefined() || list.IsNull()) return YamlNode();
   if (!list.IsSequence()) {
-    Refuse(list, std::string(key) + " 应为" + what + "列表，这里是“" + Shown(list) + "”。");
+    Refuse(list, "{} 应为{}列表，这里是“{}”。", {key, what, Shown(list)});
   }
   return list;
 }
@@ -147,7 +152,7 @@ YamlNode ListOf(const YamlNode& map, const char* key, const char* what) {
 YamlNode Required(const YamlNode& map, const char* key, const char* what) {
   const YamlNode value = map.Get(key);
   if (!value.IsDefined() || value.IsNull()) {
-    Refuse(map, std::string(what) + "缺少 " + key + "。");
+    Refuse(map, "{}缺少 {}。", {what, key});
   }
   return value;
 }
@@ -184,8 +189,8 @@ class Reader {
     int row = 1;
     for (const Span& span : spans_) {
       rowOf[span] = row;
-      table.SetCell(row, 0, "第" + std::to_string(row) + "节");
-      table.SetCell(row, 1, ClockText(span.first) + '-' + ClockText(span.second));
+      table.SetCell(row, 0, FillIn("第{}节", {row}));
+      table.SetCell(row, 1, FillIn("{}-{}", {ClockText(span.first), ClockText(span.second)}));
       ++row;
     }
 
@@ -224,7 +229,7 @@ class Reader {
     if (!version.IsDefined()) Refuse(root, "不是 CSES 课程表：没有 version 字段。");
     const std::optional<int> number = IntegerOf(version);
     if (number != 1 && number != 2) {
-      Refuse(version, "CSES 版本“" + Shown(version) + "”无法读取，只能导入版本 1 或 2。");
+      Refuse(version, "CSES 版本“{}”无法读取，只能导入版本 1 或 2。", {Shown(version)});
     }
     version2_ = number == 2;
     return version;
@@ -243,7 +248,7 @@ class Reader {
              "CSES 版本 2 的课程表缺少 configuration.cycle（上课和休息的周期）。");
     }
     if (!cycle.IsMap()) {
-      Refuse(cycle, "configuration.cycle 应写成含 spans 的映射，这里是“" + Shown(cycle) + "”。");
+      Refuse(cycle, "configuration.cycle 应写成含 spans 的映射，这里是“{}”。", {Shown(cycle)});
     }
     Required(cycle, "spans", "课表周期");
     const YamlNode spans = ListOf(cycle, "spans", "上课和休息时段");
@@ -251,22 +256,21 @@ class Reader {
     std::vector<bool> work;
     for (const YamlNode& span : spans.Items()) {
       if (!span.IsMap()) {
-        Refuse(span, "周期时段应写成含 activity、count 的映射，这里是“" + Shown(span) + "”。");
+        Refuse(span, "周期时段应写成含 activity、count 的映射，这里是“{}”。", {Shown(span)});
       }
       const YamlNode activity = Required(span, "activity", "周期时段");
       const std::string kind = activity.IsScalar() ? activity.Scalar() : std::string();
       if (kind != "work" && kind != "rest") {
-        Refuse(activity,
-               "activity 为“" + Shown(activity) + "”，应为 work（上课）或 rest（休息）。");
+        Refuse(activity, "activity 为“{}”，应为 work（上课）或 rest（休息）。", {Shown(activity)});
       }
       const YamlNode countNode = Required(span, "count", "周期时段");
       const std::optional<int> count = IntegerOf(countNode);
-      if (!count) Refuse(countNode, "count 为“" + Shown(countNode) + "”，应为天数（整数）。");
+      if (!count) Refuse(countNode, "count 为“{}”，应为天数（整数）。", {Shown(countNode)});
       length += *count;
       if (length <= 14) work.insert(work.end(), static_cast<std::size_t>(*count), kind == "work");
     }
     if (length != 7 && length != 14) {
-      Refuse(spans, "课表周期为 " + std::to_string(length) + " 天，只能导入 7 天或 14 天的周期。");
+      Refuse(spans, "课表周期为 {} 天，只能导入 7 天或 14 天的周期。", {static_cast<int>(length)});
     }
     for (int d = 0; d < static_cast<int>(length); ++d) {
       if (!work[static_cast<std::size_t>(d)]) continue;
@@ -280,17 +284,17 @@ class Reader {
     if (!subjects.IsSequence()) return;
     for (const YamlNode& subject : subjects.Items()) {
       if (!subject.IsMap())
-        Refuse(subject, "课程应写成含 name 的映射，这里是“" + Shown(subject) + "”。");
+        Refuse(subject, "课程应写成含 name 的映射，这里是“{}”。", {Shown(subject)});
       const YamlNode name = Required(subject, "name", "课程");
-      if (!name.IsScalar()) Refuse(name, "课程名称应为文字，这里是“" + Shown(name) + "”。");
+      if (!name.IsScalar()) Refuse(name, "课程名称应为文字，这里是“{}”。", {Shown(name)});
       subjects_.insert(name.Scalar());
     }
   }
 
   void ReadSchedule(const YamlNode& schedule) {
     if (!schedule.IsMap()) {
-      Refuse(schedule, std::string("课程表应写成含 enable_day、") + (version2_ ? "" : "weeks、") +
-                           "classes 的映射，这里是“" + Shown(schedule) + "”。");
+      Refuse(schedule, "课程表应写成含 enable_day、{}classes 的映射，这里是“{}”。",
+             {version2_ ? "" : "weeks、", Shown(schedule)});
     }
     const YamlNode dayNode = Required(schedule, "enable_day", "课程表");
     const std::set<Place> places =
@@ -308,16 +312,16 @@ class Reader {
     }
     const std::optional<int> day = WeekdayOf(dayNode);
     if (!day) {
-      Refuse(dayNode, "enable_day 为“" + Shown(dayNode) +
-                          "”，应为 1 到 7 或 mon 到 sun（星期一到星期日）。");
+      Refuse(dayNode, "enable_day 为“{}”，应为 1 到 7 或 mon 到 sun（星期一到星期日）。",
+             {Shown(dayNode)});
     }
     const YamlNode weeksNode = Required(schedule, "weeks", "课程表");
     const std::string weeksText = weeksNode.IsScalar() ? weeksNode.Scalar() : std::string();
     if (weeksText == "all") return {*day, Weeks::All};
     if (weeksText == "odd") return {*day, Weeks::Odd};
     if (weeksText == "even") return {*day, Weeks::Even};
-    Refuse(weeksNode,
-           "weeks 为“" + Shown(weeksNode) + "”，应为 all（每周）、odd（单周）或 even（双周）。");
+    Refuse(weeksNode, "weeks 为“{}”，应为 all（每周）、odd（单周）或 even（双周）。",
+           {Shown(weeksNode)});
   }
 
   // Version 2: working days of the cycle, a list or a single number. Weeks come from the cycle;
@@ -325,15 +329,15 @@ class Reader {
   std::set<Place> CyclePlaces(const YamlNode& dayNode, const YamlNode& schedule) const {
     const YamlNode weeks = schedule.Get("weeks");
     if (weeks.IsDefined() && !weeks.IsNull() && !(weeks.IsScalar() && weeks.Scalar() == "all")) {
-      Refuse(weeks, "weeks 为“" + Shown(weeks) +
-                        "”：CSES 版本 2 由 configuration.cycle 区分单双周，不再使用 weeks。");
+      Refuse(weeks, "weeks 为“{}”：CSES 版本 2 由 configuration.cycle 区分单双周，不再使用 weeks。",
+             {Shown(weeks)});
     }
     std::set<Place> places;
     const auto add = [&](const YamlNode& item) {
       const std::optional<int> k = IntegerOf(item);
       if (!k || *k < 1 || *k > static_cast<int>(workDays_.size())) {
-        Refuse(item, "enable_day 中的“" + Shown(item) + "”不是课表周期中的上课日（共 " +
-                         std::to_string(workDays_.size()) + " 个上课日）。");
+        Refuse(item, "enable_day 中的“{}”不是课表周期中的上课日（共 {} 个上课日）。",
+               {Shown(item), static_cast<int>(workDays_.size())});
       }
       places.insert(workDays_[static_cast<std::size_t>(*k - 1)]);
     };
@@ -349,24 +353,23 @@ class Reader {
     // A class counts once for each day it is on, and once when on none: the bound is on work.
     classCount_ += std::max<std::size_t>(places.size(), 1);
     if (classCount_ > static_cast<std::size_t>(kMaxCsesClasses)) {
-      Refuse(entry, "课程安排超过 " + std::to_string(kMaxCsesClasses) + " 条，不是一份课程表。");
+      Refuse(entry, "课程安排超过 {} 条，不是一份课程表。", {kMaxCsesClasses});
     }
     if (!entry.IsMap()) {
-      Refuse(entry, "课程安排应写成含 subject、start_time、end_time 的映射，这里是“" +
-                        Shown(entry) + "”。");
+      Refuse(entry, "课程安排应写成含 subject、start_time、end_time 的映射，这里是“{}”。",
+             {Shown(entry)});
     }
     const YamlNode subject = entry.Get("subject");
     if (!subject.IsDefined()) Refuse(entry, "课程安排缺少 subject。");
     // A free period: some programs write the periods of a day with no subject where none is.
     if (subject.IsNull() || (subject.IsScalar() && subject.Scalar().empty())) return;
     if (!subject.IsScalar() || !subjects_.contains(subject.Scalar())) {
-      Refuse(subject, "课程“" + Shown(subject) + "”不在 subjects 课程列表中。");
+      Refuse(subject, "课程“{}”不在 subjects 课程列表中。", {Shown(subject)});
     }
     const Span span{Time(entry, "start_time", "开始时间"), Time(entry, "end_time", "结束时间")};
     if (places.empty()) return;
     if (spans_.insert(span).second && static_cast<int>(spans_.size()) > kMaxRows - 1) {
-      Refuse(entry, "上课时间段超过 " + std::to_string(kMaxRows - 1) + " 个，课表放不下（最多 " +
-                        std::to_string(kMaxRows) + " 行）。");
+      Refuse(entry, "上课时间段超过 {} 个，课表放不下（最多 {} 行）。", {kMaxRows - 1, kMaxRows});
     }
     for (const Place& place : places) classes_.push_back({place, span, CellText(subject.Scalar())});
   }
@@ -375,8 +378,8 @@ class Reader {
     const YamlNode node = Required(entry, key, "课程安排");
     const std::optional<std::int32_t> time = CsesTime(node);
     if (!time) {
-      Refuse(node, std::string(what) + "“" + Shown(node) +
-                       "”不是 0:00:00 到 23:59:59 之间的时间（例如 08:00:00）。");
+      Refuse(node, "{}“{}”不是 0:00:00 到 23:59:59 之间的时间（例如 08:00:00）。",
+             {what, Shown(node)});
     }
     return *time;
   }
@@ -394,7 +397,7 @@ class Reader {
 
 std::string CsesRefusal::Message() const {
   if (line <= 0) return reason;
-  return "第 " + std::to_string(line) + " 行：" + reason;
+  return FillIn("第 {} 行：{}", {line, reason});
 }
 
 CsesImport ImportCses(std::string_view utf8) {
@@ -412,6 +415,13 @@ CsesImport ImportCses(std::string_view utf8) {
     result.refusal = refused.refusal;
   }
   return result;
+}
+
+bool LooksLikeCses(std::string_view utf8) {
+  const YamlRead read = ParseYaml(utf8);
+  if (!read.tree) return false;  // not YAML at all
+  const YamlNode root = read.tree->Root();
+  return root.IsMap() && root.Get("version").IsDefined() && root.Get("schedules").IsDefined();
 }
 
 }  // namespace orvel::exchange

@@ -3,7 +3,7 @@
 #include <system_error>
 #include <utility>
 
-#include "exchange/file_read_problem.h"
+#include "timetable/read_problem.h"
 #include "exchange/timetable_import.h"
 #include "platform/file_io.h"
 #include "platform/text_codec.h"

@@ -4,10 +4,10 @@
 #include <utility>
 
 #include "exchange/cses_file.h"
-#include "exchange/file_read_problem.h"
 #include "platform/file_io.h"
 #include "platform/text_codec.h"
 #include "timetable/program_folder.h"
+#include "timetable/read_problem.h"
 #include "timetable/timetable_reader.h"
 
 namespace orvel::exchange {
@@ -57,20 +57,30 @@ ImportPreparation PrepareImportBytes(std::string_view fileName, std::string byte
   if (*kind == ImportKind::Cses) {
     CsesImport imported = ImportCses(bytes);
     if (!imported.timetable) return Refused(imported.refusal.Message());
+    const Timetable& table = *imported.timetable;
+    // The same size read from its CSV would be refused by the edition's reader.
+    if (!EditionShows(table.rows(), table.cols(), edition)) {
+      TimetableRead tooLarge;
+      tooLarge.fault = ReadFault::SizeRefused;
+      tooLarge.edition = edition;
+      tooLarge.rows = table.rows();
+      tooLarge.cols = table.cols();
+      return Refused(TimetableReadProblem(tooLarge, {}));
+    }
     prepared.timetable = std::move(*imported.timetable);
     prepared.scdFileName = Utf8FromPath(name.stem()) + ".csv";
   } else {
-    std::optional<Timetable> table = ParseTimetable(bytes, edition);
-    if (!table)
-      return Refused(
-          "这不是课程表文件：第一行应是行数和列数（如“11,7”），其后每一行是一排单元格，"
-          "用逗号隔开。");
-    prepared.timetable = std::move(*table);
+    TimetableRead parsed = ParseTimetableFile(bytes, edition);
+    if (!parsed.table) return Refused(TimetableReadProblem(parsed, {}));
+    prepared.timetable = std::move(*parsed.table);
     prepared.csvBytes = std::move(bytes);
     prepared.scdFileName = std::string(fileName);
   }
-  if (!IsTimetableFileName(prepared.scdFileName))
-    return Refused("文件名“" + prepared.scdFileName + "”不能用作课表文件名，请先给文件改名。");
+  if (!IsTimetableFileName(prepared.scdFileName)) {
+    TimetableRead unusable;
+    unusable.fault = ReadFault::UnusableName;
+    return Refused(TimetableReadProblem(unusable, prepared.scdFileName) + "请先给文件改名。");
+  }
   return {std::move(prepared), {}};
 }
 

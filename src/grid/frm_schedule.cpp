@@ -9,6 +9,7 @@
 #include "grid/layout.h"
 #include "platform/ui/platform.h"
 #include "program/day_lists.h"
+#include "program/timetable_messages.h"
 #include "program/window_region.h"
 #include "program/window_startup.h"
 #include "timetable/timetable_reader.h"
@@ -82,6 +83,9 @@ void FrmSchedule::Form_Load() {
 
   // Lock, frame and fonts.
   MSFlexGrid1.SetEnabled(values.lock != 1);
+  // A size the panel never offers would shrink the window to nothing or stretch it over many
+  // screens.
+  values.fontSize = NearestOfferedFontSize(values.fontSize);
   ApplyGridAppearance();
 
   // Transparency keys out the scheme's background; the clock runs when highlighting is on.
@@ -93,6 +97,7 @@ void FrmSchedule::Form_Load() {
   // grid only when the current cell changes, which the load need not do; the fold fits it once
   // so that it opens at the grid's size.
   ApplyFold(values.fold == 1);
+  KeepOnAMonitor(*this, state_);
 
   state_.tray.AddTrayIcon(*this, kTrayTip);
 }
@@ -101,10 +106,7 @@ void FrmSchedule::ApplyGridAppearance() {
   const WorkingValues& values = state_.values;
   MSFlexGrid1.SetFrameStyle(values.frame == 1 ? 1 : 0);
   if (!values.fontName.empty()) MSFlexGrid1.SetFontName(values.fontName);
-  // An empty size field reads as 0; a grid font of 0 points would shrink every column to
-  // nothing, so sizes the grid cannot draw keep its design size.
-  if (values.fontSize > 0 && values.fontSize <= ui::Grid::kMaxFontSize)
-    MSFlexGrid1.SetFontSize(static_cast<float>(values.fontSize));
+  MSFlexGrid1.SetFontSize(static_cast<float>(values.fontSize));
   // Text effects outside 0 to 4 are refused by the grid, and the step is skipped.
   const double effect = std::nearbyint(values.textEffect);
   if (effect >= 0 && effect <= ui::Grid::kMaxTextEffect)
@@ -112,16 +114,18 @@ void FrmSchedule::ApplyGridAppearance() {
 }
 
 bool FrmSchedule::ScdLoad() {
-  std::optional<Timetable> table =
-      LoadTimetable(state_.programFolder, state_.values.ScdFileName, Edition::Grid);
+  const std::string name = state_.values.ScdFileName;
+  TimetableRead file = ReadScdTimetable(state_.programFolder, name, Edition::Grid);
+  std::optional<Timetable>& table = file.table;
   const bool read = table.has_value();
   if (!read) {
-    state_.platform.dialogs().MessageBox(this, std::string(kScdReadFailedText),
+    state_.platform.dialogs().MessageBox(this, WithReadProblem(kScdReadFailedText, name, file),
                                          std::string(kScdReadFailedTitle), ui::MessageIcon::Error,
                                          ui::MessageButtons::Ok);
     table = Timetable();
     state_.values.ScdFileName = std::string(kDefaultScdFileName);
   }
+  TellUnshownContent(*this, name, file);
   state_.ScdRows = table->rows();
   state_.ScdCols = table->cols();
   MSFlexGrid1.SetSize(table->rows(), table->cols());

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/text_codec.h"
+
 // Both come from the build as "major,minor,revision".
 #if !defined(ORVEL_GRID_VERSION) || !defined(ORVEL_CLASSIC_VERSION)
 #error "the build defines ORVEL_GRID_VERSION and ORVEL_CLASSIC_VERSION"
@@ -24,8 +26,7 @@ std::string BuildLine(std::string_view shortDateTime) {
 std::string AboutText(const ProgramVersion& version, std::string_view programTimeText) {
   const std::array<std::string, 9> lines{
       "Schedule",
-      "Tessaly" + std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
-          std::to_string(version.revision),
+      FillIn("Tessaly{}.{}.{}", {version.major, version.minor, version.revision}),
       BuildLine(programTimeText),
       "",
       "课程表工作室（原 Tessaly）",

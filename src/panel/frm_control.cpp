@@ -126,6 +126,7 @@ void FrmControl::CreateControls() {
   }
   if (state_.edition == Edition::Grid) {
     CmbFontName.emplace(this, "CmbFontName", true);
+    // The sizes a stored size is taken to at start-up (program::NearestOfferedFontSize).
     CmbFontSize.emplace(this, "CmbFontSize", true,
                         std::vector<std::string>{"9", "10", "11", "12", "13", "14", "15"});
     CmbFun.emplace(this, "CmbFun", true, std::vector<std::string>{"0", "1", "2", "3", "4"});

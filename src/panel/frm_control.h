@@ -153,8 +153,9 @@ class FrmControl : public ui::Form {
   void RefreshFileList();
   // A typed name that would not be a file inside "scd" is refused with a message.
   bool AcceptFileName(const std::string& scdFileName);
-  // An empty table saved over a file that holds a timetable: the user is asked first.
-  bool ConfirmEmptyOverwrite(const std::string& scdFileName, const Timetable& table);
+  // A save that would lose what the file holds asks first: an empty table over a file that holds
+  // a timetable, or any table over a file that holds more than its read shows.
+  bool ConfirmSaveOver(const std::string& scdFileName, const Timetable& table);
   void ShowPanelCaption();
   void ApplyAutoStartChoice();
 

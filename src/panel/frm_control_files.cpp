@@ -43,7 +43,7 @@ std::vector<std::string> CsvNames(const std::filesystem::path& folder) {
 
 bool FrmControl::AcceptFileName(const std::string& scdFileName) {
   if (IsTimetableFileName(scdFileName)) return true;
-  state_.platform.dialogs().MessageBox(this, std::string(kInvalidFileNameText),
+  state_.platform.dialogs().MessageBox(this, InvalidFileNameText(scdFileName),
                                        std::string(kInvalidFileNameTitle), ui::MessageIcon::Error,
                                        ui::MessageButtons::Ok);
   return false;
@@ -100,35 +100,32 @@ void FrmControl::CmdNewFile_Click() {
   // The answer is used as typed.
   state_.values.ScdFileName = answer + ".csv";
   ShowPanelCaption();
-  dialogs.MessageBox(this, "已建立名为“" + state_.values.ScdFileName + "”的空课表，修改后勿忘保存",
+  dialogs.MessageBox(this,
+                     FillIn("已建立名为“{}”的空课表，修改后勿忘保存", {state_.values.ScdFileName}),
                      "课表已新键", ui::MessageIcon::Information, ui::MessageButtons::Ok);
   // The lock and the fold apply to the new table too.
   ChkLock_Click();
   ChkFold_Click();
 }
 
-namespace {
-
-// Nothing but what the clock writes by itself, the label of cell (0, 1): the empty table a
-// failed load or a new command leaves.
-bool HoldsNoTimetable(const Timetable& table) {
-  for (int r = 0; r < table.rows(); ++r)
-    for (int c = 0; c < table.cols(); ++c)
-      if (!(r == 0 && c == 1) && !table.cell(r, c).empty()) return false;
-  return true;
-}
-
-}  // namespace
-
-bool FrmControl::ConfirmEmptyOverwrite(const std::string& name, const Timetable& table) {
-  if (!HoldsNoTimetable(table)) return true;
-  const std::optional<Timetable> onDisk = LoadTimetable(state_.programFolder, name, state_.edition);
-  if (!onDisk || HoldsNoTimetable(*onDisk)) return true;
-  // After a failed load the current name is "Schedule.csv" again, and a plain save would put
-  // the empty table over the user's real timetable.
-  return state_.platform.dialogs().MessageBox(
-             this, "当前课表是空表，而文件“" + name + "”中有课表。确定用空表覆盖它吗？", "保存课表",
-             ui::MessageIcon::Question, ui::MessageButtons::YesNo) == ui::MessageAnswer::Yes;
+bool FrmControl::ConfirmSaveOver(const std::string& name, const Timetable& table) {
+  const TimetableRead onDisk = ReadScdTimetable(state_.programFolder, name, state_.edition);
+  // A file that does not read is kept as .bak by the save, without a question.
+  if (!onDisk.table) return true;
+  std::string question;
+  if (HoldsNoTimetable(table) && !HoldsNoTimetable(*onDisk.table)) {
+    // After a failed load the current name is "Schedule.csv" again, and a plain save would put
+    // the empty table over the user's real timetable.
+    question = FillIn("当前课表是空表，而文件“{}”中有课表。确定用空表覆盖它吗？", {name});
+  } else if (onDisk.unshown.Any()) {
+    // Rows past the count line, fields past the columns: the save writes only what is shown.
+    question = FillIn("文件中有 {} 处内容未显示，保存会丢失这些内容。是否继续保存？",
+                      {onDisk.unshown.Places()});
+  } else {
+    return true;
+  }
+  return state_.platform.dialogs().MessageBox(this, question, "保存课表", ui::MessageIcon::Question,
+                                              ui::MessageButtons::YesNo) == ui::MessageAnswer::Yes;
 }
 
 void FrmControl::CmdSaveFile_Click() {
@@ -136,19 +133,23 @@ void FrmControl::CmdSaveFile_Click() {
   ui::Dialogs& dialogs = state_.platform.dialogs();
   const std::string& name = state_.values.ScdFileName;
   const std::optional<Timetable> table = window_.CurrentTimetable();
-  if (table && !ConfirmEmptyOverwrite(name, *table)) return;
+  // A table the save refuses anyway is refused before any question.
+  if (table && !FindUnwritableCell(*table) && !ConfirmSaveOver(name, *table)) return;
   SaveResult result;
   if (table) result = ScdSave(state_.programFolder, name, *table, state_.edition);
   if (result.status != kSaveSuccess) {
     const std::string text = result.refusedCell
                                  ? TimetableRefusalText(name, *result.refusedCell)
-                                 : "当前课表“" + name + "”未被保存，文件只读或正在使用！";
+                                 : FillIn("当前课表“{}”未被保存，文件只读或正在使用！", {name});
     dialogs.MessageBox(this, text, "保存失败", ui::MessageIcon::Error, ui::MessageButtons::Ok);
     return;
   }
-  std::string done = "当前课表已保存为“" + name + "”";
   // The kept file is not listed (the list shows *.csv), so say where it went.
-  if (result.keptOldFile) done += "\n原文件无法读取，已保留为“" + name + ".bak”";
+  const std::string done = FillIn(result.keptOldFile == OldFileKept::No ? "当前课表已保存为“{}”"
+                                  : result.keptOldFile == OldFileKept::Unreadable
+                                      ? "当前课表已保存为“{}”\n原文件无法读取，已保留为“{}.bak”"
+                                      : "当前课表已保存为“{}”\n原文件已保留为“{}.bak”",
+                                  {name, name});
   dialogs.MessageBox(this, done, "课表已保存", ui::MessageIcon::Information,
                      ui::MessageButtons::Ok);
   // A file that did not exist before is listed now.

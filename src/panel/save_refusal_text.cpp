@@ -1,5 +1,9 @@
 #include "panel/save_refusal_text.h"
 
+#include "platform/text_codec.h"
+#include "timetable/program_folder.h"
+#include "timetable/read_problem.h"
+
 namespace orvel::panel {
 namespace {
 
@@ -64,9 +68,15 @@ std::string SettingName(SettingsText field) {
 }  // namespace
 
 std::string TimetableRefusalText(std::string_view scdFileName, const UnwritableCell& cell) {
-  return "当前课表“" + std::string(scdFileName) + "”未被保存：第" + std::to_string(cell.row + 1) +
-         "行第" + std::to_string(cell.col + 1) + "列" + Fault(cell.refusal) + "。\n" +
-         Advice(cell.refusal.fault);
+  return FillIn(
+      "当前课表“{}”未被保存：第{}行第{}列{}。\n{}",
+      {scdFileName, cell.row + 1, cell.col + 1, Fault(cell.refusal), Advice(cell.refusal.fault)});
+}
+
+std::string InvalidFileNameText(std::string_view scdFileName) {
+  if (WindowsFileNameFault(scdFileName) != FileNameFault::DeviceName)
+    return std::string(kInvalidFileNameText);
+  return UnusableNameProblem(scdFileName) + "请换一个名字！";
 }
 
 std::string DayFieldRefusalText(std::string_view field, const FieldRefusal& refusal) {
@@ -86,8 +96,8 @@ std::string SettingsRefusalText(const UnwritableSetting& setting) {
     advice = "请先用“另存”换一个文件名，再保存设置。";
   else if (setting.refusal.fault == FieldFault::TakenForUtf8)
     advice = "请修改这一项后再保存。";
-  return "当前设置未被保存：“" + SettingName(setting.field) + "”一项" + Fault(setting.refusal) +
-         "。\n" + advice;
+  return FillIn("当前设置未被保存：“{}”一项{}。\n{}",
+                {SettingName(setting.field), Fault(setting.refusal), advice});
 }
 
 }  // namespace orvel::panel

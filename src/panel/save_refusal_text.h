@@ -19,9 +19,10 @@ std::string DayFieldRefusalText(std::string_view field, const FieldRefusal& refu
 // A line of days.csv that the file cannot carry ("第3行中的“²”无法…"), with the advice.
 std::string DayLineRefusalText(int line, const FieldRefusal& refusal);
 
-// New and save as: a name that would not be a file inside "scd".
+// New and save as: a name that would not be a file inside "scd", a device name included.
 inline constexpr std::string_view kInvalidFileNameText =
     "课表文件名不能含有 \\ / : * ? \" < > | 或“..”，请换一个名字！";
 inline constexpr std::string_view kInvalidFileNameTitle = "错误的数据格式";
+std::string InvalidFileNameText(std::string_view scdFileName);
 
 }  // namespace orvel::panel

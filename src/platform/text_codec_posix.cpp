@@ -21,8 +21,9 @@ IconvHandle Open(const char* to, const char* from) {
 }
 
 // Length of the invalid sequence to skip at `in` for the source encoding.
-std::size_t SkipLength(std::string_view in, bool fromUtf8) {
-  if (!fromUtf8) return 1;
+std::size_t SkipLength(std::string_view in, std::string_view from) {
+  if (from.starts_with("UTF-16")) return 2;
+  if (from != "UTF-8") return 1;
   std::size_t n = 1;
   while (n < in.size() && n < 4 && (static_cast<unsigned char>(in[n]) & 0xC0) == 0x80) ++n;
   return n;
@@ -35,7 +36,6 @@ std::optional<std::string> Convert(std::string_view input, const char* to, const
   std::string out;
   IconvHandle cd = Open(to, from);
   if (!cd) return replacement ? std::optional<std::string>(input) : std::nullopt;
-  const bool fromUtf8 = std::string_view(from) == "UTF-8";
   out.reserve(input.size() * 3 / 2 + 4);
   std::string_view rest = input;
   char buffer[1024];
@@ -54,7 +54,7 @@ std::optional<std::string> Convert(std::string_view input, const char* to, const
     // EILSEQ or EINVAL: an invalid or truncated sequence; replace it and go on.
     if (!replacement) return std::nullopt;
     out.append(*replacement);
-    rest.remove_prefix(std::min(rest.size(), SkipLength(rest, fromUtf8)));
+    rest.remove_prefix(std::min(rest.size(), SkipLength(rest, from)));
     iconv(static_cast<iconv_t>(cd.get()), nullptr, nullptr, nullptr, nullptr);
   }
   return out;
@@ -71,6 +71,17 @@ bool StartsWithDoubleByteCharacter(std::string_view ansi) {
 std::string AnsiToUtf8(std::string_view ansi) {
   if (IsAscii(ansi)) return std::string(ansi);
   return *Convert(ansi, "UTF-8", "GBK", "\xEF\xBF\xBD");
+}
+
+std::string Utf16ToUtf8(std::string_view units, bool bigEndian) {
+  std::string text = *Convert(units.substr(0, units.size() / 2 * 2), "UTF-8",
+                              bigEndian ? "UTF-16BE" : "UTF-16LE", "\xEF\xBF\xBD");
+  if (units.size() % 2) text += "\xEF\xBF\xBD";
+  return text;
+}
+
+bool IsInCodePage(std::string_view ansi) {
+  return IsAscii(ansi) || Convert(ansi, "UTF-8", "GBK", std::nullopt).has_value();
 }
 
 std::string Utf8ToAnsi(std::string_view utf8) {

@@ -23,6 +23,26 @@ std::string AnsiToUtf8(std::string_view ansi) {
   return Narrow(WidenAnsi(ansi));
 }
 
+std::string Utf16ToUtf8(std::string_view units, bool bigEndian) {
+  std::wstring wide(units.size() / 2, L'\0');
+  for (std::size_t i = 0; i < wide.size(); ++i) {
+    const auto first = static_cast<unsigned char>(units[2 * i]);
+    const auto second = static_cast<unsigned char>(units[2 * i + 1]);
+    wide[i] = static_cast<wchar_t>(bigEndian ? first << 8 | second : second << 8 | first);
+  }
+  // The system writes U+FFFD for a lone surrogate; an odd last byte is one too.
+  std::string text = Narrow(wide);
+  if (units.size() % 2) text += "\xEF\xBF\xBD";
+  return text;
+}
+
+bool IsInCodePage(std::string_view ansi) {
+  if (IsAscii(ansi)) return true;
+  if (ansi.size() > INT_MAX) return false;
+  return MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, ansi.data(),
+                             static_cast<int>(ansi.size()), nullptr, 0) > 0;
+}
+
 std::string Utf8ToAnsi(std::string_view utf8) {
   if (IsAscii(utf8)) return std::string(utf8);
   return NarrowAnsi(Widen(utf8));

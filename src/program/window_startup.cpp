@@ -20,20 +20,29 @@ void ReadStartupSettings(ProgramState& state) {
 }
 
 void RestorePosition(ui::Form& window, ProgramState& state) {
-  WorkingValues& values = state.values;
+  window.Move(state.values.left, state.values.top);
+}
+
+void KeepOnAMonitor(ui::Form& window, ProgramState& state) {
   const ui::Screen& screen = state.platform.screen();
   std::vector<ui::Bounds> monitors = screen.Monitors();
-  if (monitors.empty()) monitors.push_back({0, 0, screen.WidthTwips(), screen.HeightTwips()});
-  // A window placed there, however large, reaches a monitor unless its corner lies beyond the
-  // monitor's right or bottom edge; beyond every monitor's, it would be nowhere to be seen.
-  const auto reaches = [&values](const ui::Bounds& m) {
-    return !(values.left > m.left + m.width) && !(values.top > m.top + m.height);
-  };
-  if (std::none_of(monitors.begin(), monitors.end(), reaches)) {
-    values.left = 0;
-    values.top = 0;
-  }
-  window.Move(values.left, values.top);
+  // The screen is the primary monitor, there even when the monitors cannot be listed.
+  monitors.push_back({0, 0, screen.WidthTwips(), screen.HeightTwips()});
+  const double left = window.Left(), top = window.Top();
+  const double right = left + window.Width(), bottom = top + window.Height();
+  // Edges that touch count as on the monitor: a corner on its right or bottom edge always has.
+  for (const ui::Bounds& m : monitors)
+    if (left <= m.left + m.width && top <= m.top + m.height && right >= m.left && bottom >= m.top)
+      return;
+  state.values.left = 0;
+  state.values.top = 0;
+  window.Move(0, 0);
+}
+
+double NearestOfferedFontSize(double points) {
+  // A text that is no number at all reads as 0.
+  if (!(points > kSmallestOfferedFontSize)) return kSmallestOfferedFontSize;
+  return points < kLargestOfferedFontSize ? points : kLargestOfferedFontSize;
 }
 
 void ApplyWindowLayer(ui::Form& window, int layer) {

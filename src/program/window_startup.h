@@ -27,9 +27,21 @@ inline constexpr int kAppIconId = 1;
 // command line in place of the settings file's; the day lists.
 void ReadStartupSettings(ProgramState& state);
 
-// The stored position, or the origin when it lies beyond the right or bottom edge of
-// every monitor (on one monitor: of the screen); negative values stay.
+// The window at the stored position; negative values stay.
 void RestorePosition(ui::Form& window, ProgramState& state);
+
+// Once the window has its size at the end of start-up: the origin when nothing of it lies on any
+// monitor (on one monitor: on the screen), beyond the right or bottom edge of every monitor, or
+// beyond the left or top edge, or in a gap between monitors. A window on a monitor, even partly,
+// stays where it is.
+void KeepOnAMonitor(ui::Form& window, ProgramState& state);
+
+// The sizes the control panel's font-size list offers, "9" to "15". A stored size outside them
+// (0.001 or 2048 typed into the settings file) would make the window vanish or fill the screen
+// many times over; it is taken as the nearest of them. Sizes between stay as they are.
+inline constexpr double kSmallestOfferedFontSize = 9;
+inline constexpr double kLargestOfferedFontSize = 15;
+double NearestOfferedFontSize(double points);
 
 // The window layer: 0 not topmost and no bottom hook, 1 topmost, 2 bottom hook; other values do nothing.
 void ApplyWindowLayer(ui::Form& window, int layer);

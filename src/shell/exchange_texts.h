@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "exchange/cses_file.h"
 #include "timetable/timetable_writer.h"
 
 namespace orvel::shell {
@@ -24,6 +25,12 @@ std::string ImportRefusedText(const std::filesystem::path& file, std::string_vie
 std::string ImportWriteFailedText(std::string_view scdFileName, const SaveResult& result);
 
 std::string ExportDoneText(const std::filesystem::path& file, int cellsLeftOut);
+
+// Why an export does not write to `file`: one of the program's own files, a name Windows
+// refuses, or (where nobody can be asked) a file that is not CSES; empty for any other target.
+std::string ExportRefusedText(const std::filesystem::path& file, exchange::ExportTarget target);
+// In the window, the user is asked before a file that is not CSES is replaced.
+std::string ReplaceOtherFileQuestionText(const std::filesystem::path& file);
 std::string ExportFailedText(const std::filesystem::path& file);
 
 // The current timetable, which an export from the command line reads, cannot be read.

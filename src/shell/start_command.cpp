@@ -7,6 +7,7 @@
 #include "platform/file_io.h"
 #include "program/managed_timetable.h"
 #include "shell/exchange_texts.h"
+#include "timetable/read_problem.h"
 #include "timetable/settings.h"
 #include "timetable/timetable_reader.h"
 
@@ -21,9 +22,16 @@ StartOutcome Failed(const ReportLine& report, const std::string& text) {
 StartOutcome ExportCurrent(const std::filesystem::path& file,
                            const std::filesystem::path& programFolder, Edition edition,
                            const ReportLine& report) {
+  // Nobody is there to confirm the replacement of a file that is not CSES: it is refused too.
+  const exchange::ExportTarget target = exchange::CheckExportTarget(file, programFolder);
+  if (const std::string refused = ExportRefusedText(file, target); !refused.empty())
+    return Failed(report, refused);
   const std::string current = ReadSettings(programFolder, edition).ScdFileName;
-  const std::optional<Timetable> table = LoadTimetable(programFolder, current, edition);
-  if (!table) return Failed(report, CurrentTimetableUnreadableText(current));
+  const TimetableRead read = ReadScdTimetable(programFolder, current, edition);
+  if (!read.table)
+    return Failed(report,
+                  CurrentTimetableUnreadableText(current) + TimetableReadProblem(read, current));
+  const std::optional<Timetable>& table = read.table;
   const exchange::CsesFileExport exported = exchange::ExportCsesFile(file, *table);
   if (exported.status != FileStatus::Ok) return Failed(report, ExportFailedText(file));
   // Silent on a full export, as command-line tools are; a partial one says so.

@@ -77,6 +77,17 @@ void TimetableCommands::ChooseAndExport() {
   const std::optional<std::string> chosen = dialogs.SaveFileName(owner, request);
   if (!chosen) return;
   const std::filesystem::path file = PathFromUtf8(*chosen);
+  const exchange::ExportTarget target = exchange::CheckExportTarget(file, state_.programFolder);
+  if (target == exchange::ExportTarget::OtherFile) {
+    if (dialogs.MessageBox(owner, ReplaceOtherFileQuestionText(file), std::string(kExportTitle),
+                           ui::MessageIcon::Warning,
+                           ui::MessageButtons::YesNo) != ui::MessageAnswer::Yes)
+      return;
+  } else if (const std::string refused = ExportRefusedText(file, target); !refused.empty()) {
+    dialogs.MessageBox(owner, refused, std::string(kExportFailedTitle), ui::MessageIcon::Error,
+                       ui::MessageButtons::Ok);
+    return;
+  }
   const std::optional<Timetable> table = window_.CurrentTimetable();
   const exchange::CsesFileExport exported =
       table ? exchange::ExportCsesFile(file, *table) : exchange::CsesFileExport{};

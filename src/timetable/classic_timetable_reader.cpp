@@ -1,7 +1,8 @@
+#include <utility>
 #include <vector>
 
 #include "timetable/file_text.h"
-#include "timetable/number_text.h"
+#include "timetable/timetable_parse_steps.h"
 #include "timetable/timetable_reader.h"
 
 namespace orvel {
@@ -30,8 +31,8 @@ class LineReader {
   std::string_view rest_;
 };
 
-// The first `wanted` pieces between commas (fewer if the line has fewer); the rest of the line
-// is never needed. An empty line is one empty piece.
+// The first `wanted` pieces between commas (fewer if the line has fewer); the table takes no
+// more. An empty line is one empty piece.
 std::vector<std::string_view> SplitAtCommas(std::string_view line, std::size_t wanted) {
   std::vector<std::string_view> pieces;
   while (pieces.size() < wanted) {
@@ -43,30 +44,57 @@ std::vector<std::string_view> SplitAtCommas(std::string_view line, std::size_t w
   return pieces;
 }
 
+// Pieces of the line beyond the first `skipped` that hold text.
+int TextPiecesBeyond(std::string_view line, std::size_t skipped) {
+  int count = 0;
+  std::size_t piece = 0;
+  for (;;) {
+    const std::size_t comma = line.find(',');
+    if (piece >= skipped && FieldHoldsText(line.substr(0, comma))) ++count;
+    if (comma == std::string_view::npos) return count;
+    line.remove_prefix(comma + 1);
+    ++piece;
+  }
+}
+
 }  // namespace
 
-std::optional<Timetable> ParseClassicTimetable(std::string_view fileBytes) {
+TimetableRead ParseClassicTimetableFile(std::string_view fileBytes) {
+  TimetableRead read;
   const FileText text = DecideFileText(fileBytes);
   LineReader lines(text.body);
   const std::optional<std::string_view> countLine = lines.Next();
-  if (!countLine) return std::nullopt;
-  const std::vector<std::string_view> counts = SplitAtCommas(*countLine, 2);
-  if (counts.size() < 2) return std::nullopt;
-  const std::optional<std::int16_t> rows = ToInt16(counts[0]);
-  const std::optional<std::int16_t> cols = ToInt16(counts[1]);
-  if (!rows || !cols) return std::nullopt;
-
-  std::optional<Timetable> table = Timetable::WithSize(*rows, *cols);
-  if (!table) return std::nullopt;
-  for (int r = 0; r < *rows; ++r) {
-    const std::optional<std::string_view> line = lines.Next();
-    if (!line) return std::nullopt;
-    const auto wanted = static_cast<std::size_t>(*cols);
-    const std::vector<std::string_view> pieces = SplitAtCommas(*line, wanted);
-    if (pieces.size() < wanted) return std::nullopt;
-    for (int c = 0; c < *cols; ++c) table->SetCell(r, c, DecodeField(pieces[c], text.encoding));
+  const std::vector<std::string_view> counts =
+      countLine ? SplitAtCommas(*countLine, 2) : std::vector<std::string_view>{};
+  if (counts.size() < 2) {
+    read.fault = ReadFault::NoCounts;
+    return read;
   }
-  return table;
+  std::optional<Timetable> table = TableForCounts(counts[0], counts[1], Edition::Classic, read);
+  if (!table) return read;
+  UnshownContent unshown;
+  unshown.cells = TextPiecesBeyond(*countLine, 2);
+
+  const auto wanted = static_cast<std::size_t>(read.cols);
+  for (int r = 0; r < read.rows; ++r) {
+    const std::optional<std::string_view> line = lines.Next();
+    const std::vector<std::string_view> pieces =
+        line ? SplitAtCommas(*line, wanted) : std::vector<std::string_view>{};
+    if (pieces.size() < wanted) {
+      read.fault = ReadFault::TooFewCells;
+      return read;
+    }
+    unshown.cells += TextPiecesBeyond(*line, wanted);
+    for (int c = 0; c < read.cols; ++c) {
+      if (FieldLosesBytes(pieces[c], text.encoding)) ++unshown.undecodableCells;
+      table->SetCell(r, c, DecodeField(pieces[c], text.encoding));
+    }
+  }
+  while (const std::optional<std::string_view> line = lines.Next())
+    if (LineHoldsText(*line)) ++unshown.rows;
+  read.table = std::move(table);
+  read.unshown = unshown;
+  return read;
 }
 
 }  // namespace orvel

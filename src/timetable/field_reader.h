@@ -41,6 +41,10 @@ class FieldReader {
 
   FileEncoding encoding() const { return encoding_; }
 
+  // Whether the field read last ended its line: a line end or the end of the input followed it,
+  // not a comma.
+  bool EndedLine() const { return !afterComma_; }
+
  private:
   void ConsumeSeparatorAt(std::size_t pos);
   void DropToSeparator();

@@ -6,6 +6,8 @@ namespace orvel {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LittleMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BigMark = "\xFE\xFF";
 
 bool IsContinuation(unsigned char byte) {
   return (byte & 0xC0) == 0x80;
@@ -50,14 +52,23 @@ bool IsValidUtf8(std::string_view bytes) {
 }
 
 FileText DecideFileText(std::string_view bytes) {
+  const bool littleEndian = bytes.starts_with(kUtf16LittleMark);
+  if (littleEndian || bytes.starts_with(kUtf16BigMark))
+    return {FileEncoding::Utf8, Utf16ToUtf8(bytes.substr(2), !littleEndian)};
   const bool marked = bytes.starts_with(kByteOrderMark);
   const std::string_view rest = marked ? bytes.substr(kByteOrderMark.size()) : bytes;
-  if (IsValidUtf8(rest) && (marked || !IsAscii(rest))) return {FileEncoding::Utf8, rest};
-  return {FileEncoding::Ansi, bytes};
+  if (IsValidUtf8(rest) && (marked || !IsAscii(rest)))
+    return {FileEncoding::Utf8, std::string(rest)};
+  return {FileEncoding::Ansi, std::string(bytes)};
 }
 
 std::string DecodeField(std::string_view raw, FileEncoding encoding) {
   return encoding == FileEncoding::Utf8 ? std::string(raw) : AnsiToUtf8(raw);
+}
+
+bool FieldLosesBytes(std::string_view raw, FileEncoding encoding) {
+  if (encoding == FileEncoding::Ansi) return !IsInCodePage(raw);
+  return raw.find("\xEF\xBF\xBD") != std::string_view::npos;
 }
 
 }  // namespace orvel

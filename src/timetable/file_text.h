@@ -1,7 +1,8 @@
 #pragma once
 // How the bytes of a timetable or settings file become text. The program writes the ANSI code
-// page, but a file saved by Notepad or as a spreadsheet's "CSV UTF-8" is UTF-8; the whole file
-// is decided at once, so that one file never mixes the two.
+// page, but a file saved by Notepad or as a spreadsheet's "CSV UTF-8" is UTF-8, and one saved by
+// Notepad as "Unicode" is UTF-16 with a byte-order mark; the whole file is decided at once, so
+// that one file never mixes them.
 #include <string>
 #include <string_view>
 
@@ -11,12 +12,14 @@ enum class FileEncoding { Ansi, Utf8 };
 
 struct FileText {
   FileEncoding encoding = FileEncoding::Ansi;
-  std::string_view body;  // the bytes to parse, without a UTF-8 byte-order mark
+  std::string body;  // the bytes to parse, without a byte-order mark; UTF-16 as UTF-8
 };
 
-// UTF-8 when the bytes after an optional UTF-8 byte-order mark are valid UTF-8 and either the
-// mark was there or they hold at least one character outside ASCII; the ANSI code page
-// otherwise (a mark before bytes that are not UTF-8 stays part of the body).
+// UTF-16 (little or big endian) when the bytes begin with its byte-order mark: the body is its
+// text as UTF-8, and the encoding Utf8. Otherwise UTF-8 when the bytes after an optional UTF-8
+// byte-order mark are valid UTF-8 and either the mark was there or they hold at least one character
+// outside ASCII; the ANSI code page otherwise (a mark before bytes that are not UTF-8 stays part of
+// the body).
 //
 // GBK text is almost never valid UTF-8: the second byte of most GBK characters is 0xC0 or
 // above, or the first byte is one UTF-8 allows only as a continuation, so a real timetable holds
@@ -26,6 +29,11 @@ FileText DecideFileText(std::string_view bytes);
 
 // One field's bytes as UTF-8 text.
 std::string DecodeField(std::string_view raw, FileEncoding encoding);
+
+// A field that shows something else than the file holds, so that a save would lose bytes: one
+// that is no text of the code page, or (UTF-8, taken only when valid, and UTF-16) one holding
+// U+FFFD, which stands for a unit that is no character and which the code page cannot save.
+bool FieldLosesBytes(std::string_view raw, FileEncoding encoding);
 
 // Well-formed UTF-8: no stray continuation bytes, no overlong forms, no surrogates, nothing
 // above U+10FFFF, no sequence cut off at the end.

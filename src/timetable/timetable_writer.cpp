@@ -46,13 +46,21 @@ EncodedTable Encode(const Timetable& timetable) {
   return out;
 }
 
-// Copies an existing file that `edition` cannot read to `backup`, writable so that a later
-// backup can replace it. Ok when there was nothing to keep.
-FileStatus KeepIfUnreadable(const std::filesystem::path& file, const std::filesystem::path& backup,
-                            Edition edition, bool& kept) {
+// What the save would lose of the file there now; No when there is no file.
+OldFileKept LossOfOldFile(const std::filesystem::path& file, const Timetable& saved,
+                          Edition edition) {
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(file, ec) || ReadTimetable(file, edition))
-    return FileStatus::Ok;
+  if (!std::filesystem::is_regular_file(file, ec)) return OldFileKept::No;
+  const TimetableRead old = ReadTimetableFile(file, edition);
+  if (!old.table) return OldFileKept::Unreadable;
+  if (old.unshown.Any()) return OldFileKept::UnshownContent;
+  if (HoldsNoTimetable(saved) && !HoldsNoTimetable(*old.table)) return OldFileKept::Timetable;
+  return OldFileKept::No;
+}
+
+// Copies the file to `backup`, writable so that a later backup can replace it.
+FileStatus KeepOldFile(const std::filesystem::path& file, const std::filesystem::path& backup) {
+  std::error_code ec;
   std::filesystem::copy_file(file, backup, std::filesystem::copy_options::overwrite_existing, ec);
   if (ec) {
     // A file another program holds is refused the same way as a read-only one.
@@ -63,7 +71,6 @@ FileStatus KeepIfUnreadable(const std::filesystem::path& file, const std::filesy
   }
   std::filesystem::permissions(backup, std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::add, ec);
-  kept = true;
   return FileStatus::Ok;
 }
 
@@ -103,10 +110,14 @@ SaveResult ScdSave(const std::filesystem::path& programFolder, std::string_view 
     result.refusedCell = std::move(encoded.refused);
     return result;
   }
-  const FileStatus kept = KeepIfUnreadable(*file, *backup, edition, result.keptOldFile);
-  if (kept != FileStatus::Ok) {
-    result.status = SaveStatusText(kept);
-    return result;
+  const OldFileKept loss = LossOfOldFile(*file, timetable, edition);
+  if (loss != OldFileKept::No) {
+    const FileStatus kept = KeepOldFile(*file, *backup);
+    if (kept != FileStatus::Ok) {
+      result.status = SaveStatusText(kept);
+      return result;
+    }
+    result.keptOldFile = loss;
   }
   result.status = SaveStatusText(ReplaceFileContents(*file, encoded.bytes));
   return result;

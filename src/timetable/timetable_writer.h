@@ -37,18 +37,28 @@ std::optional<UnwritableCell> FindUnwritableCell(const Timetable& timetable);
 // The file's bytes; nothing when FindUnwritableCell finds a cell.
 std::optional<std::string> FormatTimetable(const Timetable& timetable);
 
+// Why a save kept the old file's bytes as name + ".bak" before it replaced them.
+enum class OldFileKept {
+  No,
+  Unreadable,      // `edition` cannot read it
+  UnshownContent,  // it holds more than a read of it shows (UnshownContent)
+  Timetable,       // it holds a timetable, and the table saved over it is empty
+};
+
 struct SaveResult {
   std::string status;                         // kSaveSuccess, kSaveFileReadOnly or kSaveFailed
   std::optional<UnwritableCell> refusedCell;  // the cell that stopped the save (status kSaveFailed)
-  bool keptOldFile = false;                   // the unreadable old file went to name + ".bak"
+  OldFileKept keptOldFile = OldFileKept::No;
 };
 
 // Writes the whole timetable to programFolder / "scd" / scdFile, replacing the file only once the
 // new content is safely on disk. Nothing at all is written when a cell cannot be carried. An
-// existing file that `edition` cannot read is first kept as scdFile + ".bak" (once it has been
-// saved over it reads, so only the first save keeps it). Status kSaveFileReadOnly when access is
-// denied (read-only file, or held open by another program), kSaveFailed on any other failure,
-// for instance a missing "scd" folder. A failed save leaves the old file as it was.
+// existing file that would lose something is first kept byte for byte as scdFile + ".bak": one
+// `edition` cannot read, one holding more than its read shows, and one holding a timetable when
+// the table is empty (once saved over, the file reads whole, so only the first such save keeps
+// it). Status kSaveFileReadOnly when access is denied (read-only file, or held open by another
+// program), kSaveFailed on any other failure, for instance a missing "scd" folder. A failed save
+// leaves the old file as it was.
 SaveResult ScdSave(const std::filesystem::path& programFolder, std::string_view scdFile,
                    const Timetable& timetable, Edition edition);
 

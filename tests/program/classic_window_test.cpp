@@ -50,7 +50,7 @@ TEST_F(ClassicWindowTest, missing_timetable_gives_the_message_and_an_empty_11_by
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_EQ(Messages()[0].text,
             "用户指定数据文件或默认数据文件(scd\\Schedule.csv)丢失或读取失败，即将新建一个默认格式"
-            "的空课表，修改后，请保存文件及设置！");
+            "的空课表，修改后，请保存文件及设置！\nscd\\Schedule.csv：找不到这个文件。");
   EXPECT_EQ(Messages()[0].title, "错误");
   EXPECT_EQ(Messages()[0].icon, ui::MessageIcon::Error);
   EXPECT_EQ(program.program->state().ScdRows, 11);
@@ -308,7 +308,9 @@ TEST_F(ClassicWindowTest, failed_load_shows_the_short_message_and_the_empty_matr
 
   EXPECT_FALSE(window().LoadTimetableFile("gone.csv"));
   ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].text, "找不到数据文件或读取错误，即将新建一个默认格式的空课表");
+  EXPECT_EQ(
+      Messages()[0].text,
+      "找不到数据文件或读取错误，即将新建一个默认格式的空课表\nscd\\gone.csv：找不到这个文件。");
   EXPECT_EQ(Messages()[0].title, "错误");
   EXPECT_EQ(Messages()[0].icon, ui::MessageIcon::Error);
   EXPECT_EQ(BoxTexts(window()), Rows(11, std::vector<std::string>(7)));
@@ -385,33 +387,44 @@ Rows PlacedTable(int rows, int cols) {
   return table;
 }
 
-TEST_F(ClassicWindowTest, a_matrix_of_more_boxes_than_a_process_may_have_windows_is_refused) {
-  // The widest table with as many rows as still fit, and the largest table there is.
-  const int fittingRows = classic::kMaxBoxes / kMaxCols;
-  WriteTimetable(folder.path(), "fits.csv", PlacedTable(fittingRows, kMaxCols));
-  WriteTimetable(folder.path(), "Schedule.csv", PlacedTable(kMaxRows, kMaxCols));
+TEST_F(ClassicWindowTest, a_table_of_more_boxes_than_appear_in_time_is_refused_at_the_read) {
+  // The widest week that still fits, and the table that showed nothing for 36 s.
+  const int fittingRows = kMaxClassicCells / 9;
+  WriteTimetable(folder.path(), "fits.csv", PlacedTable(fittingRows, 9));
+  WriteTimetable(folder.path(), "Schedule.csv", PlacedTable(150, 64));
   WriteClassicSettings(folder.path(), settings);
   Start();
   ASSERT_EQ(Messages().size(), 1u);
+  const std::string reason =
+      "scd\\Schedule.csv：课表有 150 行 64 列，超出了经典版的范围（1 到 256 行、1 到 64 列，最多 " +
+      std::to_string(kMaxClassicCells) + " 格；更大的课表请用表格版打开）。";
   EXPECT_EQ(Messages()[0].text,
             "用户指定数据文件或默认数据文件(scd\\Schedule.csv)丢失或读取失败，即将新建一个默认格式"
-            "的空课表，修改后，请保存文件及设置！");
+            "的空课表，修改后，请保存文件及设置！\n" +
+                reason);
   EXPECT_EQ(BoxTexts(window()), Rows(11, std::vector<std::string>(7)));
 
   EXPECT_TRUE(window().LoadTimetableFile("fits.csv"));
-  EXPECT_EQ(BoxTexts(window()), PlacedTable(fittingRows, kMaxCols));
+  EXPECT_EQ(BoxTexts(window()), PlacedTable(fittingRows, 9));
   EXPECT_EQ(Messages().size(), 1u);
 
-  // Nor can the control panel make one.
+  // The panel's load names the size and the limit too.
   window().UserDblClick();
   auto* panel = dynamic_cast<panel::FrmControl*>(program.platform.FindForm("FrmControl"));
   ASSERT_NE(panel, nullptr);
-  panel->Txtrc[0].SetText(std::to_string(kMaxRows));
-  panel->Txtrc[1].SetText(std::to_string(kMaxCols));
+  EXPECT_FALSE(window().LoadTimetableFile("Schedule.csv"));
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[1].text,
+            "找不到数据文件或读取错误，即将新建一个默认格式的空课表\n" + reason);
+  ASSERT_TRUE(window().LoadTimetableFile("fits.csv"));
+
+  // Nor can the control panel make one.
+  panel->Txtrc[0].SetText(std::to_string(fittingRows + 1));
+  panel->Txtrc[1].SetText("9");
   program.platform.dialogs().QueueInput("大表");
   panel->CmdNewFile.UserClick();
-  ASSERT_EQ(Messages().size(), 2u);
-  EXPECT_EQ(Messages()[1].text, "“每日节数”或“周上课天数”设定非法，表格至少为1行2列！");
+  ASSERT_EQ(Messages().size(), 3u);
+  EXPECT_EQ(Messages()[2].text, "“每日节数”或“周上课天数”设定非法，表格至少为1行2列！");
   EXPECT_EQ(program.program->state().ScdRows, fittingRows);
   EXPECT_EQ(program.program->state().values.ScdFileName, "fits.csv");
 }

@@ -71,25 +71,58 @@ TEST_F(CommandLineTest, export_writes_the_settings_timetable_and_opens_no_window
     for (int c = 1; c < 9; ++c) EXPECT_EQ(back.timetable->cell(r, c), table[r][c]) << r << c;
 }
 
-TEST_F(CommandLineTest, failures_give_exit_code_1_one_line_and_change_nothing) {
+TEST_F(CommandLineTest, failures_give_exit_code_1_one_line_naming_the_problem_and_change_nothing) {
   const std::string broken = Outside("坏.yaml");
   std::ofstream(PathFromUtf8(broken)) << "version: 2\n";
-  const std::vector<std::vector<std::string>> failing = {
-      {"/import"},
-      {"/start"},
-      {"/import", broken},
-      {"/import", Outside("没有.yaml")},
-      {"/export-cses", Outside("没有的文件夹/导出.yaml")},
+  // A spreadsheet's CSV of 300 columns.
+  std::string wide = "2,300\r\n";
+  for (int r = 0; r < 2; ++r) wide += std::string(299, ',') + "\r\n";
+  std::ofstream(PathFromUtf8(Outside("宽.csv")), std::ios::binary) << wide;
+  std::ofstream(PathFromUtf8(Outside("笔记.txt")), std::ios::binary) << "不是课程表\r\n";
+  const std::string program = Utf8FromPath(folder.path());
+  const struct {
+    std::vector<std::string> args;
+    std::string named;  // what the line says
+  } failing[] = {
+      {{"/import"}, "/import"},
+      {{"/start"}, "/start"},
+      {{"/import", broken}, "坏.yaml"},
+      {{"/import", Outside("没有.yaml")}, "找不到这个文件"},
+      {{"/import", Outside("宽.csv")},
+       "课表有 2 行 300 列，超出了本程序的范围（1 到 256 行、1 到 64 列）"},
+      {{"/export-cses", Outside("没有的文件夹/导出.yaml")}, "文件夹不存在"},
+      // The program's own files, whatever the case, and anything in scd, new or not.
+      {{"/export-cses", program + "/scd/Schedule.csv"}, "本程序自己的文件"},
+      {{"/export-cses", program + "/scd/新.yaml"}, "本程序自己的文件"},
+      {{"/export-cses", program + "/ORVEL2.INI"}, "本程序自己的文件"},
+      {{"/export-cses", program + "/Orvel2.exe"}, "本程序自己的文件"},
+      {{"/export-cses", program + "/days.csv"}, "本程序自己的文件"},
+      {{"/export-cses", Outside("a?b.yaml")}, "Windows 不允许的字符"},
+      {{"/export-cses", Outside("课表|1.yaml")}, "Windows 不允许的字符"},
+      {{"/export-cses", "NUL"}, "设备名"},
+      {{"/export-cses", Outside("LPT1.yaml")}, "设备名"},
+      {{"/export-cses", Outside("笔记.txt")}, "不是 CSES 课程表"},
   };
   const auto files = folder.Snapshot();
-  for (const auto& args : failing) {
+  const auto outside = elsewhere.Snapshot();
+  for (const auto& c : failing) {
     lines.clear();
-    EXPECT_EQ(Run(args), 1) << args[0];
-    ASSERT_EQ(lines.size(), 1u) << args[0];
+    EXPECT_EQ(Run(c.args), 1) << c.args.back();
+    ASSERT_EQ(lines.size(), 1u) << c.args.back();
     EXPECT_EQ(lines[0].find('\n'), std::string::npos) << lines[0];
+    EXPECT_NE(lines[0].find(c.named), std::string::npos) << lines[0];
     EXPECT_TRUE(platform.LoadedForms().empty());
-    EXPECT_EQ(folder.Snapshot(), files) << args[0];
+    EXPECT_EQ(folder.Snapshot(), files) << c.args.back();
+    EXPECT_EQ(elsewhere.Snapshot(), outside) << c.args.back();
   }
+
+  // An existing CSES file is the export's to replace.
+  const std::string yaml = Outside("导出.yaml");
+  std::ofstream(PathFromUtf8(yaml)) << "version: 1\nsubjects: []\nschedules: []\n";
+  lines.clear();
+  EXPECT_EQ(Run({"/export-cses", yaml}), 0) << (lines.empty() ? "" : lines[0]);
+  EXPECT_TRUE(exchange::ImportCsesFile(PathFromUtf8(yaml)).timetable.has_value());
+  std::filesystem::remove(PathFromUtf8(yaml));
 
   // The settings name a timetable that cannot be read: nothing to export.
   SettingsFile settings;

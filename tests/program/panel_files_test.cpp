@@ -120,7 +120,9 @@ TEST_F(PanelFilesTest, load_failure_shows_the_read_message_and_the_empty_default
   ExpectLastMessage(
       "用户指定数据文件或默认数据文件(scd\\Schedule.csv)"
       "丢失或读取失败，即将新建一个默认格式的空课表，"
-      "修改后，请保存文件及设置！",
+      "修改后，请保存文件及设置！\nscd\\坏.csv：这不是课程表文件：第一行应是行数和列数（如“11,"
+      "7”），"
+      "其后每一行是一排单元格，用逗号隔开。",
       "错误", MessageIcon::Error);
   EXPECT_EQ(app->grid().Rows(), 11);
   EXPECT_EQ(app->grid().Cols(), 7);
@@ -138,8 +140,10 @@ TEST_F(PanelFilesTest, load_failure_shows_the_read_message_and_the_empty_default
   EXPECT_EQ(Bytes(Scd("Schedule.csv")), TimetableBytes(WeekTable()));
   app->dialogs().QueueMessageAnswer(ui::MessageAnswer::Yes);
   p.CmdSaveFile.UserClick();
-  ExpectLastMessage("当前课表已保存为“Schedule.csv”", "课表已保存", MessageIcon::Information);
+  ExpectLastMessage("当前课表已保存为“Schedule.csv”\n原文件已保留为“Schedule.csv.bak”",
+                    "课表已保存", MessageIcon::Information);
   EXPECT_NE(Bytes(Scd("Schedule.csv")), TimetableBytes(WeekTable()));
+  EXPECT_EQ(Bytes(Scd("Schedule.csv.bak")), TimetableBytes(WeekTable()));
 }
 
 TEST_F(PanelFilesTest, new_with_an_invalid_size_shows_the_message_and_asks_nothing) {
@@ -329,6 +333,79 @@ TEST_F(PanelFilesTest, an_unreadable_timetable_is_kept_as_bak_before_the_first_s
   EXPECT_EQ(Bytes(Scd("Schedule.csv.bak")), broken);
 }
 
+TEST_F(PanelFilesTest,
+       a_save_over_rows_the_count_line_left_out_asks_first_and_keeps_the_old_bytes) {
+#ifndef ORVEL_SAMPLE_TIMETABLE
+  GTEST_SKIP() << "the sample is built only where iconv is found";
+#else
+  // The shipped sample with its count line changed from 11,7 to 3,7 in Notepad.
+  std::string edited = Bytes(ORVEL_SAMPLE_TIMETABLE);
+  ASSERT_EQ(edited.substr(0, 6), "11,7\r\n");
+  edited.replace(0, 4, "3,7");
+  StartWithFileBytes("Schedule.csv", edited);
+  ASSERT_EQ(app->dialogs().Messages().size(), 1u) << "the load says so once";
+  const headless::ShownMessage& told = app->dialogs().Messages()[0];
+  EXPECT_EQ(told.title, "读取课表");
+  EXPECT_EQ(told.icon, MessageIcon::Warning);
+  EXPECT_NE(told.text.find("有 8 处内容没有显示"), std::string::npos) << told.text;
+  EXPECT_NE(told.text.find("第一行写的是 3 行 7 列）：文件中另有 8 行。"), std::string::npos) << told.text;
+  EXPECT_EQ(Cells().size(), 3u);
+
+  FrmControl& p = app->Open();
+  app->dialogs().QueueMessageAnswer(ui::MessageAnswer::No);
+  p.CmdSaveFile.UserClick();
+  EXPECT_EQ(app->dialogs().Messages().back().text,
+            "文件中有 8 处内容未显示，保存会丢失这些内容。是否继续保存？");
+  EXPECT_EQ(app->dialogs().Messages().back().buttons, ui::MessageButtons::YesNo);
+  EXPECT_EQ(Bytes(Scd("Schedule.csv")), edited);
+  EXPECT_FALSE(std::filesystem::exists(Scd("Schedule.csv.bak")));
+
+  app->dialogs().QueueMessageAnswer(ui::MessageAnswer::Yes);
+  p.CmdSaveFile.UserClick();
+  ExpectLastMessage("当前课表已保存为“Schedule.csv”\n原文件已保留为“Schedule.csv.bak”",
+                    "课表已保存", MessageIcon::Information);
+  EXPECT_EQ(Bytes(Scd("Schedule.csv.bak")), edited);
+  EXPECT_EQ(Bytes(Scd("Schedule.csv")).substr(0, 5), "3,7\r\n");
+
+  // The file holds what the window shows now: the next save neither asks nor keeps.
+  const std::size_t shown = app->dialogs().Messages().size();
+  p.CmdSaveFile.UserClick();
+  EXPECT_EQ(app->dialogs().Messages().size(), shown + 1);
+  ExpectLastMessage("当前课表已保存为“Schedule.csv”", "课表已保存", MessageIcon::Information);
+  EXPECT_EQ(Bytes(Scd("Schedule.csv.bak")), edited);
+#endif
+}
+
+TEST_F(PanelFilesTest,
+       notepads_unicode_timetable_and_settings_are_read_and_saved_in_the_code_page) {
+  // UTF-16 little endian with its byte-order mark, as Notepad saves "Unicode".
+  const auto utf16 = [](const std::u16string& text) {
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : text) {
+      bytes += static_cast<char>(unit & 0xFF);
+      bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+  };
+  std::ofstream(folder.path() / "Orvel2.ini", std::ios::binary)
+      << utf16(u"0,0\r\n周.csv\r\n1,0,0,0,0,0\r\n0,0,0,0,0,0,0,0\r\n宋体,12,0\r\n0,0,0,0,1\r\n");
+  std::ofstream(Scd("周.csv"), std::ios::binary)
+      << utf16(u"2,3\r\n节次,时间,星期一\r\n第一节,8:00-8:45,语文\r\n");
+  app = std::make_unique<PanelProgram>(folder.path());
+  app->Start();
+  EXPECT_TRUE(app->dialogs().Messages().empty());
+  EXPECT_EQ(Cells(), (Rows{{"节次", "时间", "星期一"}, {"第一节", "8:00-8:45", "语文"}}));
+  EXPECT_FALSE(app->grid().Enabled()) << "locked by the settings";
+  EXPECT_EQ(app->grid().FontSize(), 12.0f);
+  EXPECT_EQ(app->grid().tag, "1");
+
+  FrmControl& p = app->Open();
+  p.CmdSaveFile.UserClick();
+  ExpectLastMessage("当前课表已保存为“周.csv”", "课表已保存", MessageIcon::Information);
+  EXPECT_EQ(Bytes(Scd("周.csv")),
+            TimetableBytes({{"节次", "时间", "星期一"}, {"第一节", "8:00-8:45", "语文"}}));
+}
+
 TEST_F(PanelFilesTest, names_outside_scd_are_refused_at_start_up_and_by_new_and_save_as) {
   WriteAnsiFile(folder.path() / "x.csv", "1,2\r\n外面,的课表\r\n");
   SettingsFile s;
@@ -352,6 +429,13 @@ TEST_F(PanelFilesTest, names_outside_scd_are_refused_at_start_up_and_by_new_and_
   p.CmdNewFile.UserClick();
   ASSERT_EQ(app->dialogs().Messages().size(), 3u);
   EXPECT_EQ(app->dialogs().Messages()[2].text, app->dialogs().Messages()[1].text);
+  // A device name is a name Windows opens as the device, in any folder.
+  app->dialogs().QueueInput("com1");
+  p.CmdSaveAs.UserClick();
+  ASSERT_EQ(app->dialogs().Messages().size(), 4u);
+  EXPECT_EQ(app->dialogs().Messages()[3].text,
+            "“com1.csv”是 Windows 保留的设备名（CON、PRN、AUX、NUL、COM1-COM9、LPT1-LPT9），"
+            "不能用作课表文件名。请换一个名字！");
   EXPECT_EQ(app->state().values.ScdFileName, "Schedule.csv");
   EXPECT_EQ(p.Caption(), "课程表设置 - Schedule.csv");
   EXPECT_EQ(folder.Snapshot(), files);

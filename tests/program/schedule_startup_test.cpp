@@ -62,6 +62,9 @@ TEST(schedule_startup_test, stored_position_is_kept_unless_it_lies_beyond_every_
   const std::vector<headless::HeadlessMonitor> laptop = {{0, 0, 1024, 768, 15}};
   const std::vector<headless::HeadlessMonitor> withProjector = {{0, 0, 1024, 768, 15},
                                                                 {1024, 0, 1280, 1024, 15}};
+  // A second screen on the laptop's left: -15360 to 0 across.
+  const std::vector<headless::HeadlessMonitor> withLeftScreen = {{0, 0, 1024, 768, 15},
+                                                                 {-1024, 0, 1024, 768, 15}};
   struct Case {
     const std::vector<headless::HeadlessMonitor>& monitors;
     std::string left, top;
@@ -80,6 +83,14 @@ TEST(schedule_startup_test, stored_position_is_kept_unless_it_lies_beyond_every_
       {withProjector, "34561", "1500", 0, 0},           // beyond both right edges
       {withProjector, "20000", "15361", 0, 0},          // below the projector, right of the laptop
       {withProjector, "-300", "200", -300, 200},
+      // Beyond the left or top edge of every monitor, whatever the other value: the window
+      // (WeekTable, about 5000 × 1500 twips) would show nothing.
+      {laptop, "-30000", "-30000", 0, 0},
+      {laptop, "-20000", "1500", 0, 0},  // the left screen unplugged
+      {laptop, "3000", "-5000", 0, 0},
+      {withLeftScreen, "-20000", "1500", -20000, 1500},
+      {withLeftScreen, "-30000", "1500", 0, 0},
+      {withProjector, "3000", "13000", 0, 0},  // below the laptop, left of the projector
   };
   for (const Case& c : cases) {
     ProgramFolder folder;
@@ -91,7 +102,9 @@ TEST(schedule_startup_test, stored_position_is_kept_unless_it_lies_beyond_every_
     TestProgram program(folder.path());
     program.platform.SetMonitors(c.monitors);
     program.Start();
-    const std::string where = c.left + "," + c.top + " on " + std::to_string(c.monitors.size());
+    const std::string where = c.left + "," + c.top + " on " + std::to_string(c.monitors.size()) +
+                              " monitors, window " + std::to_string(program.window.Width()) +
+                              " x " + std::to_string(program.window.Height());
     EXPECT_EQ(program.window.Left(), c.expectLeft) << where;
     EXPECT_EQ(program.window.Top(), c.expectTop) << where;
   }
@@ -133,13 +146,26 @@ TEST(schedule_startup_test, window_layer_is_restored) {
   }
 }
 
-TEST(schedule_startup_test, a_failed_read_shows_the_message_and_builds_the_empty_table) {
-  const Rows shortFile = {{"a", "b"}, {"c"}};  // announces 2 × 2, holds 3 cells
-  for (bool fileExists : {false, true}) {
+TEST(schedule_startup_test, a_failed_read_shows_the_message_with_its_reason_and_the_empty_table) {
+  const std::string failed =
+      "用户指定数据文件或默认数据文件(scd\\Schedule.csv)丢失或读取失败，即将新建一个默认格式"
+      "的空课表，修改后，请保存文件及设置！\n";
+  const struct {
+    std::string name;
+    bool written;  // announces 2 × 2, holds 3 cells
+    std::string reason;
+  } cases[] = {
+      {"week.csv", false, "scd\\week.csv：找不到这个文件。"},
+      {"week.csv", true, "scd\\week.csv：第一行写的是 2 行 2 列，但文件中的单元格不够。"},
+      {"nul.csv", true,
+       "“nul.csv”是 Windows 保留的设备名（CON、PRN、AUX、NUL、COM1-COM9、LPT1-LPT9），"
+       "不能用作课表文件名。"},
+  };
+  for (const auto& c : cases) {
     ProgramFolder folder;
-    if (fileExists) WriteTimetable(folder.path(), "week.csv", shortFile);
+    if (c.written) WriteTimetable(folder.path(), c.name, {{"a", "b"}, {"c"}});
     SettingsFile settings;
-    settings.scdFileName = "week.csv";
+    settings.scdFileName = c.name;
     settings.fontName = "黑体";
     settings.fontSize = "12";
     settings.Write(folder.path());
@@ -150,10 +176,7 @@ TEST(schedule_startup_test, a_failed_read_shows_the_message_and_builds_the_empty
 
     const auto& messages = program.platform.dialogs().Messages();
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(
-        messages[0].text,
-        "用户指定数据文件或默认数据文件(scd\\Schedule.csv)丢失或读取失败，即将新建一个默认格式"
-        "的空课表，修改后，请保存文件及设置！");
+    EXPECT_EQ(messages[0].text, failed + c.reason);
     EXPECT_EQ(messages[0].title, "错误");
     EXPECT_EQ(messages[0].icon, ui::MessageIcon::Error);
     EXPECT_EQ(messages[0].buttons, ui::MessageButtons::Ok);
@@ -193,20 +216,31 @@ TEST(schedule_startup_test, stored_fonts_frame_area_and_effect_reach_the_grid) {
   EXPECT_EQ(grid.ColWidth(0) - grid.EdgeInset(), 853);  // widest "第一节", 540 twips: 12 × (540 + 100) / 9
 }
 
-TEST(schedule_startup_test, bad_font_fields_keep_the_grid_usable) {
-  ProgramFolder folder;
-  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
-  SettingsFile settings;
-  settings.fontName = "";
-  settings.fontSize = "1e30";
-  settings.effect = "9";
-  settings.Write(folder.path());
-  TestProgram program(folder.path());
-  program.Start();
-  EXPECT_EQ(program.window.MSFlexGrid1.FontName(), "宋体");
-  EXPECT_EQ(program.window.MSFlexGrid1.FontSize(), 9.0f);
-  EXPECT_EQ(program.window.MSFlexGrid1.TextEffect(), 0);
-  EXPECT_GT(program.window.Width(), 0);
+TEST(schedule_startup_test, a_stored_font_size_the_panel_never_offers_becomes_the_nearest_offered) {
+  const struct {
+    std::string stored;
+    float shown;
+  } cases[] = {{"0.001", 9}, {"", 9},      {"abc", 9},      {"2048", 15},
+               {"1e30", 15}, {"15.5", 15}, {"10.5", 10.5f}, {"12", 12}};
+  for (const auto& c : cases) {
+    ProgramFolder folder;
+    WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
+    SettingsFile settings;
+    settings.fontName = "";
+    settings.fontSize = c.stored;
+    settings.effect = "9";
+    settings.Write(folder.path());
+    TestProgram program(folder.path());
+    program.Start();
+    EXPECT_EQ(program.window.MSFlexGrid1.FontName(), "宋体") << c.stored;
+    EXPECT_EQ(program.window.MSFlexGrid1.FontSize(), c.shown) << c.stored;
+    EXPECT_EQ(program.window.MSFlexGrid1.TextEffect(), 0) << c.stored;
+    // On the 1024 × 768 screen, and more than a sliver.
+    EXPECT_GT(program.window.Width(), 3000) << c.stored;
+    EXPECT_LT(program.window.Width(), 15360) << c.stored;
+    EXPECT_GT(program.window.Height(), 1000) << c.stored;
+    EXPECT_LT(program.window.Height(), 11520) << c.stored;
+  }
 }
 
 TEST(schedule_startup_test, lock_disables_the_grid_but_not_the_window) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cses_week.h"
+#include "exchange/cses_file.h"
 #include "panel_fixture.h"
 #include "platform/headless/user_actions.h"
 #include "timetable/timetable_reader.h"
@@ -116,6 +117,42 @@ TEST_F(TimetableExchangeTest, the_menu_of_a_locked_grid_exports_and_imports_back
     EXPECT_EQ(after[r][1], before[r][1]) << r;
     for (std::size_t c = 2; c < before[r].size(); ++c) EXPECT_EQ(after[r][c], before[r][c]);
   }
+}
+
+TEST_F(TimetableExchangeTest, the_menus_export_keeps_off_the_programs_files_and_asks_over_others) {
+  StartWith();
+  SettingsFile().Write(folder.path());
+  const auto files = folder.Snapshot();
+  for (const std::filesystem::path& own : {Scd("Schedule.csv"), folder.path() / "Orvel2.ini"}) {
+    app->dialogs().QueueFileName(Utf8FromPath(own));
+    ChooseFromMenu(kMenuExport);
+    EXPECT_EQ(LastMessage().title, "导出失败");
+    EXPECT_EQ(LastMessage().icon, ui::MessageIcon::Error);
+    EXPECT_NE(LastMessage().text.find("本程序自己的文件"), std::string::npos) << LastMessage().text;
+    EXPECT_EQ(folder.Snapshot(), files);
+  }
+
+  // A file that is not CSES is replaced only when the user says yes.
+  const auto notes = Outside("笔记.yaml", "购物清单\r\n");
+  app->dialogs().QueueFileName(Utf8FromPath(notes));
+  app->dialogs().QueueMessageAnswer(ui::MessageAnswer::No);
+  ChooseFromMenu(kMenuExport);
+  EXPECT_EQ(LastMessage().buttons, ui::MessageButtons::YesNo);
+  EXPECT_NE(LastMessage().text.find("不是 CSES 课程表"), std::string::npos) << LastMessage().text;
+  EXPECT_EQ(Bytes(notes), "购物清单\r\n");
+  app->dialogs().QueueFileName(Utf8FromPath(notes));
+  app->dialogs().QueueMessageAnswer(ui::MessageAnswer::Yes);
+  ChooseFromMenu(kMenuExport);
+  EXPECT_EQ(LastMessage().title, "导出为 CSES");
+  EXPECT_TRUE(exchange::ImportCsesFile(notes).timetable.has_value());
+
+  // Once it is CSES, the next export replaces it without a question.
+  const std::size_t shown = app->dialogs().Messages().size();
+  app->dialogs().QueueFileName(Utf8FromPath(notes));
+  ChooseFromMenu(kMenuExport);
+  EXPECT_EQ(app->dialogs().Messages().size(), shown + 1);
+  EXPECT_EQ(LastMessage().buttons, ui::MessageButtons::Ok);
+  EXPECT_EQ(folder.Snapshot(), files);
 }
 
 TEST_F(TimetableExchangeTest, a_broken_file_is_refused_with_its_line_and_nothing_changes) {

@@ -115,6 +115,9 @@ TEST_F(CommandLineTest, a_failure_ends_with_1_and_one_line_on_standard_error) {
       {L"/export-cses", L"/export-cses"},
       {L"/bogus", L"/bogus"},
       {L"/import \"" + missing + L"\"", L"没有.yaml"},
+      // Started in its own folder, as a set-up script does: the timetable stays a timetable.
+      {L"/export-cses scd\\Schedule.csv", L"本程序自己的文件"},
+      {L"/export-cses nul", L"设备名"},
   };
   const auto files = Snapshot();
   for (const ProgramFile& file : kPrograms)

@@ -252,7 +252,7 @@ TEST_F(StartupTest, without_files_reports_the_read_failure_then_opens_empty_at_t
   // The message box's text is the static control 0xFFFF, on Windows and on Wine alike.
   EXPECT_EQ(wintest::WindowCaption(GetDlgItem(box, 0xFFFF)),
             L"用户指定数据文件或默认数据文件(scd\\Schedule.csv)丢失或读取失败，即将新建一个默认格式"
-            L"的空课表，修改后，请保存文件及设置！");
+            L"的空课表，修改后，请保存文件及设置！\nscd\\Schedule.csv：找不到这个文件。");
   HWND ok = GetDlgItem(box, IDOK);
   ASSERT_TRUE(ok);
   // The timetable window shows only once start-up is over.
@@ -285,6 +285,43 @@ TEST_F(StartupTest, without_files_reports_the_read_failure_then_opens_empty_at_t
   std::printf("ended on WM_CLOSE: %s\n", closedItself ? "yes" : "no, terminated");
   EXPECT_FALSE(program.Running());
   EXPECT_EQ(Listing(folder.path()), before);
+}
+
+// Settings a user copied from another PC: a place beyond the left and top edges of this one's
+// screen, and font sizes the panel never offers. The window still opens on the screen, at a
+// size that fits it.
+TEST_F(StartupTest, a_stored_place_or_font_size_from_elsewhere_still_opens_the_window_on_screen) {
+  const struct {
+    const wchar_t* position;
+    const wchar_t* fontSize;
+  } cases[] = {{L"-30000,-30000", L"9"}, {L"1500,1200", L"2048"}, {L"1500,1200", L"0.001"}};
+  fs::create_directories(folder.path() / "scd");
+  WriteBytes(folder.path() / "scd" / "Schedule.csv", Gbk(kTimetable));
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  for (const auto& c : cases) {
+    const std::wstring settings = std::wstring(c.position) +
+                                  L"\r\nSchedule.csv\r\n0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0\r\n宋体," +
+                                  c.fontSize + L",0\r\n0,0,0.5,0,0\r\n";
+    WriteBytes(folder.path() / "Orvel2.ini", Gbk(settings));
+    wintest::ChildProcess program(exe, folder.path());
+    ASSERT_TRUE(program.Started()) << "CreateProcess error " << program.LastError();
+    HWND window = program.WaitForWindow(nullptr, L"Form1", true, kStartTimeoutMs);
+    ASSERT_TRUE(window) << "no visible Form1 window";
+    const RECT rect = WindowRect(window);
+    const std::wstring what = std::wstring(c.position) + L" " + c.fontSize;
+    if (std::wstring(c.position) == L"-30000,-30000") {
+      EXPECT_EQ(rect.left, 0) << what;
+      EXPECT_EQ(rect.top, 0) << what;
+    }
+    // Seven columns of text at 9 to 15 points: wider than a few pixels, within the screen.
+    EXPECT_GT(rect.right - rect.left, 100) << what;
+    EXPECT_GT(rect.bottom - rect.top, 40) << what;
+    EXPECT_LE(rect.right, screenWidth) << what;
+    EXPECT_LE(rect.bottom, screenHeight) << what;
+    program.Close(window, kCloseGraceMs);
+    EXPECT_FALSE(program.Running());
+  }
 }
 
 // The visible form window of the process other than `except`, or null.
