@@ -130,16 +130,12 @@ YamlRead ParseYaml(std::string_view utf8) {
         add(index);
         break;
       }
-      case YAML_SEQUENCE_START_EVENT: {
-        const std::size_t index =
-            make(Kind::Sequence, event.start_mark, event.data.sequence_start.anchor);
-        add(index);
-        open.push_back(index);
-        break;
-      }
+      case YAML_SEQUENCE_START_EVENT:
       case YAML_MAPPING_START_EVENT: {
+        const bool sequence = event.type == YAML_SEQUENCE_START_EVENT;
         const std::size_t index =
-            make(Kind::Map, event.start_mark, event.data.mapping_start.anchor);
+            make(sequence ? Kind::Sequence : Kind::Map, event.start_mark,
+                 sequence ? event.data.sequence_start.anchor : event.data.mapping_start.anchor);
         add(index);
         open.push_back(index);
         break;

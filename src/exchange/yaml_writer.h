@@ -28,6 +28,8 @@ class YamlWriter {
   std::string Finish();
 
  private:
+  // An event made (or not) by one of libyaml's initializers, handed to the emitter.
+  YamlWriter& Send(bool made, void* event);
   bool Emit(void* event);
 
   std::unique_ptr<yaml_emitter_s> emitter_;
