@@ -13,7 +13,7 @@ class ButtonPeer final : public ControlPeer {
  public:
   ButtonPeer(FormWindow& form, ui::Button& button) : ControlPeer(form, button), button_(button) {
     if (!CreateControl(L"BUTTON", Widen(button.Caption()), BS_PUSHBUTTON | WS_TABSTOP, 0)) return;
-    ApplyFont(ui::Font{});
+    UseDefaultFont();
     Subclass();
     ApplyState();
   }
@@ -22,10 +22,6 @@ class ButtonPeer final : public ControlPeer {
     if (code == BN_CLICKED) button_.UserClick();
   }
   HBRUSH OnColour(HDC) override { return nullptr; }
-  void OnDpiChanged() override {
-    ApplyBounds();
-    ApplyFont(ui::Font{});
-  }
 
  protected:
   void OnChanged(ui::Property what) override {

@@ -9,7 +9,7 @@ class CheckBoxPeer final : public ControlPeer {
  public:
   CheckBoxPeer(FormWindow& form, ui::CheckBox& box) : ControlPeer(form, box), box_(box) {
     if (!CreateControl(L"BUTTON", Widen(box.Caption()), BS_CHECKBOX | WS_TABSTOP, 0)) return;
-    ApplyFont(ui::Font{});
+    UseDefaultFont();
     ApplyValue();
     Subclass();
     ApplyState();
@@ -18,10 +18,6 @@ class CheckBoxPeer final : public ControlPeer {
   void OnCommand(UINT code) override {
     // Not an automatic box: the value changes through the widget, which raises the click.
     if (code == BN_CLICKED) box_.UserClick();
-  }
-  void OnDpiChanged() override {
-    ApplyBounds();
-    ApplyFont(ui::Font{});
   }
 
  protected:

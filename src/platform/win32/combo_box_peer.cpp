@@ -15,7 +15,7 @@ class ComboBoxPeer final : public ControlPeer {
     const DWORD style = (box.Editable() ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST) |
                         WS_VSCROLL | WS_TABSTOP;
     if (!CreateControl(L"COMBOBOX", L"", style, 0)) return;
-    ApplyFont(ui::Font{});
+    UseDefaultFont();
     ApplyBounds();
     FillItems();
     Subclass();
@@ -44,10 +44,6 @@ class ComboBoxPeer final : public ControlPeer {
                  TwipsToPx(b.height + kDropTwips, d), SWP_NOZORDER | SWP_NOACTIVATE);
   }
 
-  void OnDpiChanged() override {
-    ApplyBounds();
-    ApplyFont(ui::Font{});
-  }
 
  protected:
   void OnChanged(ui::Property what) override {

@@ -179,8 +179,14 @@ HBRUSH ControlPeer::OnColour(HDC dc) {
   return form_->backBrush();
 }
 
+void ControlPeer::UseDefaultFont() {
+  defaultFont_ = true;
+  ApplyFont(ui::Font{});
+}
+
 void ControlPeer::OnDpiChanged() {
   ApplyBounds();
+  if (defaultFont_) ApplyFont(ui::Font{});
 }
 
 }  // namespace orvel::win32

@@ -70,6 +70,8 @@ class ControlPeer : public ui::WidgetPeer {
   // The window still exists and still belongs to this peer (user code may have unloaded it).
   static bool StillOurs(HWND hwnd, const ControlPeer* peer);
   void ApplyFont(const ui::Font& font);
+  // The form's default font, applied again at the new size when the DPI changes.
+  void UseDefaultFont();
   virtual void ApplyBounds();
   UINT dpi() const;
   double ToTwips(int px) const;
@@ -87,6 +89,7 @@ class ControlPeer : public ui::WidgetPeer {
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                        DWORD_PTR ref);
   bool subclassed_ = false;
+  bool defaultFont_ = false;
 };
 
 }  // namespace orvel::win32

@@ -29,7 +29,7 @@ class DatePickerPeer final : public ControlPeer {
     if (!CreateControl(DATETIMEPICK_CLASSW, L"", DTS_SHORTDATEFORMAT | WS_TABSTOP, 0)) return;
     // The date as the day list writes it, whatever the locale's short form.
     SendMessageW(hwnd(), DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"yyyy-MM-dd"));
-    ApplyFont(ui::Font{});
+    UseDefaultFont();
     ApplyValue();
     Subclass();
     ApplyState();
@@ -42,10 +42,6 @@ class DatePickerPeer final : public ControlPeer {
     return true;
   }
   HBRUSH OnColour(HDC) override { return nullptr; }
-  void OnDpiChanged() override {
-    ApplyBounds();
-    ApplyFont(ui::Font{});
-  }
 
  protected:
   void OnChanged(ui::Property what) override {

@@ -39,7 +39,7 @@ class ListBoxPeer final : public ControlPeer {
       : ControlPeer(form, list), list_(list), files_(dynamic_cast<ui::FileList*>(&list)) {
     if (!CreateControl(L"LISTBOX", L"", LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE))
       return;
-    ApplyFont(ui::Font{});
+    UseDefaultFont();
     Refill();
     Subclass();
     ApplyState();
@@ -54,10 +54,6 @@ class ListBoxPeer final : public ControlPeer {
     }
   }
   HBRUSH OnColour(HDC) override { return nullptr; }
-  void OnDpiChanged() override {
-    ApplyBounds();
-    ApplyFont(ui::Font{});
-  }
 
  protected:
   void OnChanged(ui::Property what) override {
