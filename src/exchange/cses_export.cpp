@@ -9,7 +9,7 @@
 #include "clock/time_of_day.h"
 #include "exchange/cses.h"
 #include "exchange/cses_week.h"
-#include "exchange/yaml_writer.h"
+#include "exchange/yaml_text.h"
 
 namespace orvel::exchange {
 namespace {
@@ -101,34 +101,26 @@ std::string Emit(const std::vector<Schedule>& schedules) {
     }
   }
 
-  // Subject names and times in double quotes: a YAML 1.1 reader takes a plain 10:00:00 for a
-  // number of seconds, and names like 101 or yes for numbers and booleans.
-  using Quotes = YamlWriter::Quotes;
-  YamlWriter out;
-  out.BeginMap().Scalar("version").Scalar("1");
-  // An empty list in flow style: "subjects: []" rather than "[]" on a line of its own.
-  out.Scalar("subjects").BeginSeq(subjects.empty());
-  for (const std::string& name : subjects)
-    out.BeginMap().Scalar("name").Scalar(name, Quotes::Double).EndMap();
-  out.EndSeq();
-  out.Scalar("schedules").BeginSeq(schedules.empty());
+  // The layout is fixed, so it is written line by line: block sequences indented under their key,
+  // subject names and times in double quotes (a YAML 1.1 reader takes a plain 10:00:00 for a
+  // number of seconds, and names like 101 or yes for numbers and booleans). Schedule names, days
+  // and weeks are the export's own words and need no quotes.
+  std::string out = "version: 1\n";
+  out += subjects.empty() ? "subjects: []\n" : "subjects:\n";
+  for (const std::string& name : subjects) out += "  - name: " + DoubleQuoted(name) + "\n";
+  out += schedules.empty() ? "schedules: []\n" : "schedules:\n";
   for (const Schedule& schedule : schedules) {
-    out.BeginMap();
-    out.Scalar("name").Scalar(schedule.name);
-    out.Scalar("enable_day").Scalar(std::to_string(schedule.day));
-    out.Scalar("weeks").Scalar(schedule.weeks);
-    out.Scalar("classes").BeginSeq();
+    out += "  - name: " + schedule.name + "\n";
+    out += "    enable_day: " + std::to_string(schedule.day) + "\n";
+    out += "    weeks: " + std::string(schedule.weeks) + "\n";
+    out += "    classes:\n";
     for (const Class& c : schedule.classes) {
-      out.BeginMap();
-      out.Scalar("subject").Scalar(c.subject, Quotes::Double);
-      out.Scalar("start_time").Scalar(CsesTime(c.time->start), Quotes::Double);
-      out.Scalar("end_time").Scalar(CsesTime(c.time->end), Quotes::Double);
-      out.EndMap();
+      out += "      - subject: " + DoubleQuoted(c.subject) + "\n";
+      out += "        start_time: \"" + CsesTime(c.time->start) + "\"\n";
+      out += "        end_time: \"" + CsesTime(c.time->end) + "\"\n";
     }
-    out.EndSeq().EndMap();
   }
-  out.EndSeq().EndMap();
-  return out.Finish();
+  return out;
 }
 
 }  // namespace

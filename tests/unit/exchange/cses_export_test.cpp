@@ -52,6 +52,8 @@ const Timetable kAwkwardNames = MakeTable({
     {"", "9:00-9:45", "a: b", "#注释", "- 列表", "[数组]", "{映射}"},
     {"", "10:00-10:45", "'单引号'", "\\反斜杠", "数学 ", " 语文", "*别名"},
     {"", "11:00-11:45", "&锚", "!标签", "%", "@", "`"},
+    {"", "12:00-12:45", "\x7f\x01", "\xc2\x85\xc2\xa0", "\xe2\x80\xa8\xef\xbb\xbf", "\xe2\x80\xa9",
+     "\x1b"},
 });
 
 const Timetable* const kRoundTripTables[] = {&kSampleWeek, &kAlternatingWeekend, &kAwkwardNames};
@@ -97,47 +99,56 @@ TEST(cses_export_test, writes_cses_with_a_schedule_per_day_and_weeks) {
   const CsesExport exported = ExportCses(table);
   EXPECT_EQ(exported.yaml, R"(version: 1
 subjects:
-- name: "语文"
-- name: "数学"
-- name: "物理"
-- name: "化学"
-- name: "音乐"
+  - name: "语文"
+  - name: "数学"
+  - name: "物理"
+  - name: "化学"
+  - name: "音乐"
 schedules:
-- name: 星期一
-  enable_day: 1
-  weeks: all
-  classes:
-  - subject: "语文"
-    start_time: "07:30:00"
-    end_time: "07:50:30"
-  - subject: "数学"
-    start_time: "08:00:00"
-    end_time: "08:45:00"
-- name: 星期二（单周）
-  enable_day: 2
-  weeks: odd
-  classes:
-  - subject: "语文"
-    start_time: "07:30:00"
-    end_time: "07:50:30"
-  - subject: "物理"
-    start_time: "08:00:00"
-    end_time: "08:45:00"
-- name: 星期二（双周）
-  enable_day: 2
-  weeks: even
-  classes:
-  - subject: "语文"
-    start_time: "07:30:00"
-    end_time: "07:50:30"
-  - subject: "化学"
-    start_time: "08:00:00"
-    end_time: "08:45:00"
-  - subject: "音乐"
-    start_time: "09:00:00"
-    end_time: "09:45:00"
+  - name: 星期一
+    enable_day: 1
+    weeks: all
+    classes:
+      - subject: "语文"
+        start_time: "07:30:00"
+        end_time: "07:50:30"
+      - subject: "数学"
+        start_time: "08:00:00"
+        end_time: "08:45:00"
+  - name: 星期二（单周）
+    enable_day: 2
+    weeks: odd
+    classes:
+      - subject: "语文"
+        start_time: "07:30:00"
+        end_time: "07:50:30"
+      - subject: "物理"
+        start_time: "08:00:00"
+        end_time: "08:45:00"
+  - name: 星期二（双周）
+    enable_day: 2
+    weeks: even
+    classes:
+      - subject: "语文"
+        start_time: "07:30:00"
+        end_time: "07:50:30"
+      - subject: "化学"
+        start_time: "08:00:00"
+        end_time: "08:45:00"
+      - subject: "音乐"
+        start_time: "09:00:00"
+        end_time: "09:45:00"
 )");
   EXPECT_EQ(exported.cellsLeftOut, 0);
+}
+
+TEST(cses_export_test, quotes_tabs_and_bytes_outside_utf8_still_read_back) {
+  const CsesExport exported =
+      ExportCses(MakeTable({{"", "时间", "一"}, {"", "8:00-8:45", "\"\xff数学\t\xe6\""}}));
+  const CsesImport back = ImportCses(exported.yaml);
+  ASSERT_TRUE(back.timetable) << back.refusal.Message() << "\n" << exported.yaml;
+  // The cell takes a quote as ＂ and a tab as a space, as from any CSES file.
+  EXPECT_EQ(back.timetable->cell(1, 2), "＂\xef\xbf\xbd数学 \xef\xbf\xbd＂");
 }
 
 TEST(cses_export_test, counts_the_cells_it_leaves_out) {
