@@ -79,8 +79,8 @@ void FrmSchedule::Form_Load() {
 
   // Transparency keys out the scheme's background; the clock runs when highlighting is on.
   if (values.transparency == 1)
-    MakeLayered(program::Layering::ColourKey,
-                state_.colours.Get(values.scheme, kColourBackground), 0);
+    MakeLayered(program::Layering::ColourKey, state_.colours.Get(values.scheme, kColourBackground),
+                0);
   TimerSchedule.SetEnabled(values.highlight != 0);
 }
 
@@ -178,7 +178,6 @@ bool FrmSchedule::ReadIntoMatrix(std::string scdFileName, std::string_view faile
     state_.values.ScdFileName = std::string(program::kDefaultScdFileName);
   }
   Rebuild(*file.table);
-  ShowSchoolDay(program::Today(state_, *this));
   program::TellUnshownContent(*this, scdFileName, file);
   return read;
 }
@@ -199,6 +198,8 @@ void FrmSchedule::Rebuild(const Timetable& table) {
   Fill(table);
   MakeWindows(made);
   AreaTag() = std::move(areaTag);
+  // Today's swaps over the new boxes.
+  ShowSchoolDay(program::Today(state_, *this));
 }
 
 void FrmSchedule::Fill(const Timetable& table) {
@@ -259,7 +260,6 @@ void FrmSchedule::NewTimetable(std::int16_t rows, std::int16_t cols) {
   if (!CanHold(rows, cols)) return;
   Rebuild(*Timetable::WithSize(rows, cols));
   program::DoTransparency(*this);
-  ShowSchoolDay(program::Today(state_, *this));
 }
 
 void FrmSchedule::RestoreSwappedBoxes() {
@@ -333,9 +333,8 @@ void FrmSchedule::Form_FilesDropped(const std::vector<std::string>& paths) {
   if (ImportDroppedFiles) ImportDroppedFiles(paths);
 }
 
-void FrmSchedule::RunClockTick(const clock::ClockSettings& settings,
-                               const clock::SchoolDay& today, std::int32_t nowSeconds,
-                               const RaiseReminder& raise) {
+void FrmSchedule::RunClockTick(const clock::ClockSettings& settings, const clock::SchoolDay& today,
+                               std::int32_t nowSeconds, const RaiseReminder& raise) {
   ClassicClockTick tick =
       DecideClassicClockTick(BoxClockCells(*this), settings, today, nowSeconds, clockState_);
   ApplyClassicClockTick(*this, tick);

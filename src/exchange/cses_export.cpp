@@ -10,6 +10,7 @@
 #include "exchange/cses.h"
 #include "exchange/cses_week.h"
 #include "exchange/yaml_text.h"
+#include "timetable/day_list.h"
 
 namespace orvel::exchange {
 namespace {
@@ -68,9 +69,9 @@ void AddDay(const Timetable& timetable, const std::vector<TimedRow>& rows, int d
   for (const TimedRow& row : rows) {
     if (timetable.cell(row.row, col).find(kWeekSeparator) != std::string::npos) alternates = true;
   }
-  Schedule all{std::string(DayName(day)), day, "all", {}};
-  Schedule odd{std::string(DayName(day)) + "（单周）", day, "odd", {}};
-  Schedule even{std::string(DayName(day)) + "（双周）", day, "even", {}};
+  Schedule all{std::string(WeekdayName(day)), day, "all", {}};
+  Schedule odd{std::string(WeekdayName(day)) + "（单周）", day, "odd", {}};
+  Schedule even{std::string(WeekdayName(day)) + "（双周）", day, "even", {}};
   for (const TimedRow& row : rows) {
     const std::string& text = timetable.cell(row.row, col);
     if (text.empty()) continue;

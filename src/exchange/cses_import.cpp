@@ -11,6 +11,7 @@
 #include "exchange/cses_week.h"
 #include "exchange/yaml_tree.h"
 #include "platform/text_codec.h"
+#include "timetable/day_list.h"
 
 namespace orvel::exchange {
 namespace {
@@ -183,7 +184,7 @@ class Reader {
     table.SetCell(0, 0, "节次");
     table.SetCell(0, 1, "时间");
     for (int day = kFirstDay; day <= lastDay; ++day) {
-      table.SetCell(0, day + 1, std::string(DayName(day)));
+      table.SetCell(0, day + 1, std::string(WeekdayName(day)));
     }
     std::map<Span, int> rowOf;
     int row = 1;

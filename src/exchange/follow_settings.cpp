@@ -12,13 +12,6 @@ namespace {
 constexpr std::size_t kMaxFollowFileBytes = 64u << 10;
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
-std::string_view TrimBlanks(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 }  // namespace
 
 std::optional<FollowSettings> ParseFollowSettings(std::string_view fileBytes) {
@@ -26,9 +19,7 @@ std::optional<FollowSettings> ParseFollowSettings(std::string_view fileBytes) {
   FollowSettings settings;
   std::string_view rest = text.body;
   while (!rest.empty()) {
-    const std::size_t end = rest.find('\n');
-    const std::string_view line = TrimBlanks(rest.substr(0, end));
-    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    const std::string_view line = TrimBlanks(TakeLine(rest));
     const std::size_t equals = line.find('=');
     if (line.empty() || line[0] == '#' || line[0] == ';' || equals == std::string_view::npos)
       continue;

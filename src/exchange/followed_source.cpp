@@ -3,12 +3,12 @@
 #include <system_error>
 #include <utility>
 
-#include "timetable/read_problem.h"
 #include "exchange/timetable_import.h"
 #include "platform/file_io.h"
 #include "platform/text_codec.h"
 #include "timetable/file_text.h"
 #include "timetable/program_folder.h"
+#include "timetable/read_problem.h"
 #include "timetable/timetable_reader.h"
 #include "timetable/timetable_writer.h"
 
@@ -72,12 +72,6 @@ std::string PercentEncoded(std::string_view text) {
     }
   }
   return out;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
 }
 
 FetchedFile FetchFailed(std::string problem) {

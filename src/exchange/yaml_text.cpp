@@ -4,33 +4,23 @@
 #include <cstdio>
 #include <utility>
 
+#include "timetable/file_text.h"
+
 namespace orvel::exchange {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
 // The character at the front of `text` and its length in bytes; kReplacement and 1 for a byte
-// that does not begin a well-formed character (overlong forms and surrogates included).
+// that does not begin a well-formed character.
 std::pair<char32_t, std::size_t> NextCharacter(std::string_view text) {
-  const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  if (lead < 0x80) return {lead, 1};
-  std::size_t length = 0;
-  char32_t c = 0, least = 0;
-  if (lead >= 0xC2 && lead <= 0xDF)
-    length = 2, c = lead & 0x1F, least = 0x80;
-  else if (lead >= 0xE0 && lead <= 0xEF)
-    length = 3, c = lead & 0x0F, least = 0x800;
-  else if (lead >= 0xF0 && lead <= 0xF4)
-    length = 4, c = lead & 0x07, least = 0x10000;
-  else
-    return {kReplacement, 1};
-  if (text.size() < length) return {kReplacement, 1};
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) return {kReplacement, 1};
-    c = (c << 6) | (byte(i) & 0x3F);
-  }
-  if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return {kReplacement, 1};
+  const std::size_t length = Utf8CharacterLength(text);
+  if (length == 0) return {kReplacement, 1};
+  const auto lead = static_cast<unsigned char>(text[0]);
+  // The lead byte's own bits: 7, 5, 4 or 3 of them as the character is 1 to 4 bytes long.
+  char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+  for (std::size_t i = 1; i < length; ++i)
+    c = (c << 6) | (static_cast<unsigned char>(text[i]) & 0x3F);
   return {c, length};
 }
 

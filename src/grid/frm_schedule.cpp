@@ -126,14 +126,19 @@ bool FrmSchedule::ScdLoad() {
     state_.values.ScdFileName = std::string(kDefaultScdFileName);
   }
   TellUnshownContent(*this, name, file);
-  state_.ScdRows = table->rows();
-  state_.ScdCols = table->cols();
-  MSFlexGrid1.SetSize(table->rows(), table->cols());
-  MSFlexGrid1.Move(0, 0);
-  for (int r = 0; r < table->rows(); ++r)
-    for (int c = 0; c < table->cols(); ++c) MSFlexGrid1.SetTextMatrix(r, c, table->cell(r, c));
-  ShowSchoolDay(Today(state_, *this));
+  ShowTable(*table);
   return read;
+}
+
+void FrmSchedule::ShowTable(const Timetable& table) {
+  state_.ScdRows = table.rows();
+  state_.ScdCols = table.cols();
+  MSFlexGrid1.SetSize(table.rows(), table.cols());
+  MSFlexGrid1.Move(0, 0);
+  for (int r = 0; r < table.rows(); ++r)
+    for (int c = 0; c < table.cols(); ++c) MSFlexGrid1.SetTextMatrix(r, c, table.cell(r, c));
+  // Today's swaps over the new cells.
+  ShowSchoolDay(Today(state_, *this));
 }
 
 void FrmSchedule::MakeLayered(Layering layering, ui::Colour colour, int alpha) {
@@ -184,14 +189,7 @@ bool FrmSchedule::LoadTimetableFile(const std::string& scdFileName) {
 
 void FrmSchedule::NewTimetable(std::int16_t rows, std::int16_t cols) {
   // Within the bounds every timetable keeps; anything else keeps the current table.
-  if (!Timetable::WithSize(rows, cols)) return;
-  state_.ScdRows = rows;
-  state_.ScdCols = cols;
-  MSFlexGrid1.SetSize(rows, cols);
-  for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < cols; ++c) MSFlexGrid1.SetTextMatrix(r, c, std::string());
-  MSFlexGrid1.Move(0, 0);
-  ShowSchoolDay(Today(state_, *this));
+  if (const std::optional<Timetable> empty = Timetable::WithSize(rows, cols)) ShowTable(*empty);
 }
 
 void FrmSchedule::ShowSchoolDay(const clock::SchoolDay& today) {

@@ -97,6 +97,8 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
 
  private:
   void ApplyGridAppearance();
+  // The table into the grid and ScdRows / ScdCols, with today's swaps shown over it.
+  void ShowTable(const Timetable& table);
 
   program::ProgramState& state_;
   // A press of the left button: when, and where on the window (twips).

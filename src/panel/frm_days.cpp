@@ -21,18 +21,16 @@ constexpr double kClientWidth = 6600, kClientHeight = 4740;
 constexpr double kRowHeight = 330, kButtonHeight = 375;
 
 // The kinds in the order of CmbKind.
-constexpr DayRuleKind kKinds[] = {DayRuleKind::Holiday,   DayRuleKind::MakeUpDay,
-                                  DayRuleKind::Swap,      DayRuleKind::TermStart,
-                                  DayRuleKind::OddWeek,   DayRuleKind::EvenWeek};
+constexpr DayRuleKind kKinds[] = {DayRuleKind::Holiday, DayRuleKind::MakeUpDay,
+                                  DayRuleKind::Swap,    DayRuleKind::TermStart,
+                                  DayRuleKind::OddWeek, DayRuleKind::EvenWeek};
 // Rules from this many days ago on are listed; older ones stay in the file.
 constexpr int kDaysShownBefore = 30;
 
-std::string DateText(year_month_day date) {
-  DayRule rule;
-  rule.kind = DayRuleKind::TermStart;
-  rule.date = date;
-  const std::string line = DayRuleLine(rule);
-  return line.substr(0, line.find(','));
+std::vector<std::string> WeekdayNames() {
+  std::vector<std::string> names;
+  for (int day = 1; day <= 7; ++day) names.emplace_back(WeekdayName(day));
+  return names;
 }
 
 // "2026-10-10 星期六  补班，按星期二上课（单周）".
@@ -62,7 +60,7 @@ std::string ItemText(const DayRule& rule) {
     case DayRuleKind::NationalDays:
       break;
   }
-  return DateText(rule.date) + " " +
+  return DayDateText(rule.date) + " " +
          std::string(WeekdayName(clock::MondayFirstWeekday(rule.date))) + "  " + what;
 }
 
@@ -77,8 +75,7 @@ FrmDays::FrmDays(program::ProgramState& state, std::function<void()> changed)
       CmbKind(this, "CmbKind", false, {"放假", "补班", "调课", "开学", "单周", "双周"}),
       LblValue1(this, "LblValue1"),
       TxtValue1(this, "TxtValue1"),
-      CmbWeekday(this, "CmbWeekday", false,
-                 {"星期一", "星期二", "星期三", "星期四", "星期五", "星期六", "星期日"}),
+      CmbWeekday(this, "CmbWeekday", false, WeekdayNames()),
       LblValue2(this, "LblValue2"),
       TxtValue2(this, "TxtValue2"),
       CmbHalf(this, "CmbHalf", false, {"每周", "单周", "双周"}),
@@ -109,7 +106,8 @@ FrmDays::FrmDays(program::ProgramState& state, std::function<void()> changed)
   CmdDelete.Move(5580, 2700, 900, kButtonHeight);
   ChkNational.Move(120, 3780, 4200, kRowHeight);
   CmdClose.Move(5580, 4200, 900, kButtonHeight);
-  for (ui::Label* label : {&LblDate, &LblKind, &LblValue1, &LblValue2}) label->transparentBack = true;
+  for (ui::Label* label : {&LblDate, &LblKind, &LblValue1, &LblValue2})
+    label->transparentBack = true;
 
   onLoad = [this] { Form_Load(); };
   CmbKind.onClick = [this] { CmbKind_Click(); };
@@ -178,8 +176,8 @@ void FrmDays::Refuse(const std::string& text) {
 void FrmDays::WriteList() {
   const DayListWrite written = WriteDayList(state_.programFolder / kDayListFileName, list_);
   if (written.refused) {
-    Refuse("未能保存：days.csv " + DayLineRefusalText(written.refused->line,
-                                                         written.refused->refusal));
+    Refuse("未能保存：days.csv " +
+           DayLineRefusalText(written.refused->line, written.refused->refusal));
   } else if (written.status == FileStatus::AccessDenied) {
     Refuse("未能保存：days.csv 是只读文件，或正被其他程序使用。");
   } else if (written.status != FileStatus::Ok) {

@@ -29,15 +29,9 @@ constexpr std::string_view kEven = "双";
 
 // Monday first; 日 and 天 both name Sunday.
 constexpr std::array<std::string_view, 7> kWeekdayCharacters{"一", "二", "三", "四",
-                                                              "五", "六", "日"};
+                                                             "五", "六", "日"};
 constexpr std::array<std::string_view, 7> kWeekdayNames{"星期一", "星期二", "星期三", "星期四",
-                                                         "星期五", "星期六", "星期日"};
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
+                                                        "星期五", "星期六", "星期日"};
 
 // The fields of a line, blanks around them removed; empty fields at the end (a spreadsheet pads
 // its rows to the widest one) dropped.
@@ -45,7 +39,7 @@ std::vector<std::string_view> Fields(std::string_view line) {
   std::vector<std::string_view> fields;
   for (;;) {
     const std::size_t comma = line.find(',');
-    fields.push_back(Trim(line.substr(0, comma)));
+    fields.push_back(TrimBlanks(line.substr(0, comma)));
     if (comma == std::string_view::npos) break;
     line.remove_prefix(comma + 1);
   }
@@ -98,16 +92,8 @@ std::optional<WeekParity> ParseHalf(std::string_view text) {
   return std::nullopt;
 }
 
-std::string DateText(const year_month_day& date) {
-  std::array<char, 16> buffer{};
-  const int n = std::snprintf(buffer.data(), buffer.size(), "%04d-%02u-%02u",
-                              static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
-                              static_cast<unsigned>(date.day()));
-  return std::string(buffer.data(), static_cast<std::size_t>(n > 0 ? n : 0));
-}
-
 bool IsNote(std::string_view line) {
-  const std::string_view trimmed = Trim(line);
+  const std::string_view trimmed = TrimBlanks(line);
   return trimmed.empty() || trimmed.front() == '#';
 }
 
@@ -118,6 +104,14 @@ std::vector<int> DayList::UnreadableLines() const {
   for (std::size_t i = 0; i < lines.size(); ++i)
     if (lines[i].unreadable) numbers.push_back(static_cast<int>(i) + 1);
   return numbers;
+}
+
+std::string DayDateText(const year_month_day& date) {
+  std::array<char, 16> buffer{};
+  const int n =
+      std::snprintf(buffer.data(), buffer.size(), "%04d-%02u-%02u", static_cast<int>(date.year()),
+                    static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+  return std::string(buffer.data(), static_cast<std::size_t>(n > 0 ? n : 0));
 }
 
 std::string_view WeekdayName(int mondayFirst) {
@@ -165,10 +159,14 @@ std::optional<DayRule> ParseDayRule(std::string_view line) {
     return rule;
   }
   if (values == 0) {
-    if (kind == kTermStart) rule.kind = DayRuleKind::TermStart;
-    else if (kind == kOddWeek) rule.kind = DayRuleKind::OddWeek;
-    else if (kind == kEvenWeek) rule.kind = DayRuleKind::EvenWeek;
-    else return std::nullopt;
+    if (kind == kTermStart)
+      rule.kind = DayRuleKind::TermStart;
+    else if (kind == kOddWeek)
+      rule.kind = DayRuleKind::OddWeek;
+    else if (kind == kEvenWeek)
+      rule.kind = DayRuleKind::EvenWeek;
+    else
+      return std::nullopt;
     return rule;
   }
   return std::nullopt;
@@ -179,10 +177,7 @@ DayList ParseDayList(std::string_view fileBytes) {
   std::string_view body = file.body;
   DayList list;
   while (!body.empty()) {
-    const std::size_t end = body.find('\n');
-    std::string_view raw = body.substr(0, end);
-    body.remove_prefix(end == std::string_view::npos ? body.size() : end + 1);
-    if (raw.ends_with('\r')) raw.remove_suffix(1);
+    const std::string_view raw = TakeLine(body);
     DayLine line;
     line.text = DecodeField(raw, file.encoding);
     line.rule = ParseDayRule(line.text);
@@ -195,7 +190,7 @@ DayList ParseDayList(std::string_view fileBytes) {
 std::string DayRuleLine(const DayRule& rule) {
   if (rule.kind == DayRuleKind::NationalDays)
     return std::string(kNationalDays) + "," + std::string(rule.nationalDaysOn ? kOn : kOff);
-  std::string line = DateText(rule.date) + ",";
+  std::string line = DayDateText(rule.date) + ",";
   switch (rule.kind) {
     case DayRuleKind::Holiday:
       line += kHoliday;
@@ -245,14 +240,15 @@ DayListWrite WriteDayList(const std::filesystem::path& file, const DayList& list
     const std::string& text = list.lines[i].text;
     const std::size_t lineBreak = text.find('\n');
     if (lineBreak != std::string::npos) {
-      result.refused = UnwritableDayLine{static_cast<int>(i) + 1,
-                                         FieldRefusal{FieldFault::LineBreak, "\n"}};
+      result.refused =
+          UnwritableDayLine{static_cast<int>(i) + 1, FieldRefusal{FieldFault::LineBreak, "\n"}};
       return result;
     }
     std::optional<std::string> ansi = Utf8ToAnsiExact(text);
     if (!ansi) {
-      result.refused = UnwritableDayLine{
-          static_cast<int>(i) + 1, FieldRefusal{FieldFault::NotInCodePage, FirstNotInCodePage(text)}};
+      result.refused =
+          UnwritableDayLine{static_cast<int>(i) + 1,
+                            FieldRefusal{FieldFault::NotInCodePage, FirstNotInCodePage(text)}};
       return result;
     }
     bytes += *ansi;

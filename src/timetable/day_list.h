@@ -44,13 +44,13 @@ enum class WeekParity { Unknown, Odd, Even };
 
 struct DayRule {
   DayRuleKind kind = DayRuleKind::Holiday;
-  std::chrono::year_month_day date{};  // every kind but NationalDays
-  std::string name;                    // Holiday: the holiday's name, may be empty
-  int weekday = 0;                     // MakeUpDay: whose column, Monday 1 ... Sunday 7
+  std::chrono::year_month_day date{};     // every kind but NationalDays
+  std::string name;                       // Holiday: the holiday's name, may be empty
+  int weekday = 0;                        // MakeUpDay: whose column, Monday 1 ... Sunday 7
   WeekParity half = WeekParity::Unknown;  // MakeUpDay: the half of "A/B" cells, if given
-  std::string period;                  // Swap: a row's label, or its number among the body rows
-  std::string text;                    // Swap: what that row reads on the date
-  bool nationalDaysOn = true;          // NationalDays
+  std::string period;                     // Swap: a row's label, or its number among the body rows
+  std::string text;                       // Swap: what that row reads on the date
+  bool nationalDaysOn = true;             // NationalDays
 
   friend bool operator==(const DayRule&, const DayRule&) = default;
 };
@@ -78,7 +78,10 @@ DayList ParseDayList(std::string_view fileBytes);
 
 // The line a rule is written as, in its canonical form.
 std::string DayRuleLine(const DayRule& rule);
-// The weekday's name as the list writes it: "星期一" ... "星期日".
+// A date as the list writes it: 2026-10-10.
+std::string DayDateText(const std::chrono::year_month_day& date);
+// The weekday's name as the list writes it (and the timetable heads its columns): "星期一" ...
+// "星期日"; empty outside 1-7.
 std::string_view WeekdayName(int mondayFirst);
 
 struct DayListRead {

@@ -15,40 +15,57 @@ bool IsContinuation(unsigned char byte) {
 
 }  // namespace
 
+std::size_t Utf8CharacterLength(std::string_view bytes) {
+  if (bytes.empty()) return 0;
+  const auto lead = static_cast<unsigned char>(bytes[0]);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  // The allowed range of the second byte excludes overlong forms, surrogates and code points
+  // above U+10FFFF.
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (bytes.size() < length) return 0;
+  const auto second = static_cast<unsigned char>(bytes[1]);
+  if (second < low || second > high) return 0;
+  for (std::size_t k = 2; k < length; ++k)
+    if (!IsContinuation(static_cast<unsigned char>(bytes[k]))) return 0;
+  return length;
+}
+
 bool IsValidUtf8(std::string_view bytes) {
-  std::size_t i = 0;
-  while (i < bytes.size()) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    }
-    std::size_t length = 0;
-    // The allowed range of the second byte excludes overlong forms, surrogates and code points
-    // above U+10FFFF.
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-      if (lead == 0xE0) low = 0xA0;
-      if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-      if (lead == 0xF0) low = 0x90;
-      if (lead == 0xF4) high = 0x8F;
-    } else {
-      return false;
-    }
-    if (bytes.size() - i < length) return false;
-    const auto second = static_cast<unsigned char>(bytes[i + 1]);
-    if (second < low || second > high) return false;
-    for (std::size_t k = 2; k < length; ++k)
-      if (!IsContinuation(static_cast<unsigned char>(bytes[i + k]))) return false;
-    i += length;
+  while (!bytes.empty()) {
+    const std::size_t length = Utf8CharacterLength(bytes);
+    if (length == 0) return false;
+    bytes.remove_prefix(length);
   }
   return true;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+std::string_view TakeLine(std::string_view& rest) {
+  const std::size_t end = rest.find('\n');
+  std::string_view line = rest.substr(0, end);
+  rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+  if (line.ends_with('\r')) line.remove_suffix(1);
+  return line;
 }
 
 FileText DecideFileText(std::string_view bytes) {

@@ -38,5 +38,13 @@ bool FieldLosesBytes(std::string_view raw, FileEncoding encoding);
 // Well-formed UTF-8: no stray continuation bytes, no overlong forms, no surrogates, nothing
 // above U+10FFFF, no sequence cut off at the end.
 bool IsValidUtf8(std::string_view bytes);
+// The length in bytes of the well-formed UTF-8 character `bytes` begin with; 0 when they begin
+// with none (or are empty).
+std::size_t Utf8CharacterLength(std::string_view bytes);
+
+// Spaces and tabs at both ends removed.
+std::string_view TrimBlanks(std::string_view text);
+// The first line of `rest` without its line end (LF or CR LF); `rest` then begins after it.
+std::string_view TakeLine(std::string_view& rest);
 
 }  // namespace orvel

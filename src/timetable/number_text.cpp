@@ -8,6 +8,8 @@
 #include <string>
 #include <type_traits>
 
+#include "timetable/file_text.h"
+
 namespace orvel {
 namespace {
 
@@ -19,12 +21,6 @@ bool IsBlank(char c) {
 }
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
-}
-
-std::string_view TrimBlanks(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
 }
 
 std::size_t SkipDigits(std::string_view s, std::size_t i) {
