@@ -15,15 +15,10 @@
 namespace orvel::exchange {
 namespace {
 
-// A day list of a whole school year is a few hundred lines.
 constexpr std::string_view kClassPlaceholder = "{class}";
 
 SourceResolution Problem(std::string problem) {
   return {std::nullopt, std::move(problem)};
-}
-
-bool StartsWith(std::string_view text, std::string_view start) {
-  return text.substr(0, start.size()) == start;
 }
 
 std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
@@ -162,7 +157,7 @@ SourceResolution ResolveSource(std::string_view sourceText, std::string_view cla
   std::string_view folder;  // up to the file's name, its last separator included
   std::string_view name;
   const std::string lower = AsciiLower(source);
-  if (StartsWith(lower, "http://") || StartsWith(lower, "https://")) {
+  if (lower.starts_with("http://") || lower.starts_with("https://")) {
     followed.kind = SourceKind::Web;
     const std::size_t hostStart = lower.find("://") + 3;
     const std::size_t pathStart = source.find('/', hostStart);

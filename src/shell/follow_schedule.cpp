@@ -7,6 +7,7 @@
 #include "platform/ui/platform.h"
 #include "program/current_timetable.h"
 #include "shell/exchange_texts.h"
+#include "timetable/program_folder.h"
 
 namespace orvel::shell {
 namespace {
@@ -49,8 +50,7 @@ FollowSchedule::FollowSchedule(program::ProgramState& state, program::ScheduleWi
   sourceProblem_ = std::move(resolved.problem);
   state_.followedSource = source_ ? source_->shown : settings_->source;
   // The last good copy at once; the fetch follows once the window is up.
-  if (source_ && Exists(state_.programFolder / "scd" / PathFromUtf8(source_->scdFileName)))
-    state_.startupScdFileName = source_->scdFileName;
+  if (source_ && Exists(TimetableCopy())) state_.startupScdFileName = source_->scdFileName;
 }
 
 FollowSchedule::~FollowSchedule() = default;
@@ -71,6 +71,12 @@ void FollowSchedule::Stop() {
   alive_.reset();
 }
 
+std::filesystem::path FollowSchedule::TimetableCopy() const {
+  // The source's name was checked when it was resolved: it is a file of "scd".
+  return TimetableFilePath(state_.programFolder, source_->scdFileName)
+      .value_or(std::filesystem::path());
+}
+
 exchange::Validators FollowSchedule::OnDisk(const exchange::Validators& known,
                                             const std::filesystem::path& copy) const {
   // A copy that has gone from the disk is fetched whole again.
@@ -89,11 +95,9 @@ void FollowSchedule::FetchNow() {
   auto round = std::make_shared<exchange::FetchRound>();
   round->timetable.problem = "未能获取";  // unless the work runs
   state_.platform.background().Run(
-      [round, source = *source_,
-       timetable = OnDisk(timetableKnown_,
-                          state_.programFolder / "scd" / PathFromUtf8(source_->scdFileName)),
-       dayList = OnDisk(dayListKnown_,
-                        state_.programFolder / PathFromUtf8(kSchoolDayListFileName))](
+      [round, source = *source_, timetable = OnDisk(timetableKnown_, TimetableCopy()),
+       dayList =
+           OnDisk(dayListKnown_, state_.programFolder / PathFromUtf8(kSchoolDayListFileName))](
           ui::Http& http) { *round = exchange::FetchSource(http, source, timetable, dayList); },
       [this, alive = std::weak_ptr<int>(alive_), round] {
         if (!alive.expired()) Fetched(*round);
@@ -110,8 +114,8 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round) {
     // New cells, or the first copy of a program that started without one.
     const bool current = state_.values.ScdFileName == source_->scdFileName;
     if ((timetable.outcome == exchange::UpdateOutcome::Changed || !current) &&
-        Exists(state_.programFolder / "scd" / PathFromUtf8(source_->scdFileName)) &&
-        program::LoadCurrentTimetable(window_, source_->scdFileName) && afterLoad_)
+        Exists(TimetableCopy()) && program::LoadCurrentTimetable(window_, source_->scdFileName) &&
+        afterLoad_)
       afterLoad_();
   }
   if (round.dayList) {
@@ -119,7 +123,8 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round) {
         exchange::UpdateSchoolDayList(*round.dayList, state_.programFolder);
     if (dayList.outcome != exchange::UpdateOutcome::Failed)
       dayListKnown_ = round.dayList->validators;
-    if (dayList.outcome == exchange::UpdateOutcome::Changed && dayListChanged_) dayListChanged_();
+    if (dayList.outcome == exchange::UpdateOutcome::Changed && dayListChanged_)
+      dayListChanged_();
     else if (problem.empty())
       problem = dayList.problem;
   }

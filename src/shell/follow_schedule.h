@@ -53,6 +53,8 @@ class FollowSchedule {
   // The state in the tray tip and, for a failure not told before, a balloon.
   void Report(const std::string& problem);
   void ScheduleNext();
+  // The copy of the followed timetable in "scd".
+  std::filesystem::path TimetableCopy() const;
   exchange::Validators OnDisk(const exchange::Validators& known,
                               const std::filesystem::path& copy) const;
 
