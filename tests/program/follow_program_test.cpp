@@ -45,13 +45,6 @@ class FollowTest : public ::testing::Test {
     app->platform.SetNow(kWednesday, 10 * 3600);
   }
   headless::HeadlessHttp& Http() { return app->platform.http(); }
-  Rows Cells() {
-    Rows cells(static_cast<std::size_t>(app->grid().Rows()));
-    for (int r = 0; r < app->grid().Rows(); ++r)
-      for (int c = 0; c < app->grid().Cols(); ++c)
-        cells[static_cast<std::size_t>(r)].push_back(app->grid().TextMatrix(r, c));
-    return cells;
-  }
   std::string Tip() {
     const headless::ShellIconRecord* icon = app->platform.tray().Icon(app->window());
     return icon ? AnsiToUtf8(icon->tipAnsi) : "<no icon>";
@@ -93,10 +86,10 @@ TEST_F(FollowTest, the_school_timetable_arrives_in_the_background_and_follows_it
 
   // The window is up with what the PC had before anything was asked of the server.
   EXPECT_TRUE(Http().Requests().empty());
-  EXPECT_EQ(Cells(), WeekTable());
+  EXPECT_EQ(app->Cells(), WeekTable());
 
   app->platform.Advance(1);
-  EXPECT_EQ(Cells(), kAlternatingTable);
+  EXPECT_EQ(app->Cells(), kAlternatingTable);
   EXPECT_EQ(app->state().values.ScdFileName, "初二3班.csv");
   EXPECT_TRUE(ReadTimetable(Scd("初二3班.csv"), Edition::Grid).has_value());
   EXPECT_EQ(Bytes(folder.path() / "days.school.csv"), kDays);
@@ -120,7 +113,7 @@ TEST_F(FollowTest, the_school_timetable_arrives_in_the_background_and_follows_it
   // Changed on the server: the next period shows the new cell.
   Http().Serve(kUrl, Changed(std::string(kAlternatingWeek)), "\"v2\"");
   app->platform.Advance(36 * 60);
-  EXPECT_EQ(Cells()[2][7], "美术");
+  EXPECT_EQ(app->Cells()[2][7], "美术");
   EXPECT_EQ(ReadTimetable(Scd("初二3班.csv"), Edition::Grid)->cell(2, 7), "美术");
 }
 
@@ -146,7 +139,7 @@ TEST_F(FollowTest, failures_leave_the_copy_and_each_new_kind_of_failure_shows_on
   fetchNow();
   EXPECT_EQ(Balloons(), 2u) << "a failure of another kind";
   EXPECT_EQ(Tip().rfind("Tessaly2\n同步失败：课表文件有误：", 0), 0u) << Tip();
-  EXPECT_EQ(Cells(), kAlternatingTable);
+  EXPECT_EQ(app->Cells(), kAlternatingTable);
   EXPECT_EQ(folder.Snapshot(), files);
 
   // Once it works again, the next failure is news again.
@@ -187,7 +180,7 @@ TEST_F(FollowTest, a_followed_timetable_refuses_the_panels_file_commands_and_imp
   EXPECT_EQ(app->dialogs().Messages().back().text, refusal);
   EXPECT_TRUE(app->dialogs().FileDialogs().empty());
   EXPECT_EQ(folder.Snapshot(), files);
-  EXPECT_EQ(Cells(), kAlternatingTable);
+  EXPECT_EQ(app->Cells(), kAlternatingTable);
 }
 
 TEST_F(FollowTest, an_offline_start_shows_the_last_good_copy_and_says_where_it_comes_from) {
@@ -195,12 +188,12 @@ TEST_F(FollowTest, an_offline_start_shows_the_last_good_copy_and_says_where_it_c
   Prepare();
   Http().Fail(kUrl, "无法连接服务器");
   app->Start();
-  EXPECT_EQ(Cells(), FullWeekTable());
+  EXPECT_EQ(app->Cells(), FullWeekTable());
 
   const std::string source = "课表来源：" + std::string(kShownSource);
   EXPECT_EQ(PickFromMenu(""), (std::vector<std::string>{source, "正在同步…"}));
   app->platform.Advance(1);
-  EXPECT_EQ(Cells(), FullWeekTable());
+  EXPECT_EQ(app->Cells(), FullWeekTable());
   EXPECT_EQ(PickFromMenu(""),
             (std::vector<std::string>{source, "尚未同步", "同步失败：无法连接服务器"}));
 
@@ -208,7 +201,7 @@ TEST_F(FollowTest, an_offline_start_shows_the_last_good_copy_and_says_where_it_c
   Http().Serve(kUrl, std::string(kAlternatingWeek), "\"v1\"");
   PickFromMenu("立即更新");
   app->platform.Advance(1);
-  EXPECT_EQ(Cells(), kAlternatingTable);
+  EXPECT_EQ(app->Cells(), kAlternatingTable);
   EXPECT_EQ(Tip(), "Tessaly2\n已同步 10:00");
 }
 

@@ -54,22 +54,15 @@ class PanelFilesTest : public PanelTest {
     ASSERT_TRUE(headless::TypeInto(app->platform, app->window().TxtFlex, text));
     ASSERT_TRUE(app->platform.UserFocus(app->grid()));
   }
-  Rows Cells() {
-    Rows cells(static_cast<std::size_t>(app->grid().Rows()));
-    for (int r = 0; r < app->grid().Rows(); ++r)
-      for (int c = 0; c < app->grid().Cols(); ++c)
-        cells[static_cast<std::size_t>(r)].push_back(app->grid().TextMatrix(r, c));
-    return cells;
-  }
 };
 
 TEST_F(PanelFilesTest, load_without_a_selection_warns_and_leaves_the_window) {
   StartWith();
   FrmControl& p = app->Open();
-  const Rows before = Cells();
+  const Rows before = app->Cells();
   p.CmdLoadFile.UserClick();
   ExpectLastMessage("未选定课表文件无法加载", "加载课表失败", MessageIcon::Warning);
-  EXPECT_EQ(Cells(), before);
+  EXPECT_EQ(app->Cells(), before);
   EXPECT_EQ(app->state().values.ScdFileName, "Schedule.csv");
   EXPECT_EQ(app->dialogs().Messages().size(), 1u);
 }
@@ -88,7 +81,7 @@ TEST_F(PanelFilesTest, load_replaces_the_table_keeps_area_and_size_fields_and_re
   p.CmdLoadFile.UserClick();
 
   EXPECT_TRUE(app->dialogs().Messages().empty());
-  EXPECT_EQ(Cells(), FullWeekTable());
+  EXPECT_EQ(app->Cells(), FullWeekTable());
   EXPECT_EQ(app->state().ScdRows, 3);
   EXPECT_EQ(app->state().ScdCols, 9);
   EXPECT_EQ(app->state().values.ScdFileName, "全周.csv");
@@ -105,7 +98,7 @@ TEST_F(PanelFilesTest, load_replaces_the_table_keeps_area_and_size_fields_and_re
   // A double click on a name loads it too.
   Choose(p, "Schedule.csv");
   p.FileSchedule.UserDblClick();
-  EXPECT_EQ(Cells(), WeekTable());
+  EXPECT_EQ(app->Cells(), WeekTable());
   EXPECT_EQ(p.Caption(), "课程表设置 - Schedule.csv");
 }
 
@@ -126,7 +119,7 @@ TEST_F(PanelFilesTest, load_failure_shows_the_read_message_and_the_empty_default
       "错误", MessageIcon::Error);
   EXPECT_EQ(app->grid().Rows(), 11);
   EXPECT_EQ(app->grid().Cols(), 7);
-  EXPECT_EQ(Cells(), Rows(11, std::vector<std::string>(7)));
+  EXPECT_EQ(app->Cells(), Rows(11, std::vector<std::string>(7)));
   EXPECT_EQ(app->state().values.ScdFileName, "Schedule.csv");
   EXPECT_EQ(p.Caption(), "课程表设置 - Schedule.csv");
   EXPECT_EQ(app->grid().tag, "1");
@@ -162,7 +155,7 @@ TEST_F(PanelFilesTest, new_with_an_invalid_size_shows_the_message_and_asks_nothi
                       MessageIcon::Error);
   }
   EXPECT_TRUE(app->dialogs().Inputs().empty());
-  EXPECT_EQ(Cells(), WeekTable());
+  EXPECT_EQ(app->Cells(), WeekTable());
   EXPECT_EQ(app->state().values.ScdFileName, "Schedule.csv");
 }
 
@@ -183,7 +176,7 @@ TEST_F(PanelFilesTest, new_one_by_two_asks_a_name_and_makes_an_empty_table_in_me
   EXPECT_EQ(in.prompt, "请输入课表文件名（不含扩展名）");
   EXPECT_EQ(in.title, "新建课表");
   EXPECT_EQ(in.defaultText, "新课表");
-  EXPECT_EQ(Cells(), Rows(1, std::vector<std::string>(2)));
+  EXPECT_EQ(app->Cells(), Rows(1, std::vector<std::string>(2)));
   EXPECT_EQ(app->state().ScdRows, 1);
   EXPECT_EQ(app->state().ScdCols, 2);
   EXPECT_EQ(app->state().values.ScdFileName, "一行.csv");
@@ -220,7 +213,7 @@ TEST_F(PanelFilesTest, cancel_in_either_input_box_changes_nothing) {
   EXPECT_EQ(app->dialogs().Inputs()[1].title, "另存课表");
   EXPECT_EQ(app->dialogs().Inputs()[1].defaultText, "我的课表");
   EXPECT_TRUE(app->dialogs().Messages().empty());
-  EXPECT_EQ(Cells(), WeekTable());
+  EXPECT_EQ(app->Cells(), WeekTable());
   EXPECT_EQ(app->state().values.ScdFileName, "Schedule.csv");
   EXPECT_EQ(p.Caption(), "课程表设置 - Schedule.csv");
   EXPECT_EQ(folder.Snapshot(), files);
@@ -349,7 +342,7 @@ TEST_F(PanelFilesTest,
   EXPECT_EQ(told.icon, MessageIcon::Warning);
   EXPECT_NE(told.text.find("有 8 处内容没有显示"), std::string::npos) << told.text;
   EXPECT_NE(told.text.find("第一行写的是 3 行 7 列）：文件中另有 8 行。"), std::string::npos) << told.text;
-  EXPECT_EQ(Cells().size(), 3u);
+  EXPECT_EQ(app->Cells().size(), 3u);
 
   FrmControl& p = app->Open();
   app->dialogs().QueueMessageAnswer(ui::MessageAnswer::No);
@@ -394,7 +387,7 @@ TEST_F(PanelFilesTest,
   app = std::make_unique<PanelProgram>(folder.path());
   app->Start();
   EXPECT_TRUE(app->dialogs().Messages().empty());
-  EXPECT_EQ(Cells(), (Rows{{"节次", "时间", "星期一"}, {"第一节", "8:00-8:45", "语文"}}));
+  EXPECT_EQ(app->Cells(), (Rows{{"节次", "时间", "星期一"}, {"第一节", "8:00-8:45", "语文"}}));
   EXPECT_FALSE(app->grid().Enabled()) << "locked by the settings";
   EXPECT_EQ(app->grid().FontSize(), 12.0f);
   EXPECT_EQ(app->grid().tag, "1");
@@ -413,7 +406,7 @@ TEST_F(PanelFilesTest, names_outside_scd_are_refused_at_start_up_and_by_new_and_
   StartWith(WeekTable(), s);
   ASSERT_EQ(app->dialogs().Messages().size(), 1u);
   EXPECT_EQ(app->dialogs().Messages()[0].title, "错误");
-  EXPECT_EQ(Cells(), Rows(11, std::vector<std::string>(7)));
+  EXPECT_EQ(app->Cells(), Rows(11, std::vector<std::string>(7)));
   EXPECT_EQ(app->state().values.ScdFileName, "Schedule.csv");
 
   FrmControl& p = app->Open();

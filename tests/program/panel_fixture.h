@@ -27,6 +27,7 @@ struct PanelProgram {
   void Start() { program.Start(); }
   grid::FrmSchedule& window() { return program.window(); }
   ui::Grid& grid() { return program.window().MSFlexGrid1; }
+  Rows Cells() { return GridCells(grid()); }
   program::ProgramState& state() { return program.state(); }
   headless::HeadlessDialogs& dialogs() { return platform.dialogs(); }
 

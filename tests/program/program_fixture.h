@@ -64,6 +64,15 @@ inline void WriteAnsiFile(const std::filesystem::path& file, std::string_view ut
 
 using Rows = std::vector<std::vector<std::string>>;
 
+// The cells of a grid, row by row.
+inline Rows GridCells(const ui::Grid& grid) {
+  Rows cells(static_cast<std::size_t>(grid.Rows()));
+  for (int r = 0; r < grid.Rows(); ++r)
+    for (int c = 0; c < grid.Cols(); ++c)
+      cells[static_cast<std::size_t>(r)].push_back(grid.TextMatrix(r, c));
+  return cells;
+}
+
 // A timetable file in the canonical form: counts, then one CR LF line per row.
 inline void WriteTimetable(const std::filesystem::path& folder, std::string_view name,
                            const Rows& rows) {
@@ -121,14 +130,7 @@ struct TestProgram {
   }
 
   void Start() { window.Show(); }
-  // The cells of the grid, row by row.
-  Rows Cells() const {
-    Rows cells(static_cast<std::size_t>(window.MSFlexGrid1.Rows()));
-    for (int r = 0; r < window.MSFlexGrid1.Rows(); ++r)
-      for (int c = 0; c < window.MSFlexGrid1.Cols(); ++c)
-        cells[static_cast<std::size_t>(r)].push_back(window.MSFlexGrid1.TextMatrix(r, c));
-    return cells;
-  }
+  Rows Cells() const { return GridCells(window.MSFlexGrid1); }
   const headless::WindowRecord& Window() { return *platform.windows().Window(window); }
 
   headless::HeadlessPlatform platform;

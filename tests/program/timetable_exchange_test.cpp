@@ -25,13 +25,6 @@ class TimetableExchangeTest : public PanelTest {
     std::ofstream(file, std::ios::binary) << bytes;
     return file;
   }
-  Rows Cells() {
-    Rows cells(static_cast<std::size_t>(app->grid().Rows()));
-    for (int r = 0; r < app->grid().Rows(); ++r)
-      for (int c = 0; c < app->grid().Cols(); ++c)
-        cells[static_cast<std::size_t>(r)].push_back(app->grid().TextMatrix(r, c));
-    return cells;
-  }
   // A right click on a cell with the menu's answer scripted.
   void ChooseFromMenu(std::size_t item) {
     app->dialogs().QueueMenuChoice(item);
@@ -56,7 +49,7 @@ TEST_F(TimetableExchangeTest, a_dropped_cses_week_becomes_the_current_timetable_
   ASSERT_TRUE(DropFiles(app->window(), {Utf8FromPath(file)}));
 
   EXPECT_TRUE(app->dialogs().Messages().empty());
-  EXPECT_EQ(Cells(), kAlternatingTable);
+  EXPECT_EQ(app->Cells(), kAlternatingTable);
   EXPECT_EQ(app->state().values.ScdFileName, "初二(3)班.csv");
   EXPECT_EQ(app->state().ScdCols, 8);
   // Saved as both editions read it.
@@ -82,7 +75,7 @@ TEST_F(TimetableExchangeTest, the_menu_of_a_locked_grid_exports_and_imports_back
   s.scdFileName = "全周.csv";
   StartWith(WeekTable(), s);
   ASSERT_FALSE(app->grid().Enabled());
-  const Rows before = Cells();
+  const Rows before = app->Cells();
   const std::string exported = Utf8FromPath(elsewhere.path() / PathFromUtf8("全周 导出.yaml"));
 
   app->dialogs().QueueFileName(exported);
@@ -111,7 +104,7 @@ TEST_F(TimetableExchangeTest, the_menu_of_a_locked_grid_exports_and_imports_back
   EXPECT_EQ(open.request.filters[1].patterns, "*.csv");
   EXPECT_EQ(app->state().values.ScdFileName, "全周 导出.csv");
   // Every body cell of the rows with times; the label column and the header are CSES's own.
-  const Rows after = Cells();
+  const Rows after = app->Cells();
   ASSERT_EQ(after.size(), before.size());
   for (std::size_t r = 1; r < before.size(); ++r) {
     EXPECT_EQ(after[r][1], before[r][1]) << r;
@@ -172,7 +165,7 @@ TEST_F(TimetableExchangeTest, a_broken_file_is_refused_with_its_line_and_nothing
   EXPECT_NE(refused.text.find("坏.yaml"), std::string::npos) << refused.text;
   EXPECT_NE(refused.text.find("第 23 行"), std::string::npos) << refused.text;
   EXPECT_EQ(folder.Snapshot(), files);
-  EXPECT_EQ(Cells(), WeekTable());
+  EXPECT_EQ(app->Cells(), WeekTable());
   EXPECT_EQ(app->state().values.ScdFileName, "Schedule.csv");
 }
 
@@ -194,7 +187,7 @@ TEST_F(TimetableExchangeTest, a_dropped_csv_is_copied_after_asking_before_it_rep
   EXPECT_EQ(LastMessage().title, "导入课表");
   EXPECT_NE(LastMessage().text.find("Schedule.csv"), std::string::npos);
   EXPECT_EQ(folder.Snapshot(), files);
-  EXPECT_EQ(Cells(), WeekTable());
+  EXPECT_EQ(app->Cells(), WeekTable());
 
   // Dropped while a cell is being edited: the edit stays with the old table.
   ASSERT_TRUE(headless::ClickCell(app->platform, app->grid(), 1, 2));
@@ -203,13 +196,13 @@ TEST_F(TimetableExchangeTest, a_dropped_csv_is_copied_after_asking_before_it_rep
   ASSERT_TRUE(DropFiles(app->window(), {Utf8FromPath(file)}));
   EXPECT_EQ(Bytes(Scd("Schedule.csv")), utf8);
   ASSERT_TRUE(app->platform.UserFocus(app->grid()));
-  EXPECT_EQ(Cells(), FullWeekTable());
+  EXPECT_EQ(app->Cells(), FullWeekTable());
 
   // A file of scd dropped back on the window is loaded where it is, without a question.
   WriteTimetable(folder.path(), "周.csv", WeekTable());
   ASSERT_TRUE(DropFiles(app->window(), {Utf8FromPath(Scd("周.csv"))}));
   EXPECT_EQ(app->dialogs().Messages().size(), 2u);
-  EXPECT_EQ(Cells(), WeekTable());
+  EXPECT_EQ(app->Cells(), WeekTable());
   // The open panel shows it as after its own load.
   EXPECT_EQ(p.Caption(), "课程表设置 - 周.csv");
   const auto& listed = p.FileSchedule.Items();
