@@ -21,10 +21,6 @@ std::filesystem::path CalendarPathFor(const std::filesystem::path& programFolder
   return CalendarFilePath(programFolder, Label(CmbArea, CmbYears));
 }
 
-void CmbArea_Click(const ui::ComboBox& CmbArea, std::string& areaTag) {
-  areaTag = std::to_string(CmbArea.ListIndex());
-}
-
 void CmbYears_Click(const std::filesystem::path& programFolder, const ui::ComboBox& CmbArea,
                     const ui::ComboBox& CmbYears, ui::Button& CmdXiaoliLook) {
   std::error_code ec;

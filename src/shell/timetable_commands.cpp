@@ -7,7 +7,6 @@
 #include "exchange/timetable_import.h"
 #include "platform/file_io.h"
 #include "platform/ui/platform.h"
-#include "program/current_timetable.h"
 #include "program/managed_timetable.h"
 #include "shell/exchange_texts.h"
 
@@ -48,7 +47,7 @@ void TimetableCommands::Import(const std::filesystem::path& file) {
                        ui::MessageButtons::Ok);
     return;
   }
-  LoadCurrentTimetable(window_, prepared.scdFileName);
+  window_.LoadTimetableFile(prepared.scdFileName);
   if (afterLoad_) afterLoad_();
 }
 
