@@ -224,7 +224,7 @@ void BM_WriteTimetable60x9(benchmark::State& state) {
   const TempFolder folder;
   const Timetable table = LargeTimetable();
   for (auto _ : state) {
-    if (ScdSave(folder.path(), "Bench.csv", table, Edition::Grid).status != kSaveSuccess)
+    if (ScdSave(folder.path(), "Bench.csv", table, Edition::Grid).status != SaveStatus::Saved)
       state.SkipWithError("save");
   }
 }
@@ -232,7 +232,7 @@ void BM_WriteTimetable60x9(benchmark::State& state) {
 void BM_ReadTimetable60x9(benchmark::State& state) {
   const TempFolder folder;
   const Timetable table = LargeTimetable();
-  if (ScdSave(folder.path(), "Bench.csv", table, Edition::Grid).status != kSaveSuccess)
+  if (ScdSave(folder.path(), "Bench.csv", table, Edition::Grid).status != SaveStatus::Saved)
     state.SkipWithError("save");
   for (auto _ : state) {
     std::optional<Timetable> read = LoadTimetable(folder.path(), "Bench.csv", Edition::Grid);

@@ -61,8 +61,8 @@ void CmdXiaoliMake_Click(ui::Platform& platform, const ui::Form& panel,
 
 void CmdXiaoliLook_Click(ui::Shell& shell, const std::filesystem::path& programFolder,
                          const ui::ComboBox& CmbArea, const ui::ComboBox& CmbYears) {
-  shell.Open(Utf8FromPath(CalendarPathFor(programFolder, CmbArea, CmbYears)),
-             ui::ShowState::Normal, nullptr, {});
+  shell.Open(Utf8FromPath(CalendarPathFor(programFolder, CmbArea, CmbYears)), ui::ShowState::Normal,
+             nullptr, {});
 }
 
 }  // namespace orvel::panel

@@ -136,7 +136,7 @@ void FrmControl::CmdSaveFile_Click() {
   if (table && !FindUnwritableCell(*table) && !ConfirmSaveOver(name, *table)) return;
   SaveResult result;
   if (table) result = ScdSave(state_.programFolder, name, *table, state_.edition);
-  if (result.status != kSaveSuccess) {
+  if (result.status != SaveStatus::Saved) {
     const std::string text = result.refusedCell
                                  ? TimetableRefusalText(name, *result.refusedCell)
                                  : FillIn("当前课表“{}”未被保存，文件只读或正在使用！", {name});

@@ -37,8 +37,7 @@ void FrmControl::CmdOK_Click() {
     state_.colours.SetCustom(static_cast<int>(i) + 1, LabColor[i].BackColour());
   // The reminder mode, the idle switch and hours, and the only start of the idle timer.
   values.remindMode = ChoiceAtListIndex<RemindMode>(CmbRemind.ListIndex());
-  desktop::ArmIdleShutdown(window_.IdleTimer(), values, Chknodo.Value() != 0,
-                           Comduration.Text());
+  desktop::ArmIdleShutdown(window_.IdleTimer(), values, Chknodo.Value() != 0, Comduration.Text());
   ApplyAutoStartChoice();
   // Unloading removes the tips.
   Unload();

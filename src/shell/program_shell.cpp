@@ -7,8 +7,8 @@
 #include "panel/frm_days.h"
 #include "panel/panel_opener.h"
 #include "platform/ui/platform.h"
-#include "program/live_values.h"
 #include "program/day_lists.h"
+#include "program/live_values.h"
 #include "shell/popup_reminder.h"
 
 namespace orvel::shell {

@@ -41,7 +41,7 @@ void TimetableCommands::Import(const std::filesystem::path& file) {
                          ui::MessageButtons::YesNo) != ui::MessageAnswer::Yes)
     return;
   const SaveResult written = exchange::WriteImport(prepared, state_.programFolder, state_.edition);
-  if (written.status != kSaveSuccess) {
+  if (written.status != SaveStatus::Saved) {
     dialogs.MessageBox(owner, ImportWriteFailedText(prepared.scdFileName, written),
                        std::string(kImportFailedTitle), ui::MessageIcon::Error,
                        ui::MessageButtons::Ok);

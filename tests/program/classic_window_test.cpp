@@ -9,10 +9,10 @@
 
 #include "classic/box_layout.h"
 #include "classic_fixture.h"
-#include "program/live_values.h"
 #include "panel/frm_control.h"
 #include "platform/headless/user_actions.h"
 #include "platform/ui/containment.h"
+#include "program/live_values.h"
 #include "timetable/timetable_reader.h"
 #include "timetable/timetable_writer.h"
 
@@ -367,8 +367,8 @@ TEST_F(ClassicWindowTest, files_written_by_either_edition_read_the_same_in_both)
   const auto fromGrid = grid.window.CurrentTimetable();
   ASSERT_TRUE(fromClassic && fromGrid);
   ASSERT_EQ(ScdSave(folder.path(), "classic.csv", *fromClassic, Edition::Classic).status,
-            kSaveSuccess);
-  ASSERT_EQ(ScdSave(folder.path(), "grid.csv", *fromGrid, Edition::Grid).status, kSaveSuccess);
+            SaveStatus::Saved);
+  ASSERT_EQ(ScdSave(folder.path(), "grid.csv", *fromGrid, Edition::Grid).status, SaveStatus::Saved);
 
   for (const std::string name : {"classic.csv", "grid.csv"}) {
     ASSERT_TRUE(window().LoadTimetableFile(name)) << name;
