@@ -11,6 +11,7 @@
 #include "platform/file_io.h"
 #include "platform/ui/platform.h"
 #include "timetable/number_text.h"
+#include "timetable/program_folder.h"
 
 namespace orvel::panel {
 namespace {
@@ -351,7 +352,7 @@ void FrmControl::ShowPanelCaption() {
 }
 
 void FrmControl::ShowFileFolder() {
-  const std::filesystem::path folder = state_.programFolder / "scd";
+  const std::filesystem::path folder = TimetableFolder(state_.programFolder);
   std::error_code ec;
   if (!std::filesystem::is_directory(folder, ec)) {
     std::filesystem::create_directory(folder, ec);
