@@ -10,8 +10,8 @@
 // repeat; enable_day lists working days of that cycle (the k-th work day counted from its start),
 // and a subject's room is called location.
 //
-// The timetable side: row 0 "节次", "时间", "星期一" ...; one row per period with "第N节" in column 0
-// and its span in column 1 as the clock reads it ("8:00-8:45"); weekday d (Monday = 1) in column
+// The timetable side: row 0 "节次", "时间", "星期一" ...; one row per period with "第N节" in column
+// 0 and its span in column 1 as the clock reads it ("8:00-8:45"); weekday d (Monday = 1) in column
 // d + 1. A cell "odd/even" holds the odd-week and the even-week class of an alternating period.
 #include <optional>
 #include <string>
@@ -53,21 +53,24 @@ struct CsesImport {
 //
 // Where CSES says more than one cell can hold:
 // - A class of an odd or even schedule stands in for an all-weeks class at the same day and time
-//   in its weeks; the all-weeks class keeps the other weeks ("all" 数学 + "odd" 物理 = "物理/数学").
+//   in its weeks; the all-weeks class keeps the other weeks ("all" 数学 + "odd" 物理 =
+//   "物理/数学").
 // - Different classes of the same weeks at one day and time are all kept, joined with "、" in file
 //   order; the same subject twice is one class.
 // - Subject names cannot hold what the timetable file cannot carry: a comma becomes the
 //   full-width "，", a double quote the full-width "＂", and a line break or tab a blank.
 //
-// Refused, naming the first problem and its line: text that is not YAML or not a mapping; no
-// version, or a version other than 1 or 2; subjects or schedules, or one of their entries, not
-// shaped as CSES says (a subject without a name, a schedule without enable_day, or weeks in
-// version 1, a class without subject, start_time or end_time); a time outside 0:00:00-23:59:59;
-// a day outside 1-7 and the weekday names; weeks other than all, odd or even; a list enable_day
-// in a version 1 file; a version 2 file without configuration.cycle, with a cycle of other than
-// 7 or 14 days, or with an enable_day that is not one of its working days; a class whose subject
-// is missing from subjects; more periods than a timetable holds (kMaxRows - 1); more than
-// kMaxCsesClasses classes (a class on several days counts once for each).
+// Refused, naming the first problem and its line: text that is not YAML or not a mapping, or
+// that ParseYaml does not take (collections nested too deep, aliases standing for too much, a key
+// twice in one mapping, such as two schedules:); no version, or a version other than 1 or 2;
+// subjects or schedules, or one of their entries, not shaped as CSES says (a subject without a
+// name, a schedule without enable_day, or weeks in version 1, a class without subject, start_time
+// or end_time); a time outside 0:00:00-23:59:59; a day outside 1-7 and the weekday names; weeks
+// other than all, odd or even; a list enable_day in a version 1 file; a version 2 file without
+// configuration.cycle, with a cycle of other than 7 or 14 days, or with an enable_day that is not
+// one of its working days; a class whose subject is missing from subjects; more periods than a
+// timetable holds (kMaxRows - 1); more than kMaxCsesClasses classes (a class on several days
+// counts once for each).
 //
 // A schedule's name and a subject's simplified name, teacher and room or location are not shown;
 // a class that ends before it starts is taken as it stands.

@@ -48,17 +48,18 @@ struct Refused {
   Refuse(where, FillIn(pattern, values));
 }
 
-// A text for a message: a scalar as written (its first 30 bytes or so, cut between UTF-8
-// characters), anything else by its kind.
+// A text of the file for a message: its first 30 bytes or so, cut between UTF-8 characters.
+std::string Shown(const std::string& text) {
+  constexpr std::size_t kShownBytes = 30;
+  if (text.size() <= kShownBytes) return text;
+  std::size_t cut = kShownBytes;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return text.substr(0, cut) + "…";
+}
+
+// A node for a message: a scalar as written (Shown), anything else by its kind.
 std::string Shown(const YamlNode& node) {
-  if (node.IsScalar()) {
-    constexpr std::size_t kShownBytes = 30;
-    const std::string& text = node.Scalar();
-    if (text.size() <= kShownBytes) return text;
-    std::size_t cut = kShownBytes;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-    return text.substr(0, cut) + "…";
-  }
+  if (node.IsScalar()) return Shown(node.Scalar());
   if (node.IsSequence()) return "列表";
   if (node.IsMap()) return "映射";
   return "空";
@@ -195,21 +196,26 @@ class Reader {
       ++row;
     }
 
-    // The classes of each cell by weeks, distinct, in file order.
+    // The classes of each cell by weeks, distinct, in file order. A file can put thousands of
+    // subjects in one cell, so what a side has is looked up, not searched.
+    struct Side {
+      std::vector<std::string> names;
+      std::set<std::string> has;
+    };
     struct Cell {
-      std::vector<std::string> all, odd, even;
+      Side all, odd, even;
     };
     std::map<std::pair<int, int>, Cell> cells;  // (row, day)
     for (const Class& c : classes_) {
       Cell& cell = cells[{rowOf[c.span], c.place.day}];
-      std::vector<std::string>& side = c.place.weeks == Weeks::All   ? cell.all
-                                       : c.place.weeks == Weeks::Odd ? cell.odd
-                                                                     : cell.even;
-      if (std::find(side.begin(), side.end(), c.subject) == side.end()) side.push_back(c.subject);
+      Side& side = c.place.weeks == Weeks::All   ? cell.all
+                   : c.place.weeks == Weeks::Odd ? cell.odd
+                                                 : cell.even;
+      if (side.has.insert(c.subject).second) side.names.push_back(c.subject);
     }
     for (const auto& [place, cell] : cells) {
-      const std::string odd = Joined(cell.odd.empty() ? cell.all : cell.odd);
-      const std::string even = Joined(cell.even.empty() ? cell.all : cell.even);
+      const std::string odd = Joined((cell.odd.names.empty() ? cell.all : cell.odd).names);
+      const std::string even = Joined((cell.even.names.empty() ? cell.all : cell.even).names);
       table.SetCell(place.first, place.second + 1, odd == even ? odd : odd + kWeekSeparator + even);
     }
     return table;
@@ -271,7 +277,7 @@ class Reader {
       if (length <= 14) work.insert(work.end(), static_cast<std::size_t>(*count), kind == "work");
     }
     if (length != 7 && length != 14) {
-      Refuse(spans, "课表周期为 {} 天，只能导入 7 天或 14 天的周期。", {static_cast<int>(length)});
+      Refuse(spans, "课表周期为 {} 天，只能导入 7 天或 14 天的周期。", {std::to_string(length)});
     }
     for (int d = 0; d < static_cast<int>(length); ++d) {
       if (!work[static_cast<std::size_t>(d)]) continue;
@@ -394,6 +400,20 @@ class Reader {
   std::vector<Place> workDays_;  // version 2: working day k of the cycle at k - 1
 };
 
+// Why a text gave no YAML tree.
+std::string UnreadReason(const YamlRead& read) {
+  switch (read.fault) {
+    case YamlFault::TooDeep:
+      return FillIn("列表和映射嵌套超过 {} 层，不是一份课程表。", {kMaxYamlDepth});
+    case YamlFault::TooMuchAliased:
+      return "别名（*）展开后的内容过多，不是一份课程表。";
+    case YamlFault::DuplicateKey:
+      return FillIn("“{}”在同一映射中出现了两次，只能写一次。", {Shown(read.duplicateKey)});
+    default:
+      return "不是有效的 YAML 文本，无法读取。";
+  }
+}
+
 }  // namespace
 
 std::string CsesRefusal::Message() const {
@@ -407,7 +427,7 @@ CsesImport ImportCses(std::string_view utf8) {
     Reader reader;
     const YamlRead read = ParseYaml(utf8);
     if (!read.tree) {
-      result.refusal = {read.errorLine, "不是有效的 YAML 文本，无法读取。"};
+      result.refusal = {read.errorLine, UnreadReason(read)};
       return result;
     }
     reader.Read(read.tree->Root());

@@ -4,11 +4,15 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 
 namespace orvel::exchange {
 namespace {
 
 const std::string kNoText;
+
+// Keys a mapping is searched through one by one; past them it has an index.
+constexpr std::size_t kKeysWithoutIndex = 8;
 
 struct ParserDeleter {
   void operator()(yaml_parser_t* parser) const {
@@ -62,10 +66,15 @@ int YamlNode::Line() const {
 
 YamlNode YamlNode::Get(std::string_view key) const {
   if (!IsMap()) return {};
-  const std::vector<std::size_t>& children = tree_->At(index_).children;
-  for (std::size_t i = 0; i + 1 < children.size(); i += 2) {
-    const YamlTree::Node& k = tree_->At(children[i]);
-    if (k.kind == YamlTree::Kind::Scalar && k.scalar == key) return {tree_, children[i + 1]};
+  const YamlTree::Node& map = tree_->At(index_);
+  if (map.keyIndex != 0) {
+    const YamlTree::KeyIndex& index = tree_->keyIndexes_[map.keyIndex - 1];
+    const auto found = index.find(key);
+    return found == index.end() ? YamlNode() : YamlNode(tree_, map.children[found->second + 1]);
+  }
+  for (std::size_t i = 0; i + 1 < map.children.size(); i += 2) {
+    const YamlTree::Node& k = tree_->At(map.children[i]);
+    if (k.kind == YamlTree::Kind::Scalar && k.scalar == key) return {tree_, map.children[i + 1]};
   }
   return {};
 }
@@ -81,87 +90,196 @@ YamlNode YamlTree::Root() const {
   return root_ ? YamlNode(this, *root_) : YamlNode();
 }
 
-YamlRead ParseYaml(std::string_view utf8) {
+// A tree from libyaml's events, within the bounds; the first fault ends the read.
+class YamlBuilder {
+ public:
+  // Each false after a fault, which Take then gives.
+  bool Scalar(const yaml_event_t& event);
+  bool Start(const yaml_event_t& event);  // of a sequence or a mapping
+  void End();
+  bool Alias(const yaml_event_t& event);
+  bool Fail(YamlFault fault, int line) {
+    read_.fault = fault;
+    read_.errorLine = line;
+    return false;
+  }
+  YamlRead Take() {
+    if (read_.fault == YamlFault::None) read_.tree = std::move(tree_);
+    return std::move(read_);
+  }
+
+ private:
   using Kind = YamlTree::Kind;
-  using Node = YamlTree::Node;
-  YamlRead read;
+  // An anchor's node, and its size: every node it stands for, itself and aliases expanded
+  // included; 0 while the node is still being read.
+  struct Anchor {
+    std::size_t index;
+    std::uint64_t size;
+  };
+  using Anchors = std::map<std::string, Anchor, std::less<>>;
+  struct Open {
+    std::size_t index;
+    Anchors::iterator anchor;  // the anchor that named it, or the end
+    std::uint64_t size = 1;
+  };
+
+  std::size_t Make(Kind kind, const yaml_event_t& event);
+  Anchors::iterator Name(const yaml_char_t* anchor, std::size_t index, std::uint64_t size);
+  bool Add(std::size_t index, std::uint64_t size, int line);
+  bool AddKey(std::size_t mapIndex, std::size_t keyIndex);
+
+  YamlTree tree_;
+  std::vector<Open> open_;  // the sequences and mappings being filled, innermost last
+  Anchors anchors_;
+  std::uint64_t aliased_ = 0;  // what the aliases so far stand for
+  YamlRead read_;
+};
+
+std::size_t YamlBuilder::Make(Kind kind, const yaml_event_t& event) {
+  YamlTree::Node node;
+  node.kind = kind;
+  node.line = LineOf(event.start_mark);
+  tree_.nodes_.push_back(std::move(node));
+  return tree_.nodes_.size() - 1;
+}
+
+YamlBuilder::Anchors::iterator YamlBuilder::Name(const yaml_char_t* anchor, std::size_t index,
+                                                 std::uint64_t size) {
+  if (!anchor) return anchors_.end();
+  // A name used again names the later node from there on.
+  return anchors_.insert_or_assign(reinterpret_cast<const char*>(anchor), Anchor{index, size})
+      .first;
+}
+
+bool YamlBuilder::Scalar(const yaml_event_t& event) {
+  const std::size_t index = Make(Kind::Scalar, event);
+  YamlTree::Node& node = tree_.nodes_[index];
+  node.scalar = Text(event.data.scalar.value, event.data.scalar.length);
+  node.plain = event.data.scalar.style == YAML_PLAIN_SCALAR_STYLE;
+  Name(event.data.scalar.anchor, index, 1);
+  return Add(index, 1, LineOf(event.start_mark));
+}
+
+bool YamlBuilder::Start(const yaml_event_t& event) {
+  // libyaml's time on each token grows with the depth it is at; it reads ahead of its events only
+  // within a line's first 1024 characters, so stopping here bounds it.
+  if (open_.size() >= static_cast<std::size_t>(kMaxYamlDepth)) {
+    return Fail(YamlFault::TooDeep, LineOf(event.start_mark));
+  }
+  const bool sequence = event.type == YAML_SEQUENCE_START_EVENT;
+  const std::size_t index = Make(sequence ? Kind::Sequence : Kind::Map, event);
+  // Its size reaches its parent when it ends.
+  if (!Add(index, 0, LineOf(event.start_mark))) return false;
+  const Anchors::iterator anchor =
+      Name(sequence ? event.data.sequence_start.anchor : event.data.mapping_start.anchor, index, 0);
+  open_.push_back({index, anchor});
+  return true;
+}
+
+void YamlBuilder::End() {
+  if (open_.empty()) return;
+  const Open done = open_.back();
+  open_.pop_back();
+  if (done.anchor != anchors_.end() && done.anchor->second.index == done.index) {
+    done.anchor->second.size = done.size;
+  }
+  if (!open_.empty()) open_.back().size += done.size;
+}
+
+bool YamlBuilder::Alias(const yaml_event_t& event) {
+  const int line = LineOf(event.start_mark);
+  const auto found = anchors_.find(reinterpret_cast<const char*>(event.data.alias.anchor));
+  if (found == anchors_.end()) return Fail(YamlFault::NotYaml, line);
+  const Anchor anchor = found->second;
+  // An alias inside what it names would stand for itself without end.
+  if (anchor.size == 0) return Fail(YamlFault::TooMuchAliased, line);
+  aliased_ += anchor.size;
+  if (aliased_ > kMaxYamlAliasedNodes) return Fail(YamlFault::TooMuchAliased, line);
+  return Add(anchor.index, anchor.size, line);
+}
+
+bool YamlBuilder::Add(std::size_t index, std::uint64_t size, int line) {
+  if (open_.empty()) {
+    tree_.root_ = index;
+    return true;
+  }
+  Open& parent = open_.back();
+  parent.size += size;
+  const YamlTree::Node& node = tree_.nodes_[parent.index];
+  if (node.kind == Kind::Map && node.children.size() % 2 == 0 && !AddKey(parent.index, index)) {
+    read_.duplicateKey = tree_.nodes_[index].scalar;
+    return Fail(YamlFault::DuplicateKey, line);
+  }
+  tree_.nodes_[parent.index].children.push_back(index);
+  return true;
+}
+
+// False when the mapping has this key already. Only scalar keys are compared, as Get finds only
+// them.
+bool YamlBuilder::AddKey(std::size_t mapIndex, std::size_t keyIndex) {
+  YamlTree::Node& map = tree_.nodes_[mapIndex];
+  const YamlTree::Node& key = tree_.nodes_[keyIndex];
+  if (key.kind != Kind::Scalar) return true;
+  const std::size_t place = map.children.size();
+  if (map.keyIndex == 0) {
+    for (std::size_t i = 0; i < place; i += 2) {
+      const YamlTree::Node& other = tree_.nodes_[map.children[i]];
+      if (other.kind == Kind::Scalar && other.scalar == key.scalar) return false;
+    }
+    if (place / 2 < kKeysWithoutIndex) return true;
+    YamlTree::KeyIndex& index = tree_.keyIndexes_.emplace_back();
+    map.keyIndex = static_cast<std::uint32_t>(tree_.keyIndexes_.size());
+    for (std::size_t i = 0; i < place; i += 2) {
+      const YamlTree::Node& other = tree_.nodes_[map.children[i]];
+      if (other.kind == Kind::Scalar) index.emplace(other.scalar, i);
+    }
+  }
+  return tree_.keyIndexes_[map.keyIndex - 1].emplace(key.scalar, place).second;
+}
+
+YamlRead ParseYaml(std::string_view utf8) {
+  YamlBuilder builder;
   std::unique_ptr<yaml_parser_t, ParserDeleter> parser(new yaml_parser_t);
   if (!yaml_parser_initialize(parser.get())) {
     delete parser.release();
-    return read;
+    builder.Fail(YamlFault::NotYaml, 0);
+    return builder.Take();
   }
   yaml_parser_set_input_string(parser.get(), reinterpret_cast<const unsigned char*>(utf8.data()),
                                utf8.size());
   yaml_parser_set_encoding(parser.get(), YAML_UTF8_ENCODING);
 
-  YamlTree tree;
-  std::vector<std::size_t> open;  // the sequences and mappings being filled, innermost last
-  std::map<std::string, std::size_t> anchors;
-  const auto add = [&](std::size_t index) {
-    if (open.empty())
-      tree.root_ = index;
-    else
-      tree.nodes_[open.back()].children.push_back(index);
-  };
-  const auto make = [&](Kind kind, const yaml_mark_t& mark, const yaml_char_t* anchor) {
-    Node node;
-    node.kind = kind;
-    node.line = LineOf(mark);
-    tree.nodes_.push_back(std::move(node));
-    const std::size_t index = tree.nodes_.size() - 1;
-    if (anchor) anchors[reinterpret_cast<const char*>(anchor)] = index;
-    return index;
-  };
-
   for (;;) {
     EventGuard guard;
     yaml_event_t& event = guard.event;
     if (!yaml_parser_parse(parser.get(), &event)) {
-      read.errorLine = LineOf(parser->problem_mark);
-      return read;
+      builder.Fail(YamlFault::NotYaml, LineOf(parser->problem_mark));
+      return builder.Take();
     }
+    bool going = true;
     switch (event.type) {
-      case YAML_SCALAR_EVENT: {
-        const std::size_t index =
-            make(Kind::Scalar, event.start_mark, event.data.scalar.anchor);
-        Node& node = tree.nodes_[index];
-        node.scalar = Text(event.data.scalar.value, event.data.scalar.length);
-        node.plain = event.data.scalar.style == YAML_PLAIN_SCALAR_STYLE;
-        add(index);
+      case YAML_SCALAR_EVENT:
+        going = builder.Scalar(event);
         break;
-      }
       case YAML_SEQUENCE_START_EVENT:
-      case YAML_MAPPING_START_EVENT: {
-        const bool sequence = event.type == YAML_SEQUENCE_START_EVENT;
-        const std::size_t index =
-            make(sequence ? Kind::Sequence : Kind::Map, event.start_mark,
-                 sequence ? event.data.sequence_start.anchor : event.data.mapping_start.anchor);
-        add(index);
-        open.push_back(index);
+      case YAML_MAPPING_START_EVENT:
+        going = builder.Start(event);
         break;
-      }
       case YAML_SEQUENCE_END_EVENT:
       case YAML_MAPPING_END_EVENT:
-        if (!open.empty()) open.pop_back();
+        builder.End();
         break;
-      case YAML_ALIAS_EVENT: {
-        const auto found =
-            anchors.find(reinterpret_cast<const char*>(event.data.alias.anchor));
-        if (found == anchors.end()) {
-          read.errorLine = LineOf(event.start_mark);
-          return read;
-        }
-        add(found->second);
+      case YAML_ALIAS_EVENT:
+        going = builder.Alias(event);
         break;
-      }
       case YAML_DOCUMENT_END_EVENT:
       case YAML_STREAM_END_EVENT:
         // The first document is the file's content; the rest is not read.
-        read.tree = std::move(tree);
-        return read;
+        return builder.Take();
       default:
         break;
     }
+    if (!going) return builder.Take();
   }
 }
 

@@ -7,6 +7,7 @@
 #include "cses_examples.h"
 #include "exchange/cses.h"
 #include "exchange/cses_file.h"
+#include "exchange/yaml_tree.h"
 #include "platform/file_io.h"
 #include "table_builder.h"
 #include "temp_folder.h"
@@ -269,8 +270,43 @@ TEST(cses_import_test, a_timetable_of_the_largest_size_is_taken) {
 
 struct RefusalCase {
   std::string yaml;
-  const char* message;
+  std::string message;
 };
+
+// A version 1 file whose unknown key holds `depth` sequences, each inside the last.
+std::string NestedUnder(int depth) {
+  return "version: 1\nsubjects: []\nx:\n  " + std::string(depth, '[') + std::string(depth, ']') +
+         "\nschedules: []\n";
+}
+
+// A version 2 cycle of `spans` spans of `count` days each.
+std::string LongCycle(int spans, int count) {
+  std::string yaml = "version: 2\nconfiguration:\n  cycle:\n    spans:\n";
+  for (int i = 0; i < spans; ++i) {
+    yaml += "      - {activity: work, count: " + std::to_string(count) + "}\n";
+  }
+  return yaml;
+}
+
+// Ten times as many nodes on each line, `lines` lines down, every one named by an alias.
+std::string AliasesOfAliases(int lines) {
+  std::string yaml = "version: 1\nl0: &l0 [x, x, x, x, x, x, x, x, x, x]\n";
+  for (int i = 1; i < lines; ++i) {
+    const std::string last = "*l" + std::to_string(i - 1);
+    yaml += "l" + std::to_string(i) + ": &l" + std::to_string(i) + " [" + last;
+    for (int k = 1; k < 10; ++k) yaml += ", " + last;
+    yaml += "]\n";
+  }
+  return yaml;
+}
+
+TEST(cses_import_test, bounds_of_the_yaml_read_leave_real_files_alone) {
+  const std::string within[] = {NestedUnder(kMaxYamlDepth - 1), AliasesOfAliases(5)};
+  for (const std::string& yaml : within) {
+    const CsesImport result = ImportCses(yaml);
+    EXPECT_TRUE(result.timetable) << result.refusal.Message() << "\n" << yaml;
+  }
+}
 
 TEST(cses_import_test, refuses_naming_the_first_problem_and_its_line) {
   const std::string header = "version: 1\nsubjects: [{name: 数学}]\nschedules:\n";
@@ -335,6 +371,21 @@ TEST(cses_import_test, refuses_naming_the_first_problem_and_its_line) {
        "第 6 行：enable_day 中的“6”不是课表周期中的上课日（共 5 个上课日）。"},
       {week2 + "  - {enable_day: 1, weeks: odd, classes: []}\n",
        "第 6 行：weeks 为“odd”：CSES 版本 2 由 configuration.cycle 区分单双周，不再使用 weeks。"},
+      {LongCycle(3000, 999999), "第 5 行：课表周期为 2999997000 天，只能导入 7 天或 14 天的周期。"},
+
+      // What the YAML read itself refuses; the first of them names its line.
+      {NestedUnder(kMaxYamlDepth),
+       "第 4 行：列表和映射嵌套超过 " + std::to_string(kMaxYamlDepth) + " 层，不是一份课程表。"},
+      {std::string(500000, '[') + std::string(500000, ']'),
+       "第 1 行：列表和映射嵌套超过 " + std::to_string(kMaxYamlDepth) + " 层，不是一份课程表。"},
+      {AliasesOfAliases(6), "第 7 行：别名（*）展开后的内容过多，不是一份课程表。"},
+      {"version: 1\nsubjects: &s [{name: 数学, also: *s}]\n",
+       "第 2 行：别名（*）展开后的内容过多，不是一份课程表。"},
+      {header + "  - []\nschedules: []\n",
+       "第 5 行：“schedules”在同一映射中出现了两次，只能写一次。"},
+      {header + "  - {k1: 1, k2: 2, k3: 3, k4: 4, k5: 5, k6: 6, k7: 7, k8: 8, k9: 9, enable_day: "
+                "1,\n     'enable_day': 2, weeks: all, schedules: [], x: ]\n",
+       "第 5 行：“enable_day”在同一映射中出现了两次，只能写一次。"},
   };
   for (const RefusalCase& c : cases) {
     const CsesImport result = ImportCses(c.yaml);
