@@ -119,14 +119,13 @@ struct ClockBench {
     }
     grid.AttachPeer(std::make_unique<CountingPeer>(changes));
     ColourTable table;
-    settings.colours = SchemeColours(table, 0);
+    settings.colours = SchemeColours(table, SchemeChoice::First);
     settings.remindMode = RemindMode::Popup;
-    settings.area = 0;
   }
 
   // As the program's shell runs it: today asked of the day lists, then the window's tick.
   void Tick(int now) {
-    const SchoolDay& today = days.On(kTuesday, settings.area);
+    const SchoolDay& today = days.On(kTuesday, area);
     const ClockTick tick = DecideClockTick(GridClockCells(grid), settings, today, now, state);
     ApplyClockTick(grid, tick);
     state = tick.state;
@@ -135,6 +134,7 @@ struct ClockBench {
   FixedMetrics metrics;
   ui::Grid grid;
   ClockSettings settings;
+  CalendarArea area;  // 上海
   ClockState state;
   SchoolDays days;
   std::size_t changes = 0;
@@ -181,7 +181,7 @@ void BM_DecideNoChange(benchmark::State& state) {
   const std::size_t allocations = g_allocations;
   for (auto _ : state) {
     ClockTick tick =
-        DecideClockTick(cells, bench.settings, bench.days.On(kTuesday, 0), now, bench.state);
+        DecideClockTick(cells, bench.settings, bench.days.On(kTuesday, bench.area), now, bench.state);
     benchmark::DoNotOptimize(tick);
   }
   Report(state, g_allocations - allocations, 0);
@@ -224,7 +224,7 @@ void BM_WriteTimetable60x9(benchmark::State& state) {
   const TempFolder folder;
   const Timetable table = LargeTimetable();
   for (auto _ : state) {
-    if (ScdSave(folder.path(), "Bench.csv", table, Edition::Grid).status != kSaveSuccess)
+    if (ScdSave(folder.path(), "Bench.csv", table, Edition::Grid).status != SaveStatus::Saved)
       state.SkipWithError("save");
   }
 }
@@ -232,7 +232,7 @@ void BM_WriteTimetable60x9(benchmark::State& state) {
 void BM_ReadTimetable60x9(benchmark::State& state) {
   const TempFolder folder;
   const Timetable table = LargeTimetable();
-  if (ScdSave(folder.path(), "Bench.csv", table, Edition::Grid).status != kSaveSuccess)
+  if (ScdSave(folder.path(), "Bench.csv", table, Edition::Grid).status != SaveStatus::Saved)
     state.SkipWithError("save");
   for (auto _ : state) {
     std::optional<Timetable> read = LoadTimetable(folder.path(), "Bench.csv", Edition::Grid);
@@ -251,7 +251,7 @@ void BM_ParseTimeOfDay(benchmark::State& state) {
 }
 
 void BM_ClockLabel(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(ClockLabel(0, kTuesday));
+  for (auto _ : state) benchmark::DoNotOptimize(ClockLabel(CalendarArea(), kTuesday));
 }
 
 // rows, columns, lines of the day list

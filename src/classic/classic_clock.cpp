@@ -4,12 +4,9 @@
 #include <string_view>
 
 #include "clock/period_search.h"
-#include "clock/time_of_day.h"
-#include "clock/week_label.h"
+#include "clock/tick_steps.h"
 
 namespace orvel::classic {
-
-using clock::kTimeColumn;
 
 ClassicClockTick DecideClassicClockTick(const clock::ClockCells& cells,
                                         const clock::ClockSettings& settings,
@@ -33,11 +30,8 @@ ClassicClockTick DecideClassicClockTick(const clock::ClockCells& cells,
   };
 
   // The label of box 2.
-  const bool hasLabelCell = cols > kTimeColumn;
-  const std::optional<clock::ShortText>& label = hasLabelCell ? today.label : std::nullopt;
-  const std::string_view headerTime =
-      label ? label->view() : clock::CellText(cells, 0, kTimeColumn);
-  if (label && label->view() != cells.Text(0, kTimeColumn)) tick.label = label;
+  const clock::LabelStep label = clock::DecideLabel(cells, today);
+  tick.label = label.changed;
 
   // Text colour, judged by box 1.
   if (cells.ForeColour() != clock::SchemeColour(settings, kColourText))
@@ -56,20 +50,12 @@ ClassicClockTick DecideClassicClockTick(const clock::ClockCells& cells,
   if (!today.lessons || weekdayColumn >= cols) return tick;
 
   const clock::PeriodSearch search =
-      clock::FindPeriod(cells, nowSeconds, tick.state.NextPeriodRow, headerTime);
-  int currentRow = search.currentRow;
-
-  // The reminder; an unreadable next start gives none and no current period.
-  if (!search.timeFailed) {
-    const std::string_view subject =
-        clock::DayLesson(cells, today, tick.state.NextPeriodRow);
-    const auto nextStart = clock::ParseTimeOfDay(search.nextStartText);
-    if (!nextStart)
-      currentRow = 0;
-    else
-      clock::DecideReminder(subject, *nextStart, nowSeconds, settings.remindMode, tick.reminder,
-                            tick.removeTrayIcon);
-  }
+      clock::FindPeriod(cells, nowSeconds, tick.state.NextPeriodRow, label.headerTime);
+  clock::ReminderStep reminder = clock::DecideReminderStep(
+      cells, today, search, tick.state.NextPeriodRow, settings.remindMode, nowSeconds);
+  const int currentRow = reminder.currentRow;
+  tick.reminder = std::move(reminder.reminder);
+  tick.removeTrayIcon = reminder.removeTrayIcon;
 
   // Today's column below the header.
   for (int r = 1; r < rows; ++r)

@@ -6,7 +6,7 @@
 
 #include "classic/box_clock.h"
 #include "platform/ui/platform.h"
-#include "program/day_lists.h"
+#include "program/live_values.h"
 #include "program/timetable_messages.h"
 #include "program/window_region.h"
 #include "program/window_startup.h"
@@ -16,7 +16,6 @@ namespace orvel::classic {
 namespace {
 
 constexpr int kTimerIntervalMs = 1000;
-constexpr int kAreaBox = 2;  // TxtSubject(2) keeps the calendar area
 constexpr int kAlignCentre = 2;
 
 }  // namespace
@@ -62,26 +61,26 @@ void FrmSchedule::Form_Load() {
 
   // Settings, place and layer as in the grid edition; there is no editor to hide.
   program::ReadStartupSettings(state_);
+  if (SettingsRead) SettingsRead();
   program::RestorePosition(*this, state_);
   program::ApplyWindowLayer(*this, values.layer);
 
   // The matrix, with no font fallback on a failed read.
   ScdLoad();
-  AreaTag() = program::AreaTagText(values.area);
 
   // A disabled frame makes every box inert; presses over the boxes reach the window.
-  Frame1.SetEnabled(values.lock != 1);
+  program::SetLock(state_, *this, values.lock);
 
   // The fold comes before the transparency: the width folds to columns 1 and 2, then the
   // rounded region.
-  ApplyFold(values.fold == 1);
+  program::SetFold(state_, *this, values.fold);
   program::KeepOnAMonitor(*this, state_);
 
   // Transparency keys out the scheme's background; the clock runs when highlighting is on.
-  if (values.transparency == 1)
+  if (values.transparency)
     MakeLayered(program::Layering::ColourKey, state_.colours.Get(values.scheme, kColourBackground),
                 0);
-  TimerSchedule.SetEnabled(values.highlight != 0);
+  program::SetHighlighting(state_, *this, values.highlight);
 }
 
 ui::TextBox* FrmSchedule::Box(int k) const {
@@ -183,12 +182,10 @@ bool FrmSchedule::ReadIntoMatrix(std::string scdFileName, std::string_view faile
 }
 
 std::int16_t FrmSchedule::FrameForBuild() const {
-  return recordedFrame_ ? *recordedFrame_ : state_.values.frame;
+  return recordedFrame_ ? *recordedFrame_ : (state_.values.frame ? 1 : 0);
 }
 
 void FrmSchedule::Rebuild(const Timetable& table) {
-  // The area lives in box 2, which the rebuild replaces.
-  std::string areaTag = AreaTag();
   swapped_.clear();
   RemoveBoxes(state_.ScdRows * state_.ScdCols);
   state_.ScdRows = table.rows();
@@ -197,9 +194,8 @@ void FrmSchedule::Rebuild(const Timetable& table) {
   const std::vector<ui::TextBox*> made = BuildBoxes(table.rows(), table.cols(), FrameForBuild());
   Fill(table);
   MakeWindows(made);
-  AreaTag() = std::move(areaTag);
-  // Today's swaps over the new boxes.
-  ShowSchoolDay(program::Today(state_, *this));
+  // The day's swaps over the new boxes.
+  ShowSchoolDay(today_);
 }
 
 void FrmSchedule::Fill(const Timetable& table) {
@@ -218,27 +214,21 @@ void FrmSchedule::MakeLayered(program::Layering layering, ui::Colour colour, int
   program::MakeLayered(*this, layering, colour, alpha);
 }
 
-void FrmSchedule::ApplyLock(bool locked) {
+void FrmSchedule::ShowLock(bool locked) {
   Frame1.SetEnabled(!locked);
 }
 
-bool FrmSchedule::Locked() const {
-  return !Frame1.Enabled();
+void FrmSchedule::ShowHighlighting(bool on) {
+  TimerSchedule.SetEnabled(on);
 }
 
-void FrmSchedule::ApplyFold(bool folded) {
-  folded_ = folded;
+void FrmSchedule::ShowFold(bool folded) {
   const CellSize size = TemplateCellSize();
   SetWindowWidth(folded ? FoldedWidth(size) : MatrixWidth(state_.ScdCols, size));
 }
 
 void FrmSchedule::ApplyFrame(bool framed) {
   recordedFrame_ = framed ? 1 : 0;
-}
-
-std::string& FrmSchedule::AreaTag() {
-  ui::TextBox* box = Box(kAreaBox);
-  return box ? box->tag : spareTag_;
 }
 
 void FrmSchedule::PaintCellsWhite() {
@@ -273,6 +263,7 @@ void FrmSchedule::RestoreSwappedBoxes() {
 }
 
 void FrmSchedule::ShowSchoolDay(const clock::SchoolDay& today) {
+  if (&today != &today_) today_ = today;
   RestoreSwappedBoxes();
   for (const clock::SwappedCell& cell : clock::SwappedCells(BoxClockCells(*this), today)) {
     const int k = BoxNumber(cell.row + 1, cell.col + 1, state_.ScdCols);

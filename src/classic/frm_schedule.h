@@ -80,10 +80,9 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   // timetable keeps the box's own text.
   void ShowSchoolDay(const clock::SchoolDay& today) override;
   ui::Form& form() override { return *this; }
-  void ApplyLock(bool locked) override;
-  void ApplyFold(bool folded) override;
-  bool Locked() const override;
-  bool Folded() const override { return folded_; }
+  void ShowLock(bool locked) override;
+  void ShowFold(bool folded) override;
+  void ShowHighlighting(bool on) override;
   // Only recorded: the border style takes effect when the matrix is next built.
   void ApplyFrame(bool framed) override;
   void MakeLayered(program::Layering layering, ui::Colour colour, int alpha) override;
@@ -94,9 +93,6 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   void SetGridFontName(const std::string&) override {}
   void SetGridFontSize(float) override {}
   void SetGridTextEffect(int) override {}
-  // The tag of TxtSubject(2); a spare text while the matrix has no box 2.
-  std::string& AreaTag() override;
-  ui::Timer& ClockTimer() override { return TimerSchedule; }
   ui::Timer& IdleTimer() override { return Timerduration; }
   void PaintCellsWhite() override;
   bool LoadTimetableFile(const std::string& scdFileName) override;
@@ -117,7 +113,7 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   bool ReadIntoMatrix(std::string scdFileName, std::string_view failedText);
   // The border style for the next build: the panel's last choice, else the working value.
   std::int16_t FrameForBuild() const;
-  // Old matrix out, a matrix for `table` in, its texts filled, the area tag carried over.
+  // Old matrix out, a matrix for `table` in, its texts filled, the day's swaps shown.
   void Rebuild(const Timetable& table);
   void Fill(const Timetable& table);
   void SetWindowWidth(double width);
@@ -128,8 +124,8 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   // The schedule clock's value between ticks.
   ClassicClockState clockState_;
   std::optional<std::int16_t> recordedFrame_;
-  bool folded_ = false;
-  std::string spareTag_;
+  // The day the shell last handed.
+  clock::SchoolDay today_;
   // Boxes showing a swapped lesson, with their own texts.
   struct SwappedBox {
     int box = 0;

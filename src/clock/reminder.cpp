@@ -4,22 +4,11 @@
 
 namespace orvel::clock {
 
-ColourScheme SchemeColours(const ColourTable& table, int scheme) {
+ColourScheme SchemeColours(const ColourTable& table, SchemeChoice scheme) {
   ColourScheme colours{};
   for (int number = 1; number <= kColoursPerScheme; ++number)
     colours[static_cast<std::size_t>(number - 1)] = table.Get(scheme, number);
   return colours;
-}
-
-RemindMode RemindModeFromStored(std::int16_t stored) {
-  switch (stored) {
-    case static_cast<std::int16_t>(RemindMode::Popup):
-      return RemindMode::Popup;
-    case static_cast<std::int16_t>(RemindMode::Balloon):
-      return RemindMode::Balloon;
-    default:
-      return RemindMode::None;
-  }
 }
 
 void DecideReminder(std::string_view subject, std::int32_t nextStartSeconds,
@@ -29,11 +18,11 @@ void DecideReminder(std::string_view subject, std::int32_t nextStartSeconds,
   const double distance = ReminderDistance(nextStartSeconds, nowSeconds);
   if (InReminderWindow(distance)) {
     if (remindMode == RemindMode::Popup) {
-      reminder.kind = ReminderKind::Popup;
+      reminder.kind = RemindMode::Popup;
       reminder.text.reserve(kReminderTitle.size() + subject.size());
       reminder.text.append(kReminderTitle).append(subject);
     } else if (remindMode == RemindMode::Balloon) {
-      reminder.kind = ReminderKind::Balloon;
+      reminder.kind = RemindMode::Balloon;
       reminder.text.assign(subject);
       reminder.title = kReminderTitle;
     }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "timetable/colour_table.h"
+#include "timetable/setting_choices.h"
 
 namespace orvel::clock {
 
@@ -20,29 +21,20 @@ struct BeepTone {
 };
 inline constexpr std::array<BeepTone, 2> kReminderTones{{{700, 350}, {550, 350}}};
 
-// How the user is reminded. The numbers are those the settings file stores and the positions of
-// the panel's list ("无上课提醒", "弹出框提醒", "气泡提醒").
-enum class RemindMode : std::int16_t { None = 0, Popup = 1, Balloon = 2 };
-
-// A stored mode; one the program does not know reminds in no way.
-RemindMode RemindModeFromStored(std::int16_t stored);
-
 struct ClockSettings {
   ColourScheme colours{};  // colour number n at index n − 1
+  // A mode outside the list reminds in no way.
   RemindMode remindMode = RemindMode::None;
-  double area = 0;  // calendar area: 0 "上海", else "其他"
 };
 
-enum class ReminderKind { None, Popup, Balloon };
-
 struct Reminder {
-  ReminderKind kind = ReminderKind::None;
+  RemindMode kind = RemindMode::None;
   std::string text;        // popup: "下节课有课：" and the subject; balloon: the subject
   std::string_view title;  // balloon: "下节课有课："; popup: empty
 };
 
 // The colours of scheme `scheme` of the table.
-ColourScheme SchemeColours(const ColourTable& table, int scheme);
+ColourScheme SchemeColours(const ColourTable& table, SchemeChoice scheme);
 
 // Colour number `number` (1 to 8) of the settings' scheme.
 inline Colour SchemeColour(const ClockSettings& settings, int number) {

@@ -79,7 +79,7 @@ DayRules DayRules::FromLists(const DayList* school, const DayList& own) {
   return rules;
 }
 
-SchoolDay DayRules::Decide(year_month_day date, double area) const {
+SchoolDay DayRules::Decide(year_month_day date, CalendarArea area) const {
   SchoolDay day;
   day.date = date;
   if (!date.ok()) return day;
@@ -116,7 +116,7 @@ SchoolDay DayRules::Decide(year_month_day date, double area) const {
     const WeekParity atAnchor = latest.kind == DayRuleKind::EvenWeek ? WeekParity::Even
                                                                      : WeekParity::Odd;
     day.parity = Flip(atAnchor, WeeksBetween(latest.date, when));
-  } else if (area == 0) {
+  } else if (area.IsShanghai()) {
     if (const std::optional<long long> week = TermDatesWeek(date)) day.parity = ParityOf(*week);
   }
 
@@ -138,7 +138,7 @@ SchoolDay DayRules::Decide(year_month_day date, double area) const {
     day.label = ShortText(kMakeUpDayLabel);
     return day;
   }
-  if (area == 0) {
+  if (area.IsShanghai()) {
     day.label = ClockLabel(area, date);
   } else if (day.teachingWeek) {
     ShortText label(kTeachingWeekPrefix);
@@ -156,7 +156,7 @@ void SchoolDays::SetRules(DayRules rules) {
   last_.reset();
 }
 
-const SchoolDay& SchoolDays::On(year_month_day date, double area) {
+const SchoolDay& SchoolDays::On(year_month_day date, CalendarArea area) {
   if (!last_ || last_->date != date || lastArea_ != area) {
     last_ = rules_.Decide(date, area);
     lastArea_ = area;

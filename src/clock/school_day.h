@@ -55,8 +55,8 @@ class DayRules {
   // takes the own list's lines alone. A 国家节假日 line of the own list wins over the school's.
   static DayRules FromLists(const DayList* school, const DayList& own);
 
-  // `area` 0 is "上海" (the term dates' labels and weeks), anything else "其他".
-  SchoolDay Decide(std::chrono::year_month_day date, double area) const;
+  // "上海" takes the term dates' labels and weeks.
+  SchoolDay Decide(std::chrono::year_month_day date, CalendarArea area) const;
   bool NationalDaysOn() const { return nationalDays_; }
 
  private:
@@ -81,12 +81,12 @@ class SchoolDays {
  public:
   void SetRules(DayRules rules);
   const DayRules& rules() const { return rules_; }
-  const SchoolDay& On(std::chrono::year_month_day date, double area);
+  const SchoolDay& On(std::chrono::year_month_day date, CalendarArea area);
 
  private:
   DayRules rules_;
   std::optional<SchoolDay> last_;
-  double lastArea_ = 0;
+  CalendarArea lastArea_;
 };
 
 // The lesson of an "A/B" cell (one ASCII "/") in the given week: A in odd weeks, B in even ones;

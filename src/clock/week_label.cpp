@@ -93,8 +93,8 @@ ShortText WeekLabel(year_month_day today, year_month_day start, year_month_day e
   return label;
 }
 
-std::optional<ShortText> ClockLabel(double area, year_month_day today) {
-  if (area != 0) return ShortText(kTimeLabel);
+std::optional<ShortText> ClockLabel(CalendarArea area, year_month_day today) {
+  if (!area.IsShanghai()) return ShortText(kTimeLabel);
   const PlaceInYear where = PlaceInSchoolYear(today);
   switch (where.place) {
     case TermPlace::WinterVacation:

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string_view>
 
+#include "timetable/setting_choices.h"
+
 namespace orvel::clock {
 
 inline constexpr std::string_view kWinterVacationLabel = "寒假";
@@ -45,9 +47,9 @@ ShortText WeekLabel(std::chrono::year_month_day today, std::chrono::year_month_d
                     std::chrono::year_month_day end, std::string_view suffix);
 
 // What the clock writes into cell (0, 1) today; nothing on a day it leaves the cell alone (after
-// the second term and before July, or a year without term dates). Area 0 is "上海", with weeks
-// and vacations; any other area gives "时间".
-std::optional<ShortText> ClockLabel(double area, std::chrono::year_month_day today);
+// the second term and before July, or a year without term dates). "上海" has weeks and
+// vacations; any other area gives "时间".
+std::optional<ShortText> ClockLabel(CalendarArea area, std::chrono::year_month_day today);
 
 // The teaching week the term dates give `today` (the number of the "上海" label), or nothing
 // outside the terms.

@@ -46,7 +46,7 @@ IdleDecision IdleTick(IdleState& state, int intervalMs, ui::Point cursor, bool k
 
 void ArmIdleShutdown(ui::Timer& idleTimer, WorkingValues& values, bool switchedOn,
                      std::string_view idleHoursText) {
-  values.idleShutdown = switchedOn ? 1 : 0;
+  values.idleShutdown = switchedOn;
   values.idleHours = IdleHoursFromText(idleHoursText);
   idleTimer.SetEnabled(switchedOn);
 }

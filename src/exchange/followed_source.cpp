@@ -231,7 +231,7 @@ Update UpdateTimetable(const FetchedFile& fetched, const FollowedSource& source,
   const FileBytes onDisk = ReadWholeFile(ImportTarget(prepared, programFolder), bytes->size());
   if (onDisk.status == FileStatus::Ok && onDisk.bytes == *bytes)
     return {UpdateOutcome::Unchanged, {}};
-  if (WriteImport(prepared, programFolder, edition).status != kSaveSuccess)
+  if (WriteImport(prepared, programFolder, edition).status != SaveStatus::Saved)
     return Failed("无法写入 scd\\" + prepared.scdFileName);
   return {UpdateOutcome::Changed, {}};
 }

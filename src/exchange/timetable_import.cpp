@@ -91,7 +91,7 @@ std::optional<std::string> ImportedBytes(const PreparedImport& prepared) {
 
 std::filesystem::path ImportTarget(const PreparedImport& prepared,
                                    const std::filesystem::path& programFolder) {
-  return programFolder / "scd" / PathFromUtf8(prepared.scdFileName);
+  return TimetableFolder(programFolder) / PathFromUtf8(prepared.scdFileName);
 }
 
 bool ImportsInPlace(const PreparedImport& prepared, const std::filesystem::path& programFolder) {
@@ -110,14 +110,14 @@ bool ImportReplacesAFile(const PreparedImport& prepared,
 SaveResult WriteImport(const PreparedImport& prepared, const std::filesystem::path& programFolder,
                        Edition edition) {
   SaveResult result;
-  result.status = std::string(kSaveSuccess);
+  result.status = SaveStatus::Saved;
   if (ImportsInPlace(prepared, programFolder)) return result;
   std::error_code ec;
-  std::filesystem::create_directories(programFolder / "scd", ec);
+  std::filesystem::create_directories(TimetableFolder(programFolder), ec);
   if (prepared.kind == ImportKind::Cses)
     return ScdSave(programFolder, prepared.scdFileName, prepared.timetable, edition);
   result.status =
-      SaveStatusText(ReplaceFileContents(ImportTarget(prepared, programFolder), prepared.csvBytes));
+      SaveStatusOf(ReplaceFileContents(ImportTarget(prepared, programFolder), prepared.csvBytes));
   return result;
 }
 

@@ -8,7 +8,7 @@
 #include "grid/grid_clock_apply.h"
 #include "grid/layout.h"
 #include "platform/ui/platform.h"
-#include "program/day_lists.h"
+#include "program/live_values.h"
 #include "program/timetable_messages.h"
 #include "program/window_region.h"
 #include "program/window_startup.h"
@@ -70,6 +70,7 @@ void FrmSchedule::Form_Load() {
 
   // Settings, place and layer, as in the classic edition.
   ReadStartupSettings(state_);
+  if (SettingsRead) SettingsRead();
   RestorePosition(*this, state_);
   ApplyWindowLayer(*this, values.layer);
   TxtFlex.SetVisible(false);
@@ -79,24 +80,23 @@ void FrmSchedule::Form_Load() {
     values.fontName = std::string(kFallbackFontName);
     values.fontSize = kFallbackFontSize;
   }
-  MSFlexGrid1.tag = AreaTagText(values.area);
 
   // Lock, frame and fonts.
-  MSFlexGrid1.SetEnabled(values.lock != 1);
+  SetLock(state_, *this, values.lock);
   // A size the panel never offers would shrink the window to nothing or stretch it over many
   // screens.
   values.fontSize = NearestOfferedFontSize(values.fontSize);
   ApplyGridAppearance();
 
   // Transparency keys out the scheme's background; the clock runs when highlighting is on.
-  if (values.transparency == 1)
+  if (values.transparency)
     MakeLayered(Layering::ColourKey, state_.colours.Get(values.scheme, kColourBackground), 0);
-  TimerSchedule.SetEnabled(values.highlight != 0);
+  SetHighlighting(state_, *this, values.highlight);
 
   // Columns: folded to today's, or every column fitted to its texts. The window follows the
   // grid only when the current cell changes, which the load need not do; the fold fits it once
   // so that it opens at the grid's size.
-  ApplyFold(values.fold == 1);
+  SetFold(state_, *this, values.fold);
   KeepOnAMonitor(*this, state_);
 
   state_.tray.AddTrayIcon(*this, kTrayTip);
@@ -104,7 +104,7 @@ void FrmSchedule::Form_Load() {
 
 void FrmSchedule::ApplyGridAppearance() {
   const WorkingValues& values = state_.values;
-  MSFlexGrid1.SetFrameStyle(values.frame == 1 ? 1 : 0);
+  MSFlexGrid1.SetFrameStyle(values.frame ? 1 : 0);
   if (!values.fontName.empty()) MSFlexGrid1.SetFontName(values.fontName);
   MSFlexGrid1.SetFontSize(static_cast<float>(values.fontSize));
   // Text effects outside 0 to 4 are refused by the grid, and the step is skipped.
@@ -137,27 +137,26 @@ void FrmSchedule::ShowTable(const Timetable& table) {
   MSFlexGrid1.Move(0, 0);
   for (int r = 0; r < table.rows(); ++r)
     for (int c = 0; c < table.cols(); ++c) MSFlexGrid1.SetTextMatrix(r, c, table.cell(r, c));
-  // Today's swaps over the new cells.
-  ShowSchoolDay(Today(state_, *this));
+  // The day's swaps over the new cells.
+  ShowSchoolDay(today_);
 }
 
 void FrmSchedule::MakeLayered(Layering layering, ui::Colour colour, int alpha) {
   program::MakeLayered(*this, layering, colour, alpha);
 }
 
-void FrmSchedule::ApplyLock(bool locked) {
+void FrmSchedule::ShowLock(bool locked) {
   MSFlexGrid1.SetEnabled(!locked);
 }
 
-bool FrmSchedule::Locked() const {
-  return !MSFlexGrid1.Enabled();
+void FrmSchedule::ShowHighlighting(bool on) {
+  TimerSchedule.SetEnabled(on);
 }
 
-void FrmSchedule::ApplyFold(bool folded) {
-  folded_ = folded;
+void FrmSchedule::ShowFold(bool folded) {
   if (folded) {
-    // Today's column as of now; it does not move by itself at midnight.
-    FoldColumns(MSFlexGrid1, Today(state_, *this).column);
+    // The day's column; it does not move by itself at midnight.
+    FoldColumns(MSFlexGrid1, today_.column);
     AdjustColWidth(*this, MSFlexGrid1, kAlignLeftCentre, false);
   } else {
     AdjustColWidth(*this, MSFlexGrid1, kAlignCentreTop, true);
@@ -193,6 +192,7 @@ void FrmSchedule::NewTimetable(std::int16_t rows, std::int16_t cols) {
 }
 
 void FrmSchedule::ShowSchoolDay(const clock::SchoolDay& today) {
+  if (&today != &today_) today_ = today;
   std::vector<ui::Grid::ShownText> shown;
   for (clock::SwappedCell& cell : clock::SwappedCells(GridClockCells(MSFlexGrid1), today))
     shown.push_back({cell.row, cell.col, std::string(kSwappedMark) + cell.text});

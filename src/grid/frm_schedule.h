@@ -68,10 +68,9 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   // Swapped lessons are drawn over their cells with a leading arrow; the cells keep their own.
   void ShowSchoolDay(const clock::SchoolDay& today) override;
   ui::Form& form() override { return *this; }
-  void ApplyLock(bool locked) override;
-  void ApplyFold(bool folded) override;
-  bool Locked() const override;
-  bool Folded() const override { return folded_; }
+  void ShowLock(bool locked) override;
+  void ShowFold(bool folded) override;
+  void ShowHighlighting(bool on) override;
   void ApplyFrame(bool framed) override;
   bool HasFonts() const override { return true; }
   std::string GridFontName() const override { return MSFlexGrid1.FontName(); }
@@ -80,8 +79,6 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   void SetGridFontName(const std::string& name) override { MSFlexGrid1.SetFontName(name); }
   void SetGridFontSize(float points) override { MSFlexGrid1.SetFontSize(points); }
   void SetGridTextEffect(int effect) override { MSFlexGrid1.SetTextEffect(effect); }
-  std::string& AreaTag() override { return MSFlexGrid1.tag; }
-  ui::Timer& ClockTimer() override { return TimerSchedule; }
   ui::Timer& IdleTimer() override { return Timerduration; }
   void PaintCellsWhite() override;
   bool LoadTimetableFile(const std::string& scdFileName) override;
@@ -111,11 +108,12 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
 
   // The schedule clock's values between ticks.
   ClockState clockState_;
+  // The day the shell last handed.
+  clock::SchoolDay today_;
   // The last press on the grid, and the one whose click laid the editor: a press on the editor
   // soon after it finishes the double click the user began on the cell.
   std::optional<Press> lastGridPress_;
   std::optional<Press> editorLaidBy_;
-  bool folded_ = false;
   std::int16_t editRow_ = 0;
   std::int16_t editCol_ = 0;
 };

@@ -1,7 +1,9 @@
 #include "grid/grid_clock.h"
 
+#include <utility>
+
 #include "clock/period_search.h"
-#include "clock/time_of_day.h"
+#include "clock/tick_steps.h"
 
 namespace orvel::grid {
 
@@ -18,12 +20,9 @@ ClockTick DecideClockTick(const ClockCells& cells, const ClockSettings& settings
   ClockTick tick;
   const int rows = cells.Rows();
   const int cols = cells.Cols();
-  const bool hasLabelCell = rows > 0 && cols > kTimeColumn;
 
-  // The label of cell (0, 1), reported only when it changes the cell.
-  const std::optional<ShortText>& label = hasLabelCell ? today.label : std::nullopt;
-  const std::string_view headerTime = label ? label->view() : CellText(cells, 0, kTimeColumn);
-  if (label && label->view() != cells.Text(0, kTimeColumn)) tick.label = label;
+  const LabelStep label = DecideLabel(cells, today);
+  tick.label = label.changed;
 
   // Text colour, and row 0 when its first cell has lost the header colour.
   if (cells.ForeColour() != SchemeColour(settings, kColourText))
@@ -43,7 +42,8 @@ ClockTick DecideClockTick(const ClockCells& cells, const ClockSettings& settings
 
   // The day's column, and the period or break the time falls into.
   const int weekdayColumn = today.column;
-  const PeriodSearch search = FindPeriod(cells, nowSeconds, state.NextPeriodRow, headerTime);
+  const PeriodSearch search =
+      FindPeriod(cells, nowSeconds, state.NextPeriodRow, label.headerTime);
   tick.state = state;
 
   // A new current or break cell clears the old highlights.
@@ -58,18 +58,11 @@ ClockTick DecideClockTick(const ClockCells& cells, const ClockSettings& settings
   // Saturday and Sunday in a table without their columns.
   if (weekdayColumn >= cols) return tick;
 
-  // The reminder.
-  int currentRow = search.currentRow;
-  if (!search.timeFailed) {
-    const std::string_view subject = DayLesson(cells, today, state.NextPeriodRow);
-    const auto nextStart = ParseTimeOfDay(search.nextStartText);
-    if (!nextStart) {
-      currentRow = 0;  // an unreadable next start leaves the current cell unpainted
-    } else {
-      DecideReminder(subject, *nextStart, nowSeconds, settings.remindMode, tick.reminder,
-                     tick.removeTrayIcon);
-    }
-  }
+  ReminderStep reminder = DecideReminderStep(cells, today, search, state.NextPeriodRow,
+                                             settings.remindMode, nowSeconds);
+  const int currentRow = reminder.currentRow;
+  tick.reminder = std::move(reminder.reminder);
+  tick.removeTrayIcon = reminder.removeTrayIcon;
 
   // Painting, only when the current or the break cell has changed.
   if (currentUnchanged(currentRow) && breakUnchanged) return tick;

@@ -50,7 +50,7 @@ struct ClockTick {
   // Nothing to write, paint or raise: the common tick within one period.
   bool ChangesNothing() const {
     return !label && !foreColour && !headerColour && !bodyColour && paintCount == 0 &&
-           reminder.kind == clock::ReminderKind::None && !removeTrayIcon;
+           reminder.kind == RemindMode::None && !removeTrayIcon;
   }
 };
 

@@ -21,10 +21,6 @@ std::filesystem::path CalendarPathFor(const std::filesystem::path& programFolder
   return CalendarFilePath(programFolder, Label(CmbArea, CmbYears));
 }
 
-void CmbArea_Click(const ui::ComboBox& CmbArea, std::string& areaTag) {
-  areaTag = std::to_string(CmbArea.ListIndex());
-}
-
 void CmbYears_Click(const std::filesystem::path& programFolder, const ui::ComboBox& CmbArea,
                     const ui::ComboBox& CmbYears, ui::Button& CmdXiaoliLook) {
   std::error_code ec;
@@ -65,8 +61,8 @@ void CmdXiaoliMake_Click(ui::Platform& platform, const ui::Form& panel,
 
 void CmdXiaoliLook_Click(ui::Shell& shell, const std::filesystem::path& programFolder,
                          const ui::ComboBox& CmbArea, const ui::ComboBox& CmbYears) {
-  shell.Open(Utf8FromPath(CalendarPathFor(programFolder, CmbArea, CmbYears)),
-             ui::ShowState::Normal, nullptr, {});
+  shell.Open(Utf8FromPath(CalendarPathFor(programFolder, CmbArea, CmbYears)), ui::ShowState::Normal,
+             nullptr, {});
 }
 
 }  // namespace orvel::panel

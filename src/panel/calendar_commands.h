@@ -14,10 +14,6 @@ namespace orvel::panel {
 std::filesystem::path CalendarPathFor(const std::filesystem::path& programFolder,
                                       const ui::ComboBox& CmbArea, const ui::ComboBox& CmbYears);
 
-// Stores the area's list position (0 "上海", 1 "其他") as decimal text in the schedule window's
-// tag.
-void CmbArea_Click(const ui::ComboBox& CmbArea, std::string& areaTag);
-
 // Enables the view button exactly when the calendar file of the chosen year exists.
 void CmbYears_Click(const std::filesystem::path& programFolder, const ui::ComboBox& CmbArea,
                     const ui::ComboBox& CmbYears, ui::Button& CmdXiaoliLook);

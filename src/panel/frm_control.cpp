@@ -11,6 +11,7 @@
 #include "platform/file_io.h"
 #include "platform/ui/platform.h"
 #include "timetable/number_text.h"
+#include "timetable/program_folder.h"
 
 namespace orvel::panel {
 namespace {
@@ -290,22 +291,20 @@ void FrmControl::Form_Load() {
   FrameSet[0].SetVisible(true);
   for (std::size_t i = 1; i < FrameSet.size(); ++i) FrameSet[i].SetVisible(false);
 
-  // A stored value a box cannot take is skipped; the box keeps its initial state. Setting a
-  // box to 1 runs its handler, which applies it to the window.
-  const auto setBox = [](ui::CheckBox& box, int value) {
-    if (value == 0 || value == 1) box.SetValue(value);
-  };
+  // Ticking a box runs its handler, which applies it to the window.
+  const auto setBox = [](ui::CheckBox& box, bool on) { box.SetValue(on ? 1 : 0); };
   setBox(ChkLock, values.lock);
   setBox(ChkFold, values.fold);
   setBox(ChkFrame, values.frame);
   setBox(ChkAlpha, values.transparency);
-  CmbTopFloor.SetListIndex(values.layer);  // any position runs the handler
-  CmbColSet.SetListIndex(values.scheme);
+  // Any position of the list runs the handler; one outside it leaves the list as it is.
+  CmbTopFloor.SetListIndex(ListIndexOf(values.layer));
+  CmbColSet.SetListIndex(ListIndexOf(values.scheme));
   for (std::size_t i = 0; i < LabColor.size(); ++i)
-    LabColor[i].SetBackColour(state_.colours.Get(kCustomScheme, static_cast<int>(i) + 1));
+    LabColor[i].SetBackColour(state_.colours.Get(SchemeChoice::Custom, static_cast<int>(i) + 1));
   // The function page: highlighting as the clock runs now, reminders, idle shutdown.
-  ChkTimerSchedule.SetValue(window_.ClockTimer().Enabled() ? 1 : 0);
-  CmbRemind.SetListIndex(values.remindMode);
+  setBox(ChkTimerSchedule, state_.live.highlighting);
+  CmbRemind.SetListIndex(ListIndexOf(values.remindMode));
   setBox(Chknodo, values.idleShutdown);
   Comduration.SetText(FormatSingle(values.idleHours));
 
@@ -325,9 +324,8 @@ void FrmControl::Form_Load() {
   // Auto-start as the system has it, remembered so that OK changes it only when ticked anew.
   ChkPowerStart.SetValue(desktop::AutoStartIsOn(platform, windowsVersion_) ? 1 : 0);
   initialPowerStart_ = static_cast<std::int16_t>(ChkPowerStart.Value());
-  // A tag that is not a whole position leaves the list as it is.
-  if (const std::optional<std::int16_t> area = ToInt16(window_.AreaTag()))
-    CmbArea.SetListIndex(*area);
+  // An area the list cannot show leaves it as it is.
+  if (const std::optional<int> area = state_.live.area.ListIndex()) CmbArea.SetListIndex(*area);
   // Choosing the current year runs the year handler as a user's choice would.
   FillYears(CmbYears, static_cast<int>(platform.clock().Now().date.year()));
 }
@@ -354,7 +352,7 @@ void FrmControl::ShowPanelCaption() {
 }
 
 void FrmControl::ShowFileFolder() {
-  const std::filesystem::path folder = state_.programFolder / "scd";
+  const std::filesystem::path folder = TimetableFolder(state_.programFolder);
   std::error_code ec;
   if (!std::filesystem::is_directory(folder, ec)) {
     std::filesystem::create_directory(folder, ec);

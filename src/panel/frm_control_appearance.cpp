@@ -7,6 +7,7 @@
 #include "platform/text_codec.h"
 #include "platform/ui/grid.h"
 #include "platform/ui/platform.h"
+#include "program/live_values.h"
 #include "timetable/number_text.h"
 
 namespace orvel::panel {
@@ -18,11 +19,11 @@ bool FontNameListed(std::string_view utf8Name) {
 }
 
 void FrmControl::ChkLock_Click() {
-  window_.ApplyLock(ChkLock.Value() == 1);
+  program::SetLock(state_, window_, ChkLock.Value() == 1);
 }
 
 void FrmControl::ChkFold_Click() {
-  window_.ApplyFold(ChkFold.Value() == 1);
+  program::SetFold(state_, window_, ChkFold.Value() == 1);
 }
 
 void FrmControl::ChkFrame_Click() {
@@ -42,16 +43,16 @@ void FrmControl::CmbTopFloor_Click() {
   ui::Form& form = window_.form();
   ui::WindowManager& windows = state_.platform.windows();
   // The hook is always removed first, so that it is never installed twice.
-  switch (CmbTopFloor.ListIndex()) {
-    case 0:
+  switch (ChoiceAtListIndex<WindowLayer>(CmbTopFloor.ListIndex())) {
+    case WindowLayer::Normal:
       windows.SetTopmost(form, false);
       windows.SetBottomHook(form, false);
       break;
-    case 1:
+    case WindowLayer::AlwaysOnTop:
       windows.SetBottomHook(form, false);
       windows.SetTopmost(form, true);
       break;
-    case 2:
+    case WindowLayer::AlwaysAtBottom:
       windows.SetBottomHook(form, false);
       windows.SetBottomHook(form, true);
       break;
@@ -62,7 +63,7 @@ void FrmControl::CmbTopFloor_Click() {
 
 void FrmControl::CmbColSet_Click() {
   // The schedule clock repaints with the new scheme at its next tick.
-  state_.values.scheme = static_cast<std::int16_t>(CmbColSet.ListIndex());
+  state_.values.scheme = ChoiceAtListIndex<SchemeChoice>(CmbColSet.ListIndex());
 }
 
 void FrmControl::LabColor_Click(std::int16_t Index) {

@@ -6,7 +6,7 @@
 namespace orvel::panel {
 
 void FrmControl::CmbArea_Click() {
-  panel::CmbArea_Click(CmbArea, window_.AreaTag());
+  state_.live.area = CalendarArea::AtListIndex(CmbArea.ListIndex());
 }
 
 void FrmControl::CmbYears_Click() {

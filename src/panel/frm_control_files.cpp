@@ -10,7 +10,6 @@
 #include "platform/file_io.h"
 #include "platform/text_codec.h"
 #include "platform/ui/platform.h"
-#include "program/current_timetable.h"
 #include "program/managed_timetable.h"
 #include "timetable/number_text.h"
 #include "timetable/program_folder.h"
@@ -65,7 +64,7 @@ void FrmControl::CmdLoadFile_Click() {
   }
   // The window's reader shows the read-failure message itself and puts the empty default
   // timetable and file name in place.
-  program::LoadCurrentTimetable(window_, selected);
+  window_.LoadTimetableFile(selected);
   // Txtrc keeps the numbers it showed.
   ShowPanelCaption();
   ChkLock_Click();
@@ -137,7 +136,7 @@ void FrmControl::CmdSaveFile_Click() {
   if (table && !FindUnwritableCell(*table) && !ConfirmSaveOver(name, *table)) return;
   SaveResult result;
   if (table) result = ScdSave(state_.programFolder, name, *table, state_.edition);
-  if (result.status != kSaveSuccess) {
+  if (result.status != SaveStatus::Saved) {
     const std::string text = result.refusedCell
                                  ? TimetableRefusalText(name, *result.refusedCell)
                                  : FillIn("当前课表“{}”未被保存，文件只读或正在使用！", {name});

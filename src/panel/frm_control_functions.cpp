@@ -7,6 +7,7 @@
 #include "panel/frm_control.h"
 #include "panel/save_refusal_text.h"
 #include "platform/ui/platform.h"
+#include "program/live_values.h"
 #include "timetable/number_text.h"
 #include "timetable/settings.h"
 
@@ -14,7 +15,7 @@ namespace orvel::panel {
 
 void FrmControl::ChkTimerSchedule_Click() {
   const bool on = ChkTimerSchedule.Value() == 1;
-  window_.ClockTimer().SetEnabled(on);
+  program::SetHighlighting(state_, window_, on);
   if (!on) window_.PaintCellsWhite();
 }
 
@@ -26,18 +27,17 @@ void FrmControl::ApplyAutoStartChoice() {
 void FrmControl::CmdOK_Click() {
   WorkingValues& values = state_.values;
   // The look the panel shows becomes the working look.
-  values.lock = static_cast<std::int16_t>(ChkLock.Value());
-  values.fold = static_cast<std::int16_t>(ChkFold.Value());
-  values.frame = static_cast<std::int16_t>(ChkFrame.Value());
-  values.transparency = static_cast<std::int16_t>(ChkAlpha.Value());
-  values.layer = static_cast<std::int16_t>(CmbTopFloor.ListIndex());
-  values.scheme = static_cast<std::int16_t>(CmbColSet.ListIndex());
+  values.lock = ChkLock.Value() == 1;
+  values.fold = ChkFold.Value() == 1;
+  values.frame = ChkFrame.Value() == 1;
+  values.transparency = ChkAlpha.Value() == 1;
+  values.layer = ChoiceAtListIndex<WindowLayer>(CmbTopFloor.ListIndex());
+  values.scheme = ChoiceAtListIndex<SchemeChoice>(CmbColSet.ListIndex());
   for (std::size_t i = 0; i < LabColor.size(); ++i)
     state_.colours.SetCustom(static_cast<int>(i) + 1, LabColor[i].BackColour());
   // The reminder mode, the idle switch and hours, and the only start of the idle timer.
-  values.remindMode = static_cast<std::int16_t>(CmbRemind.ListIndex());
-  desktop::ArmIdleShutdown(window_.IdleTimer(), values, Chknodo.Value() != 0,
-                           Comduration.Text());
+  values.remindMode = ChoiceAtListIndex<RemindMode>(CmbRemind.ListIndex());
+  desktop::ArmIdleShutdown(window_.IdleTimer(), values, Chknodo.Value() != 0, Comduration.Text());
   ApplyAutoStartChoice();
   // Unloading removes the tips.
   Unload();
@@ -53,25 +53,25 @@ void FrmControl::CmdSaveSet_MouseUp(ui::MouseButton Button, int Shift, double X,
 void FrmControl::mnu_save_set_Click() {
   ui::Form& schedule = window_.form();
   SettingsRecord record;
-  record.Left = FormatSingle(static_cast<float>(schedule.Left()));
-  record.Top = FormatSingle(static_cast<float>(schedule.Top()));
+  record.Left = static_cast<float>(schedule.Left());
+  record.Top = static_cast<float>(schedule.Top());
   record.ScdFileName = state_.values.ScdFileName;
-  record.ChkLock = static_cast<std::int16_t>(ChkLock.Value());
-  record.ChkFold = static_cast<std::int16_t>(ChkFold.Value());
-  record.ChkFrame = static_cast<std::int16_t>(ChkFrame.Value());
-  record.ChkAlpha = static_cast<std::int16_t>(ChkAlpha.Value());
-  record.CmbTopFloor = static_cast<std::int16_t>(CmbTopFloor.ListIndex());
-  record.CmbColSet = static_cast<std::int16_t>(CmbColSet.ListIndex());
+  record.ChkLock = ChkLock.Value() == 1;
+  record.ChkFold = ChkFold.Value() == 1;
+  record.ChkFrame = ChkFrame.Value() == 1;
+  record.ChkAlpha = ChkAlpha.Value() == 1;
+  record.CmbTopFloor = ChoiceAtListIndex<WindowLayer>(CmbTopFloor.ListIndex());
+  record.CmbColSet = ChoiceAtListIndex<SchemeChoice>(CmbColSet.ListIndex());
   record.CustomColours = state_.colours.CustomForSettings();
   if (CmbFontName) record.CmbFontName = CmbFontName->Text();
   if (CmbFontSize) record.CmbFontSize = CmbFontSize->Text();
   if (CmbFun) record.CmbFun = CmbFun->Text();
-  record.ChkTimerSchedule = std::to_string(ChkTimerSchedule.Value());
-  record.Chknodo = static_cast<std::int16_t>(Chknodo.Value());
+  record.ChkTimerSchedule = ChkTimerSchedule.Value() == 1;
+  record.Chknodo = Chknodo.Value() == 1;
   // A text that is not a number reads back as 0, which is what is stored for it.
   record.Comduration = ToSingle(Comduration.Text()).value_or(0.0f);
-  record.CmbRemind = static_cast<std::int16_t>(CmbRemind.ListIndex());
-  record.CmbArea = window_.AreaTag();
+  record.CmbRemind = ChoiceAtListIndex<RemindMode>(CmbRemind.ListIndex());
+  record.CmbArea = state_.live.area;
 
   ui::Dialogs& dialogs = state_.platform.dialogs();
   const SettingsSaveResult saved = WriteSettings(state_.programFolder, state_.edition, record);

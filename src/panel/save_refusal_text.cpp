@@ -46,9 +46,6 @@ std::string Advice(FieldFault fault) {
 
 std::string SettingName(SettingsText field) {
   switch (field) {
-    case SettingsText::Left:
-    case SettingsText::Top:
-      return "窗口位置";
     case SettingsText::ScdFileName:
       return "课表文件名";
     case SettingsText::FontName:
@@ -57,10 +54,6 @@ std::string SettingName(SettingsText field) {
       return "字号";
     case SettingsText::TextEffect:
       return "文字效果";
-    case SettingsText::Highlight:
-      return "课表加亮";
-    case SettingsText::Area:
-      return "校历地区";
   }
   return {};
 }

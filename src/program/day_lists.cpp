@@ -5,7 +5,6 @@
 
 #include "platform/ui/platform.h"
 #include "timetable/day_list.h"
-#include "timetable/number_text.h"
 
 namespace orvel::program {
 
@@ -24,14 +23,6 @@ std::vector<int> LoadDayLists(ProgramState& state) {
   const bool hasSchool = school.status == FileStatus::Ok;
   state.days.SetRules(clock::DayRules::FromLists(hasSchool ? &school.list : nullptr, own.list));
   return own.list.UnreadableLines();
-}
-
-const clock::SchoolDay& Today(ProgramState& state, double area) {
-  return state.days.On(state.platform.clock().Now().date, area);
-}
-
-const clock::SchoolDay& Today(ProgramState& state, ScheduleWindow& window) {
-  return Today(state, LeadingValue(window.AreaTag()));
 }
 
 }  // namespace orvel::program

@@ -23,9 +23,4 @@ std::string UnreadableDayLinesText(const std::vector<int>& lines);
 // of the own list's lines that cannot be read (they apply nothing).
 std::vector<int> LoadDayLists(ProgramState& state);
 
-// Today as the day lists and the calendar area `area` make it.
-const clock::SchoolDay& Today(ProgramState& state, double area);
-// The same for the area the window keeps.
-const clock::SchoolDay& Today(ProgramState& state, ScheduleWindow& window);
-
 }  // namespace orvel::program

@@ -33,6 +33,15 @@ struct ProgramState {
   // Lock, fold, frame, layer, scheme, fonts, reminders, idle shutdown... and ScdFileName, the
   // current timetable file inside "scd".
   WorkingValues values;
+  // What the schedule window shows now. The panel's boxes change these at once (its OK copies
+  // them into the working values), and the settings file stores them from here; live_values.h
+  // changes each together with the window.
+  struct LiveValues {
+    bool locked = false;
+    bool folded = false;       // only the label, time and today's columns shown
+    bool highlighting = false;  // the schedule clock runs
+    CalendarArea area;
+  } live;
   // A file of "scd" imported from the command line: the window starts with it instead of the
   // settings file's timetable. The settings file still names its own.
   std::string startupScdFileName;

@@ -36,6 +36,9 @@ class ScheduleWindow {
   std::function<void()> ScheduleClock;     // one tick of the schedule clock
   std::function<void()> IdleCheck;         // one tick of the idle-shutdown check
   std::function<void()> ShowScheduleMenu;  // a right click opens the window's menu
+  // The start-up has read the settings and the day lists and is about to show the timetable:
+  // the shell hands the window today's day (ShowSchoolDay) before the fold needs its column.
+  std::function<void()> SettingsRead;
   // Files dropped on the window, full paths in UTF-8.
   std::function<void(const std::vector<std::string>& paths)> ImportDroppedFiles;
 
@@ -44,21 +47,22 @@ class ScheduleWindow {
   using RaiseReminder = std::function<void(clock::Reminder& reminder, bool removeTrayIcon)>;
   virtual void RunClockTick(const clock::ClockSettings& settings, const clock::SchoolDay& today,
                             std::int32_t nowSeconds, const RaiseReminder& raise) = 0;
-  // Shows the lessons swapped on `today` in their cells, marked, in place of those of the day
-  // before; the timetable itself (what a save writes) keeps its own texts.
+  // The day the shell has decided today is, kept for the fold and for the timetables shown later
+  // that day: the lessons swapped on it shown in their cells, marked, in place of those of the
+  // day before; the timetable itself (what a save writes) keeps its own texts. Until the shell
+  // hands one, the window shows a plain Monday.
   virtual void ShowSchoolDay(const clock::SchoolDay& today) = 0;
 
   // The window, for its place (Left, Top), its layer and its layered attributes.
   virtual ui::Form& form() = 0;
 
+  // The live values (ProgramState::live) as the window shows them; live_values.h changes them.
   // Lock: the timetable takes no input while locked.
-  virtual void ApplyLock(bool locked) = 0;
-  // Fold to today's column (the day lists' answer for the clock's date now) or show every
-  // column again.
-  virtual void ApplyFold(bool folded) = 0;
-  // The lock and the fold the window shows now, as last applied.
-  virtual bool Locked() const = 0;
-  virtual bool Folded() const = 0;
+  virtual void ShowLock(bool locked) = 0;
+  // Fold to the column of the day last handed (ShowSchoolDay) or show every column again.
+  virtual void ShowFold(bool folded) = 0;
+  // TimerSchedule runs the schedule clock while highlighting is on.
+  virtual void ShowHighlighting(bool on) = 0;
   // The frame around the cells; an edition whose frame waits for a rebuild records it for then.
   virtual void ApplyFrame(bool framed) = 0;
   // Makes the window layered: a constant alpha or a colour key.
@@ -73,11 +77,7 @@ class ScheduleWindow {
   virtual void SetGridFontSize(float points) = 0;
   virtual void SetGridTextEffect(int effect) = 0;
 
-  // The calendar area as the window keeps it: "0" 上海, "1" 其他.
-  virtual std::string& AreaTag() = 0;
-
-  // TimerSchedule (the schedule clock) and Timerduration (the idle check).
-  virtual ui::Timer& ClockTimer() = 0;
+  // Timerduration, the idle check's timer.
   virtual ui::Timer& IdleTimer() = 0;
   // Every cell of the timetable white, as when highlighting stops.
   virtual void PaintCellsWhite() = 0;

@@ -14,6 +14,7 @@ void ReadStartupSettings(ProgramState& state) {
   state.values.ScdFileName = std::string(kDefaultScdFileName);
   const SettingsRecord settings = ReadSettings(state.programFolder, state.edition);
   state.values = WorkingValuesFromSettings(settings);
+  state.live.area = settings.CmbArea;
   state.colours.SetCustomFromSettings(settings.CustomColours);
   if (!state.startupScdFileName.empty()) state.values.ScdFileName = state.startupScdFileName;
   state.unreadableDayLines = LoadDayLists(state);
@@ -45,30 +46,26 @@ double NearestOfferedFontSize(double points) {
   return points < kLargestOfferedFontSize ? points : kLargestOfferedFontSize;
 }
 
-void ApplyWindowLayer(ui::Form& window, int layer) {
+void ApplyWindowLayer(ui::Form& window, WindowLayer layer) {
   ui::WindowManager& windows = window.platform().windows();
   switch (layer) {
-    case 0:
+    case WindowLayer::Normal:
       windows.SetTopmost(window, false);
-      window.platform().windows().SetBottomHook(window, false);
+      windows.SetBottomHook(window, false);
       break;
-    case 1:
+    case WindowLayer::AlwaysOnTop:
       windows.SetTopmost(window, true);
       break;
-    case 2:
-      window.platform().windows().SetBottomHook(window, true);
+    case WindowLayer::AlwaysAtBottom:
+      windows.SetBottomHook(window, true);
       break;
     default:
-      break;  // an unknown layer changes nothing
+      break;  // a layer outside the list changes nothing
   }
 }
 
 void MakeLayered(ui::Form& window, Layering layering, ui::Colour colour, int alpha) {
   window.platform().windows().SetLayered(window, layering == Layering::ColourKey, colour, alpha);
-}
-
-std::string AreaTagText(double area) {
-  return FormatShortest(area);
 }
 
 void DragWhenAltLeft(ui::Form& window, ui::MouseButton button, int shift) {

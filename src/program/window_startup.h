@@ -1,7 +1,6 @@
 #pragma once
 // The steps both editions' schedule windows take alike: the start-up up to the timetable
-// (settings, position, window layer), the layered window, the calendar-area text and the Alt
-// drag. FrmSchedule (grid) and classic::FrmSchedule (text boxes) call these; only the timetable
+// (settings, position, window layer), the layered window and the Alt drag. FrmSchedule (grid) and classic::FrmSchedule (text boxes) call these; only the timetable
 // itself is shown differently.
 #include <string>
 #include <string_view>
@@ -23,8 +22,8 @@ inline constexpr std::string_view kDefaultScdFileName = "Schedule.csv";
 inline constexpr int kAppIconId = 1;
 
 // The built-in colour schemes and "Schedule.csv", then the edition's settings file over
-// those defaults into the working values and the custom scheme; a timetable imported from the
-// command line in place of the settings file's; the day lists.
+// those defaults into the working values, the custom scheme and the calendar area; a timetable
+// imported from the command line in place of the settings file's; the day lists.
 void ReadStartupSettings(ProgramState& state);
 
 // The window at the stored position; negative values stay.
@@ -43,13 +42,11 @@ inline constexpr double kSmallestOfferedFontSize = 9;
 inline constexpr double kLargestOfferedFontSize = 15;
 double NearestOfferedFontSize(double points);
 
-// The window layer: 0 not topmost and no bottom hook, 1 topmost, 2 bottom hook; other values do nothing.
-void ApplyWindowLayer(ui::Form& window, int layer);
+// The window layer: normal is not topmost and without the bottom hook; a layer outside the list
+// does nothing.
+void ApplyWindowLayer(ui::Form& window, WindowLayer layer);
 
 void MakeLayered(ui::Form& window, Layering layering, ui::Colour colour, int alpha);
-
-// The calendar area as the window keeps it: the number written back as text ("0", "1").
-std::string AreaTagText(double area);
 
 // Only the left button with exactly Alt held moves the window.
 void DragWhenAltLeft(ui::Form& window, ui::MouseButton button, int shift);

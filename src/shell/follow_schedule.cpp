@@ -5,7 +5,6 @@
 
 #include "platform/file_io.h"
 #include "platform/ui/platform.h"
-#include "program/current_timetable.h"
 #include "shell/exchange_texts.h"
 #include "timetable/program_folder.h"
 
@@ -114,8 +113,7 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round) {
     // New cells, or the first copy of a program that started without one.
     const bool current = state_.values.ScdFileName == source_->scdFileName;
     if ((timetable.outcome == exchange::UpdateOutcome::Changed || !current) &&
-        Exists(TimetableCopy()) && program::LoadCurrentTimetable(window_, source_->scdFileName) &&
-        afterLoad_)
+        Exists(TimetableCopy()) && window_.LoadTimetableFile(source_->scdFileName) && afterLoad_)
       afterLoad_();
   }
   if (round.dayList) {

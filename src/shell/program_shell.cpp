@@ -7,10 +7,9 @@
 #include "panel/frm_days.h"
 #include "panel/panel_opener.h"
 #include "platform/ui/platform.h"
-#include "program/current_timetable.h"
 #include "program/day_lists.h"
+#include "program/live_values.h"
 #include "shell/popup_reminder.h"
-#include "timetable/number_text.h"
 
 namespace orvel::shell {
 namespace {
@@ -35,6 +34,7 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
   window_.ScheduleClock = [this] { ScheduleClockTick(); };
   window_.ShowControlPanel = [this] { OpenPanel(); };
   window_.ShowScheduleMenu = [this] { ShowScheduleMenu(); };
+  window_.SettingsRead = [this] { window_.ShowSchoolDay(Today()); };
   window_.ImportDroppedFiles = [this](const std::vector<std::string>& paths) {
     timetableCommands_.ImportDropped(paths);
   };
@@ -47,14 +47,16 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
 
 ProgramShell::~ProgramShell() = default;
 
+const clock::SchoolDay& ProgramShell::Today() {
+  return state_.days.On(state_.platform.clock().Now().date, state_.live.area);
+}
+
 void ProgramShell::ScheduleClockTick() {
   clock::ClockSettings settings;
   settings.colours = clock::SchemeColours(state_.colours, state_.values.scheme);
-  settings.remindMode = clock::RemindModeFromStored(state_.values.remindMode);
-  // The window keeps the calendar area as text.
-  settings.area = LeadingValue(window_.AreaTag());
+  settings.remindMode = state_.values.remindMode;
   const ui::LocalTime now = state_.platform.clock().Now();
-  const clock::SchoolDay& today = state_.days.On(now.date, settings.area);
+  const clock::SchoolDay& today = state_.days.On(now.date, state_.live.area);
   if (today.date != shownDay_) ShowNewDay(today);
   window_.RunClockTick(settings, today, now.secondsOfDay, raise_);
 }
@@ -78,8 +80,7 @@ void ProgramShell::Notify(const std::string& text) {
 }
 
 void ProgramShell::Started() {
-  const clock::SchoolDay& today = program::Today(state_, window_);
-  ShowNewDay(today);
+  ShowNewDay(Today());
   if (!state_.unreadableDayLines.empty())
     Notify(program::UnreadableDayLinesText(state_.unreadableDayLines));
   follow_.Start();
@@ -87,24 +88,24 @@ void ProgramShell::Started() {
 
 void ProgramShell::DayListChanged() {
   state_.unreadableDayLines = program::LoadDayLists(state_);
-  const clock::SchoolDay& today = program::Today(state_, window_);
+  const clock::SchoolDay& today = Today();
   shownDay_ = today.date;
   window_.ShowSchoolDay(today);
   // The fold follows a make-up day's weekday at once.
-  if (window_.Folded()) window_.ApplyFold(true);
+  if (state_.live.folded) window_.ShowFold(true);
 }
 
 void ProgramShell::RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon) {
   ui::Form& form = window_.form();
   switch (reminder.kind) {
-    case clock::ReminderKind::Popup:
+    case RemindMode::Popup:
       RemindByPopup(form, popup_, std::move(reminder.text));
       break;
-    case clock::ReminderKind::Balloon:
+    case RemindMode::Balloon:
       if (state_.edition == Edition::Classic) state_.tray.AddTrayIcon(form, kClassicBalloonTrayTip);
       state_.tray.ShowBalloon(form, reminder.text, reminder.title, ui::BalloonIcon::Info);
       break;
-    case clock::ReminderKind::None:
+    default:
       break;
   }
   if (removeTrayIcon) state_.tray.RemoveTrayIcon();
@@ -147,7 +148,7 @@ void ProgramShell::ShowImportedTimetable() {
   if (panel_ && panel_->Loaded())
     panel_->ShowLoadedTimetable();
   else
-    ReapplyLockAndFold(window_);
+    program::ShowLockAndFoldAgain(state_, window_);
 }
 
 void ProgramShell::ExitProgram() {

@@ -53,6 +53,8 @@ class ProgramShell {
   void DayListChanged();
 
  private:
+  // Today as the day lists and the calendar area make it: the one answer every window is handed.
+  const clock::SchoolDay& Today();
   // One tick of TimerSchedule. The common tick (nothing changes) allocates nothing.
   void ScheduleClockTick();
   void RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon);

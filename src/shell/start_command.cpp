@@ -53,7 +53,7 @@ StartOutcome ImportBeforeStart(const std::filesystem::path& file,
   if (!preparation.prepared) return Failed(report, ImportRefusedText(file, preparation.refusal));
   const exchange::PreparedImport& prepared = *preparation.prepared;
   const SaveResult written = exchange::WriteImport(prepared, programFolder, edition);
-  if (written.status != kSaveSuccess)
+  if (written.status != SaveStatus::Saved)
     return Failed(report, ImportWriteFailedText(prepared.scdFileName, written));
   return {std::nullopt, prepared.scdFileName};
 }

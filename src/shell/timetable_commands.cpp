@@ -7,7 +7,6 @@
 #include "exchange/timetable_import.h"
 #include "platform/file_io.h"
 #include "platform/ui/platform.h"
-#include "program/current_timetable.h"
 #include "program/managed_timetable.h"
 #include "shell/exchange_texts.h"
 
@@ -42,13 +41,13 @@ void TimetableCommands::Import(const std::filesystem::path& file) {
                          ui::MessageButtons::YesNo) != ui::MessageAnswer::Yes)
     return;
   const SaveResult written = exchange::WriteImport(prepared, state_.programFolder, state_.edition);
-  if (written.status != kSaveSuccess) {
+  if (written.status != SaveStatus::Saved) {
     dialogs.MessageBox(owner, ImportWriteFailedText(prepared.scdFileName, written),
                        std::string(kImportFailedTitle), ui::MessageIcon::Error,
                        ui::MessageButtons::Ok);
     return;
   }
-  LoadCurrentTimetable(window_, prepared.scdFileName);
+  window_.LoadTimetableFile(prepared.scdFileName);
   if (afterLoad_) afterLoad_();
 }
 

@@ -10,6 +10,8 @@ constexpr ColourScheme kScheme1 = {0xFFC0FF, 0xFFFFFF, 0x00FFFF, 0x00FF00,
 constexpr ColourScheme kScheme2 = {0xC0C000, 0xFFFFFF, 0xFF80FF, 0xC0FFC0,
                                    0x00FF00, 0xC0E0FF, 0xE0E0E0, 0x000000};
 
+constexpr std::size_t kCustom = static_cast<std::size_t>(SchemeChoice::Custom);
+
 bool ValidNumber(int number) {
   return number >= 1 && number <= kColoursPerScheme;
 }
@@ -18,28 +20,29 @@ bool ValidNumber(int number) {
 
 ColourTable::ColourTable() : schemes_{kScheme1, kScheme2, ColourScheme{}} {}
 
-Colour ColourTable::Get(int scheme, int number) const {
+Colour ColourTable::Get(SchemeChoice scheme, int number) const {
   if (!ValidNumber(number)) return 0;
-  if (scheme < 0 || scheme >= kSchemeCount) scheme = 0;
-  return schemes_[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(number - 1)];
+  int index = static_cast<int>(scheme);
+  if (index < 0 || index >= kSchemeCount) index = 0;
+  return schemes_[static_cast<std::size_t>(index)][static_cast<std::size_t>(number - 1)];
 }
 
 bool ColourTable::SetCustom(int number, Colour colour) {
   if (!ValidNumber(number)) return false;
-  schemes_[kCustomScheme][static_cast<std::size_t>(number - 1)] = colour;
+  schemes_[kCustom][static_cast<std::size_t>(number - 1)] = colour;
   return true;
 }
 
 std::array<std::int32_t, kColoursPerScheme> ColourTable::CustomForSettings() const {
   std::array<std::int32_t, kColoursPerScheme> stored{};
   for (std::size_t i = 0; i < stored.size(); ++i)
-    stored[i] = static_cast<std::int32_t>(schemes_[kCustomScheme][i]);
+    stored[i] = static_cast<std::int32_t>(schemes_[kCustom][i]);
   return stored;
 }
 
 void ColourTable::SetCustomFromSettings(const std::array<std::int32_t, kColoursPerScheme>& stored) {
   for (std::size_t i = 0; i < stored.size(); ++i)
-    schemes_[kCustomScheme][i] = static_cast<Colour>(stored[i]);
+    schemes_[kCustom][i] = static_cast<Colour>(stored[i]);
 }
 
 }  // namespace orvel

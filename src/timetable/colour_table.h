@@ -9,8 +9,12 @@ namespace orvel {
 using Colour = std::uint32_t;  // 0x00BBGGRR
 
 inline constexpr int kSchemeCount = 3;
-inline constexpr int kCustomScheme = 2;
 inline constexpr int kColoursPerScheme = 8;
+
+// The scheme the colours come from: the list "方案1", "方案2", "自定义" of the control panel,
+// whose positions the settings file stores. A stored number outside the list is kept as read
+// (see setting_choices.h) and paints with the first scheme.
+enum class SchemeChoice : std::int16_t { First = 0, Second = 1, Custom = 2 };
 
 // Colour numbers 1 to 8.
 inline constexpr int kColourHeader = 1;
@@ -29,9 +33,9 @@ class ColourTable {
   // Built-in schemes filled, custom scheme all black.
   ColourTable();
 
-  // Colour `number` (1 to 8) of `scheme`. The settings file may name any scheme; one outside
-  // 0 to 2 paints with scheme 0, the scheme of a fresh start. A number outside 1 to 8 gives black.
-  Colour Get(int scheme, int number) const;
+  // Colour `number` (1 to 8) of `scheme`. A scheme outside the list paints with the first, the
+  // scheme of a fresh start. A number outside 1 to 8 gives black.
+  Colour Get(SchemeChoice scheme, int number) const;
 
   // Only the custom scheme can change; false for a number outside 1 to 8.
   bool SetCustom(int number, Colour colour);

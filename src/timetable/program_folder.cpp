@@ -41,6 +41,10 @@ FileNameFault WindowsFileNameFault(std::string_view name) {
   return FileNameFault::None;
 }
 
+std::filesystem::path TimetableFolder(const std::filesystem::path& programFolder) {
+  return programFolder / "scd";
+}
+
 bool IsTimetableFileName(std::string_view scdFileName) {
   return !scdFileName.empty() && scdFileName.find("..") == std::string_view::npos &&
          WindowsFileNameFault(scdFileName) == FileNameFault::None;
@@ -50,7 +54,7 @@ bool IsProgramOwnFile(const std::filesystem::path& programFolder,
                       const std::filesystem::path& file) {
   std::error_code ec;
   const std::filesystem::path folder = std::filesystem::absolute(file, ec).parent_path();
-  if (std::filesystem::equivalent(folder, programFolder / "scd", ec)) return true;
+  if (std::filesystem::equivalent(folder, TimetableFolder(programFolder), ec)) return true;
   if (!std::filesystem::equivalent(folder, programFolder, ec)) return false;
   // Windows drops dots and blanks at the end of a name: "Orvel2.ini." is Orvel2.ini.
   std::string name = AsciiLower(Utf8FromPath(file.filename()));
@@ -63,7 +67,7 @@ bool IsProgramOwnFile(const std::filesystem::path& programFolder,
 std::optional<std::filesystem::path> TimetableFilePath(const std::filesystem::path& programFolder,
                                                        std::string_view scdFileName) {
   if (!IsTimetableFileName(scdFileName)) return std::nullopt;
-  return programFolder / "scd" / PathFromUtf8(scdFileName);
+  return TimetableFolder(programFolder) / PathFromUtf8(scdFileName);
 }
 
 }  // namespace orvel

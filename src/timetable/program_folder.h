@@ -42,8 +42,11 @@ inline constexpr std::string_view kProgramOwnFileNames[] = {
 bool IsProgramOwnFile(const std::filesystem::path& programFolder,
                       const std::filesystem::path& file);
 
-// programFolder / "scd" / scdFileName for real file access; nothing when IsTimetableFileName
-// refuses the name.
+// The folder of the timetables, "scd" in the program folder.
+std::filesystem::path TimetableFolder(const std::filesystem::path& programFolder);
+
+// TimetableFolder / scdFileName for real file access; nothing when IsTimetableFileName refuses
+// the name.
 std::optional<std::filesystem::path> TimetableFilePath(const std::filesystem::path& programFolder,
                                                        std::string_view scdFileName);
 

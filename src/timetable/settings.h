@@ -1,7 +1,8 @@
 #pragma once
 // The settings file: every user setting, one field per control of the control panel, plus the
-// window position, the timetable file name and the custom colours. Fields are kept as stored:
-// texts stay texts and are turned into numbers by the working values (working_values.h).
+// window position, the timetable file name and the custom colours. The fields are named after
+// the controls they come from and typed by what they mean; the reader and the writer convert
+// them from and to the stored numbers and texts.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -10,36 +11,38 @@
 #include <string>
 #include <string_view>
 
+#include "timetable/colour_table.h"
 #include "timetable/edition.h"
 #include "timetable/field_writer.h"
+#include "timetable/setting_choices.h"
 
 namespace orvel {
 
 struct SettingsRecord {
-  // Line 1: the window's edges in twips; write them with FormatSingle.
-  std::string Left;
-  std::string Top;
+  // Line 1: the window's edges in twips, stored as texts of single-precision numbers.
+  float Left = 0;
+  float Top = 0;
   // Line 2: the timetable file inside "scd".
   std::string ScdFileName = "Schedule.csv";
-  // Line 3: check boxes (0 or 1) and list positions (-1 when nothing is selected).
-  std::int16_t ChkLock = 0;
-  std::int16_t ChkFold = 0;
-  std::int16_t ChkFrame = 0;
-  std::int16_t ChkAlpha = 0;
-  std::int16_t CmbTopFloor = 0;  // window layer
-  std::int16_t CmbColSet = 0;    // colour scheme
+  // Line 3: check boxes (a stored 1 is on, anything else off) and list positions.
+  bool ChkLock = false;
+  bool ChkFold = false;
+  bool ChkFrame = false;
+  bool ChkAlpha = false;  // transparency
+  WindowLayer CmbTopFloor = WindowLayer::Normal;
+  SchemeChoice CmbColSet = SchemeChoice::First;
   // Line 4: the custom colour scheme, colour numbers 1 to 8, 0x00BBGGRR.
   std::array<std::int32_t, 8> CustomColours{};
-  // Line 5, grid edition only: the font boxes' texts.
+  // Line 5, grid edition only: the font boxes' texts as they stand.
   std::string CmbFontName;
   std::string CmbFontSize;
   std::string CmbFun;  // text effect
   // Line 6.
-  std::string ChkTimerSchedule;  // highlight switch, a number as text
-  std::int16_t Chknodo = 0;      // idle shutdown
-  float Comduration = 0;         // idle hours
-  std::int16_t CmbRemind = 0;    // reminder mode
-  std::string CmbArea;           // calendar area, a number as text
+  bool ChkTimerSchedule = false;  // highlighting: a stored number other than 0 is on
+  bool Chknodo = false;           // idle shutdown
+  float Comduration = 0;          // idle hours
+  RemindMode CmbRemind = RemindMode::None;
+  CalendarArea CmbArea;
 
   friend bool operator==(const SettingsRecord&, const SettingsRecord&) = default;
 };
@@ -52,7 +55,8 @@ std::string_view SettingsFileName(Edition edition);
 
 // Reads the fields in file order as a stream of fields, in the groups they are written in. A group
 // the input ends in keeps its defaults; a field that cannot be converted keeps its default while
-// the fields after it are still read. The bytes are in the ANSI code page, or UTF-8 when the
+// the fields after it are still read. Texts used as numbers count by their leading number (an
+// empty or non-numeric text as 0). The bytes are in the ANSI code page, or UTF-8 when the
 // whole file is (file_text.h). Never fails.
 SettingsRecord ParseSettings(std::string_view fileBytes, Edition edition);
 
@@ -60,17 +64,17 @@ SettingsRecord ParseSettings(std::string_view fileBytes, Edition edition);
 SettingsRecord ReadSettings(const std::filesystem::path& programFolder, Edition edition);
 
 // The text fields of the record, to say which one cannot be written.
-enum class SettingsText { Left, Top, ScdFileName, FontName, FontSize, TextEffect, Highlight, Area };
+enum class SettingsText { ScdFileName, FontName, FontSize, TextEffect };
 
 struct UnwritableSetting {
-  SettingsText field = SettingsText::Left;
+  SettingsText field = SettingsText::ScdFileName;
   FieldRefusal refusal;
 
   friend bool operator==(const UnwritableSetting&, const UnwritableSetting&) = default;
 };
 
 // The file's bytes: six lines in the grid edition, five in the classic one (no font line), each
-// ended by CR LF, in the ANSI code page, texts as they stand. Nothing when a text field would read
+// ended by CR LF, in the ANSI code page, texts as they stand, switches as 0 or 1. Nothing when a text field would read
 // back differently (field_writer.h); FindUnwritableSetting names it.
 std::optional<std::string> FormatSettings(const SettingsRecord& settings, Edition edition);
 std::optional<UnwritableSetting> FindUnwritableSetting(const SettingsRecord& settings,

@@ -1,4 +1,5 @@
 #include <array>
+#include <cmath>
 #include <optional>
 
 #include "platform/file_io.h"
@@ -29,8 +30,21 @@ void SetText(std::string& target, std::string_view raw, FileEncoding encoding) {
   target = DecodeField(raw, encoding);
 }
 
-void SetInt16(std::int16_t& target, std::string_view raw) {
-  if (const auto value = ToInt16(raw)) target = *value;
+// A check box: a stored 1 is ticked; any other number is not, as the box cannot show it.
+void SetSwitch(bool& target, std::string_view raw) {
+  if (const auto value = ToInt16(raw)) target = *value == 1;
+}
+
+// A list position, kept as stored even outside the list.
+template <class Choice>
+void SetChoice(Choice& target, std::string_view raw) {
+  if (const auto value = ToInt16(raw)) target = static_cast<Choice>(*value);
+}
+
+// A text used as a number; one too large for single precision keeps the default.
+void SetLeadingValue(float& target, std::string_view raw, FileEncoding encoding) {
+  const double value = LeadingValue(DecodeField(raw, encoding));
+  if (std::isfinite(static_cast<float>(value))) target = static_cast<float>(value);
 }
 
 void SetInt32(std::int32_t& target, std::string_view raw) {
@@ -53,17 +67,17 @@ SettingsRecord ParseSettings(std::string_view fileBytes, Edition edition) {
   const FileEncoding encoding = text.encoding;
   FieldReader fields(text.body, encoding);
   if (const auto position = ReadGroup<2>(fields)) {
-    SetText(s.Left, (*position)[0], encoding);
-    SetText(s.Top, (*position)[1], encoding);
+    SetLeadingValue(s.Left, (*position)[0], encoding);
+    SetLeadingValue(s.Top, (*position)[1], encoding);
   }
   if (const auto name = ReadGroup<1>(fields)) SetText(s.ScdFileName, (*name)[0], encoding);
   if (const auto line3 = ReadGroup<6>(fields)) {
-    SetInt16(s.ChkLock, (*line3)[0]);
-    SetInt16(s.ChkFold, (*line3)[1]);
-    SetInt16(s.ChkFrame, (*line3)[2]);
-    SetInt16(s.ChkAlpha, (*line3)[3]);
-    SetInt16(s.CmbTopFloor, (*line3)[4]);
-    SetInt16(s.CmbColSet, (*line3)[5]);
+    SetSwitch(s.ChkLock, (*line3)[0]);
+    SetSwitch(s.ChkFold, (*line3)[1]);
+    SetSwitch(s.ChkFrame, (*line3)[2]);
+    SetSwitch(s.ChkAlpha, (*line3)[3]);
+    SetChoice(s.CmbTopFloor, (*line3)[4]);
+    SetChoice(s.CmbColSet, (*line3)[5]);
   }
   if (const auto colours = ReadGroup<8>(fields))
     for (std::size_t i = 0; i < colours->size(); ++i) SetInt32(s.CustomColours[i], (*colours)[i]);
@@ -75,11 +89,11 @@ SettingsRecord ParseSettings(std::string_view fileBytes, Edition edition) {
     }
   }
   if (const auto line6 = ReadGroup<5>(fields)) {
-    SetText(s.ChkTimerSchedule, (*line6)[0], encoding);
-    SetInt16(s.Chknodo, (*line6)[1]);
+    s.ChkTimerSchedule = LeadingValue(DecodeField((*line6)[0], encoding)) != 0;
+    SetSwitch(s.Chknodo, (*line6)[1]);
     SetSingle(s.Comduration, (*line6)[2]);
-    SetInt16(s.CmbRemind, (*line6)[3]);
-    SetText(s.CmbArea, (*line6)[4], encoding);
+    SetChoice(s.CmbRemind, (*line6)[3]);
+    s.CmbArea = CalendarArea::FromStoredText(DecodeField((*line6)[4], encoding));
   }
   return s;
 }

@@ -25,6 +25,11 @@ class SettingsBytes {
     return Raw(encoded.ansi);
   }
   SettingsBytes& Number(long long value) { return Raw(std::to_string(value)); }
+  SettingsBytes& Switch(bool on) { return Number(on ? 1 : 0); }
+  template <class Choice>
+  SettingsBytes& ListPosition(Choice choice) {
+    return Number(static_cast<std::int16_t>(choice));
+  }
   SettingsBytes& Raw(std::string_view field) {
     if (!lineStart_) bytes_ += ',';
     lineStart_ = false;
@@ -57,14 +62,16 @@ class SettingsBytes {
 
 SettingsBytes Encode(const SettingsRecord& s, Edition edition) {
   SettingsBytes out;
-  out.Text(SettingsText::Left, s.Left).Text(SettingsText::Top, s.Top).EndLine();
+  out.Raw(FormatSingle(s.Left))
+      .Raw(FormatSingle(s.Top))
+      .EndLine();
   out.Text(SettingsText::ScdFileName, s.ScdFileName).EndLine();
-  out.Number(s.ChkLock)
-      .Number(s.ChkFold)
-      .Number(s.ChkFrame)
-      .Number(s.ChkAlpha)
-      .Number(s.CmbTopFloor)
-      .Number(s.CmbColSet)
+  out.Switch(s.ChkLock)
+      .Switch(s.ChkFold)
+      .Switch(s.ChkFrame)
+      .Switch(s.ChkAlpha)
+      .ListPosition(s.CmbTopFloor)
+      .ListPosition(s.CmbColSet)
       .EndLine();
   for (const std::int32_t colour : s.CustomColours) out.Number(colour);
   out.EndLine();
@@ -73,11 +80,11 @@ SettingsBytes Encode(const SettingsRecord& s, Edition edition) {
         .Text(SettingsText::FontSize, s.CmbFontSize)
         .Text(SettingsText::TextEffect, s.CmbFun)
         .EndLine();
-  out.Text(SettingsText::Highlight, s.ChkTimerSchedule)
-      .Number(s.Chknodo)
+  out.Switch(s.ChkTimerSchedule)
+      .Switch(s.Chknodo)
       .Raw(FormatSingle(s.Comduration))
-      .Number(s.CmbRemind)
-      .Text(SettingsText::Area, s.CmbArea)
+      .ListPosition(s.CmbRemind)
+      .Raw(s.CmbArea.StoredText())
       .EndLine();
   return out;
 }

@@ -3,7 +3,9 @@
 #include <optional>
 #include <string_view>
 
-#include "timetable/timetable_reader.h"
+#include "timetable/edition.h"
+#include "timetable/timetable.h"
+#include "timetable/timetable_read.h"
 
 namespace orvel {
 

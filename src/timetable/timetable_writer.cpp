@@ -76,14 +76,14 @@ FileStatus KeepOldFile(const std::filesystem::path& file, const std::filesystem:
 
 }  // namespace
 
-std::string SaveStatusText(FileStatus status) {
+SaveStatus SaveStatusOf(FileStatus status) {
   switch (status) {
     case FileStatus::Ok:
-      return std::string(kSaveSuccess);
+      return SaveStatus::Saved;
     case FileStatus::AccessDenied:
-      return std::string(kSaveFileReadOnly);
+      return SaveStatus::ReadOnly;
     default:
-      return std::string(kSaveFailed);
+      return SaveStatus::Failed;
   }
 }
 
@@ -100,7 +100,6 @@ std::optional<std::string> FormatTimetable(const Timetable& timetable) {
 SaveResult ScdSave(const std::filesystem::path& programFolder, std::string_view scdFile,
                    const Timetable& timetable, Edition edition) {
   SaveResult result;
-  result.status = std::string(kSaveFailed);
   const std::optional<std::filesystem::path> file = TimetableFilePath(programFolder, scdFile);
   const std::optional<std::filesystem::path> backup =
       TimetableFilePath(programFolder, std::string(scdFile) + ".bak");
@@ -114,12 +113,12 @@ SaveResult ScdSave(const std::filesystem::path& programFolder, std::string_view 
   if (loss != OldFileKept::No) {
     const FileStatus kept = KeepOldFile(*file, *backup);
     if (kept != FileStatus::Ok) {
-      result.status = SaveStatusText(kept);
+      result.status = SaveStatusOf(kept);
       return result;
     }
     result.keptOldFile = loss;
   }
-  result.status = SaveStatusText(ReplaceFileContents(*file, encoded.bytes));
+  result.status = SaveStatusOf(ReplaceFileContents(*file, encoded.bytes));
   return result;
 }
 

@@ -14,13 +14,12 @@
 
 namespace orvel {
 
-// The status texts of ScdSave; callers treat anything but kSaveSuccess as a failure.
-inline constexpr std::string_view kSaveSuccess = "Success";
-inline constexpr std::string_view kSaveFileReadOnly = "FileReadOnly";
-inline constexpr std::string_view kSaveFailed = "";
+// How a save ended: the file replaced, refused for being read-only or held by another program,
+// or failed otherwise.
+enum class SaveStatus { Saved, ReadOnly, Failed };
 
-// The status text of a file written with ReplaceFileContents.
-std::string SaveStatusText(FileStatus status);
+// The status of a file written with ReplaceFileContents.
+SaveStatus SaveStatusOf(FileStatus status);
 
 // A cell the file cannot carry unchanged; row and col counted from 0.
 struct UnwritableCell {
@@ -46,8 +45,8 @@ enum class OldFileKept {
 };
 
 struct SaveResult {
-  std::string status;                         // kSaveSuccess, kSaveFileReadOnly or kSaveFailed
-  std::optional<UnwritableCell> refusedCell;  // the cell that stopped the save (status kSaveFailed)
+  SaveStatus status = SaveStatus::Failed;
+  std::optional<UnwritableCell> refusedCell;  // the cell that stopped the save (status Failed)
   OldFileKept keptOldFile = OldFileKept::No;
 };
 
@@ -56,8 +55,8 @@ struct SaveResult {
 // existing file that would lose something is first kept byte for byte as scdFile + ".bak": one
 // `edition` cannot read, one holding more than its read shows, and one holding a timetable when
 // the table is empty (once saved over, the file reads whole, so only the first such save keeps
-// it). Status kSaveFileReadOnly when access is denied (read-only file, or held open by another
-// program), kSaveFailed on any other failure, for instance a missing "scd" folder. A failed save
+// it). Status ReadOnly when access is denied (read-only file, or held open by another program),
+// Failed on any other failure, for instance a missing "scd" folder. A failed save
 // leaves the old file as it was.
 SaveResult ScdSave(const std::filesystem::path& programFolder, std::string_view scdFile,
                    const Timetable& timetable, Edition edition);

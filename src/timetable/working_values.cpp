@@ -6,8 +6,8 @@ namespace orvel {
 
 WorkingValues WorkingValuesFromSettings(const SettingsRecord& s) {
   WorkingValues v;
-  v.left = LeadingValue(s.Left);
-  v.top = LeadingValue(s.Top);
+  v.left = s.Left;
+  v.top = s.Top;
   v.ScdFileName = s.ScdFileName;
   v.lock = s.ChkLock;
   v.fold = s.ChkFold;
@@ -18,11 +18,10 @@ WorkingValues WorkingValuesFromSettings(const SettingsRecord& s) {
   v.fontName = s.CmbFontName;
   v.fontSize = LeadingValue(s.CmbFontSize);
   v.textEffect = LeadingValue(s.CmbFun);
-  v.highlight = LeadingValue(s.ChkTimerSchedule);
+  v.highlight = s.ChkTimerSchedule;
   v.idleShutdown = s.Chknodo;
   v.idleHours = s.Comduration;
   v.remindMode = s.CmbRemind;
-  v.area = LeadingValue(s.CmbArea);
   return v;
 }
 

@@ -64,21 +64,24 @@ class FakeCells final : public clock::ClockCells {
   Colour fore_;
 };
 
+// The clock's settings and the calendar area the day is decided in (0 "上海", 1 "其他").
+struct AreaSettings : clock::ClockSettings {
+  CalendarArea area;
+};
+
 // One tick of the classic clock on a date without a day list.
 classic::ClassicClockTick ClassicTickOnDate(const clock::ClockCells& cells,
-                                            const clock::ClockSettings& settings,
-                                            year_month_day date, std::int32_t now,
-                                            classic::ClassicClockState state) {
-  return classic::DecideClassicClockTick(cells, settings, clock::DayRules().Decide(date, settings.area),
-                                         now, state);
+                                            const AreaSettings& settings, year_month_day date,
+                                            std::int32_t now, classic::ClassicClockState state) {
+  return classic::DecideClassicClockTick(
+      cells, settings, clock::DayRules().Decide(date, settings.area), now, state);
 }
 
-clock::ClockSettings Settings(clock::RemindMode remindMode = clock::RemindMode::None,
-                             double area = 1) {
-  clock::ClockSettings settings;
-  settings.colours = clock::SchemeColours(ColourTable(), 0);
+AreaSettings Settings(RemindMode remindMode = RemindMode::None, int area = 1) {
+  AreaSettings settings;
+  settings.colours = clock::SchemeColours(ColourTable(), SchemeChoice::First);
   settings.remindMode = remindMode;
-  settings.area = area;
+  settings.area = CalendarArea::AtListIndex(area);
   return settings;
 }
 
@@ -106,11 +109,11 @@ TEST(classic_clock_test, a_time_text_that_is_not_a_time_ends_the_search_without_
   Rows table = BreakTable();
   table[2][1] = "8点-8:45";
   FakeCells cells(table, kBackground);
-  const auto tick = ClassicTickOnDate(cells, Settings(clock::RemindMode::Popup), kTuesday, At(8, 57), {});
+  const auto tick = ClassicTickOnDate(cells, Settings(RemindMode::Popup), kTuesday, At(8, 57), {});
   // Only today's column; no current row, no reminder.
   EXPECT_EQ(BackAt(tick, 7, 3, 0), kBackground);
   EXPECT_EQ(BackAt(tick, 7, 3, kTuesdayColumn), kColumn);
-  EXPECT_EQ(tick.reminder.kind, clock::ReminderKind::None);
+  EXPECT_EQ(tick.reminder.kind, RemindMode::None);
 }
 
 TEST(classic_clock_test, the_next_period_row_is_the_only_value_kept_between_ticks) {

@@ -12,6 +12,7 @@
 #include "panel/frm_control.h"
 #include "platform/headless/user_actions.h"
 #include "platform/ui/containment.h"
+#include "program/live_values.h"
 #include "timetable/timetable_reader.h"
 #include "timetable/timetable_writer.h"
 
@@ -22,6 +23,7 @@ class ClassicWindowTest : public ::testing::Test {
  protected:
   void Start() { program.Start(); }
   classic::FrmSchedule& window() { return program.window(); }
+  orvel::program::ProgramState& State() { return program.program->state(); }
   ui::TextBox& Box(int k) {
     ui::TextBox* box = window().Box(k);
     if (!box) throw std::logic_error("no box " + std::to_string(k));
@@ -115,8 +117,7 @@ TEST_F(ClassicWindowTest, stored_timetable_and_settings_are_restored) {
   EXPECT_EQ(window().Left(), 1200);
   EXPECT_EQ(window().Top(), 600);
   EXPECT_EQ(window().Height(), 5 * 285);
-  EXPECT_EQ(window().AreaTag(), "1");
-  EXPECT_EQ(Box(2).tag, "1");
+  EXPECT_EQ(State().live.area, CalendarArea::AtListIndex(1));
   for (int k = 1; k <= 35; ++k) EXPECT_EQ(Box(k).BorderStyle(), 1) << k;
   EXPECT_TRUE(window().Frame1.Enabled());
   EXPECT_FALSE(window().TimerSchedule.Enabled());
@@ -162,10 +163,10 @@ TEST_F(ClassicWindowTest, fold_shows_columns_1_and_2_and_unfold_restores_the_wid
   EXPECT_EQ(window().Width(), 1845);
   EXPECT_EQ(Region(), (headless::RegionRecord{123, 95, 24}));
 
-  window().ApplyFold(false);
+  orvel::program::SetFold(State(), window(), false);
   EXPECT_EQ(window().Width(), 4920);
   EXPECT_EQ(Region(), (headless::RegionRecord{328, 95, 24}));
-  window().ApplyFold(true);
+  orvel::program::SetFold(State(), window(), true);
   EXPECT_EQ(window().Width(), 1845);
   // Folding only narrows the window: the boxes and the frame stay where they are.
   EXPECT_EQ(Box(7).bounds(), (ui::Bounds{4305, 0, 615, 285}));
@@ -224,9 +225,9 @@ TEST_F(ClassicWindowTest, unlocked_boxes_take_typing_and_their_own_alt_drag) {
   EXPECT_NE(platform.FindForm("FrmControl"), nullptr);
 
   // Locking from the panel makes the same box inert.
-  window().ApplyLock(true);
+  orvel::program::SetLock(State(), window(), true);
   EXPECT_FALSE(headless::TypeInto(platform, cell, "英语"));
-  window().ApplyLock(false);
+  orvel::program::SetLock(State(), window(), false);
   EXPECT_TRUE(headless::TypeInto(platform, cell, "英语"));
 }
 
@@ -262,7 +263,7 @@ TEST_F(ClassicWindowTest,
   ASSERT_EQ(platform.dialogs().Menus().size(), 1u);
   EXPECT_EQ(platform.dialogs().Menus()[0].captions.front(), "控制面板...");
   EXPECT_EQ(platform.dialogs().Menus()[0].captions.back(), "退出");
-  window().ApplyLock(false);
+  orvel::program::SetLock(State(), window(), false);
   ASSERT_TRUE(headless::RightClickTextBox(platform, CellBox(window(), 1, 7)));
   EXPECT_EQ(platform.dialogs().Menus().size(), 1u);
 }
@@ -288,8 +289,8 @@ TEST_F(ClassicWindowTest, loading_5_by_4_after_11_by_7_leaves_boxes_1_to_20) {
   EXPECT_EQ(window().Height(), 5 * 285);
   EXPECT_EQ(Region(), (headless::RegionRecord{205, 95, 24}));
   EXPECT_EQ(program.program->state().values.ScdFileName, "small.csv");
-  // The calendar area stays with the new box 2.
-  EXPECT_EQ(window().AreaTag(), "1");
+  // The calendar area stays.
+  EXPECT_EQ(State().live.area, CalendarArea::AtListIndex(1));
 
   // A new timetable rebuilds the matrix empty.
   window().NewTimetable(2, 3);
@@ -297,7 +298,7 @@ TEST_F(ClassicWindowTest, loading_5_by_4_after_11_by_7_leaves_boxes_1_to_20) {
   EXPECT_EQ(BoxControls(), 7);
   EXPECT_EQ(BoxTexts(window()), Rows(2, std::vector<std::string>(3)));
   EXPECT_EQ(window().Width(), 4 * 615);
-  EXPECT_EQ(window().AreaTag(), "1");
+  EXPECT_EQ(State().live.area, CalendarArea::AtListIndex(1));
 }
 
 TEST_F(ClassicWindowTest, failed_load_shows_the_short_message_and_the_empty_matrix) {
@@ -366,8 +367,8 @@ TEST_F(ClassicWindowTest, files_written_by_either_edition_read_the_same_in_both)
   const auto fromGrid = grid.window.CurrentTimetable();
   ASSERT_TRUE(fromClassic && fromGrid);
   ASSERT_EQ(ScdSave(folder.path(), "classic.csv", *fromClassic, Edition::Classic).status,
-            kSaveSuccess);
-  ASSERT_EQ(ScdSave(folder.path(), "grid.csv", *fromGrid, Edition::Grid).status, kSaveSuccess);
+            SaveStatus::Saved);
+  ASSERT_EQ(ScdSave(folder.path(), "grid.csv", *fromGrid, Edition::Grid).status, SaveStatus::Saved);
 
   for (const std::string name : {"classic.csv", "grid.csv"}) {
     ASSERT_TRUE(window().LoadTimetableFile(name)) << name;

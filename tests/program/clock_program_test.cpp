@@ -131,8 +131,8 @@ TEST_F(ClockProgramTest, header_row_and_text_colour_follow_the_scheme) {
   settings.scheme = "1";  // "方案2", so that a clock stuck on the first scheme shows
   Start(kTuesday, At(10, 0));
   platform.Advance(1);
-  ASSERT_EQ(program->state().values.scheme, 1);
-  EXPECT_NE(Colour(kColourHeader), ColourTable().Get(0, kColourHeader));
+  ASSERT_EQ(program->state().values.scheme, SchemeChoice::Second);
+  EXPECT_NE(Colour(kColourHeader), ColourTable().Get(SchemeChoice::First, kColourHeader));
   for (int c = 0; c < grid().Cols(); ++c) EXPECT_EQ(Back(0, c), Colour(kColourHeader)) << c;
   EXPECT_EQ(grid().ForeColour(), Colour(kColourText));
 }
@@ -189,7 +189,7 @@ TEST_F(ClockProgramTest, empty_cell_takes_the_free_period_colour_and_weekends_pa
   for (int r = 1; r < prog.window().MSFlexGrid1.Rows(); ++r)
     for (int c = 0; c < prog.window().MSFlexGrid1.Cols(); ++c)
       EXPECT_EQ(prog.window().MSFlexGrid1.CellBackColour(r, c),
-                ColourTable().Get(0, kColourBackground))
+                ColourTable().Get(SchemeChoice::First, kColourBackground))
           << r << "," << c;
   EXPECT_TRUE(p.sound().Beeps().empty());
   EXPECT_EQ(p.FindForm("frmTips"), nullptr);

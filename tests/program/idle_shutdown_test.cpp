@@ -325,7 +325,7 @@ TEST_F(IdleShutdownTest, empty_idle_time_box_runs_with_one_hour) {
   Start();
   PressOk("");
   EXPECT_EQ(program->state.values.idleHours, 1.0f);
-  EXPECT_EQ(program->state.values.idleShutdown, 1);
+  EXPECT_TRUE(program->state.values.idleShutdown);
   platform().Advance(3584);
   EXPECT_FALSE(CountdownOpen());
   platform().Advance(1);
@@ -339,7 +339,7 @@ TEST_F(IdleShutdownTest, empty_idle_time_box_runs_with_one_hour) {
 TEST_F(IdleShutdownTest, no_shutdown_after_a_start_until_ok) {
   Start("1", "0.1");
   // The settings were read...
-  ASSERT_EQ(program->state.values.idleShutdown, 1);
+  ASSERT_TRUE(program->state.values.idleShutdown);
   ASSERT_EQ(program->state.values.idleHours, 0.1f);
   // ...but the timer stays off.
   EXPECT_FALSE(program->window.Timerduration.Enabled());

@@ -112,7 +112,7 @@ TEST_F(PanelAppearanceTest, scheme_changes_at_once_and_the_grid_waits_for_the_cl
   FrmControl& p = app->Open();
   const ui::Colour header = app->grid().CellBackColour(0, 0);
   p.CmbColSet.UserChoose(1);
-  EXPECT_EQ(app->state().values.scheme, 1);
+  EXPECT_EQ(app->state().values.scheme, SchemeChoice::Second);
   app->platform.Advance(3);  // the clock is off
   EXPECT_EQ(app->grid().CellBackColour(0, 0), header);
 }
@@ -132,13 +132,13 @@ TEST_F(PanelAppearanceTest, colour_labels_open_the_dialog_only_for_the_custom_sc
   ASSERT_EQ(app->dialogs().ColourDialogs().size(), 1u);
   EXPECT_EQ(app->dialogs().ColourDialogs()[0].initial, 0u);
   EXPECT_EQ(p.LabColor[3].BackColour(), 4u);
-  EXPECT_EQ(app->state().colours.Get(2, 4), 4u);
+  EXPECT_EQ(app->state().colours.Get(SchemeChoice::Custom, 4), 4u);
 
   app->dialogs().QueueColour(0x00FF00);
   p.LabColor[3].UserClick();
   EXPECT_EQ(p.LabColor[3].BackColour(), 0x00FF00u);
-  EXPECT_EQ(app->state().colours.Get(2, 4), 0x00FF00u);
-  EXPECT_EQ(app->state().colours.Get(2, 3), 3u);
+  EXPECT_EQ(app->state().colours.Get(SchemeChoice::Custom, 4), 0x00FF00u);
+  EXPECT_EQ(app->state().colours.Get(SchemeChoice::Custom, 3), 3u);
 }
 
 TEST_F(PanelAppearanceTest, fonts_change_on_a_list_choice_and_not_on_typing) {

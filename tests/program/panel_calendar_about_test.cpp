@@ -23,7 +23,7 @@ TEST_F(PanelCalendarTest, year_choice_enables_view_and_generate_writes_and_offer
   EXPECT_FALSE(p.CmdXiaoliLook.Enabled());  // no calendar yet
 
   p.CmbArea.UserChoose(1);
-  EXPECT_EQ(app->window().AreaTag(), "1");
+  EXPECT_EQ(app->state().live.area, CalendarArea::AtListIndex(1));
   p.CmbYears.UserChoose(0);  // 2020
   app->dialogs().QueueMessageAnswer(ui::MessageAnswer::Yes);
   p.CmdXiaoliMake.UserClick();
@@ -54,7 +54,7 @@ TEST_F(PanelCalendarTest, year_choice_enables_view_and_generate_writes_and_offer
   p.CmdXiaoliMake.UserClick();
   EXPECT_EQ(app->platform.shell().Opened().size(), 2u);
   p.UserClose();
-  app->window().AreaTag() = "1";
+  app->state().live.area = CalendarArea::AtListIndex(1);
   EXPECT_TRUE(app->Open().CmdXiaoliLook.Enabled());
 }
 
@@ -87,10 +87,9 @@ class ClassicWindow : public ui::Form, public program::ScheduleWindow {
   void RunClockTick(const clock::ClockSettings&, const clock::SchoolDay&, std::int32_t,
                     const RaiseReminder&) override {}
   void ShowSchoolDay(const clock::SchoolDay&) override {}
-  void ApplyLock(bool locked) override { lock = locked; }
-  void ApplyFold(bool folded) override { fold = folded; }
-  bool Locked() const override { return lock; }
-  bool Folded() const override { return fold; }
+  void ShowLock(bool locked) override { lock = locked; }
+  void ShowFold(bool folded) override { fold = folded; }
+  void ShowHighlighting(bool on) override { clock.SetEnabled(on); }
   void ApplyFrame(bool) override { ++frameCalls; }
   void MakeLayered(program::Layering, ui::Colour, int) override {}
   bool HasFonts() const override { return false; }
@@ -100,8 +99,6 @@ class ClassicWindow : public ui::Form, public program::ScheduleWindow {
   void SetGridFontName(const std::string&) override { ++fontCalls; }
   void SetGridFontSize(float) override { ++fontCalls; }
   void SetGridTextEffect(int) override { ++fontCalls; }
-  std::string& AreaTag() override { return area; }
-  ui::Timer& ClockTimer() override { return clock; }
   ui::Timer& IdleTimer() override { return idle; }
   void PaintCellsWhite() override { ++whitened; }
   bool LoadTimetableFile(const std::string&) override { return false; }
@@ -111,7 +108,6 @@ class ClassicWindow : public ui::Form, public program::ScheduleWindow {
 
   ui::Timer clock{this, "TimerSchedule", 1000, false};
   ui::Timer idle{this, "Timerduration", 1000, false};
-  std::string area = "0";
   bool lock = false, fold = false;
   int frameCalls = 0, fontCalls = 0, whitened = 0;
 };
@@ -121,8 +117,8 @@ TEST(PanelClassicTest, classic_panel_has_no_font_boxes_and_a_fourth_tooltip_on_t
   headless::HeadlessPlatform platform(folder.path());
   platform.SetNow(year{2025} / month{9} / day{10}, 36000);
   program::ProgramState state(platform, Edition::Classic);
-  state.values.frame = 1;
-  state.values.fold = 1;
+  state.values.frame = true;
+  state.values.fold = true;
   ClassicWindow window(platform);
   window.Show();
   FrmControl p(window, state);

@@ -86,7 +86,7 @@ TEST_F(PanelFilesTest, load_replaces_the_table_keeps_area_and_size_fields_and_re
   EXPECT_EQ(app->state().ScdCols, 9);
   EXPECT_EQ(app->state().values.ScdFileName, "全周.csv");
   EXPECT_EQ(p.Caption(), "课程表设置 - 全周.csv");
-  EXPECT_EQ(app->grid().tag, "1");
+  EXPECT_EQ(app->state().live.area, CalendarArea::AtListIndex(1));
   EXPECT_EQ(p.Txtrc[0].Text(), "5");
   EXPECT_EQ(p.Txtrc[1].Text(), "7");
   EXPECT_FALSE(app->grid().Enabled());
@@ -122,7 +122,7 @@ TEST_F(PanelFilesTest, load_failure_shows_the_read_message_and_the_empty_default
   EXPECT_EQ(app->Cells(), Rows(11, std::vector<std::string>(7)));
   EXPECT_EQ(app->state().values.ScdFileName, "Schedule.csv");
   EXPECT_EQ(p.Caption(), "课程表设置 - Schedule.csv");
-  EXPECT_EQ(app->grid().tag, "1");
+  EXPECT_EQ(app->state().live.area, CalendarArea::AtListIndex(1));
   // Nothing is written by a load, not even the default table.
   EXPECT_EQ(Bytes(Scd("Schedule.csv")), TimetableBytes(WeekTable()));
 
@@ -390,7 +390,7 @@ TEST_F(PanelFilesTest,
   EXPECT_EQ(app->Cells(), (Rows{{"节次", "时间", "星期一"}, {"第一节", "8:00-8:45", "语文"}}));
   EXPECT_FALSE(app->grid().Enabled()) << "locked by the settings";
   EXPECT_EQ(app->grid().FontSize(), 12.0f);
-  EXPECT_EQ(app->grid().tag, "1");
+  EXPECT_EQ(app->state().live.area, CalendarArea::AtListIndex(1));
 
   FrmControl& p = app->Open();
   p.CmdSaveFile.UserClick();

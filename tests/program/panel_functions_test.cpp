@@ -58,16 +58,16 @@ TEST_F(PanelFunctionsTest, ok_copies_the_choices_arms_the_idle_timer_and_closes)
   p.CmdOK.UserClick();
 
   const WorkingValues& v = app->state().values;
-  EXPECT_EQ(v.lock, 1);
-  EXPECT_EQ(v.fold, 0);
-  EXPECT_EQ(v.frame, 1);
-  EXPECT_EQ(v.transparency, 0);
-  EXPECT_EQ(v.layer, 1);
-  EXPECT_EQ(v.scheme, 2);
-  EXPECT_EQ(v.remindMode, 2);
-  EXPECT_EQ(v.idleShutdown, 1);
+  EXPECT_TRUE(v.lock);
+  EXPECT_FALSE(v.fold);
+  EXPECT_TRUE(v.frame);
+  EXPECT_FALSE(v.transparency);
+  EXPECT_EQ(v.layer, WindowLayer::AlwaysOnTop);
+  EXPECT_EQ(v.scheme, SchemeChoice::Custom);
+  EXPECT_EQ(v.remindMode, RemindMode::Balloon);
+  EXPECT_TRUE(v.idleShutdown);
   EXPECT_FLOAT_EQ(v.idleHours, 1.5f);
-  EXPECT_EQ(app->state().colours.Get(2, 8), 0xABCDEFu);
+  EXPECT_EQ(app->state().colours.Get(SchemeChoice::Custom, 8), 0xABCDEFu);
   EXPECT_TRUE(app->window().Timerduration.Enabled());
   EXPECT_EQ(app->Panel(), nullptr);
   EXPECT_TRUE(app->platform.tooltips().Records().back().destroyed);
@@ -97,16 +97,16 @@ TEST_F(PanelFunctionsTest, close_box_keeps_the_old_reminder_mode_and_ok_takes_th
   p.CmbColSet.UserChoose(1);  // the scheme is taken at once, without OK
   p.Chknodo.UserClick();
   p.UserClose();
-  EXPECT_EQ(app->state().values.remindMode, 1);
-  EXPECT_EQ(app->state().values.idleShutdown, 0);
+  EXPECT_EQ(app->state().values.remindMode, RemindMode::Popup);
+  EXPECT_FALSE(app->state().values.idleShutdown);
   EXPECT_FALSE(app->window().Timerduration.Enabled());
-  EXPECT_EQ(app->state().values.scheme, 1);
+  EXPECT_EQ(app->state().values.scheme, SchemeChoice::Second);
 
   FrmControl& again = app->Open();
   EXPECT_EQ(again.CmbRemind.ListIndex(), 1);
   again.CmbRemind.UserChoose(2);
   again.CmdOK.UserClick();
-  EXPECT_EQ(app->state().values.remindMode, 2);
+  EXPECT_EQ(app->state().values.remindMode, RemindMode::Balloon);
 }
 
 TEST_F(PanelFunctionsTest, auto_start_acts_only_when_the_box_changed) {
@@ -198,8 +198,8 @@ TEST_F(PanelFunctionsTest, save_settings_without_ok_writes_the_panel_choices) {
   EXPECT_EQ(app->dialogs().Messages().back().icon, MessageIcon::Information);
   EXPECT_EQ(RunValue(), desktop::ProgramPathText(app->platform));
   // The working values were not touched: that is OK's job.
-  EXPECT_EQ(app->state().values.lock, 0);
-  EXPECT_EQ(app->state().values.remindMode, 0);
+  EXPECT_FALSE(app->state().values.lock);
+  EXPECT_EQ(app->state().values.remindMode, RemindMode::None);
   EXPECT_TRUE(p.Loaded());
 
   // Saving twice without a change writes the same file.
@@ -215,11 +215,11 @@ TEST_F(PanelFunctionsTest, save_settings_without_ok_writes_the_panel_choices) {
   next.Start();
   EXPECT_FALSE(next.grid().Enabled());
   EXPECT_EQ(next.grid().FrameStyle(), 1);
-  EXPECT_EQ(next.state().values.layer, 1);
-  EXPECT_EQ(next.state().values.scheme, 2);
-  EXPECT_EQ(next.state().values.remindMode, 2);
-  EXPECT_EQ(next.state().colours.Get(2, 1), 255u);
-  EXPECT_EQ(next.grid().tag, "1");
+  EXPECT_EQ(next.state().values.layer, WindowLayer::AlwaysOnTop);
+  EXPECT_EQ(next.state().values.scheme, SchemeChoice::Custom);
+  EXPECT_EQ(next.state().values.remindMode, RemindMode::Balloon);
+  EXPECT_EQ(next.state().colours.Get(SchemeChoice::Custom, 1), 255u);
+  EXPECT_EQ(next.state().live.area, CalendarArea::AtListIndex(1));
   EXPECT_TRUE(next.window().TimerSchedule.Enabled());
 }
 

@@ -173,7 +173,7 @@ TEST_F(PanelOpenTest, load_shows_the_working_values_and_the_live_window) {
   EXPECT_EQ(p.CmbFontSize->Text(), "10.5");
   EXPECT_EQ(p.CmbFun->Text(), "3");
   EXPECT_EQ(p.CmbArea.Text(), "其他");
-  EXPECT_EQ(app->window().AreaTag(), "1");
+  EXPECT_EQ(app->state().live.area, CalendarArea::AtListIndex(1));
   // The file page is current, whatever was current before.
   EXPECT_TRUE(p.LblTab[0].Bold());
   EXPECT_EQ(p.LblTab[0].BorderStyle(), 1);
@@ -270,7 +270,7 @@ TEST_F(PanelOpenTest, stored_zeros_change_nothing_but_layer_and_scheme) {
   EXPECT_FALSE(app->platform.windows().HasBottomHook(app->window()));
   const auto& events = app->platform.windows().HookEvents();
   for (std::size_t i = hookEvents; i < events.size(); ++i) EXPECT_FALSE(events[i].installed);
-  EXPECT_EQ(app->state().values.scheme, 0);
+  EXPECT_EQ(app->state().values.scheme, SchemeChoice::First);
   EXPECT_FALSE(app->window().TimerSchedule.Enabled());
 }
 

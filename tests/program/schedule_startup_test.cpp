@@ -4,6 +4,7 @@
 
 #include <chrono>
 
+#include "app/grid_program.h"
 #include "program_fixture.h"
 
 namespace orvel::test {
@@ -31,10 +32,10 @@ TEST(schedule_startup_test, no_settings_file_gives_every_default) {
   EXPECT_FALSE(window.TimerSchedule.Enabled());
   EXPECT_FALSE(window.Timerduration.Enabled());
   EXPECT_FALSE(window.TxtFlex.Visible());
-  EXPECT_EQ(window.MSFlexGrid1.tag, "0");
+  EXPECT_EQ(program.state.live.area, CalendarArea::AtListIndex(0));
   EXPECT_EQ(program.state.values.ScdFileName, "Schedule.csv");
-  EXPECT_EQ(program.state.values.scheme, 0);
-  EXPECT_EQ(program.state.values.remindMode, 0);
+  EXPECT_EQ(program.state.values.scheme, SchemeChoice::First);
+  EXPECT_EQ(program.state.values.remindMode, RemindMode::None);
   // An empty font size keeps the grid's design font.
   EXPECT_EQ(window.MSFlexGrid1.FontName(), "宋体");
   EXPECT_EQ(window.MSFlexGrid1.FontSize(), 9.0f);
@@ -210,7 +211,7 @@ TEST(schedule_startup_test, stored_fonts_frame_area_and_effect_reach_the_grid) {
   EXPECT_EQ(grid.FontSize(), 12.0f);
   EXPECT_EQ(grid.TextEffect(), 2);
   EXPECT_EQ(grid.FrameStyle(), 1);
-  EXPECT_EQ(grid.tag, "1");
+  EXPECT_EQ(program.state.live.area, CalendarArea::AtListIndex(1));
   // Columns are measured in the window's own 9-point font and scaled to 12 points; the outer
   // ones have the corners' room on top.
   EXPECT_EQ(grid.ColWidth(0) - grid.EdgeInset(), 853);  // widest "第一节", 540 twips: 12 × (540 + 100) / 9
@@ -281,8 +282,8 @@ TEST(schedule_startup_test, transparency_keys_out_the_background_of_the_stored_s
   EXPECT_TRUE(program.Window().layered);
   EXPECT_TRUE(program.Window().colourKey);
   EXPECT_EQ(program.Window().colour, 0x123456u);
-  EXPECT_EQ(program.state.colours.Get(2, 2), 0x123456u);
-  EXPECT_EQ(program.state.colours.Get(0, 2), 0xFFFFFFu) << "built-in schemes stay";
+  EXPECT_EQ(program.state.colours.Get(SchemeChoice::Custom, 2), 0x123456u);
+  EXPECT_EQ(program.state.colours.Get(SchemeChoice::First, 2), 0xFFFFFFu) << "built-in schemes stay";
 }
 
 TEST(schedule_startup_test, the_highlight_switch_starts_the_schedule_clock) {
@@ -325,10 +326,12 @@ TEST(schedule_startup_test, fold_shows_only_label_time_and_today) {
     SettingsFile settings;
     settings.fold = "1";
     settings.Write(folder.path());
-    TestProgram program(folder.path());
-    program.platform.SetNow(fold.date, 10 * 3600);
+    // The shell hands the window the day it folds to.
+    headless::HeadlessPlatform platform(folder.path());
+    platform.SetNow(fold.date, 10 * 3600);
+    app::GridProgram program(platform);
     program.Start();
-    const auto& grid = program.window.MSFlexGrid1;
+    const auto& grid = program.window().MSFlexGrid1;
     std::vector<int> visible;
     int sum = 0;
     for (int c = 0; c < grid.Cols(); ++c) {
@@ -337,7 +340,7 @@ TEST(schedule_startup_test, fold_shows_only_label_time_and_today) {
       sum += grid.ColWidth(c);
     }
     EXPECT_EQ(visible, fold.visible);
-    EXPECT_EQ(program.window.Width(), sum);
+    EXPECT_EQ(program.window().Width(), sum);
   }
 }
 

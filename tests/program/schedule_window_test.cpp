@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "program/live_values.h"
 #include "program_fixture.h"
 
 namespace orvel::test {
@@ -60,20 +61,22 @@ TEST_F(ScheduleWindowTest, an_empty_column_keeps_its_margin) {
 // whichever columns are outer now, and a refit never adds it twice.
 TEST_F(ScheduleWindowTest, the_outer_columns_shown_keep_their_texts_clear_of_the_corners) {
   StartWith(WeekTable());
-  // A Tuesday: folding keeps columns 0, 1 and 3.
-  program->platform.SetNow(std::chrono::year{2026} / 12 / 8, 9 * 3600);
+  // The shell hands a Tuesday: folding keeps columns 0, 1 and 3.
+  clock::SchoolDay tuesday;
+  tuesday.column = 3;
+  program->window.ShowSchoolDay(tuesday);
   const int inset = grid().EdgeInset();
   EXPECT_GE(inset, 15 * 4);  // at 15 twips a pixel, a few pixels
   std::vector<int> unfolded;
   for (int c = 0; c < grid().Cols(); ++c) unfolded.push_back(grid().ColWidth(c));
 
-  program->window.ApplyFold(true);
+  orvel::program::SetFold(program->state, program->window, true);
   EXPECT_EQ(grid().ColWidth(0), unfolded[0]);
   EXPECT_EQ(grid().ColWidth(3), unfolded[3] + inset);  // the last one shown now
   for (int c = 4; c < grid().Cols(); ++c) EXPECT_EQ(grid().ColWidth(c), 0) << c;
 
-  program->window.ApplyFold(false);
-  program->window.ApplyFold(false);
+  orvel::program::SetFold(program->state, program->window, false);
+  orvel::program::SetFold(program->state, program->window, false);
   for (int c = 0; c < grid().Cols(); ++c)
     EXPECT_EQ(grid().ColWidth(c), unfolded[static_cast<std::size_t>(c)]) << c;
 }

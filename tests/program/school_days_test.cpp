@@ -77,7 +77,7 @@ TEST_F(SchoolDaysTest, a_holiday_neither_reminds_nor_highlights_and_names_itself
   platform.Advance(15 * 60);  // into the first period
   for (int r = 1; r < grid().Rows(); ++r)
     for (int c = 0; c < grid().Cols(); ++c)
-      EXPECT_EQ(grid().CellBackColour(r, c), program->state().colours.Get(0, kColourBackground));
+      EXPECT_EQ(grid().CellBackColour(r, c), program->state().colours.Get(SchemeChoice::First, kColourBackground));
   EXPECT_EQ(grid().TextMatrix(0, 1), "国庆节");
 }
 
@@ -171,7 +171,7 @@ TEST_F(SchoolDaysTest, rules_added_in_the_window_apply_at_once_and_keep_the_line
   ASSERT_FALSE(platform.tray().Ops().empty());
   EXPECT_EQ(AnsiToUtf8(platform.tray().Ops().back().record.balloonTextAnsi),
             "days.csv 第 1 行无法识别，已跳过；其余各行照常生效。");
-  EXPECT_FALSE(program->state().days.On(2026y / November / 6, 1).lessons);
+  EXPECT_FALSE(program->state().days.On(2026y / November / 6, CalendarArea::AtListIndex(1)).lessons);
 
   platform.dialogs().QueueMenuChoice(3);
   ASSERT_TRUE(headless::RightClickCell(platform, grid(), 1, 2));
@@ -193,7 +193,7 @@ TEST_F(SchoolDaysTest, rules_added_in_the_window_apply_at_once_and_keep_the_line
   days->CmdDelete.UserClick();
   EXPECT_EQ(ReadAnsiBytes(folder.path() / "days.csv"),
             *Utf8ToAnsiExact(bad + "\r\n2026-11-05,调课,第一节,体育\r\n"));
-  EXPECT_TRUE(program->state().days.On(2026y / November / 6, 1).lessons);
+  EXPECT_TRUE(program->state().days.On(2026y / November / 6, CalendarArea::AtListIndex(1)).lessons);
 }
 
 }  // namespace

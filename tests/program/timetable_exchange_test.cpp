@@ -60,7 +60,7 @@ TEST_F(TimetableExchangeTest, a_dropped_cses_week_becomes_the_current_timetable_
     EXPECT_EQ(saved->cell(2, 7), "体育");
   }
   // As after the panel's load: calendar area kept, still locked, folded to Wednesday's column.
-  EXPECT_EQ(app->grid().tag, "1");
+  EXPECT_EQ(app->state().live.area, CalendarArea::AtListIndex(1));
   EXPECT_FALSE(app->grid().Enabled());
   for (int c = 0; c < 8; ++c) EXPECT_EQ(app->grid().ColWidth(c) > 0, c < 2 || c == 4) << c;
   // The window shows the whole of it at once.

@@ -224,8 +224,8 @@ TEST_F(Orvel2ClockTest, current_period_cell_is_painted_in_the_class_now_colour) 
   wintest::PumpFor(2000);
 
   const ColourTable colours;
-  const COLORREF classNow = colours.Get(0, kColourCurrentClass);
-  const COLORREF background = colours.Get(0, kColourBackground);
+  const COLORREF classNow = colours.Get(SchemeChoice::First, kColourCurrentClass);
+  const COLORREF background = colours.Get(SchemeChoice::First, kColourBackground);
   EXPECT_EQ(classNow, 0xFFFF00u);
   // The clock ran: the label of area "其他", and the cell in the grid's model.
   EXPECT_EQ(program->window().MSFlexGrid1.TextMatrix(0, 1), "时间");

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/win32/system_numbers.h"
+#include "platform/system_numbers.h"
 
 namespace orvel::headless {
 
@@ -11,10 +11,10 @@ ShellIconRecord ShellRecord(const ui::TrayRecord& record) {
   shell.iconId = record.iconId;
   switch (record.callback) {
     case ui::TrayCallback::ProgramMessage:
-      shell.callbackMessage = win32::kTrayCallbackMessage;
+      shell.callbackMessage = sys::kTrayCallbackMessage;
       break;
     case ui::TrayCallback::MouseMove:
-      shell.callbackMessage = win32::kWmMouseMove;
+      shell.callbackMessage = sys::kWmMouseMove;
       break;
     case ui::TrayCallback::None:
       break;
@@ -71,9 +71,9 @@ bool HeadlessTray::SetTip(ui::Form& form, const ui::TrayRecord& record) {
 }
 
 void HeadlessTray::HookCallback(ui::Form& form, std::function<void(ui::TrayMouse)> onMouse) {
-  windows_.AddTrayHook(form, win32::kTrayCallbackMessage,
+  windows_.AddTrayHook(form, sys::kTrayCallbackMessage,
                        [onMouse = std::move(onMouse)](unsigned mouseMessage) {
-                         onMouse(mouseMessage == win32::kWmLButtonUp ? ui::TrayMouse::LeftButtonUp
+                         onMouse(mouseMessage == sys::kWmLButtonUp ? ui::TrayMouse::LeftButtonUp
                                                                      : ui::TrayMouse::Other);
                        });
 }

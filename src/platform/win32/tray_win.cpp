@@ -7,7 +7,7 @@
 #include "platform/win32/failure_report.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/services_win.h"
-#include "platform/win32/system_numbers.h"
+#include "platform/system_numbers.h"
 #include "platform/win32/wide.h"
 
 namespace orvel::win32 {
@@ -48,7 +48,7 @@ DWORD InfoFlags(ui::BalloonIcon icon) {
 UINT CallbackMessage(ui::TrayCallback callback) {
   switch (callback) {
     case ui::TrayCallback::ProgramMessage:
-      return kTrayCallbackMessage;
+      return sys::kTrayCallbackMessage;
     case ui::TrayCallback::MouseMove:
       return WM_MOUSEMOVE;
     default:
@@ -155,7 +155,7 @@ LRESULT Win32Tray::OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       // Explorer restarted: its notification area is new and empty.
       FormWindow* window = FormWindow::FromHwnd(hwnd);
       AddIcon(hwnd, window ? window->smallIcon() : hooked.iconHandle, *hooked.icon);
-    } else if (hooked.onMouse && msg == kTrayCallbackMessage) {
+    } else if (hooked.onMouse && msg == sys::kTrayCallbackMessage) {
       // A copy: the handler may replace the hook or destroy the window.
       const auto handler = hooked.onMouse;
       handler(LOWORD(lp) == WM_LBUTTONUP ? ui::TrayMouse::LeftButtonUp : ui::TrayMouse::Other);

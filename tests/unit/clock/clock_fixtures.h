@@ -28,11 +28,18 @@ inline constexpr Colour kClassNow = 0xC0C000;
 inline constexpr Colour kBreak = 0xC000C0;
 inline constexpr Colour kText = 0x202020;
 
-inline ClockSettings Settings(RemindMode remindMode = RemindMode::Popup, double area = 1) {
-  return ClockSettings{
-      {kHeader, kBackground, kTodayColumn, kCurrentRow, kFreeNow, kClassNow, kBreak, kText},
-      remindMode,
-      area};
+// The clock's settings and the calendar area the day is decided in (0 "上海", 1 "其他").
+struct AreaSettings : ClockSettings {
+  CalendarArea area;
+};
+
+inline AreaSettings Settings(RemindMode remindMode = RemindMode::Popup, int area = 1) {
+  AreaSettings settings;
+  settings.colours = {kHeader,  kBackground, kTodayColumn, kCurrentRow,
+                      kFreeNow, kClassNow,   kBreak,       kText};
+  settings.remindMode = remindMode;
+  settings.area = CalendarArea::AtListIndex(area);
+  return settings;
 }
 
 // Tuesday 1 September 2009, the first day of that school year, and days around it.
@@ -107,7 +114,7 @@ inline FakeCells TuesdayCells(std::string tuesdaySubjectRow3 = "数学") {
 }
 
 // A date as the clock sees it without a day list.
-inline SchoolDay DayOf(std::chrono::year_month_day date, double area) {
+inline SchoolDay DayOf(std::chrono::year_month_day date, CalendarArea area) {
   return DayRules().Decide(date, area);
 }
 

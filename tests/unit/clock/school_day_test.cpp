@@ -13,14 +13,14 @@ namespace {
 using namespace std::chrono;
 using test::FakeCells;
 
-constexpr double kShanghai = 0;
-constexpr double kOther = 1;
+const CalendarArea kShanghai = CalendarArea::AtListIndex(0);
+const CalendarArea kOther = CalendarArea::AtListIndex(1);
 
 std::string LabelOf(const SchoolDay& day) {
   return day.label ? std::string(day.label->view()) : std::string("<unwritten>");
 }
 
-SchoolDay Decide(std::string_view own, year_month_day date, double area,
+SchoolDay Decide(std::string_view own, year_month_day date, CalendarArea area,
                  std::string_view school = {}) {
   const DayList schoolList = ParseDayList(school);
   return DayRules::FromLists(school.empty() ? nullptr : &schoolList, ParseDayList(own))
@@ -31,7 +31,7 @@ struct DayCase {
   const char* what;
   const char* own;
   year_month_day date;
-  double area;
+  CalendarArea area;
   bool lessons;
   int column;
   const char* label;

@@ -10,8 +10,9 @@ namespace {
 
 using namespace std::chrono;
 
-std::string LabelOn(year_month_day day, double area = 0) {
-  const auto label = ClockLabel(area, day);
+// `area` as the settings file stores it.
+std::string LabelOn(year_month_day day, std::string_view area = "0") {
+  const auto label = ClockLabel(CalendarArea::FromStoredText(area), day);
   return label ? std::string(label->view()) : std::string("<unwritten>");
 }
 
@@ -58,9 +59,9 @@ TEST(week_label_test, years_without_term_dates_are_left_alone) {
 TEST(week_label_test, other_areas_read_time_every_day) {
   for (const year_month_day day : {2009y / September / 1, 2010y / February / 10,
                                    2010y / August / 15, 2013y / June / 29, 2101y / May / 1}) {
-    EXPECT_EQ(LabelOn(day, 1), "时间");
-    EXPECT_EQ(LabelOn(day, 0.5), "时间");
-    EXPECT_EQ(LabelOn(day, -1), "时间");
+    EXPECT_EQ(LabelOn(day, "1"), "时间");
+    EXPECT_EQ(LabelOn(day, "0.5"), "时间");
+    EXPECT_EQ(LabelOn(day, "-1"), "时间");
   }
 }
 

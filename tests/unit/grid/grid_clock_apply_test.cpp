@@ -160,7 +160,7 @@ TEST(grid_clock_apply_test, a_200_by_50_grid_through_a_day) {
   int reminders = 0;
   for (std::int32_t now = At(6, 0); now < kSecondsPerDay; now += 60) {
     const ClockTick tick = clock.Tick(kTuesday, now);
-    if (tick.reminder.kind != ReminderKind::None) ++reminders;
+    if (tick.reminder.kind != RemindMode::None) ++reminders;
     const int row = 1 + (now - At(6, 0)) / 300;
     const bool inPeriod = row < 200 && (now - At(6, 0)) % 300 < 240;
     if (inPeriod) {

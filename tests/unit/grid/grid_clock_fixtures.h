@@ -44,7 +44,7 @@ class CountingPeer final : public ui::WidgetPeer {
 // The clock running on a grid, one tick at a time, as the schedule window runs it.
 class GridClock {
  public:
-  GridClock(int rows, int cols, ClockSettings settings)
+  GridClock(int rows, int cols, AreaSettings settings)
       : grid(nullptr, "MSFlexGrid1", metrics_), settings_(settings) {
     grid.SetSize(rows, cols);
     grid.AttachPeer(std::make_unique<CountingPeer>(changes, cellChanges));
@@ -86,7 +86,7 @@ class GridClock {
   int rowColChanges = 0;
 
  private:
-  ClockSettings settings_;
+  AreaSettings settings_;
 };
 
 inline void FillTuesdayGrid(ui::Grid& grid, std::string subject = "数学") {

@@ -17,7 +17,7 @@ using namespace std::chrono;
 using namespace test;
 
 // One tick on a date without a day list.
-ClockTick TickOnDate(const ClockCells& cells, const ClockSettings& settings, year_month_day date,
+ClockTick TickOnDate(const ClockCells& cells, const AreaSettings& settings, year_month_day date,
                      std::int32_t now, ClockState state) {
   return DecideClockTick(cells, settings, DayOf(date, settings.area), now, state);
 }
@@ -43,7 +43,7 @@ struct ClockRun {
   explicit ClockRun(FakeCells c) : cells(std::move(c)) {}
 
   FakeCells cells;
-  ClockSettings settings = Settings();
+  AreaSettings settings = Settings();
   ClockState state;
 
   ClockTick Tick(year_month_day day, std::int32_t now) {
@@ -93,7 +93,7 @@ TEST(grid_clock_test, tuesday_break_paints_both_cells_and_reminds_at_8_52) {
   const ClockTick tick = TickOnDate(cells, Settings(RemindMode::Popup), kTuesday, At(8, 52), {});
   EXPECT_EQ(tick.bodyColour, kBackground);
   EXPECT_EQ(Paints(tick), (std::vector<CellPaint>{{2, 3, kBreak}, {3, 3, kBreak}}));
-  EXPECT_EQ(tick.reminder.kind, ReminderKind::Popup);
+  EXPECT_EQ(tick.reminder.kind, RemindMode::Popup);
   EXPECT_EQ(tick.reminder.text, "下节课有课：数学");
   EXPECT_EQ(tick.reminder.title, "");
   EXPECT_FALSE(tick.removeTrayIcon);
@@ -102,12 +102,12 @@ TEST(grid_clock_test, tuesday_break_paints_both_cells_and_reminds_at_8_52) {
   for (const std::int32_t now : {At(8, 51, 59), At(8, 52, 1)}) {
     const ClockTick near =
         TickOnDate(cells, Settings(RemindMode::Popup), kTuesday, now, tick.state);
-    EXPECT_EQ(near.reminder.kind, ReminderKind::None) << now;
+    EXPECT_EQ(near.reminder.kind, RemindMode::None) << now;
     EXPECT_TRUE(near.reminder.text.empty()) << now;
   }
   // No reminder mode: the same painting, no reminder.
   const ClockTick quiet = TickOnDate(cells, Settings(RemindMode::None), kTuesday, At(8, 52), {});
-  EXPECT_EQ(quiet.reminder.kind, ReminderKind::None);
+  EXPECT_EQ(quiet.reminder.kind, RemindMode::None);
   EXPECT_EQ(Paints(quiet), Paints(tick));
 }
 
@@ -127,7 +127,7 @@ TEST(grid_clock_test, tuesday_period_after_the_break) {
 TEST(grid_clock_test, tuesday_with_an_empty_subject) {
   ClockRun run{TuesdayCells("")};
   const ClockTick brk = run.Tick(kTuesday, At(8, 52));
-  EXPECT_EQ(brk.reminder.kind, ReminderKind::None);
+  EXPECT_EQ(brk.reminder.kind, RemindMode::None);
   EXPECT_EQ(Paints(brk), (std::vector<CellPaint>{{2, 3, kBreak}, {3, 3, kBreak}}));
   const ClockTick nine = run.Tick(kTuesday, At(9, 0));
   EXPECT_EQ(Paints(nine), (std::vector<CellPaint>{{3, 3, kFreeNow}}));
@@ -145,7 +145,7 @@ TEST(grid_clock_test, before_the_first_period_nothing_is_current_and_the_reminde
   const ClockTick remind = TickOnDate(cells, Settings(), kTuesday, At(7, 57), {});
   EXPECT_EQ(remind.reminder.text, "下节课有课：语文");
   EXPECT_EQ(TickOnDate(cells, Settings(), kTuesday, At(7, 56, 59), {}).reminder.kind,
-            ReminderKind::None);
+            RemindMode::None);
 }
 
 TEST(grid_clock_test, a_period_in_row_1_is_painted) {
@@ -189,7 +189,7 @@ TEST(grid_clock_test, days_without_a_column_reset_but_never_paint_or_remind) {
   EXPECT_EQ(saturday.paintCount, 0);
   EXPECT_EQ(saturday.state, (ClockState{3, 36, 0}));
   EXPECT_EQ(run.cells.BackColour(3, 6), kBackground);
-  EXPECT_EQ(run.Tick(kSaturday, At(8, 52)).reminder.kind, ReminderKind::None);
+  EXPECT_EQ(run.Tick(kSaturday, At(8, 52)).reminder.kind, RemindMode::None);
 
   // With a Saturday column the same tick paints and reminds; Sunday still has none.
   FakeCells eight(4, 8);
@@ -222,16 +222,16 @@ TEST(grid_clock_test, a_row_without_times_takes_the_break_after_the_period_above
 
 TEST(grid_clock_test, balloon_at_180_seconds_and_tray_removal_at_163) {
   const FakeCells cells = TuesdayCells();
-  const ClockSettings balloon = Settings(RemindMode::Balloon);
+  const AreaSettings balloon = Settings(RemindMode::Balloon);
   std::vector<int> balloons, removals;
   for (int before = 150; before <= 200; ++before) {
     const ClockTick tick = TickOnDate(cells, balloon, kTuesday, At(8, 55) - before, {});
-    if (tick.reminder.kind == ReminderKind::Balloon) {
+    if (tick.reminder.kind == RemindMode::Balloon) {
       balloons.push_back(before);
       EXPECT_EQ(tick.reminder.text, "数学");
       EXPECT_EQ(tick.reminder.title, "下节课有课：");
     }
-    EXPECT_NE(tick.reminder.kind, ReminderKind::Popup);
+    EXPECT_NE(tick.reminder.kind, RemindMode::Popup);
     if (tick.removeTrayIcon) removals.push_back(before);
   }
   EXPECT_EQ(balloons, std::vector<int>{180});
@@ -297,7 +297,7 @@ TEST(grid_clock_test, bad_time_texts) {
     cells.Settle();
     for (const RemindMode mode : {RemindMode::Popup, RemindMode::Balloon}) {
       const ClockTick tick = TickOnDate(cells, Settings(mode), kTuesday, At(8, 52), {});
-      EXPECT_EQ(tick.reminder.kind, ReminderKind::None);
+      EXPECT_EQ(tick.reminder.kind, RemindMode::None);
       EXPECT_EQ(tick.state.NextPeriodRow, 2);
       EXPECT_FALSE(
           TickOnDate(cells, Settings(mode), kTuesday, At(8, 52, 17), {}).removeTrayIcon);
@@ -340,9 +340,10 @@ TEST(grid_clock_test, cell_codes_are_16_bit_and_may_collide) {
 TEST(grid_clock_test, scheme_colours_come_from_the_table) {
   ColourTable table;
   ASSERT_TRUE(table.SetCustom(kColourBreak, 0x123456));
-  const ColourScheme custom = SchemeColours(table, kCustomScheme);
+  const ColourScheme custom = SchemeColours(table, SchemeChoice::Custom);
   EXPECT_EQ(custom[kColourBreak - 1], 0x123456u);
-  for (int scheme = 0; scheme < kSchemeCount; ++scheme)
+  for (const SchemeChoice scheme :
+       {SchemeChoice::First, SchemeChoice::Second, SchemeChoice::Custom})
     for (int n = 1; n <= kColoursPerScheme; ++n)
       EXPECT_EQ(SchemeColours(table, scheme)[static_cast<std::size_t>(n - 1)],
                 table.Get(scheme, n));

@@ -51,16 +51,6 @@ class calendar_commands_test : public ::testing::Test {
   ui::Button look_{&panel_, "CmdXiaoliLook", "查看"};
 };
 
-TEST_F(calendar_commands_test, area_position_goes_to_the_tag_as_decimal_text) {
-  std::string tag = "x";
-  area_.SetListIndex(1);
-  CmbArea_Click(area_, tag);
-  EXPECT_EQ(tag, "1");
-  area_.SetListIndex(0);
-  CmbArea_Click(area_, tag);
-  EXPECT_EQ(tag, "0");
-}
-
 TEST_F(calendar_commands_test, made_calendar_is_reported_and_opened_on_yes) {
   platform_.dialogs().QueueMessageAnswer(ui::MessageAnswer::Yes);
   Make();

@@ -17,17 +17,17 @@ const std::string kSongGbk = "\xCB\xCE\xCC\xE5";  // "宋体"
 // highlighting on, no idle shutdown with 0.5 hours, popup reminders, area 0.
 SettingsRecord Example() {
   SettingsRecord s;
-  s.Left = FormatSingle(1200.0f);
-  s.Top = FormatSingle(600.0f);
+  s.Left = 1200;
+  s.Top = 600;
   s.CustomColours = {16777215, 0, 255, 65280, 16711680, 12632256, 8421504, 1};
   s.CmbFontName = "宋体";
   s.CmbFontSize = "9";
   s.CmbFun = "0";
-  s.ChkTimerSchedule = "1";
-  s.Chknodo = 0;
+  s.ChkTimerSchedule = true;
+  s.Chknodo = false;
   s.Comduration = 0.5f;
-  s.CmbRemind = 1;
-  s.CmbArea = "0";
+  s.CmbRemind = RemindMode::Popup;
+  s.CmbArea = CalendarArea::AtListIndex(0);
   return s;
 }
 
@@ -94,22 +94,35 @@ TEST(settings_test, grid_reader_takes_classic_line_six_as_fonts) {
   EXPECT_EQ(s.CmbFontName, "1");
   EXPECT_EQ(s.CmbFontSize, "0");
   EXPECT_EQ(s.CmbFun, "0.5");
-  EXPECT_EQ(s.ChkTimerSchedule, "");
-  EXPECT_EQ(s.Chknodo, 0);
+  EXPECT_FALSE(s.ChkTimerSchedule);
+  EXPECT_FALSE(s.Chknodo);
   EXPECT_EQ(s.Comduration, 0.0f);
-  EXPECT_EQ(s.CmbRemind, 0);
-  EXPECT_EQ(s.CmbArea, "");
+  EXPECT_EQ(s.CmbRemind, RemindMode::None);
+  EXPECT_EQ(s.CmbArea, CalendarArea());
   EXPECT_EQ(s.CustomColours, Example().CustomColours);
 }
 
 TEST(settings_test, line_three_values_are_read_in_order) {
   const SettingsRecord s = ParseSettings("0,0\r\nSchedule.csv\r\n1,0,0,0,2,1\r\n", Edition::Grid);
-  EXPECT_EQ(s.ChkLock, 1);
-  EXPECT_EQ(s.ChkFold, 0);
-  EXPECT_EQ(s.ChkFrame, 0);
-  EXPECT_EQ(s.ChkAlpha, 0);
-  EXPECT_EQ(s.CmbTopFloor, 2);
-  EXPECT_EQ(s.CmbColSet, 1);
+  EXPECT_TRUE(s.ChkLock);
+  EXPECT_FALSE(s.ChkFold);
+  EXPECT_FALSE(s.ChkFrame);
+  EXPECT_FALSE(s.ChkAlpha);
+  EXPECT_EQ(s.CmbTopFloor, WindowLayer::AlwaysAtBottom);
+  EXPECT_EQ(s.CmbColSet, SchemeChoice::Second);
+}
+
+TEST(settings_test, numbers_outside_the_lists_are_written_back_as_read) {
+  // Layer, scheme, reminder mode and area as a hand-edited file may hold them; check boxes show
+  // only 0 or 1.
+  const std::string in = "0,0\r\nSchedule.csv\r\n2,1,0,1,5,-7\r\n" + kExampleColours +
+                         "1,0,0.5,9,0.25\r\n";
+  const std::string out = "0,0\r\nSchedule.csv\r\n0,1,0,1,5,-7\r\n" + kExampleColours +
+                          "1,0,0.5,9,0.25\r\n";
+  const SettingsRecord s = ParseSettings(in, Edition::Classic);
+  EXPECT_FALSE(s.CmbArea.IsShanghai()) << "only 0 is 上海";
+  EXPECT_EQ(s.CmbArea.ListIndex(), 0) << "the list shows the number rounded";
+  EXPECT_EQ(FormatSettings(s, Edition::Classic), out);
 }
 
 TEST(settings_test, missing_file_gives_every_default) {
@@ -117,15 +130,15 @@ TEST(settings_test, missing_file_gives_every_default) {
   const SettingsRecord s = ReadSettings(folder.path(), Edition::Grid);
   EXPECT_EQ(s, SettingsRecord{});
   EXPECT_EQ(s.ScdFileName, "Schedule.csv");
-  EXPECT_EQ(s.Left, "");
+  EXPECT_EQ(s.Left, 0.0);
   EXPECT_EQ(s.CustomColours, (std::array<std::int32_t, 8>{}));
   EXPECT_EQ(ReadSettings(folder.path() / "missing", Edition::Classic), SettingsRecord{});
 }
 
 TEST(settings_test, short_file_keeps_defaults_for_what_it_lacks) {
   SettingsRecord expected;
-  expected.Left = "100";
-  expected.Top = "200";
+  expected.Left = 100;
+  expected.Top = 200;
   EXPECT_EQ(ParseSettings("100,200\r\n", Edition::Grid), expected);
   expected.ScdFileName = "其他.csv";
   EXPECT_EQ(ParseSettings("100,200\r\n\xC6\xE4\xCB\xFB.csv\r\n", Edition::Grid), expected);
@@ -139,19 +152,20 @@ TEST(settings_test, a_field_that_fails_keeps_its_default_and_the_rest_still_read
       "a,b\r\nx.csv\r\nyes,1,2.5,3.5,-1,abc\r\n1,abc,3,1e20,5,6,7,8\r\nArial,12,1\r\n"
       "1,maybe,abc,70000,1\r\n";
   const SettingsRecord s = ParseSettings(bytes, Edition::Grid);
-  EXPECT_EQ(s.ChkLock, 0);
-  EXPECT_EQ(s.ChkFold, 1);
-  EXPECT_EQ(s.ChkFrame, 2);
-  EXPECT_EQ(s.ChkAlpha, 4);
-  EXPECT_EQ(s.CmbTopFloor, -1);
-  EXPECT_EQ(s.CmbColSet, 0);
+  EXPECT_EQ(s.Left, 0.0);
+  EXPECT_FALSE(s.ChkLock);
+  EXPECT_TRUE(s.ChkFold);
+  EXPECT_FALSE(s.ChkFrame) << "2.5 is 2: a box shows no 2";
+  EXPECT_FALSE(s.ChkAlpha);
+  EXPECT_EQ(s.CmbTopFloor, static_cast<WindowLayer>(-1));
+  EXPECT_EQ(s.CmbColSet, SchemeChoice::First);
   EXPECT_EQ(s.CustomColours, (std::array<std::int32_t, 8>{1, 0, 3, 0, 5, 6, 7, 8}));
   EXPECT_EQ(s.CmbFontName, "Arial");
-  EXPECT_EQ(s.ChkTimerSchedule, "1");
-  EXPECT_EQ(s.Chknodo, 0);
+  EXPECT_TRUE(s.ChkTimerSchedule);
+  EXPECT_FALSE(s.Chknodo);
   EXPECT_EQ(s.Comduration, 0.0f);
-  EXPECT_EQ(s.CmbRemind, 0);
-  EXPECT_EQ(s.CmbArea, "1");
+  EXPECT_EQ(s.CmbRemind, RemindMode::None);
+  EXPECT_EQ(s.CmbArea, CalendarArea::AtListIndex(1));
 }
 
 TEST(settings_test, idle_hours_read_as_single_precision) {
@@ -176,7 +190,7 @@ TEST(settings_test, texts_that_would_read_back_differently_stop_the_save) {
       {&SettingsRecord::CmbFontSize, SettingsText::FontSize, "10,5", FieldFault::Comma, ","},
       {&SettingsRecord::CmbFontName, SettingsText::FontName, "\"宋体", FieldFault::LeadingQuote,
        "\""},
-      {&SettingsRecord::CmbArea, SettingsText::Area, " 1", FieldFault::LeadingBlank, " "},
+      {&SettingsRecord::CmbFun, SettingsText::TextEffect, " 1", FieldFault::LeadingBlank, " "},
       {&SettingsRecord::CmbFontName, SettingsText::FontName, "宋体😀", FieldFault::NotInCodePage,
        "😀"},
   };
@@ -216,9 +230,9 @@ TEST(settings_test, utf8_file_with_or_without_byte_order_mark_reads_like_the_gbk
 TEST(settings_test, bad_input_never_crashes_and_keeps_defaults_it_cannot_read) {
   // A UTF-8 byte-order mark before GBK text spoils only the first field.
   const SettingsRecord bom = ParseSettings("\xEF\xBB\xBF" + ExampleGridFile(), Edition::Grid);
-  EXPECT_EQ(LeadingValue(bom.Left), 0.0);
-  EXPECT_EQ(bom.Top, "600");
-  EXPECT_EQ(bom.CmbRemind, 1);
+  EXPECT_EQ(bom.Left, 0.0);
+  EXPECT_EQ(bom.Top, 600.0);
+  EXPECT_EQ(bom.CmbRemind, RemindMode::Popup);
   EXPECT_EQ(ParseSettings("", Edition::Grid), SettingsRecord{});
 
   std::mt19937 random(3);
@@ -229,8 +243,7 @@ TEST(settings_test, bad_input_never_crashes_and_keeps_defaults_it_cannot_read) {
       bytes += (random() % 3 == 0) ? ",\r\n\""[random() % 4] : static_cast<char>(random() % 256);
     const SettingsRecord s = ParseSettings(bytes, round % 2 ? Edition::Grid : Edition::Classic);
     // Any bytes come out as well-formed UTF-8 text.
-    for (const std::string* text : {&s.Left, &s.Top, &s.ScdFileName, &s.CmbFontName, &s.CmbFontSize,
-                                    &s.CmbFun, &s.ChkTimerSchedule, &s.CmbArea})
+    for (const std::string* text : {&s.ScdFileName, &s.CmbFontName, &s.CmbFontSize, &s.CmbFun})
       EXPECT_TRUE(IsUtf8(*text));
   }
 }

@@ -59,7 +59,7 @@ TEST(timetable_writer_test, cells_either_edition_would_read_differently_stop_the
     EXPECT_EQ(FormatTimetable(table), std::nullopt) << c.text;
     for (const Edition edition : {Edition::Grid, Edition::Classic}) {
       const SaveResult result = ScdSave(program, "Schedule.csv", table, edition);
-      EXPECT_EQ(result.status, kSaveFailed) << c.text;
+      EXPECT_EQ(result.status, SaveStatus::Failed) << c.text;
       EXPECT_EQ(result.refusedCell, expected) << c.text;
     }
     EXPECT_EQ(test::ReadBytes(program / "scd" / "Schedule.csv"), old) << c.text;
@@ -82,7 +82,7 @@ TEST(timetable_writer_test, save_then_load_gives_the_same_table_in_both_editions
                                       {"第一节", "8:00-8:45", "数学 实验"},
                                       {"2", "说“明”\"", "trailing "}});
   for (const Edition edition : {Edition::Grid, Edition::Classic}) {
-    EXPECT_EQ(ScdSave(program, "课表.csv", table, edition).status, kSaveSuccess);
+    EXPECT_EQ(ScdSave(program, "课表.csv", table, edition).status, SaveStatus::Saved);
     EXPECT_EQ(LoadTimetable(program, "课表.csv", Edition::Grid), table);
     EXPECT_EQ(LoadTimetable(program, "课表.csv", Edition::Classic), table);
   }
@@ -93,7 +93,7 @@ TEST(timetable_writer_test, save_replaces_the_whole_old_content) {
   const auto program = folder.WithScd();
   test::WriteBytes(program / "scd" / "Schedule.csv", std::string(5000, 'x'));
   const auto table = test::MakeTable({{"a", "b"}});
-  EXPECT_EQ(ScdSave(program, "Schedule.csv", table, Edition::Grid).status, kSaveSuccess);
+  EXPECT_EQ(ScdSave(program, "Schedule.csv", table, Edition::Grid).status, SaveStatus::Saved);
   EXPECT_EQ(test::ReadBytes(program / "scd" / "Schedule.csv"), FormatTimetable(table));
 }
 
@@ -104,18 +104,18 @@ TEST(timetable_writer_test, read_only_file_is_reported_and_kept) {
   test::WriteBytes(file, "1,1\r\nold\r\n");
   test::MakeReadOnly(file);
   const auto table = test::MakeTable({{"new"}});
-  EXPECT_EQ(ScdSave(program, "Schedule.csv", table, Edition::Grid).status, kSaveFileReadOnly);
+  EXPECT_EQ(ScdSave(program, "Schedule.csv", table, Edition::Grid).status, SaveStatus::ReadOnly);
   EXPECT_EQ(test::ReadBytes(file), "1,1\r\nold\r\n");
   // Nothing was left open: once writable again the next save succeeds.
   test::MakeWritable(file);
-  EXPECT_EQ(ScdSave(program, "Schedule.csv", table, Edition::Grid).status, kSaveSuccess);
+  EXPECT_EQ(ScdSave(program, "Schedule.csv", table, Edition::Grid).status, SaveStatus::Saved);
   EXPECT_EQ(test::ReadBytes(file), FormatTimetable(table));
 }
 
-TEST(timetable_writer_test, missing_scd_folder_gives_empty_status_and_creates_nothing) {
+TEST(timetable_writer_test, missing_scd_folder_fails_and_creates_nothing) {
   test::TestFolder folder;
-  EXPECT_EQ(ScdSave(folder.path(), "Schedule.csv", Timetable(), Edition::Grid).status, kSaveFailed);
-  EXPECT_EQ(ScdSave(folder.path(), "Schedule.csv", Timetable(), Edition::Grid).status, "");
+  EXPECT_EQ(ScdSave(folder.path(), "Schedule.csv", Timetable(), Edition::Grid).status,
+            SaveStatus::Failed);
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "scd"));
 }
 
@@ -124,9 +124,9 @@ TEST(timetable_writer_test, unusable_names_fail_and_leave_files_alone) {
   const auto program = folder.WithScd();
   test::WriteBytes(program / "scd" / "Schedule.csv", "keep");
   std::filesystem::create_directory(program / "scd" / "folder.csv");
-  EXPECT_EQ(ScdSave(program, "", Timetable(), Edition::Grid).status, kSaveFailed);
+  EXPECT_EQ(ScdSave(program, "", Timetable(), Edition::Grid).status, SaveStatus::Failed);
   // Windows reports a folder as access denied, elsewhere it is another failure.
-  EXPECT_NE(ScdSave(program, "folder.csv", Timetable(), Edition::Grid).status, kSaveSuccess);
+  EXPECT_NE(ScdSave(program, "folder.csv", Timetable(), Edition::Grid).status, SaveStatus::Saved);
   EXPECT_TRUE(std::filesystem::is_directory(program / "scd" / "folder.csv"));
   EXPECT_EQ(test::ReadBytes(program / "scd" / "Schedule.csv"), "keep");
 }
@@ -134,8 +134,8 @@ TEST(timetable_writer_test, unusable_names_fail_and_leave_files_alone) {
 TEST(timetable_writer_test, saving_leaves_no_temporary_files) {
   test::TestFolder folder;
   const auto program = folder.WithScd();
-  EXPECT_EQ(ScdSave(program, "a.csv", Timetable(), Edition::Grid).status, kSaveSuccess);
-  EXPECT_EQ(ScdSave(program, "a.csv", Timetable(), Edition::Grid).status, kSaveSuccess);
+  EXPECT_EQ(ScdSave(program, "a.csv", Timetable(), Edition::Grid).status, SaveStatus::Saved);
+  EXPECT_EQ(ScdSave(program, "a.csv", Timetable(), Edition::Grid).status, SaveStatus::Saved);
   std::size_t files = 0;
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(program / "scd"))
     ++files;

@@ -35,10 +35,10 @@ TEST(timetable_writer_win_test, file_held_open_by_another_program_is_read_only_a
   {
     const OpenWithoutSharing held(file);
     ASSERT_TRUE(held.valid());
-    EXPECT_EQ(ScdSave(program, "Schedule.csv", table, Edition::Grid).status, kSaveFileReadOnly);
+    EXPECT_EQ(ScdSave(program, "Schedule.csv", table, Edition::Grid).status, SaveStatus::ReadOnly);
   }
   EXPECT_EQ(test::ReadBytes(file), "1,1\r\nold\r\n");
-  EXPECT_EQ(ScdSave(program, "Schedule.csv", table, Edition::Grid).status, kSaveSuccess);
+  EXPECT_EQ(ScdSave(program, "Schedule.csv", table, Edition::Grid).status, SaveStatus::Saved);
   EXPECT_EQ(test::ReadBytes(file), FormatTimetable(table));
 }
 

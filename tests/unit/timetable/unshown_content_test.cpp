@@ -83,9 +83,9 @@ TEST(unshown_content_test, notepads_unicode_files_read_as_their_utf8_form) {
     const SettingsRecord settings =
         ParseSettings(Utf16(u"1500,1200\r\n课表.csv\r\n1,0,0,0,2,1\r\n", bigEndian), Edition::Grid);
     EXPECT_EQ(settings.ScdFileName, "课表.csv");
-    EXPECT_EQ(settings.Left, "1500");
-    EXPECT_EQ(settings.ChkLock, 1);
-    EXPECT_EQ(settings.CmbColSet, 1);
+    EXPECT_EQ(settings.Left, 1500.0);
+    EXPECT_TRUE(settings.ChkLock);
+    EXPECT_EQ(settings.CmbColSet, SchemeChoice::Second);
   }
   // A lone surrogate shows as "�", and the cell counts as not shown whole.
   const TimetableRead broken = ParseTimetableFile(

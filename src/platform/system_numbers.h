@@ -1,10 +1,10 @@
 #pragma once
-// Numbers the system defines, for platform code that speaks them without <windows.h>: the
-// in-memory backend, which mirrors the system, and the key scan both backends share. The Win32
-// backend checks each against the system's headers (system_numbers_check.cpp).
+// Numbers Windows defines, for platform code that speaks them without <windows.h>: the in-memory
+// backend, which mirrors the system, and the key scan both backends share. The Win32 backend
+// checks each against the system's headers (win32/system_numbers_check.cpp).
 #include <cstdint>
 
-namespace orvel::win32 {
+namespace orvel::sys {
 
 inline constexpr unsigned kWmMouseMove = 0x0200;
 inline constexpr unsigned kWmLButtonUp = 0x0202;
@@ -19,4 +19,4 @@ inline constexpr int kVkLastActivityKey = 0x91;   // VK_SCROLL
 inline constexpr std::uint16_t kKeyDown = 0x8000;
 inline constexpr std::uint16_t kKeyPressedSinceAsked = 0x0001;
 
-}  // namespace orvel::win32
+}  // namespace orvel::sys
