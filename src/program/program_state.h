@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "clock/school_day.h"
+#include "desktop/front_keeper.h"
 #include "desktop/mod_tray.h"
 #include "platform/ui/platform.h"
 #include "timetable/colour_table.h"
@@ -21,7 +22,7 @@ namespace orvel::program {
 
 struct ProgramState {
   ProgramState(ui::Platform& p, Edition e)
-      : platform(p), edition(e), programFolder(p.ProgramFolder()), tray(e) {}
+      : platform(p), edition(e), programFolder(p.ProgramFolder()), tray(e), front(p) {}
   ProgramState(const ProgramState&) = delete;
   ProgramState& operator=(const ProgramState&) = delete;
 
@@ -54,6 +55,9 @@ struct ProgramState {
   std::int16_t ScdCols = kDefaultCols;
   // The notification-area record (ModTray).
   desktop::ModTray tray;
+  // Keeps the windows that must be seen in a lesson above full-screen programs; every window
+  // it keeps goes before it.
+  desktop::FrontKeeper front;
   // What kind of day a date is, from the day lists; every consumer asks it.
   clock::SchoolDays days;
   // Lines of days.csv that could not be read at start-up, 1-based; the shell says so once.

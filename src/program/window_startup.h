@@ -1,7 +1,7 @@
 #pragma once
 // The steps both editions' schedule windows take alike: the start-up up to the timetable
-// (settings, position, window layer), the layered window and the Alt drag. FrmSchedule (grid) and classic::FrmSchedule (text boxes) call these; only the timetable
-// itself is shown differently.
+// (settings, position, window layer), the layered window and the Alt drag. FrmSchedule (grid) and
+// classic::FrmSchedule (text boxes) call these; only the timetable itself is shown differently.
 #include <string>
 #include <string_view>
 
@@ -42,9 +42,13 @@ inline constexpr double kSmallestOfferedFontSize = 9;
 inline constexpr double kLargestOfferedFontSize = 15;
 double NearestOfferedFontSize(double points);
 
-// The window layer: normal is not topmost and without the bottom hook; a layer outside the list
-// does nothing.
-void ApplyWindowLayer(ui::Form& window, WindowLayer layer);
+// The window layer: normal is not topmost and without the bottom hook; "始终在上" is topmost and
+// kept above full-screen programs; a layer outside the list does nothing.
+void ApplyWindowLayer(ProgramState& state, ScheduleWindow& window, WindowLayer layer);
+
+// The window is kept above full-screen programs exactly while its layer is "始终在上"; a layer
+// outside the list changes nothing.
+void KeepInFrontWhenOnTop(ProgramState& state, ScheduleWindow& window, WindowLayer layer);
 
 void MakeLayered(ui::Form& window, Layering layering, ui::Colour colour, int alpha);
 

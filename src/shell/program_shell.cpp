@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "desktop/reminder_way.h"
 #include "panel/frm_control.h"
 #include "panel/frm_days.h"
 #include "panel/panel_opener.h"
@@ -22,7 +23,7 @@ constexpr std::string_view kClassicBalloonTrayTip = "课程表";
 ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow& window)
     : state_(state),
       window_(window),
-      idle_(state.platform, window.IdleTimer(), state.values),
+      idle_(state.platform, window.IdleTimer(), state.values, state.front),
       raise_([this](clock::Reminder& reminder, bool removeTrayIcon) {
         RaiseReminder(reminder, removeTrayIcon);
       }),
@@ -73,7 +74,7 @@ void ProgramShell::Notify(const std::string& text) {
   ui::Form& form = window_.form();
   if (state_.edition == Edition::Classic) {
     // The classic edition has no icon to show a balloon on: the popup, without its tones.
-    ShowNotice(form, popup_, text);
+    ShowNotice(form, state_.front, popup_, text);
     return;
   }
   state_.tray.ShowBalloon(form, text, program::kDaysTitle, ui::BalloonIcon::Info);
@@ -96,17 +97,22 @@ void ProgramShell::DayListChanged() {
 }
 
 void ProgramShell::RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon) {
-  ui::Form& form = window_.form();
-  switch (reminder.kind) {
-    case RemindMode::Popup:
-      RemindByPopup(form, popup_, std::move(reminder.text));
-      break;
-    case RemindMode::Balloon:
+  if (reminder.kind != RemindMode::None) {
+    // Asked only when there is a reminder: once a period, not once a second.
+    const desktop::ReminderWay way =
+        desktop::WayToRemind(reminder.kind, state_.platform.notifications().State());
+    ui::Form& form = window_.form();
+    if (way.tones) SoundReminderTones(state_.platform);
+    if (way.popup) {
+      // A balloon's reminder carries its title apart.
+      std::string text(reminder.title);
+      text += reminder.text;
+      ShowNotice(form, state_.front, popup_, std::move(text));
+    }
+    if (way.balloon) {
       if (state_.edition == Edition::Classic) state_.tray.AddTrayIcon(form, kClassicBalloonTrayTip);
       state_.tray.ShowBalloon(form, reminder.text, reminder.title, ui::BalloonIcon::Info);
-      break;
-    default:
-      break;
+    }
   }
   if (removeTrayIcon) state_.tray.RemoveTrayIcon();
 }

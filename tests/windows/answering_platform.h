@@ -83,6 +83,8 @@ class FolderPlatform : public ui::Platform {
   ui::ToolTips& tooltips() override { return real.tooltips(); }
   ui::Http& http() override { return real.http(); }
   ui::Background& background() override { return real.background(); }
+  ui::Foreground& foreground() override { return real.foreground(); }
+  const ui::Notifications& notifications() const override { return real.notifications(); }
   std::filesystem::path ProgramFolder() override { return folder_; }
   std::unique_ptr<ui::FormPeer> CreateFormPeer(ui::Form& form) override {
     return real.CreateFormPeer(form);

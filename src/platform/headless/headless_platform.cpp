@@ -10,6 +10,7 @@ namespace orvel::headless {
 
 HeadlessPlatform::HeadlessPlatform(const std::filesystem::path& programFolder)
     : sound_(clock_),
+      windows_(screen_, foreground_),
       tray_(windows_),
       system_(programFolder / "Orvel2.exe"),
       background_(http_) {}

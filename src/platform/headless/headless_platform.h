@@ -1,7 +1,8 @@
 #pragma once
 // The in-memory platform the program tests run on. Nothing reaches the real system: dialogs are
 // answered from a script, the clock moves only when the test moves it, registry, shortcuts,
-// tray, window stack, beeps and shutdown requests are records a test can read.
+// tray, window stack with its foreground, beeps and shutdown requests are records a test can
+// read, and the shell's notification state is what the test sets.
 //
 // The platform must outlive every form created on it.
 #include <chrono>
@@ -53,6 +54,8 @@ class HeadlessPlatform : public ui::Platform {
   HeadlessToolTips& tooltips() override { return tooltips_; }
   HeadlessHttp& http() override { return http_; }
   HeadlessBackground& background() override { return background_; }
+  HeadlessForeground& foreground() override { return foreground_; }
+  const HeadlessNotifications& notifications() const override { return notifications_; }
 
   std::unique_ptr<ui::FormPeer> CreateFormPeer(ui::Form& form) override;
   std::unique_ptr<ui::WidgetPeer> CreatePeer(ui::Widget& widget) override;
@@ -81,6 +84,9 @@ class HeadlessPlatform : public ui::Platform {
   void SetMonitors(std::vector<HeadlessMonitor> monitors) {
     screen_.SetMonitors(std::move(monitors));
   }
+
+  // --- The shell's notification state ---
+  void SetNotificationState(ui::NotificationState state) { notifications_.Set(state); }
 
   // --- Focus ---
   // The user clicks into or tabs to a control: it takes the focus if its form is loaded and it
@@ -115,6 +121,8 @@ class HeadlessPlatform : public ui::Platform {
   HeadlessFonts fonts_;
   HeadlessMetrics metrics_;
   HeadlessScreen screen_;
+  HeadlessForeground foreground_;
+  HeadlessNotifications notifications_;
   HeadlessWindows windows_;
   HeadlessTray tray_;
   HeadlessSystemInfo system_;

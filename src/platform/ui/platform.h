@@ -31,6 +31,8 @@ class Platform {
   virtual ToolTips& tooltips() = 0;
   virtual Http& http() = 0;
   virtual Background& background() = 0;
+  virtual Foreground& foreground() = 0;
+  virtual const Notifications& notifications() const = 0;
 
   // The folder of the running program, where every file of the program lives.
   virtual std::filesystem::path ProgramFolder() { return system().ProgramPath().parent_path(); }

@@ -126,6 +126,23 @@ class Win32WindowManager final : public ui::WindowManager {
   void BeginDrag(ui::Form& form) override;
   void SetBottomHook(ui::Form& form, bool on) override;
   bool HasBottomHook(const ui::Form& form) const override;
+  void RaiseTopmost(ui::Form& form) override;
+  bool CoveredByOther(const ui::Form& form) const override;
+  bool FullScreenOver(const ui::Form& form) const override;
+};
+
+// The checks behind CoveredByOther and FullScreenOver, by HWND, for the tests as well.
+bool CoveredByOtherProcess(HWND hwnd);
+bool FullScreenOverMonitorOf(HWND hwnd);
+
+class Win32Foreground final : public ui::Foreground {
+ public:
+  std::unique_ptr<ui::ForegroundHook> Watch(std::function<void()> onChange) override;
+};
+
+class Win32Notifications final : public ui::Notifications {
+ public:
+  ui::NotificationState State() const override;
 };
 
 // Hooks on a window by HWND, for the window manager and its tests.

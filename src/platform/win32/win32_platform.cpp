@@ -26,7 +26,9 @@ Win32Platform::Win32Platform()
       system_(std::make_unique<Win32SystemInfo>()),
       tooltips_(std::make_unique<Win32ToolTips>()),
       http_(std::make_shared<Win32Http>()),
-      background_(std::make_unique<Win32Background>(http_)) {
+      background_(std::make_unique<Win32Background>(http_)),
+      foreground_(std::make_unique<Win32Foreground>()),
+      notifications_(std::make_unique<Win32Notifications>()) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   FormWindow::RegisterClass(instance);
   RegisterGridClass(instance);
@@ -51,6 +53,8 @@ ui::SystemInfo& Win32Platform::system() { return *system_; }
 ui::ToolTips& Win32Platform::tooltips() { return *tooltips_; }
 ui::Http& Win32Platform::http() { return *http_; }
 ui::Background& Win32Platform::background() { return *background_; }
+ui::Foreground& Win32Platform::foreground() { return *foreground_; }
+const ui::Notifications& Win32Platform::notifications() const { return *notifications_; }
 
 std::filesystem::path Win32Platform::ProgramFolder() {
   return programFolder_.empty() ? ui::Platform::ProgramFolder() : programFolder_;

@@ -26,6 +26,8 @@ class Win32SystemInfo;
 class Win32ToolTips;
 class Win32Http;
 class Win32Background;
+class Win32Foreground;
+class Win32Notifications;
 
 class Win32Platform final : public ui::Platform {
  public:
@@ -51,6 +53,8 @@ class Win32Platform final : public ui::Platform {
   ui::ToolTips& tooltips() override;
   ui::Http& http() override;
   ui::Background& background() override;
+  ui::Foreground& foreground() override;
+  const ui::Notifications& notifications() const override;
 
   // The executable's folder, unless one was set: tests run a program in a folder of their own.
   std::filesystem::path ProgramFolder() override;
@@ -86,6 +90,8 @@ class Win32Platform final : public ui::Platform {
   // Shared with the threads of background work, which may outlive the platform.
   std::shared_ptr<Win32Http> http_;
   std::unique_ptr<Win32Background> background_;
+  std::unique_ptr<Win32Foreground> foreground_;
+  std::unique_ptr<Win32Notifications> notifications_;
   std::filesystem::path programFolder_;
   int openForms_ = 0;
   bool running_ = false;
