@@ -157,21 +157,22 @@ bool HeadlessWindows::CoveredByOther(const ui::Form& form) const {
   return false;
 }
 
-std::size_t HeadlessWindows::OtherInFront() const {
+std::size_t HeadlessWindows::OtherInFront(const ui::Bounds& monitor) const {
   if (!foregroundForm_)
     return foregroundName_.empty() ? stack_.size() : EntryOf(nullptr, foregroundName_);
-  // Beneath the program's own foreground window.
+  // Beneath the program's own foreground window, on the monitor.
   for (std::size_t i = EntryOf(foregroundForm_, {}) + 1; i < stack_.size(); ++i)
-    if (!stack_[i].form) return i;
+    if (!stack_[i].form && (!stack_[i].bounds || Overlap(*stack_[i].bounds, monitor))) return i;
   return stack_.size();
 }
 
 bool HeadlessWindows::FullScreenOver(const ui::Form& form) const {
   if (!Find(form)) return false;
-  const std::size_t front = OtherInFront();
+  const ui::Bounds monitor = screen_.MonitorOf(form);
+  const std::size_t front = OtherInFront(monitor);
   if (front >= stack_.size()) return false;
   const std::optional<ui::Bounds>& bounds = stack_[front].bounds;
-  return !bounds || Contains(*bounds, screen_.MonitorOf(form));
+  return !bounds || Contains(*bounds, monitor);
 }
 
 void HeadlessWindows::SetLayered(ui::Form& form, bool colourKey, ui::Colour colour, int alpha) {

@@ -104,8 +104,8 @@ class HeadlessWindows : public ui::WindowManager {
   void RaiseTopmost(ui::Form& form) override;
   // Another program's window above the form that overlaps it (forms' hidden state aside).
   bool CoveredByOther(const ui::Form& form) const override;
-  // The foreground window, or the highest other one beneath the program's own, covers the whole
-  // monitor the form lies on most.
+  // The foreground window, or the highest other one on the form's monitor beneath the program's
+  // own, covers the whole monitor the form lies on most.
   bool FullScreenOver(const ui::Form& form) const override;
 
   // The window of a loaded form; nullptr when the form has none.
@@ -162,8 +162,8 @@ class HeadlessWindows : public ui::WindowManager {
   void PlaceAtBottom(std::size_t entry);
   // On top of its band, or at the bottom under the bottom hook.
   void PlaceAsShown(const ui::Form& form, std::size_t entry);
-  // The window of another program the user looks at, or the stack's end.
-  std::size_t OtherInFront() const;
+  // The window of another program the user looks at on the monitor, or the stack's end.
+  std::size_t OtherInFront(const ui::Bounds& monitor) const;
 
   const HeadlessScreen& screen_;
   HeadlessForeground& foreground_;

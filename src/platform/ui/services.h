@@ -200,7 +200,8 @@ class WindowManager {
   virtual bool CoveredByOther(const Form& form) const = 0;
   // Whether a window of another program covers the whole monitor the form is on: the
   // foreground window, or, while one of the program's own windows is in the foreground, the
-  // highest window of another program beneath it. The desktop itself does not count.
+  // highest window of another program beneath it on that monitor. The desktop itself and a
+  // maximised window with a title bar do not count.
   virtual bool FullScreenOver(const Form& form) const = 0;
 };
 

@@ -42,15 +42,18 @@ bool IsDesktop(HWND hwnd) {
   return std::wcscmp(name, L"Progman") == 0 || std::wcscmp(name, L"WorkerW") == 0;
 }
 
-// The window the user looks at: the foreground window, or below the program's own foreground
-// window the highest shown window of another program.
-HWND OtherProgramInFront() {
+// The window the user looks at on a monitor: the foreground window, or below the program's own
+// foreground window the highest shown window of another program on that monitor.
+HWND OtherProgramInFront(const RECT& monitor) {
   HWND hwnd = GetForegroundWindow();
   if (!hwnd || !OfThisProcess(hwnd)) return hwnd;
   int budget = kMostWindowsLooked;
   for (hwnd = GetWindow(hwnd, GW_HWNDNEXT); hwnd && budget-- > 0;
-       hwnd = GetWindow(hwnd, GW_HWNDNEXT))
-    if (Shown(hwnd) && !OfThisProcess(hwnd)) return hwnd;
+       hwnd = GetWindow(hwnd, GW_HWNDNEXT)) {
+    RECT r{};
+    if (Shown(hwnd) && !OfThisProcess(hwnd) && GetWindowRect(hwnd, &r) && Overlap(r, monitor))
+      return hwnd;
+  }
   return nullptr;
 }
 
@@ -71,17 +74,17 @@ bool CoveredByOtherProcess(HWND hwnd) {
 }
 
 bool FullScreenOverMonitorOf(HWND hwnd) {
-  if (!hwnd) return false;
-  HWND front = OtherProgramInFront();
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (!hwnd || !GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor))
+    return false;
+  HWND front = OtherProgramInFront(monitor.rcMonitor);
   if (!front || !Shown(front) || IsDesktop(front)) return false;
   // A maximised window with a title bar is an ordinary window, even where the taskbar hides.
   const LONG_PTR style = GetWindowLongPtrW(front, GWL_STYLE);
   if ((style & WS_MAXIMIZE) && (style & WS_CAPTION) == WS_CAPTION) return false;
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof(monitor);
   RECT r{};
-  return GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor) &&
-         GetWindowRect(front, &r) && Contains(r, monitor.rcMonitor);
+  return GetWindowRect(front, &r) && Contains(r, monitor.rcMonitor);
 }
 
 void Win32WindowManager::RaiseTopmost(ui::Form& form) {
