@@ -42,7 +42,7 @@ class FrontKeepingTest : public PanelTest {
   }
 };
 
-TEST_F(FrontKeepingTest, popup_countdown_and_topmost_window_come_back_over_a_whiteboard_unactivated) {
+TEST_F(FrontKeepingTest, notices_and_topmost_window_come_back_over_a_whiteboard_without_focus) {
   // Idle for 0.1 h from 8:46:14: the countdown opens at 8:51:59, the popup a second later.
   Start("1", "1", At(8, 46, 14));
   desktop::ArmIdleShutdown(app->window().IdleTimer(), app->state().values, true, "0.1");
@@ -74,7 +74,7 @@ TEST_F(FrontKeepingTest, popup_countdown_and_topmost_window_come_back_over_a_whi
     EXPECT_EQ(windows().Window(*Form(name))->topmostCalls, 1) << name;
 }
 
-TEST_F(FrontKeepingTest, the_layer_decides_whether_the_schedule_window_is_kept_and_a_hidden_one_costs_nothing) {
+TEST_F(FrontKeepingTest, the_layer_decides_what_is_kept_and_a_hidden_window_costs_nothing) {
   Start("0", "0", At(10, 0));
   ui::Form& schedule = app->window();
   windows().OpenOtherWindow("whiteboard", true);
@@ -117,9 +117,7 @@ TEST_F(FrontKeepingTest, reminders_follow_the_shells_notification_state) {
     std::size_t balloons;
   };
   const Case cases[] = {
-      {"2", ui::NotificationState::AcceptsNotifications, 0, nullptr, 1},
       {"2", ui::NotificationState::Busy, 0, "下节课有课：体育", 0},
-      {"2", ui::NotificationState::PresentationMode, 0, "下节课有课：体育", 0},
       {"2", ui::NotificationState::Direct3DFullScreen, 2, nullptr, 0},
       {"1", ui::NotificationState::Direct3DFullScreen, 2, nullptr, 0},
   };

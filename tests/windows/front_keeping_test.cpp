@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -17,7 +16,6 @@
 
 #include "dib_capture.h"
 #include "platform/ui/form.h"
-#include "platform/win32/handles.h"
 #include "platform/win32/prepare_process.h"
 #include "platform/win32/services_win.h"
 #include "platform/win32/win32_platform.h"
@@ -103,40 +101,19 @@ void WaitUntilStill(HWND hwnd, DWORD timeoutMs) {
 }
 
 // The primary monitor as it looks, written as a BMP into the build's screenshot folder.
-void SaveScreen(const char* name) {
-  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  win32::WindowDc screen(nullptr);
-  win32::MemoryDc dc(CreateCompatibleDC(screen.get()));
-  void* bits = nullptr;
-  win32::BitmapHandle bmp(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bmp || !bits) return;
-  {
-    win32::SelectGuard select(dc.get(), bmp.get());
-    BitBlt(dc.get(), 0, 0, width, height, screen.get(), 0, 0, SRCCOPY);
-    GdiFlush();
-  }
-  const auto* first = static_cast<const std::uint32_t*>(bits);
-  const wintest::Image image(
-      width, height,
-      std::vector<std::uint32_t>(first, first + static_cast<std::size_t>(width) * height));
+void SaveScreen(const std::string& name) {
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   const fs::path folder = HostPath(ORVEL_SCREENSHOT_DIR);
   std::error_code ec;
   fs::create_directories(folder, ec);
-  const bool written = image.WriteBmp(folder / name);
+  const bool written = wintest::CaptureScreenArea(screen).WriteBmp(folder / name);
   std::printf("screenshot %s: %s\n", written ? "written" : "NOT written",
               (folder / name).string().c_str());
 }
 
 class FrontKeepingTest : public ::testing::TestWithParam<EditionFiles> {};
 
-TEST_P(FrontKeepingTest, popup_and_topmost_window_stay_seen_over_a_self_raising_full_screen_window) {
+TEST_P(FrontKeepingTest, popup_and_topmost_window_stay_seen_over_a_self_raising_window) {
   const EditionFiles& edition = GetParam();
   SYSTEMTIME st{};
   const int now = wintest::SecondsNow(st);
@@ -161,8 +138,8 @@ TEST_P(FrontKeepingTest, popup_and_topmost_window_stay_seen_over_a_self_raising_
       standIn.WaitForWindow(L"OrvelFullScreenStandIn", nullptr, true, kStartTimeoutMs);
   ASSERT_TRUE(slides) << "no stand-in window";
 
-  const HWND popup = program.WaitForWindow(nullptr, L"提醒", true,
-                                           (kReminderDelaySeconds + 10) * 1000);
+  const HWND popup =
+      program.WaitForWindow(nullptr, L"提醒", true, (kReminderDelaySeconds + 10) * 1000);
   ASSERT_TRUE(popup) << "no reminder popup";
   WaitUntilStill(popup, 3000);
   EXPECT_TRUE(win32::FullScreenOverMonitorOf(schedule)) << "the stand-in covers the monitor";
@@ -172,13 +149,13 @@ TEST_P(FrontKeepingTest, popup_and_topmost_window_stay_seen_over_a_self_raising_
     popupSeen += SeenAtCentre(popup) == popup;
     scheduleSeen += SeenAtCentre(schedule) == schedule;
     foregroundKept += GetForegroundWindow() == slides;
-    if (looks == kLooks / 2)
-      SaveScreen((std::string("front_keeping_") + edition.name + ".bmp").c_str());
+    if (looks == kLooks / 2) SaveScreen(std::string("front_keeping_") + edition.name + ".bmp");
     Sleep(kLookEveryMs);
   }
-  std::printf("%s: popup seen %d, schedule window seen %d, stand-in in the foreground %d, of %d "
-              "looks\n",
-              edition.name, popupSeen, scheduleSeen, foregroundKept, looks);
+  std::printf(
+      "%s: popup seen %d, schedule window seen %d, stand-in in the foreground %d, of %d "
+      "looks\n",
+      edition.name, popupSeen, scheduleSeen, foregroundKept, looks);
   EXPECT_EQ(looks, kLooks) << "the popup closed before the looks were over";
   EXPECT_GE(popupSeen * 4, looks * 3);
   EXPECT_GE(scheduleSeen * 4, looks * 3);

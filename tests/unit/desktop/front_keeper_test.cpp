@@ -34,26 +34,16 @@ class FrontKeeperTest : public ::testing::Test {
   Notice notice{platform, "notice"};
 };
 
-TEST_F(FrontKeeperTest, the_foreground_is_hooked_only_while_a_kept_window_is_shown_or_watched) {
-  FrontRegistration kept = keeper.Keep(notice, FrontOrder::Notice);
-  EXPECT_EQ(Hooks(), 0u) << "kept but not shown";
-  notice.Show();
-  EXPECT_EQ(Hooks(), 1u);
-  notice.Hide();
-  EXPECT_EQ(Hooks(), 0u);
-  notice.Show();
-  notice.Unload();
-  EXPECT_EQ(Hooks(), 0u);
+TEST_F(FrontKeeperTest, a_watch_hooks_the_foreground_and_an_ended_registration_raises_no_more) {
   {
     FrontRegistration watch = keeper.WatchForeground([] {});
     EXPECT_EQ(Hooks(), 1u);
   }
   EXPECT_EQ(Hooks(), 0u);
-
-  // Shown again, and the registration ends while it is shown: no hook, and no more raising.
+  FrontRegistration kept = keeper.Keep(notice, FrontOrder::Notice);
   notice.Show();
   EXPECT_EQ(Hooks(), 1u);
-  kept = {};
+  kept = {};  // ended while the window is shown
   EXPECT_EQ(Hooks(), 0u);
   windows().OpenOtherWindow("whiteboard", true);
   platform.AdvanceMs(2000);
@@ -89,9 +79,8 @@ TEST_F(FrontKeeperTest, full_screen_is_asked_of_the_forms_monitor_and_heard_afte
   notice.Show();
   // What a watcher hears: the answer, and where the kept window lies by then.
   std::vector<std::pair<bool, int>> heard;
-  FrontRegistration watch = keeper.WatchForeground([&] {
-    heard.emplace_back(keeper.FullScreenCovers(notice), windows().StackIndex(notice));
-  });
+  FrontRegistration watch = keeper.WatchForeground(
+      [&] { heard.emplace_back(keeper.FullScreenCovers(notice), windows().StackIndex(notice)); });
   EXPECT_FALSE(keeper.FullScreenCovers(notice));
 
   windows().OpenOtherWindow("slides", true, laptop);
