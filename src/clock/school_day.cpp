@@ -111,13 +111,13 @@ SchoolDay DayRules::Decide(year_month_day date, CalendarArea area) const {
   if (listed) day.swaps = listed->swaps;
 
   // The nearest countdown date on or after today; of one date, the line read last.
-  const auto coming = std::lower_bound(
-      countdowns_.begin(), countdowns_.end(), when,
-      [](const CountdownDate& c, sys_days d) { return c.date < d; });
+  const auto coming =
+      std::lower_bound(countdowns_.begin(), countdowns_.end(), when,
+                       [](const CountdownDate& c, sys_days d) { return c.date < d; });
   if (coming != countdowns_.end()) {
-    const auto last = std::prev(std::upper_bound(
-        coming, countdowns_.end(), coming->date,
-        [](sys_days d, const CountdownDate& c) { return d < c.date; }));
+    const auto last =
+        std::prev(std::upper_bound(coming, countdowns_.end(), coming->date,
+                                   [](sys_days d, const CountdownDate& c) { return d < c.date; }));
     day.countdown = DayCountdown{last->name, (last->date - when).count()};
   }
 

@@ -21,10 +21,9 @@ constexpr double kClientWidth = 6600, kClientHeight = 4740;
 constexpr double kRowHeight = 330, kButtonHeight = 375;
 
 // The kinds in the order of CmbKind.
-constexpr DayRuleKind kKinds[] = {DayRuleKind::Holiday,   DayRuleKind::MakeUpDay,
-                                  DayRuleKind::Swap,      DayRuleKind::TermStart,
-                                  DayRuleKind::OddWeek,   DayRuleKind::EvenWeek,
-                                  DayRuleKind::Countdown};
+constexpr DayRuleKind kKinds[] = {
+    DayRuleKind::Holiday, DayRuleKind::MakeUpDay, DayRuleKind::Swap,     DayRuleKind::TermStart,
+    DayRuleKind::OddWeek, DayRuleKind::EvenWeek,  DayRuleKind::Countdown};
 // Rules from this many days ago on are listed; older ones stay in the file.
 constexpr int kDaysShownBefore = 30;
 

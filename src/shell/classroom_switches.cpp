@@ -54,16 +54,17 @@ void ClassroomSwitches::SwitchSpeech() {
     Save(kSpeechCaption);
     return;
   }
-  state_.platform.speech().FindChineseVoice([this, alive = std::weak_ptr<bool>(alive_)](bool found) {
-    if (alive.expired()) return;
-    if (!found) {
-      notify_(std::string(kNoChineseVoiceNotice), kSpeechCaption);
-      return;
-    }
-    if (state_.classroom.speech) return;
-    state_.classroom.speech = true;
-    Save(kSpeechCaption);
-  });
+  state_.platform.speech().FindChineseVoice(
+      [this, alive = std::weak_ptr<bool>(alive_)](bool found) {
+        if (alive.expired()) return;
+        if (!found) {
+          notify_(std::string(kNoChineseVoiceNotice), kSpeechCaption);
+          return;
+        }
+        if (state_.classroom.speech) return;
+        state_.classroom.speech = true;
+        Save(kSpeechCaption);
+      });
 }
 
 void ClassroomSwitches::Save(std::string_view title) {

@@ -16,7 +16,9 @@ constexpr std::string_view kTopKey = "striptop";
 constexpr std::string_view kSpeechKey = "speech";
 
 constexpr std::array<std::pair<StripMode, std::string_view>, 3> kStripModes{
-    {{StripMode::Off, "off"}, {StripMode::FullScreen, "fullscreen"}, {StripMode::Always, "always"}}};
+    {{StripMode::Off, "off"},
+     {StripMode::FullScreen, "fullscreen"},
+     {StripMode::Always, "always"}}};
 constexpr std::string_view kOn = "on";
 constexpr std::string_view kOff = "off";
 

@@ -33,12 +33,12 @@ inline constexpr std::string_view kSchoolDayListFileName = "days.school.csv";
 inline constexpr std::size_t kMaxDayListBytes = 1024 * 1024;
 
 enum class DayRuleKind {
-  Holiday,      // 放假
-  MakeUpDay,    // 补班
-  Swap,         // 调课
-  TermStart,    // 开学
-  OddWeek,      // 单周
-  EvenWeek,     // 双周
+  Holiday,       // 放假
+  MakeUpDay,     // 补班
+  Swap,          // 调课
+  TermStart,     // 开学
+  OddWeek,       // 单周
+  EvenWeek,      // 双周
   NationalDays,  // 国家节假日: the built-in holidays on or off
   Countdown      // 倒计时: a date whose days left are shown
 };

@@ -52,8 +52,7 @@ class ClassroomTest : public ::testing::Test {
     }
     std::vector<std::string> Spoken() {
       std::vector<std::string> texts;
-      for (const headless::SpeechRecord& r : platform.speech().Requests())
-        texts.push_back(r.text);
+      for (const headless::SpeechRecord& r : platform.speech().Requests()) texts.push_back(r.text);
       return texts;
     }
 

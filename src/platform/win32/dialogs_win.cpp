@@ -142,7 +142,7 @@ void Win32Dialogs::ShowPopupMenu(const ui::Form* owner, const ui::PopupMenu& men
   // The menu closes properly only when its owner is the foreground window.
   if (hwnd) SetForegroundWindow(hwnd);
   const BOOL command = TrackPopupMenu(popup.get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON,
-                                     pt.x, pt.y, 0, hwnd ? hwnd : GetActiveWindow(), nullptr);
+                                      pt.x, pt.y, 0, hwnd ? hwnd : GetActiveWindow(), nullptr);
   if (hwnd) PostMessageW(hwnd, WM_NULL, 0, 0);
   popup.reset();
   if (command > 0 && static_cast<std::size_t>(command) <= chosen.size())

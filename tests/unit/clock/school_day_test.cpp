@@ -124,14 +124,14 @@ TEST(school_day_test, the_nearest_countdown_on_or_after_the_date_with_its_days_l
   }
   // A countdown says nothing of its date's lessons: the school's holiday of that date holds
   // beside the PC's countdown, and the school's countdown beside the PC's holiday.
-  const SchoolDay sportsDay = Decide("2026-11-05,倒计时,运动会\n2026-11-06,放假",
-                                     2026y / November / 5, kOther,
-                                     "2026-11-05,放假,运动会\n2026-11-06,倒计时,高考");
+  const SchoolDay sportsDay =
+      Decide("2026-11-05,倒计时,运动会\n2026-11-06,放假", 2026y / November / 5, kOther,
+             "2026-11-05,放假,运动会\n2026-11-06,倒计时,高考");
   EXPECT_FALSE(sportsDay.lessons);
   EXPECT_EQ(sportsDay.countdown, (DayCountdown{"运动会", 0}));
-  EXPECT_EQ(Decide("2026-11-06,放假", 2026y / November / 6, kOther, "2026-11-06,倒计时,高考")
-                .countdown,
-            (DayCountdown{"高考", 0}));
+  EXPECT_EQ(
+      Decide("2026-11-06,放假", 2026y / November / 6, kOther, "2026-11-06,倒计时,高考").countdown,
+      (DayCountdown{"高考", 0}));
 }
 
 TEST(school_day_test, swapped_lessons_and_odd_even_halves_in_the_days_column) {

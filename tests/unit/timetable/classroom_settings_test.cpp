@@ -21,8 +21,7 @@ TEST(classroom_settings_test, what_is_written_reads_back_the_same) {
     ASSERT_EQ(WriteClassroomSettings(folder.path(), settings), FileStatus::Ok);
     EXPECT_EQ(ReadClassroomSettings(folder.path()), settings);
   }
-  EXPECT_EQ(test::ReadBytes(folder.path() / "classroom.ini"),
-            "strip=off\r\nspeech=off\r\n");
+  EXPECT_EQ(test::ReadBytes(folder.path() / "classroom.ini"), "strip=off\r\nspeech=off\r\n");
 }
 
 TEST(classroom_settings_test, a_file_written_by_hand_keeps_the_default_for_what_it_cannot_say) {
@@ -47,8 +46,8 @@ TEST(classroom_settings_test, a_file_written_by_hand_keeps_the_default_for_what_
       {"beyond any desktop", "stripLeft=100000001\nstripTop=0\n", fullScreen, std::nullopt, false},
       {"a number too large for any type", "stripLeft=99999999999999999999\nstripTop=0\n",
        fullScreen, std::nullopt, false},
-      {"bytes of no text, and a line without =", "\xFF\xFE\x00strip\x01=off\nspeech\n"s,
-       fullScreen, std::nullopt, false},
+      {"bytes of no text, and a line without =", "\xFF\xFE\x00strip\x01=off\nspeech\n"s, fullScreen,
+       std::nullopt, false},
       {"the last of a key twice", "speech=on\nspeech=off\n", fullScreen, std::nullopt, false},
   };
   for (const Case& c : cases) {
