@@ -106,7 +106,7 @@ ComPtr<ISpObjectToken> FindChineseToken() {
       ComPtr<ISpObjectToken> token;
       ULONG fetched = 0;
       if (tokens->Next(1, token.put(), &fetched) != S_OK || fetched != 1 || !token) break;
-      if (IsChineseVoice(*token)) return token;
+      if (IsChineseVoice(*token.get())) return token;
     }
   }
   return {};
@@ -180,7 +180,7 @@ struct Win32Speech::Worker {
         });
         continue;
       }
-      if (voice) Say(*voice, text);
+      if (voice) Say(*voice.get(), text);
     }
   }
 
