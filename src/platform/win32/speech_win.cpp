@@ -7,7 +7,6 @@
 #include <objbase.h>
 #include <sapi.h>
 
-#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -48,7 +47,7 @@ constexpr std::size_t kMaxWaitingLookups = 4;
 // How often a voice that speaks looks whether the program is ending.
 constexpr DWORD kSpeakingPollMs = 100;
 // How long the program's end waits for the thread to let go of the voice.
-constexpr std::chrono::milliseconds kStopWait{2000};
+constexpr DWORD kStopWaitMs = 2000;
 
 class ComApartment {
  public:
@@ -129,11 +128,12 @@ ComPtr<ISpVoice> ChineseVoice() {
 struct Win32Speech::Worker {
   std::mutex lock;
   std::condition_variable wake;
-  std::condition_variable ended;
+  // Set once the thread has let go of COM. An event rather than a timed wait on a condition,
+  // whose clock brings in winpthreads' time functions.
+  KernelHandle ended{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
   std::deque<std::function<void(bool)>> lookups;
   std::deque<std::wstring> texts;
   bool stopping = false;
-  bool stopped = false;
   std::shared_ptr<Mailbox> mailbox;
 
   void Run() noexcept {
@@ -142,11 +142,7 @@ struct Win32Speech::Worker {
     } catch (...) {
       ReportSwallowedFailure("speech");
     }
-    {
-      const std::lock_guard<std::mutex> hold(lock);
-      stopped = true;
-    }
-    ended.notify_all();
+    if (ended) SetEvent(ended.get());
   }
 
  private:
@@ -201,11 +197,13 @@ Win32Speech::Win32Speech() = default;
 
 Win32Speech::~Win32Speech() {
   if (!worker_) return;
-  std::unique_lock<std::mutex> hold(worker_->lock);
-  worker_->stopping = true;
+  {
+    const std::lock_guard<std::mutex> hold(worker_->lock);
+    worker_->stopping = true;
+  }
   worker_->wake.notify_all();
   // A thread still held by a voice that hangs is left to the end of the process.
-  worker_->ended.wait_for(hold, kStopWait, [this] { return worker_->stopped; });
+  if (worker_->ended) WaitForSingleObject(worker_->ended.get(), kStopWaitMs);
 }
 
 bool Win32Speech::EnsureWorker() {
