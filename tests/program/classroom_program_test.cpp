@@ -162,6 +162,19 @@ TEST_F(ClassroomTest, the_strips_mode_is_chosen_checked_and_kept_only_when_it_ch
   run->Restart();
   EXPECT_EQ(state().classroom.strip, StripMode::FullScreen);
   EXPECT_EQ(Choose("").checked, (std::vector<std::string>{"全屏时显示"}));
+
+  // A file that cannot be written: the mode holds for this run, and the user hears why.
+  std::filesystem::permissions(Classroom(), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  const std::string kept = Bytes(Classroom());
+  Choose("关");
+  EXPECT_EQ(state().classroom.strip, StripMode::Off);
+  EXPECT_EQ(Bytes(Classroom()), kept);
+  const headless::ShellIconRecord* icon = platform().tray().Icon(run->program->window());
+  ASSERT_NE(icon, nullptr);
+  EXPECT_NE(AnsiToUtf8(icon->balloonTextAnsi).find("未能保存 classroom.ini"), std::string::npos);
+  std::filesystem::permissions(Classroom(), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
 }
 
 TEST_F(ClassroomTest, a_countdown_added_in_the_days_window_is_in_days_csv_and_decides_the_day) {
