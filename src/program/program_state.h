@@ -12,6 +12,7 @@
 #include "desktop/front_keeper.h"
 #include "desktop/mod_tray.h"
 #include "platform/ui/platform.h"
+#include "timetable/classroom_settings.h"
 #include "timetable/colour_table.h"
 #include "timetable/edition.h"
 #include "timetable/settings.h"
@@ -49,6 +50,9 @@ struct ProgramState {
   // The source the timetable follows (follow.ini), as the user reads it; empty while the
   // timetable is the PC's own. A followed timetable is managed: see managed_timetable.h.
   std::string followedSource;
+  // The class strip's mode and place and the speech switch (classroom.ini), read at start-up and
+  // written when the right-click menu changes them.
+  ClassroomSettings classroom;
   ColourTable colours;
   // The size of the timetable the schedule window holds; always its cell matrix's size.
   std::int16_t ScdRows = kDefaultRows;

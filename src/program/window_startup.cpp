@@ -18,6 +18,7 @@ void ReadStartupSettings(ProgramState& state) {
   state.colours.SetCustomFromSettings(settings.CustomColours);
   if (!state.startupScdFileName.empty()) state.values.ScdFileName = state.startupScdFileName;
   state.unreadableDayLines = LoadDayLists(state);
+  state.classroom = ReadClassroomSettings(state.programFolder);
 }
 
 void RestorePosition(ui::Form& window, ProgramState& state) {

@@ -23,7 +23,7 @@ inline constexpr int kAppIconId = 1;
 
 // The built-in colour schemes and "Schedule.csv", then the edition's settings file over
 // those defaults into the working values, the custom scheme and the calendar area; a timetable
-// imported from the command line in place of the settings file's; the day lists.
+// imported from the command line in place of the settings file's; the day lists; classroom.ini.
 void ReadStartupSettings(ProgramState& state);
 
 // The window at the stored position; negative values stay.

@@ -30,6 +30,8 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
       timetableCommands_(state, window, [this] { ShowImportedTimetable(); }),
       follow_(
           state, window, [this] { ShowImportedTimetable(); }, [this] { DayListChanged(); }),
+      classroom_(state,
+                 [this](const std::string& text, std::string_view title) { Notify(text, title); }),
       mnu_schedule_("mnu_schedule", "", {}) {
   window_.IdleCheck = [this] { idle_.CheckIdle(); };
   window_.ScheduleClock = [this] { ScheduleClockTick(); };
@@ -70,14 +72,14 @@ void ProgramShell::ShowNewDay(const clock::SchoolDay& today) {
   if (today.makeUpDayWithoutWeekday) Notify(std::string(program::kMakeUpDayNotice));
 }
 
-void ProgramShell::Notify(const std::string& text) {
+void ProgramShell::Notify(const std::string& text, std::string_view title) {
   ui::Form& form = window_.form();
   if (state_.edition == Edition::Classic) {
     // The classic edition has no icon to show a balloon on: the popup, without its tones.
     ShowNotice(form, state_.front, popup_, text);
     return;
   }
-  state_.tray.ShowBalloon(form, text, program::kDaysTitle, ui::BalloonIcon::Info);
+  state_.tray.ShowBalloon(form, text, title, ui::BalloonIcon::Info);
 }
 
 void ProgramShell::Started() {
@@ -97,6 +99,9 @@ void ProgramShell::DayListChanged() {
 }
 
 void ProgramShell::RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon) {
+  // Spoken after the tones, which hold this thread while they sound; the popup takes the text.
+  const std::string spokenSubject(classroom_.SpeechOn() ? clock::ReminderSubject(reminder)
+                                                        : std::string_view());
   if (reminder.kind != RemindMode::None) {
     // Asked only when there is a reminder: once a period, not once a second.
     const desktop::ReminderWay way =
@@ -114,6 +119,7 @@ void ProgramShell::RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon)
       state_.tray.ShowBalloon(form, reminder.text, reminder.title, ui::BalloonIcon::Info);
     }
   }
+  classroom_.SpeakReminder(spokenSubject);
   if (removeTrayIcon) state_.tray.RemoveTrayIcon();
 }
 
@@ -138,6 +144,7 @@ void ProgramShell::ShowScheduleMenu() {
       {"mnu_import", "导入课表...", [this] { timetableCommands_.ChooseAndImport(); }},
       {"mnu_export", "导出为 CSES...", [this] { timetableCommands_.ChooseAndExport(); }},
       {"mnu_days", "调课与放假...", [this] { OpenDays(); }}};
+  classroom_.AddMenuItems(items);
   if (follow_.Following()) {
     items.push_back({"mnu_follow_line", "", {}});
     for (std::string& line : follow_.StateLines())

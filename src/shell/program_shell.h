@@ -12,8 +12,10 @@
 #include "desktop/frm_tips.h"
 #include "desktop/idle_shutdown.h"
 #include "platform/ui/controls.h"
+#include "program/day_lists.h"
 #include "program/program_state.h"
 #include "program/schedule_window.h"
+#include "shell/classroom_switches.h"
 #include "shell/command_line.h"
 #include "shell/follow_schedule.h"
 #include "shell/start_command.h"
@@ -36,7 +38,8 @@ class ProgramShell {
 
   desktop::IdleShutdown& idle() { return idle_; }
   // The window's right-click menu as last shown: "控制面板...", "导入课表...", "导出为 CSES...",
-  // "调课与放假...", while following the source's state and "立即更新", and "退出".
+  // "调课与放假...", "课堂条" with its modes, "语音提醒", while following the source's state and
+  // "立即更新", and "退出".
   const ui::PopupMenu& scheduleMenu() const { return mnu_schedule_; }
   FollowSchedule& follow() { return follow_; }
 
@@ -61,7 +64,7 @@ class ProgramShell {
   // A day the window has not shown yet: its swapped lessons, and a make-up day's notice.
   void ShowNewDay(const clock::SchoolDay& today);
   // A passing notice: a balloon on the icon, or the popup where the edition has no icon.
-  void Notify(const std::string& text);
+  void Notify(const std::string& text, std::string_view title = program::kDaysTitle);
   void OpenPanel();
   // "调课与放假": one window at a time, brought forward while open.
   void OpenDays();
@@ -83,6 +86,7 @@ class ProgramShell {
   std::unique_ptr<panel::FrmDays> days_;
   TimetableCommands timetableCommands_;
   FollowSchedule follow_;
+  ClassroomSwitches classroom_;
   ui::PopupMenu mnu_schedule_;
   bool ended_ = false;
   // The date whose swapped lessons the window shows.

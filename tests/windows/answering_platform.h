@@ -73,6 +73,7 @@ class FolderPlatform : public ui::Platform {
   ui::Shortcuts& shortcuts() override { return real.shortcuts(); }
   ui::Input& input() override { return real.input(); }
   ui::Sound& sound() override { return real.sound(); }
+  ui::Speech& speech() override { return real.speech(); }
   ui::Power& power() override { return real.power(); }
   ui::Fonts& fonts() override { return real.fonts(); }
   const ui::TextMetrics& metrics() const override { return real.metrics(); }

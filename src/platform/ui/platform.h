@@ -21,6 +21,7 @@ class Platform {
   virtual Shortcuts& shortcuts() = 0;
   virtual Input& input() = 0;
   virtual Sound& sound() = 0;
+  virtual Speech& speech() = 0;
   virtual Power& power() = 0;
   virtual Fonts& fonts() = 0;
   virtual const TextMetrics& metrics() const = 0;

@@ -135,6 +135,19 @@ class Sound {
   virtual void Beep(int frequency, int durationMs) = 0;
 };
 
+// Speech through the system's own voices, offline: no cloud voice, no network. Nothing here
+// blocks the caller; the voice is looked for and speaks on a thread of its own.
+class Speech {
+ public:
+  virtual ~Speech() = default;
+  // Looks for a Chinese voice; `answer` runs afterwards on the window thread, from its message
+  // loop, with whether there is one, unless the program has ended by then.
+  virtual void FindChineseVoice(std::function<void(bool found)> answer) = 0;
+  // Says `text` in the Chinese voice once what it is saying is said; without such a voice,
+  // nothing.
+  virtual void Speak(const std::string& text) = 0;
+};
+
 class Power {
  public:
   virtual ~Power() = default;

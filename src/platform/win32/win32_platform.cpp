@@ -17,6 +17,7 @@ Win32Platform::Win32Platform()
       shortcuts_(std::make_unique<Win32Shortcuts>()),
       input_(std::make_unique<Win32Input>()),
       sound_(std::make_unique<Win32Sound>()),
+      speech_(std::make_unique<Win32Speech>()),
       power_(std::make_unique<Win32Power>()),
       fonts_(std::make_unique<Win32Fonts>()),
       metrics_(std::make_unique<Win32TextMetrics>()),
@@ -43,6 +44,7 @@ ui::Registry& Win32Platform::registry() { return *registry_; }
 ui::Shortcuts& Win32Platform::shortcuts() { return *shortcuts_; }
 ui::Input& Win32Platform::input() { return *input_; }
 ui::Sound& Win32Platform::sound() { return *sound_; }
+ui::Speech& Win32Platform::speech() { return *speech_; }
 ui::Power& Win32Platform::power() { return *power_; }
 ui::Fonts& Win32Platform::fonts() { return *fonts_; }
 const ui::TextMetrics& Win32Platform::metrics() const { return *metrics_; }

@@ -16,6 +16,7 @@ class Win32Registry;
 class Win32Shortcuts;
 class Win32Input;
 class Win32Sound;
+class Win32Speech;
 class Win32Power;
 class Win32Fonts;
 class Win32TextMetrics;
@@ -43,6 +44,7 @@ class Win32Platform final : public ui::Platform {
   ui::Shortcuts& shortcuts() override;
   ui::Input& input() override;
   ui::Sound& sound() override;
+  ui::Speech& speech() override;
   ui::Power& power() override;
   ui::Fonts& fonts() override;
   const ui::TextMetrics& metrics() const override;
@@ -79,6 +81,7 @@ class Win32Platform final : public ui::Platform {
   std::unique_ptr<Win32Shortcuts> shortcuts_;
   std::unique_ptr<Win32Input> input_;
   std::unique_ptr<Win32Sound> sound_;
+  std::unique_ptr<Win32Speech> speech_;
   std::unique_ptr<Win32Power> power_;
   std::unique_ptr<Win32Fonts> fonts_;
   std::unique_ptr<Win32TextMetrics> metrics_;
