@@ -16,7 +16,7 @@ void ReadStartupSettings(ProgramState& state) {
   state.values = WorkingValuesFromSettings(settings);
   state.colours.SetCustomFromSettings(settings.CustomColours);
   if (!state.startupScdFileName.empty()) state.values.ScdFileName = state.startupScdFileName;
-  state.unreadableDayLines = LoadDayLists(state);
+  LoadDayLists(state);
 }
 
 void RestorePosition(ui::Form& window, ProgramState& state) {
