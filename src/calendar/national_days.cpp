@@ -7,6 +7,10 @@ namespace orvel {
 
 using std::chrono::sys_days;
 
+bool InYearEnd(std::chrono::year_month_day date) {
+  return date.month() == std::chrono::December && date.day() >= kFirstYearEndDay;
+}
+
 void NationalDays::Cover(HolidayYear year, HolidaySource source) {
   if (year.days.empty()) return;
   const auto found = files_.find(year.year);
@@ -16,9 +20,29 @@ void NationalDays::Cover(HolidayYear year, HolidaySource source) {
 
 std::optional<NationalDay> NationalDays::On(std::chrono::year_month_day date) const {
   if (!date.ok()) return std::nullopt;
-  const auto file = files_.find(static_cast<int>(date.year()));
-  if (file == files_.end()) return BuiltInDayOf(date);
-  const std::vector<HolidayDate>& days = file->second.days;
+  const int year = static_cast<int>(date.year());
+  const FileYear* own = FileOf(year);
+  if (InYearEnd(date)) {
+    // The next year's arrangement may begin its New Year holiday here (2022-12-31 is in 2023's);
+    // the built-in table's days here are the next year's too.
+    const FileYear* next = FileOf(year + 1);
+    if (next)
+      if (std::optional<NationalDay> found = Find(*next, date)) return found;
+    if (own)
+      if (std::optional<NationalDay> found = Find(*own, date)) return found;
+    return next ? std::nullopt : BuiltInDayOf(date);
+  }
+  return own ? Find(*own, date) : BuiltInDayOf(date);
+}
+
+const NationalDays::FileYear* NationalDays::FileOf(int year) const {
+  const auto found = files_.find(year);
+  return found != files_.end() ? &found->second : nullptr;
+}
+
+std::optional<NationalDay> NationalDays::Find(const FileYear& file,
+                                              std::chrono::year_month_day date) {
+  const std::vector<HolidayDate>& days = file.days;
   const auto found = std::lower_bound(
       days.begin(), days.end(), sys_days{date},
       [](const HolidayDate& d, sys_days when) { return sys_days{d.date} < when; });

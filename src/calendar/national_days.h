@@ -12,6 +12,12 @@
 
 namespace orvel {
 
+// From this day of December on, a date may belong to the next year's arrangement, whose New Year
+// holiday and its make-up day can begin in the old year: a year's file lists days from this day
+// of the year before to the end of its own.
+inline constexpr std::chrono::day kFirstYearEndDay{25};
+bool InYearEnd(std::chrono::year_month_day date);
+
 // Where a year's national days come from, weakest first.
 enum class HolidaySource : unsigned char { BuiltIn, SchoolFile, LocalFile };
 
@@ -46,7 +52,7 @@ class NationalDays {
   void Cover(HolidayYear year, HolidaySource source);
 
   // The date's holiday or make-up workday; nothing for an ordinary day. The name lives as long
-  // as this table.
+  // as this table. In the year's end, the next year's file first.
   std::optional<NationalDay> On(std::chrono::year_month_day date) const;
   // Whether anything says which days of the year are national holidays.
   bool Covers(int year) const;
@@ -58,6 +64,9 @@ class NationalDays {
     HolidaySource source;
     std::vector<HolidayDate> days;
   };
+  const FileYear* FileOf(int year) const;
+  static std::optional<NationalDay> Find(const FileYear& file, std::chrono::year_month_day date);
+
   std::map<int, FileYear> files_;
 };
 

@@ -87,6 +87,10 @@ HolidayFileRead ParseHolidayFile(std::string_view bytes, int year) {
 
   const std::vector<YamlNode> items = days.Items();
   if (items.size() > kMostListedDays) return Refused(AtLine(days, "days 中的项目太多"));
+  // The New Year holiday may begin in the last days of the year before.
+  const std::chrono::year y{year};
+  const sys_days first{(y - std::chrono::years{1}) / std::chrono::December / kFirstYearEndDay};
+  const sys_days last{y / std::chrono::December / 31};
   HolidayYear holidays;
   holidays.year = year;
   std::vector<int> lines;  // of each day kept, for a date listed twice
@@ -100,7 +104,7 @@ HolidayFileRead ParseHolidayFile(std::string_view bytes, int year) {
     if (!date)
       return Refused(
           AtLine(dateNode.IsDefined() ? dateNode : item, "date 应为 2027-01-01 这样的日期"));
-    if (static_cast<int>(date->year()) != year)
+    if (sys_days{*date} < first || sys_days{*date} > last)
       return Refused(AtLine(dateNode, "日期 " + dateNode.Scalar() + " 不在 " + yearText + " 年内"));
     if (!nameNode.IsScalar() || nameNode.IsNull() || HasControlCharacter(nameNode.Scalar()))
       return Refused(AtLine(nameNode.IsDefined() ? nameNode : item, "name 应为一行文字"));

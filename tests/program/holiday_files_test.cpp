@@ -153,7 +153,7 @@ TEST_F(HolidayFilesTest, one_table_in_the_order_lists_local_file_school_file_bui
 }
 
 TEST_F(HolidayFilesTest, a_broken_file_keeps_its_year_as_it_was_and_is_named_once) {
-  Holidays("2026.json", YearFile(2026, {{"2025-12-31", "元旦"}}));
+  Holidays("2026.json", YearFile(2026, {{"2027-01-01", "元旦"}}));
   Holidays("2027.json", "<html>502 Bad Gateway</html>");
   Holidays("2027.school.json", YearFile(2027, {{"2027-01-01", "元旦"}}));
   Start(2026y / December / 31, At(10, 0));
@@ -161,7 +161,7 @@ TEST_F(HolidayFilesTest, a_broken_file_keeps_its_year_as_it_was_and_is_named_onc
   EXPECT_EQ(LabelOn(app->state(), 2027y / January / 1), "元旦");
 
   const std::string bad2026 =
-      "holidays\\2026.json 无法使用（第 5 行：日期 2025-12-31 不在 2026 年内），已忽略；"
+      "holidays\\2026.json 无法使用（第 5 行：日期 2027-01-01 不在 2026 年内），已忽略；"
       "2026年的法定节假日照旧。";
   const std::string bad2027 =
       "holidays\\2027.json 无法使用（不是 JSON 对象），已忽略；2027年的法定节假日照旧。";
