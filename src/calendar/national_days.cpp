@@ -43,9 +43,9 @@ const NationalDays::FileYear* NationalDays::FileOf(int year) const {
 std::optional<NationalDay> NationalDays::Find(const FileYear& file,
                                               std::chrono::year_month_day date) {
   const std::vector<HolidayDate>& days = file.days;
-  const auto found = std::lower_bound(
-      days.begin(), days.end(), sys_days{date},
-      [](const HolidayDate& d, sys_days when) { return sys_days{d.date} < when; });
+  const auto found =
+      std::lower_bound(days.begin(), days.end(), sys_days{date},
+                       [](const HolidayDate& d, sys_days when) { return sys_days{d.date} < when; });
   if (found == days.end() || found->date != date) return std::nullopt;
   return NationalDay{found->kind, found->name};
 }

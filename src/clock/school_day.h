@@ -56,8 +56,7 @@ class DayRules {
   // The school's list (if any) beneath the PC's own: a date that the own list has a line for
   // takes the own list's lines alone. A 国家节假日 line of the own list wins over the school's.
   // Beneath both lie the national days, which 国家节假日,关 switches off.
-  static DayRules FromLists(const DayList* school, const DayList& own,
-                            NationalDays national = {});
+  static DayRules FromLists(const DayList* school, const DayList& own, NationalDays national = {});
 
   // `area` 0 is "上海" (the term dates' labels and weeks), anything else "其他".
   SchoolDay Decide(std::chrono::year_month_day date, double area) const;

@@ -78,8 +78,8 @@ HolidayFileRead ParseHolidayFile(std::string_view bytes, int year) {
     const std::optional<int> value = stated.IsScalar() ? Digits(stated.Scalar()) : std::nullopt;
     if (!value) return Refused(AtLine(stated, "year 应为年份数字"));
     if (*value != year)
-      return Refused(AtLine(stated, "year 是 " + std::to_string(*value) + "，与文件名的 " +
-                                        yearText + " 不符"));
+      return Refused(AtLine(
+          stated, "year 是 " + std::to_string(*value) + "，与文件名的 " + yearText + " 不符"));
   }
   const YamlNode days = root.Get("days");
   if (!days.IsSequence())

@@ -7,8 +7,8 @@
 //
 // isOffDay false is a make-up workday; other fields are ignored; weekends are not listed. A year's
 // New Year holiday may begin in the last days of the year before (2023's file begins with
-// 2022-12-31). Read with the YAML reader, JSON being YAML's flow form. The program keeps the PC's own files as
-// holidays\2027.json and a followed school's as holidays\2027.school.json.
+// 2022-12-31). Read with the YAML reader, JSON being YAML's flow form. The program keeps the PC's
+// own files as holidays\2027.json and a followed school's as holidays\2027.school.json.
 #include <cstddef>
 #include <filesystem>
 #include <optional>

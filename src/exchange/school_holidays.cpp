@@ -28,8 +28,8 @@ std::vector<FetchedHolidayFile> FetchSchoolHolidays(ui::Http& http, const Follow
                                                     const std::vector<HolidayFileAsk>& asks) {
   std::vector<FetchedHolidayFile> fetched;
   for (const HolidayFileAsk& ask : asks)
-    fetched.push_back(
-        {ask.year, FetchFile(http, source.kind, SchoolHolidayLocation(source, ask.year), ask.known)});
+    fetched.push_back({ask.year, FetchFile(http, source.kind,
+                                           SchoolHolidayLocation(source, ask.year), ask.known)});
   return fetched;
 }
 

@@ -46,7 +46,7 @@ class SchoolHolidayFiles {
   // What came into the copies, each written only when it differs; a file that cannot be used
   // leaves its copy, and the others are kept all the same.
   HolidayUpdate Keep(const std::vector<FetchedHolidayFile>& fetched,
-              const std::filesystem::path& programFolder);
+                     const std::filesystem::path& programFolder);
 
  private:
   std::map<int, Validators> known_;

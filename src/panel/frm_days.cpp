@@ -134,8 +134,8 @@ void FrmDays::Form_Load() {
 }
 
 void FrmDays::ShowNationalDays() {
-  LblNational.SetCaption(program::NationalDaysStatusText(state_.days.rules(),
-                                                         state_.platform.clock().Now().date));
+  LblNational.SetCaption(
+      program::NationalDaysStatusText(state_.days.rules(), state_.platform.clock().Now().date));
 }
 
 void FrmDays::CmbKind_Click() {

@@ -48,8 +48,7 @@ HolidayFilesRead ReadHolidayFiles(const std::filesystem::path& programFolder) {
       found.push_back({*file, it->path()});
   }
   std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
-    return a.file.year != b.file.year ? a.file.year > b.file.year
-                                      : a.file.source > b.file.source;
+    return a.file.year != b.file.year ? a.file.year > b.file.year : a.file.source > b.file.source;
   });
   if (found.size() > kMostHolidayFiles) found.resize(kMostHolidayFiles);
 

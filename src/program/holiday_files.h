@@ -31,13 +31,12 @@ HolidayFilesRead ReadHolidayFiles(const std::filesystem::path& programFolder);
 // The day window's line: "法定节假日：2020–2026年（内置），2027年（holidays\2027.json）", or, when
 // the year of `today` has no data, MissingHolidaysText. Years before the built-in table are not
 // asked for: a clock that far back is wrong.
-std::string NationalDaysStatusText(const clock::DayRules& rules,
-                                   std::chrono::year_month_day today);
+std::string NationalDaysStatusText(const clock::DayRules& rules, std::chrono::year_month_day today);
 std::string MissingHolidaysText(int year);
 
 // The year of `today` when it has no national data (and they are switched on; not before the
-// built-in table) and this PC has not told it yet; the year is then recorded as told. Where the record cannot be written, it is
-// told once a run.
+// built-in table) and this PC has not told it yet; the year is then recorded as told. Where the
+// record cannot be written, it is told once a run.
 std::optional<int> TakeMissingYearNotice(ProgramState& state, std::chrono::year_month_day today);
 
 }  // namespace orvel::program

@@ -102,9 +102,8 @@ void FollowSchedule::FetchNow() {
   state_.platform.background().Run(
       [round, holidays, holidayAsks, source = *source_,
        timetable = OnDisk(timetableKnown_, TimetableCopy()),
-       dayList =
-           OnDisk(dayListKnown_, state_.programFolder / PathFromUtf8(kSchoolDayListFileName))](
-          ui::Http& http) {
+       dayList = OnDisk(dayListKnown_, state_.programFolder /
+                                           PathFromUtf8(kSchoolDayListFileName))](ui::Http& http) {
         *round = exchange::FetchSource(http, source, timetable, dayList);
         // Asked only of a source that answered, as the day list is.
         if (round->dayList) *holidays = exchange::FetchSchoolHolidays(http, source, holidayAsks);

@@ -132,10 +132,9 @@ class Program {
 template <class Window>
 int RunProgram(ui::Platform& platform, std::string_view programName,
                const std::vector<std::string>& args, const ReportLine& report) {
-  const StartOutcome outcome =
-      RunStartCommand(ParseCommandLine(programName, args), platform.ProgramFolder(),
-                      Window::kEdition, platform.http(), report,
-                      static_cast<int>(platform.clock().Now().date.year()));
+  const StartOutcome outcome = RunStartCommand(
+      ParseCommandLine(programName, args), platform.ProgramFolder(), Window::kEdition,
+      platform.http(), report, static_cast<int>(platform.clock().Now().date.year()));
   if (outcome.exitCode) return *outcome.exitCode;
   Program<Window> program(platform);
   if (!outcome.startupScdFileName.empty())

@@ -35,7 +35,8 @@ struct Day {
 
 // A year file as the data set writes it.
 std::string YearFile(int year, const std::vector<Day>& days) {
-  std::string text = "{\n  \"year\": " + std::to_string(year) + ",\n  \"papers\": [],\n  \"days\": [";
+  std::string text =
+      "{\n  \"year\": " + std::to_string(year) + ",\n  \"papers\": [],\n  \"days\": [";
   for (std::size_t i = 0; i < days.size(); ++i)
     text += std::string(i ? "," : "") + "\n    {\"name\": \"" + days[i].name + "\", \"date\": \"" +
             days[i].date + "\", \"isOffDay\": " + (days[i].off ? "true" : "false") + "}";
@@ -56,7 +57,8 @@ std::string LabelOn(program::ProgramState& state, year_month_day date) {
 std::vector<std::string> BalloonTexts(headless::HeadlessPlatform& platform) {
   std::vector<std::string> texts;
   for (const headless::TrayOp& op : platform.tray().Ops())
-    if (op.kind == headless::TrayOpKind::Modify) texts.push_back(AnsiToUtf8(op.record.balloonTextAnsi));
+    if (op.kind == headless::TrayOpKind::Modify)
+      texts.push_back(AnsiToUtf8(op.record.balloonTextAnsi));
   return texts;
 }
 
@@ -183,14 +185,16 @@ TEST_F(HolidayFilesTest, the_day_window_says_which_years_come_from_where) {
   // A placeholder of the data set is no data.
   Holidays("2030.json", R"({"year": 2030, "papers": [], "days": []})");
   Start(2026y / December / 8, At(10, 0));
-  EXPECT_EQ(StatusLine(),
-            "法定节假日：2020–2026年（内置），2027年（holidays\\2027.json），2028–2029年（学校发布）");
+  EXPECT_EQ(
+      StatusLine(),
+      "法定节假日：2020–2026年（内置），2027年（holidays\\2027.json），2028–2029年（学校发布）");
 
   app->platform.SetNow(2030y / January / 2, At(10, 0));
   app->platform.Advance(1);
-  EXPECT_EQ(StatusLine(),
-            "2030年的法定节假日安排尚未提供：请将 2030.json 放入程序的 holidays 文件夹，或由学校统一发"
-            "布。");
+  EXPECT_EQ(
+      StatusLine(),
+      "2030年的法定节假日安排尚未提供：请将 2030.json 放入程序的 holidays 文件夹，或由学校统一发"
+      "布。");
   auto* days = dynamic_cast<panel::FrmDays*>(app->platform.FindForm("FrmDays"));
   ASSERT_TRUE(days);
   days->ChkNational.UserClick();
@@ -266,9 +270,8 @@ TEST_F(HolidayFilesTest, a_followed_school_brings_this_and_next_years_holiday_fi
   app->platform.SetNow(2026y / December / 9, At(10, 0));
   app->platform.Advance(36 * 60);
   ASSERT_EQ(asked(url2027), 2);
-  const auto last2027 =
-      std::find_if(http.Requests().rbegin(), http.Requests().rend(),
-                   [&](const ui::HttpRequest& r) { return r.url == url2027; });
+  const auto last2027 = std::find_if(http.Requests().rbegin(), http.Requests().rend(),
+                                     [&](const ui::HttpRequest& r) { return r.url == url2027; });
   EXPECT_EQ(last2027->etag, "\"h1\"");
   EXPECT_EQ(ReadWholeFile(copy, 1 << 20).bytes, good);
   EXPECT_EQ(BalloonTexts(app->platform).size(), 1u);

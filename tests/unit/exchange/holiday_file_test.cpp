@@ -9,8 +9,8 @@
 #include <string>
 
 #include "exchange/school_holidays.h"
-#include "timetable/day_list.h"
 #include "holiday_cn_files.h"
+#include "timetable/day_list.h"
 
 namespace orvel::exchange {
 namespace {
@@ -18,8 +18,8 @@ namespace {
 using namespace std::chrono;
 
 TEST(holiday_file_test, the_data_sets_files_agree_with_the_built_in_table_day_by_day) {
-  for (const auto& [year, text] : {std::pair{2020, test::kHolidayCn2020},
-                                   std::pair{2023, test::kHolidayCn2023}}) {
+  for (const auto& [year, text] :
+       {std::pair{2020, test::kHolidayCn2020}, std::pair{2023, test::kHolidayCn2023}}) {
     HolidayFileRead read = ParseHolidayFile(text, year);
     ASSERT_EQ(read.problem, "") << year;
     ASSERT_TRUE(read.year.has_value()) << year;
@@ -59,11 +59,11 @@ TEST(holiday_file_test, a_file_that_cannot_be_used_is_refused_with_its_reason) {
       {R"({"year": 2027})", "没有 days 列表"},
       {R"({"year": 2027, "days": {"date": "2027-01-01"}})", "第 1 行：days 应为列表"},
       {R"({"year": "二〇二七", "days": [)" + day + "]}", "第 1 行：year 应为年份数字"},
-      {"{\"year\": 2026,\n\"days\": [" + day + "]}",
-       "第 1 行：year 是 2026，与文件名的 2027 不符"},
+      {"{\"year\": 2026,\n\"days\": [" + day + "]}", "第 1 行：year 是 2026，与文件名的 2027 不符"},
       {R"({"days": ["2027-01-01"]})", "第 1 行：days 中的每一项应为对象"},
-      {"{\"days\": [\n" + day + ",\n{\"name\": \"元旦\", \"date\": \"2026-12-24\", "
-       "\"isOffDay\": true}]}",
+      {"{\"days\": [\n" + day +
+           ",\n{\"name\": \"元旦\", \"date\": \"2026-12-24\", "
+           "\"isOffDay\": true}]}",
        "第 3 行：日期 2026-12-24 不在 2027 年内"},
       {R"({"days": [{"name": "元旦", "date": "2027-02-30", "isOffDay": true}]})",
        "第 1 行：date 应为 2027-01-01 这样的日期"},
