@@ -27,9 +27,15 @@ std::filesystem::path SchoolHolidayCopy(const std::filesystem::path& programFold
 std::vector<FetchedHolidayFile> FetchSchoolHolidays(ui::Http& http, const FollowedSource& source,
                                                     const std::vector<HolidayFileAsk>& asks) {
   std::vector<FetchedHolidayFile> fetched;
-  for (const HolidayFileAsk& ask : asks)
-    fetched.push_back({ask.year, FetchFile(http, source.kind,
-                                           SchoolHolidayLocation(source, ask.year), ask.known)});
+  for (const HolidayFileAsk& ask : asks) {
+    FetchedHolidayFile file{
+        ask.year,
+        FetchFile(http, source.kind, SchoolHolidayLocation(source, ask.year), ask.known),
+        {}};
+    if (file.file.outcome == FetchOutcome::Fetched)
+      file.unusable = ParseHolidayFile(file.file.bytes, ask.year).problem;
+    fetched.push_back(std::move(file));
+  }
   return fetched;
 }
 
@@ -69,9 +75,8 @@ HolidayUpdate SchoolHolidayFiles::Keep(const std::vector<FetchedHolidayFile>& fe
       case FetchOutcome::Fetched:
         break;
     }
-    const HolidayFileRead read = ParseHolidayFile(file.file.bytes, file.year);
-    if (!read.problem.empty()) {
-      fail(name + " 无法使用：" + read.problem);
+    if (!file.unusable.empty()) {
+      fail(name + " 无法使用：" + file.unusable);
       continue;
     }
     const std::filesystem::path copy = SchoolHolidayCopy(programFolder, file.year);

@@ -21,6 +21,7 @@ struct HolidayFileAsk {
 struct FetchedHolidayFile {
   int year = 0;
   FetchedFile file;
+  std::string unusable;  // Fetched: why the bytes are no holiday file; empty when they are
 };
 
 // holidays/2027.json in the folder of the source's timetable.
@@ -28,7 +29,7 @@ std::string SchoolHolidayLocation(const FollowedSource& source, int year);
 // Where the program keeps the school's file of the year.
 std::filesystem::path SchoolHolidayCopy(const std::filesystem::path& programFolder, int year);
 
-// Each file asked for; blocks, so it runs off the window thread.
+// Each file asked for, and read; blocks, so it runs off the window thread.
 std::vector<FetchedHolidayFile> FetchSchoolHolidays(ui::Http& http, const FollowedSource& source,
                                                     const std::vector<HolidayFileAsk>& asks);
 
