@@ -66,8 +66,11 @@ DayRules DayRules::FromLists(const DayList* school, const DayList& own) {
   if (school) {
     for (const DayLine& line : school->lines) {
       if (!line.rule) continue;
-      const bool dated = line.rule->kind != DayRuleKind::NationalDays;
-      if (dated && ownDates.contains(sys_days{line.rule->date})) continue;
+      // The school's term anchors count whatever the PC's list says of their dates.
+      const DayRuleKind kind = line.rule->kind;
+      const bool ofTheDate = kind == DayRuleKind::Holiday || kind == DayRuleKind::MakeUpDay ||
+                             kind == DayRuleKind::Swap;
+      if (ofTheDate && ownDates.contains(sys_days{line.rule->date})) continue;
       rules.Add(*line.rule);
     }
   }
@@ -113,8 +116,8 @@ SchoolDay DayRules::Decide(year_month_day date, double area) const {
     day.teachingWeek = WeeksBetween(latestTermStart->date, when) + 1;
   if (after != anchors_.begin()) {
     const Anchor& latest = *std::prev(after);
-    const WeekParity atAnchor = latest.kind == DayRuleKind::EvenWeek ? WeekParity::Even
-                                                                     : WeekParity::Odd;
+    const WeekParity atAnchor =
+        latest.kind == DayRuleKind::EvenWeek ? WeekParity::Even : WeekParity::Odd;
     day.parity = Flip(atAnchor, WeeksBetween(latest.date, when));
   } else if (area == 0) {
     if (const std::optional<long long> week = TermDatesWeek(date)) day.parity = ParityOf(*week);

@@ -52,7 +52,8 @@ class DayRules {
   // No list: the built-in national holidays alone.
   DayRules() = default;
   // The school's list (if any) beneath the PC's own: a date that the own list has a line for
-  // takes the own list's lines alone. A 国家节假日 line of the own list wins over the school's.
+  // takes its 放假, 补班 and 调课 from the own list alone; the 开学, 单周 and 双周 lines of both
+  // lists count. A 国家节假日 line of the own list wins over the school's.
   static DayRules FromLists(const DayList* school, const DayList& own);
 
   // `area` 0 is "上海" (the term dates' labels and weeks), anything else "其他".

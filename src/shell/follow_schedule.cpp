@@ -13,6 +13,7 @@ namespace orvel::shell {
 namespace {
 
 constexpr std::string_view kFailureTitle = "课表同步失败";
+constexpr std::string_view kKeptTitle = "课表同步";
 // The classic edition has an icon only around a balloon; it takes the tip of its reminders.
 constexpr std::string_view kClassicTrayTip = "课程表";
 
@@ -48,7 +49,8 @@ FollowSchedule::FollowSchedule(program::ProgramState& state, program::ScheduleWi
       exchange::ResolveSource(settings_->source, settings_->className);
   source_ = std::move(resolved.source);
   sourceProblem_ = std::move(resolved.problem);
-  state_.followedSource = source_ ? source_->shown : settings_->source;
+  state_.followedSource =
+      source_ ? source_->shown : exchange::WithoutCredentials(settings_->source);
   // The last good copy at once; the fetch follows once the window is up.
   if (source_ && Exists(TimetableCopy())) state_.startupScdFileName = source_->scdFileName;
 }
@@ -94,20 +96,27 @@ void FollowSchedule::FetchNow() {
   busy_ = true;
   auto round = std::make_shared<exchange::FetchRound>();
   round->timetable.problem = "未能获取";  // unless the work runs
+  auto checked = std::make_shared<exchange::CheckedTimetable>();
+  checked->problem = round->timetable.problem;
+  // The file is read and checked there too: only writing it is left to the window thread.
   state_.platform.background().Run(
-      [round, source = *source_, timetable = OnDisk(timetableKnown_, TimetableCopy()),
-       dayList =
-           OnDisk(dayListKnown_, state_.programFolder / PathFromUtf8(kSchoolDayListFileName))](
-          ui::Http& http) { *round = exchange::FetchSource(http, source, timetable, dayList); },
-      [this, alive = std::weak_ptr<int>(alive_), round] {
-        if (!alive.expired()) Fetched(*round);
+      [round, checked, source = *source_, edition = state_.edition,
+       timetable = OnDisk(timetableKnown_, TimetableCopy()),
+       dayList = OnDisk(dayListKnown_, state_.programFolder /
+                                           PathFromUtf8(kSchoolDayListFileName))](ui::Http& http) {
+        *round = exchange::FetchSource(http, source, timetable, dayList);
+        *checked = exchange::CheckTimetable(round->timetable, source, edition);
+      },
+      [this, alive = std::weak_ptr<int>(alive_), round, checked] {
+        if (!alive.expired()) Fetched(*round, *checked);
       });
 }
 
-void FollowSchedule::Fetched(const exchange::FetchRound& round) {
+void FollowSchedule::Fetched(const exchange::FetchRound& round,
+                             const exchange::CheckedTimetable& checked) {
   busy_ = false;
   const exchange::Update timetable =
-      exchange::UpdateTimetable(round.timetable, *source_, state_.programFolder, state_.edition);
+      exchange::UpdateTimetable(checked, *source_, state_.programFolder, state_.edition);
   std::string problem = timetable.problem;
   if (timetable.outcome != exchange::UpdateOutcome::Failed) {
     timetableKnown_ = round.timetable.validators;
@@ -129,6 +138,10 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round) {
       problem = dayList.problem;
   }
   Report(OneLine(problem));
+  // Said once: the next replacement is of the program's own copy.
+  if (!timetable.keptAs.empty())
+    Balloon(FollowKeptOwnFileText(source_->scdFileName, timetable.keptAs), kKeptTitle,
+            ui::BalloonIcon::Info);
   ScheduleNext();
 }
 
@@ -144,11 +157,16 @@ void FollowSchedule::Report(const std::string& problem) {
   state_.tray.SetStatus("同步失败：" + problem);
   if (problem == toldFailure_) return;
   toldFailure_ = problem;
+  Balloon("来源：" + state_.followedSource + "\n" + problem, kFailureTitle,
+          ui::BalloonIcon::Warning);
+}
+
+void FollowSchedule::Balloon(const std::string& text, std::string_view title,
+                             ui::BalloonIcon icon) {
   ui::Form& form = window_.form();
   if (!state_.tray.Shown())
     state_.tray.AddTrayIcon(form, state_.tray.Tip().empty() ? kClassicTrayTip : state_.tray.Tip());
-  state_.tray.ShowBalloon(form, "来源：" + state_.followedSource + "\n" + problem, kFailureTitle,
-                          ui::BalloonIcon::Warning);
+  state_.tray.ShowBalloon(form, text, title, icon);
 }
 
 void FollowSchedule::ScheduleNext() {

@@ -49,9 +49,11 @@ class FollowSchedule {
   void SetRefreshPeriod(std::chrono::milliseconds period) { period_ = period; }
 
  private:
-  void Fetched(const exchange::FetchRound& round);
+  void Fetched(const exchange::FetchRound& round, const exchange::CheckedTimetable& checked);
   // The state in the tray tip and, for a failure not told before, a balloon.
   void Report(const std::string& problem);
+  // A balloon on the icon, which the classic edition shows for it.
+  void Balloon(const std::string& text, std::string_view title, ui::BalloonIcon icon);
   void ScheduleNext();
   // The copy of the followed timetable in "scd".
   std::filesystem::path TimetableCopy() const;

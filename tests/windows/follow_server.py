@@ -11,11 +11,16 @@ request that names them with 304. Besides the files:
     /big/...               a 200 whose body is 1 MiB and one byte
     /redirect/N/PATH       N redirects, then PATH
     /gen/NAME.yaml         a CSES week of its own for every NAME (the benchmark's classes)
+    /auth/USER:PW/PATH     401 without Basic authorization as USER with password PW, else PATH
+    /trickle-body/PATH     the first request of it (query included): headers at once, then a
+                           body 200 bytes a second for at most TRICKLE seconds; later ones PATH
+    /trickle-head/PATH     the same with the status line and headers 2 bytes a second
     /stats                 requests, 200s, 304s and bytes moved so far, as key=value lines
 Every request goes to STATE/log as "METHOD PATH STATUS". The server ends by itself after
 LIFETIME seconds or MAX_REQUESTS requests, whichever comes first, so that nothing outlives a
 broken run.
 """
+import base64
 import hashlib
 import http.server
 import os
@@ -30,6 +35,7 @@ from email.utils import formatdate, parsedate_to_datetime
 
 LIFETIME = 1800
 MAX_REQUESTS = 20000
+TRICKLE = 60
 
 
 class Counts:
@@ -56,6 +62,7 @@ def generated_week(name):
 
 def make_handler(root, state, counts):
     log_lock = threading.Lock()
+    trickled = set()
 
     class Handler(http.server.BaseHTTPRequestHandler):
         protocol_version = "HTTP/1.1"
@@ -77,8 +84,7 @@ def make_handler(root, state, counts):
                 counts.not_modified += status == 304
                 counts.bytes_in += len(self.requestline) + 2 + len(bytes(self.headers))
                 counts.bytes_out += self.sent_head + len(body)
-            with log_lock, open(os.path.join(state, "log"), "a", encoding="utf-8") as log:
-                log.write("%s %s %d\n" % (self.command, urllib.parse.unquote(self.path), status))
+            self.log("%s %s %d" % (self.command, urllib.parse.unquote(self.path), status))
             if counts.requests >= MAX_REQUESTS:
                 os.kill(os.getpid(), signal.SIGTERM)
 
@@ -101,9 +107,53 @@ def make_handler(root, state, counts):
                     pass
             self.answer(200, body, validators + [("Content-Type", "application/octet-stream")])
 
+        def log(self, line):
+            with log_lock, open(os.path.join(state, "log"), "a", encoding="utf-8") as log:
+                log.write(line + "\n")
+
+        def trickle(self, head, key):
+            """Sends a slow answer, the first time `key` is asked for; False after."""
+            with log_lock:
+                if key in trickled:
+                    return False
+                trickled.add(key)
+            self.log("%s %s trickled" % (self.command, urllib.parse.unquote(key)))
+            size = 1 << 20
+            status = ("HTTP/1.1 200 OK\r\nContent-Length: %d\r\n\r\n" % size).encode()
+            ending = time.monotonic() + TRICKLE
+            try:
+                if head:
+                    for i in range(len(status)):
+                        if time.monotonic() > ending:
+                            break
+                        self.wfile.write(status[i:i + 1])
+                        self.wfile.flush()
+                        time.sleep(0.5)
+                else:
+                    self.wfile.write(status)
+                    while time.monotonic() < ending:
+                        self.wfile.write(b"#" * 200)
+                        self.wfile.flush()
+                        time.sleep(1)
+            except OSError:
+                pass
+            self.close_connection = True
+            return True
+
         def do_GET(self):
-            path = urllib.parse.unquote(urllib.parse.urlsplit(self.path).path)
+            self.route(urllib.parse.unquote(urllib.parse.urlsplit(self.path).path))
+
+        def route(self, path):
             parts = path.split("/")
+            if len(parts) > 3 and parts[1] == "auth":
+                expected = "Basic " + base64.b64encode(parts[2].encode()).decode()
+                if self.headers.get("Authorization") != expected:
+                    return self.answer(401, b"who", [("WWW-Authenticate", 'Basic realm="school"')])
+                return self.route("/" + "/".join(parts[3:]))
+            if len(parts) > 2 and parts[1] in ("trickle-body", "trickle-head"):
+                if self.trickle(parts[1] == "trickle-head", self.path):
+                    return
+                return self.route("/" + "/".join(parts[2:]))
             if path == "/stats":
                 with counts.lock:
                     text = "requests=%d\nok=%d\nnot_modified=%d\nbytes_in=%d\nbytes_out=%d\n" % (

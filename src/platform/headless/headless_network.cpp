@@ -10,14 +10,19 @@ ui::HttpAnswer HeadlessHttp::Get(const ui::HttpRequest& request) {
   const auto it = files_.find(request.url);
   if (it == files_.end()) {
     answer.outcome = ui::HttpOutcome::Missing;
+    answer.status = 404;
   } else if (!it->second.problem.empty()) {
     answer.problem = it->second.problem;
+    answer.status = it->second.status;
   } else if (!request.etag.empty() && request.etag == it->second.etag) {
     answer.outcome = ui::HttpOutcome::Unchanged;
+    answer.status = 304;
   } else if (it->second.body.size() > request.maxBodyBytes) {
     answer.problem = "文件太大";
+    answer.status = 200;
   } else {
     answer.outcome = ui::HttpOutcome::Fetched;
+    answer.status = 200;
     answer.body = it->second.body;
     answer.etag = it->second.etag;
   }
@@ -26,11 +31,12 @@ ui::HttpAnswer HeadlessHttp::Get(const ui::HttpRequest& request) {
 }
 
 void HeadlessHttp::Serve(const std::string& url, std::string body, std::string etag) {
-  files_[url] = Served{std::move(body), std::move(etag), {}};
+  files_[url] = Served{std::move(body), std::move(etag), {}, 0};
 }
 
-void HeadlessHttp::Fail(const std::string& url, std::string problem) {
+void HeadlessHttp::Fail(const std::string& url, std::string problem, int status) {
   files_[url].problem = std::move(problem);
+  files_[url].status = status;
 }
 
 void HeadlessHttp::Remove(const std::string& url) {
