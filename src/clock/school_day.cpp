@@ -116,8 +116,8 @@ SchoolDay DayRules::Decide(year_month_day date, double area) const {
     day.teachingWeek = WeeksBetween(latestTermStart->date, when) + 1;
   if (after != anchors_.begin()) {
     const Anchor& latest = *std::prev(after);
-    const WeekParity atAnchor =
-        latest.kind == DayRuleKind::EvenWeek ? WeekParity::Even : WeekParity::Odd;
+    const WeekParity atAnchor = latest.kind == DayRuleKind::EvenWeek ? WeekParity::Even
+                                                                     : WeekParity::Odd;
     day.parity = Flip(atAnchor, WeeksBetween(latest.date, when));
   } else if (area == 0) {
     if (const std::optional<long long> week = TermDatesWeek(date)) day.parity = ParityOf(*week);

@@ -52,21 +52,24 @@ std::string PercentDecoded(std::string_view text) {
   return IsValidUtf8(out) ? out : std::string(text);
 }
 
+void AppendEscaped(std::string& out, char c) {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  const auto b = static_cast<unsigned char>(c);
+  out += '%';
+  out += kHex[b >> 4];
+  out += kHex[b & 15];
+}
+
 // An address as a request carries it: other characters than the visible ASCII ones as %XX of
 // their UTF-8 bytes; escapes already there stay.
 std::string PercentEncoded(std::string_view text) {
-  constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
   for (char c : text) {
     const auto b = static_cast<unsigned char>(c);
-    if (b <= 0x20 || b >= 0x7F || c == '"' || c == '<' || c == '>' || c == '\\' || c == '^' ||
-        c == '`' || c == '{' || c == '|' || c == '}') {
-      out += '%';
-      out += kHex[b >> 4];
-      out += kHex[b & 15];
-    } else {
+    if (b <= 0x20 || b >= 0x7F || std::string_view("\"<>\\^`{|}").find(c) != std::string_view::npos)
+      AppendEscaped(out, c);
+    else
       out += c;
-    }
   }
   return out;
 }
@@ -74,18 +77,13 @@ std::string PercentEncoded(std::string_view text) {
 // The class name as a part of an address: every byte but letters, digits and "-._~()" as %XX, so
 // that "%2e%2e", "&", "#" or "%" in a name stay part of the file's name.
 std::string AddressPart(std::string_view text) {
-  constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
   for (char c : text) {
-    const auto b = static_cast<unsigned char>(c);
     if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-        std::string_view("-._~()").find(c) != std::string_view::npos) {
+        std::string_view("-._~()").find(c) != std::string_view::npos)
       out += c;
-    } else {
-      out += '%';
-      out += kHex[b >> 4];
-      out += kHex[b & 15];
-    }
+    else
+      AppendEscaped(out, c);
   }
   return out;
 }

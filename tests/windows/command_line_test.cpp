@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -230,9 +231,11 @@ TEST_F(CommandLineTest, follow_ends_on_time_when_the_server_trickles_its_headers
     ASSERT_TRUE(code.has_value()) << kPrograms[i].name << " did not end";
     EXPECT_LE(ended, std::chrono::seconds(32)) << kPrograms[i].name;
     EXPECT_EQ(*code, 1u) << kPrograms[i].name;
-    EXPECT_NE(FromAnsi(programs[static_cast<std::size_t>(i)]->ErrorOutput()).find(L"连接超时"),
-              std::wstring::npos)
-        << kPrograms[i].name;
+    std::printf("%s ended after %lld ms\n", kPrograms[i].name,
+                static_cast<long long>(
+                    std::chrono::duration_cast<std::chrono::milliseconds>(ended).count()));
+    const std::string line = programs[static_cast<std::size_t>(i)]->ErrorOutput();
+    EXPECT_NE(FromAnsi(line).find(L"连接超时"), std::wstring::npos) << kPrograms[i].name << line;
   }
 }
 

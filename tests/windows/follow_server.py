@@ -9,11 +9,14 @@ Serves the files below ROOT with an ETag (a hash of the bytes) and Last-Modified
 request that names them with 304. Besides the files:
     /status/NNN/...        status NNN with a short body
     /big/...               a 200 whose body is 1 MiB and one byte
+    /short/...             a 200 whose connection closes 10 bytes before its Content-Length
     /redirect/N/PATH       N redirects, then PATH
     /gen/NAME.yaml         a CSES week of its own for every NAME (the benchmark's classes)
-    /auth/USER:PW/PATH     401 without Basic authorization as USER with password PW, else PATH
-    /trickle-body/PATH     the first request of it (query included): headers at once, then a
-                           body 200 bytes a second for at most TRICKLE seconds; later ones PATH
+    /auth/PATH             401 without Basic authorization as "teacher" with password "s3cret",
+                           else PATH
+    /trickle-body/PATH     the first request in its folder (with its query): headers at once,
+                           then a body 200 bytes a second for at most TRICKLE seconds; later
+                           ones PATH
     /trickle-head/PATH     the same with the status line and headers 2 bytes a second
     /stats                 requests, 200s, 304s and bytes moved so far, as key=value lines
 Every request goes to STATE/log as "METHOD PATH STATUS". The server ends by itself after
@@ -117,19 +120,21 @@ def make_handler(root, state, counts):
                 if key in trickled:
                     return False
                 trickled.add(key)
-            self.log("%s %s trickled" % (self.command, urllib.parse.unquote(key)))
-            size = 1 << 20
-            status = ("HTTP/1.1 200 OK\r\nContent-Length: %d\r\n\r\n" % size).encode()
+            self.log("%s %s trickled" % (self.command, urllib.parse.unquote(self.path)))
+            status = b"HTTP/1.1 200 OK\r\nContent-Length: 1048576\r\n"
             ending = time.monotonic() + TRICKLE
             try:
                 if head:
-                    for i in range(len(status)):
+                    # The headers never end: a padding header goes on until the server gives up.
+                    status += b"X-Padding: "
+                    for i in range(TRICKLE * 2):
                         if time.monotonic() > ending:
                             break
-                        self.wfile.write(status[i:i + 1])
+                        self.wfile.write(status[i:i + 1] if i < len(status) else b"a")
                         self.wfile.flush()
                         time.sleep(0.5)
                 else:
+                    status += b"\r\n"
                     self.wfile.write(status)
                     while time.monotonic() < ending:
                         self.wfile.write(b"#" * 200)
@@ -145,13 +150,15 @@ def make_handler(root, state, counts):
 
         def route(self, path):
             parts = path.split("/")
-            if len(parts) > 3 and parts[1] == "auth":
-                expected = "Basic " + base64.b64encode(parts[2].encode()).decode()
+            if len(parts) > 2 and parts[1] == "auth":
+                expected = "Basic " + base64.b64encode(b"teacher:s3cret").decode()
                 if self.headers.get("Authorization") != expected:
                     return self.answer(401, b"who", [("WWW-Authenticate", 'Basic realm="school"')])
-                return self.route("/" + "/".join(parts[3:]))
+                return self.route("/" + "/".join(parts[2:]))
             if len(parts) > 2 and parts[1] in ("trickle-body", "trickle-head"):
-                if self.trickle(parts[1] == "trickle-head", self.path):
+                split = urllib.parse.urlsplit(self.path)
+                folder = split.path.rsplit("/", 1)[0] + "/?" + split.query
+                if self.trickle(parts[1] == "trickle-head", folder):
                     return
                 return self.route("/" + "/".join(parts[2:]))
             if path == "/stats":
@@ -162,6 +169,13 @@ def make_handler(root, state, counts):
                 return self.answer(200, text.encode())
             if len(parts) > 2 and parts[1] == "status" and parts[2].isdigit():
                 return self.answer(int(parts[2]), b"status")
+            if len(parts) > 1 and parts[1] == "short":
+                self.send_response(200)
+                self.send_header("Content-Length", "100")
+                self.end_headers()
+                self.wfile.write(b"version: 1\n" + b"#" * 79)
+                self.close_connection = True
+                return self.log("GET %s short" % urllib.parse.unquote(self.path))
             if len(parts) > 1 and parts[1] == "big":
                 return self.answer(200, b"#" * ((1 << 20) + 1))
             if len(parts) > 3 and parts[1] == "redirect" and parts[2].isdigit():

@@ -13,7 +13,6 @@ ui::HttpAnswer HeadlessHttp::Get(const ui::HttpRequest& request) {
     answer.status = 404;
   } else if (!it->second.problem.empty()) {
     answer.problem = it->second.problem;
-    answer.status = it->second.status;
   } else if (!request.etag.empty() && request.etag == it->second.etag) {
     answer.outcome = ui::HttpOutcome::Unchanged;
     answer.status = 304;
@@ -31,12 +30,11 @@ ui::HttpAnswer HeadlessHttp::Get(const ui::HttpRequest& request) {
 }
 
 void HeadlessHttp::Serve(const std::string& url, std::string body, std::string etag) {
-  files_[url] = Served{std::move(body), std::move(etag), {}, 0};
+  files_[url] = Served{std::move(body), std::move(etag), {}};
 }
 
-void HeadlessHttp::Fail(const std::string& url, std::string problem, int status) {
+void HeadlessHttp::Fail(const std::string& url, std::string problem) {
   files_[url].problem = std::move(problem);
-  files_[url].status = status;
 }
 
 void HeadlessHttp::Remove(const std::string& url) {

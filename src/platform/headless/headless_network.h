@@ -19,8 +19,8 @@ class HeadlessHttp : public ui::Http {
 
   void Serve(const std::string& url, std::string body, std::string etag);
   // Every request of `url` fails with `problem` (as an unreachable server, a 500) until it is
-  // served again; `status` is the server's status, 0 for none.
-  void Fail(const std::string& url, std::string problem, int status = 0);
+  // served again.
+  void Fail(const std::string& url, std::string problem);
   void Remove(const std::string& url);
 
   const std::vector<ui::HttpRequest>& Requests() const { return requests_; }
@@ -30,7 +30,6 @@ class HeadlessHttp : public ui::Http {
  private:
   struct Served {
     std::string body, etag, problem;
-    int status = 0;
   };
   std::map<std::string, Served> files_;
   std::vector<ui::HttpRequest> requests_;

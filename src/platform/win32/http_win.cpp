@@ -41,6 +41,8 @@ std::string ProblemOf(DWORD error) {
     case ERROR_WINHTTP_INVALID_URL:
     case ERROR_WINHTTP_UNRECOGNIZED_SCHEME:
       return "地址无效";
+    case ERROR_WINHTTP_SECURE_CHANNEL_ERROR:
+      return "无法建立安全连接";
     case ERROR_WINHTTP_SECURE_FAILURE:
     case ERROR_WINHTTP_SECURE_CERT_DATE_INVALID:
     case ERROR_WINHTTP_SECURE_CERT_CN_INVALID:
@@ -150,13 +152,9 @@ std::wstring Unescaped(const wchar_t* text, DWORD length) {
 
 // The server that answered is the one the address names (no redirection led elsewhere), so
 // that the address's user name and password go to it alone.
-bool AnsweredBy(HINTERNET request, const std::wstring& host, INTERNET_PORT port) {
-  DWORD bytes = 0;
-  WinHttpQueryOption(request, WINHTTP_OPTION_URL, nullptr, &bytes);
-  if (bytes == 0) return false;
-  std::wstring url(bytes / sizeof(wchar_t), L'\0');
-  if (!WinHttpQueryOption(request, WINHTTP_OPTION_URL, url.data(), &bytes)) return false;
-  url.resize(bytes / sizeof(wchar_t));
+bool AnsweredBy(const AsyncRequest& request, const std::wstring& host, INTERNET_PORT port) {
+  const std::wstring url = request.RedirectedTo();
+  if (url.empty()) return true;
   URL_COMPONENTS parts{};
   parts.dwStructSize = sizeof parts;
   parts.dwHostNameLength = static_cast<DWORD>(-1);
@@ -216,7 +214,7 @@ ui::HttpAnswer Ask(AsyncRequest& exchange, const Target& target, const ui::HttpR
     return Failed(ProblemOf(exchange.Error()));
   DWORD status = StatusOf(exchange.get());
   if (status == HTTP_STATUS_DENIED && !target.user.empty() &&
-      AnsweredBy(exchange.get(), target.host, target.port) &&
+      AnsweredBy(exchange, target.host, target.port) &&
       UseCredentials(exchange.get(), target.user, target.password)) {
     if (!exchange.Send(headers) || !exchange.ReceiveResponse())
       return Failed(ProblemOf(exchange.Error()));
@@ -247,6 +245,9 @@ ui::HttpAnswer Ask(AsyncRequest& exchange, const Target& target, const ui::HttpR
     if (!exchange.ReadAvailable(answer.body, ended)) return Failed(ProblemOf(exchange.Error()));
     if (answer.body.size() > request.maxBodyBytes) return Failed("文件太大");
   }
+  // A connection that closed early can read as the body's end: a part of a file is no file.
+  const std::string length = TextHeader(exchange.get(), WINHTTP_QUERY_CONTENT_LENGTH);
+  if (!length.empty() && length != std::to_string(answer.body.size())) return Failed("下载不完整");
   answer.outcome = ui::HttpOutcome::Fetched;
   answer.etag = TextHeader(exchange.get(), WINHTTP_QUERY_ETAG);
   answer.lastModified = TextHeader(exchange.get(), WINHTTP_QUERY_LAST_MODIFIED);

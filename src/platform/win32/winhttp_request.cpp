@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 
 namespace orvel::win32 {
 
@@ -13,6 +14,8 @@ struct RequestNotices {
   DWORD error = 0;
   DWORD bytes = 0;
   std::atomic<DWORD> secureFailure{0};
+  std::mutex redirectLock;
+  std::wstring redirectedTo;
   char buffer[16384];
 };
 
@@ -21,7 +24,8 @@ namespace {
 using NoticesShare = std::shared_ptr<RequestNotices>;
 
 constexpr DWORD kNotices = WINHTTP_CALLBACK_FLAG_ALL_COMPLETIONS |
-                           WINHTTP_CALLBACK_FLAG_SECURE_FAILURE | WINHTTP_CALLBACK_FLAG_HANDLES;
+                           WINHTTP_CALLBACK_FLAG_SECURE_FAILURE | WINHTTP_CALLBACK_FLAG_REDIRECT |
+                           WINHTTP_CALLBACK_FLAG_HANDLES;
 
 void CALLBACK OnRequestStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID info,
                               DWORD length) {
@@ -37,6 +41,12 @@ void CALLBACK OnRequestStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID
     case WINHTTP_CALLBACK_STATUS_SECURE_FAILURE:
       if (info) notices.secureFailure = *static_cast<const DWORD*>(info);
       return;
+    case WINHTTP_CALLBACK_STATUS_REDIRECT: {
+      const std::lock_guard<std::mutex> hold(notices.redirectLock);
+      // An address that cannot be read is somewhere else.
+      notices.redirectedTo = info ? static_cast<const wchar_t*>(info) : L"?";
+      return;
+    }
     case WINHTTP_CALLBACK_STATUS_DATA_AVAILABLE:
       notices.bytes = info ? *static_cast<const DWORD*>(info) : 0;
       break;
@@ -146,6 +156,11 @@ bool AsyncRequest::ReadAvailable(std::string& into, bool& ended) {
 
 DWORD AsyncRequest::SecureFailure() const {
   return notices_->secureFailure;
+}
+
+std::wstring AsyncRequest::RedirectedTo() const {
+  const std::lock_guard<std::mutex> hold(notices_->redirectLock);
+  return notices_->redirectedTo;
 }
 
 bool ReportToRequests(HINTERNET session) {

@@ -49,6 +49,8 @@ class AsyncRequest {
   DWORD Error() const { return error_; }
   // The WINHTTP_CALLBACK_STATUS_FLAG_* of a refused certificate, once a step failed on it.
   DWORD SecureFailure() const;
+  // The address the last redirection led to; empty when none did.
+  std::wstring RedirectedTo() const;
 
  private:
   bool Await(DWORD notice);
