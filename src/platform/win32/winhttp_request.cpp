@@ -4,6 +4,8 @@
 #include <atomic>
 #include <mutex>
 
+#include "platform/win32/failure_report.h"
+
 namespace orvel::win32 {
 
 // What WinHTTP's callback tells of one request, shared with the callback: a step that gave up
@@ -14,6 +16,7 @@ struct RequestNotices {
   DWORD error = 0;
   DWORD bytes = 0;
   std::atomic<DWORD> secureFailure{0};
+  std::atomic<bool> redirected{false};
   std::mutex redirectLock;
   std::wstring redirectedTo;
   char buffer[16384];
@@ -41,12 +44,15 @@ void CALLBACK OnRequestStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID
     case WINHTTP_CALLBACK_STATUS_SECURE_FAILURE:
       if (info) notices.secureFailure = *static_cast<const DWORD*>(info);
       return;
-    case WINHTTP_CALLBACK_STATUS_REDIRECT: {
-      const std::lock_guard<std::mutex> hold(notices.redirectLock);
-      // An address that cannot be read is somewhere else.
-      notices.redirectedTo = info ? static_cast<const wchar_t*>(info) : L"?";
+    case WINHTTP_CALLBACK_STATUS_REDIRECT:
+      notices.redirected = true;
+      try {
+        const std::lock_guard<std::mutex> hold(notices.redirectLock);
+        if (info) notices.redirectedTo = static_cast<const wchar_t*>(info);
+      } catch (...) {
+        ReportSwallowedFailure("noting a redirection");
+      }
       return;
-    }
     case WINHTTP_CALLBACK_STATUS_DATA_AVAILABLE:
       notices.bytes = info ? *static_cast<const DWORD*>(info) : 0;
       break;
@@ -159,8 +165,10 @@ DWORD AsyncRequest::SecureFailure() const {
 }
 
 std::wstring AsyncRequest::RedirectedTo() const {
+  if (!notices_->redirected) return {};
   const std::lock_guard<std::mutex> hold(notices_->redirectLock);
-  return notices_->redirectedTo;
+  // An address that was not noted is somewhere else.
+  return notices_->redirectedTo.empty() ? L"?" : notices_->redirectedTo;
 }
 
 bool ReportToRequests(HINTERNET session) {
