@@ -2,7 +2,9 @@
 
 #include "exchange/cses_file.h"
 #include "exchange/follow_settings.h"
+#include "exchange/followed_copy.h"
 #include "exchange/followed_source.h"
+#include "exchange/school_holidays.h"
 #include "exchange/timetable_import.h"
 #include "platform/file_io.h"
 #include "program/managed_timetable.h"
@@ -46,8 +48,9 @@ StartOutcome ImportBeforeStart(const std::filesystem::path& file,
   if (const auto followed = exchange::ReadFollowSettings(programFolder)) {
     const exchange::SourceResolution source =
         exchange::ResolveSource(followed->source, followed->className);
-    return Failed(report, program::ManagedTimetableText(source.source ? source.source->shown
-                                                                      : followed->source));
+    return Failed(report, program::ManagedTimetableText(
+                              source.source ? source.source->shown
+                                            : exchange::WithoutCredentials(followed->source)));
   }
   const exchange::ImportPreparation preparation = exchange::PrepareImport(file, edition);
   if (!preparation.prepared) return Failed(report, ImportRefusedText(file, preparation.refusal));
@@ -59,7 +62,7 @@ StartOutcome ImportBeforeStart(const std::filesystem::path& file,
 }
 
 StartOutcome Follow(const StartCommand& command, const std::filesystem::path& programFolder,
-                    Edition edition, ui::Http& http, const ReportLine& report) {
+                    Edition edition, ui::Http& http, const ReportLine& report, int thisYear) {
   exchange::FollowSettings settings{command.file, command.className, command.minutes};
   exchange::SourceResolution resolved =
       exchange::ResolveSource(settings.source, settings.className);
@@ -80,8 +83,17 @@ StartOutcome Follow(const StartCommand& command, const std::filesystem::path& pr
   const exchange::FetchRound round = exchange::FetchSource(http, source, {}, {});
   exchange::Update update =
       exchange::UpdateTimetable(round.timetable, source, programFolder, edition);
+  if (!update.keptAs.empty() && report)
+    report(OneLine(FollowKeptOwnFileText(source.scdFileName, update.keptAs)));
   if (update.outcome != exchange::UpdateOutcome::Failed && round.dayList)
     update = exchange::UpdateSchoolDayList(*round.dayList, programFolder);
+  if (update.outcome != exchange::UpdateOutcome::Failed && round.dayList) {
+    exchange::SchoolHolidayFiles holidays;
+    const exchange::HolidayUpdate kept = holidays.Keep(
+        exchange::FetchSchoolHolidays(http, source, holidays.Asks(thisYear, programFolder)),
+        programFolder);
+    if (!kept.problem.empty()) update = {exchange::UpdateOutcome::Failed, kept.problem};
+  }
   if (update.outcome == exchange::UpdateOutcome::Failed)
     return Failed(report, FollowFetchFailedText(source.shown, update.problem));
   return {kExitSuccess, {}};
@@ -90,6 +102,10 @@ StartOutcome Follow(const StartCommand& command, const std::filesystem::path& pr
 StartOutcome StopFollowing(const std::filesystem::path& programFolder, const ReportLine& report) {
   if (exchange::RemoveFollowSettings(programFolder) != FileStatus::Ok)
     return Failed(report, FollowFileUnwritableText());
+  // The school's day list would otherwise go on deciding the days.
+  const std::optional<std::string> aside = exchange::SetSchoolDayListAside(programFolder);
+  if (!aside) return Failed(report, FollowSchoolDaysStuckText());
+  if (!aside->empty() && report) report(OneLine(FollowSchoolDaysSetAsideText(*aside)));
   return {kExitSuccess, {}};
 }
 
@@ -97,7 +113,7 @@ StartOutcome StopFollowing(const std::filesystem::path& programFolder, const Rep
 
 StartOutcome RunStartCommand(const StartCommand& command,
                              const std::filesystem::path& programFolder, Edition edition,
-                             ui::Http& http, const ReportLine& report) {
+                             ui::Http& http, const ReportLine& report, int thisYear) {
   switch (command.action) {
     case StartAction::Start:
       break;
@@ -108,7 +124,7 @@ StartOutcome RunStartCommand(const StartCommand& command,
     case StartAction::Import:
       return ImportBeforeStart(PathFromUtf8(command.file), programFolder, edition, report);
     case StartAction::Follow:
-      return Follow(command, programFolder, edition, http, report);
+      return Follow(command, programFolder, edition, http, report, thisYear);
     case StartAction::StopFollowing:
       return StopFollowing(programFolder, report);
   }
