@@ -25,7 +25,8 @@ void ClassStripControl::FollowMode() {
   else if (!foregroundWatch_)
     foregroundWatch_ = state_.front.WatchForeground([this] { TickNow(); });
   if (mode == StripMode::Off) {
-    // Costs nothing: no window, no timer, no watch.
+    // Costs nothing: no window, no timer, no watch. The menu's handler is not the strip's own.
+    if (strip_) strip_->Unload();
     strip_.reset();
     return;
   }
