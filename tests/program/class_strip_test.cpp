@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "app/grid_program.h"
@@ -34,21 +34,27 @@ std::string Bytes(const std::filesystem::path& file) {
   return ReadWholeFile(file, 1 << 20).bytes;
 }
 
-// The grid edition in a folder of its own at `secondsOfDay` of the Tuesday, area "其他", with
-// `classroom` as classroom.ini (none for "").
-struct StripProgram {
-  StripProgram(std::string_view classroom, int secondsOfDay, const SettingsFile& settings = {}) {
+// An edition in a folder of its own at `secondsOfDay` of the Tuesday, area "其他", with
+// `classroom` as classroom.ini and `days` as days.csv (none for ""), on `monitors` (none: one).
+template <class Program>
+struct StripRun {
+  StripRun(std::string_view classroom, int secondsOfDay, SettingsFile settings = {},
+           std::string_view days = {}, std::vector<headless::HeadlessMonitor> monitors = {}) {
     WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
-    SettingsFile s = settings;
-    s.area = "1";
-    s.Write(folder.path());
+    settings.area = "1";
+    if constexpr (std::is_same_v<Program, app::ClassicProgram>)
+      WriteClassicSettings(folder.path(), settings);
+    else
+      settings.Write(folder.path());
     if (!classroom.empty()) WriteAnsiFile(Classroom(), classroom);
+    if (!days.empty()) WriteAnsiFile(folder.path() / "days.csv", days);
+    platform.SetMonitors(std::move(monitors));
     platform.SetNow(kTuesday, secondsOfDay);
     Restart();
   }
   void Restart() {
     program.reset();
-    program = std::make_unique<app::GridProgram>(platform);
+    program = std::make_unique<Program>(platform);
     program->Start();
   }
   desktop::ClassStrip* Strip() const { return program->shell().classStrip(); }
@@ -63,8 +69,9 @@ struct StripProgram {
 
   ProgramFolder folder;
   headless::HeadlessPlatform platform{folder.path()};
-  std::unique_ptr<app::GridProgram> program;
+  std::unique_ptr<Program> program;
 };
+using GridRun = StripRun<app::GridProgram>;
 
 // The strip's middle and top in pixels of the desktop, as the user sees it on its monitor.
 struct SeenPlace {
@@ -83,7 +90,7 @@ TEST(ClassStripTest, full_screen_mode_shows_the_strip_only_over_a_full_screen_wi
     SCOPED_TRACE(std::string("highlighting ") + highlight);
     SettingsFile settings;
     settings.highlight = highlight;
-    StripProgram run("", At(8, 10), settings);  // 全屏时显示 by default
+    GridRun run("", At(8, 10), settings);  // 全屏时显示 by default
     headless::HeadlessWindows& windows = run.windows();
     EXPECT_EQ(run.Strip(), nullptr) << "nothing made on the desktop";
 
@@ -120,7 +127,7 @@ TEST(ClassStripTest, full_screen_mode_shows_the_strip_only_over_a_full_screen_wi
 }
 
 TEST(ClassStripTest, the_menus_mode_shows_it_keeps_it_above_a_whiteboard_and_off_costs_nothing) {
-  StripProgram run("strip=off\r\n", At(8, 10));
+  GridRun run("strip=off\r\n", At(8, 10));
   headless::HeadlessWindows& windows = run.windows();
   windows.OpenOtherWindow("whiteboard", true);
   windows.ActivateOtherWindow("whiteboard");
@@ -151,72 +158,51 @@ TEST(ClassStripTest, the_menus_mode_shows_it_keeps_it_above_a_whiteboard_and_off
   EXPECT_EQ(run.platform.foreground().Hooks(), 0u);
 }
 
-TEST(ClassStripTest, its_window_text_is_the_line_in_both_editions_once_a_second) {
-  // A swapped second period and the exam's countdown.
-  constexpr std::string_view kDays = "2009-09-01,调课,第二节,物理\r\n2010-06-07,倒计时,高考\r\n";
+// At chosen times of the Tuesday, with a swapped second period and the exam's countdown, the
+// strip's window text and label are the line; within a period one new text comes a second.
+template <class Program>
+void ExpectTheLineEachSecond(const char* highlight) {
+  SettingsFile settings;
+  settings.highlight = highlight;
+  StripRun<Program> run("strip=always\r\n", At(7, 0), settings,
+                        "2009-09-01,调课,第二节,物理\r\n2010-06-07,倒计时,高考\r\n");
   struct Case {
     int now;
     const char* line;
   };
   const Case cases[] = {
-      {At(8, 10), "第一节 数学 · 距下课 35:00 · 距高考 279 天"},
+      {At(18, 0), "星期二 · 距高考 279 天"},
       {At(8, 47, 50), "课间 · 距上课 07:10 · 下节 物理 · 距高考 279 天"},
       {At(9, 0), "第二节 物理 · 距下课 40:00 · 距高考 279 天"},
-      {At(18, 0), "星期二 · 距高考 279 天"},
+      {At(8, 10), "第一节 数学 · 距下课 35:00 · 距高考 279 天"},
   };
-  // The grid edition on the schedule clock's tick, the classic one on the strip's own.
-  SettingsFile grid;
-  grid.highlight = "1";
-  StripProgram gridRun("strip=always\r\n", At(7, 0), grid);
-  WriteAnsiFile(gridRun.folder.path() / "days.csv", kDays);
-  gridRun.Restart();
-
-  ProgramFolder folder;
-  WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
-  SettingsFile classic;
-  classic.area = "1";
-  WriteClassicSettings(folder.path(), classic);
-  WriteAnsiFile(folder.path() / "classroom.ini", "strip=always\r\n");
-  WriteAnsiFile(folder.path() / "days.csv", kDays);
-  ClassicTestProgram classicRun(folder.path());
-  classicRun.platform.SetNow(kTuesday, At(7, 0));
-  classicRun.Start();
-
-  struct EditionRun {
-    const char* name;
-    headless::HeadlessPlatform& platform;
-    std::function<const desktop::ClassStrip*()> strip;
-  } editions[] = {
-      {"grid", gridRun.platform, [&] { return gridRun.Strip(); }},
-      {"classic", classicRun.platform, [&] { return classicRun.program->shell().classStrip(); }},
-  };
-  for (EditionRun& edition : editions) {
-    for (const Case& c : cases) {
-      SCOPED_TRACE(std::string(edition.name) + " " + c.line);
-      edition.platform.SetNow(kTuesday, c.now - 1);
-      edition.platform.Advance(1);
-      const desktop::ClassStrip* strip = edition.strip();
-      ASSERT_NE(strip, nullptr);
-      EXPECT_TRUE(strip->Visible());
-      EXPECT_EQ(strip->Caption(), c.line);
-      EXPECT_EQ(strip->LblLine.Caption(), c.line);
-    }
-    // Within a period: one new text a second, and the strip fits it.
-    edition.platform.SetNow(kTuesday, At(8, 10) - 1);
-    edition.platform.Advance(1);
-    const desktop::ClassStrip& strip = *edition.strip();
-    const int before = edition.platform.PeerOf(strip)->Changes(ui::Property::Text);
-    edition.platform.Advance(10);
-    EXPECT_EQ(edition.platform.PeerOf(strip)->Changes(ui::Property::Text), before + 10);
-    EXPECT_EQ(strip.Caption(), "第一节 数学 · 距下课 34:50 · 距高考 279 天");
-    EXPECT_LE(strip.LblLine.Left() +
-                  edition.platform.metrics().TextWidth(strip.LblLine.font(), strip.Caption()),
-              strip.Width());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    run.platform.SetNow(kTuesday, c.now - 1);
+    run.platform.Advance(1);
+    ASSERT_TRUE(run.Shown());
+    EXPECT_EQ(run.Strip()->Caption(), c.line);
+    EXPECT_EQ(run.Strip()->LblLine.Caption(), c.line);
   }
+  const desktop::ClassStrip& strip = *run.Strip();
+  const int texts = run.platform.PeerOf(strip)->Changes(ui::Property::Text);
+  run.platform.Advance(10);
+  EXPECT_EQ(run.platform.PeerOf(strip)->Changes(ui::Property::Text), texts + 10);
+  EXPECT_EQ(strip.Caption(), "第一节 数学 · 距下课 34:50 · 距高考 279 天");
+  // The strip fits its line.
+  EXPECT_LE(strip.LblLine.Left() +
+                run.platform.metrics().TextWidth(strip.LblLine.font(), strip.Caption()),
+            strip.Width());
+}
+
+TEST(ClassStripTest, its_window_text_is_the_line_in_both_editions_once_a_second) {
+  // The grid edition on the schedule clock's tick, the classic one on the strip's own.
+  ExpectTheLineEachSecond<app::GridProgram>("1");
+  ExpectTheLineEachSecond<app::ClassicProgram>("0");
 }
 
 TEST(ClassStripTest, a_dragged_strip_keeps_its_place_in_classroom_ini_and_starts_there) {
-  StripProgram run("strip=always\r\n", At(8, 10));
+  GridRun run("strip=always\r\n", At(8, 10));
   desktop::ClassStrip* strip = run.Strip();
   ASSERT_NE(strip, nullptr);
   // By default near the top in the middle of the screen (1024 × 768 pixels).
@@ -273,29 +259,19 @@ TEST(ClassStripTest, it_comes_back_to_a_monitor_when_its_own_is_gone) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    ProgramFolder folder;
     SettingsFile settings;
     settings.left = c.scheduleLeft;
     settings.top = "1500";
-    settings.area = "1";
-    settings.Write(folder.path());
-    WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
-    WriteAnsiFile(folder.path() / "classroom.ini", c.classroom);
-    headless::HeadlessPlatform platform(folder.path());
-    platform.SetMonitors(c.monitors);
-    platform.SetNow(kTuesday, At(8, 10));
-    app::GridProgram program(platform);
-    program.Start();
-    const desktop::ClassStrip* strip = program.shell().classStrip();
-    ASSERT_NE(strip, nullptr);
+    GridRun run(c.classroom, At(8, 10), settings, {}, c.monitors);
+    ASSERT_TRUE(run.Shown());
     if (c.keptLeft) {
-      EXPECT_EQ(strip->Left(), *c.keptLeft);
-      EXPECT_EQ(strip->Top(), 300);
+      EXPECT_EQ(run.Strip()->Left(), *c.keptLeft);
+      EXPECT_EQ(run.Strip()->Top(), 300);
     } else {
-      EXPECT_NEAR(Seen(platform, *strip).centrePx, c.centrePx, 1);
+      EXPECT_NEAR(Seen(run.platform, *run.Strip()).centrePx, c.centrePx, 1);
     }
     // classroom.ini keeps the place for the day the projector is back.
-    EXPECT_EQ(Bytes(folder.path() / "classroom.ini"), c.classroom);
+    EXPECT_EQ(Bytes(run.Classroom()), c.classroom);
   }
 }
 
