@@ -224,7 +224,11 @@ Update UpdateTimetable(const FetchedFile& fetched, const FollowedSource& source,
       break;
   }
   const ImportPreparation preparation = PrepareImportBytes(source.fileName, fetched.bytes, edition);
-  if (!preparation.prepared) return Failed("课表文件有误：" + preparation.refusal);
+  if (!preparation.prepared) {
+    Update refused;
+    refused.importRefusal = preparation.refusal;
+    return refused;
+  }
   const PreparedImport& prepared = *preparation.prepared;
   const std::optional<std::string> bytes = ImportedBytes(prepared);
   if (!bytes) return Failed("课表中有无法保存的单元格");

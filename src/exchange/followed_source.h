@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "exchange/timetable_import.h"
 #include "platform/ui/services.h"
 #include "timetable/day_list.h"
 #include "timetable/edition.h"
@@ -78,6 +79,7 @@ enum class UpdateOutcome { Changed, Unchanged, Failed };
 struct Update {
   UpdateOutcome outcome = UpdateOutcome::Failed;
   std::string problem;  // Failed, in Chinese
+  std::optional<ImportRefusal> importRefusal;  // Failed: the import refused the timetable
 };
 
 // A fetched timetable into "scd" under source.scdFileName, as a dropped file goes there; the file

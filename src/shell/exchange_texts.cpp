@@ -3,16 +3,165 @@
 #include "panel/save_refusal_text.h"
 #include "platform/file_io.h"
 #include "platform/text_codec.h"
+#include "exchange/yaml_tree.h"
 #include "timetable/program_folder.h"
+#include "timetable/read_problem.h"
+#include "timetable/timetable.h"
 
 namespace orvel::shell {
+
+namespace {
+
+std::string FoundText(const exchange::CsesFound& found) {
+  switch (found.kind) {
+    case exchange::CsesFound::Kind::Text:
+      return found.cut ? found.text + "…" : found.text;
+    case exchange::CsesFound::Kind::List:
+      return "列表";
+    case exchange::CsesFound::Kind::Map:
+      return "映射";
+    case exchange::CsesFound::Kind::Nothing:
+      break;
+  }
+  return "空";
+}
+
+// What the file calls the part, as a noun of the messages.
+std::string_view PartName(exchange::CsesPart part) {
+  using exchange::CsesPart;
+  switch (part) {
+    case CsesPart::Subjects:
+    case CsesPart::Subject:
+      return "课程";
+    case CsesPart::Schedules:
+    case CsesPart::Schedule:
+      return "课程表";
+    case CsesPart::Classes:
+    case CsesPart::Class:
+      return "课程安排";
+    case CsesPart::Cycle:
+      return "课表周期";
+    case CsesPart::Spans:
+      return "上课和休息时段";
+    case CsesPart::Span:
+      return "周期时段";
+    case CsesPart::StartTime:
+      return "开始时间";
+    case CsesPart::EndTime:
+      return "结束时间";
+  }
+  return {};
+}
+
+std::string CsesReason(const exchange::CsesRefusal& r) {
+  using exchange::CsesProblem;
+  const std::string found = FoundText(r.found);
+  switch (r.problem) {
+    case CsesProblem::None:
+      return {};
+    case CsesProblem::NotYaml:
+      return "不是有效的 YAML 文本，无法读取。";
+    case CsesProblem::NestedTooDeep:
+      return FillIn("列表和映射嵌套超过 {} 层，不是一份课程表。", {exchange::kMaxYamlDepth});
+    case CsesProblem::AliasedTooMuch:
+      return "别名（*）展开后的内容过多，不是一份课程表。";
+    case CsesProblem::KeyTwice:
+      return FillIn("“{}”在同一映射中出现了两次，只能写一次。", {found});
+    case CsesProblem::Empty:
+      return "文件是空的，不是 CSES 课程表。";
+    case CsesProblem::NotCses:
+      return "不是 CSES 课程表（应为含 version、subjects、schedules 的映射）。";
+    case CsesProblem::NoVersion:
+      return "不是 CSES 课程表：没有 version 字段。";
+    case CsesProblem::UnknownVersion:
+      return FillIn("CSES 版本“{}”无法读取，只能导入版本 1 或 2。", {found});
+    case CsesProblem::NotAList:
+      return FillIn("{} 应为{}列表，这里是“{}”。", {r.key, PartName(r.part), found});
+    case CsesProblem::MissingKey:
+      return FillIn("{}缺少 {}。", {PartName(r.part), r.key});
+    case CsesProblem::NoCycle:
+      return "CSES 版本 2 的课程表缺少 configuration.cycle（上课和休息的周期）。";
+    case CsesProblem::CycleNotAMapping:
+      return FillIn("configuration.cycle 应写成含 spans 的映射，这里是“{}”。", {found});
+    case CsesProblem::SpanNotAMapping:
+      return FillIn("周期时段应写成含 activity、count 的映射，这里是“{}”。", {found});
+    case CsesProblem::UnknownActivity:
+      return FillIn("activity 为“{}”，应为 work（上课）或 rest（休息）。", {found});
+    case CsesProblem::CountNotDays:
+      return FillIn("count 为“{}”，应为天数（整数）。", {found});
+    case CsesProblem::CycleLength:
+      return FillIn("课表周期为 {} 天，只能导入 7 天或 14 天的周期。", {std::to_string(r.number)});
+    case CsesProblem::SubjectNotAMapping:
+      return FillIn("课程应写成含 name 的映射，这里是“{}”。", {found});
+    case CsesProblem::SubjectNameNotText:
+      return FillIn("课程名称应为文字，这里是“{}”。", {found});
+    case CsesProblem::ScheduleNotAMapping:
+      return FillIn("课程表应写成含 enable_day、{}classes 的映射，这里是“{}”。",
+                    {r.version2 ? "" : "weeks、", found});
+    case CsesProblem::DayListInVersion1:
+      return "文件写明 CSES 版本 1，enable_day 却是版本 2 的上课日列表。";
+    case CsesProblem::UnknownWeekday:
+      return FillIn("enable_day 为“{}”，应为 1 到 7 或 mon 到 sun（星期一到星期日）。", {found});
+    case CsesProblem::UnknownWeeks:
+      return FillIn("weeks 为“{}”，应为 all（每周）、odd（单周）或 even（双周）。", {found});
+    case CsesProblem::WeeksInVersion2:
+      return FillIn("weeks 为“{}”：CSES 版本 2 由 configuration.cycle 区分单双周，不再使用 weeks。",
+                    {found});
+    case CsesProblem::DayNotInCycle:
+      return FillIn("enable_day 中的“{}”不是课表周期中的上课日（共 {} 个上课日）。",
+                    {found, std::to_string(r.number)});
+    case CsesProblem::TooManyClasses:
+      return FillIn("课程安排超过 {} 条，不是一份课程表。", {exchange::kMaxCsesClasses});
+    case CsesProblem::ClassNotAMapping:
+      return FillIn("课程安排应写成含 subject、start_time、end_time 的映射，这里是“{}”。", {found});
+    case CsesProblem::UnknownSubject:
+      return FillIn("课程“{}”不在 subjects 课程列表中。", {found});
+    case CsesProblem::TooManyPeriods:
+      return FillIn("上课时间段超过 {} 个，课表放不下（最多 {} 行）。", {kMaxRows - 1, kMaxRows});
+    case CsesProblem::NotATime:
+      return FillIn("{}“{}”不是 0:00:00 到 23:59:59 之间的时间（例如 08:00:00）。",
+                    {PartName(r.part), found});
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string CsesRefusalText(const exchange::CsesRefusal& refusal) {
+  const std::string reason = CsesReason(refusal);
+  if (refusal.line <= 0) return reason;
+  return FillIn("第 {} 行：{}", {refusal.line, reason});
+}
 
 std::string ReplaceQuestionText(std::string_view scdFileName) {
   return FillIn("scd 文件夹中已有课表“{}”，要用导入的课表替换它吗？", {scdFileName});
 }
 
-std::string ImportRefusedText(const std::filesystem::path& file, std::string_view reason) {
-  return FillIn("无法导入“{}”：{}", {Utf8FromPath(file.filename()), reason});
+std::string ImportRefusalReason(const exchange::ImportRefusal& refusal) {
+  using Kind = exchange::ImportRefusal::Kind;
+  switch (refusal.kind) {
+    case Kind::None:
+      break;
+    case Kind::NotATimetableFile:
+      return "只能导入 CSES 课程表（.yaml 或 .yml 文件）和 CSV 课程表（.csv 文件）。";
+    case Kind::Unreadable:
+      if (refusal.importKind == exchange::ImportKind::Cses &&
+          refusal.fileStatus == FileStatus::TooLarge)
+        return "文件太大，不是 CSES 课程表。";
+      return FileReadProblem(refusal.fileStatus);
+    case Kind::CsesRefused:
+      return CsesRefusalText(refusal.cses);
+    case Kind::TimetableRefused:
+      return TimetableReadProblem(refusal.read, {});
+    case Kind::UnusableName:
+      return UnusableNameProblem(refusal.scdFileName) + "请先给文件改名。";
+  }
+  return {};
+}
+
+std::string ImportRefusedText(const std::filesystem::path& file,
+                              const exchange::ImportRefusal& refusal) {
+  return FillIn("无法导入“{}”：{}", {Utf8FromPath(file.filename()), ImportRefusalReason(refusal)});
 }
 
 std::string ImportWriteFailedText(std::string_view scdFileName, const SaveResult& result) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "exchange/cses_file.h"
+#include "exchange/timetable_import.h"
 #include "timetable/timetable_writer.h"
 
 namespace orvel::shell {
@@ -15,11 +16,17 @@ inline constexpr std::string_view kImportFailedTitle = "导入课表失败";
 inline constexpr std::string_view kExportTitle = "导出为 CSES";
 inline constexpr std::string_view kExportFailedTitle = "导出失败";
 
+// Why a CSES text was refused: "第 3 行：" and the reason, or the reason alone without a line.
+std::string CsesRefusalText(const exchange::CsesRefusal& refusal);
+
 // Asked before an import replaces another file of "scd".
 std::string ReplaceQuestionText(std::string_view scdFileName);
 
-// A file the importer turned down; `reason` names the first problem (and its line).
-std::string ImportRefusedText(const std::filesystem::path& file, std::string_view reason);
+// Why the importer turned a file down: the first problem (and its line).
+std::string ImportRefusalReason(const exchange::ImportRefusal& refusal);
+// The same with the file's name.
+std::string ImportRefusedText(const std::filesystem::path& file,
+                              const exchange::ImportRefusal& refusal);
 
 // The import could not be written into "scd" (nothing was).
 std::string ImportWriteFailedText(std::string_view scdFileName, const SaveResult& result);

@@ -107,7 +107,9 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round) {
   busy_ = false;
   const exchange::Update timetable =
       exchange::UpdateTimetable(round.timetable, *source_, state_.programFolder, state_.edition);
-  std::string problem = timetable.problem;
+  std::string problem = timetable.importRefusal
+                            ? "课表文件有误：" + ImportRefusalReason(*timetable.importRefusal)
+                            : timetable.problem;
   if (timetable.outcome != exchange::UpdateOutcome::Failed) {
     timetableKnown_ = round.timetable.validators;
     // New cells, or the first copy of a program that started without one.

@@ -83,7 +83,11 @@ StartOutcome Follow(const StartCommand& command, const std::filesystem::path& pr
   if (update.outcome != exchange::UpdateOutcome::Failed && round.dayList)
     update = exchange::UpdateSchoolDayList(*round.dayList, programFolder);
   if (update.outcome == exchange::UpdateOutcome::Failed)
-    return Failed(report, FollowFetchFailedText(source.shown, update.problem));
+    return Failed(report, FollowFetchFailedText(
+                              source.shown, update.importRefusal
+                                                ? "课表文件有误：" +
+                                                      ImportRefusalReason(*update.importRefusal)
+                                                : update.problem));
   return {kExitSuccess, {}};
 }
 
