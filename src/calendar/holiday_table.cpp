@@ -12,7 +12,7 @@ struct Entry {
   std::uint16_t year;
   std::uint8_t month;
   std::uint8_t day;
-  BuiltInDayKind kind;
+  NationalDayKind kind;
   std::uint8_t name;  // index into kNames
 };
 
@@ -40,14 +40,21 @@ static_assert(SortedByDate(), "the holiday table is looked up by binary search")
 
 }  // namespace
 
-std::optional<BuiltInDay> BuiltInDayOf(std::chrono::year_month_day date) {
+std::optional<NationalDay> BuiltInDayOf(std::chrono::year_month_day date) {
   if (!date.ok()) return std::nullopt;
   const long key = Key(static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
                        static_cast<unsigned>(date.day()));
   const Entry* found = std::lower_bound(std::begin(kTable), std::end(kTable), key,
                                         [](const Entry& e, long k) { return Key(e) < k; });
   if (found == std::end(kTable) || Key(*found) != key) return std::nullopt;
-  return BuiltInDay{found->kind, kNames[found->name]};
+  return NationalDay{found->kind, kNames[found->name]};
+}
+
+std::vector<int> BuiltInYears() {
+  std::vector<int> years;
+  for (const Entry& e : kTable)
+    if (years.empty() || years.back() != e.year) years.push_back(e.year);
+  return years;
 }
 
 }  // namespace orvel

@@ -5,7 +5,6 @@
 #include <set>
 #include <utility>
 
-#include "calendar/holiday_table.h"
 #include "clock/period_search.h"
 
 namespace orvel::clock {
@@ -57,8 +56,9 @@ void DayRules::Add(const DayRule& rule) {
   }
 }
 
-DayRules DayRules::FromLists(const DayList* school, const DayList& own) {
+DayRules DayRules::FromLists(const DayList* school, const DayList& own, NationalDays national) {
   DayRules rules;
+  rules.national_ = std::move(national);
   std::set<sys_days> ownDates;
   for (const DayLine& line : own.lines)
     if (line.rule && line.rule->kind != DayRuleKind::NationalDays)
@@ -89,15 +89,15 @@ SchoolDay DayRules::Decide(year_month_day date, CalendarArea area) const {
   const auto found = dates_.find(when);
   const DateRules* listed = found != dates_.end() ? &found->second : nullptr;
   const std::optional<DayRule> kind = listed ? listed->kind : std::nullopt;
-  // A 放假 or 补班 line of the date wins over the built-in table.
-  bool builtInHoliday = false;
-  bool builtInMakeUpDay = false;
-  std::string_view builtInName;
+  // A 放假 or 补班 line of the date wins over the national days.
+  bool nationalHoliday = false;
+  bool nationalMakeUpDay = false;
+  std::string_view nationalName;
   if (nationalDays_ && !kind) {
-    if (const std::optional<BuiltInDay> builtIn = BuiltInDayOf(date)) {
-      builtInHoliday = builtIn->kind == BuiltInDayKind::Holiday;
-      builtInMakeUpDay = builtIn->kind == BuiltInDayKind::MakeUpWorkday;
-      builtInName = builtIn->name;
+    if (const std::optional<NationalDay> national = national_.On(date)) {
+      nationalHoliday = national->kind == NationalDayKind::Holiday;
+      nationalMakeUpDay = national->kind == NationalDayKind::MakeUpWorkday;
+      nationalName = national->name;
     }
   }
   if (listed) day.swaps = listed->swaps;
@@ -113,17 +113,17 @@ SchoolDay DayRules::Decide(year_month_day date, CalendarArea area) const {
     day.teachingWeek = WeeksBetween(latestTermStart->date, when) + 1;
   if (after != anchors_.begin()) {
     const Anchor& latest = *std::prev(after);
-    const WeekParity atAnchor = latest.kind == DayRuleKind::EvenWeek ? WeekParity::Even
-                                                                     : WeekParity::Odd;
+    const WeekParity atAnchor =
+        latest.kind == DayRuleKind::EvenWeek ? WeekParity::Even : WeekParity::Odd;
     day.parity = Flip(atAnchor, WeeksBetween(latest.date, when));
   } else if (area.IsShanghai()) {
     if (const std::optional<long long> week = TermDatesWeek(date)) day.parity = ParityOf(*week);
   }
 
   const bool listedHoliday = kind && kind->kind == DayRuleKind::Holiday;
-  if (listedHoliday || builtInHoliday) {
+  if (listedHoliday || nationalHoliday) {
     day.lessons = false;
-    const std::string_view name = listedHoliday ? std::string_view(kind->name) : builtInName;
+    const std::string_view name = listedHoliday ? std::string_view(kind->name) : nationalName;
     day.label = ShortText(name.empty() ? kHolidayLabel : name);
     return day;
   }
@@ -133,7 +133,7 @@ SchoolDay DayRules::Decide(year_month_day date, CalendarArea area) const {
     day.label = ShortText(kMakeUpDayLabel);
     return day;
   }
-  if (builtInMakeUpDay) {
+  if (nationalMakeUpDay) {
     day.makeUpDayWithoutWeekday = true;
     day.label = ShortText(kMakeUpDayLabel);
     return day;

@@ -1,8 +1,9 @@
 #pragma once
 // What kind of day a date is, for the timetable: a school day or a holiday, whose weekday's
 // column applies, the teaching week and its parity, and the lessons swapped on it. Decided from
-// the day lists (days.csv, and the school's days.school.csv beneath it) and the built-in
-// national holidays, once per date: every consumer asks SchoolDays and nothing else.
+// the day lists (days.csv, and the school's days.school.csv beneath it) and the national
+// holidays in force (the built-in table and the holiday files), once per date: every consumer
+// asks SchoolDays and nothing else.
 #include <chrono>
 #include <map>
 #include <optional>
@@ -10,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/national_days.h"
 #include "clock/clock_cells.h"
 #include "clock/week_label.h"
 #include "timetable/day_list.h"
@@ -39,7 +41,7 @@ struct SchoolDay {
   // The week since the latest 开学 line, 1 for its own week.
   std::optional<long long> teachingWeek;
   std::vector<DaySwap> swaps;
-  // A built-in make-up workday that no 补班 line gives a weekday: the date's own column applies
+  // A national make-up workday that no 补班 line gives a weekday: the date's own column applies
   // and the user is asked to choose one.
   bool makeUpDayWithoutWeekday = false;
 
@@ -53,11 +55,13 @@ class DayRules {
   DayRules() = default;
   // The school's list (if any) beneath the PC's own: a date that the own list has a line for
   // takes the own list's lines alone. A 国家节假日 line of the own list wins over the school's.
-  static DayRules FromLists(const DayList* school, const DayList& own);
+  // Beneath both lie the national days, which 国家节假日,关 switches off.
+  static DayRules FromLists(const DayList* school, const DayList& own, NationalDays national = {});
 
   // "上海" takes the term dates' labels and weeks.
   SchoolDay Decide(std::chrono::year_month_day date, CalendarArea area) const;
   bool NationalDaysOn() const { return nationalDays_; }
+  const NationalDays& national() const { return national_; }
 
  private:
   struct DateRules {
@@ -72,6 +76,7 @@ class DayRules {
 
   std::map<std::chrono::sys_days, DateRules> dates_;
   std::vector<Anchor> anchors_;  // by date; of one date, the last line last
+  NationalDays national_;
   bool nationalDays_ = true;
 };
 

@@ -8,6 +8,7 @@
 #include "panel/save_refusal_text.h"
 #include "platform/ui/platform.h"
 #include "program/day_lists.h"
+#include "program/holiday_files.h"
 
 namespace orvel::panel {
 namespace {
@@ -17,7 +18,7 @@ using std::chrono::sys_days;
 using std::chrono::year_month_day;
 
 // The designed window, twips.
-constexpr double kClientWidth = 6600, kClientHeight = 4740;
+constexpr double kClientWidth = 6600, kClientHeight = 5340;
 constexpr double kRowHeight = 330, kButtonHeight = 375;
 
 // The kinds in the order of CmbKind.
@@ -82,6 +83,7 @@ FrmDays::FrmDays(program::ProgramState& state, std::function<void()> changed)
       CmdAdd(this, "CmdAdd", "添加"),
       CmdDelete(this, "CmdDelete", "删除"),
       ChkNational(this, "ChkNational", "按国家法定节假日放假和补班"),
+      LblNational(this, "LblNational"),
       CmdClose(this, "CmdClose", "关闭"),
       state_(state),
       changed_(std::move(changed)) {
@@ -105,8 +107,10 @@ FrmDays::FrmDays(program::ProgramState& state, std::function<void()> changed)
   CmdAdd.Move(4560, 2700, 900, kButtonHeight);
   CmdDelete.Move(5580, 2700, 900, kButtonHeight);
   ChkNational.Move(120, 3780, 4200, kRowHeight);
-  CmdClose.Move(5580, 4200, 900, kButtonHeight);
-  for (ui::Label* label : {&LblDate, &LblKind, &LblValue1, &LblValue2})
+  // Two lines: the sentence for a year without data is longer than the window is wide.
+  LblNational.Move(120, 4170, 6360, 2 * kRowHeight);
+  CmdClose.Move(5580, 4800, 900, kButtonHeight);
+  for (ui::Label* label : {&LblDate, &LblKind, &LblValue1, &LblValue2, &LblNational})
     label->transparentBack = true;
 
   onLoad = [this] { Form_Load(); };
@@ -126,6 +130,12 @@ void FrmDays::Form_Load() {
   ChkNational.SetValue(state_.days.rules().NationalDaysOn() ? 1 : 0);
   filling_ = false;
   ReadList();
+  ShowNationalDays();
+}
+
+void FrmDays::ShowNationalDays() {
+  LblNational.SetCaption(
+      program::NationalDaysStatusText(state_.days.rules(), state_.platform.clock().Now().date));
 }
 
 void FrmDays::CmbKind_Click() {
@@ -185,6 +195,7 @@ void FrmDays::WriteList() {
   }
   // What is on disk now, whether the change went in or not.
   if (ReadList() && written.status == FileStatus::Ok && changed_) changed_();
+  ShowNationalDays();
 }
 
 void FrmDays::CmdAdd_Click() {

@@ -1,8 +1,9 @@
 #pragma once
 // FrmDays, "调课与放假": the PC's own day list (days.csv) as a list of its rules from 30 days ago
 // on, a rule added with the system's date picker, a rule deleted, and the built-in national
-// holidays switched on or off. Every change is written to days.csv at once; lines it does not
-// show (notes, lines that cannot be read, older rules) are written back as they were.
+// holidays switched on or off, with a line saying what national data is in force. Every change is
+// written to days.csv at once; lines it does not show (notes, lines that cannot be read, older
+// rules) are written back as they were.
 #include <functional>
 #include <string>
 #include <vector>
@@ -33,6 +34,7 @@ class FrmDays : public ui::Form {
   ui::Button CmdAdd;
   ui::Button CmdDelete;
   ui::CheckBox ChkNational;
+  ui::Label LblNational;  // which years' national holidays the program has, and from where
   ui::Button CmdClose;
 
   void Form_Load();
@@ -45,6 +47,7 @@ class FrmDays : public ui::Form {
   // Reads days.csv again and shows it; false (and a message) when it cannot be read.
   bool ReadList();
   void ShowList();
+  void ShowNationalDays();
   // Writes the changed list; on a failure the message, and the file as it was.
   void WriteList();
   void Refuse(const std::string& text);

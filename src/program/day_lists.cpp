@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/ui/platform.h"
+#include "program/holiday_files.h"
 #include "timetable/day_list.h"
 
 namespace orvel::program {
@@ -17,12 +18,15 @@ std::string UnreadableDayLinesText(const std::vector<int>& lines) {
   return "days.csv 第 " + numbers + " 行无法识别，已跳过；其余各行照常生效。";
 }
 
-std::vector<int> LoadDayLists(ProgramState& state) {
+void LoadDayLists(ProgramState& state) {
   const DayListRead own = ReadDayList(state.programFolder / kDayListFileName);
   const DayListRead school = ReadDayList(state.programFolder / kSchoolDayListFileName);
   const bool hasSchool = school.status == FileStatus::Ok;
-  state.days.SetRules(clock::DayRules::FromLists(hasSchool ? &school.list : nullptr, own.list));
-  return own.list.UnreadableLines();
+  HolidayFilesRead holidays = ReadHolidayFiles(state.programFolder);
+  state.days.SetRules(clock::DayRules::FromLists(hasSchool ? &school.list : nullptr, own.list,
+                                                 std::move(holidays.days)));
+  state.unreadableDayLines = own.list.UnreadableLines();
+  state.holidayFileProblems = std::move(holidays.problems);
 }
 
 }  // namespace orvel::program

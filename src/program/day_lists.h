@@ -1,6 +1,7 @@
 #pragma once
 // The day lists of the program folder, read into the program's one answer to "what kind of day
-// is it": days.school.csv (a followed school's) beneath days.csv (this PC's own).
+// is it": days.school.csv (a followed school's) beneath days.csv (this PC's own), and beneath
+// both the national days of the holiday files and the built-in table (holiday_files.h).
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,8 +20,9 @@ inline constexpr std::string_view kMakeUpDayNotice =
 // Lines of days.csv that apply nothing because they cannot be read, named for the user.
 std::string UnreadableDayLinesText(const std::vector<int>& lines);
 
-// Reads both lists into state.days; a missing list is an empty one. Returns the 1-based numbers
-// of the own list's lines that cannot be read (they apply nothing).
-std::vector<int> LoadDayLists(ProgramState& state);
+// Reads both lists and the holiday files into state.days; a missing list is an empty one. The
+// own list's lines that cannot be read (they apply nothing) go to state.unreadableDayLines, the
+// holiday files that cannot be used to state.holidayFileProblems.
+void LoadDayLists(ProgramState& state);
 
 }  // namespace orvel::program

@@ -58,6 +58,10 @@ struct ProgramState {
   clock::SchoolDays days;
   // Lines of days.csv that could not be read at start-up, 1-based; the shell says so once.
   std::vector<int> unreadableDayLines;
+  // Holiday files that cannot be used, one sentence each; the shell names each once.
+  std::vector<std::string> holidayFileProblems;
+  // The year without national data the user has been told of in this run.
+  int toldMissingYear = 0;
 
   // "Orvel2.ini" or "Schedule.ini".
   std::string_view SettingsFile() const { return SettingsFileName(edition); }

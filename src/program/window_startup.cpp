@@ -17,7 +17,7 @@ void ReadStartupSettings(ProgramState& state) {
   state.live.area = settings.CmbArea;
   state.colours.SetCustomFromSettings(settings.CustomColours);
   if (!state.startupScdFileName.empty()) state.values.ScdFileName = state.startupScdFileName;
-  state.unreadableDayLines = LoadDayLists(state);
+  LoadDayLists(state);
 }
 
 void RestorePosition(ui::Form& window, ProgramState& state) {

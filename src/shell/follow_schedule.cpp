@@ -93,17 +93,27 @@ void FollowSchedule::FetchNow() {
   busy_ = true;
   auto round = std::make_shared<exchange::FetchRound>();
   round->timetable.problem = "未能获取";  // unless the work runs
+  const std::chrono::year_month_day today = state_.platform.clock().Now().date;
+  std::vector<exchange::HolidayFileAsk> holidayAsks;
+  if (today != holidaysAsked_)
+    holidayAsks = holidays_.Asks(static_cast<int>(today.year()), state_.programFolder);
+  auto holidays = std::make_shared<std::vector<exchange::FetchedHolidayFile>>();
   state_.platform.background().Run(
-      [round, source = *source_, timetable = OnDisk(timetableKnown_, TimetableCopy()),
-       dayList =
-           OnDisk(dayListKnown_, state_.programFolder / PathFromUtf8(kSchoolDayListFileName))](
-          ui::Http& http) { *round = exchange::FetchSource(http, source, timetable, dayList); },
-      [this, alive = std::weak_ptr<int>(alive_), round] {
-        if (!alive.expired()) Fetched(*round);
+      [round, holidays, holidayAsks, source = *source_,
+       timetable = OnDisk(timetableKnown_, TimetableCopy()),
+       dayList = OnDisk(dayListKnown_, state_.programFolder /
+                                           PathFromUtf8(kSchoolDayListFileName))](ui::Http& http) {
+        *round = exchange::FetchSource(http, source, timetable, dayList);
+        // Asked only of a source that answered, as the day list is.
+        if (round->dayList) *holidays = exchange::FetchSchoolHolidays(http, source, holidayAsks);
+      },
+      [this, alive = std::weak_ptr<int>(alive_), round, holidays] {
+        if (!alive.expired()) Fetched(*round, *holidays);
       });
 }
 
-void FollowSchedule::Fetched(const exchange::FetchRound& round) {
+void FollowSchedule::Fetched(const exchange::FetchRound& round,
+                             const std::vector<exchange::FetchedHolidayFile>& holidays) {
   busy_ = false;
   const exchange::Update timetable =
       exchange::UpdateTimetable(round.timetable, *source_, state_.programFolder, state_.edition);
@@ -127,6 +137,13 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round) {
       dayListChanged_();
     else if (problem.empty())
       problem = dayList.problem;
+  }
+  if (!holidays.empty()) {
+    const exchange::HolidayUpdate kept = holidays_.Keep(holidays, state_.programFolder);
+    // A file that failed is asked for again next round.
+    if (kept.problem.empty()) holidaysAsked_ = state_.platform.clock().Now().date;
+    if (problem.empty()) problem = kept.problem;
+    if (kept.changed && dayListChanged_) dayListChanged_();
   }
   Report(OneLine(problem));
   ScheduleNext();

@@ -15,6 +15,7 @@
 
 #include "exchange/follow_settings.h"
 #include "exchange/followed_source.h"
+#include "exchange/school_holidays.h"
 #include "platform/ui/controls.h"
 #include "program/program_state.h"
 #include "program/schedule_window.h"
@@ -49,7 +50,8 @@ class FollowSchedule {
   void SetRefreshPeriod(std::chrono::milliseconds period) { period_ = period; }
 
  private:
-  void Fetched(const exchange::FetchRound& round);
+  void Fetched(const exchange::FetchRound& round,
+               const std::vector<exchange::FetchedHolidayFile>& holidays);
   // The state in the tray tip and, for a failure not told before, a balloon.
   void Report(const std::string& problem);
   void ScheduleNext();
@@ -69,6 +71,10 @@ class FollowSchedule {
   ui::Timer TimerFollow;
   exchange::Validators timetableKnown_;
   exchange::Validators dayListKnown_;
+  // The national holiday files, asked for in the first round of each day that the source
+  // answers: they change once a year.
+  exchange::SchoolHolidayFiles holidays_;
+  std::chrono::year_month_day holidaysAsked_{};
   std::optional<ui::LocalTime> lastSuccess_;
   std::string failure_;      // the last fetch's problem; empty after a success
   std::string toldFailure_;  // the failure a balloon told; empty after a success

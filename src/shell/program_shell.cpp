@@ -8,6 +8,7 @@
 #include "panel/panel_opener.h"
 #include "platform/ui/platform.h"
 #include "program/day_lists.h"
+#include "program/holiday_files.h"
 #include "program/live_values.h"
 #include "shell/popup_reminder.h"
 
@@ -16,6 +17,8 @@ namespace {
 
 // The classic edition's icon exists only around a balloon reminder, with this tip.
 constexpr std::string_view kClassicBalloonTrayTip = "课程表";
+// How long a notice is up before the next one replaces it: the popup's whole life.
+constexpr int kNoticeMs = static_cast<int>(desktop::kTipsLifeMs);
 
 }  // namespace
 
@@ -29,7 +32,9 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
       timetableCommands_(state, window, [this] { ShowImportedTimetable(); }),
       follow_(
           state, window, [this] { ShowImportedTimetable(); }, [this] { DayListChanged(); }),
-      mnu_schedule_("mnu_schedule", "", {}) {
+      mnu_schedule_("mnu_schedule", "", {}),
+      TimerNotice(&window.form(), "TimerNotice", kNoticeMs, false) {
+  TimerNotice.onTimer = [this] { ShowNextNotice(); };
   window_.IdleCheck = [this] { idle_.CheckIdle(); };
   window_.ScheduleClock = [this] { ScheduleClockTick(); };
   window_.ShowControlPanel = [this] { OpenPanel(); };
@@ -56,6 +61,8 @@ void ProgramShell::ScheduleClockTick() {
   settings.colours = clock::SchemeColours(state_.colours, state_.values.scheme);
   settings.remindMode = state_.values.remindMode;
   const ui::LocalTime now = state_.platform.clock().Now();
+  // A new date while running: holiday files put in the folder meanwhile count from today on.
+  if (now.date != shownDay_ && shownDay_ != std::chrono::year_month_day{}) ReadDayLists();
   const clock::SchoolDay& today = state_.days.On(now.date, state_.live.area);
   if (today.date != shownDay_) ShowNewDay(today);
   window_.RunClockTick(settings, today, now.secondsOfDay, raise_);
@@ -67,9 +74,32 @@ void ProgramShell::ShowNewDay(const clock::SchoolDay& today) {
   // Once a day: the built-in make-up workday follows the date's own weekday until the user
   // says which weekday's lessons it has.
   if (today.makeUpDayWithoutWeekday) Notify(std::string(program::kMakeUpDayNotice));
+  // Once a year on this PC: a year whose national holidays nothing gives.
+  if (const std::optional<int> year = program::TakeMissingYearNotice(state_, today.date))
+    Notify(program::MissingHolidaysText(*year));
+}
+
+void ProgramShell::ReadDayLists() {
+  program::LoadDayLists(state_);
+  TellHolidayProblems();
+}
+
+void ProgramShell::TellHolidayProblems() {
+  for (const std::string& problem : state_.holidayFileProblems)
+    if (toldHolidayProblems_.insert(problem).second) Notify(problem);
 }
 
 void ProgramShell::Notify(const std::string& text) {
+  notices_.push_back(text);
+  if (!noticeShown_) ShowNextNotice();
+}
+
+void ProgramShell::ShowNextNotice() {
+  noticeShown_ = !notices_.empty();
+  TimerNotice.SetEnabled(noticeShown_);
+  if (!noticeShown_) return;
+  const std::string text = std::move(notices_.front());
+  notices_.pop_front();
   ui::Form& form = window_.form();
   if (state_.edition == Edition::Classic) {
     // The classic edition has no icon to show a balloon on: the popup, without its tones.
@@ -83,11 +113,12 @@ void ProgramShell::Started() {
   ShowNewDay(Today());
   if (!state_.unreadableDayLines.empty())
     Notify(program::UnreadableDayLinesText(state_.unreadableDayLines));
+  TellHolidayProblems();
   follow_.Start();
 }
 
 void ProgramShell::DayListChanged() {
-  state_.unreadableDayLines = program::LoadDayLists(state_);
+  ReadDayLists();
   const clock::SchoolDay& today = Today();
   shownDay_ = today.date;
   window_.ShowSchoolDay(today);

@@ -4,7 +4,9 @@
 // right-click menu and dropped files). Program<Window> below puts an edition together; WinMain
 // and the program tests build the program through it, so both run the same wiring.
 #include <chrono>
+#include <deque>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,9 +49,10 @@ class ProgramShell {
   void ExitProgram();
 
   // The window is up: it shows today's swapped lessons, the user hears once of lines of the day
-  // list that cannot be read, and the followed source's first fetch begins.
+  // list and holiday files that cannot be read, and the followed source's first fetch begins.
   void Started();
-  // The day lists changed on disk: read again, today shown again, the fold following the day.
+  // The day lists or holiday files changed on disk: read again, today shown again, the fold
+  // following the day.
   void DayListChanged();
 
  private:
@@ -58,10 +61,16 @@ class ProgramShell {
   // One tick of TimerSchedule. The common tick (nothing changes) allocates nothing.
   void ScheduleClockTick();
   void RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon);
-  // A day the window has not shown yet: its swapped lessons, and a make-up day's notice.
+  // A day the window has not shown yet: its swapped lessons, a make-up day's notice, and once a
+  // year on the PC a year without national holiday data.
   void ShowNewDay(const clock::SchoolDay& today);
-  // A passing notice: a balloon on the icon, or the popup where the edition has no icon.
+  // The day lists and holiday files read again; a holiday file newly found unusable is named.
+  void ReadDayLists();
+  void TellHolidayProblems();
+  // A passing notice: a balloon on the icon, or the popup where the edition has no icon. Either
+  // shows one text at a time, so a notice waits until the one before it has been up a while.
   void Notify(const std::string& text);
+  void ShowNextNotice();
   void OpenPanel();
   // "调课与放假": one window at a time, brought forward while open.
   void OpenDays();
@@ -84,6 +93,10 @@ class ProgramShell {
   TimetableCommands timetableCommands_;
   FollowSchedule follow_;
   ui::PopupMenu mnu_schedule_;
+  ui::Timer TimerNotice;
+  std::deque<std::string> notices_;  // waiting to be shown
+  bool noticeShown_ = false;         // one is up and TimerNotice runs
+  std::set<std::string> toldHolidayProblems_;
   bool ended_ = false;
   // The date whose swapped lessons the window shows.
   std::chrono::year_month_day shownDay_{};
@@ -121,9 +134,9 @@ class Program {
 template <class Window>
 int RunProgram(ui::Platform& platform, std::string_view programName,
                const std::vector<std::string>& args, const ReportLine& report) {
-  const StartOutcome outcome =
-      RunStartCommand(ParseCommandLine(programName, args), platform.ProgramFolder(),
-                      Window::kEdition, platform.http(), report);
+  const StartOutcome outcome = RunStartCommand(
+      ParseCommandLine(programName, args), platform.ProgramFolder(), Window::kEdition,
+      platform.http(), report, static_cast<int>(platform.clock().Now().date.year()));
   if (outcome.exitCode) return *outcome.exitCode;
   Program<Window> program(platform);
   if (!outcome.startupScdFileName.empty())

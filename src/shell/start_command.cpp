@@ -3,6 +3,7 @@
 #include "exchange/cses_file.h"
 #include "exchange/follow_settings.h"
 #include "exchange/followed_source.h"
+#include "exchange/school_holidays.h"
 #include "exchange/timetable_import.h"
 #include "platform/file_io.h"
 #include "program/managed_timetable.h"
@@ -59,7 +60,7 @@ StartOutcome ImportBeforeStart(const std::filesystem::path& file,
 }
 
 StartOutcome Follow(const StartCommand& command, const std::filesystem::path& programFolder,
-                    Edition edition, ui::Http& http, const ReportLine& report) {
+                    Edition edition, ui::Http& http, const ReportLine& report, int thisYear) {
   exchange::FollowSettings settings{command.file, command.className, command.minutes};
   exchange::SourceResolution resolved =
       exchange::ResolveSource(settings.source, settings.className);
@@ -82,6 +83,13 @@ StartOutcome Follow(const StartCommand& command, const std::filesystem::path& pr
       exchange::UpdateTimetable(round.timetable, source, programFolder, edition);
   if (update.outcome != exchange::UpdateOutcome::Failed && round.dayList)
     update = exchange::UpdateSchoolDayList(*round.dayList, programFolder);
+  if (update.outcome != exchange::UpdateOutcome::Failed && round.dayList) {
+    exchange::SchoolHolidayFiles holidays;
+    const exchange::HolidayUpdate kept = holidays.Keep(
+        exchange::FetchSchoolHolidays(http, source, holidays.Asks(thisYear, programFolder)),
+        programFolder);
+    if (!kept.problem.empty()) update = {exchange::UpdateOutcome::Failed, kept.problem};
+  }
   if (update.outcome == exchange::UpdateOutcome::Failed)
     return Failed(report, FollowFetchFailedText(
                               source.shown, update.importRefusal
@@ -101,7 +109,7 @@ StartOutcome StopFollowing(const std::filesystem::path& programFolder, const Rep
 
 StartOutcome RunStartCommand(const StartCommand& command,
                              const std::filesystem::path& programFolder, Edition edition,
-                             ui::Http& http, const ReportLine& report) {
+                             ui::Http& http, const ReportLine& report, int thisYear) {
   switch (command.action) {
     case StartAction::Start:
       break;
@@ -112,7 +120,7 @@ StartOutcome RunStartCommand(const StartCommand& command,
     case StartAction::Import:
       return ImportBeforeStart(PathFromUtf8(command.file), programFolder, edition, report);
     case StartAction::Follow:
-      return Follow(command, programFolder, edition, http, report);
+      return Follow(command, programFolder, edition, http, report, thisYear);
     case StartAction::StopFollowing:
       return StopFollowing(programFolder, report);
   }

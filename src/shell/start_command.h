@@ -28,11 +28,11 @@ struct StartOutcome {
 // put into "scd" as a drop puts it but without asking, since replacing is what the command asks
 // for; a refused file is reported and nothing is written, else the window opens with it; a PC
 // that follows a source refuses it. Follow: a source that can be followed is written to
-// follow.ini (a relative file path made whole) and fetched once with `http`, no window; a failed
-// fetch is reported and keeps follow.ini, so that the program goes on trying. StopFollowing:
-// follow.ini removed.
+// follow.ini (a relative file path made whole) and fetched once with `http` (with the holiday
+// files of `thisYear` and the next), no window; a failed fetch is reported and keeps follow.ini,
+// so that the program goes on trying. StopFollowing: follow.ini removed.
 StartOutcome RunStartCommand(const StartCommand& command,
                              const std::filesystem::path& programFolder, Edition edition,
-                             ui::Http& http, const ReportLine& report);
+                             ui::Http& http, const ReportLine& report, int thisYear);
 
 }  // namespace orvel::shell

@@ -1,0 +1,178 @@
+#include "exchange/holiday_file.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <utility>
+
+#include "exchange/yaml_tree.h"
+#include "platform/file_io.h"
+#include "platform/text_codec.h"
+#include "timetable/day_list.h"
+#include "timetable/file_text.h"
+
+namespace orvel::exchange {
+namespace {
+
+using std::chrono::sys_days;
+using std::chrono::year_month_day;
+
+constexpr std::string_view kJsonSuffix = ".json";
+constexpr std::string_view kSchoolSuffix = ".school.json";
+
+std::optional<int> Digits(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || text.front() == '-' || error != std::errc() ||
+      end != text.data() + text.size())
+    return std::nullopt;
+  return value;
+}
+
+// "2027-01-01", as the data set writes its dates.
+std::optional<year_month_day> DateOf(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
+  const std::optional<int> y = Digits(text.substr(0, 4));
+  const std::optional<int> m = Digits(text.substr(5, 2));
+  const std::optional<int> d = Digits(text.substr(8, 2));
+  if (!y || !m || !d) return std::nullopt;
+  const year_month_day date{std::chrono::year{*y}, std::chrono::month{static_cast<unsigned>(*m)},
+                            std::chrono::day{static_cast<unsigned>(*d)}};
+  if (!date.ok()) return std::nullopt;
+  return date;
+}
+
+bool IsWeekend(year_month_day date) {
+  const std::chrono::weekday weekday{sys_days{date}};
+  return weekday == std::chrono::Saturday || weekday == std::chrono::Sunday;
+}
+
+bool HasControlCharacter(std::string_view text) {
+  return std::any_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
+// A year has at most 366 dates; the list may repeat some, but not without end.
+constexpr std::size_t kMostListedDays = 1000;
+
+HolidayFileRead Refused(std::string problem) {
+  return {std::nullopt, std::move(problem)};
+}
+
+std::string AtLine(const YamlNode& node, std::string_view what) {
+  return "第 " + std::to_string(node.Line()) + " 行：" + std::string(what);
+}
+
+}  // namespace
+
+HolidayFileRead ParseHolidayFile(std::string_view bytes, int year) {
+  if (bytes.size() > kMaxHolidayFileBytes) return Refused("文件超过 1 MB");
+  if (!IsValidUtf8(bytes)) return Refused("不是 UTF-8 编码的文本");
+  const YamlRead read = ParseYaml(bytes);
+  if (!read.tree) return Refused("第 " + std::to_string(read.errorLine) + " 行起不是 JSON");
+  const YamlNode root = read.tree->Root();
+  if (!root.IsMap()) return Refused("不是 JSON 对象");
+
+  const std::string yearText = std::to_string(year);
+  if (const YamlNode stated = root.Get("year"); stated.IsDefined()) {
+    const std::optional<int> value = stated.IsScalar() ? Digits(stated.Scalar()) : std::nullopt;
+    if (!value) return Refused(AtLine(stated, "year 应为年份数字"));
+    if (*value != year)
+      return Refused(AtLine(
+          stated, "year 是 " + std::to_string(*value) + "，与文件名的 " + yearText + " 不符"));
+  }
+  const YamlNode days = root.Get("days");
+  if (!days.IsSequence())
+    return Refused(days.IsDefined() ? AtLine(days, "days 应为列表") : "没有 days 列表");
+
+  const std::vector<YamlNode> items = days.Items();
+  if (items.size() > kMostListedDays) return Refused(AtLine(days, "days 中的项目太多"));
+  // The New Year holiday may begin in the last days of the year before.
+  const std::chrono::year y{year};
+  const sys_days first{(y - std::chrono::years{1}) / std::chrono::December / kFirstYearEndDay};
+  const sys_days last{y / std::chrono::December / 31};
+  HolidayYear holidays;
+  holidays.year = year;
+  std::vector<int> lines;  // of each day kept, for a date listed twice
+  for (const YamlNode& item : items) {
+    if (!item.IsMap()) return Refused(AtLine(item, "days 中的每一项应为对象"));
+    const YamlNode dateNode = item.Get("date");
+    const YamlNode nameNode = item.Get("name");
+    const YamlNode offNode = item.Get("isOffDay");
+    const std::optional<year_month_day> date =
+        dateNode.IsScalar() ? DateOf(dateNode.Scalar()) : std::nullopt;
+    if (!date)
+      return Refused(
+          AtLine(dateNode.IsDefined() ? dateNode : item, "date 应为 2027-01-01 这样的日期"));
+    if (sys_days{*date} < first || sys_days{*date} > last)
+      return Refused(AtLine(dateNode, "日期 " + dateNode.Scalar() + " 不在 " + yearText + " 年内"));
+    if (!nameNode.IsScalar() || nameNode.IsNull() || HasControlCharacter(nameNode.Scalar()))
+      return Refused(AtLine(nameNode.IsDefined() ? nameNode : item, "name 应为一行文字"));
+    const std::string& off = offNode.Scalar();
+    if (!offNode.IsScalar() || (off != "true" && off != "false"))
+      return Refused(AtLine(offNode.IsDefined() ? offNode : item, "isOffDay 应为 true 或 false"));
+    const NationalDayKind kind =
+        off == "true" ? NationalDayKind::Holiday : NationalDayKind::MakeUpWorkday;
+    // The data set lists a weekday that is worked as usual after an extended holiday (2020-02-03)
+    // as a workday too: an ordinary day, not a make-up one.
+    if (kind == NationalDayKind::MakeUpWorkday && !IsWeekend(*date)) continue;
+    holidays.days.push_back({*date, kind, nameNode.Scalar()});
+    lines.push_back(item.Line());
+  }
+
+  std::vector<std::size_t> order(holidays.days.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return sys_days{holidays.days[a].date} < sys_days{holidays.days[b].date};
+  });
+  std::vector<HolidayDate> sorted;
+  for (const std::size_t i : order) {
+    HolidayDate& day = holidays.days[i];
+    if (!sorted.empty() && sorted.back().date == day.date) {
+      // Listed twice: the same thing twice is harmless, a contradiction is not.
+      if (sorted.back().kind != day.kind)
+        return Refused("第 " + std::to_string(lines[i]) + " 行：日期 " + DayDateText(day.date) +
+                       " 既是假日又是补班日");
+      continue;
+    }
+    sorted.push_back(std::move(day));
+  }
+  if (sorted.empty()) return {};
+  holidays.days = std::move(sorted);
+  return {std::move(holidays), {}};
+}
+
+HolidayFileRead ReadHolidayFile(const std::filesystem::path& file, int year) {
+  FileBytes read = ReadWholeFile(file, kMaxHolidayFileBytes);
+  switch (read.status) {
+    case FileStatus::Ok:
+      return ParseHolidayFile(read.bytes, year);
+    case FileStatus::NotFound:
+      return {};
+    case FileStatus::TooLarge:
+      return Refused("文件超过 1 MB");
+    case FileStatus::AccessDenied:
+    case FileStatus::Failed:
+      break;
+  }
+  return Refused("无法读取");
+}
+
+std::string HolidayFileName(int year, HolidaySource source) {
+  return std::to_string(year) +
+         std::string(source == HolidaySource::SchoolFile ? kSchoolSuffix : kJsonSuffix);
+}
+
+std::optional<YearSource> HolidayFileOf(std::string_view fileName) {
+  if (fileName.size() < 4) return std::nullopt;
+  const std::optional<int> year = Digits(fileName.substr(0, 4));
+  if (!year || *year < 1000) return std::nullopt;
+  const std::string_view rest = fileName.substr(4);
+  // Windows does not tell upper from lower case in names.
+  const std::string lower = AsciiLower(std::string(rest));
+  if (lower == kJsonSuffix) return YearSource{*year, HolidaySource::LocalFile};
+  if (lower == kSchoolSuffix) return YearSource{*year, HolidaySource::SchoolFile};
+  return std::nullopt;
+}
+
+}  // namespace orvel::exchange

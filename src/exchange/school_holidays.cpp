@@ -1,0 +1,99 @@
+#include "exchange/school_holidays.h"
+
+#include <system_error>
+#include <utility>
+
+#include "exchange/holiday_file.h"
+#include "platform/file_io.h"
+#include "timetable/day_list.h"
+
+namespace orvel::exchange {
+
+std::string SchoolHolidayLocation(const FollowedSource& source, int year) {
+  // The day list's location is the timetable's folder and its name.
+  const std::string folder =
+      source.dayList.substr(0, source.dayList.size() - kDayListFileName.size());
+  const char separator =
+      source.kind == SourceKind::File && folder.find('\\') != std::string::npos ? '\\' : '/';
+  return folder + std::string(kHolidayFolderName) + separator +
+         HolidayFileName(year, HolidaySource::LocalFile);
+}
+
+std::filesystem::path SchoolHolidayCopy(const std::filesystem::path& programFolder, int year) {
+  return programFolder / PathFromUtf8(kHolidayFolderName) /
+         PathFromUtf8(HolidayFileName(year, HolidaySource::SchoolFile));
+}
+
+std::vector<FetchedHolidayFile> FetchSchoolHolidays(ui::Http& http, const FollowedSource& source,
+                                                    const std::vector<HolidayFileAsk>& asks) {
+  std::vector<FetchedHolidayFile> fetched;
+  for (const HolidayFileAsk& ask : asks) {
+    FetchedHolidayFile file{
+        ask.year,
+        FetchFile(http, source.kind, SchoolHolidayLocation(source, ask.year), ask.known),
+        {}};
+    if (file.file.outcome == FetchOutcome::Fetched)
+      file.unusable = ParseHolidayFile(file.file.bytes, ask.year).problem;
+    fetched.push_back(std::move(file));
+  }
+  return fetched;
+}
+
+std::vector<HolidayFileAsk> SchoolHolidayFiles::Asks(
+    int year, const std::filesystem::path& programFolder) const {
+  std::vector<HolidayFileAsk> asks;
+  for (const int y : {year, year + 1}) {
+    HolidayFileAsk ask{y, {}};
+    std::error_code ec;
+    const auto known = known_.find(y);
+    // A copy that has gone from the disk is fetched whole again.
+    if (known != known_.end() && std::filesystem::exists(SchoolHolidayCopy(programFolder, y), ec))
+      ask.known = known->second;
+    asks.push_back(ask);
+  }
+  return asks;
+}
+
+HolidayUpdate SchoolHolidayFiles::Keep(const std::vector<FetchedHolidayFile>& fetched,
+                                       const std::filesystem::path& programFolder) {
+  HolidayUpdate update;
+  const auto fail = [&update](std::string problem) {
+    if (update.problem.empty()) update.problem = std::move(problem);
+  };
+  for (const FetchedHolidayFile& file : fetched) {
+    const std::string name = std::string(kHolidayFolderName) + "/" +
+                             HolidayFileName(file.year, HolidaySource::LocalFile);
+    switch (file.file.outcome) {
+      case FetchOutcome::Unchanged:
+        known_[file.year] = file.file.validators;
+        continue;
+      case FetchOutcome::Missing:
+        continue;
+      case FetchOutcome::Failed:
+        fail(name + "：" + file.file.problem);
+        continue;
+      case FetchOutcome::Fetched:
+        break;
+    }
+    if (!file.unusable.empty()) {
+      fail(name + " 无法使用：" + file.unusable);
+      continue;
+    }
+    const std::filesystem::path copy = SchoolHolidayCopy(programFolder, file.year);
+    const FileBytes onDisk = ReadWholeFile(copy, file.file.bytes.size());
+    if (onDisk.status != FileStatus::Ok || onDisk.bytes != file.file.bytes) {
+      std::error_code ec;
+      std::filesystem::create_directories(copy.parent_path(), ec);
+      if (ReplaceFileContents(copy, file.file.bytes) != FileStatus::Ok) {
+        fail("无法写入 " + std::string(kHolidayFolderName) + "\\" +
+             HolidayFileName(file.year, HolidaySource::SchoolFile));
+        continue;
+      }
+      update.changed = true;
+    }
+    known_[file.year] = file.file.validators;
+  }
+  return update;
+}
+
+}  // namespace orvel::exchange
