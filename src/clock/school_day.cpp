@@ -66,8 +66,11 @@ DayRules DayRules::FromLists(const DayList* school, const DayList& own, National
   if (school) {
     for (const DayLine& line : school->lines) {
       if (!line.rule) continue;
-      const bool dated = line.rule->kind != DayRuleKind::NationalDays;
-      if (dated && ownDates.contains(sys_days{line.rule->date})) continue;
+      // The school's term anchors count whatever the PC's list says of their dates.
+      const DayRuleKind kind = line.rule->kind;
+      const bool ofTheDate = kind == DayRuleKind::Holiday || kind == DayRuleKind::MakeUpDay ||
+                             kind == DayRuleKind::Swap;
+      if (ofTheDate && ownDates.contains(sys_days{line.rule->date})) continue;
       rules.Add(*line.rule);
     }
   }

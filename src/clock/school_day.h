@@ -54,8 +54,9 @@ class DayRules {
   // No list: the built-in national holidays alone.
   DayRules() = default;
   // The school's list (if any) beneath the PC's own: a date that the own list has a line for
-  // takes the own list's lines alone. A 国家节假日 line of the own list wins over the school's.
-  // Beneath both lie the national days, which 国家节假日,关 switches off.
+  // takes its 放假, 补班 and 调课 from the own list alone; the 开学, 单周 and 双周 lines of both
+  // lists count. A 国家节假日 line of the own list wins over the school's. Beneath both lie the
+  // national days, which 国家节假日,关 switches off.
   static DayRules FromLists(const DayList* school, const DayList& own, NationalDays national = {});
 
   // "上海" takes the term dates' labels and weeks.

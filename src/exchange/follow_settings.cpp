@@ -46,7 +46,9 @@ std::optional<FollowSettings> ReadFollowSettings(const std::filesystem::path& pr
   return ParseFollowSettings(read.bytes);
 }
 
-std::string FormatFollowSettings(const FollowSettings& settings) {
+std::optional<std::string> FormatFollowSettings(const FollowSettings& settings) {
+  if (HasControlCharacter(settings.source) || HasControlCharacter(settings.className))
+    return std::nullopt;
   const std::string text = "source=" + settings.source + "\r\nclass=" + settings.className +
                            "\r\nminutes=" + std::to_string(settings.minutes) + "\r\n";
   const std::optional<std::string> ansi = Utf8ToAnsiExact(text);
@@ -56,8 +58,9 @@ std::string FormatFollowSettings(const FollowSettings& settings) {
 
 FileStatus WriteFollowSettings(const std::filesystem::path& programFolder,
                                const FollowSettings& settings) {
-  return ReplaceFileContents(programFolder / PathFromUtf8(kFollowFileName),
-                             FormatFollowSettings(settings));
+  const std::optional<std::string> bytes = FormatFollowSettings(settings);
+  if (!bytes) return FileStatus::Failed;
+  return ReplaceFileContents(programFolder / PathFromUtf8(kFollowFileName), *bytes);
 }
 
 FileStatus RemoveFollowSettings(const std::filesystem::path& programFolder) {

@@ -36,10 +36,11 @@ std::optional<FollowSettings> ParseFollowSettings(std::string_view fileBytes);
 std::optional<FollowSettings> ReadFollowSettings(const std::filesystem::path& programFolder);
 
 // The file's bytes: in the ANSI code page when every text has an exact form there that reads
-// back the same, else UTF-8 with a byte-order mark, which reads back the same.
-std::string FormatFollowSettings(const FollowSettings& settings);
+// back the same, else UTF-8 with a byte-order mark, which reads back the same. Nothing when a
+// value holds a line break or another control character, which would read back as more lines.
+std::optional<std::string> FormatFollowSettings(const FollowSettings& settings);
 
-// Written with the safe replacement of the other files.
+// Written with the safe replacement of the other files; Failed when it cannot be formatted.
 FileStatus WriteFollowSettings(const std::filesystem::path& programFolder,
                                const FollowSettings& settings);
 

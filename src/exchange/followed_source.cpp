@@ -1,9 +1,10 @@
 #include "exchange/followed_source.h"
 
+#include <algorithm>
 #include <system_error>
 #include <utility>
 
-#include "exchange/timetable_import.h"
+#include "exchange/followed_copy.h"
 #include "platform/file_io.h"
 #include "platform/text_codec.h"
 #include "timetable/file_text.h"
@@ -16,6 +17,7 @@ namespace orvel::exchange {
 namespace {
 
 constexpr std::string_view kClassPlaceholder = "{class}";
+constexpr int kForbidden = 403;
 
 SourceResolution Problem(std::string problem) {
   return {std::nullopt, std::move(problem)};
@@ -50,21 +52,38 @@ std::string PercentDecoded(std::string_view text) {
   return IsValidUtf8(out) ? out : std::string(text);
 }
 
+void AppendEscaped(std::string& out, char c) {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  const auto b = static_cast<unsigned char>(c);
+  out += '%';
+  out += kHex[b >> 4];
+  out += kHex[b & 15];
+}
+
 // An address as a request carries it: other characters than the visible ASCII ones as %XX of
 // their UTF-8 bytes; escapes already there stay.
 std::string PercentEncoded(std::string_view text) {
-  constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
   for (char c : text) {
     const auto b = static_cast<unsigned char>(c);
-    if (b <= 0x20 || b >= 0x7F || c == '"' || c == '<' || c == '>' || c == '\\' || c == '^' ||
-        c == '`' || c == '{' || c == '|' || c == '}') {
-      out += '%';
-      out += kHex[b >> 4];
-      out += kHex[b & 15];
-    } else {
+    if (b <= 0x20 || b >= 0x7F || std::string_view("\"<>\\^`{|}").find(c) != std::string_view::npos)
+      AppendEscaped(out, c);
+    else
       out += c;
-    }
+  }
+  return out;
+}
+
+// The class name as a part of an address: every byte but letters, digits and "-._~()" as %XX, so
+// that "%2e%2e", "&", "#" or "%" in a name stay part of the file's name.
+std::string AddressPart(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+        std::string_view("-._~()").find(c) != std::string_view::npos)
+      out += c;
+    else
+      AppendEscaped(out, c);
   }
   return out;
 }
@@ -75,7 +94,9 @@ FetchedFile FetchFailed(std::string problem) {
   return fetched;
 }
 
-FetchedFile FetchWeb(ui::Http& http, const std::string& url, const Validators& known) {
+// `forbiddenIsMissing`: a 403 is no file, as object stores answer for an object they lack.
+FetchedFile FetchWeb(ui::Http& http, const std::string& url, const Validators& known,
+                     bool forbiddenIsMissing) {
   ui::HttpRequest request;
   request.url = url;
   if (known.known) {
@@ -101,7 +122,10 @@ FetchedFile FetchWeb(ui::Http& http, const std::string& url, const Validators& k
       fetched.outcome = FetchOutcome::Missing;
       break;
     case ui::HttpOutcome::Failed:
-      fetched.problem = std::move(answer.problem);
+      if (forbiddenIsMissing && answer.status == kForbidden)
+        fetched.outcome = FetchOutcome::Missing;
+      else
+        fetched.problem = std::move(answer.problem);
       break;
   }
   return fetched;
@@ -142,51 +166,66 @@ Update Failed(std::string problem) {
 
 }  // namespace
 
+std::string WithoutCredentials(std::string_view address) {
+  std::string text(address);
+  const std::size_t scheme = text.find("://");
+  if (scheme == std::string::npos) return text;
+  const std::size_t hostStart = scheme + 3;
+  const std::size_t hostEnd = std::min(text.find_first_of("/?#", hostStart), text.size());
+  const std::size_t at = text.rfind('@', hostEnd == 0 ? 0 : hostEnd - 1);
+  if (at != std::string::npos && at >= hostStart) text.erase(hostStart, at + 1 - hostStart);
+  return text;
+}
+
 SourceResolution ResolveSource(std::string_view sourceText, std::string_view className) {
-  std::string source(TrimBlanks(sourceText));
+  const std::string source(TrimBlanks(sourceText));
   if (source.empty()) return Problem("没有给出课表来源。");
-  if (source.find(kClassPlaceholder) != std::string::npos) {
+  if (HasControlCharacter(source)) return Problem("课表来源中不能有换行符或控制字符。");
+  if (HasControlCharacter(className)) return Problem("班级名中不能有换行符或控制字符。");
+  const bool byClass = source.find(kClassPlaceholder) != std::string::npos;
+  if (byClass) {
     if (className.empty()) return Problem("来源中有 {class}，但没有给出班级名（/class）。");
     if (!IsTimetableFileName(className))
       return Problem("班级名“" + std::string(className) + "”不能用在文件名中。");
-    source = ReplaceAll(std::move(source), kClassPlaceholder, className);
   }
 
   FollowedSource followed;
-  followed.shown = source;
-  std::string_view folder;  // up to the file's name, its last separator included
-  std::string_view name;
+  // What is shown never holds the user name and password an address may carry.
+  followed.shown = ReplaceAll(WithoutCredentials(source), kClassPlaceholder, className);
   const std::string lower = AsciiLower(source);
   if (lower.starts_with("http://") || lower.starts_with("https://")) {
     followed.kind = SourceKind::Web;
-    const std::size_t hostStart = lower.find("://") + 3;
-    const std::size_t pathStart = source.find('/', hostStart);
-    const std::size_t pathEnd = source.find_first_of("?#", hostStart);
+    const std::string address =
+        PercentEncoded(ReplaceAll(source, kClassPlaceholder, AddressPart(className)));
+    const std::size_t hostStart = address.find("://") + 3;
+    const std::size_t pathStart = address.find('/', hostStart);
+    const std::size_t pathEnd = std::min(address.find_first_of("?#", hostStart), address.size());
     if (pathStart == std::string::npos || pathStart > pathEnd)
-      return Problem("来源地址“" + source + "”没有指向课表文件。");
-    const std::string_view path = std::string_view(source).substr(0, pathEnd);
+      return Problem("来源地址“" + followed.shown + "”没有指向课表文件。");
+    // A fragment is never sent; a query (a signed link) goes with the day list too.
+    const std::size_t fragment = std::min(address.find('#', pathEnd), address.size());
+    const std::string_view path = std::string_view(address).substr(0, pathEnd);
     const std::size_t last = path.rfind('/');
-    folder = path.substr(0, last + 1);
-    name = path.substr(last + 1);
-    followed.fileName = PercentDecoded(name);
-    followed.timetable = PercentEncoded(source);
-    followed.dayList = PercentEncoded(folder) + std::string(kDayListFileName);
+    followed.fileName = PercentDecoded(path.substr(last + 1));
+    followed.timetable = address.substr(0, fragment);
+    followed.dayList = std::string(path.substr(0, last + 1)) + std::string(kDayListFileName) +
+                       address.substr(pathEnd, fragment - pathEnd);
   } else if (lower.find("://") != std::string::npos) {
     return Problem("只能跟随 http:// 或 https:// 地址，或文件路径。");
   } else {
     followed.kind = SourceKind::File;
-    const std::size_t last = source.find_last_of("\\/");
-    folder = last == std::string::npos ? std::string_view()
-                                       : std::string_view(source).substr(0, last + 1);
-    name = std::string_view(source).substr(last == std::string::npos ? 0 : last + 1);
-    followed.fileName = std::string(name);
-    followed.timetable = source;
+    followed.timetable = ReplaceAll(source, kClassPlaceholder, className);
+    const std::string_view path = followed.timetable;
+    const std::size_t last = path.find_last_of("\\/");
+    const std::string_view folder =
+        last == std::string::npos ? std::string_view() : path.substr(0, last + 1);
+    followed.fileName = std::string(path.substr(last == std::string::npos ? 0 : last + 1));
     followed.dayList = std::string(folder) + std::string(kDayListFileName);
   }
 
   const std::optional<ImportKind> kind = ImportKindOf(PathFromUtf8(followed.fileName));
   if (followed.fileName.empty() || !kind)
-    return Problem("来源应是 .yaml、.yml 或 .csv 课表文件：“" + source + "”。");
+    return Problem("来源应是 .yaml、.yml 或 .csv 课表文件：“" + followed.shown + "”。");
   followed.scdFileName = *kind == ImportKind::Cses
                              ? Utf8FromPath(PathFromUtf8(followed.fileName).stem()) + ".csv"
                              : followed.fileName;
@@ -197,7 +236,14 @@ SourceResolution ResolveSource(std::string_view sourceText, std::string_view cla
 
 FetchedFile FetchFile(ui::Http& http, SourceKind kind, const std::string& location,
                       const Validators& known) {
-  return kind == SourceKind::Web ? FetchWeb(http, location, known) : FetchPath(location, known);
+  return kind == SourceKind::Web ? FetchWeb(http, location, known, false)
+                                 : FetchPath(location, known);
+}
+
+FetchedFile FetchOptionalFile(ui::Http& http, SourceKind kind, const std::string& location,
+                              const Validators& known) {
+  return kind == SourceKind::Web ? FetchWeb(http, location, known, true)
+                                 : FetchPath(location, known);
 }
 
 FetchRound FetchSource(ui::Http& http, const FollowedSource& source, const Validators& timetable,
@@ -207,37 +253,63 @@ FetchRound FetchSource(ui::Http& http, const FollowedSource& source, const Valid
   // A source that did not answer would only make the day list wait as long again.
   if (round.timetable.outcome == FetchOutcome::Fetched ||
       round.timetable.outcome == FetchOutcome::Unchanged)
-    round.dayList = FetchFile(http, source.kind, source.dayList, dayList);
+    round.dayList = FetchOptionalFile(http, source.kind, source.dayList, dayList);
   return round;
+}
+
+CheckedTimetable CheckTimetable(const FetchedFile& fetched, const FollowedSource& source,
+                                Edition edition) {
+  CheckedTimetable checked;
+  switch (fetched.outcome) {
+    case FetchOutcome::Unchanged:
+      checked.outcome = UpdateOutcome::Unchanged;
+      return checked;
+    case FetchOutcome::Missing:
+      checked.problem = "来源中没有课表文件“" + source.fileName + "”";
+      return checked;
+    case FetchOutcome::Failed:
+      checked.problem = fetched.problem;
+      return checked;
+    case FetchOutcome::Fetched:
+      break;
+  }
+  ImportPreparation preparation = PrepareImportBytes(source.fileName, fetched.bytes, edition);
+  if (!preparation.prepared) {
+    checked.problem = "课表文件有误：" + preparation.refusal;
+    return checked;
+  }
+  std::optional<std::string> bytes = ImportedBytes(*preparation.prepared);
+  if (!bytes) {
+    checked.problem = "课表中有无法保存的单元格";
+    return checked;
+  }
+  checked.outcome = UpdateOutcome::Changed;
+  checked.prepared = std::move(preparation.prepared);
+  checked.bytes = std::move(*bytes);
+  return checked;
+}
+
+Update UpdateTimetable(const CheckedTimetable& checked, const FollowedSource& source,
+                       const std::filesystem::path& programFolder, Edition edition) {
+  if (checked.outcome != UpdateOutcome::Changed || !checked.prepared)
+    return {checked.outcome, checked.problem};
+  const PreparedImport& prepared = *checked.prepared;
+  const FileBytes onDisk =
+      ReadWholeFile(ImportTarget(prepared, programFolder), checked.bytes.size());
+  if (onDisk.status == FileStatus::Ok && onDisk.bytes == checked.bytes)
+    return {UpdateOutcome::Unchanged, {}};
+  const std::optional<std::string> kept =
+      KeepOwnTimetable(programFolder, prepared.scdFileName, source.shown);
+  if (!kept) return Failed("无法保留原有的 scd\\" + prepared.scdFileName);
+  if (WriteImport(prepared, programFolder, edition).status != SaveStatus::Saved)
+    return Failed("无法写入 scd\\" + prepared.scdFileName);
+  NoteCopyWritten(programFolder, prepared.scdFileName, source.shown);
+  return {UpdateOutcome::Changed, {}, *kept};
 }
 
 Update UpdateTimetable(const FetchedFile& fetched, const FollowedSource& source,
                        const std::filesystem::path& programFolder, Edition edition) {
-  switch (fetched.outcome) {
-    case FetchOutcome::Unchanged:
-      return {UpdateOutcome::Unchanged, {}};
-    case FetchOutcome::Missing:
-      return Failed("来源中没有课表文件“" + source.fileName + "”");
-    case FetchOutcome::Failed:
-      return Failed(fetched.problem);
-    case FetchOutcome::Fetched:
-      break;
-  }
-  const ImportPreparation preparation = PrepareImportBytes(source.fileName, fetched.bytes, edition);
-  if (!preparation.prepared) {
-    Update refused;
-    refused.importRefusal = preparation.refusal;
-    return refused;
-  }
-  const PreparedImport& prepared = *preparation.prepared;
-  const std::optional<std::string> bytes = ImportedBytes(prepared);
-  if (!bytes) return Failed("课表中有无法保存的单元格");
-  const FileBytes onDisk = ReadWholeFile(ImportTarget(prepared, programFolder), bytes->size());
-  if (onDisk.status == FileStatus::Ok && onDisk.bytes == *bytes)
-    return {UpdateOutcome::Unchanged, {}};
-  if (WriteImport(prepared, programFolder, edition).status != SaveStatus::Saved)
-    return Failed("无法写入 scd\\" + prepared.scdFileName);
-  return {UpdateOutcome::Changed, {}};
+  return UpdateTimetable(CheckTimetable(fetched, source, edition), source, programFolder, edition);
 }
 
 Update UpdateSchoolDayList(const FetchedFile& fetched, const std::filesystem::path& programFolder) {

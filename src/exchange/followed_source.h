@@ -26,9 +26,10 @@ enum class SourceKind { Web, File };
 
 struct FollowedSource {
   SourceKind kind = SourceKind::Web;
-  std::string shown;        // the source with {class} replaced, for messages and the menu
+  std::string shown;        // the source with {class} replaced and without a user name and
+                            // password, for messages and the menu
   std::string timetable;    // the timetable's address (percent-encoded) or path
-  std::string dayList;      // days.csv in the same folder
+  std::string dayList;      // days.csv in the same folder, with the address's query
   std::string fileName;     // the timetable file's name, which the import goes by
   std::string scdFileName;  // the file of "scd" it becomes
 
@@ -41,8 +42,14 @@ struct SourceResolution {
 };
 
 // An http:// or https:// address or a file path naming a .yaml, .yml or .csv file, with
-// "{class}" replaced by the class name. A file path is taken as it is written.
+// "{class}" replaced by the class name (percent-encoded in an address, where it is one part of
+// the file's name). A file path is taken as it is written. A source or class name holding a line
+// break or another control character is refused.
 SourceResolution ResolveSource(std::string_view source, std::string_view className);
+
+// An address as it may be shown: "https://user:pw@host/..." as "https://host/...". Other text
+// stays as it is.
+std::string WithoutCredentials(std::string_view address);
 
 // What a copy held on the PC was fetched as: the server's validators, or a file's size and time.
 struct Validators {
@@ -65,6 +72,10 @@ struct FetchedFile {
 // One file of the source; blocks, so it runs off the window thread.
 FetchedFile FetchFile(ui::Http& http, SourceKind kind, const std::string& location,
                       const Validators& known);
+// The same for a file the source may well not have (the day list): a web server's 403 is
+// Missing too, since object stores answer so for an object they lack.
+FetchedFile FetchOptionalFile(ui::Http& http, SourceKind kind, const std::string& location,
+                              const Validators& known);
 
 // One visit to the source: the timetable, and the day list when the source answered.
 struct FetchRound {
@@ -79,11 +90,28 @@ enum class UpdateOutcome { Changed, Unchanged, Failed };
 struct Update {
   UpdateOutcome outcome = UpdateOutcome::Failed;
   std::string problem;  // Failed, in Chinese
-  std::optional<ImportRefusal> importRefusal;  // Failed: the import refused the timetable
+  // Changed: the name in "scd" under which a file of the timetable's name that was not the
+  // source's copy was kept (followed_copy.h); empty when there was none.
+  std::string keptAs{};
 };
 
-// A fetched timetable into "scd" under source.scdFileName, as a dropped file goes there; the file
-// is written only when its bytes differ. Missing, failed or refused: nothing is written.
+// A fetched timetable read and checked as a dropped file is, ready for "scd": the part of an
+// update that may take its time on a large file, so it runs off the window thread.
+struct CheckedTimetable {
+  UpdateOutcome outcome = UpdateOutcome::Failed;  // Changed: `prepared` may differ from the copy
+  std::optional<PreparedImport> prepared;
+  std::string bytes;    // what the import writes
+  std::string problem;  // Failed, in Chinese
+};
+CheckedTimetable CheckTimetable(const FetchedFile& fetched, const FollowedSource& source,
+                                Edition edition);
+
+// A checked timetable into "scd" under source.scdFileName, as a dropped file goes there; the
+// file is written only when its bytes differ, and a file there that the program did not write
+// from this source is kept as .bak first. Missing, failed or refused: nothing is written.
+Update UpdateTimetable(const CheckedTimetable& checked, const FollowedSource& source,
+                       const std::filesystem::path& programFolder, Edition edition);
+// Both steps at once, where no window waits.
 Update UpdateTimetable(const FetchedFile& fetched, const FollowedSource& source,
                        const std::filesystem::path& programFolder, Edition edition);
 

@@ -226,6 +226,18 @@ std::string FollowFetchFailedText(std::string_view source, std::string_view prob
          "。程序启动后会继续尝试。";
 }
 
+std::string FollowKeptOwnFileText(std::string_view scdFileName, std::string_view keptAs) {
+  return FillIn("学校的课表已写入 scd\\{}，原来的同名课表另存为 scd\\{}。", {scdFileName, keptAs});
+}
+
+std::string FollowSchoolDaysSetAsideText(std::string_view keptAs) {
+  return FillIn("已停止跟随学校课表；学校的调课与放假安排已改名为 {}，不再生效。", {keptAs});
+}
+
+std::string FollowSchoolDaysStuckText() {
+  return "已停止跟随学校课表，但无法改名程序文件夹中的 days.school.csv，文件只读或正在使用！";
+}
+
 std::string OneLine(std::string text) {
   for (char& c : text)
     if (c == '\n' || c == '\r') c = ' ';

@@ -49,6 +49,13 @@ std::string FollowRefusedText(std::string_view problem);
 std::string FollowFileUnwritableText();
 // The first fetch after "/follow" failed; follow.ini is kept and the program goes on trying.
 std::string FollowFetchFailedText(std::string_view source, std::string_view problem);
+// A timetable of the followed timetable's name that the program had not fetched was replaced by
+// the fetched one, and kept as `keptAs` first (both names of "scd").
+std::string FollowKeptOwnFileText(std::string_view scdFileName, std::string_view keptAs);
+// "/follow off": the school's day list was set aside as `keptAs` and no longer applies.
+std::string FollowSchoolDaysSetAsideText(std::string_view keptAs);
+// "/follow off": follow.ini is gone, but the school's day list could not be set aside.
+std::string FollowSchoolDaysStuckText();
 
 // A message's lines joined into one, for a console.
 std::string OneLine(std::string text);

@@ -12,6 +12,7 @@ namespace orvel::shell {
 namespace {
 
 constexpr std::string_view kFailureTitle = "课表同步失败";
+constexpr std::string_view kKeptTitle = "课表同步";
 // The classic edition has an icon only around a balloon; it takes the tip of its reminders.
 constexpr std::string_view kClassicTrayTip = "课程表";
 
@@ -47,7 +48,8 @@ FollowSchedule::FollowSchedule(program::ProgramState& state, program::ScheduleWi
       exchange::ResolveSource(settings_->source, settings_->className);
   source_ = std::move(resolved.source);
   sourceProblem_ = std::move(resolved.problem);
-  state_.followedSource = source_ ? source_->shown : settings_->source;
+  state_.followedSource =
+      source_ ? source_->shown : exchange::WithoutCredentials(settings_->source);
   // The last good copy at once; the fetch follows once the window is up.
   if (source_ && Exists(TimetableCopy())) state_.startupScdFileName = source_->scdFileName;
 }
@@ -93,33 +95,36 @@ void FollowSchedule::FetchNow() {
   busy_ = true;
   auto round = std::make_shared<exchange::FetchRound>();
   round->timetable.problem = "未能获取";  // unless the work runs
+  auto checked = std::make_shared<exchange::CheckedTimetable>();
+  checked->problem = round->timetable.problem;
   const std::chrono::year_month_day today = state_.platform.clock().Now().date;
   std::vector<exchange::HolidayFileAsk> holidayAsks;
   if (today != holidaysAsked_)
     holidayAsks = holidays_.Asks(static_cast<int>(today.year()), state_.programFolder);
   auto holidays = std::make_shared<std::vector<exchange::FetchedHolidayFile>>();
+  // The files are read and checked there too: only writing them is left to the window thread.
   state_.platform.background().Run(
-      [round, holidays, holidayAsks, source = *source_,
+      [round, checked, holidays, holidayAsks, source = *source_, edition = state_.edition,
        timetable = OnDisk(timetableKnown_, TimetableCopy()),
        dayList = OnDisk(dayListKnown_, state_.programFolder /
                                            PathFromUtf8(kSchoolDayListFileName))](ui::Http& http) {
         *round = exchange::FetchSource(http, source, timetable, dayList);
+        *checked = exchange::CheckTimetable(round->timetable, source, edition);
         // Asked only of a source that answered, as the day list is.
         if (round->dayList) *holidays = exchange::FetchSchoolHolidays(http, source, holidayAsks);
       },
-      [this, alive = std::weak_ptr<int>(alive_), round, holidays] {
-        if (!alive.expired()) Fetched(*round, *holidays);
+      [this, alive = std::weak_ptr<int>(alive_), round, checked, holidays] {
+        if (!alive.expired()) Fetched(*round, *checked, *holidays);
       });
 }
 
 void FollowSchedule::Fetched(const exchange::FetchRound& round,
+                             const exchange::CheckedTimetable& checked,
                              const std::vector<exchange::FetchedHolidayFile>& holidays) {
   busy_ = false;
   const exchange::Update timetable =
-      exchange::UpdateTimetable(round.timetable, *source_, state_.programFolder, state_.edition);
-  std::string problem = timetable.importRefusal
-                            ? "课表文件有误：" + ImportRefusalReason(*timetable.importRefusal)
-                            : timetable.problem;
+      exchange::UpdateTimetable(checked, *source_, state_.programFolder, state_.edition);
+  std::string problem = timetable.problem;
   if (timetable.outcome != exchange::UpdateOutcome::Failed) {
     timetableKnown_ = round.timetable.validators;
     // New cells, or the first copy of a program that started without one.
@@ -146,6 +151,10 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round,
     if (kept.changed && dayListChanged_) dayListChanged_();
   }
   Report(OneLine(problem));
+  // Said once: the next replacement is of the program's own copy.
+  if (!timetable.keptAs.empty())
+    Balloon(FollowKeptOwnFileText(source_->scdFileName, timetable.keptAs), kKeptTitle,
+            ui::BalloonIcon::Info);
   ScheduleNext();
 }
 
@@ -161,11 +170,16 @@ void FollowSchedule::Report(const std::string& problem) {
   state_.tray.SetStatus("同步失败：" + problem);
   if (problem == toldFailure_) return;
   toldFailure_ = problem;
+  Balloon("来源：" + state_.followedSource + "\n" + problem, kFailureTitle,
+          ui::BalloonIcon::Warning);
+}
+
+void FollowSchedule::Balloon(const std::string& text, std::string_view title,
+                             ui::BalloonIcon icon) {
   ui::Form& form = window_.form();
   if (!state_.tray.Shown())
     state_.tray.AddTrayIcon(form, state_.tray.Tip().empty() ? kClassicTrayTip : state_.tray.Tip());
-  state_.tray.ShowBalloon(form, "来源：" + state_.followedSource + "\n" + problem, kFailureTitle,
-                          ui::BalloonIcon::Warning);
+  state_.tray.ShowBalloon(form, text, title, icon);
 }
 
 void FollowSchedule::ScheduleNext() {

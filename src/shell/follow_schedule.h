@@ -3,8 +3,10 @@
 // then a fetch off the window thread at once, again every refresh period with a random spread of
 // up to a fifth of it (so that the PCs of a school switched on together do not come back
 // together), and whenever the user picks "立即更新". What comes goes through the import and its
-// writer into "scd" and is shown; a failure changes nothing on disk. The state shows in the tray
-// tip and the right-click menu, and a failure of a new kind in one balloon.
+// writer into "scd" and is shown (read and checked off the window thread too; the window thread
+// only writes); a failure changes nothing on disk. The state shows in the tray tip and the
+// right-click menu, a failure of a new kind in one balloon, and a teacher's own file that the
+// first copy replaced (kept as .bak) in another.
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -50,10 +52,12 @@ class FollowSchedule {
   void SetRefreshPeriod(std::chrono::milliseconds period) { period_ = period; }
 
  private:
-  void Fetched(const exchange::FetchRound& round,
+  void Fetched(const exchange::FetchRound& round, const exchange::CheckedTimetable& checked,
                const std::vector<exchange::FetchedHolidayFile>& holidays);
   // The state in the tray tip and, for a failure not told before, a balloon.
   void Report(const std::string& problem);
+  // A balloon on the icon, which is added first where it is not shown (the classic edition).
+  void Balloon(const std::string& text, std::string_view title, ui::BalloonIcon icon);
   void ScheduleNext();
   // The copy of the followed timetable in "scd".
   std::filesystem::path TimetableCopy() const;

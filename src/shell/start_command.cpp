@@ -2,6 +2,7 @@
 
 #include "exchange/cses_file.h"
 #include "exchange/follow_settings.h"
+#include "exchange/followed_copy.h"
 #include "exchange/followed_source.h"
 #include "exchange/school_holidays.h"
 #include "exchange/timetable_import.h"
@@ -47,8 +48,9 @@ StartOutcome ImportBeforeStart(const std::filesystem::path& file,
   if (const auto followed = exchange::ReadFollowSettings(programFolder)) {
     const exchange::SourceResolution source =
         exchange::ResolveSource(followed->source, followed->className);
-    return Failed(report, program::ManagedTimetableText(source.source ? source.source->shown
-                                                                      : followed->source));
+    return Failed(report, program::ManagedTimetableText(
+                              source.source ? source.source->shown
+                                            : exchange::WithoutCredentials(followed->source)));
   }
   const exchange::ImportPreparation preparation = exchange::PrepareImport(file, edition);
   if (!preparation.prepared) return Failed(report, ImportRefusedText(file, preparation.refusal));
@@ -81,6 +83,8 @@ StartOutcome Follow(const StartCommand& command, const std::filesystem::path& pr
   const exchange::FetchRound round = exchange::FetchSource(http, source, {}, {});
   exchange::Update update =
       exchange::UpdateTimetable(round.timetable, source, programFolder, edition);
+  if (!update.keptAs.empty() && report)
+    report(OneLine(FollowKeptOwnFileText(source.scdFileName, update.keptAs)));
   if (update.outcome != exchange::UpdateOutcome::Failed && round.dayList)
     update = exchange::UpdateSchoolDayList(*round.dayList, programFolder);
   if (update.outcome != exchange::UpdateOutcome::Failed && round.dayList) {
@@ -102,6 +106,10 @@ StartOutcome Follow(const StartCommand& command, const std::filesystem::path& pr
 StartOutcome StopFollowing(const std::filesystem::path& programFolder, const ReportLine& report) {
   if (exchange::RemoveFollowSettings(programFolder) != FileStatus::Ok)
     return Failed(report, FollowFileUnwritableText());
+  // The school's day list would otherwise go on deciding the days.
+  const std::optional<std::string> aside = exchange::SetSchoolDayListAside(programFolder);
+  if (!aside) return Failed(report, FollowSchoolDaysStuckText());
+  if (!aside->empty() && report) report(OneLine(FollowSchoolDaysSetAsideText(*aside)));
   return {kExitSuccess, {}};
 }
 

@@ -30,7 +30,9 @@ struct StartOutcome {
 // that follows a source refuses it. Follow: a source that can be followed is written to
 // follow.ini (a relative file path made whole) and fetched once with `http` (with the holiday
 // files of `thisYear` and the next), no window; a failed fetch is reported and keeps follow.ini,
-// so that the program goes on trying. StopFollowing: follow.ini removed.
+// so that the program goes on trying, and a teacher's own file that the fetch replaced is
+// reported with the name it was kept as. StopFollowing: follow.ini removed and the school's day
+// list set aside as days.school.csv.bak (reported).
 StartOutcome RunStartCommand(const StartCommand& command,
                              const std::filesystem::path& programFolder, Edition edition,
                              ui::Http& http, const ReportLine& report, int thisYear);

@@ -68,6 +68,17 @@ std::string_view TakeLine(std::string_view& rest) {
   return line;
 }
 
+bool HasControlCharacter(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x20 || byte == 0x7F) return true;
+    if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+        static_cast<unsigned char>(text[i + 1]) <= 0x9F)
+      return true;
+  }
+  return false;
+}
+
 FileText DecideFileText(std::string_view bytes) {
   const bool littleEndian = bytes.starts_with(kUtf16LittleMark);
   if (littleEndian || bytes.starts_with(kUtf16BigMark))

@@ -46,5 +46,8 @@ std::size_t Utf8CharacterLength(std::string_view bytes);
 std::string_view TrimBlanks(std::string_view text);
 // The first line of `rest` without its line end (LF or CR LF); `rest` then begins after it.
 std::string_view TakeLine(std::string_view& rest);
+// A character below U+0020, DEL or a C1 control (U+0080 to U+009F, in UTF-8): no part of a name
+// or an address, and a line break in a value would begin another line of a key=value file.
+bool HasControlCharacter(std::string_view text);
 
 }  // namespace orvel

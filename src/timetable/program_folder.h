@@ -32,8 +32,8 @@ bool IsTimetableFileName(std::string_view scdFileName);
 // each edition, the day list and the followed source's files, and the programs themselves. In
 // lower case, as they are compared.
 inline constexpr std::string_view kProgramOwnFileNames[] = {
-    "orvel2.ini", "schedule.ini", "days.csv",    "days.school.csv",
-    "follow.ini", "orvel2.exe",   "schedule.exe"};
+    "orvel2.ini", "schedule.ini",    "days.csv",   "days.school.csv",
+    "follow.ini", "follow.copy.ini", "orvel2.exe", "schedule.exe"};
 
 // Whether `file` (relative to the current folder, or absolute) is one of the program's own
 // files: one of kProgramOwnFileNames in programFolder, in any case, or anything in its "scd",

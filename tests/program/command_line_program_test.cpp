@@ -192,8 +192,9 @@ TEST_F(CommandLineTest, follow_sets_the_source_fetches_once_and_off_stops_it) {
   std::ofstream(PathFromUtf8(yaml), std::ios::binary) << kAlternatingWeek;
   EXPECT_EQ(Run({"/import", yaml}), 1);
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0], "此课表由学校统一管理（来源：https://school.example/tt/初二3班.yaml），"
-                      "如需修改请联系管理员。");
+  EXPECT_EQ(lines[0],
+            "此课表由学校统一管理（来源：https://school.example/tt/初二3班.yaml），"
+            "如需修改请联系管理员。");
   EXPECT_EQ(folder.Snapshot(), files);
 
   // A server that fails: 1 and its line; the copy stays, and so does the setting.
@@ -210,6 +211,50 @@ TEST_F(CommandLineTest, follow_sets_the_source_fetches_once_and_off_stops_it) {
   EXPECT_EQ(Run({"/follow", "ftp://school.example/tt.yaml"}), 1);
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "follow.ini"));
   EXPECT_FALSE(windowRan);
+}
+
+TEST_F(CommandLineTest, follow_keeps_a_teachers_own_file_and_off_sets_the_school_days_aside) {
+  const std::string source = "https://school.example/tt/{class}.yaml";
+  const std::string url = "https://school.example/tt/%E5%88%9D%E4%BA%8C3%E7%8F%AD.yaml";
+  const std::string days = "2026-10-01,放假,国庆节\r\n";
+  platform.http().Serve(url, std::string(kAlternatingWeek), "\"v1\"");
+  platform.http().Serve("https://school.example/tt/days.csv", days, "\"d1\"");
+  // The teacher's own timetable, of the class's name.
+  WriteTimetable(folder.path(), "初二3班.csv", FullWeekTable());
+  const std::filesystem::path copy = folder.path() / "scd" / PathFromUtf8("初二3班.csv");
+  const std::string own = Bytes(copy);
+
+  EXPECT_EQ(Run({"/follow", source, "/class", "初二3班"}), 0);
+  EXPECT_EQ(lines,
+            (std::vector<std::string>{"学校的课表已写入 scd\\初二3班.csv，原来的同名课表另存为 "
+                                      "scd\\初二3班.csv.bak。"}));
+  EXPECT_EQ(Bytes(folder.path() / "scd" / PathFromUtf8("初二3班.csv.bak")), own);
+  EXPECT_EQ(ReadTimetable(copy, Edition::Grid)->cell(1, 2), "物理/化学");
+
+  // The program's own copy now: replaced when the school's changes, with nothing more kept.
+  std::string changed(kAlternatingWeek);
+  for (std::size_t at = changed.find("体育"); at != std::string::npos; at = changed.find("体育"))
+    changed.replace(at, std::string_view("体育").size(), "美术");
+  platform.http().Serve(url, changed, "\"v2\"");
+  lines.clear();
+  EXPECT_EQ(Run({"/follow", source, "/class", "初二3班"}), 0);
+  EXPECT_TRUE(lines.empty());
+  EXPECT_EQ(ReadTimetable(copy, Edition::Grid)->cell(2, 7), "美术");
+  EXPECT_EQ(Bytes(folder.path() / "scd" / PathFromUtf8("初二3班.csv.bak")), own);
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "scd" / PathFromUtf8("初二3班.csv.2.bak")));
+
+  // A class name that would be a second line of follow.ini is refused before anything is written.
+  const auto files = folder.Snapshot();
+  EXPECT_EQ(Run({"/follow", source, "/class", "3班\r\nsource=https://x/y.yaml"}), 1);
+  EXPECT_EQ(folder.Snapshot(), files);
+
+  // Off: the school's day list no longer applies, and is kept aside.
+  lines.clear();
+  EXPECT_EQ(Run({"/follow", "off"}), 0);
+  EXPECT_EQ(lines, (std::vector<std::string>{"已停止跟随学校课表；学校的调课与放假安排已改名为 "
+                                             "days.school.csv.bak，不再生效。"}));
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "days.school.csv"));
+  EXPECT_EQ(Bytes(folder.path() / "days.school.csv.bak"), days);
 }
 
 }  // namespace

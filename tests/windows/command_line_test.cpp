@@ -7,9 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -201,6 +204,40 @@ TEST_F(CommandLineTest, follow_fetches_once_ends_with_0_or_1_and_off_stops_it) {
     EXPECT_EQ(off.first, 0u) << file.name;
     EXPECT_FALSE(fs::exists(folder.path() / "follow.ini")) << file.name;
     fs::remove(copy);
+  }
+}
+
+TEST_F(CommandLineTest, follow_ends_on_time_when_the_server_trickles_its_headers) {
+  const std::string port = [&] {
+    std::ifstream in(HostPath(ORVEL_FOLLOW_SERVER_STATE) / "port");
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }();
+  // Both editions at once, each in a program folder of its own and with an address of its own,
+  // whose first answer comes 2 bytes a second.
+  const fs::path folders[] = {folder.path(), elsewhere.path()};
+  fs::copy_file(Exe(kPrograms[1]), elsewhere.path() / "Schedule.exe");
+  const auto started = std::chrono::steady_clock::now();
+  std::vector<std::unique_ptr<wintest::ChildProcess>> programs;
+  for (int i = 0; i < 2; ++i) {
+    const std::string source = "http://127.0.0.1:" + port + "/trickle-head/" +
+                               folder.path().filename().string() + "/{class}.yaml?" +
+                               kPrograms[i].name;
+    programs.push_back(std::make_unique<wintest::ChildProcess>(
+        folders[i] / (std::string(kPrograms[i].name) + ".exe"), folders[i],
+        L"/follow " + win32::Widen(source) + L" /class 初二3班", true));
+    ASSERT_TRUE(programs.back()->Started()) << programs.back()->LastError();
+  }
+  for (int i = 0; i < 2; ++i) {
+    const std::optional<DWORD> code = programs[static_cast<std::size_t>(i)]->WaitForExit(45000);
+    const auto ended = std::chrono::steady_clock::now() - started;
+    ASSERT_TRUE(code.has_value()) << kPrograms[i].name << " did not end";
+    EXPECT_LE(ended, std::chrono::seconds(32)) << kPrograms[i].name;
+    EXPECT_EQ(*code, 1u) << kPrograms[i].name;
+    std::printf("%s ended after %lld ms\n", kPrograms[i].name,
+                static_cast<long long>(
+                    std::chrono::duration_cast<std::chrono::milliseconds>(ended).count()));
+    const std::string line = programs[static_cast<std::size_t>(i)]->ErrorOutput();
+    EXPECT_NE(FromAnsi(line).find(L"连接超时"), std::wstring::npos) << kPrograms[i].name << line;
   }
 }
 

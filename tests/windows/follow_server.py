@@ -9,13 +9,21 @@ Serves the files below ROOT with an ETag (a hash of the bytes) and Last-Modified
 request that names them with 304. Besides the files:
     /status/NNN/...        status NNN with a short body
     /big/...               a 200 whose body is 1 MiB and one byte
+    /short/...             a 200 whose connection closes 10 bytes before its Content-Length
     /redirect/N/PATH       N redirects, then PATH
     /gen/NAME.yaml         a CSES week of its own for every NAME (the benchmark's classes)
+    /auth/PATH             401 without Basic authorization as "teacher" with password "s3cret",
+                           else PATH
+    /trickle-body/PATH     the first request in its top folder (with its query): headers at once,
+                           then a body 200 bytes a second for at most TRICKLE seconds; later
+                           ones PATH
+    /trickle-head/PATH     the same with the status line and headers 2 bytes a second
     /stats                 requests, 200s, 304s and bytes moved so far, as key=value lines
 Every request goes to STATE/log as "METHOD PATH STATUS". The server ends by itself after
 LIFETIME seconds or MAX_REQUESTS requests, whichever comes first, so that nothing outlives a
 broken run.
 """
+import base64
 import hashlib
 import http.server
 import os
@@ -30,6 +38,7 @@ from email.utils import formatdate, parsedate_to_datetime
 
 LIFETIME = 1800
 MAX_REQUESTS = 20000
+TRICKLE = 60
 
 
 class Counts:
@@ -56,6 +65,7 @@ def generated_week(name):
 
 def make_handler(root, state, counts):
     log_lock = threading.Lock()
+    trickled = set()
 
     class Handler(http.server.BaseHTTPRequestHandler):
         protocol_version = "HTTP/1.1"
@@ -77,8 +87,7 @@ def make_handler(root, state, counts):
                 counts.not_modified += status == 304
                 counts.bytes_in += len(self.requestline) + 2 + len(bytes(self.headers))
                 counts.bytes_out += self.sent_head + len(body)
-            with log_lock, open(os.path.join(state, "log"), "a", encoding="utf-8") as log:
-                log.write("%s %s %d\n" % (self.command, urllib.parse.unquote(self.path), status))
+            self.log("%s %s %d" % (self.command, urllib.parse.unquote(self.path), status))
             if counts.requests >= MAX_REQUESTS:
                 os.kill(os.getpid(), signal.SIGTERM)
 
@@ -101,9 +110,58 @@ def make_handler(root, state, counts):
                     pass
             self.answer(200, body, validators + [("Content-Type", "application/octet-stream")])
 
+        def log(self, line):
+            with log_lock, open(os.path.join(state, "log"), "a", encoding="utf-8") as log:
+                log.write(line + "\n")
+
+        def trickle(self, head, key):
+            """Sends a slow answer, the first time `key` is asked for; False after."""
+            with log_lock:
+                if key in trickled:
+                    return False
+                trickled.add(key)
+            self.log("%s %s trickled" % (self.command, urllib.parse.unquote(self.path)))
+            status = b"HTTP/1.1 200 OK\r\nContent-Length: 1048576\r\n"
+            ending = time.monotonic() + TRICKLE
+            try:
+                if head:
+                    # The headers never end: a padding header goes on until the server gives up.
+                    status += b"X-Padding: "
+                    for i in range(TRICKLE * 2):
+                        if time.monotonic() > ending:
+                            break
+                        self.wfile.write(status[i:i + 1] if i < len(status) else b"a")
+                        self.wfile.flush()
+                        time.sleep(0.5)
+                else:
+                    status += b"\r\n"
+                    self.wfile.write(status)
+                    while time.monotonic() < ending:
+                        self.wfile.write(b"#" * 200)
+                        self.wfile.flush()
+                        time.sleep(1)
+            except OSError:
+                pass
+            self.close_connection = True
+            return True
+
         def do_GET(self):
-            path = urllib.parse.unquote(urllib.parse.urlsplit(self.path).path)
+            self.route(urllib.parse.unquote(urllib.parse.urlsplit(self.path).path))
+
+        def route(self, path):
             parts = path.split("/")
+            if len(parts) > 2 and parts[1] == "auth":
+                expected = "Basic " + base64.b64encode(b"teacher:s3cret").decode()
+                if self.headers.get("Authorization") != expected:
+                    return self.answer(401, b"who", [("WWW-Authenticate", 'Basic realm="school"')])
+                return self.route("/" + "/".join(parts[2:]))
+            if len(parts) > 2 and parts[1] in ("trickle-body", "trickle-head"):
+                split = urllib.parse.urlsplit(self.path)
+                # One trickle for the served folder and all below it (the holidays/ beside it).
+                folder = "/".join(parts[:3]) + "/?" + split.query
+                if self.trickle(parts[1] == "trickle-head", folder):
+                    return
+                return self.route("/" + "/".join(parts[2:]))
             if path == "/stats":
                 with counts.lock:
                     text = "requests=%d\nok=%d\nnot_modified=%d\nbytes_in=%d\nbytes_out=%d\n" % (
@@ -112,6 +170,13 @@ def make_handler(root, state, counts):
                 return self.answer(200, text.encode())
             if len(parts) > 2 and parts[1] == "status" and parts[2].isdigit():
                 return self.answer(int(parts[2]), b"status")
+            if len(parts) > 1 and parts[1] == "short":
+                self.send_response(200)
+                self.send_header("Content-Length", "100")
+                self.end_headers()
+                self.wfile.write(b"version: 1\n" + b"#" * 79)
+                self.close_connection = True
+                return self.log("GET %s short" % urllib.parse.unquote(self.path))
             if len(parts) > 1 and parts[1] == "big":
                 return self.answer(200, b"#" * ((1 << 20) + 1))
             if len(parts) > 3 and parts[1] == "redirect" and parts[2].isdigit():

@@ -10,14 +10,18 @@ ui::HttpAnswer HeadlessHttp::Get(const ui::HttpRequest& request) {
   const auto it = files_.find(request.url);
   if (it == files_.end()) {
     answer.outcome = ui::HttpOutcome::Missing;
+    answer.status = 404;
   } else if (!it->second.problem.empty()) {
     answer.problem = it->second.problem;
   } else if (!request.etag.empty() && request.etag == it->second.etag) {
     answer.outcome = ui::HttpOutcome::Unchanged;
+    answer.status = 304;
   } else if (it->second.body.size() > request.maxBodyBytes) {
     answer.problem = "文件太大";
+    answer.status = 200;
   } else {
     answer.outcome = ui::HttpOutcome::Fetched;
+    answer.status = 200;
     answer.body = it->second.body;
     answer.etag = it->second.etag;
   }

@@ -289,11 +289,13 @@ struct HttpAnswer {
   std::string etag;  // Fetched: the validators to send next time
   std::string lastModified;
   std::string problem;  // Failed: what went wrong, a short Chinese phrase
+  int status = 0;       // the server's status code; 0 when none answered
 };
 
-// The system's HTTP client, with its proxy settings and certificate checks. Get blocks: it is
-// called off the window thread (Background), or where no window runs (the command line), and
-// from several threads at once.
+// The system's HTTP client, with its proxy settings and certificate checks. Get blocks until the
+// answer or the request's time limit, whatever the server does: it is called off the window
+// thread (Background), or where no window runs (the command line), and from several threads at
+// once.
 class Http {
  public:
   virtual ~Http() = default;

@@ -1,5 +1,6 @@
 // The HTTP client of a followed timetable: WinHTTP, part of every Windows since XP, with the
-// system's proxy settings and certificate checks.
+// system's proxy settings and certificate checks, TLS 1.2 and newer where the system has them,
+// and revocation checks. Each request ends by its deadline (winhttp_request.h).
 #include <windows.h>
 
 #include <winhttp.h>
@@ -9,15 +10,10 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/services_win.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/winhttp_request.h"
 
 namespace orvel::win32 {
 namespace {
-
-struct InternetTraits {
-  using Handle = HINTERNET;
-  static void Close(HINTERNET h) { WinHttpCloseHandle(h); }
-};
-using InternetHandle = UniqueHandle<InternetTraits>;
 
 // A slow or silent server costs a PC at most this much of a background thread.
 constexpr DWORD kConnectMs = 10000;
@@ -45,6 +41,8 @@ std::string ProblemOf(DWORD error) {
     case ERROR_WINHTTP_INVALID_URL:
     case ERROR_WINHTTP_UNRECOGNIZED_SCHEME:
       return "地址无效";
+    case ERROR_WINHTTP_SECURE_CHANNEL_ERROR:
+      return "无法建立安全连接";
     case ERROR_WINHTTP_SECURE_FAILURE:
     case ERROR_WINHTTP_SECURE_CERT_DATE_INVALID:
     case ERROR_WINHTTP_SECURE_CERT_CN_INVALID:
@@ -65,17 +63,19 @@ std::string ProblemOf(DWORD error) {
 InternetHandle OpenSession(bool& autoProxy, std::wstring& autoConfigUrl) {
   autoProxy = false;
   InternetHandle session(WinHttpOpen(kAgent, WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY,
-                                     WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
+                                     WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS,
+                                     WINHTTP_FLAG_ASYNC));
   if (session) return session;
   WINHTTP_CURRENT_USER_IE_PROXY_CONFIG browser{};
   const bool known = WinHttpGetIEProxyConfigForCurrentUser(&browser) != FALSE;
   if (known && browser.lpszProxy)
-    session.reset(WinHttpOpen(
-        kAgent, WINHTTP_ACCESS_TYPE_NAMED_PROXY, browser.lpszProxy,
-        browser.lpszProxyBypass ? browser.lpszProxyBypass : WINHTTP_NO_PROXY_BYPASS, 0));
+    session.reset(
+        WinHttpOpen(kAgent, WINHTTP_ACCESS_TYPE_NAMED_PROXY, browser.lpszProxy,
+                    browser.lpszProxyBypass ? browser.lpszProxyBypass : WINHTTP_NO_PROXY_BYPASS,
+                    WINHTTP_FLAG_ASYNC));
   else
     session.reset(WinHttpOpen(kAgent, WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME,
-                              WINHTTP_NO_PROXY_BYPASS, 0));
+                              WINHTTP_NO_PROXY_BYPASS, WINHTTP_FLAG_ASYNC));
   if (known && !browser.lpszProxy && (browser.fAutoDetect || browser.lpszAutoConfigUrl)) {
     autoProxy = true;
     if (browser.lpszAutoConfigUrl) autoConfigUrl = browser.lpszAutoConfigUrl;
@@ -85,7 +85,7 @@ InternetHandle OpenSession(bool& autoProxy, std::wstring& autoConfigUrl) {
   return session;
 }
 
-void UseAutomaticProxy(HINTERNET session, HINTERNET request, const std::wstring& url,
+void UseAutomaticProxy(HINTERNET request, const std::wstring& url,
                        const std::wstring& autoConfigUrl) {
   WINHTTP_AUTOPROXY_OPTIONS options{};
   if (autoConfigUrl.empty()) {
@@ -97,23 +97,91 @@ void UseAutomaticProxy(HINTERNET session, HINTERNET request, const std::wstring&
   }
   options.fAutoLogonIfChallenged = TRUE;
   WINHTTP_PROXY_INFO proxy{};
+  // The look-up blocks, so it takes a synchronous session of its own.
+  const InternetHandle lookup(WinHttpOpen(kAgent, WINHTTP_ACCESS_TYPE_NO_PROXY,
+                                          WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
+  if (lookup)
+    WinHttpSetTimeouts(lookup.get(), static_cast<int>(kConnectMs), static_cast<int>(kConnectMs),
+                       static_cast<int>(kConnectMs), static_cast<int>(kConnectMs));
   // No configuration found: the request goes out directly.
-  if (!WinHttpGetProxyForUrl(session, url.c_str(), &options, &proxy)) return;
+  if (!lookup || !WinHttpGetProxyForUrl(lookup.get(), url.c_str(), &options, &proxy)) return;
   WinHttpSetOption(request, WINHTTP_OPTION_PROXY, &proxy, sizeof proxy);
   if (proxy.lpszProxy) GlobalFree(proxy.lpszProxy);
   if (proxy.lpszProxyBypass) GlobalFree(proxy.lpszProxyBypass);
 }
 
-// What is left of the whole request's time becomes the limit of the next wait for the server.
-bool LimitNextWait(HINTERNET request, ULONGLONG deadline) {
-  const ULONGLONG now = GetTickCount64();
-  if (now >= deadline) {
-    SetLastError(ERROR_WINHTTP_TIMEOUT);
-    return false;
+// TLS 1.2 and 1.3 besides 1.0 and 1.1, which are all that Windows 7 speaks unless told; a system
+// without the newer ones refuses them, and keeps its own choice.
+void UseModernTls(HINTERNET session) {
+  constexpr DWORD kTls12 = WINHTTP_FLAG_SECURE_PROTOCOL_TLS1 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_1 |
+                           WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2;
+  for (DWORD protocols : {kTls12 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_3, kTls12})
+    if (WinHttpSetOption(session, WINHTTP_OPTION_SECURE_PROTOCOLS, &protocols, sizeof protocols))
+      return;
+}
+
+// The certificate could not be checked against its revocation list (the list's server is not
+// reachable from the school's network), and nothing else was wrong with it.
+bool RevocationUnknown(const AsyncRequest& request) {
+  return request.Error() == ERROR_WINHTTP_SECURE_CERT_REV_FAILED ||
+         (request.Error() == ERROR_WINHTTP_SECURE_FAILURE &&
+          request.SecureFailure() == WINHTTP_CALLBACK_STATUS_FLAG_CERT_REV_FAILED);
+}
+
+int HexValue(wchar_t c) {
+  if (c >= L'0' && c <= L'9') return c - L'0';
+  if (c >= L'a' && c <= L'f') return c - L'a' + 10;
+  if (c >= L'A' && c <= L'F') return c - L'A' + 10;
+  return -1;
+}
+
+// A user name or password of an address, its %XX escapes read as UTF-8 bytes.
+std::wstring Unescaped(const wchar_t* text, DWORD length) {
+  std::string bytes;
+  for (DWORD i = 0; text && i < length; ++i) {
+    if (text[i] == L'%' && i + 2 < length && HexValue(text[i + 1]) >= 0 &&
+        HexValue(text[i + 2]) >= 0) {
+      bytes += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+      i += 2;
+    } else {
+      bytes += static_cast<char>(text[i] < 0x80 ? text[i] : L'?');
+    }
   }
-  const DWORD left = static_cast<DWORD>(deadline - now);
-  return WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_TIMEOUT, const_cast<DWORD*>(&left),
-                          sizeof left) != FALSE;
+  return Widen(bytes);
+}
+
+// The server that answered is the one the address names (no redirection led elsewhere), so
+// that the address's user name and password go to it alone.
+bool AnsweredBy(const AsyncRequest& request, const std::wstring& host, INTERNET_PORT port) {
+  const std::wstring url = request.RedirectedTo();
+  if (url.empty()) return true;
+  URL_COMPONENTS parts{};
+  parts.dwStructSize = sizeof parts;
+  parts.dwHostNameLength = static_cast<DWORD>(-1);
+  return WinHttpCrackUrl(url.c_str(), 0, 0, &parts) && parts.nPort == port &&
+         CompareStringOrdinal(parts.lpszHostName, static_cast<int>(parts.dwHostNameLength),
+                              host.c_str(), static_cast<int>(host.size()), TRUE) == CSTR_EQUAL;
+}
+
+// After a 401: the strongest scheme the server offers, with the address's user name and
+// password.
+bool UseCredentials(HINTERNET request, const std::wstring& user, const std::wstring& password) {
+  DWORD supported = 0, first = 0, target = 0;
+  if (!WinHttpQueryAuthSchemes(request, &supported, &first, &target)) return false;
+  for (const DWORD scheme : {WINHTTP_AUTH_SCHEME_NEGOTIATE, WINHTTP_AUTH_SCHEME_NTLM,
+                             WINHTTP_AUTH_SCHEME_DIGEST, WINHTTP_AUTH_SCHEME_BASIC})
+    if (supported & scheme)
+      return WinHttpSetCredentials(request, target, scheme, user.c_str(), password.c_str(),
+                                   nullptr) != FALSE;
+  return false;
+}
+
+DWORD StatusOf(HINTERNET request) {
+  DWORD status = 0;
+  DWORD statusBytes = sizeof status;
+  WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+                      WINHTTP_HEADER_NAME_BY_INDEX, &status, &statusBytes, WINHTTP_NO_HEADER_INDEX);
+  return status;
 }
 
 std::string TextHeader(HINTERNET request, DWORD which) {
@@ -129,6 +197,63 @@ std::string TextHeader(HINTERNET request, DWORD which) {
   return Narrow(text);
 }
 
+// Where a request goes and who it is.
+struct Target {
+  std::wstring host, path, user, password;
+  INTERNET_PORT port = 0;
+  bool secure = false;
+};
+
+ui::HttpAnswer Ask(AsyncRequest& exchange, const Target& target, const ui::HttpRequest& request) {
+  // An unchanged file then costs a 304 without a body.
+  std::wstring headers;
+  if (!request.etag.empty()) headers += L"If-None-Match: " + Widen(request.etag) + L"\r\n";
+  if (!request.lastModified.empty())
+    headers += L"If-Modified-Since: " + Widen(request.lastModified) + L"\r\n";
+  if (!exchange.Send(headers) || !exchange.ReceiveResponse())
+    return Failed(ProblemOf(exchange.Error()));
+  DWORD status = StatusOf(exchange.get());
+  if (status == HTTP_STATUS_DENIED && !target.user.empty() &&
+      AnsweredBy(exchange, target.host, target.port) &&
+      UseCredentials(exchange.get(), target.user, target.password)) {
+    if (!exchange.Send(headers) || !exchange.ReceiveResponse())
+      return Failed(ProblemOf(exchange.Error()));
+    status = StatusOf(exchange.get());
+  }
+
+  ui::HttpAnswer answer;
+  answer.status = static_cast<int>(status);
+  if (status == HTTP_STATUS_NOT_MODIFIED) {
+    answer.outcome = ui::HttpOutcome::Unchanged;
+    return answer;
+  }
+  if (status == HTTP_STATUS_NOT_FOUND || status == HTTP_STATUS_GONE) {
+    answer.outcome = ui::HttpOutcome::Missing;
+    return answer;
+  }
+  // A redirection still here is one more than the limit allows (or to plain http from https).
+  if (status >= 300 && status < 400) {
+    answer.problem = ProblemOf(ERROR_WINHTTP_REDIRECT_FAILED);
+    return answer;
+  }
+  if (status != HTTP_STATUS_OK) {
+    answer.problem = "服务器返回 " + std::to_string(status);
+    return answer;
+  }
+
+  for (bool ended = false; !ended;) {
+    if (!exchange.ReadAvailable(answer.body, ended)) return Failed(ProblemOf(exchange.Error()));
+    if (answer.body.size() > request.maxBodyBytes) return Failed("文件太大");
+  }
+  // A connection that closed early can read as the body's end: a part of a file is no file.
+  const std::string length = TextHeader(exchange.get(), WINHTTP_QUERY_CONTENT_LENGTH);
+  if (!length.empty() && length != std::to_string(answer.body.size())) return Failed("下载不完整");
+  answer.outcome = ui::HttpOutcome::Fetched;
+  answer.etag = TextHeader(exchange.get(), WINHTTP_QUERY_ETAG);
+  answer.lastModified = TextHeader(exchange.get(), WINHTTP_QUERY_LAST_MODIFIED);
+  return answer;
+}
+
 }  // namespace
 
 ui::HttpAnswer Win32Http::Get(const ui::HttpRequest& request) {
@@ -139,12 +264,19 @@ ui::HttpAnswer Win32Http::Get(const ui::HttpRequest& request) {
   parts.dwHostNameLength = static_cast<DWORD>(-1);
   parts.dwUrlPathLength = static_cast<DWORD>(-1);
   parts.dwExtraInfoLength = static_cast<DWORD>(-1);
+  parts.dwUserNameLength = static_cast<DWORD>(-1);
+  parts.dwPasswordLength = static_cast<DWORD>(-1);
   if (!WinHttpCrackUrl(url.c_str(), 0, 0, &parts) || parts.dwHostNameLength == 0)
     return Failed(ProblemOf(ERROR_WINHTTP_INVALID_URL));
-  const std::wstring host(parts.lpszHostName, parts.dwHostNameLength);
-  std::wstring path(parts.lpszUrlPath, parts.dwUrlPathLength);
-  if (parts.lpszExtraInfo) path.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
-  if (path.empty()) path = L"/";
+  Target target;
+  target.host.assign(parts.lpszHostName, parts.dwHostNameLength);
+  target.path.assign(parts.lpszUrlPath, parts.dwUrlPathLength);
+  if (parts.lpszExtraInfo) target.path.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
+  if (target.path.empty()) target.path = L"/";
+  target.user = Unescaped(parts.lpszUserName, parts.dwUserNameLength);
+  target.password = Unescaped(parts.lpszPassword, parts.dwPasswordLength);
+  target.port = parts.nPort;
+  target.secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
 
   bool autoProxy = false;
   std::wstring autoConfigUrl;
@@ -152,60 +284,28 @@ ui::HttpAnswer Win32Http::Get(const ui::HttpRequest& request) {
   if (!session) return Failed(ProblemOf(GetLastError()));
   WinHttpSetTimeouts(session.get(), static_cast<int>(kConnectMs), static_cast<int>(kConnectMs),
                      static_cast<int>(kTotalMs), static_cast<int>(kTotalMs));
-  const InternetHandle connection(WinHttpConnect(session.get(), host.c_str(), parts.nPort, 0));
+  UseModernTls(session.get());
+  if (!ReportToRequests(session.get())) return Failed(ProblemOf(GetLastError()));
+  const InternetHandle connection(
+      WinHttpConnect(session.get(), target.host.c_str(), target.port, 0));
   if (!connection) return Failed(ProblemOf(GetLastError()));
-  const InternetHandle exchange(
-      WinHttpOpenRequest(connection.get(), L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
-                         WINHTTP_DEFAULT_ACCEPT_TYPES,
-                         parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0));
-  if (!exchange) return Failed(ProblemOf(GetLastError()));
-  DWORD redirects = kMaxRedirects;
-  WinHttpSetOption(exchange.get(), WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects,
-                   sizeof redirects);
-  if (autoProxy) UseAutomaticProxy(session.get(), exchange.get(), url, autoConfigUrl);
 
-  // An unchanged file then costs a 304 without a body.
-  std::wstring headers;
-  if (!request.etag.empty()) headers += L"If-None-Match: " + Widen(request.etag) + L"\r\n";
-  if (!request.lastModified.empty())
-    headers += L"If-Modified-Since: " + Widen(request.lastModified) + L"\r\n";
-  if (!WinHttpSendRequest(
-          exchange.get(), headers.empty() ? WINHTTP_NO_ADDITIONAL_HEADERS : headers.c_str(),
-          headers.empty() ? 0 : static_cast<DWORD>(-1), WINHTTP_NO_REQUEST_DATA, 0, 0, 0) ||
-      !LimitNextWait(exchange.get(), deadline) || !WinHttpReceiveResponse(exchange.get(), nullptr))
-    return Failed(ProblemOf(GetLastError()));
-
-  DWORD status = 0;
-  DWORD statusBytes = sizeof status;
-  WinHttpQueryHeaders(exchange.get(), WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
-                      WINHTTP_HEADER_NAME_BY_INDEX, &status, &statusBytes, WINHTTP_NO_HEADER_INDEX);
-  ui::HttpAnswer answer;
-  if (status == HTTP_STATUS_NOT_MODIFIED) {
-    answer.outcome = ui::HttpOutcome::Unchanged;
-    return answer;
+  // Revocation is checked where the system can; a revocation server that the PC cannot reach
+  // is no reason to refuse the school's server, so the request goes once more without.
+  for (bool checkRevocation = target.secure;; checkRevocation = false) {
+    AsyncRequest exchange(connection.get(), target.path, target.secure, deadline);
+    if (!exchange) return Failed(ProblemOf(exchange.Error()));
+    DWORD redirects = kMaxRedirects;
+    WinHttpSetOption(exchange.get(), WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects,
+                     sizeof redirects);
+    if (checkRevocation) {
+      DWORD feature = WINHTTP_ENABLE_SSL_REVOCATION;
+      WinHttpSetOption(exchange.get(), WINHTTP_OPTION_ENABLE_FEATURE, &feature, sizeof feature);
+    }
+    if (autoProxy) UseAutomaticProxy(exchange.get(), url, autoConfigUrl);
+    ui::HttpAnswer answer = Ask(exchange, target, request);
+    if (!checkRevocation || !RevocationUnknown(exchange)) return answer;
   }
-  if (status == HTTP_STATUS_NOT_FOUND || status == HTTP_STATUS_GONE) {
-    answer.outcome = ui::HttpOutcome::Missing;
-    return answer;
-  }
-  // A redirection still here is one more than the limit allows (or to plain http from https).
-  if (status >= 300 && status < 400) return Failed(ProblemOf(ERROR_WINHTTP_REDIRECT_FAILED));
-  if (status != HTTP_STATUS_OK) return Failed("服务器返回 " + std::to_string(status));
-
-  char chunk[16384];
-  for (;;) {
-    DWORD got = 0;
-    if (!LimitNextWait(exchange.get(), deadline) ||
-        !WinHttpReadData(exchange.get(), chunk, sizeof chunk, &got))
-      return Failed(ProblemOf(GetLastError()));
-    if (got == 0) break;
-    if (answer.body.size() + got > request.maxBodyBytes) return Failed("文件太大");
-    answer.body.append(chunk, got);
-  }
-  answer.outcome = ui::HttpOutcome::Fetched;
-  answer.etag = TextHeader(exchange.get(), WINHTTP_QUERY_ETAG);
-  answer.lastModified = TextHeader(exchange.get(), WINHTTP_QUERY_LAST_MODIFIED);
-  return answer;
 }
 
 }  // namespace orvel::win32

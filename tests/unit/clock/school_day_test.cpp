@@ -83,7 +83,8 @@ TEST(school_day_test, real_dates_with_and_without_a_day_list) {
     EXPECT_EQ(day.parity, c.parity) << c.what;
   }
   EXPECT_TRUE(Decide("", 2026y / October / 10, kOther).makeUpDayWithoutWeekday);
-  EXPECT_FALSE(Decide("2026-10-10,补班,星期二", 2026y / October / 10, kOther).makeUpDayWithoutWeekday);
+  EXPECT_FALSE(
+      Decide("2026-10-10,补班,星期二", 2026y / October / 10, kOther).makeUpDayWithoutWeekday);
 }
 
 TEST(school_day_test, the_pcs_own_list_wins_over_the_schools_for_its_dates) {
@@ -97,6 +98,16 @@ TEST(school_day_test, the_pcs_own_list_wins_over_the_schools_for_its_dates) {
   // The school's 国家节假日 line holds while the PC has none of its own.
   EXPECT_TRUE(Decide(own, 2026y / October / 1, kOther, school).lessons);
   EXPECT_FALSE(Decide("国家节假日,开", 2026y / October / 1, kOther, school).lessons);
+
+  // The school's term anchors count on a date the PC's list has a line for.
+  const SchoolDay term =
+      Decide("2026-09-01,调课,1,班会", 2026y / October / 14, kOther, "2026-09-01,开学");
+  EXPECT_EQ(term.teachingWeek, 7);
+  EXPECT_EQ(term.parity, WeekParity::Odd);
+  EXPECT_EQ(
+      Decide("2026-11-02,放假", 2026y / November / 9, kOther, "2026-09-01,开学\n2026-11-02,单周")
+          .parity,
+      WeekParity::Even);
 }
 
 TEST(school_day_test, swapped_lessons_and_odd_even_halves_in_the_days_column) {
