@@ -45,6 +45,7 @@ struct ImportRefusal {
   CsesRefusal cses;
   TimetableRead read;
   std::string scdFileName;
+  friend bool operator==(const ImportRefusal&, const ImportRefusal&) = default;
 };
 
 struct ImportPreparation {

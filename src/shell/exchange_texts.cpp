@@ -4,8 +4,9 @@
 #include "platform/file_io.h"
 #include "platform/text_codec.h"
 #include "exchange/yaml_tree.h"
+#include "program/holiday_files.h"
 #include "timetable/program_folder.h"
-#include "timetable/read_problem.h"
+#include "program/timetable_messages.h"
 #include "timetable/timetable.h"
 
 namespace orvel::shell {
@@ -148,13 +149,13 @@ std::string ImportRefusalReason(const exchange::ImportRefusal& refusal) {
       if (refusal.importKind == exchange::ImportKind::Cses &&
           refusal.fileStatus == FileStatus::TooLarge)
         return "文件太大，不是 CSES 课程表。";
-      return FileReadProblem(refusal.fileStatus);
+      return program::FileReadProblem(refusal.fileStatus);
     case Kind::CsesRefused:
       return CsesRefusalText(refusal.cses);
     case Kind::TimetableRefused:
-      return TimetableReadProblem(refusal.read, {});
+      return program::TimetableReadProblem(refusal.read, {});
     case Kind::UnusableName:
-      return UnusableNameProblem(refusal.scdFileName) + "请先给文件改名。";
+      return program::UnusableNameProblem(refusal.scdFileName) + "请先给文件改名。";
   }
   return {};
 }
@@ -213,16 +214,121 @@ std::string CurrentTimetableUnreadableText(std::string_view scdFileName) {
   return FillIn("无法读取当前课表“scd\\{}”，没有导出。", {scdFileName});
 }
 
-std::string FollowRefusedText(std::string_view problem) {
-  return "无法跟随这个课表来源：" + std::string(problem);
+namespace {
+
+std::string HttpFailureText(const exchange::FollowProblem& problem) {
+  switch (problem.http) {
+    case ui::HttpFailure::Timeout:
+      return "连接超时";
+    case ui::HttpFailure::ServerNotFound:
+      return "找不到服务器";
+    case ui::HttpFailure::CannotConnect:
+      return "无法连接服务器";
+    case ui::HttpFailure::TooManyRedirects:
+      return "重定向过多";
+    case ui::HttpFailure::BadAddress:
+      return "地址无效";
+    case ui::HttpFailure::SecureChannel:
+      return "无法建立安全连接";
+    case ui::HttpFailure::BadCertificate:
+      return "服务器证书无效";
+    case ui::HttpFailure::Status:
+      return "服务器返回 " + std::to_string(problem.status);
+    case ui::HttpFailure::TooLarge:
+      return "文件太大";
+    case ui::HttpFailure::Incomplete:
+      return "下载不完整";
+    case ui::HttpFailure::None:
+    case ui::HttpFailure::Other:
+      break;
+  }
+  return "网络错误 " + std::to_string(problem.errorCode);
+}
+
+// The problem without the file of the source it is about.
+std::string FollowReason(const exchange::FollowProblem& problem) {
+  using Kind = exchange::FollowProblem::Kind;
+  switch (problem.kind) {
+    case Kind::None:
+      return {};
+    case Kind::NoSource:
+      return "没有给出课表来源。";
+    case Kind::ControlCharacterInSource:
+      return "课表来源中不能有换行符或控制字符。";
+    case Kind::ControlCharacterInClass:
+      return "班级名中不能有换行符或控制字符。";
+    case Kind::NoClassName:
+      return "来源中有 {class}，但没有给出班级名（/class）。";
+    case Kind::ClassNameNotAFileName:
+      return "班级名“" + problem.name + "”不能用在文件名中。";
+    case Kind::NoFileInAddress:
+      return "来源地址“" + problem.name + "”没有指向课表文件。";
+    case Kind::NotWebOrFile:
+      return "只能跟随 http:// 或 https:// 地址，或文件路径。";
+    case Kind::NotATimetableFile:
+      return "来源应是 .yaml、.yml 或 .csv 课表文件：“" + problem.name + "”。";
+    case Kind::UnusableFileName:
+      return "文件名“" + problem.name + "”不能用作课表文件名。";
+    case Kind::Network:
+      return HttpFailureText(problem);
+    case Kind::FileUnreadable:
+      return problem.fileStatus == FileStatus::TooLarge ? "文件太大"
+                                                        : program::FileReadProblem(problem.fileStatus);
+    case Kind::NotFetched:
+      return "未能获取";
+    case Kind::NoTimetable:
+      return "来源中没有课表文件“" + problem.name + "”";
+    case Kind::TimetableRefused:
+      return "课表文件有误：" +
+             (problem.import ? ImportRefusalReason(*problem.import) : std::string());
+    case Kind::UnsavableCell:
+      return "课表中有无法保存的单元格";
+    case Kind::CannotKeepOwnCopy:
+      return "无法保留原有的 scd\\" + problem.name;
+    case Kind::CannotWriteTimetable:
+      return "无法写入 scd\\" + problem.name;
+    case Kind::NotADayList:
+      return "不是日程表文件";
+    case Kind::DayListLineUnreadable:
+      return "第 " + std::to_string(problem.line) + " 行无法识别";
+    case Kind::HolidayFileUnusable:
+      return "无法使用：" + program::HolidayFileProblemText(problem.holiday);
+    case Kind::CannotWriteCopy:
+      return "无法写入 " + problem.name;
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string FollowProblemText(const exchange::FollowProblem& problem) {
+  using Kind = exchange::FollowProblem::Kind;
+  const std::string reason = FollowReason(problem);
+  if (problem.file.empty()) return reason;
+  switch (problem.kind) {
+    case Kind::Network:
+    case Kind::FileUnreadable:
+    case Kind::NotFetched:
+      return problem.file + "：" + reason;
+    default:
+      return problem.file + " " + reason;
+  }
+}
+
+std::string FollowRefusedText(const exchange::FollowProblem& problem) {
+  return "无法跟随这个课表来源：" + FollowProblemText(problem);
 }
 
 std::string FollowFileUnwritableText() {
   return "无法写入或删除程序文件夹中的 follow.ini，文件只读或正在使用！";
 }
 
-std::string FollowFetchFailedText(std::string_view source, std::string_view problem) {
-  return "已设置跟随“" + std::string(source) + "”，但这次同步失败：" + std::string(problem) +
+std::string FollowFetchFailedText(std::string_view source, const exchange::FollowProblem& problem) {
+  std::string why = FollowProblemText(problem);
+  // The sentence goes on after it: a problem's own full stop would double.
+  constexpr std::string_view kFullStop = "。";
+  if (why.ends_with(kFullStop)) why.resize(why.size() - kFullStop.size());
+  return "已设置跟随“" + std::string(source) + "”，但这次同步失败：" + why +
          "。程序启动后会继续尝试。";
 }
 
