@@ -63,7 +63,7 @@ void FrmSchedule::Form_Load() {
   program::ReadStartupSettings(state_);
   if (SettingsRead) SettingsRead();
   program::RestorePosition(*this, state_);
-  program::ApplyWindowLayer(*this, values.layer);
+  program::ApplyWindowLayer(state_, *this, values.layer);
 
   // The matrix, with no font fallback on a failed read.
   ScdLoad();

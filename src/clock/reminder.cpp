@@ -11,6 +11,18 @@ ColourScheme SchemeColours(const ColourTable& table, SchemeChoice scheme) {
   return colours;
 }
 
+std::string_view ReminderSubject(const Reminder& reminder) {
+  const std::string_view text = reminder.text;
+  switch (reminder.kind) {
+    case RemindMode::Popup:
+      return text.starts_with(kReminderTitle) ? text.substr(kReminderTitle.size()) : text;
+    case RemindMode::Balloon:
+      return text;
+    default:
+      return {};
+  }
+}
+
 void DecideReminder(std::string_view subject, std::int32_t nextStartSeconds,
                     std::int32_t nowSeconds, RemindMode remindMode, Reminder& reminder,
                     bool& removeTrayIcon) {

@@ -41,6 +41,10 @@ inline Colour SchemeColour(const ClockSettings& settings, int number) {
   return settings.colours[static_cast<std::size_t>(number - 1)];
 }
 
+// The subject a reminder names: the balloon's text, or the popup's after its title; empty for
+// none.
+std::string_view ReminderSubject(const Reminder& reminder);
+
 // For a next subject that is not empty, the popup or balloon 180 s before its start, and in
 // balloon mode the icon's removal 163 s before it. Leaves `reminder` and `removeTrayIcon` alone
 // otherwise.

@@ -53,16 +53,23 @@ void DayRules::Add(const DayRule& rule) {
     case DayRuleKind::EvenWeek:
       anchors_.push_back({sys_days{rule.date}, rule.kind});
       return;
+    case DayRuleKind::Countdown:
+      countdowns_.push_back({sys_days{rule.date}, rule.name});
+      return;
   }
 }
 
 DayRules DayRules::FromLists(const DayList* school, const DayList& own, NationalDays national) {
   DayRules rules;
+  // A countdown says nothing about its date's lessons: it neither hides the school's lines of
+  // the date nor is hidden by them.
+  const auto aboutTheDay = [](const DayRule& rule) {
+    return rule.kind != DayRuleKind::NationalDays && rule.kind != DayRuleKind::Countdown;
+  };
   rules.national_ = std::move(national);
   std::set<sys_days> ownDates;
   for (const DayLine& line : own.lines)
-    if (line.rule && line.rule->kind != DayRuleKind::NationalDays)
-      ownDates.insert(sys_days{line.rule->date});
+    if (line.rule && aboutTheDay(*line.rule)) ownDates.insert(sys_days{line.rule->date});
   if (school) {
     for (const DayLine& line : school->lines) {
       if (!line.rule) continue;
@@ -79,6 +86,8 @@ DayRules DayRules::FromLists(const DayList* school, const DayList& own, National
   // Of one date, the line read last stays last.
   std::stable_sort(rules.anchors_.begin(), rules.anchors_.end(),
                    [](const Anchor& a, const Anchor& b) { return a.date < b.date; });
+  std::stable_sort(rules.countdowns_.begin(), rules.countdowns_.end(),
+                   [](const CountdownDate& a, const CountdownDate& b) { return a.date < b.date; });
   return rules;
 }
 
@@ -104,6 +113,17 @@ SchoolDay DayRules::Decide(year_month_day date, CalendarArea area) const {
     }
   }
   if (listed) day.swaps = listed->swaps;
+
+  // The nearest countdown date on or after today; of one date, the line read last.
+  const auto coming =
+      std::lower_bound(countdowns_.begin(), countdowns_.end(), when,
+                       [](const CountdownDate& c, sys_days d) { return c.date < d; });
+  if (coming != countdowns_.end()) {
+    const auto last =
+        std::prev(std::upper_bound(coming, countdowns_.end(), coming->date,
+                                   [](sys_days d, const CountdownDate& c) { return d < c.date; }));
+    day.countdown = DayCountdown{last->name, (last->date - when).count()};
+  }
 
   // The teaching week and the parity follow the latest 开学, 单周 or 双周 line on or before the
   // date; without one, the term dates' week gives the parity for "上海".

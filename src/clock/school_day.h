@@ -28,6 +28,13 @@ struct DaySwap {
   friend bool operator==(const DaySwap&, const DaySwap&) = default;
 };
 
+// A countdown line's date as seen from a day on or before it.
+struct DayCountdown {
+  std::string name;
+  long long daysLeft = 0;  // the date minus the day; 0 on the date itself
+  friend bool operator==(const DayCountdown&, const DayCountdown&) = default;
+};
+
 struct SchoolDay {
   std::chrono::year_month_day date{};
   // False on a holiday: no period or break is highlighted and nothing reminds.
@@ -44,6 +51,8 @@ struct SchoolDay {
   // A national make-up workday that no 补班 line gives a weekday: the date's own column applies
   // and the user is asked to choose one.
   bool makeUpDayWithoutWeekday = false;
+  // The nearest 倒计时 date on or after this one; past ones are gone.
+  std::optional<DayCountdown> countdown;
 
   friend bool operator==(const SchoolDay&, const SchoolDay&) = default;
 };
@@ -73,10 +82,15 @@ class DayRules {
     std::chrono::sys_days date;
     DayRuleKind kind;  // TermStart, OddWeek or EvenWeek
   };
+  struct CountdownDate {
+    std::chrono::sys_days date;
+    std::string name;
+  };
   void Add(const DayRule& rule);
 
   std::map<std::chrono::sys_days, DateRules> dates_;
   std::vector<Anchor> anchors_;  // by date; of one date, the last line last
+  std::vector<CountdownDate> countdowns_;  // by date; of one date, the last line last
   NationalDays national_;
   bool nationalDays_ = true;
 };

@@ -27,7 +27,7 @@ std::string CountdownTickCaption(float countdownSeconds) {
   return FillIn("{}{}{}", {kCountdownTickPrefix, static_cast<int>(whole), kCountdownTickSuffix});
 }
 
-FrmCountdown::FrmCountdown(ui::Platform& platform)
+FrmCountdown::FrmCountdown(ui::Platform& platform, FrontKeeper& keeper)
     : ui::Form(platform, "frmcountdown", ui::FormStyle::FixedDialog),
       bar(this, "bar"),
       Labbarback(this, "Labbarback"),
@@ -35,9 +35,11 @@ FrmCountdown::FrmCountdown(ui::Platform& platform)
   SetCaption(std::string(kCountdownCaption));
   SetClientSize(kClientWidth, kClientHeight);
   centred = true;
-  // Over every window, without taking the focus from the program the user works in.
+  // Over every window, without taking the focus from the program the user works in, and not a
+  // program of its own on the taskbar.
   topmost = true;
   takesFocus = false;
+  showInTaskbar = false;
 
   Labbarback.Move(kTrackLeft, kTrackTop, kTrackWidth, kTrackHeight);
   Labbarback.SetBackColour(kTrackColour);
@@ -47,6 +49,7 @@ FrmCountdown::FrmCountdown(ui::Platform& platform)
 
   onLoad = [this] { Form_Load(); };
   Timercountdown.onTimer = [this] { Timercountdown_Timer(); };
+  inFront_ = keeper.Keep(*this, FrontOrder::Alert);
 }
 
 void FrmCountdown::Form_Load() {
@@ -70,7 +73,8 @@ void FrmCountdown::Timercountdown_Timer() {
   bar.SetWidth(std::max(0.0f, width));
   countdownSeconds_ = static_cast<float>(countdownSeconds_ + Timercountdown.Interval() / 1000.0);
   SetCaption(CountdownTickCaption(countdownSeconds_));
-  // The end of the time or a pointer move closes it. The unload comes last so that nothing runs after it.
+  // The end of the time or a pointer move closes it. The unload comes last so that nothing runs
+  // after it.
   cursorNow_ = platform().input().CursorPos();
   const bool moved = cursorNow_ != cursorBefore_;
   cursorBefore_ = cursorNow_;

@@ -1,11 +1,12 @@
 #pragma once
 // frmcountdown: the shutdown countdown, a small dialog with a shrinking bar whose caption counts
-// the last 15 seconds down. It never shuts anything down itself; it unloads itself after 15 s or
-// as soon as the pointer moves.
+// the last 15 seconds down, above full-screen programs too. It never shuts anything down itself;
+// it unloads itself after 15 s or as soon as the pointer moves.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "desktop/front_keeper.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "platform/ui/platform.h"
@@ -23,7 +24,9 @@ std::string CountdownTickCaption(float countdownSeconds);
 
 class FrmCountdown : public ui::Form {
  public:
-  explicit FrmCountdown(ui::Platform& platform);
+  // `keeper` keeps the window above full-screen programs while it is shown; it must outlive the
+  // window.
+  FrmCountdown(ui::Platform& platform, FrontKeeper& keeper);
 
   // Declared before the track so that its native control is created first and stays on top.
   ui::Label bar;
@@ -41,6 +44,7 @@ class FrmCountdown : public ui::Form {
   std::int32_t step_ = 0;
   ui::Point cursorNow_{};
   ui::Point cursorBefore_{};
+  FrontRegistration inFront_;
 };
 
 }  // namespace orvel::desktop

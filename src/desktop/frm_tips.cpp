@@ -18,7 +18,7 @@ constexpr float kFontSize = 12;
 
 }  // namespace
 
-FrmTips::FrmTips(ui::Platform& platform, const ui::Form& schedule)
+FrmTips::FrmTips(ui::Platform& platform, const ui::Form& schedule, FrontKeeper& keeper)
     : ui::Form(platform, "frmTips", ui::FormStyle::Borderless),
       LblTips(this, "LblTips"),
       TimerStop(this, "TimerStop", kTipsStopIntervalMs, true),
@@ -44,6 +44,7 @@ FrmTips::FrmTips(ui::Platform& platform, const ui::Form& schedule)
   LblTips.onClick = [this] { LblTips_Click(); };
   TimerMove.onTimer = [this] { TimerMove_Timer(); };
   TimerStop.onTimer = [this] { TimerStop_Timer(); };
+  inFront_ = keeper.Keep(*this, FrontOrder::Notice);
 }
 
 void FrmTips::ShowText(std::string text) {

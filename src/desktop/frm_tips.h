@@ -1,10 +1,12 @@
 #pragma once
 // frmTips: the reminder popup. Opens just below the schedule window, slides up over it to rest
-// just above it, stays on top, and unloads itself after 15 s or at the first click.
+// just above it, stays on top (above full-screen programs as well), and unloads itself after 15 s
+// or at the first click.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "desktop/front_keeper.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "platform/ui/platform.h"
@@ -23,9 +25,9 @@ inline constexpr double kTipsLabelMargin = 250;
 
 class FrmTips : public ui::Form {
  public:
-  // `schedule` is the schedule window the popup places itself against; it must outlive the
-  // popup.
-  FrmTips(ui::Platform& platform, const ui::Form& schedule);
+  // `schedule` is the schedule window the popup places itself against; it and `keeper`, which
+  // keeps the popup above full-screen programs while it is shown, must outlive the popup.
+  FrmTips(ui::Platform& platform, const ui::Form& schedule, FrontKeeper& keeper);
 
   ui::Label LblTips;
   ui::Timer TimerStop;  // 100 ms: the 15-second life
@@ -54,6 +56,7 @@ class FrmTips : public ui::Form {
   // opened just before it open until clicked.
   std::int64_t shownMs_ = 0;
   std::int64_t lastTickMs_ = 0;
+  FrontRegistration inFront_;
 };
 
 }  // namespace orvel::desktop

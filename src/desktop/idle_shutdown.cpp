@@ -52,8 +52,8 @@ void ArmIdleShutdown(ui::Timer& idleTimer, WorkingValues& values, bool switchedO
 }
 
 IdleShutdown::IdleShutdown(ui::Platform& platform, const ui::Timer& idleTimer,
-                           const WorkingValues& values)
-    : platform_(platform), timer_(idleTimer), values_(values) {}
+                           const WorkingValues& values, FrontKeeper& keeper)
+    : platform_(platform), timer_(idleTimer), values_(values), keeper_(keeper) {}
 
 IdleShutdown::~IdleShutdown() = default;
 
@@ -78,7 +78,7 @@ void IdleShutdown::ShowCountdown() {
   // One countdown at a time: an open one already counts down to this shutdown.
   if (OpenCountdown()) return;
   // The closed window is not running any handler now, so it can go.
-  countdown_ = std::make_unique<FrmCountdown>(platform_);
+  countdown_ = std::make_unique<FrmCountdown>(platform_, keeper_);
   countdown_->Show();
 }
 

@@ -58,9 +58,10 @@ void ArmIdleShutdown(ui::Timer& idleTimer, WorkingValues& values, bool switchedO
 // for each showing; while one is open, a further request keeps it as it is.
 class IdleShutdown {
  public:
-  // `idleTimer` gives the interval; `values.idleHours` is read at every tick. Both must outlive
-  // this object.
-  IdleShutdown(ui::Platform& platform, const ui::Timer& idleTimer, const WorkingValues& values);
+  // `idleTimer` gives the interval; `values.idleHours` is read at every tick; `keeper` keeps the
+  // countdown in front. All three must outlive this object.
+  IdleShutdown(ui::Platform& platform, const ui::Timer& idleTimer, const WorkingValues& values,
+               FrontKeeper& keeper);
   IdleShutdown(const IdleShutdown&) = delete;
   IdleShutdown& operator=(const IdleShutdown&) = delete;
   ~IdleShutdown();
@@ -78,6 +79,7 @@ class IdleShutdown {
   ui::Platform& platform_;
   const ui::Timer& timer_;
   const WorkingValues& values_;
+  FrontKeeper& keeper_;
   IdleState state_;
   std::unique_ptr<FrmCountdown> countdown_;
 };

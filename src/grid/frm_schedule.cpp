@@ -72,7 +72,7 @@ void FrmSchedule::Form_Load() {
   ReadStartupSettings(state_);
   if (SettingsRead) SettingsRead();
   RestorePosition(*this, state_);
-  ApplyWindowLayer(*this, values.layer);
+  ApplyWindowLayer(state_, *this, values.layer);
   TxtFlex.SetVisible(false);
 
   // A failed read falls back to the design font as well.

@@ -8,6 +8,7 @@
 #include "platform/ui/grid.h"
 #include "platform/ui/platform.h"
 #include "program/live_values.h"
+#include "program/window_startup.h"
 #include "timetable/number_text.h"
 
 namespace orvel::panel {
@@ -42,8 +43,9 @@ void FrmControl::ChkAlpha_Click() {
 void FrmControl::CmbTopFloor_Click() {
   ui::Form& form = window_.form();
   ui::WindowManager& windows = state_.platform.windows();
+  const auto layer = ChoiceAtListIndex<WindowLayer>(CmbTopFloor.ListIndex());
   // The hook is always removed first, so that it is never installed twice.
-  switch (ChoiceAtListIndex<WindowLayer>(CmbTopFloor.ListIndex())) {
+  switch (layer) {
     case WindowLayer::Normal:
       windows.SetTopmost(form, false);
       windows.SetBottomHook(form, false);
@@ -59,6 +61,7 @@ void FrmControl::CmbTopFloor_Click() {
     default:
       break;
   }
+  program::KeepInFrontWhenOnTop(state_, window_, layer);
 }
 
 void FrmControl::CmbColSet_Click() {

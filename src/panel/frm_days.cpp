@@ -22,9 +22,9 @@ constexpr double kClientWidth = 6600, kClientHeight = 5340;
 constexpr double kRowHeight = 330, kButtonHeight = 375;
 
 // The kinds in the order of CmbKind.
-constexpr DayRuleKind kKinds[] = {DayRuleKind::Holiday, DayRuleKind::MakeUpDay,
-                                  DayRuleKind::Swap,    DayRuleKind::TermStart,
-                                  DayRuleKind::OddWeek, DayRuleKind::EvenWeek};
+constexpr DayRuleKind kKinds[] = {
+    DayRuleKind::Holiday, DayRuleKind::MakeUpDay, DayRuleKind::Swap,     DayRuleKind::TermStart,
+    DayRuleKind::OddWeek, DayRuleKind::EvenWeek,  DayRuleKind::Countdown};
 // Rules from this many days ago on are listed; older ones stay in the file.
 constexpr int kDaysShownBefore = 30;
 
@@ -58,6 +58,9 @@ std::string ItemText(const DayRule& rule) {
     case DayRuleKind::EvenWeek:
       what = "双周";
       break;
+    case DayRuleKind::Countdown:
+      what = "倒计时 " + rule.name;
+      break;
     case DayRuleKind::NationalDays:
       break;
   }
@@ -73,7 +76,7 @@ FrmDays::FrmDays(program::ProgramState& state, std::function<void()> changed)
       LblDate(this, "LblDate"),
       DtpDate(this, "DtpDate"),
       LblKind(this, "LblKind"),
-      CmbKind(this, "CmbKind", false, {"放假", "补班", "调课", "开学", "单周", "双周"}),
+      CmbKind(this, "CmbKind", false, {"放假", "补班", "调课", "开学", "单周", "双周", "倒计时"}),
       LblValue1(this, "LblValue1"),
       TxtValue1(this, "TxtValue1"),
       CmbWeekday(this, "CmbWeekday", false, WeekdayNames()),
@@ -140,7 +143,7 @@ void FrmDays::ShowNationalDays() {
 
 void FrmDays::CmbKind_Click() {
   const DayRuleKind kind = kKinds[std::max(CmbKind.ListIndex(), 0)];
-  const bool named = kind == DayRuleKind::Holiday;
+  const bool named = kind == DayRuleKind::Holiday || kind == DayRuleKind::Countdown;
   const bool makeUp = kind == DayRuleKind::MakeUpDay;
   const bool swap = kind == DayRuleKind::Swap;
   LblValue1.SetCaption(named ? "名称" : makeUp ? "按星期" : swap ? "节次" : "");
@@ -205,6 +208,13 @@ void FrmDays::CmdAdd_Click() {
   switch (rule.kind) {
     case DayRuleKind::Holiday:
       rule.name = TxtValue1.Text();
+      break;
+    case DayRuleKind::Countdown:
+      rule.name = TxtValue1.Text();
+      if (rule.name.empty()) {
+        Refuse("请填写倒计时的名称（如“高考”）。");
+        return;
+      }
       break;
     case DayRuleKind::MakeUpDay:
       rule.weekday = std::max(CmbWeekday.ListIndex(), 0) + 1;

@@ -24,9 +24,9 @@ class FrmDays : public ui::Form {
   ui::Label LblDate;
   ui::DatePicker DtpDate;
   ui::Label LblKind;
-  ui::ComboBox CmbKind;  // 放假, 补班, 调课, 开学, 单周, 双周
+  ui::ComboBox CmbKind;  // 放假, 补班, 调课, 开学, 单周, 双周, 倒计时
   ui::Label LblValue1;
-  ui::TextBox TxtValue1;   // 放假: the name; 调课: the period
+  ui::TextBox TxtValue1;   // 放假 and 倒计时: the name; 调课: the period
   ui::ComboBox CmbWeekday; // 补班: whose lessons
   ui::Label LblValue2;
   ui::TextBox TxtValue2;   // 调课: the lesson instead

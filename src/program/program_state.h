@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "clock/school_day.h"
+#include "desktop/front_keeper.h"
 #include "desktop/mod_tray.h"
 #include "platform/ui/platform.h"
+#include "timetable/classroom_settings.h"
 #include "timetable/colour_table.h"
 #include "timetable/edition.h"
 #include "timetable/settings.h"
@@ -21,7 +23,7 @@ namespace orvel::program {
 
 struct ProgramState {
   ProgramState(ui::Platform& p, Edition e)
-      : platform(p), edition(e), programFolder(p.ProgramFolder()), tray(e) {}
+      : platform(p), edition(e), programFolder(p.ProgramFolder()), tray(e), front(p) {}
   ProgramState(const ProgramState&) = delete;
   ProgramState& operator=(const ProgramState&) = delete;
 
@@ -48,12 +50,18 @@ struct ProgramState {
   // The source the timetable follows (follow.ini), as the user reads it; empty while the
   // timetable is the PC's own. A followed timetable is managed: see managed_timetable.h.
   std::string followedSource;
+  // The class strip's mode and place and the speech switch (classroom.ini), read at start-up and
+  // written when the right-click menu changes them.
+  ClassroomSettings classroom;
   ColourTable colours;
   // The size of the timetable the schedule window holds; always its cell matrix's size.
   std::int16_t ScdRows = kDefaultRows;
   std::int16_t ScdCols = kDefaultCols;
   // The notification-area record (ModTray).
   desktop::ModTray tray;
+  // Keeps the windows that must be seen in a lesson above full-screen programs; every window
+  // it keeps goes before it.
+  desktop::FrontKeeper front;
   // What kind of day a date is, from the day lists; every consumer asks it.
   clock::SchoolDays days;
   // Lines of days.csv that could not be read at start-up, 1-based; the shell says so once.

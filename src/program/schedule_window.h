@@ -11,6 +11,7 @@
 
 #include "clock/reminder.h"
 #include "clock/school_day.h"
+#include "desktop/front_keeper.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/form.h"
 #include "platform/ui/services.h"
@@ -41,6 +42,10 @@ class ScheduleWindow {
   std::function<void()> SettingsRead;
   // Files dropped on the window, full paths in UTF-8.
   std::function<void(const std::vector<std::string>& paths)> ImportDroppedFiles;
+
+  // The window kept above full-screen programs while its layer is "始终在上"
+  // (KeepInFrontWhenOnTop); it ends with the window.
+  desktop::FrontRegistration keptInFront;
 
   // One tick of the schedule clock at `now`: the window decides, paints, and hands the reminder
   // of the tick to `raise` at the point of its painting where the edition raises it.

@@ -18,6 +18,7 @@ void ReadStartupSettings(ProgramState& state) {
   state.colours.SetCustomFromSettings(settings.CustomColours);
   if (!state.startupScdFileName.empty()) state.values.ScdFileName = state.startupScdFileName;
   LoadDayLists(state);
+  state.classroom = ReadClassroomSettings(state.programFolder);
 }
 
 void RestorePosition(ui::Form& window, ProgramState& state) {
@@ -46,21 +47,38 @@ double NearestOfferedFontSize(double points) {
   return points < kLargestOfferedFontSize ? points : kLargestOfferedFontSize;
 }
 
-void ApplyWindowLayer(ui::Form& window, WindowLayer layer) {
-  ui::WindowManager& windows = window.platform().windows();
+void ApplyWindowLayer(ProgramState& state, ScheduleWindow& window, WindowLayer layer) {
+  ui::Form& form = window.form();
+  ui::WindowManager& windows = state.platform.windows();
   switch (layer) {
     case WindowLayer::Normal:
-      windows.SetTopmost(window, false);
-      windows.SetBottomHook(window, false);
+      windows.SetTopmost(form, false);
+      windows.SetBottomHook(form, false);
       break;
     case WindowLayer::AlwaysOnTop:
-      windows.SetTopmost(window, true);
+      windows.SetTopmost(form, true);
       break;
     case WindowLayer::AlwaysAtBottom:
-      windows.SetBottomHook(window, true);
+      windows.SetBottomHook(form, true);
       break;
     default:
       break;  // a layer outside the list changes nothing
+  }
+  KeepInFrontWhenOnTop(state, window, layer);
+}
+
+void KeepInFrontWhenOnTop(ProgramState& state, ScheduleWindow& window, WindowLayer layer) {
+  switch (layer) {
+    case WindowLayer::AlwaysOnTop:
+      if (!window.keptInFront)
+        window.keptInFront = state.front.Keep(window.form(), desktop::FrontOrder::Window);
+      break;
+    case WindowLayer::Normal:
+    case WindowLayer::AlwaysAtBottom:
+      window.keptInFront = {};
+      break;
+    default:
+      break;
   }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The steps both editions' schedule windows take alike: the start-up up to the timetable
-// (settings, position, window layer), the layered window and the Alt drag. FrmSchedule (grid) and classic::FrmSchedule (text boxes) call these; only the timetable
-// itself is shown differently.
+// (settings, position, window layer), the layered window and the Alt drag. FrmSchedule (grid) and
+// classic::FrmSchedule (text boxes) call these; only the timetable itself is shown differently.
 #include <string>
 #include <string_view>
 
@@ -23,7 +23,7 @@ inline constexpr int kAppIconId = 1;
 
 // The built-in colour schemes and "Schedule.csv", then the edition's settings file over
 // those defaults into the working values, the custom scheme and the calendar area; a timetable
-// imported from the command line in place of the settings file's; the day lists.
+// imported from the command line in place of the settings file's; the day lists; classroom.ini.
 void ReadStartupSettings(ProgramState& state);
 
 // The window at the stored position; negative values stay.
@@ -42,9 +42,13 @@ inline constexpr double kSmallestOfferedFontSize = 9;
 inline constexpr double kLargestOfferedFontSize = 15;
 double NearestOfferedFontSize(double points);
 
-// The window layer: normal is not topmost and without the bottom hook; a layer outside the list
-// does nothing.
-void ApplyWindowLayer(ui::Form& window, WindowLayer layer);
+// The window layer: normal is not topmost and without the bottom hook; "始终在上" is topmost and
+// kept above full-screen programs; a layer outside the list does nothing.
+void ApplyWindowLayer(ProgramState& state, ScheduleWindow& window, WindowLayer layer);
+
+// The window is kept above full-screen programs exactly while its layer is "始终在上"; a layer
+// outside the list changes nothing.
+void KeepInFrontWhenOnTop(ProgramState& state, ScheduleWindow& window, WindowLayer layer);
 
 void MakeLayered(ui::Form& window, Layering layering, ui::Colour colour, int alpha);
 

@@ -7,16 +7,15 @@
 
 namespace orvel::shell {
 
-void RemindByPopup(ui::Form& window, std::unique_ptr<desktop::FrmTips>& popup, std::string text) {
-  ui::Platform& platform = window.platform();
+void SoundReminderTones(ui::Platform& platform) {
   for (const clock::BeepTone& tone : clock::kReminderTones)
     platform.sound().Beep(tone.frequencyHz, tone.durationMs);
-  ShowNotice(window, popup, std::move(text));
 }
 
-void ShowNotice(ui::Form& window, std::unique_ptr<desktop::FrmTips>& popup, std::string text) {
+void ShowNotice(ui::Form& window, desktop::FrontKeeper& keeper,
+                std::unique_ptr<desktop::FrmTips>& popup, std::string text) {
   if (!popup || !popup->Loaded())
-    popup = std::make_unique<desktop::FrmTips>(window.platform(), window);
+    popup = std::make_unique<desktop::FrmTips>(window.platform(), window, keeper);
   popup->ShowText(std::move(text));
 }
 

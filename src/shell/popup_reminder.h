@@ -1,18 +1,21 @@
 #pragma once
-// The popup reminder as both editions' clocks raise it: the two tones, then frmTips with the
-// text. An open popup only takes the new text and keeps counting its 15 s; a closed one is
-// replaced by a fresh one, which is safe because the old one runs no handler at that moment.
+// The reminder popup as both editions' clocks raise it. An open popup only takes the new text
+// and keeps counting its 15 s; a closed one is replaced by a fresh one, which is safe because the
+// old one runs no handler at that moment.
 #include <memory>
 #include <string>
 
 #include "desktop/frm_tips.h"
+#include "desktop/front_keeper.h"
 #include "platform/ui/form.h"
 
 namespace orvel::shell {
 
-void RemindByPopup(ui::Form& window, std::unique_ptr<desktop::FrmTips>& popup, std::string text);
+// The two tones before a reminder.
+void SoundReminderTones(ui::Platform& platform);
 
-// The same popup with a notice, without the tones.
-void ShowNotice(ui::Form& window, std::unique_ptr<desktop::FrmTips>& popup, std::string text);
+// The popup with a text against `window`, kept in front by `keeper`, without the tones.
+void ShowNotice(ui::Form& window, desktop::FrontKeeper& keeper,
+                std::unique_ptr<desktop::FrmTips>& popup, std::string text);
 
 }  // namespace orvel::shell

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "desktop/reminder_way.h"
 #include "panel/frm_control.h"
 #include "panel/frm_days.h"
 #include "panel/panel_opener.h"
@@ -25,13 +26,15 @@ constexpr int kNoticeMs = static_cast<int>(desktop::kTipsLifeMs);
 ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow& window)
     : state_(state),
       window_(window),
-      idle_(state.platform, window.IdleTimer(), state.values),
+      idle_(state.platform, window.IdleTimer(), state.values, state.front),
       raise_([this](clock::Reminder& reminder, bool removeTrayIcon) {
         RaiseReminder(reminder, removeTrayIcon);
       }),
       timetableCommands_(state, window, [this] { ShowImportedTimetable(); }),
       follow_(
           state, window, [this] { ShowImportedTimetable(); }, [this] { DayListChanged(); }),
+      classroom_(state,
+                 [this](const std::string& text, std::string_view title) { Notify(text, title); }),
       mnu_schedule_("mnu_schedule", "", {}),
       TimerNotice(&window.form(), "TimerNotice", kNoticeMs, false) {
   TimerNotice.onTimer = [this] { ShowNextNotice(); };
@@ -89,8 +92,8 @@ void ProgramShell::TellHolidayProblems() {
     if (toldHolidayProblems_.insert(problem).second) Notify(problem);
 }
 
-void ProgramShell::Notify(const std::string& text) {
-  notices_.push_back(text);
+void ProgramShell::Notify(const std::string& text, std::string_view title) {
+  notices_.push_back({text, std::string(title)});
   if (!noticeShown_) ShowNextNotice();
 }
 
@@ -98,15 +101,16 @@ void ProgramShell::ShowNextNotice() {
   noticeShown_ = !notices_.empty();
   TimerNotice.SetEnabled(noticeShown_);
   if (!noticeShown_) return;
-  const std::string text = std::move(notices_.front());
+  const Notice notice = std::move(notices_.front());
   notices_.pop_front();
+  const std::string& text = notice.text;
   ui::Form& form = window_.form();
   if (state_.edition == Edition::Classic) {
     // The classic edition has no icon to show a balloon on: the popup, without its tones.
-    ShowNotice(form, popup_, text);
+    ShowNotice(form, state_.front, popup_, text);
     return;
   }
-  state_.tray.ShowBalloon(form, text, program::kDaysTitle, ui::BalloonIcon::Info);
+  state_.tray.ShowBalloon(form, text, notice.title, ui::BalloonIcon::Info);
 }
 
 void ProgramShell::Started() {
@@ -127,18 +131,27 @@ void ProgramShell::DayListChanged() {
 }
 
 void ProgramShell::RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon) {
-  ui::Form& form = window_.form();
-  switch (reminder.kind) {
-    case RemindMode::Popup:
-      RemindByPopup(form, popup_, std::move(reminder.text));
-      break;
-    case RemindMode::Balloon:
+  // Spoken after the tones, which hold this thread while they sound; the popup takes the text.
+  const std::string spokenSubject(classroom_.SpeechOn() ? clock::ReminderSubject(reminder)
+                                                        : std::string_view());
+  if (reminder.kind != RemindMode::None) {
+    // Asked only when there is a reminder: once a period, not once a second.
+    const desktop::ReminderWay way =
+        desktop::WayToRemind(reminder.kind, state_.platform.notifications().State());
+    ui::Form& form = window_.form();
+    if (way.tones) SoundReminderTones(state_.platform);
+    if (way.popup) {
+      // A balloon's reminder carries its title apart.
+      std::string text(reminder.title);
+      text += reminder.text;
+      ShowNotice(form, state_.front, popup_, std::move(text));
+    }
+    if (way.balloon) {
       if (state_.edition == Edition::Classic) state_.tray.AddTrayIcon(form, kClassicBalloonTrayTip);
       state_.tray.ShowBalloon(form, reminder.text, reminder.title, ui::BalloonIcon::Info);
-      break;
-    default:
-      break;
+    }
   }
+  classroom_.SpeakReminder(spokenSubject);
   if (removeTrayIcon) state_.tray.RemoveTrayIcon();
 }
 
@@ -163,6 +176,7 @@ void ProgramShell::ShowScheduleMenu() {
       {"mnu_import", "导入课表...", [this] { timetableCommands_.ChooseAndImport(); }},
       {"mnu_export", "导出为 CSES...", [this] { timetableCommands_.ChooseAndExport(); }},
       {"mnu_days", "调课与放假...", [this] { OpenDays(); }}};
+  classroom_.AddMenuItems(items);
   if (follow_.Following()) {
     items.push_back({"mnu_follow_line", "", {}});
     for (std::string& line : follow_.StateLines())

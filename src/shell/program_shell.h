@@ -14,8 +14,10 @@
 #include "desktop/frm_tips.h"
 #include "desktop/idle_shutdown.h"
 #include "platform/ui/controls.h"
+#include "program/day_lists.h"
 #include "program/program_state.h"
 #include "program/schedule_window.h"
+#include "shell/classroom_switches.h"
 #include "shell/command_line.h"
 #include "shell/follow_schedule.h"
 #include "shell/start_command.h"
@@ -38,7 +40,8 @@ class ProgramShell {
 
   desktop::IdleShutdown& idle() { return idle_; }
   // The window's right-click menu as last shown: "控制面板...", "导入课表...", "导出为 CSES...",
-  // "调课与放假...", while following the source's state and "立即更新", and "退出".
+  // "调课与放假...", "课堂条" with its modes, "语音提醒", while following the source's state and
+  // "立即更新", and "退出".
   const ui::PopupMenu& scheduleMenu() const { return mnu_schedule_; }
   FollowSchedule& follow() { return follow_; }
 
@@ -69,7 +72,7 @@ class ProgramShell {
   void TellHolidayProblems();
   // A passing notice: a balloon on the icon, or the popup where the edition has no icon. Either
   // shows one text at a time, so a notice waits until the one before it has been up a while.
-  void Notify(const std::string& text);
+  void Notify(const std::string& text, std::string_view title = program::kDaysTitle);
   void ShowNextNotice();
   void OpenPanel();
   // "调课与放假": one window at a time, brought forward while open.
@@ -92,9 +95,14 @@ class ProgramShell {
   std::unique_ptr<panel::FrmDays> days_;
   TimetableCommands timetableCommands_;
   FollowSchedule follow_;
+  ClassroomSwitches classroom_;
   ui::PopupMenu mnu_schedule_;
   ui::Timer TimerNotice;
-  std::deque<std::string> notices_;  // waiting to be shown
+  struct Notice {
+    std::string text;
+    std::string title;  // of the balloon
+  };
+  std::deque<Notice> notices_;  // waiting to be shown
   bool noticeShown_ = false;         // one is up and TimerNotice runs
   std::set<std::string> toldHolidayProblems_;
   bool ended_ = false;

@@ -22,6 +22,7 @@ constexpr std::string_view kTermStart = "开学";
 constexpr std::string_view kOddWeek = "单周";
 constexpr std::string_view kEvenWeek = "双周";
 constexpr std::string_view kNationalDays = "国家节假日";
+constexpr std::string_view kCountdown = "倒计时";
 constexpr std::string_view kOn = "开";
 constexpr std::string_view kOff = "关";
 constexpr std::string_view kOdd = "单";
@@ -158,6 +159,11 @@ std::optional<DayRule> ParseDayRule(std::string_view line) {
     if (values == 2) rule.text = std::string(fields[3]);
     return rule;
   }
+  if (kind == kCountdown && values == 1 && !fields[2].empty()) {
+    rule.kind = DayRuleKind::Countdown;
+    rule.name = std::string(fields[2]);
+    return rule;
+  }
   if (values == 0) {
     if (kind == kTermStart)
       rule.kind = DayRuleKind::TermStart;
@@ -212,6 +218,9 @@ std::string DayRuleLine(const DayRule& rule) {
       break;
     case DayRuleKind::EvenWeek:
       line += kEvenWeek;
+      break;
+    case DayRuleKind::Countdown:
+      line += std::string(kCountdown) + "," + rule.name;
       break;
     case DayRuleKind::NationalDays:
       break;

@@ -7,6 +7,8 @@
 //   2026-09-01,开学              teaching week 1 is the Monday-to-Sunday week of this date
 //   2026-11-02,单周              this week is odd (双周: even), and the weeks alternate from it
 //   国家节假日,关                the built-in national holidays do not apply (开: they do)
+//   2027-06-07,倒计时,高考       the days left until this date are counted down (the name is
+//                                needed); programs before this line skip it as unreadable
 //
 // Dates as 2026-10-10, 2026/10/10 or 2026/10/1. Blank lines and lines beginning with "#" are
 // notes. A line that cannot be read is kept as it is, applies nothing, and is written back
@@ -31,13 +33,14 @@ inline constexpr std::string_view kSchoolDayListFileName = "days.school.csv";
 inline constexpr std::size_t kMaxDayListBytes = 1024 * 1024;
 
 enum class DayRuleKind {
-  Holiday,      // 放假
-  MakeUpDay,    // 补班
-  Swap,         // 调课
-  TermStart,    // 开学
-  OddWeek,      // 单周
-  EvenWeek,     // 双周
-  NationalDays  // 国家节假日: the built-in holidays on or off
+  Holiday,       // 放假
+  MakeUpDay,     // 补班
+  Swap,          // 调课
+  TermStart,     // 开学
+  OddWeek,       // 单周
+  EvenWeek,      // 双周
+  NationalDays,  // 国家节假日: the built-in holidays on or off
+  Countdown      // 倒计时: a date whose days left are shown
 };
 
 enum class WeekParity { Unknown, Odd, Even };
@@ -45,7 +48,8 @@ enum class WeekParity { Unknown, Odd, Even };
 struct DayRule {
   DayRuleKind kind = DayRuleKind::Holiday;
   std::chrono::year_month_day date{};     // every kind but NationalDays
-  std::string name;                       // Holiday: the holiday's name, may be empty
+  std::string name;                       // Holiday: the holiday's name, may be empty;
+                                          // Countdown: what the date is, never empty
   int weekday = 0;                        // MakeUpDay: whose column, Monday 1 ... Sunday 7
   WeekParity half = WeekParity::Unknown;  // MakeUpDay: the half of "A/B" cells, if given
   std::string period;                     // Swap: a row's label, or its number among the body rows

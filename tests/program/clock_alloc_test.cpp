@@ -9,6 +9,8 @@
 #include <new>
 
 #include "app/grid_program.h"
+#include "clock/strip_line.h"
+#include "grid/grid_clock_apply.h"
 #include "program_fixture.h"
 
 namespace {
@@ -96,6 +98,19 @@ TEST_F(ClockAllocTest, ticks_within_a_period_allocate_nothing) {
     p.Advance(2);
     EXPECT_EQ(Allocations([&] { p.Advance(30); }), 0u);
   }
+}
+
+TEST_F(ClockAllocTest, the_class_strips_line_allocates_nothing_once_its_text_has_grown) {
+  Start("1", "1");
+  const grid::GridClockCells cells(program->window().MSFlexGrid1);
+  const clock::SchoolDay& today = program->state().days.On(kTuesday, program->state().live.area);
+  std::string line;
+  const auto hourFromEight = [&] {
+    for (int s = 0; s < 3600; ++s) clock::ComposeStripLine(cells, today, 8 * 3600 + s, line);
+  };
+  hourFromEight();  // a period, the break and the next period: the longest line once
+  EXPECT_EQ(Allocations(hourFromEight), 0u);
+  EXPECT_EQ(line, "第二节 语文 · 距下课 40:01");
 }
 
 TEST_F(ClockAllocTest, a_reminder_tick_is_seen_to_allocate) {

@@ -99,6 +99,7 @@ TEST_F(CommandLineTest, failures_give_exit_code_1_one_line_naming_the_problem_an
       {{"/export-cses", program + "/ORVEL2.INI"}, "本程序自己的文件"},
       {{"/export-cses", program + "/Orvel2.exe"}, "本程序自己的文件"},
       {{"/export-cses", program + "/days.csv"}, "本程序自己的文件"},
+      {{"/export-cses", program + "/Classroom.ini"}, "本程序自己的文件"},
       {{"/export-cses", Outside("a?b.yaml")}, "Windows 不允许的字符"},
       {{"/export-cses", Outside("课表|1.yaml")}, "Windows 不允许的字符"},
       {{"/export-cses", "NUL"}, "设备名"},

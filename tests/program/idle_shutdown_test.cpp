@@ -96,7 +96,8 @@ class CountdownWindowTest : public ::testing::Test {
  protected:
   ProgramFolder folder;
   headless::HeadlessPlatform platform{folder.path()};
-  desktop::FrmCountdown form{platform};
+  desktop::FrontKeeper keeper{platform};
+  desktop::FrmCountdown form{platform, keeper};
 };
 
 TEST_F(CountdownWindowTest, is_built_as_designed_and_lays_out_the_bar_at_load) {
@@ -181,7 +182,7 @@ class IdleShutdownTest : public ::testing::Test {
     settings.Write(folder.path());
     program = std::make_unique<TestProgram>(folder.path());
     idle = std::make_unique<desktop::IdleShutdown>(program->platform, program->window.Timerduration,
-                                                   program->state.values);
+                                                   program->state.values, program->state.front);
     program->window.IdleCheck = [this] { idle->CheckIdle(); };
     program->Start();
   }

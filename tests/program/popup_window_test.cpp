@@ -36,7 +36,8 @@ class PopupWindowTest : public ::testing::Test {
   ProgramFolder folder;
   headless::HeadlessPlatform platform{folder.path()};
   ui::Form schedule{platform, "FrmSchedule", ui::FormStyle::Borderless};
-  desktop::FrmTips popup{platform, schedule};
+  desktop::FrontKeeper keeper{platform};
+  desktop::FrmTips popup{platform, schedule, keeper};
 };
 
 TEST_F(PopupWindowTest, is_built_as_designed) {

@@ -73,6 +73,7 @@ class FolderPlatform : public ui::Platform {
   ui::Shortcuts& shortcuts() override { return real.shortcuts(); }
   ui::Input& input() override { return real.input(); }
   ui::Sound& sound() override { return real.sound(); }
+  ui::Speech& speech() override { return real.speech(); }
   ui::Power& power() override { return real.power(); }
   ui::Fonts& fonts() override { return real.fonts(); }
   const ui::TextMetrics& metrics() const override { return real.metrics(); }
@@ -83,6 +84,8 @@ class FolderPlatform : public ui::Platform {
   ui::ToolTips& tooltips() override { return real.tooltips(); }
   ui::Http& http() override { return real.http(); }
   ui::Background& background() override { return real.background(); }
+  ui::Foreground& foreground() override { return real.foreground(); }
+  const ui::Notifications& notifications() const override { return real.notifications(); }
   std::filesystem::path ProgramFolder() override { return folder_; }
   std::unique_ptr<ui::FormPeer> CreateFormPeer(ui::Form& form) override {
     return real.CreateFormPeer(form);

@@ -67,7 +67,8 @@ class CountdownTest : public ::testing::Test {
   }
 
   win32::Win32Platform platform;
-  desktop::FrmCountdown form{platform};
+  desktop::FrontKeeper keeper{platform};
+  desktop::FrmCountdown form{platform, keeper};
   HWND hwnd = nullptr, bar = nullptr, track = nullptr;
   UINT dpi = 96;
   POINT start{};
@@ -178,9 +179,10 @@ TEST(notice_focus_test, popup_and_countdown_open_on_top_and_leave_the_focus_wher
   ASSERT_EQ(GetForegroundWindow(), typingHwnd);
   ASSERT_EQ(GetFocus(), edit);
 
-  desktop::FrmTips popup(platform, typing);
+  desktop::FrontKeeper keeper(platform);
+  desktop::FrmTips popup(platform, typing, keeper);
   popup.ShowText("下节课有课：数学");
-  desktop::FrmCountdown countdown(platform);
+  desktop::FrmCountdown countdown(platform, keeper);
   countdown.Show();
   wintest::PumpFor(200);
   const ui::Form* notices[] = {&popup, &countdown};

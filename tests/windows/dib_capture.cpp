@@ -90,13 +90,18 @@ Capture CaptureWindow(HWND hwnd) {
   capture.image = Render(width, height, [hwnd](HDC dc) { PrintWindow(hwnd, dc, 0); });
   capture.source = "PrintWindow";
   if (capture.image.Uniform()) {
-    capture.image = Render(width, height, [&](HDC dc) {
-      win32::WindowDc screen(nullptr);
-      BitBlt(dc, 0, 0, width, height, screen.get(), r.left, r.top, SRCCOPY);
-    });
+    capture.image = CaptureScreenArea(r);
     capture.source = "screen";
   }
   return capture;
+}
+
+Image CaptureScreenArea(const RECT& area) {
+  return Render(area.right - area.left, area.bottom - area.top, [&area](HDC dc) {
+    win32::WindowDc screen(nullptr);
+    BitBlt(dc, 0, 0, area.right - area.left, area.bottom - area.top, screen.get(), area.left,
+           area.top, SRCCOPY);
+  });
 }
 
 Capture CaptureSettledWindow(HWND hwnd, DWORD timeoutMs) {

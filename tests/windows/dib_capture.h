@@ -40,6 +40,8 @@ struct Capture {
 // print a window of another process: device contexts do not cross processes there), a copy of
 // the screen where the window lies.
 Capture CaptureWindow(HWND hwnd);
+// What the screen shows in `area`, whichever windows lie there.
+Image CaptureScreenArea(const RECT& area);
 // Captures until two pictures in a row agree (the window has finished painting), at most
 // `timeoutMs`; the last picture either way.
 Capture CaptureSettledWindow(HWND hwnd, DWORD timeoutMs);

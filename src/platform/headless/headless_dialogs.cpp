@@ -43,21 +43,55 @@ std::optional<ui::Colour> HeadlessDialogs::ChooseColour(const ui::Form* owner, u
   return shown.answer;
 }
 
+namespace {
+
+void RecordItems(const std::vector<ui::MenuItem>& items, ShownMenu& shown) {
+  for (const ui::MenuItem& item : items) {
+    if (item.checked) shown.checked.push_back(item.caption);
+    if (item.submenu.empty()) continue;
+    std::vector<std::string>& captions = shown.submenus[item.caption];
+    for (const ui::MenuItem& inner : item.submenu) captions.push_back(inner.caption);
+    RecordItems(item.submenu, shown);
+  }
+}
+
+const ui::MenuItem* FindInSubmenus(const std::vector<ui::MenuItem>& items,
+                                   const std::string& caption) {
+  for (const ui::MenuItem& item : items) {
+    for (const ui::MenuItem& inner : item.submenu)
+      if (inner.caption == caption) return &inner;
+    if (const ui::MenuItem* found = FindInSubmenus(item.submenu, caption)) return found;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 void HeadlessDialogs::ShowPopupMenu(const ui::Form* owner, const ui::PopupMenu& menu) {
   (void)owner;
-  ShownMenu shown{menu.name(), {}, std::nullopt, false};
-  for (const ui::MenuItem& item : menu.Items()) shown.captions.push_back(item.caption);
+  ShownMenu shown{menu.name(), {}, {}, {}, std::nullopt, {}, false};
+  const std::vector<ui::MenuItem>& items = menu.Items();
+  for (const ui::MenuItem& item : items) shown.captions.push_back(item.caption);
+  RecordItems(items, shown);
+  const ui::MenuItem* chosen = nullptr;
   if (!menuChoices_.empty()) {
     const MenuChoice& choice = menuChoices_.front();
     shown.choice = choice.item;
     for (std::size_t i = 0; i < shown.captions.size(); ++i)
       if (!choice.caption.empty() && shown.captions[i] == choice.caption) shown.choice = i;
+    if (shown.choice && *shown.choice < items.size())
+      chosen = &items[*shown.choice];
+    else if (!choice.caption.empty())
+      chosen = FindInSubmenus(items, choice.caption);
     shown.scripted = true;
     menuChoices_.pop_front();
   }
+  // An item that opens a submenu is no choice of its own.
+  if (chosen && !chosen->submenu.empty()) chosen = nullptr;
+  if (chosen) shown.chosenCaption = chosen->caption;
   menus_.push_back(shown);
   // The record is complete before the handler runs: it may open dialogs of its own.
-  if (shown.choice) menu.Choose(*shown.choice);
+  if (chosen) ui::PopupMenu::Choose(*chosen);
 }
 
 std::optional<std::string> HeadlessDialogs::OpenFileName(const ui::Form* owner,

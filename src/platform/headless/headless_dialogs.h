@@ -5,6 +5,7 @@
 // file dialog is cancelled.
 #include <cstddef>
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,8 +40,13 @@ struct ShownColourDialog {
 
 struct ShownMenu {
   std::string name;
-  std::vector<std::string> captions;
-  std::optional<std::size_t> choice;
+  std::vector<std::string> captions;  // the menu's own items
+  // The captions of each item's submenu, by the item's caption.
+  std::map<std::string, std::vector<std::string>> submenus;
+  // The checked items' captions, submenus' included, in the order the menu shows them.
+  std::vector<std::string> checked;
+  std::optional<std::size_t> choice;  // an item of the menu's own
+  std::string chosenCaption;          // the item chosen, wherever it is; empty when none
   bool scripted = false;
 };
 
@@ -73,7 +79,8 @@ class HeadlessDialogs : public ui::Dialogs {
   void QueueInput(std::string answer) { inputAnswers_.push_back(std::move(answer)); }
   void QueueColour(std::optional<ui::Colour> answer) { colourAnswers_.push_back(answer); }
   void QueueMenuChoice(std::optional<std::size_t> item) { menuChoices_.push_back({item, {}}); }
-  // The item the user finds by its caption, wherever the menu has it; dismissed when none has.
+  // The item the user finds by its caption, wherever the menu or a submenu of it has it (the
+  // menu's own items first); dismissed when none has.
   void QueueMenuCaption(std::string caption) {
     menuChoices_.push_back({std::nullopt, std::move(caption)});
   }

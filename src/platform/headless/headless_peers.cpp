@@ -13,7 +13,7 @@ HeadlessFormPeer::~HeadlessFormPeer() { platform_.Removed(*this); }
 
 void HeadlessFormPeer::Show() {
   ++shows_;
-  platform_.windows().Activate(form_);
+  platform_.windows().Shown(form_);
 }
 
 void HeadlessFormPeer::BringToFront() { platform_.windows().Activate(form_); }

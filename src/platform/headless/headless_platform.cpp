@@ -10,6 +10,8 @@ namespace orvel::headless {
 
 HeadlessPlatform::HeadlessPlatform(const std::filesystem::path& programFolder)
     : sound_(clock_),
+      windows_(screen_, foreground_),
+      speech_(clock_),
       tray_(windows_),
       system_(programFolder / "Orvel2.exe"),
       background_(http_) {}
@@ -29,6 +31,7 @@ void HeadlessPlatform::AdvanceMs(std::int64_t ms) {
   const std::int64_t end = clock_.SteadyMs() + ms;
   for (;;) {
     background_.Finish();
+    speech_.Finish();
     // Looked up afresh for every tick: a handler may load, unload or switch timers.
     HeadlessWidgetPeer* next = nullptr;
     std::int64_t nextDue = end;
@@ -46,6 +49,7 @@ void HeadlessPlatform::AdvanceMs(std::int64_t ms) {
   }
   clock_.Forward(end - clock_.SteadyMs());
   background_.Finish();
+  speech_.Finish();
 }
 
 bool HeadlessPlatform::UserFocus(ui::Widget& widget) {

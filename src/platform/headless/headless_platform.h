@@ -1,7 +1,8 @@
 #pragma once
 // The in-memory platform the program tests run on. Nothing reaches the real system: dialogs are
 // answered from a script, the clock moves only when the test moves it, registry, shortcuts,
-// tray, window stack, beeps and shutdown requests are records a test can read.
+// tray, window stack with its foreground, beeps, speech and shutdown requests are records a test
+// can read, and the shell's notification state is what the test sets.
 //
 // The platform must outlive every form created on it.
 #include <chrono>
@@ -43,6 +44,7 @@ class HeadlessPlatform : public ui::Platform {
   HeadlessShortcuts& shortcuts() override { return shortcuts_; }
   HeadlessInput& input() override { return input_; }
   HeadlessSound& sound() override { return sound_; }
+  HeadlessSpeech& speech() override { return speech_; }
   HeadlessPower& power() override { return power_; }
   HeadlessFonts& fonts() override { return fonts_; }
   const HeadlessMetrics& metrics() const override { return metrics_; }
@@ -53,6 +55,8 @@ class HeadlessPlatform : public ui::Platform {
   HeadlessToolTips& tooltips() override { return tooltips_; }
   HeadlessHttp& http() override { return http_; }
   HeadlessBackground& background() override { return background_; }
+  HeadlessForeground& foreground() override { return foreground_; }
+  const HeadlessNotifications& notifications() const override { return notifications_; }
 
   std::unique_ptr<ui::FormPeer> CreateFormPeer(ui::Form& form) override;
   std::unique_ptr<ui::WidgetPeer> CreatePeer(ui::Widget& widget) override;
@@ -68,7 +72,8 @@ class HeadlessPlatform : public ui::Platform {
   // Lets time pass: every enabled timer of every loaded form ticks at its due times, in time
   // order (timers due at the same moment in the order their forms were loaded), with the
   // clock showing each tick's moment. Background work started before a tick finishes before it,
-  // and what the last tick starts finishes at the end: the network answers at once.
+  // and what the last tick starts finishes at the end: the network answers at once. So do the
+  // lookups of a voice.
   void Advance(int seconds) { AdvanceMs(static_cast<std::int64_t>(seconds) * 1000); }
   void AdvanceMs(std::int64_t ms);
 
@@ -81,6 +86,9 @@ class HeadlessPlatform : public ui::Platform {
   void SetMonitors(std::vector<HeadlessMonitor> monitors) {
     screen_.SetMonitors(std::move(monitors));
   }
+
+  // --- The shell's notification state ---
+  void SetNotificationState(ui::NotificationState state) { notifications_.Set(state); }
 
   // --- Focus ---
   // The user clicks into or tabs to a control: it takes the focus if its form is loaded and it
@@ -111,10 +119,13 @@ class HeadlessPlatform : public ui::Platform {
   HeadlessShortcuts shortcuts_;
   HeadlessInput input_;
   HeadlessSound sound_;
+  HeadlessSpeech speech_;
   HeadlessPower power_;
   HeadlessFonts fonts_;
   HeadlessMetrics metrics_;
   HeadlessScreen screen_;
+  HeadlessForeground foreground_;
+  HeadlessNotifications notifications_;
   HeadlessWindows windows_;
   HeadlessTray tray_;
   HeadlessSystemInfo system_;

@@ -29,6 +29,14 @@ std::vector<ui::Bounds> HeadlessScreen::Monitors() const {
 }
 
 double HeadlessScreen::TwipsPerPixelOf(const ui::Form& form) const {
+  return monitors_[MonitorIndexOf(form)].twipsPerPixel;
+}
+
+ui::Bounds HeadlessScreen::MonitorOf(const ui::Form& form) const {
+  return Monitors()[MonitorIndexOf(form)];
+}
+
+std::size_t HeadlessScreen::MonitorIndexOf(const ui::Form& form) const {
   const ui::Bounds& w = form.bounds();
   const std::vector<ui::Bounds> rects = Monitors();
   std::size_t best = 0;
@@ -46,7 +54,7 @@ double HeadlessScreen::TwipsPerPixelOf(const ui::Form& form) const {
       bestDistance = distance;
     }
   }
-  return monitors_[best].twipsPerPixel;
+  return best;
 }
 
 double HeadlessMetrics::TextHeight(const ui::Font& font) const {

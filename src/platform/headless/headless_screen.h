@@ -4,6 +4,7 @@
 // Text metrics: an em is the font size in points × 20 twips; every ASCII character is half an
 // em wide and every other character (counted as UTF-8 code points) one em. Bold changes nothing.
 // The text height is size × 20 × 4/3 twips, rounded to whole twips (9 pt: 240 twips).
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,8 @@ class HeadlessScreen : public ui::Screen {
   std::vector<ui::Bounds> Monitors() const override;
   // The monitor the form's rectangle overlaps most, or the nearest one.
   double TwipsPerPixelOf(const ui::Form& form) const override;
+  // The rectangle of that monitor, twips.
+  ui::Bounds MonitorOf(const ui::Form& form) const;
 
   // One monitor at the system's DPI.
   void Set(int widthPx, int heightPx, double twipsPerPixel) {
@@ -45,6 +48,7 @@ class HeadlessScreen : public ui::Screen {
   }
 
  private:
+  std::size_t MonitorIndexOf(const ui::Form& form) const;
   double twipsPerPixel_ = 15;
   std::vector<HeadlessMonitor> monitors_{HeadlessMonitor{0, 0, 1024, 768, 15}};
 };

@@ -1,7 +1,9 @@
 #pragma once
-// Records of what the program asked of the system: shell opens, beeps, shutdown, fonts, version.
+// Records of what the program asked of the system: shell opens, beeps, speech, shutdown, fonts,
+// version.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -51,6 +53,36 @@ class HeadlessSound : public ui::Sound {
  private:
   const HeadlessClock& clock_;
   std::vector<BeepRecord> beeps_;
+};
+
+struct SpeechRecord {
+  std::string text;
+  std::int64_t atSteadyMs = 0;  // when it was asked for
+  bool voiced = false;          // a Chinese voice was there to say it
+};
+
+// A voice the test installs or takes away (a Chinese one is there from the start). A voice is
+// looked for off the window thread: the answers come when the test lets time pass, as the
+// background's work finishes.
+class HeadlessSpeech : public ui::Speech {
+ public:
+  explicit HeadlessSpeech(const HeadlessClock& clock) : clock_(clock) {}
+  void FindChineseVoice(std::function<void(bool found)> answer) override;
+  void Speak(const std::string& text) override;
+
+  void SetChineseVoice(bool installed) { chineseVoice_ = installed; }
+  // Answers the lookups asked so far, in order; one that an answer asks waits for the next call.
+  void Finish();
+  // Every text asked for, voiced or not.
+  const std::vector<SpeechRecord>& Requests() const { return requests_; }
+  int Lookups() const { return lookups_; }
+
+ private:
+  const HeadlessClock& clock_;
+  bool chineseVoice_ = true;
+  std::vector<std::function<void(bool)>> pending_;
+  std::vector<SpeechRecord> requests_;
+  int lookups_ = 0;
 };
 
 // Never shuts anything down: only counts the requests.

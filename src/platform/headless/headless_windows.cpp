@@ -1,8 +1,52 @@
 #include "platform/headless/headless_windows.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace orvel::headless {
+namespace {
+
+bool Overlap(const ui::Bounds& a, const ui::Bounds& b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+         b.top < a.top + a.height;
+}
+
+bool Contains(const ui::Bounds& outer, const ui::Bounds& inner) {
+  return outer.left <= inner.left && outer.top <= inner.top &&
+         outer.left + outer.width >= inner.left + inner.width &&
+         outer.top + outer.height >= inner.top + inner.height;
+}
+
+}  // namespace
+
+class HeadlessForeground::Hook : public ui::ForegroundHook {
+ public:
+  Hook(HeadlessForeground& owner, int id) : owner_(owner), id_(id) {}
+  ~Hook() override { owner_.hooks_.erase(id_); }
+  Hook(const Hook&) = delete;
+  Hook& operator=(const Hook&) = delete;
+
+ private:
+  HeadlessForeground& owner_;
+  int id_;
+};
+
+std::unique_ptr<ui::ForegroundHook> HeadlessForeground::Watch(std::function<void()> onChange) {
+  const int id = nextId_++;
+  hooks_.emplace(id, std::move(onChange));
+  return std::make_unique<Hook>(*this, id);
+}
+
+void HeadlessForeground::Announce() {
+  std::vector<int> ids;
+  for (const auto& [id, onChange] : hooks_) ids.push_back(id);
+  // A hook may make or drop hooks: each one still alive hears it, with a copy of its handler.
+  for (int id : ids) {
+    const auto it = hooks_.find(id);
+    if (it == hooks_.end()) continue;
+    if (const std::function<void()> onChange = it->second) onChange();
+  }
+}
 
 HeadlessWindows::WindowData* HeadlessWindows::Find(const ui::Form& form) {
   const auto it = windows_.find(&form);
@@ -39,23 +83,44 @@ void HeadlessWindows::PlaceAtBottom(std::size_t entry) {
 
 void HeadlessWindows::Opened(ui::Form& form) {
   windows_[&form] = WindowData{};
-  stack_.push_back(StackEntry{&form, form.name(), form.topmost});
+  stack_.push_back(StackEntry{&form, form.name(), form.topmost, std::nullopt});
   PlaceOnTop(stack_.size() - 1);
 }
 
 void HeadlessWindows::Closed(const ui::Form& form) {
   windows_.erase(&form);
+  if (foregroundForm_ == &form) {
+    foregroundForm_ = nullptr;
+    foregroundName_.clear();
+  }
   const std::size_t entry = EntryOf(&form, {});
   if (entry < stack_.size()) stack_.erase(stack_.begin() + static_cast<std::ptrdiff_t>(entry));
+}
+
+void HeadlessWindows::PlaceAsShown(const ui::Form& form, std::size_t entry) {
+  if (HasBottomHook(form))
+    PlaceAtBottom(entry);
+  else
+    PlaceOnTop(entry);
 }
 
 void HeadlessWindows::Activate(const ui::Form& form) {
   const std::size_t entry = EntryOf(&form, {});
   if (entry >= stack_.size()) return;
-  if (HasBottomHook(form))
-    PlaceAtBottom(entry);
-  else
-    PlaceOnTop(entry);
+  PlaceAsShown(form, entry);
+  // The program's own windows coming forward are not announced to its hooks.
+  foregroundForm_ = &form;
+  foregroundName_ = form.name();
+  activations_.push_back(form.name());
+}
+
+void HeadlessWindows::Shown(const ui::Form& form) {
+  if (form.takesFocus) {
+    Activate(form);
+    return;
+  }
+  const std::size_t entry = EntryOf(&form, {});
+  if (entry < stack_.size()) PlaceAsShown(form, entry);
 }
 
 void HeadlessWindows::SetTopmost(ui::Form& form, bool topmost) {
@@ -69,6 +134,45 @@ void HeadlessWindows::SetTopmost(ui::Form& form, bool topmost) {
   }
   stack_[entry].topmost = topmost;
   PlaceOnTop(entry);
+}
+
+void HeadlessWindows::RaiseTopmost(ui::Form& form) {
+  WindowData* window = Find(form);
+  const std::size_t entry = EntryOf(&form, {});
+  if (!window || entry >= stack_.size()) return;
+  ++window->record.raises;
+  if (HasBottomHook(form)) {
+    PlaceAtBottom(entry);
+    return;
+  }
+  stack_[entry].topmost = true;
+  PlaceOnTop(entry);
+}
+
+bool HeadlessWindows::CoveredByOther(const ui::Form& form) const {
+  const std::size_t entry = EntryOf(&form, {});
+  for (std::size_t i = 0; i < entry && i < stack_.size(); ++i)
+    if (!stack_[i].form && (!stack_[i].bounds || Overlap(*stack_[i].bounds, form.bounds())))
+      return true;
+  return false;
+}
+
+std::size_t HeadlessWindows::OtherInFront(const ui::Bounds& monitor) const {
+  if (!foregroundForm_)
+    return foregroundName_.empty() ? stack_.size() : EntryOf(nullptr, foregroundName_);
+  // Beneath the program's own foreground window, on the monitor.
+  for (std::size_t i = EntryOf(foregroundForm_, {}) + 1; i < stack_.size(); ++i)
+    if (!stack_[i].form && (!stack_[i].bounds || Overlap(*stack_[i].bounds, monitor))) return i;
+  return stack_.size();
+}
+
+bool HeadlessWindows::FullScreenOver(const ui::Form& form) const {
+  if (!Find(form)) return false;
+  const ui::Bounds monitor = screen_.MonitorOf(form);
+  const std::size_t front = OtherInFront(monitor);
+  if (front >= stack_.size()) return false;
+  const std::optional<ui::Bounds>& bounds = stack_[front].bounds;
+  return !bounds || Contains(*bounds, monitor);
 }
 
 void HeadlessWindows::SetLayered(ui::Form& form, bool colourKey, ui::Colour colour, int alpha) {
@@ -141,12 +245,23 @@ bool HeadlessWindows::IsTopmost(const ui::Form& form) const {
   return entry < stack_.size() && stack_[entry].topmost;
 }
 
-void HeadlessWindows::OpenOtherWindow(const std::string& name, bool topmost) {
-  stack_.push_back(StackEntry{nullptr, name, topmost});
+void HeadlessWindows::OpenOtherWindow(const std::string& name, bool topmost,
+                                      std::optional<ui::Bounds> bounds) {
+  stack_.push_back(StackEntry{nullptr, name, topmost, bounds});
   PlaceOnTop(stack_.size() - 1);
 }
 
 void HeadlessWindows::ActivateOtherWindow(const std::string& name) {
+  const std::size_t entry = EntryOf(nullptr, name);
+  if (entry >= stack_.size()) return;
+  PlaceOnTop(entry);
+  const bool changed = foregroundForm_ || foregroundName_ != name;
+  foregroundForm_ = nullptr;
+  foregroundName_ = name;
+  if (changed) foreground_.Announce();
+}
+
+void HeadlessWindows::RaiseOtherWindow(const std::string& name) {
   const std::size_t entry = EntryOf(nullptr, name);
   if (entry < stack_.size()) PlaceOnTop(entry);
 }

@@ -5,18 +5,49 @@
 // The stack is a list, top first, with the topmost windows in a band above the others. Showing
 // or activating a window brings it to the top of its band, unless the bottom hook is on it: then
 // every change of its place becomes a move to the bottom of the whole stack, and it loses the
-// topmost state, as the hook does on Windows.
+// topmost state, as the hook does on Windows. A form that takes no focus is shown without being
+// activated. One window is the foreground window; a window of another program coming to the
+// foreground is announced to the foreground hooks.
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/headless/headless_screen.h"
 #include "platform/ui/form.h"
 #include "platform/ui/services.h"
 
 namespace orvel::headless {
+
+// The system's foreground events: the hooks alive, and the announcement a test makes happen.
+class HeadlessForeground : public ui::Foreground {
+ public:
+  HeadlessForeground() = default;
+  HeadlessForeground(const HeadlessForeground&) = delete;
+  HeadlessForeground& operator=(const HeadlessForeground&) = delete;
+  std::unique_ptr<ui::ForegroundHook> Watch(std::function<void()> onChange) override;
+  std::size_t Hooks() const { return hooks_.size(); }
+  // Runs every hook alive, in the order they were made.
+  void Announce();
+
+ private:
+  class Hook;
+  std::map<int, std::function<void()>> hooks_;
+  int nextId_ = 0;
+};
+
+// The shell's notification state, as a test sets it.
+class HeadlessNotifications : public ui::Notifications {
+ public:
+  ui::NotificationState State() const override { return state_; }
+  void Set(ui::NotificationState state) { state_ = state; }
+
+ private:
+  ui::NotificationState state_ = ui::NotificationState::AcceptsNotifications;
+};
 
 enum class HookKind { Bottom, Tray };
 
@@ -41,6 +72,7 @@ struct WindowRecord {
   int regionCalls = 0;
   int drags = 0;
   int topmostCalls = 0;
+  int raises = 0;  // RaiseTopmost
 };
 
 struct ScreenPoint {
@@ -51,10 +83,17 @@ struct StackEntry {
   const ui::Form* form = nullptr;  // nullptr: a window of another program
   std::string name;
   bool topmost = false;
+  // Another program's window: where it lies (twips); none: over the whole desktop.
+  std::optional<ui::Bounds> bounds;
 };
 
 class HeadlessWindows : public ui::WindowManager {
  public:
+  HeadlessWindows(const HeadlessScreen& screen, HeadlessForeground& foreground)
+      : screen_(screen), foreground_(foreground) {}
+  HeadlessWindows(const HeadlessWindows&) = delete;
+  HeadlessWindows& operator=(const HeadlessWindows&) = delete;
+
   void SetTopmost(ui::Form& form, bool topmost) override;
   void SetLayered(ui::Form& form, bool colourKey, ui::Colour colour, int alpha) override;
   void SetRoundRegion(ui::Form& form, int widthPx, int heightPx, int ellipsePx) override;
@@ -62,6 +101,12 @@ class HeadlessWindows : public ui::WindowManager {
   void BeginDrag(ui::Form& form) override;
   void SetBottomHook(ui::Form& form, bool on) override;
   bool HasBottomHook(const ui::Form& form) const override;
+  void RaiseTopmost(ui::Form& form) override;
+  // Another program's window above the form that overlaps it (forms' hidden state aside).
+  bool CoveredByOther(const ui::Form& form) const override;
+  // The foreground window, or the highest other one on the form's monitor beneath the program's
+  // own, covers the whole monitor the form lies on most.
+  bool FullScreenOver(const ui::Form& form) const override;
 
   // The window of a loaded form; nullptr when the form has none.
   const WindowRecord* Window(const ui::Form& form) const;
@@ -74,9 +119,17 @@ class HeadlessWindows : public ui::WindowManager {
   // Place in the stack, 0 at the top; -1 when the form has no window.
   int StackIndex(const ui::Form& form) const;
   bool IsTopmost(const ui::Form& form) const;
-  // A window of another program, put on top of its band.
-  void OpenOtherWindow(const std::string& name, bool topmost);
+  // A window of another program, put on top of its band without taking the foreground.
+  void OpenOtherWindow(const std::string& name, bool topmost,
+                       std::optional<ui::Bounds> bounds = std::nullopt);
+  // It comes to the foreground and to the top of its band: the foreground hooks hear of it.
   void ActivateOtherWindow(const std::string& name);
+  // It puts itself on top of its band again, keeping the foreground where it is.
+  void RaiseOtherWindow(const std::string& name);
+  // The foreground window's name (a form's or another program's window's); empty for none.
+  const std::string& ForegroundName() const { return foregroundName_; }
+  // The program's own forms activated, by name, in order.
+  const std::vector<std::string>& Activations() const { return activations_; }
 
   // Where the next drag leaves the window (twips); none: it stays where it is.
   void SetDragDestination(std::optional<ScreenPoint> destination) { dragTo_ = destination; }
@@ -85,6 +138,8 @@ class HeadlessWindows : public ui::WindowManager {
   void Opened(ui::Form& form);
   void Closed(const ui::Form& form);
   void Activate(const ui::Form& form);
+  // Shown: activated when it takes the focus, else only put on top of its band.
+  void Shown(const ui::Form& form);
   void AddTrayHook(const ui::Form& form, unsigned message,
                    std::function<void(unsigned)> onMessage);
   // Sends a callback message through the form's hooks, outermost first.
@@ -105,11 +160,20 @@ class HeadlessWindows : public ui::WindowManager {
   std::size_t EntryOf(const ui::Form* form, const std::string& name) const;
   void PlaceOnTop(std::size_t entry);
   void PlaceAtBottom(std::size_t entry);
+  // On top of its band, or at the bottom under the bottom hook.
+  void PlaceAsShown(const ui::Form& form, std::size_t entry);
+  // The window of another program the user looks at on the monitor, or the stack's end.
+  std::size_t OtherInFront(const ui::Bounds& monitor) const;
 
+  const HeadlessScreen& screen_;
+  HeadlessForeground& foreground_;
   std::map<const ui::Form*, WindowData> windows_;
   std::vector<StackEntry> stack_;
   std::vector<HookEvent> hookEvents_;
   std::optional<ScreenPoint> dragTo_;
+  const ui::Form* foregroundForm_ = nullptr;
+  std::string foregroundName_;
+  std::vector<std::string> activations_;
 };
 
 }  // namespace orvel::headless

@@ -241,10 +241,15 @@ class Timer : public Widget {
   int interval_;
 };
 
+// An item without a caption is a separator; one without a handler (and without a submenu) only
+// tells something and cannot be chosen.
 struct MenuItem {
   std::string name;
   std::string caption;
   std::function<void()> onClick;
+  bool checked = false;  // shown with a check mark
+  // Not empty: the item opens these, and has no handler of its own.
+  std::vector<MenuItem> submenu{};
 };
 
 // A pop-up menu shown at the pointer; the backend returns the chosen item.
@@ -256,9 +261,12 @@ class PopupMenu {
   const std::string& Caption() const { return caption_; }
   const std::vector<MenuItem>& Items() const { return items_; }
   void Choose(std::size_t i) const {
-    if (i >= items_.size()) return;
+    if (i < items_.size()) Choose(items_[i]);
+  }
+  // An item of the menu or of one of its submenus.
+  static void Choose(const MenuItem& item) {
     // A copy: the handler may build the menu afresh.
-    if (const std::function<void()> handler = items_[i].onClick) handler();
+    if (const std::function<void()> handler = item.onClick) handler();
   }
 
  private:

@@ -1,5 +1,7 @@
 #include "platform/ui/form.h"
 
+#include <algorithm>
+
 #include "platform/ui/erase_last.h"
 #include "platform/ui/platform.h"
 
@@ -52,13 +54,17 @@ void Form::Show() {
     if (onLoad) onLoad();
     if (!loaded_) return;  // the load handler unloaded the form
   }
+  const bool wasVisible = visible_;
   visible_ = true;
   if (peer_) peer_->Show();
+  if (!wasVisible) TellWatchers();
 }
 
 void Form::Hide() {
+  const bool wasVisible = visible_;
   visible_ = false;
   if (peer_) peer_->Hide();
+  if (wasVisible) TellWatchers();
 }
 
 void Form::BringToFront() {
@@ -67,6 +73,7 @@ void Form::BringToFront() {
 
 void Form::Unload() {
   if (!loaded_) return;
+  const bool wasVisible = visible_;
   loaded_ = false;
   visible_ = false;
   if (onUnload) onUnload();
@@ -74,6 +81,17 @@ void Form::Unload() {
   if (peer_) peer_->Closing();
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->AttachPeer(nullptr);
   peer_.reset();
+  if (wasVisible) TellWatchers();
+}
+
+void Form::RemoveWatcher(FormWatcher* watcher) { EraseLast(watchers_, watcher); }
+
+void Form::TellWatchers() {
+  // A copy: a watcher may add or remove watchers; one removed meanwhile is not told.
+  const std::vector<FormWatcher*> watchers = watchers_;
+  for (FormWatcher* watcher : watchers)
+    if (std::find(watchers_.begin(), watchers_.end(), watcher) != watchers_.end())
+      watcher->FormShownChanged(*this);
 }
 
 void Form::Attach(Widget& w) {

@@ -25,6 +25,16 @@ class FormPeer {
   virtual void Closing() {}
 };
 
+// Told after a form is shown or hidden (Show, Hide, Unload; Visible() says which), for services
+// that follow a form, such as keeping it in front. A watcher removes itself before it goes.
+class FormWatcher {
+ public:
+  virtual void FormShownChanged(Form& form) = 0;
+
+ protected:
+  ~FormWatcher() = default;
+};
+
 enum class FormStyle {
   Borderless,       // no border, no caption bar
   FixedDialog,      // fixed single border with title bar, no minimise or maximise box
@@ -120,6 +130,9 @@ class Form {
   void RemoveFrame(const Frame* frame);
   const std::vector<const Frame*>& Frames() const { return frames_; }
 
+  void AddWatcher(FormWatcher* watcher) { watchers_.push_back(watcher); }
+  void RemoveWatcher(FormWatcher* watcher);
+
   FormPeer* peer() const { return peer_.get(); }
   // Moves and sizes made by the native window (a drag) reach the form here.
   void NativeMoved(double left, double top);
@@ -132,6 +145,8 @@ class Form {
   void NotifyForm(Property what);
 
  private:
+  void TellWatchers();
+
   Platform& platform_;
   std::string name_;
   FormStyle style_;
@@ -145,6 +160,7 @@ class Form {
   std::vector<Widget*> controls_;
   std::vector<const Frame*> frames_;
   std::unique_ptr<FormPeer> peer_;
+  std::vector<FormWatcher*> watchers_;
 };
 
 }  // namespace orvel::ui

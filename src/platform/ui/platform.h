@@ -21,6 +21,7 @@ class Platform {
   virtual Shortcuts& shortcuts() = 0;
   virtual Input& input() = 0;
   virtual Sound& sound() = 0;
+  virtual Speech& speech() = 0;
   virtual Power& power() = 0;
   virtual Fonts& fonts() = 0;
   virtual const TextMetrics& metrics() const = 0;
@@ -31,6 +32,8 @@ class Platform {
   virtual ToolTips& tooltips() = 0;
   virtual Http& http() = 0;
   virtual Background& background() = 0;
+  virtual Foreground& foreground() = 0;
+  virtual const Notifications& notifications() const = 0;
 
   // The folder of the running program, where every file of the program lives.
   virtual std::filesystem::path ProgramFolder() { return system().ProgramPath().parent_path(); }

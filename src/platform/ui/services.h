@@ -135,6 +135,19 @@ class Sound {
   virtual void Beep(int frequency, int durationMs) = 0;
 };
 
+// Speech through the system's own voices, offline: no cloud voice, no network. Nothing here
+// blocks the caller; the voice is looked for and speaks on a thread of its own.
+class Speech {
+ public:
+  virtual ~Speech() = default;
+  // Looks for a Chinese voice; `answer` runs afterwards on the window thread, from its message
+  // loop, with whether there is one, unless the program has ended by then.
+  virtual void FindChineseVoice(std::function<void(bool found)> answer) = 0;
+  // Says `text` in the Chinese voice once what it is saying is said; without such a voice,
+  // nothing.
+  virtual void Speak(const std::string& text) = 0;
+};
+
 class Power {
  public:
   virtual ~Power() = default;
@@ -192,6 +205,52 @@ class WindowManager {
   // removing leaves any other hook on the window in place.
   virtual void SetBottomHook(Form& form, bool on) = 0;
   virtual bool HasBottomHook(const Form& form) const = 0;
+  // Puts a topmost window back at the top of the topmost band, without activating it and
+  // without moving its owner. It never leaves the band on the way, which would flash.
+  virtual void RaiseTopmost(Form& form) = 0;
+  // Whether a shown window of another program lies above the form and overlaps it. Cheap: it
+  // looks only at the windows above the form.
+  virtual bool CoveredByOther(const Form& form) const = 0;
+  // Whether a window of another program covers the whole monitor the form is on: the
+  // foreground window, or, while one of the program's own windows is in the foreground, the
+  // highest window of another program beneath it on that monitor. The desktop itself and a
+  // maximised window with a title bar do not count.
+  virtual bool FullScreenOver(const Form& form) const = 0;
+};
+
+// The foreground window changed: a hook on the system's foreground events (on Windows an
+// out-of-context event hook, so that nothing is loaded into other programs). It exists while the
+// object lives.
+class ForegroundHook {
+ public:
+  virtual ~ForegroundHook() = default;
+};
+
+class Foreground {
+ public:
+  virtual ~Foreground() = default;
+  // `onChange` runs on the window thread, from its message loop, each time a window of another
+  // program comes to the foreground; it must not destroy the hook from inside. Null when the
+  // system refuses the hook.
+  virtual std::unique_ptr<ForegroundHook> Watch(std::function<void()> onChange) = 0;
+};
+
+// What the shell says of the user's state (SHQueryUserNotificationState), that is whether it
+// would show a notification now.
+enum class NotificationState {
+  AcceptsNotifications,  // the ordinary desktop; also when the system cannot tell
+  Busy,                  // a full-screen program runs
+  PresentationMode,      // the user's presentation settings are on
+  Direct3DFullScreen,    // an exclusive full-screen Direct3D program (a game, a video) runs
+  FullScreenApp,         // a full-screen app of the Windows Store runs
+  QuietTime,             // the quiet hour after a first sign-in
+  NotPresent,            // the screen saver runs, the PC is locked or another user is on
+};
+
+class Notifications {
+ public:
+  virtual ~Notifications() = default;
+  virtual NotificationState State() const = 0;
 };
 
 enum class BalloonIcon { None = 0, Info = 1, Warning = 2, Error = 3 };

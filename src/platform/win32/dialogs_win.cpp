@@ -103,26 +103,50 @@ std::optional<ui::Colour> Win32Dialogs::ChooseColour(const ui::Form* owner, ui::
   return static_cast<ui::Colour>(cc.rgbResult);
 }
 
+namespace {
+
+// Appends the items to `menu`, numbering the ones that can be chosen in `chosen` order (command
+// 1 is chosen[0]); a submenu becomes a menu of its own that `menu` owns once appended.
+void AppendItems(HMENU menu, const std::vector<ui::MenuItem>& items,
+                 std::vector<const ui::MenuItem*>& chosen) {
+  for (const ui::MenuItem& item : items) {
+    const std::wstring caption = Widen(item.caption);
+    const UINT checked = item.checked ? MF_CHECKED : 0u;
+    if (item.caption.empty()) {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    } else if (!item.submenu.empty()) {
+      MenuHandle submenu(CreatePopupMenu());
+      if (!submenu) continue;
+      AppendItems(submenu.get(), item.submenu, chosen);
+      if (AppendMenuW(menu, MF_POPUP | MF_STRING | checked,
+                      reinterpret_cast<UINT_PTR>(submenu.get()), caption.c_str()))
+        static_cast<void>(submenu.release());
+    } else {
+      chosen.push_back(&item);
+      AppendMenuW(menu, MF_STRING | checked | (item.onClick ? 0u : MF_GRAYED), chosen.size(),
+                  caption.c_str());
+    }
+  }
+}
+
+}  // namespace
+
 void Win32Dialogs::ShowPopupMenu(const ui::Form* owner, const ui::PopupMenu& menu) {
   MenuHandle popup(CreatePopupMenu());
   if (!popup) return;
-  const auto& items = menu.Items();
-  // An item without a caption is a separator; one without a handler only tells something.
-  for (std::size_t i = 0; i < items.size(); ++i)
-    AppendMenuW(popup.get(),
-                items[i].caption.empty() ? MF_SEPARATOR
-                                         : MF_STRING | (items[i].onClick ? 0u : MF_GRAYED),
-                i + 1, Widen(items[i].caption).c_str());
+  std::vector<const ui::MenuItem*> chosen;
+  AppendItems(popup.get(), menu.Items(), chosen);
   HWND hwnd = FormWindow::HwndOf(owner);
   POINT pt{};
   GetCursorPos(&pt);
   // The menu closes properly only when its owner is the foreground window.
   if (hwnd) SetForegroundWindow(hwnd);
-  const BOOL chosen = TrackPopupMenu(popup.get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON,
-                                     pt.x, pt.y, 0, hwnd ? hwnd : GetActiveWindow(), nullptr);
+  const BOOL command = TrackPopupMenu(popup.get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON,
+                                      pt.x, pt.y, 0, hwnd ? hwnd : GetActiveWindow(), nullptr);
   if (hwnd) PostMessageW(hwnd, WM_NULL, 0, 0);
   popup.reset();
-  if (chosen > 0) menu.Choose(static_cast<std::size_t>(chosen) - 1);
+  if (command > 0 && static_cast<std::size_t>(command) <= chosen.size())
+    ui::PopupMenu::Choose(*chosen[static_cast<std::size_t>(command) - 1]);
 }
 
 std::optional<std::string> Win32Dialogs::OpenFileName(const ui::Form* owner,

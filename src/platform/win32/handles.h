@@ -71,6 +71,11 @@ struct FindTraits {
   }
 };
 
+struct WinEventHookTraits {
+  using Handle = HWINEVENTHOOK;
+  static void Close(HWINEVENTHOOK h) { UnhookWinEvent(h); }
+};
+
 using WindowHandle = UniqueHandle<WindowTraits>;
 using FontHandle = UniqueHandle<GdiTraits<HFONT>>;
 using BrushHandle = UniqueHandle<GdiTraits<HBRUSH>>;
@@ -82,6 +87,7 @@ using KeyHandle = UniqueHandle<KeyTraits>;
 using MenuHandle = UniqueHandle<MenuTraits>;
 using MemoryDc = UniqueHandle<MemoryDcTraits>;
 using KernelHandle = UniqueHandle<KernelTraits>;
+using WinEventHookHandle = UniqueHandle<WinEventHookTraits>;
 
 // A DC borrowed from a window (or the screen, for a null window) and given back.
 class WindowDc {

@@ -13,6 +13,7 @@
 
 #include "platform/ui/services.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/window_thread_mail.h"
 
 namespace orvel::win32 {
 
@@ -83,6 +84,27 @@ class Win32Sound final : public ui::Sound {
   void Beep(int frequency, int durationMs) override;
 };
 
+// SAPI 5 on a thread of its own, started by the first request: COM, the voice and its lookup
+// live there, and answers come back through a mailbox of the window thread. A system without
+// SAPI, or without a Chinese voice, answers that there is none.
+class Win32Speech final : public ui::Speech {
+ public:
+  Win32Speech();
+  ~Win32Speech() override;
+  Win32Speech(const Win32Speech&) = delete;
+  Win32Speech& operator=(const Win32Speech&) = delete;
+  void FindChineseVoice(std::function<void(bool found)> answer) override;
+  void Speak(const std::string& text) override;
+
+  struct Worker;
+
+ private:
+  // False when no thread could be started.
+  bool EnsureWorker();
+  std::shared_ptr<Worker> worker_;
+  std::unique_ptr<MailboxWindow> mailbox_;
+};
+
 class Win32Power final : public ui::Power {
  public:
   void GetShutdownPrivilege() override;
@@ -126,6 +148,23 @@ class Win32WindowManager final : public ui::WindowManager {
   void BeginDrag(ui::Form& form) override;
   void SetBottomHook(ui::Form& form, bool on) override;
   bool HasBottomHook(const ui::Form& form) const override;
+  void RaiseTopmost(ui::Form& form) override;
+  bool CoveredByOther(const ui::Form& form) const override;
+  bool FullScreenOver(const ui::Form& form) const override;
+};
+
+// The checks behind CoveredByOther and FullScreenOver, by HWND, for the tests as well.
+bool CoveredByOtherProcess(HWND hwnd);
+bool FullScreenOverMonitorOf(HWND hwnd);
+
+class Win32Foreground final : public ui::Foreground {
+ public:
+  std::unique_ptr<ui::ForegroundHook> Watch(std::function<void()> onChange) override;
+};
+
+class Win32Notifications final : public ui::Notifications {
+ public:
+  ui::NotificationState State() const override;
 };
 
 // Hooks on a window by HWND, for the window manager and its tests.
@@ -186,10 +225,8 @@ class Win32Background final : public ui::Background {
   void Run(std::function<void(ui::Http&)> work, std::function<void()> done) override;
 
  private:
-  struct Mailbox;
   std::shared_ptr<ui::Http> http_;
-  std::shared_ptr<Mailbox> mailbox_;
-  WindowHandle window_;  // message-only, on the window thread
+  MailboxWindow mailbox_;
 };
 
 }  // namespace orvel::win32

@@ -17,6 +17,7 @@ Win32Platform::Win32Platform()
       shortcuts_(std::make_unique<Win32Shortcuts>()),
       input_(std::make_unique<Win32Input>()),
       sound_(std::make_unique<Win32Sound>()),
+      speech_(std::make_unique<Win32Speech>()),
       power_(std::make_unique<Win32Power>()),
       fonts_(std::make_unique<Win32Fonts>()),
       metrics_(std::make_unique<Win32TextMetrics>()),
@@ -26,7 +27,9 @@ Win32Platform::Win32Platform()
       system_(std::make_unique<Win32SystemInfo>()),
       tooltips_(std::make_unique<Win32ToolTips>()),
       http_(std::make_shared<Win32Http>()),
-      background_(std::make_unique<Win32Background>(http_)) {
+      background_(std::make_unique<Win32Background>(http_)),
+      foreground_(std::make_unique<Win32Foreground>()),
+      notifications_(std::make_unique<Win32Notifications>()) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   FormWindow::RegisterClass(instance);
   RegisterGridClass(instance);
@@ -41,6 +44,7 @@ ui::Registry& Win32Platform::registry() { return *registry_; }
 ui::Shortcuts& Win32Platform::shortcuts() { return *shortcuts_; }
 ui::Input& Win32Platform::input() { return *input_; }
 ui::Sound& Win32Platform::sound() { return *sound_; }
+ui::Speech& Win32Platform::speech() { return *speech_; }
 ui::Power& Win32Platform::power() { return *power_; }
 ui::Fonts& Win32Platform::fonts() { return *fonts_; }
 const ui::TextMetrics& Win32Platform::metrics() const { return *metrics_; }
@@ -51,6 +55,8 @@ ui::SystemInfo& Win32Platform::system() { return *system_; }
 ui::ToolTips& Win32Platform::tooltips() { return *tooltips_; }
 ui::Http& Win32Platform::http() { return *http_; }
 ui::Background& Win32Platform::background() { return *background_; }
+ui::Foreground& Win32Platform::foreground() { return *foreground_; }
+const ui::Notifications& Win32Platform::notifications() const { return *notifications_; }
 
 std::filesystem::path Win32Platform::ProgramFolder() {
   return programFolder_.empty() ? ui::Platform::ProgramFolder() : programFolder_;

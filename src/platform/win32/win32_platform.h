@@ -16,6 +16,7 @@ class Win32Registry;
 class Win32Shortcuts;
 class Win32Input;
 class Win32Sound;
+class Win32Speech;
 class Win32Power;
 class Win32Fonts;
 class Win32TextMetrics;
@@ -26,6 +27,8 @@ class Win32SystemInfo;
 class Win32ToolTips;
 class Win32Http;
 class Win32Background;
+class Win32Foreground;
+class Win32Notifications;
 
 class Win32Platform final : public ui::Platform {
  public:
@@ -41,6 +44,7 @@ class Win32Platform final : public ui::Platform {
   ui::Shortcuts& shortcuts() override;
   ui::Input& input() override;
   ui::Sound& sound() override;
+  ui::Speech& speech() override;
   ui::Power& power() override;
   ui::Fonts& fonts() override;
   const ui::TextMetrics& metrics() const override;
@@ -51,6 +55,8 @@ class Win32Platform final : public ui::Platform {
   ui::ToolTips& tooltips() override;
   ui::Http& http() override;
   ui::Background& background() override;
+  ui::Foreground& foreground() override;
+  const ui::Notifications& notifications() const override;
 
   // The executable's folder, unless one was set: tests run a program in a folder of their own.
   std::filesystem::path ProgramFolder() override;
@@ -75,6 +81,7 @@ class Win32Platform final : public ui::Platform {
   std::unique_ptr<Win32Shortcuts> shortcuts_;
   std::unique_ptr<Win32Input> input_;
   std::unique_ptr<Win32Sound> sound_;
+  std::unique_ptr<Win32Speech> speech_;
   std::unique_ptr<Win32Power> power_;
   std::unique_ptr<Win32Fonts> fonts_;
   std::unique_ptr<Win32TextMetrics> metrics_;
@@ -86,6 +93,8 @@ class Win32Platform final : public ui::Platform {
   // Shared with the threads of background work, which may outlive the platform.
   std::shared_ptr<Win32Http> http_;
   std::unique_ptr<Win32Background> background_;
+  std::unique_ptr<Win32Foreground> foreground_;
+  std::unique_ptr<Win32Notifications> notifications_;
   std::filesystem::path programFolder_;
   int openForms_ = 0;
   bool running_ = false;

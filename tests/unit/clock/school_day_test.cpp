@@ -110,6 +110,41 @@ TEST(school_day_test, the_pcs_own_list_wins_over_the_schools_for_its_dates) {
       WeekParity::Even);
 }
 
+TEST(school_day_test, the_nearest_countdown_on_or_after_the_date_with_its_days_left) {
+  const char* own = "2027-06-07,倒计时,高考\n2027-01-20,倒计时,期末考试\n2026-12-01,倒计时,月考";
+  struct Case {
+    year_month_day date;
+    const char* name;  // nullptr: none shown
+    long long daysLeft;
+  };
+  const Case cases[] = {
+      {2026y / December / 1, "月考", 0},  // the day itself
+      {2026y / December / 2, "期末考试", 49},
+      {2027y / January / 21, "高考", 137},
+      {2027y / June / 8, nullptr, 0},  // all of them past
+  };
+  for (const Case& c : cases) {
+    const SchoolDay day = Decide(own, c.date, kOther);
+    if (!c.name) {
+      EXPECT_FALSE(day.countdown) << DayDateText(c.date);
+      continue;
+    }
+    ASSERT_TRUE(day.countdown) << DayDateText(c.date);
+    EXPECT_EQ(day.countdown->name, c.name) << DayDateText(c.date);
+    EXPECT_EQ(day.countdown->daysLeft, c.daysLeft) << DayDateText(c.date);
+  }
+  // A countdown says nothing of its date's lessons: the school's holiday of that date holds
+  // beside the PC's countdown, and the school's countdown beside the PC's holiday.
+  const SchoolDay sportsDay =
+      Decide("2026-11-05,倒计时,运动会\n2026-11-06,放假", 2026y / November / 5, kOther,
+             "2026-11-05,放假,运动会\n2026-11-06,倒计时,高考");
+  EXPECT_FALSE(sportsDay.lessons);
+  EXPECT_EQ(sportsDay.countdown, (DayCountdown{"运动会", 0}));
+  EXPECT_EQ(
+      Decide("2026-11-06,放假", 2026y / November / 6, kOther, "2026-11-06,倒计时,高考").countdown,
+      (DayCountdown{"高考", 0}));
+}
+
 TEST(school_day_test, swapped_lessons_and_odd_even_halves_in_the_days_column) {
   FakeCells cells(4, 7);
   cells.SetText(1, 0, "第一节");

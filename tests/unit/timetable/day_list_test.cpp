@@ -31,6 +31,7 @@ TEST(day_list_test, lines_as_school_staff_and_spreadsheets_write_them) {
       {"2026-11-02,单周", "2026-11-02,单周"},
       {"2026-11-02,双周", "2026-11-02,双周"},
       {"国家节假日,关", "国家节假日,关"},
+      {"2027/6/7, 倒计时 , 高考 ", "2027-06-07,倒计时,高考"},
       {"2026-02-30,放假", nullptr},          // no such date
       {"26-10-01,放假", nullptr},            // a two-digit year
       {"2026-10-01,休息", nullptr},          // no such kind
@@ -40,6 +41,8 @@ TEST(day_list_test, lines_as_school_staff_and_spreadsheets_write_them) {
       {"2026-10-01,放假,国庆节,七天", nullptr},  // a value too many
       {"2026-09-01,开学,第一周", nullptr},
       {"国家节假日", nullptr},
+      {"2027-06-07,倒计时", nullptr},            // a countdown needs its name
+      {"2027-06-07,倒计时,高考,语文", nullptr},
   };
   for (const Case& c : cases) {
     const std::optional<DayRule> rule = ParseDayRule(c.line);

@@ -1,0 +1,127 @@
+#include "clock/strip_line.h"
+
+#include <array>
+#include <charconv>
+#include <optional>
+
+#include "clock/period_search.h"
+#include "clock/tick_steps.h"
+#include "clock/time_of_day.h"
+#include "timetable/day_list.h"
+
+namespace orvel::clock {
+namespace {
+
+constexpr std::string_view kUntilEnd = "距下课 ";
+constexpr std::string_view kBreak = "课间";
+constexpr std::string_view kUntilStart = "距上课 ";
+constexpr std::string_view kNextLesson = "下节 ";
+constexpr std::string_view kCountdownBefore = "距";
+constexpr std::string_view kCountdownDays = " 天";
+constexpr std::string_view kCountdownToday = "今天";
+
+void AppendNumber(std::string& line, long long value, int minDigits) {
+  std::array<char, 24> digits{};
+  const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+  if (error != std::errc()) return;
+  for (auto width = end - digits.data(); width < minDigits; ++width) line += '0';
+  line.append(digits.data(), end);
+}
+
+// 12:05, or 1:02:05 from an hour on.
+void AppendTimeLeft(std::string& line, std::int32_t seconds) {
+  if (seconds < 0) seconds = 0;
+  if (seconds >= 3600) {
+    AppendNumber(line, seconds / 3600, 1);
+    line += ':';
+  }
+  AppendNumber(line, seconds / 60 % 60, 2);
+  line += ':';
+  AppendNumber(line, seconds % 60, 2);
+}
+
+void AppendWithSpace(std::string& line, std::string_view text) {
+  if (text.empty()) return;
+  if (!line.empty()) line += ' ';
+  line += text;
+}
+
+// A day whose column has no lesson in any body row, or that the table has no column for, is
+// shown as the day even while its periods run.
+bool HasLessons(const ClockCells& cells, const SchoolDay& today) {
+  if (!today.lessons || today.column >= cells.Cols()) return false;
+  for (int row = 1; row < cells.Rows(); ++row)
+    if (!DayLesson(cells, today, row).empty()) return true;
+  return false;
+}
+
+std::optional<std::int32_t> PeriodEnd(const ClockCells& cells, int row) {
+  const std::string_view span = CellText(cells, row, kTimeColumn);
+  const std::size_t separator = span.find('-');
+  if (separator == std::string_view::npos) return std::nullopt;
+  return ParseTimeOfDay(span.substr(separator + 1));
+}
+
+// The period or break `nowSeconds` falls into; false when it falls into neither.
+bool AppendPeriodOrBreak(const ClockCells& cells, const SchoolDay& today, std::int32_t nowSeconds,
+                         std::string& line) {
+  std::int16_t nextPeriodRow = 0;
+  const PeriodSearch search =
+      FindPeriod(cells, nowSeconds, nextPeriodRow, DecideLabel(cells, today).headerTime);
+  if (search.timeFailed) return false;
+  if (search.currentRow > 0) {
+    const std::optional<std::int32_t> end = PeriodEnd(cells, search.currentRow);
+    if (!end) return false;
+    AppendWithSpace(line, CellText(cells, search.currentRow, 0));
+    AppendWithSpace(line, DayLesson(cells, today, search.currentRow));
+    if (!line.empty()) line += kStripSeparator;
+    line += kUntilEnd;
+    AppendTimeLeft(line, *end - nowSeconds);
+    return true;
+  }
+  if (search.breakRow > 0) {
+    const std::optional<std::int32_t> nextStart = ParseTimeOfDay(search.nextStartText);
+    if (!nextStart) return false;
+    line += kBreak;
+    line += kStripSeparator;
+    line += kUntilStart;
+    AppendTimeLeft(line, *nextStart - nowSeconds);
+    const std::string_view next = DayLesson(cells, today, nextPeriodRow);
+    if (!next.empty()) {
+      line += kStripSeparator;
+      line += kNextLesson;
+      line += next;
+    }
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void ComposeStripLine(const ClockCells& cells, const SchoolDay& today, std::int32_t nowSeconds,
+                      std::string& line) {
+  line.clear();
+  if (!HasLessons(cells, today) || !AppendPeriodOrBreak(cells, today, nowSeconds, line)) {
+    line.clear();
+    if (!today.lessons && today.label)
+      line += today.label->view();
+    else
+      line += WeekdayName(MondayFirstWeekday(today.date));
+  }
+  if (today.countdown) {
+    line += kStripSeparator;
+    if (today.countdown->daysLeft == 0) {
+      line += kCountdownToday;
+      line += today.countdown->name;
+    } else {
+      line += kCountdownBefore;
+      line += today.countdown->name;
+      line += ' ';
+      AppendNumber(line, today.countdown->daysLeft, 1);
+      line += kCountdownDays;
+    }
+  }
+}
+
+}  // namespace orvel::clock

@@ -1,0 +1,49 @@
+#pragma once
+// The right-click menu's "课堂条" (关, 全屏时显示, 始终显示) and "语音提醒", kept in classroom.ini
+// and written only when the user changes them here; and the reminder spoken while 语音提醒 is on.
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ui/controls.h"
+#include "program/program_state.h"
+
+namespace orvel::shell {
+
+inline constexpr std::string_view kStripCaption = "课堂条";
+inline constexpr std::string_view kSpeechCaption = "语音提醒";
+inline constexpr std::string_view kNoChineseVoiceNotice = "此电脑没有中文语音，语音提醒无法使用。";
+inline constexpr std::string_view kClassroomSaveFailedNotice =
+    "未能保存 classroom.ini，请检查程序所在的文件夹是否可以写入；这项设置只在本次运行中有效。";
+// What the voice says before the subject: "下节课，数学".
+inline constexpr std::string_view kSpokenReminderStart = "下节课，";
+
+class ClassroomSwitches {
+ public:
+  // A passing notice with its title, as the shell shows one.
+  using Notify = std::function<void(const std::string& text, std::string_view title)>;
+  // `state` must outlive the switches.
+  ClassroomSwitches(program::ProgramState& state, Notify notify);
+
+  // "课堂条" opening its three modes, the current one checked, and "语音提醒", checked while on.
+  void AddMenuItems(std::vector<ui::MenuItem>& items);
+  bool SpeechOn() const { return state_.classroom.speech; }
+  // At the reminder second, beside the tones and the popup or balloon: "下节课，数学", while
+  // 语音提醒 is on and the subject is not empty.
+  void SpeakReminder(std::string_view subject);
+
+ private:
+  void ChooseStripMode(StripMode mode);
+  // Off at once. On only once a Chinese voice has been found; without one the notice, and off.
+  void SwitchSpeech();
+  void Save(std::string_view title);
+
+  program::ProgramState& state_;
+  Notify notify_;
+  // A voice's answer that comes after the switches have gone finds this expired.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+}  // namespace orvel::shell
