@@ -73,7 +73,8 @@ int wmain(int argc, wchar_t** argv) {
     std::snprintf(name, sizeof name, "c%04d", i);
     const auto resolved = orvel::exchange::ResolveSource(base + "/gen/{class}.yaml", name);
     if (!resolved.source) {
-      std::fprintf(stderr, "%s\n", resolved.problem.c_str());
+      std::fprintf(stderr, "the source cannot be followed (problem %d)\n",
+                   static_cast<int>(resolved.problem.kind));
       return 1;
     }
     Pc pc{root / name, *resolved.source, {}, {}};

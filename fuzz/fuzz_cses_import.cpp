@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace orvel;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const exchange::CsesImport first = exchange::ImportCses(bytes);
-  fuzz::Check(first.timetable.has_value() == first.refusal.reason.empty());
+  fuzz::Check(first.timetable.has_value() ==
+              (first.refusal.problem == exchange::CsesProblem::None));
   if (!first.timetable) return 0;
   const Timetable& table = *first.timetable;
   fuzz::Check(table.rows() >= 1 && table.rows() <= kMaxRows);

@@ -21,18 +21,72 @@
 
 namespace orvel::exchange {
 
+// What a CSES text was refused for; the shell says it to the user.
+enum class CsesProblem {
+  None,
+  // The YAML read.
+  NotYaml,
+  NestedTooDeep,    // past kMaxYamlDepth
+  AliasedTooMuch,   // past kMaxYamlAliasedNodes, or an alias inside what it names
+  KeyTwice,         // `key` twice in one mapping
+  // The document.
+  Empty,
+  NotCses,          // not a mapping
+  NoVersion,
+  UnknownVersion,   // `found`
+  NotAList,         // `key` of `part` holds `found`
+  MissingKey,       // `part` lacks `key`
+  // Version 2's cycle.
+  NoCycle,
+  CycleNotAMapping,  // `found`
+  SpanNotAMapping,   // `found`
+  UnknownActivity,   // `found`
+  CountNotDays,      // `found`
+  CycleLength,       // `number` days
+  // Subjects, schedules and classes.
+  SubjectNotAMapping,   // `found`
+  SubjectNameNotText,   // `found`
+  ScheduleNotAMapping,  // `found`; `version2` without weeks
+  DayListInVersion1,
+  UnknownWeekday,   // `found`
+  UnknownWeeks,     // `found`
+  WeeksInVersion2,  // `found`
+  DayNotInCycle,    // `found`, `number` working days in the cycle
+  TooManyClasses,   // past kMaxCsesClasses
+  ClassNotAMapping,  // `found`
+  UnknownSubject,   // `found`
+  TooManyPeriods,   // more than kMaxRows - 1
+  NotATime,         // `part` StartTime or EndTime holds `found`
+};
+
+// The part of the file a refusal names.
+enum class CsesPart { Subjects, Subject, Schedules, Schedule, Classes, Class, Cycle, Spans, Span,
+                      StartTime, EndTime };
+
+// What the file holds where a refusal points: a text (its first 30 bytes or so, cut between
+// characters, `cut` then) or a list, a mapping or nothing.
+struct CsesFound {
+  enum class Kind { Text, List, Map, Nothing } kind = Kind::Nothing;
+  std::string text;
+  bool cut = false;
+  friend bool operator==(const CsesFound&, const CsesFound&) = default;
+};
+
 // Why a CSES text was refused: the first problem found.
 struct CsesRefusal {
-  int line = 0;        // counted from 1; 0 when the problem is not on one line (an empty text)
-  std::string reason;  // in Chinese, for the user, without the line
-
-  // "第 3 行：" + reason, or the reason alone when there is no line.
-  std::string Message() const;
+  int line = 0;  // counted from 1; 0 when the problem is not on one line (an empty text)
+  CsesProblem problem = CsesProblem::None;
+  CsesPart part = CsesPart::Subjects;
+  std::string key;  // a key of the file
+  CsesFound found;
+  long long number = 0;
+  bool version2 = false;
+  friend bool operator==(const CsesRefusal&, const CsesRefusal&) = default;
 };
 
 struct CsesImport {
   std::optional<Timetable> timetable;  // the whole timetable, or nothing when refused
-  CsesRefusal refusal;                 // empty when the import succeeded
+  CsesRefusal refusal;                 // problem None when the import succeeded
 };
 
 // A CSES text, version 1 or 2, to a timetable.

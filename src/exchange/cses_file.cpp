@@ -1,18 +1,8 @@
 #include "exchange/cses_file.h"
 
 #include "timetable/program_folder.h"
-#include "timetable/read_problem.h"
 
 namespace orvel::exchange {
-
-CsesImport ImportCsesFile(const std::filesystem::path& file) {
-  const FileBytes read = ReadWholeFile(file, kMaxCsesFileBytes);
-  if (read.status == FileStatus::Ok) return ImportCses(read.bytes);
-  CsesImport refused;
-  refused.refusal = {0, read.status == FileStatus::TooLarge ? "文件太大，不是 CSES 课程表。"
-                                                            : FileReadProblem(read.status)};
-  return refused;
-}
 
 ExportTarget CheckExportTarget(const std::filesystem::path& file,
                                const std::filesystem::path& programFolder) {

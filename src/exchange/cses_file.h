@@ -1,6 +1,7 @@
 #pragma once
-// CSES files: read and import, export and write. A CSES file is UTF-8 always; its bytes go to
-// the YAML library as they are, never through the ANSI codec of the timetable files.
+// CSES files: the size they may have, and exports written over a file. A CSES file is UTF-8
+// always; its bytes go to the YAML library as they are, never through the ANSI codec of the
+// timetable files.
 #include <cstddef>
 #include <filesystem>
 
@@ -13,10 +14,6 @@ namespace orvel::exchange {
 // A full week of a crowded timetable is some tens of kilobytes of CSES; anything above this is
 // not a timetable (and would cost the YAML library hundreds of bytes a node to hold).
 inline constexpr std::size_t kMaxCsesFileBytes = 1u << 20;
-
-// The file's timetable, or a refusal: the file cannot be read (missing, locked, too large) or
-// ImportCses refuses its text.
-CsesImport ImportCsesFile(const std::filesystem::path& file);
 
 struct CsesFileExport {
   FileStatus status = FileStatus::Failed;  // as ReplaceFileContents gives it

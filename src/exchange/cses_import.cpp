@@ -38,31 +38,47 @@ struct Refused {
   CsesRefusal refusal;
 };
 
-[[noreturn]] void Refuse(const YamlNode& where, std::string reason) {
-  throw Refused{{where.Line(), std::move(reason)}};
+[[noreturn]] void Refuse(const YamlNode& where, CsesRefusal refusal) {
+  refusal.line = where.Line();
+  throw Refused{std::move(refusal)};
 }
 
-// The reason built from a pattern and its values (FillIn).
-[[noreturn]] void Refuse(const YamlNode& where, std::string_view pattern,
-                         std::initializer_list<FillValue> values) {
-  Refuse(where, FillIn(pattern, values));
+CsesRefusal Problem(CsesProblem problem) {
+  CsesRefusal refusal;
+  refusal.problem = problem;
+  return refusal;
 }
 
 // A text of the file for a message: its first 30 bytes or so, cut between UTF-8 characters.
-std::string Shown(const std::string& text) {
+CsesFound FoundText(const std::string& text) {
   constexpr std::size_t kShownBytes = 30;
-  if (text.size() <= kShownBytes) return text;
+  CsesFound found;
+  found.kind = CsesFound::Kind::Text;
+  if (text.size() <= kShownBytes) {
+    found.text = text;
+    return found;
+  }
   std::size_t cut = kShownBytes;
   while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-  return text.substr(0, cut) + "…";
+  found.text = text.substr(0, cut);
+  found.cut = true;
+  return found;
 }
 
-// A node for a message: a scalar as written (Shown), anything else by its kind.
-std::string Shown(const YamlNode& node) {
-  if (node.IsScalar()) return Shown(node.Scalar());
-  if (node.IsSequence()) return "列表";
-  if (node.IsMap()) return "映射";
-  return "空";
+// A node for a message: a scalar as written (FoundText), anything else by its kind.
+CsesFound Found(const YamlNode& node) {
+  if (node.IsScalar()) return FoundText(node.Scalar());
+  CsesFound found;
+  found.kind = node.IsSequence() ? CsesFound::Kind::List
+               : node.IsMap()    ? CsesFound::Kind::Map
+                                 : CsesFound::Kind::Nothing;
+  return found;
+}
+
+CsesRefusal Problem(CsesProblem problem, const YamlNode& found) {
+  CsesRefusal refusal = Problem(problem);
+  refusal.found = Found(found);
+  return refusal;
 }
 
 // A decimal integer written as a plain number ("1", not "1.0" or "0x1"); quoted numbers count.
@@ -141,20 +157,26 @@ std::string ClockText(std::int32_t seconds) {
 }
 
 // A list under `key`, or a null node when the value is missing or null (an empty list).
-YamlNode ListOf(const YamlNode& map, const char* key, const char* what) {
+YamlNode ListOf(const YamlNode& map, const char* key, CsesPart part) {
   const YamlNode list = map.Get(key);
   if (!list.IsDefined() || list.IsNull()) return YamlNode();
   if (!list.IsSequence()) {
-    Refuse(list, "{} 应为{}列表，这里是“{}”。", {key, what, Shown(list)});
+    CsesRefusal refusal = Problem(CsesProblem::NotAList, list);
+    refusal.part = part;
+    refusal.key = key;
+    Refuse(list, std::move(refusal));
   }
   return list;
 }
 
-// A required mapping entry of `map`.
-YamlNode Required(const YamlNode& map, const char* key, const char* what) {
+// A required mapping entry of `map`, the part `part` of the file.
+YamlNode Required(const YamlNode& map, const char* key, CsesPart part) {
   const YamlNode value = map.Get(key);
   if (!value.IsDefined() || value.IsNull()) {
-    Refuse(map, "{}缺少 {}。", {what, key});
+    CsesRefusal refusal = Problem(CsesProblem::MissingKey);
+    refusal.part = part;
+    refusal.key = key;
+    Refuse(map, std::move(refusal));
   }
   return value;
 }
@@ -163,13 +185,13 @@ class Reader {
  public:
   void Read(const YamlNode& root) {
     if (!root.IsMap()) {
-      if (!root.IsDefined() || root.IsNull()) throw Refused{{0, "文件是空的，不是 CSES 课程表。"}};
-      Refuse(root, "不是 CSES 课程表（应为含 version、subjects、schedules 的映射）。");
+      if (!root.IsDefined() || root.IsNull()) throw Refused{Problem(CsesProblem::Empty)};
+      Refuse(root, Problem(CsesProblem::NotCses));
     }
     const YamlNode version = ReadVersion(root);
     ReadSubjects(root);
     if (version2_) ReadCycle(root, version);
-    const YamlNode schedules = ListOf(root, "schedules", "课程表");
+    const YamlNode schedules = ListOf(root, "schedules", CsesPart::Schedules);
     if (schedules.IsSequence()) {
       for (const YamlNode& schedule : schedules.Items()) ReadSchedule(schedule);
     }
@@ -233,10 +255,10 @@ class Reader {
   // The version node; version 2 sets version2_.
   YamlNode ReadVersion(const YamlNode& root) {
     const YamlNode version = root.Get("version");
-    if (!version.IsDefined()) Refuse(root, "不是 CSES 课程表：没有 version 字段。");
+    if (!version.IsDefined()) Refuse(root, Problem(CsesProblem::NoVersion));
     const std::optional<int> number = IntegerOf(version);
     if (number != 1 && number != 2) {
-      Refuse(version, "CSES 版本“{}”无法读取，只能导入版本 1 或 2。", {Shown(version)});
+      Refuse(version, Problem(CsesProblem::UnknownVersion, version));
     }
     version2_ = number == 2;
     return version;
@@ -251,33 +273,34 @@ class Reader {
     const YamlNode cycle =
         hasConfiguration && configuration.IsMap() ? configuration.Get("cycle") : YamlNode();
     if (!cycle.IsDefined() || cycle.IsNull()) {
-      Refuse(hasConfiguration ? configuration : version,
-             "CSES 版本 2 的课程表缺少 configuration.cycle（上课和休息的周期）。");
+      Refuse(hasConfiguration ? configuration : version, Problem(CsesProblem::NoCycle));
     }
     if (!cycle.IsMap()) {
-      Refuse(cycle, "configuration.cycle 应写成含 spans 的映射，这里是“{}”。", {Shown(cycle)});
+      Refuse(cycle, Problem(CsesProblem::CycleNotAMapping, cycle));
     }
-    Required(cycle, "spans", "课表周期");
-    const YamlNode spans = ListOf(cycle, "spans", "上课和休息时段");
+    Required(cycle, "spans", CsesPart::Cycle);
+    const YamlNode spans = ListOf(cycle, "spans", CsesPart::Spans);
     std::int64_t length = 0;  // a wrong count can be large; only 7 or 14 go on
     std::vector<bool> work;
     for (const YamlNode& span : spans.Items()) {
       if (!span.IsMap()) {
-        Refuse(span, "周期时段应写成含 activity、count 的映射，这里是“{}”。", {Shown(span)});
+        Refuse(span, Problem(CsesProblem::SpanNotAMapping, span));
       }
-      const YamlNode activity = Required(span, "activity", "周期时段");
+      const YamlNode activity = Required(span, "activity", CsesPart::Span);
       const std::string kind = activity.IsScalar() ? activity.Scalar() : std::string();
       if (kind != "work" && kind != "rest") {
-        Refuse(activity, "activity 为“{}”，应为 work（上课）或 rest（休息）。", {Shown(activity)});
+        Refuse(activity, Problem(CsesProblem::UnknownActivity, activity));
       }
-      const YamlNode countNode = Required(span, "count", "周期时段");
+      const YamlNode countNode = Required(span, "count", CsesPart::Span);
       const std::optional<int> count = IntegerOf(countNode);
-      if (!count) Refuse(countNode, "count 为“{}”，应为天数（整数）。", {Shown(countNode)});
+      if (!count) Refuse(countNode, Problem(CsesProblem::CountNotDays, countNode));
       length += *count;
       if (length <= 14) work.insert(work.end(), static_cast<std::size_t>(*count), kind == "work");
     }
     if (length != 7 && length != 14) {
-      Refuse(spans, "课表周期为 {} 天，只能导入 7 天或 14 天的周期。", {std::to_string(length)});
+      CsesRefusal refusal = Problem(CsesProblem::CycleLength);
+      refusal.number = length;
+      Refuse(spans, std::move(refusal));
     }
     for (int d = 0; d < static_cast<int>(length); ++d) {
       if (!work[static_cast<std::size_t>(d)]) continue;
@@ -287,27 +310,27 @@ class Reader {
   }
 
   void ReadSubjects(const YamlNode& root) {
-    const YamlNode subjects = ListOf(root, "subjects", "课程");
+    const YamlNode subjects = ListOf(root, "subjects", CsesPart::Subjects);
     if (!subjects.IsSequence()) return;
     for (const YamlNode& subject : subjects.Items()) {
-      if (!subject.IsMap())
-        Refuse(subject, "课程应写成含 name 的映射，这里是“{}”。", {Shown(subject)});
-      const YamlNode name = Required(subject, "name", "课程");
-      if (!name.IsScalar()) Refuse(name, "课程名称应为文字，这里是“{}”。", {Shown(name)});
+      if (!subject.IsMap()) Refuse(subject, Problem(CsesProblem::SubjectNotAMapping, subject));
+      const YamlNode name = Required(subject, "name", CsesPart::Subject);
+      if (!name.IsScalar()) Refuse(name, Problem(CsesProblem::SubjectNameNotText, name));
       subjects_.insert(name.Scalar());
     }
   }
 
   void ReadSchedule(const YamlNode& schedule) {
     if (!schedule.IsMap()) {
-      Refuse(schedule, "课程表应写成含 enable_day、{}classes 的映射，这里是“{}”。",
-             {version2_ ? "" : "weeks、", Shown(schedule)});
+      CsesRefusal refusal = Problem(CsesProblem::ScheduleNotAMapping, schedule);
+      refusal.version2 = version2_;
+      Refuse(schedule, std::move(refusal));
     }
-    const YamlNode dayNode = Required(schedule, "enable_day", "课程表");
+    const YamlNode dayNode = Required(schedule, "enable_day", CsesPart::Schedule);
     const std::set<Place> places =
         version2_ ? CyclePlaces(dayNode, schedule) : std::set<Place>{WeekPlace(dayNode, schedule)};
     for (const Place& place : places) lastDay_ = std::max(lastDay_, place.day);
-    const YamlNode classes = ListOf(schedule, "classes", "课程安排");
+    const YamlNode classes = ListOf(schedule, "classes", CsesPart::Classes);
     if (!classes.IsSequence()) return;
     for (const YamlNode& entry : classes.Items()) ReadClass(entry, places);
   }
@@ -315,20 +338,18 @@ class Reader {
   // Version 1: one weekday, and weeks all, odd or even.
   static Place WeekPlace(const YamlNode& dayNode, const YamlNode& schedule) {
     if (dayNode.IsSequence()) {
-      Refuse(dayNode, "文件写明 CSES 版本 1，enable_day 却是版本 2 的上课日列表。");
+      Refuse(dayNode, Problem(CsesProblem::DayListInVersion1));
     }
     const std::optional<int> day = WeekdayOf(dayNode);
     if (!day) {
-      Refuse(dayNode, "enable_day 为“{}”，应为 1 到 7 或 mon 到 sun（星期一到星期日）。",
-             {Shown(dayNode)});
+      Refuse(dayNode, Problem(CsesProblem::UnknownWeekday, dayNode));
     }
-    const YamlNode weeksNode = Required(schedule, "weeks", "课程表");
+    const YamlNode weeksNode = Required(schedule, "weeks", CsesPart::Schedule);
     const std::string weeksText = weeksNode.IsScalar() ? weeksNode.Scalar() : std::string();
     if (weeksText == "all") return {*day, Weeks::All};
     if (weeksText == "odd") return {*day, Weeks::Odd};
     if (weeksText == "even") return {*day, Weeks::Even};
-    Refuse(weeksNode, "weeks 为“{}”，应为 all（每周）、odd（单周）或 even（双周）。",
-           {Shown(weeksNode)});
+    Refuse(weeksNode, Problem(CsesProblem::UnknownWeeks, weeksNode));
   }
 
   // Version 2: working days of the cycle, a list or a single number. Weeks come from the cycle;
@@ -336,15 +357,15 @@ class Reader {
   std::set<Place> CyclePlaces(const YamlNode& dayNode, const YamlNode& schedule) const {
     const YamlNode weeks = schedule.Get("weeks");
     if (weeks.IsDefined() && !weeks.IsNull() && !(weeks.IsScalar() && weeks.Scalar() == "all")) {
-      Refuse(weeks, "weeks 为“{}”：CSES 版本 2 由 configuration.cycle 区分单双周，不再使用 weeks。",
-             {Shown(weeks)});
+      Refuse(weeks, Problem(CsesProblem::WeeksInVersion2, weeks));
     }
     std::set<Place> places;
     const auto add = [&](const YamlNode& item) {
       const std::optional<int> k = IntegerOf(item);
       if (!k || *k < 1 || *k > static_cast<int>(workDays_.size())) {
-        Refuse(item, "enable_day 中的“{}”不是课表周期中的上课日（共 {} 个上课日）。",
-               {Shown(item), static_cast<int>(workDays_.size())});
+        CsesRefusal refusal = Problem(CsesProblem::DayNotInCycle, item);
+        refusal.number = static_cast<long long>(workDays_.size());
+        Refuse(item, std::move(refusal));
       }
       places.insert(workDays_[static_cast<std::size_t>(*k - 1)]);
     };
@@ -360,33 +381,39 @@ class Reader {
     // A class counts once for each day it is on, and once when on none: the bound is on work.
     classCount_ += std::max<std::size_t>(places.size(), 1);
     if (classCount_ > static_cast<std::size_t>(kMaxCsesClasses)) {
-      Refuse(entry, "课程安排超过 {} 条，不是一份课程表。", {kMaxCsesClasses});
+      Refuse(entry, Problem(CsesProblem::TooManyClasses));
     }
     if (!entry.IsMap()) {
-      Refuse(entry, "课程安排应写成含 subject、start_time、end_time 的映射，这里是“{}”。",
-             {Shown(entry)});
+      Refuse(entry, Problem(CsesProblem::ClassNotAMapping, entry));
     }
     const YamlNode subject = entry.Get("subject");
-    if (!subject.IsDefined()) Refuse(entry, "课程安排缺少 subject。");
+    if (!subject.IsDefined()) {
+      CsesRefusal refusal = Problem(CsesProblem::MissingKey);
+      refusal.part = CsesPart::Class;
+      refusal.key = "subject";
+      Refuse(entry, std::move(refusal));
+    }
     // A free period: some programs write the periods of a day with no subject where none is.
     if (subject.IsNull() || (subject.IsScalar() && subject.Scalar().empty())) return;
     if (!subject.IsScalar() || !subjects_.contains(subject.Scalar())) {
-      Refuse(subject, "课程“{}”不在 subjects 课程列表中。", {Shown(subject)});
+      Refuse(subject, Problem(CsesProblem::UnknownSubject, subject));
     }
-    const Span span{Time(entry, "start_time", "开始时间"), Time(entry, "end_time", "结束时间")};
+    const Span span{Time(entry, "start_time", CsesPart::StartTime),
+                    Time(entry, "end_time", CsesPart::EndTime)};
     if (places.empty()) return;
     if (spans_.insert(span).second && static_cast<int>(spans_.size()) > kMaxRows - 1) {
-      Refuse(entry, "上课时间段超过 {} 个，课表放不下（最多 {} 行）。", {kMaxRows - 1, kMaxRows});
+      Refuse(entry, Problem(CsesProblem::TooManyPeriods));
     }
     for (const Place& place : places) classes_.push_back({place, span, CellText(subject.Scalar())});
   }
 
-  static std::int32_t Time(const YamlNode& entry, const char* key, const char* what) {
-    const YamlNode node = Required(entry, key, "课程安排");
+  static std::int32_t Time(const YamlNode& entry, const char* key, CsesPart part) {
+    const YamlNode node = Required(entry, key, CsesPart::Class);
     const std::optional<std::int32_t> time = CsesTime(node);
     if (!time) {
-      Refuse(node, "{}“{}”不是 0:00:00 到 23:59:59 之间的时间（例如 08:00:00）。",
-             {what, Shown(node)});
+      CsesRefusal refusal = Problem(CsesProblem::NotATime, node);
+      refusal.part = part;
+      Refuse(node, std::move(refusal));
     }
     return *time;
   }
@@ -401,25 +428,28 @@ class Reader {
 };
 
 // Why a text gave no YAML tree.
-std::string UnreadReason(const YamlRead& read) {
+CsesRefusal Unread(const YamlRead& read) {
+  CsesRefusal refusal;
+  refusal.line = read.errorLine;
   switch (read.fault) {
     case YamlFault::TooDeep:
-      return FillIn("列表和映射嵌套超过 {} 层，不是一份课程表。", {kMaxYamlDepth});
+      refusal.problem = CsesProblem::NestedTooDeep;
+      break;
     case YamlFault::TooMuchAliased:
-      return "别名（*）展开后的内容过多，不是一份课程表。";
+      refusal.problem = CsesProblem::AliasedTooMuch;
+      break;
     case YamlFault::DuplicateKey:
-      return FillIn("“{}”在同一映射中出现了两次，只能写一次。", {Shown(read.duplicateKey)});
+      refusal.problem = CsesProblem::KeyTwice;
+      refusal.found = FoundText(read.duplicateKey);
+      break;
     default:
-      return "不是有效的 YAML 文本，无法读取。";
+      refusal.problem = CsesProblem::NotYaml;
+      break;
   }
+  return refusal;
 }
 
 }  // namespace
-
-std::string CsesRefusal::Message() const {
-  if (line <= 0) return reason;
-  return FillIn("第 {} 行：{}", {line, reason});
-}
 
 CsesImport ImportCses(std::string_view utf8) {
   CsesImport result;
@@ -427,7 +457,7 @@ CsesImport ImportCses(std::string_view utf8) {
     Reader reader;
     const YamlRead read = ParseYaml(utf8);
     if (!read.tree) {
-      result.refusal = {read.errorLine, UnreadReason(read)};
+      result.refusal = Unread(read);
       return result;
     }
     reader.Read(read.tree->Root());

@@ -18,13 +18,9 @@ std::optional<FollowSettings> ParseFollowSettings(std::string_view fileBytes) {
   const FileText text = DecideFileText(fileBytes);
   FollowSettings settings;
   std::string_view rest = text.body;
-  while (!rest.empty()) {
-    const std::string_view line = TrimBlanks(TakeLine(rest));
-    const std::size_t equals = line.find('=');
-    if (line.empty() || line[0] == '#' || line[0] == ';' || equals == std::string_view::npos)
-      continue;
-    const std::string key = AsciiLower(std::string(TrimBlanks(line.substr(0, equals))));
-    const std::string value = DecodeField(TrimBlanks(line.substr(equals + 1)), text.encoding);
+  while (const std::optional<KeyValue> line = TakeKeyValue(rest)) {
+    const std::string& key = line->key;
+    const std::string value = DecodeField(line->value, text.encoding);
     if (key == "source") {
       settings.source = value;
     } else if (key == "class") {

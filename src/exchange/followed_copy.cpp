@@ -40,12 +40,9 @@ std::optional<CopyNote> ReadNote(const std::filesystem::path& programFolder) {
   CopyNote note;
   const FileText text = DecideFileText(read.bytes);
   std::string_view rest = text.body;
-  while (!rest.empty()) {
-    const std::string_view line = TakeLine(rest);
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) continue;
-    const std::string_view key = line.substr(0, equals);
-    const std::string value(line.substr(equals + 1));
+  while (const std::optional<KeyValue> line = TakeKeyValue(rest)) {
+    const std::string& key = line->key;
+    const std::string value(line->value);
     if (key == "source") note.source = value;
     if (key == "file") note.file = value;
     if (key == "size") note.size = value;

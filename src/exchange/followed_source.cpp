@@ -9,7 +9,6 @@
 #include "platform/text_codec.h"
 #include "timetable/file_text.h"
 #include "timetable/program_folder.h"
-#include "timetable/read_problem.h"
 #include "timetable/timetable_reader.h"
 #include "timetable/timetable_writer.h"
 
@@ -19,8 +18,10 @@ namespace {
 constexpr std::string_view kClassPlaceholder = "{class}";
 constexpr int kForbidden = 403;
 
-SourceResolution Problem(std::string problem) {
-  return {std::nullopt, std::move(problem)};
+using Kind = FollowProblem::Kind;
+
+SourceResolution Problem(Kind kind, std::string name = {}) {
+  return {std::nullopt, ProblemOf(kind, std::move(name))};
 }
 
 std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
@@ -88,9 +89,10 @@ std::string AddressPart(std::string_view text) {
   return out;
 }
 
-FetchedFile FetchFailed(std::string problem) {
+FetchedFile FetchFailed(FileStatus status) {
   FetchedFile fetched;
-  fetched.problem = std::move(problem);
+  fetched.problem = ProblemOf(Kind::FileUnreadable);
+  fetched.problem.fileStatus = status;
   return fetched;
 }
 
@@ -122,10 +124,14 @@ FetchedFile FetchWeb(ui::Http& http, const std::string& url, const Validators& k
       fetched.outcome = FetchOutcome::Missing;
       break;
     case ui::HttpOutcome::Failed:
-      if (forbiddenIsMissing && answer.status == kForbidden)
+      if (forbiddenIsMissing && answer.status == kForbidden) {
         fetched.outcome = FetchOutcome::Missing;
-      else
-        fetched.problem = std::move(answer.problem);
+      } else {
+        fetched.problem = ProblemOf(Kind::Network);
+        fetched.problem.http = answer.failure;
+        fetched.problem.status = answer.status;
+        fetched.problem.errorCode = answer.errorCode;
+      }
       break;
   }
   return fetched;
@@ -151,8 +157,7 @@ FetchedFile FetchPath(const std::string& location, const Validators& known) {
     return same;
   }
   FileBytes read = ReadWholeFile(path, kMaxFollowedFileBytes);
-  if (read.status == FileStatus::TooLarge) return FetchFailed("文件太大");
-  if (read.status != FileStatus::Ok) return FetchFailed(FileReadProblem(read.status));
+  if (read.status != FileStatus::Ok) return FetchFailed(read.status);
   FetchedFile fetched;
   fetched.outcome = FetchOutcome::Fetched;
   fetched.bytes = std::move(read.bytes);
@@ -160,8 +165,14 @@ FetchedFile FetchPath(const std::string& location, const Validators& known) {
   return fetched;
 }
 
-Update Failed(std::string problem) {
+Update Failed(FollowProblem problem) {
   return {UpdateOutcome::Failed, std::move(problem)};
+}
+
+// A problem with `file` of the source rather than the timetable.
+FollowProblem OfFile(FollowProblem problem, std::string_view file) {
+  problem.file = std::string(file);
+  return problem;
 }
 
 }  // namespace
@@ -179,14 +190,14 @@ std::string WithoutCredentials(std::string_view address) {
 
 SourceResolution ResolveSource(std::string_view sourceText, std::string_view className) {
   const std::string source(TrimBlanks(sourceText));
-  if (source.empty()) return Problem("没有给出课表来源。");
-  if (HasControlCharacter(source)) return Problem("课表来源中不能有换行符或控制字符。");
-  if (HasControlCharacter(className)) return Problem("班级名中不能有换行符或控制字符。");
+  if (source.empty()) return Problem(Kind::NoSource);
+  if (HasControlCharacter(source)) return Problem(Kind::ControlCharacterInSource);
+  if (HasControlCharacter(className)) return Problem(Kind::ControlCharacterInClass);
   const bool byClass = source.find(kClassPlaceholder) != std::string::npos;
   if (byClass) {
-    if (className.empty()) return Problem("来源中有 {class}，但没有给出班级名（/class）。");
+    if (className.empty()) return Problem(Kind::NoClassName);
     if (!IsTimetableFileName(className))
-      return Problem("班级名“" + std::string(className) + "”不能用在文件名中。");
+      return Problem(Kind::ClassNameNotAFileName, std::string(className));
   }
 
   FollowedSource followed;
@@ -201,7 +212,7 @@ SourceResolution ResolveSource(std::string_view sourceText, std::string_view cla
     const std::size_t pathStart = address.find('/', hostStart);
     const std::size_t pathEnd = std::min(address.find_first_of("?#", hostStart), address.size());
     if (pathStart == std::string::npos || pathStart > pathEnd)
-      return Problem("来源地址“" + followed.shown + "”没有指向课表文件。");
+      return Problem(Kind::NoFileInAddress, followed.shown);
     // A fragment is never sent; a query (a signed link) goes with the day list too.
     const std::size_t fragment = std::min(address.find('#', pathEnd), address.size());
     const std::string_view path = std::string_view(address).substr(0, pathEnd);
@@ -211,7 +222,7 @@ SourceResolution ResolveSource(std::string_view sourceText, std::string_view cla
     followed.dayList = std::string(path.substr(0, last + 1)) + std::string(kDayListFileName) +
                        address.substr(pathEnd, fragment - pathEnd);
   } else if (lower.find("://") != std::string::npos) {
-    return Problem("只能跟随 http:// 或 https:// 地址，或文件路径。");
+    return Problem(Kind::NotWebOrFile);
   } else {
     followed.kind = SourceKind::File;
     followed.timetable = ReplaceAll(source, kClassPlaceholder, className);
@@ -225,12 +236,12 @@ SourceResolution ResolveSource(std::string_view sourceText, std::string_view cla
 
   const std::optional<ImportKind> kind = ImportKindOf(PathFromUtf8(followed.fileName));
   if (followed.fileName.empty() || !kind)
-    return Problem("来源应是 .yaml、.yml 或 .csv 课表文件：“" + followed.shown + "”。");
+    return Problem(Kind::NotATimetableFile, followed.shown);
   followed.scdFileName = *kind == ImportKind::Cses
                              ? Utf8FromPath(PathFromUtf8(followed.fileName).stem()) + ".csv"
                              : followed.fileName;
   if (!IsTimetableFileName(followed.scdFileName))
-    return Problem("文件名“" + followed.fileName + "”不能用作课表文件名。");
+    return Problem(Kind::UnusableFileName, followed.fileName);
   return {std::move(followed), {}};
 }
 
@@ -265,7 +276,7 @@ CheckedTimetable CheckTimetable(const FetchedFile& fetched, const FollowedSource
       checked.outcome = UpdateOutcome::Unchanged;
       return checked;
     case FetchOutcome::Missing:
-      checked.problem = "来源中没有课表文件“" + source.fileName + "”";
+      checked.problem = ProblemOf(Kind::NoTimetable, source.fileName);
       return checked;
     case FetchOutcome::Failed:
       checked.problem = fetched.problem;
@@ -275,12 +286,13 @@ CheckedTimetable CheckTimetable(const FetchedFile& fetched, const FollowedSource
   }
   ImportPreparation preparation = PrepareImportBytes(source.fileName, fetched.bytes, edition);
   if (!preparation.prepared) {
-    checked.problem = "课表文件有误：" + preparation.refusal;
+    checked.problem = ProblemOf(Kind::TimetableRefused);
+    checked.problem.import = std::move(preparation.refusal);
     return checked;
   }
   std::optional<std::string> bytes = ImportedBytes(*preparation.prepared);
   if (!bytes) {
-    checked.problem = "课表中有无法保存的单元格";
+    checked.problem = ProblemOf(Kind::UnsavableCell);
     return checked;
   }
   checked.outcome = UpdateOutcome::Changed;
@@ -300,9 +312,9 @@ Update UpdateTimetable(const CheckedTimetable& checked, const FollowedSource& so
     return {UpdateOutcome::Unchanged, {}};
   const std::optional<std::string> kept =
       KeepOwnTimetable(programFolder, prepared.scdFileName, source.shown);
-  if (!kept) return Failed("无法保留原有的 scd\\" + prepared.scdFileName);
+  if (!kept) return Failed(ProblemOf(Kind::CannotKeepOwnCopy, prepared.scdFileName));
   if (WriteImport(prepared, programFolder, edition).status != SaveStatus::Saved)
-    return Failed("无法写入 scd\\" + prepared.scdFileName);
+    return Failed(ProblemOf(Kind::CannotWriteTimetable, prepared.scdFileName));
   NoteCopyWritten(programFolder, prepared.scdFileName, source.shown);
   return {UpdateOutcome::Changed, {}, *kept};
 }
@@ -318,23 +330,23 @@ Update UpdateSchoolDayList(const FetchedFile& fetched, const std::filesystem::pa
     case FetchOutcome::Missing:
       return {UpdateOutcome::Unchanged, {}};
     case FetchOutcome::Failed:
-      return Failed(std::string(kDayListFileName) + "：" + fetched.problem);
+      return Failed(OfFile(fetched.problem, kDayListFileName));
     case FetchOutcome::Fetched:
       break;
   }
-  if (const std::optional<std::string> problem = DayListProblem(fetched.bytes))
-    return Failed(std::string(kDayListFileName) + " " + *problem);
+  if (std::optional<FollowProblem> problem = DayListProblem(fetched.bytes))
+    return Failed(OfFile(std::move(*problem), kDayListFileName));
   const std::filesystem::path copy = programFolder / PathFromUtf8(kSchoolDayListFileName);
   const FileBytes onDisk = ReadWholeFile(copy, fetched.bytes.size());
   if (onDisk.status == FileStatus::Ok && onDisk.bytes == fetched.bytes)
     return {UpdateOutcome::Unchanged, {}};
   if (ReplaceFileContents(copy, fetched.bytes) != FileStatus::Ok)
-    return Failed("无法写入 " + std::string(kSchoolDayListFileName));
+    return Failed(ProblemOf(Kind::CannotWriteCopy, std::string(kSchoolDayListFileName)));
   return {UpdateOutcome::Changed, {}};
 }
 
-std::optional<std::string> DayListProblem(std::string_view bytes) {
-  const std::string notADayList = "不是日程表文件";
+std::optional<FollowProblem> DayListProblem(std::string_view bytes) {
+  const FollowProblem notADayList = ProblemOf(Kind::NotADayList);
   if (bytes.size() > kMaxDayListBytes || bytes.find('\0') != std::string_view::npos)
     return notADayList;
   const FileText text = DecideFileText(bytes);
@@ -344,7 +356,11 @@ std::optional<std::string> DayListProblem(std::string_view bytes) {
       Utf8ToAnsiExact(AnsiToUtf8(text.body)) != std::string(text.body))
     return notADayList;
   const std::vector<int> unreadable = ParseDayList(bytes).UnreadableLines();
-  if (!unreadable.empty()) return "第 " + std::to_string(unreadable.front()) + " 行无法识别";
+  if (!unreadable.empty()) {
+    FollowProblem problem = ProblemOf(Kind::DayListLineUnreadable);
+    problem.line = unreadable.front();
+    return problem;
+  }
   return std::nullopt;
 }
 

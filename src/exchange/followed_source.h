@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "exchange/follow_problem.h"
 #include "exchange/timetable_import.h"
 #include "platform/ui/services.h"
 #include "timetable/day_list.h"
@@ -38,7 +39,7 @@ struct FollowedSource {
 
 struct SourceResolution {
   std::optional<FollowedSource> source;
-  std::string problem;  // why not, in Chinese
+  FollowProblem problem;  // why not
 };
 
 // An http:// or https:// address or a file path naming a .yaml, .yml or .csv file, with
@@ -66,7 +67,7 @@ struct FetchedFile {
   FetchOutcome outcome = FetchOutcome::Failed;
   std::string bytes;      // Fetched
   Validators validators;  // Fetched: what to ask with next time
-  std::string problem;    // Failed, in Chinese
+  FollowProblem problem;  // Failed
 };
 
 // One file of the source; blocks, so it runs off the window thread.
@@ -89,7 +90,7 @@ enum class UpdateOutcome { Changed, Unchanged, Failed };
 
 struct Update {
   UpdateOutcome outcome = UpdateOutcome::Failed;
-  std::string problem;  // Failed, in Chinese
+  FollowProblem problem;  // Failed
   // Changed: the name in "scd" under which a file of the timetable's name that was not the
   // source's copy was kept (followed_copy.h); empty when there was none.
   std::string keptAs{};
@@ -100,8 +101,8 @@ struct Update {
 struct CheckedTimetable {
   UpdateOutcome outcome = UpdateOutcome::Failed;  // Changed: `prepared` may differ from the copy
   std::optional<PreparedImport> prepared;
-  std::string bytes;    // what the import writes
-  std::string problem;  // Failed, in Chinese
+  std::string bytes;      // what the import writes
+  FollowProblem problem;  // Failed
 };
 CheckedTimetable CheckTimetable(const FetchedFile& fetched, const FollowedSource& source,
                                 Edition edition);
@@ -123,6 +124,6 @@ Update UpdateSchoolDayList(const FetchedFile& fetched, const std::filesystem::pa
 // list, text as the program's other files are (UTF-8, or the ANSI code page without bytes it
 // cannot read), and every line a rule or a note. A PC's own list may hold a line it cannot read;
 // a school's list that does (an error page served in its place) is not taken.
-std::optional<std::string> DayListProblem(std::string_view bytes);
+std::optional<FollowProblem> DayListProblem(std::string_view bytes);
 
 }  // namespace orvel::exchange

@@ -55,38 +55,42 @@ bool HasControlCharacter(std::string_view text) {
 // A year has at most 366 dates; the list may repeat some, but not without end.
 constexpr std::size_t kMostListedDays = 1000;
 
-HolidayFileRead Refused(std::string problem) {
-  return {std::nullopt, std::move(problem)};
-}
+using Problem = HolidayFileProblem::Kind;
 
-std::string AtLine(const YamlNode& node, std::string_view what) {
-  return "第 " + std::to_string(node.Line()) + " 行：" + std::string(what);
+HolidayFileRead Refused(int year, Problem kind, int line = 0) {
+  HolidayFileRead read;
+  read.problem.kind = kind;
+  read.problem.year = year;
+  read.problem.line = line;
+  return read;
 }
 
 }  // namespace
 
 HolidayFileRead ParseHolidayFile(std::string_view bytes, int year) {
-  if (bytes.size() > kMaxHolidayFileBytes) return Refused("文件超过 1 MB");
-  if (!IsValidUtf8(bytes)) return Refused("不是 UTF-8 编码的文本");
+  if (bytes.size() > kMaxHolidayFileBytes) return Refused(year, Problem::TooLarge);
+  if (!IsValidUtf8(bytes)) return Refused(year, Problem::NotUtf8);
   const YamlRead read = ParseYaml(bytes);
-  if (!read.tree) return Refused("第 " + std::to_string(read.errorLine) + " 行起不是 JSON");
+  if (!read.tree) return Refused(year, Problem::NotJson, read.errorLine);
   const YamlNode root = read.tree->Root();
-  if (!root.IsMap()) return Refused("不是 JSON 对象");
+  if (!root.IsMap()) return Refused(year, Problem::NotAnObject);
 
-  const std::string yearText = std::to_string(year);
   if (const YamlNode stated = root.Get("year"); stated.IsDefined()) {
     const std::optional<int> value = stated.IsScalar() ? Digits(stated.Scalar()) : std::nullopt;
-    if (!value) return Refused(AtLine(stated, "year 应为年份数字"));
-    if (*value != year)
-      return Refused(AtLine(
-          stated, "year 是 " + std::to_string(*value) + "，与文件名的 " + yearText + " 不符"));
+    if (!value) return Refused(year, Problem::YearNotANumber, stated.Line());
+    if (*value != year) {
+      HolidayFileRead refused = Refused(year, Problem::YearDiffers, stated.Line());
+      refused.problem.stated = *value;
+      return refused;
+    }
   }
   const YamlNode days = root.Get("days");
   if (!days.IsSequence())
-    return Refused(days.IsDefined() ? AtLine(days, "days 应为列表") : "没有 days 列表");
+    return days.IsDefined() ? Refused(year, Problem::DaysNotAList, days.Line())
+                            : Refused(year, Problem::NoDays);
 
   const std::vector<YamlNode> items = days.Items();
-  if (items.size() > kMostListedDays) return Refused(AtLine(days, "days 中的项目太多"));
+  if (items.size() > kMostListedDays) return Refused(year, Problem::TooManyDays, days.Line());
   // The New Year holiday may begin in the last days of the year before.
   const std::chrono::year y{year};
   const sys_days first{(y - std::chrono::years{1}) / std::chrono::December / kFirstYearEndDay};
@@ -95,22 +99,24 @@ HolidayFileRead ParseHolidayFile(std::string_view bytes, int year) {
   holidays.year = year;
   std::vector<int> lines;  // of each day kept, for a date listed twice
   for (const YamlNode& item : items) {
-    if (!item.IsMap()) return Refused(AtLine(item, "days 中的每一项应为对象"));
+    if (!item.IsMap()) return Refused(year, Problem::DayNotAnObject, item.Line());
     const YamlNode dateNode = item.Get("date");
     const YamlNode nameNode = item.Get("name");
     const YamlNode offNode = item.Get("isOffDay");
     const std::optional<year_month_day> date =
         dateNode.IsScalar() ? DateOf(dateNode.Scalar()) : std::nullopt;
     if (!date)
-      return Refused(
-          AtLine(dateNode.IsDefined() ? dateNode : item, "date 应为 2027-01-01 这样的日期"));
-    if (sys_days{*date} < first || sys_days{*date} > last)
-      return Refused(AtLine(dateNode, "日期 " + dateNode.Scalar() + " 不在 " + yearText + " 年内"));
+      return Refused(year, Problem::DateNotADate, (dateNode.IsDefined() ? dateNode : item).Line());
+    if (sys_days{*date} < first || sys_days{*date} > last) {
+      HolidayFileRead refused = Refused(year, Problem::DateOutsideYear, dateNode.Line());
+      refused.problem.date = dateNode.Scalar();
+      return refused;
+    }
     if (!nameNode.IsScalar() || nameNode.IsNull() || HasControlCharacter(nameNode.Scalar()))
-      return Refused(AtLine(nameNode.IsDefined() ? nameNode : item, "name 应为一行文字"));
+      return Refused(year, Problem::NameNotText, (nameNode.IsDefined() ? nameNode : item).Line());
     const std::string& off = offNode.Scalar();
     if (!offNode.IsScalar() || (off != "true" && off != "false"))
-      return Refused(AtLine(offNode.IsDefined() ? offNode : item, "isOffDay 应为 true 或 false"));
+      return Refused(year, Problem::OffDayNotBool, (offNode.IsDefined() ? offNode : item).Line());
     const NationalDayKind kind =
         off == "true" ? NationalDayKind::Holiday : NationalDayKind::MakeUpWorkday;
     // The data set lists a weekday that is worked as usual after an extended holiday (2020-02-03)
@@ -130,9 +136,11 @@ HolidayFileRead ParseHolidayFile(std::string_view bytes, int year) {
     HolidayDate& day = holidays.days[i];
     if (!sorted.empty() && sorted.back().date == day.date) {
       // Listed twice: the same thing twice is harmless, a contradiction is not.
-      if (sorted.back().kind != day.kind)
-        return Refused("第 " + std::to_string(lines[i]) + " 行：日期 " + DayDateText(day.date) +
-                       " 既是假日又是补班日");
+      if (sorted.back().kind != day.kind) {
+        HolidayFileRead refused = Refused(year, Problem::HolidayAndWorkday, lines[i]);
+        refused.problem.date = DayDateText(day.date);
+        return refused;
+      }
       continue;
     }
     sorted.push_back(std::move(day));
@@ -150,12 +158,12 @@ HolidayFileRead ReadHolidayFile(const std::filesystem::path& file, int year) {
     case FileStatus::NotFound:
       return {};
     case FileStatus::TooLarge:
-      return Refused("文件超过 1 MB");
+      return Refused(year, Problem::TooLarge);
     case FileStatus::AccessDenied:
     case FileStatus::Failed:
       break;
   }
-  return Refused("无法读取");
+  return Refused(year, Problem::Unreadable);
 }
 
 std::string HolidayFileName(int year, HolidaySource source) {

@@ -23,12 +23,41 @@ inline constexpr std::string_view kHolidayFolderName = "holidays";
 // Larger files are not read.
 inline constexpr std::size_t kMaxHolidayFileBytes = 1u << 20;
 
+// Why a holiday file cannot be used; the program says it to the user.
+struct HolidayFileProblem {
+  enum class Kind {
+    None,
+    TooLarge,           // over kMaxHolidayFileBytes
+    Unreadable,         // the file cannot be read
+    NotUtf8,
+    NotJson,            // from `line` on
+    NotAnObject,
+    YearNotANumber,     // at `line`
+    YearDiffers,        // at `line`: the file says `stated`
+    DaysNotAList,       // at `line`
+    NoDays,
+    TooManyDays,        // at `line`
+    DayNotAnObject,     // at `line`
+    DateNotADate,       // at `line`
+    DateOutsideYear,    // at `line`: `date` as written
+    NameNotText,        // at `line`
+    OffDayNotBool,      // at `line`
+    HolidayAndWorkday,  // at `line`: `date`, listed as both
+  };
+  Kind kind = Kind::None;
+  int year = 0;  // the file's year, by its name
+  int line = 0;
+  int stated = 0;
+  std::string date;
+  friend bool operator==(const HolidayFileProblem&, const HolidayFileProblem&) = default;
+};
+
 struct HolidayFileRead {
   // The year's days; nothing for a file that lists none (the data set's placeholder for a year
   // not yet announced) or cannot be used.
   std::optional<HolidayYear> year;
-  // Why the file cannot be used, in Chinese; empty when it can.
-  std::string problem;
+  // Why the file cannot be used; kind None when it can.
+  HolidayFileProblem problem;
 };
 
 // The text of the year `year`'s file.

@@ -57,8 +57,9 @@ std::vector<HolidayFileAsk> SchoolHolidayFiles::Asks(
 HolidayUpdate SchoolHolidayFiles::Keep(const std::vector<FetchedHolidayFile>& fetched,
                                        const std::filesystem::path& programFolder) {
   HolidayUpdate update;
-  const auto fail = [&update](std::string problem) {
-    if (update.problem.empty()) update.problem = std::move(problem);
+  const auto fail = [&update](FollowProblem problem, const std::string& file) {
+    problem.file = file;
+    if (!update.problem.Any()) update.problem = std::move(problem);
   };
   for (const FetchedHolidayFile& file : fetched) {
     const std::string name = std::string(kHolidayFolderName) + "/" +
@@ -70,13 +71,15 @@ HolidayUpdate SchoolHolidayFiles::Keep(const std::vector<FetchedHolidayFile>& fe
       case FetchOutcome::Missing:
         continue;
       case FetchOutcome::Failed:
-        fail(name + "：" + file.file.problem);
+        fail(file.file.problem, name);
         continue;
       case FetchOutcome::Fetched:
         break;
     }
-    if (!file.unusable.empty()) {
-      fail(name + " 无法使用：" + file.unusable);
+    if (file.unusable.kind != HolidayFileProblem::Kind::None) {
+      FollowProblem unusable = ProblemOf(FollowProblem::Kind::HolidayFileUnusable);
+      unusable.holiday = file.unusable;
+      fail(std::move(unusable), name);
       continue;
     }
     const std::filesystem::path copy = SchoolHolidayCopy(programFolder, file.year);
@@ -85,8 +88,10 @@ HolidayUpdate SchoolHolidayFiles::Keep(const std::vector<FetchedHolidayFile>& fe
       std::error_code ec;
       std::filesystem::create_directories(copy.parent_path(), ec);
       if (ReplaceFileContents(copy, file.file.bytes) != FileStatus::Ok) {
-        fail("无法写入 " + std::string(kHolidayFolderName) + "\\" +
-             HolidayFileName(file.year, HolidaySource::SchoolFile));
+        fail(ProblemOf(FollowProblem::Kind::CannotWriteCopy,
+                       std::string(kHolidayFolderName) + "\\" +
+                           HolidayFileName(file.year, HolidaySource::SchoolFile)),
+             {});
         continue;
       }
       update.changed = true;

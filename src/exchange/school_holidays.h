@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "exchange/followed_source.h"
+#include "exchange/holiday_file.h"
 #include "platform/ui/services.h"
 
 namespace orvel::exchange {
@@ -21,7 +22,7 @@ struct HolidayFileAsk {
 struct FetchedHolidayFile {
   int year = 0;
   FetchedFile file;
-  std::string unusable;  // Fetched: why the bytes are no holiday file; empty when they are
+  HolidayFileProblem unusable;  // Fetched: why the bytes are no holiday file; None when they are
 };
 
 // holidays/2027.json in the folder of the source's timetable.
@@ -35,7 +36,7 @@ std::vector<FetchedHolidayFile> FetchSchoolHolidays(ui::Http& http, const Follow
 
 struct HolidayUpdate {
   bool changed = false;  // a copy was written
-  std::string problem;   // of the first file that could not be fetched, read or kept
+  FollowProblem problem;  // of the first file that could not be fetched, read or kept
 };
 
 // What the session knows of the copies it fetched.

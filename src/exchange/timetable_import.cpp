@@ -7,18 +7,14 @@
 #include "platform/file_io.h"
 #include "platform/text_codec.h"
 #include "timetable/program_folder.h"
-#include "timetable/read_problem.h"
 #include "timetable/timetable_reader.h"
 
 namespace orvel::exchange {
 namespace {
 
-constexpr std::string_view kKindRefusal =
-    "只能导入 CSES 课程表（.yaml 或 .yml 文件）和 CSV 课程表（.csv 文件）。";
-
-ImportPreparation Refused(std::string reason) {
+ImportPreparation Refused(ImportRefusal::Kind kind) {
   ImportPreparation result;
-  result.refusal = std::move(reason);
+  result.refusal.kind = kind;
   return result;
 }
 
@@ -33,13 +29,15 @@ std::optional<ImportKind> ImportKindOf(const std::filesystem::path& file) {
 
 ImportPreparation PrepareImport(const std::filesystem::path& file, Edition edition) {
   const std::optional<ImportKind> kind = ImportKindOf(file);
-  if (!kind) return Refused(std::string(kKindRefusal));
+  if (!kind) return Refused(ImportRefusal::Kind::NotATimetableFile);
   FileBytes read =
       ReadWholeFile(file, *kind == ImportKind::Cses ? kMaxCsesFileBytes : kMaxTimetableFileBytes);
-  if (read.status != FileStatus::Ok)
-    return Refused(*kind == ImportKind::Cses && read.status == FileStatus::TooLarge
-                       ? "文件太大，不是 CSES 课程表。"
-                       : FileReadProblem(read.status));
+  if (read.status != FileStatus::Ok) {
+    ImportPreparation refused = Refused(ImportRefusal::Kind::Unreadable);
+    refused.refusal.importKind = *kind;
+    refused.refusal.fileStatus = read.status;
+    return refused;
+  }
   ImportPreparation preparation =
       PrepareImportBytes(Utf8FromPath(file.filename()), std::move(read.bytes), edition);
   if (preparation.prepared) preparation.prepared->source = file;
@@ -50,36 +48,46 @@ ImportPreparation PrepareImportBytes(std::string_view fileName, std::string byte
                                      Edition edition) {
   const std::filesystem::path name = PathFromUtf8(fileName);
   const std::optional<ImportKind> kind = ImportKindOf(name);
-  if (!kind) return Refused(std::string(kKindRefusal));
+  if (!kind) return Refused(ImportRefusal::Kind::NotATimetableFile);
 
   PreparedImport prepared;
   prepared.kind = *kind;
   if (*kind == ImportKind::Cses) {
     CsesImport imported = ImportCses(bytes);
-    if (!imported.timetable) return Refused(imported.refusal.Message());
+    if (!imported.timetable) {
+      ImportPreparation refused = Refused(ImportRefusal::Kind::CsesRefused);
+      refused.refusal.cses = std::move(imported.refusal);
+      return refused;
+    }
     const Timetable& table = *imported.timetable;
     // The same size read from its CSV would be refused by the edition's reader.
     if (!EditionShows(table.rows(), table.cols(), edition)) {
-      TimetableRead tooLarge;
-      tooLarge.fault = ReadFault::SizeRefused;
-      tooLarge.edition = edition;
-      tooLarge.rows = table.rows();
-      tooLarge.cols = table.cols();
-      return Refused(TimetableReadProblem(tooLarge, {}));
+      ImportPreparation refused = Refused(ImportRefusal::Kind::TimetableRefused);
+      refused.refusal.read.fault = ReadFault::SizeRefused;
+      refused.refusal.read.edition = edition;
+      refused.refusal.read.rows = table.rows();
+      refused.refusal.read.cols = table.cols();
+      return refused;
     }
     prepared.timetable = std::move(*imported.timetable);
     prepared.scdFileName = Utf8FromPath(name.stem()) + ".csv";
   } else {
     TimetableRead parsed = ParseTimetableFile(bytes, edition);
-    if (!parsed.table) return Refused(TimetableReadProblem(parsed, {}));
+    if (!parsed.table) {
+      ImportPreparation refused = Refused(ImportRefusal::Kind::TimetableRefused);
+      refused.refusal.importKind = ImportKind::Csv;
+      refused.refusal.read = std::move(parsed);
+      return refused;
+    }
     prepared.timetable = std::move(*parsed.table);
     prepared.csvBytes = std::move(bytes);
     prepared.scdFileName = std::string(fileName);
   }
   if (!IsTimetableFileName(prepared.scdFileName)) {
-    TimetableRead unusable;
-    unusable.fault = ReadFault::UnusableName;
-    return Refused(TimetableReadProblem(unusable, prepared.scdFileName) + "请先给文件改名。");
+    ImportPreparation refused = Refused(ImportRefusal::Kind::UnusableName);
+    refused.refusal.importKind = prepared.kind;
+    refused.refusal.scdFileName = std::move(prepared.scdFileName);
+    return refused;
   }
   return {std::move(prepared), {}};
 }

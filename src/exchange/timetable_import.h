@@ -7,8 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "exchange/cses.h"
+#include "platform/file_io.h"
 #include "timetable/edition.h"
 #include "timetable/timetable.h"
+#include "timetable/timetable_read.h"
 #include "timetable/timetable_writer.h"
 
 namespace orvel::exchange {
@@ -26,9 +29,28 @@ struct PreparedImport {
   std::string csvBytes;     // a CSV file's bytes, copied as they are
 };
 
+// Why a file is not imported; the shell says it to the user.
+struct ImportRefusal {
+  enum class Kind {
+    None,
+    NotATimetableFile,  // neither .yaml, .yml nor .csv
+    Unreadable,         // the file cannot be read: `fileStatus`
+    CsesRefused,        // `cses`
+    TimetableRefused,   // the table the edition would not read: `read` (its fault, counts)
+    UnusableName,       // `scdFileName` cannot be a file of "scd"
+  };
+  Kind kind = Kind::None;
+  ImportKind importKind = ImportKind::Cses;
+  FileStatus fileStatus = FileStatus::Ok;
+  CsesRefusal cses;
+  TimetableRead read;
+  std::string scdFileName;
+  friend bool operator==(const ImportRefusal&, const ImportRefusal&) = default;
+};
+
 struct ImportPreparation {
   std::optional<PreparedImport> prepared;
-  std::string refusal;  // why not, in Chinese: the first problem, with its line where it has one
+  ImportRefusal refusal;  // the first problem, when nothing is prepared
 };
 
 // Reads and checks the file and writes nothing. A CSV file must read as a timetable the way

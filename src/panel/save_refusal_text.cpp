@@ -2,7 +2,7 @@
 
 #include "platform/text_codec.h"
 #include "timetable/program_folder.h"
-#include "timetable/read_problem.h"
+#include "program/timetable_messages.h"
 
 namespace orvel::panel {
 namespace {
@@ -69,7 +69,7 @@ std::string TimetableRefusalText(std::string_view scdFileName, const UnwritableC
 std::string InvalidFileNameText(std::string_view scdFileName) {
   if (WindowsFileNameFault(scdFileName) != FileNameFault::DeviceName)
     return std::string(kInvalidFileNameText);
-  return UnusableNameProblem(scdFileName) + "请换一个名字！";
+  return program::UnusableNameProblem(scdFileName) + "请换一个名字！";
 }
 
 std::string DayFieldRefusalText(std::string_view field, const FieldRefusal& refusal) {

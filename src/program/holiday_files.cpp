@@ -33,6 +33,49 @@ bool AwaitsData(const clock::DayRules& rules, int year) {
 
 }  // namespace
 
+std::string HolidayFileProblemText(const exchange::HolidayFileProblem& problem) {
+  using Kind = exchange::HolidayFileProblem::Kind;
+  const std::string at = "第 " + std::to_string(problem.line) + " 行：";
+  const std::string year = std::to_string(problem.year);
+  switch (problem.kind) {
+    case Kind::None:
+      break;
+    case Kind::TooLarge:
+      return "文件超过 1 MB";
+    case Kind::Unreadable:
+      return "无法读取";
+    case Kind::NotUtf8:
+      return "不是 UTF-8 编码的文本";
+    case Kind::NotJson:
+      return "第 " + std::to_string(problem.line) + " 行起不是 JSON";
+    case Kind::NotAnObject:
+      return "不是 JSON 对象";
+    case Kind::YearNotANumber:
+      return at + "year 应为年份数字";
+    case Kind::YearDiffers:
+      return at + "year 是 " + std::to_string(problem.stated) + "，与文件名的 " + year + " 不符";
+    case Kind::DaysNotAList:
+      return at + "days 应为列表";
+    case Kind::NoDays:
+      return "没有 days 列表";
+    case Kind::TooManyDays:
+      return at + "days 中的项目太多";
+    case Kind::DayNotAnObject:
+      return at + "days 中的每一项应为对象";
+    case Kind::DateNotADate:
+      return at + "date 应为 2027-01-01 这样的日期";
+    case Kind::DateOutsideYear:
+      return at + "日期 " + problem.date + " 不在 " + year + " 年内";
+    case Kind::NameNotText:
+      return at + "name 应为一行文字";
+    case Kind::OffDayNotBool:
+      return at + "isOffDay 应为 true 或 false";
+    case Kind::HolidayAndWorkday:
+      return at + "日期 " + problem.date + " 既是假日又是补班日";
+  }
+  return {};
+}
+
 HolidayFilesRead ReadHolidayFiles(const std::filesystem::path& programFolder) {
   struct Found {
     YearSource file;
@@ -55,8 +98,9 @@ HolidayFilesRead ReadHolidayFiles(const std::filesystem::path& programFolder) {
   HolidayFilesRead read;
   for (const Found& f : found) {
     exchange::HolidayFileRead file = exchange::ReadHolidayFile(f.path, f.file.year);
-    if (!file.problem.empty()) {
-      read.problems.push_back(ShownName(f.file) + " 无法使用（" + file.problem + "），已忽略；" +
+    if (file.problem.kind != exchange::HolidayFileProblem::Kind::None) {
+      read.problems.push_back(ShownName(f.file) + " 无法使用（" +
+                              HolidayFileProblemText(file.problem) + "），已忽略；" +
                               std::to_string(f.file.year) + "年的法定节假日照旧。");
     } else if (file.year) {
       read.days.Cover(std::move(*file.year), f.file.source);

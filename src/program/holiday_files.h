@@ -12,6 +12,7 @@
 
 #include "calendar/national_days.h"
 #include "clock/school_day.h"
+#include "exchange/holiday_file.h"
 #include "program/program_state.h"
 
 namespace orvel::program {
@@ -27,6 +28,9 @@ struct HolidayFilesRead {
   std::vector<std::string> problems;
 };
 HolidayFilesRead ReadHolidayFiles(const std::filesystem::path& programFolder);
+
+// Why a holiday file cannot be used, as the user reads it: "第 3 行：name 应为一行文字".
+std::string HolidayFileProblemText(const exchange::HolidayFileProblem& problem);
 
 // The day window's line: "法定节假日：2020–2026年（内置），2027年（holidays\2027.json）", or, when
 // the year of `today` has no data, MissingHolidaysText. Years before the built-in table are not

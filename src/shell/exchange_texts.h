@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "exchange/cses_file.h"
+#include "exchange/follow_problem.h"
+#include "exchange/timetable_import.h"
 #include "timetable/timetable_writer.h"
 
 namespace orvel::shell {
@@ -15,11 +17,17 @@ inline constexpr std::string_view kImportFailedTitle = "导入课表失败";
 inline constexpr std::string_view kExportTitle = "导出为 CSES";
 inline constexpr std::string_view kExportFailedTitle = "导出失败";
 
+// Why a CSES text was refused: "第 3 行：" and the reason, or the reason alone without a line.
+std::string CsesRefusalText(const exchange::CsesRefusal& refusal);
+
 // Asked before an import replaces another file of "scd".
 std::string ReplaceQuestionText(std::string_view scdFileName);
 
-// A file the importer turned down; `reason` names the first problem (and its line).
-std::string ImportRefusedText(const std::filesystem::path& file, std::string_view reason);
+// Why the importer turned a file down: the first problem (and its line).
+std::string ImportRefusalReason(const exchange::ImportRefusal& refusal);
+// The same with the file's name.
+std::string ImportRefusedText(const std::filesystem::path& file,
+                              const exchange::ImportRefusal& refusal);
 
 // The import could not be written into "scd" (nothing was).
 std::string ImportWriteFailedText(std::string_view scdFileName, const SaveResult& result);
@@ -36,12 +44,16 @@ std::string ExportFailedText(const std::filesystem::path& file);
 // The current timetable, which an export from the command line reads, cannot be read.
 std::string CurrentTimetableUnreadableText(std::string_view scdFileName);
 
+// What went wrong in following the source, as the tray tip, the menu and a balloon say it:
+// "连接超时", "days.csv 第 3 行无法识别".
+std::string FollowProblemText(const exchange::FollowProblem& problem);
+
 // "/follow" with a source that cannot be followed; nothing was written.
-std::string FollowRefusedText(std::string_view problem);
+std::string FollowRefusedText(const exchange::FollowProblem& problem);
 // follow.ini could not be written or removed.
 std::string FollowFileUnwritableText();
 // The first fetch after "/follow" failed; follow.ini is kept and the program goes on trying.
-std::string FollowFetchFailedText(std::string_view source, std::string_view problem);
+std::string FollowFetchFailedText(std::string_view source, const exchange::FollowProblem& problem);
 // A timetable of the followed timetable's name that the program had not fetched was replaced by
 // the fetched one, and kept as `keptAs` first (both names of "scd").
 std::string FollowKeptOwnFileText(std::string_view scdFileName, std::string_view keptAs);

@@ -94,7 +94,7 @@ void FollowSchedule::FetchNow() {
   }
   busy_ = true;
   auto round = std::make_shared<exchange::FetchRound>();
-  round->timetable.problem = "未能获取";  // unless the work runs
+  round->timetable.problem = exchange::ProblemOf(exchange::FollowProblem::Kind::NotFetched);
   auto checked = std::make_shared<exchange::CheckedTimetable>();
   checked->problem = round->timetable.problem;
   const std::chrono::year_month_day today = state_.platform.clock().Now().date;
@@ -124,7 +124,7 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round,
   busy_ = false;
   const exchange::Update timetable =
       exchange::UpdateTimetable(checked, *source_, state_.programFolder, state_.edition);
-  std::string problem = timetable.problem;
+  exchange::FollowProblem problem = timetable.problem;
   if (timetable.outcome != exchange::UpdateOutcome::Failed) {
     timetableKnown_ = round.timetable.validators;
     // New cells, or the first copy of a program that started without one.
@@ -140,17 +140,17 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round,
       dayListKnown_ = round.dayList->validators;
     if (dayList.outcome == exchange::UpdateOutcome::Changed && dayListChanged_)
       dayListChanged_();
-    else if (problem.empty())
+    else if (!problem.Any())
       problem = dayList.problem;
   }
   if (!holidays.empty()) {
     const exchange::HolidayUpdate kept = holidays_.Keep(holidays, state_.programFolder);
     // A file that failed is asked for again next round.
-    if (kept.problem.empty()) holidaysAsked_ = state_.platform.clock().Now().date;
-    if (problem.empty()) problem = kept.problem;
+    if (!kept.problem.Any()) holidaysAsked_ = state_.platform.clock().Now().date;
+    if (!problem.Any()) problem = kept.problem;
     if (kept.changed && dayListChanged_) dayListChanged_();
   }
-  Report(OneLine(problem));
+  Report(problem);
   // Said once: the next replacement is of the program's own copy.
   if (!timetable.keptAs.empty())
     Balloon(FollowKeptOwnFileText(source_->scdFileName, timetable.keptAs), kKeptTitle,
@@ -158,20 +158,20 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round,
   ScheduleNext();
 }
 
-void FollowSchedule::Report(const std::string& problem) {
-  if (problem.empty()) {
+void FollowSchedule::Report(const exchange::FollowProblem& problem) {
+  if (!problem.Any()) {
     lastSuccess_ = state_.platform.clock().Now();
-    failure_.clear();
-    toldFailure_.clear();
+    failure_ = {};
+    toldFailure_ = {};
     state_.tray.SetStatus("已同步 " + ClockText(*lastSuccess_));
     return;
   }
   failure_ = problem;
-  state_.tray.SetStatus("同步失败：" + problem);
+  const std::string text = OneLine(FollowProblemText(problem));
+  state_.tray.SetStatus("同步失败：" + text);
   if (problem == toldFailure_) return;
   toldFailure_ = problem;
-  Balloon("来源：" + state_.followedSource + "\n" + problem, kFailureTitle,
-          ui::BalloonIcon::Warning);
+  Balloon("来源：" + state_.followedSource + "\n" + text, kFailureTitle, ui::BalloonIcon::Warning);
 }
 
 void FollowSchedule::Balloon(const std::string& text, std::string_view title,
@@ -206,7 +206,7 @@ std::vector<std::string> FollowSchedule::StateLines() const {
              std::to_string(static_cast<unsigned>(lastSuccess_->date.day())) + "日 " + when;
     lines.push_back("上次同步：" + when);
   }
-  if (!failure_.empty()) lines.push_back("同步失败：" + failure_);
+  if (failure_.Any()) lines.push_back("同步失败：" + OneLine(FollowProblemText(failure_)));
   return lines;
 }
 

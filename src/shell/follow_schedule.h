@@ -55,7 +55,7 @@ class FollowSchedule {
   void Fetched(const exchange::FetchRound& round, const exchange::CheckedTimetable& checked,
                const std::vector<exchange::FetchedHolidayFile>& holidays);
   // The state in the tray tip and, for a failure not told before, a balloon.
-  void Report(const std::string& problem);
+  void Report(const exchange::FollowProblem& problem);
   // A balloon on the icon, which is added first where it is not shown (the classic edition).
   void Balloon(const std::string& text, std::string_view title, ui::BalloonIcon icon);
   void ScheduleNext();
@@ -70,7 +70,7 @@ class FollowSchedule {
   std::function<void()> dayListChanged_;
   std::optional<exchange::FollowSettings> settings_;
   std::optional<exchange::FollowedSource> source_;
-  std::string sourceProblem_;  // why follow.ini's source cannot be followed
+  exchange::FollowProblem sourceProblem_;  // why follow.ini's source cannot be followed
   std::chrono::milliseconds period_{0};
   ui::Timer TimerFollow;
   exchange::Validators timetableKnown_;
@@ -80,8 +80,8 @@ class FollowSchedule {
   exchange::SchoolHolidayFiles holidays_;
   std::chrono::year_month_day holidaysAsked_{};
   std::optional<ui::LocalTime> lastSuccess_;
-  std::string failure_;      // the last fetch's problem; empty after a success
-  std::string toldFailure_;  // the failure a balloon told; empty after a success
+  exchange::FollowProblem failure_;      // the last fetch's problem; none after a success
+  exchange::FollowProblem toldFailure_;  // the failure a balloon told; none after a success
   std::uint32_t spreadSeed_ = 0;
   bool busy_ = false;
   // Work under way holds a weak copy: once this is gone, its end is not heard.

@@ -8,8 +8,8 @@
 #include "exchange/timetable_import.h"
 #include "platform/file_io.h"
 #include "program/managed_timetable.h"
+#include "program/timetable_messages.h"
 #include "shell/exchange_texts.h"
-#include "timetable/read_problem.h"
 #include "timetable/settings.h"
 #include "timetable/timetable_reader.h"
 
@@ -32,7 +32,7 @@ StartOutcome ExportCurrent(const std::filesystem::path& file,
   const TimetableRead read = ReadScdTimetable(programFolder, current, edition);
   if (!read.table)
     return Failed(report,
-                  CurrentTimetableUnreadableText(current) + TimetableReadProblem(read, current));
+                  CurrentTimetableUnreadableText(current) + program::TimetableReadProblem(read, current));
   const std::optional<Timetable>& table = read.table;
   const exchange::CsesFileExport exported = exchange::ExportCsesFile(file, *table);
   if (exported.status != FileStatus::Ok) return Failed(report, ExportFailedText(file));
@@ -92,7 +92,7 @@ StartOutcome Follow(const StartCommand& command, const std::filesystem::path& pr
     const exchange::HolidayUpdate kept = holidays.Keep(
         exchange::FetchSchoolHolidays(http, source, holidays.Asks(thisYear, programFolder)),
         programFolder);
-    if (!kept.problem.empty()) update = {exchange::UpdateOutcome::Failed, kept.problem};
+    if (kept.problem.Any()) update = {exchange::UpdateOutcome::Failed, kept.problem};
   }
   if (update.outcome == exchange::UpdateOutcome::Failed)
     return Failed(report, FollowFetchFailedText(source.shown, update.problem));

@@ -59,13 +59,9 @@ ClassroomSettings ParseClassroomSettings(std::string_view fileBytes) {
   ClassroomSettings settings;
   std::optional<int> left, top;
   std::string_view rest = text.body;
-  while (!rest.empty()) {
-    const std::string_view line = TrimBlanks(TakeLine(rest));
-    const std::size_t equals = line.find('=');
-    if (line.empty() || line[0] == '#' || line[0] == ';' || equals == std::string_view::npos)
-      continue;
-    const std::string key = AsciiLower(std::string(TrimBlanks(line.substr(0, equals))));
-    const std::string value = AsciiLower(std::string(TrimBlanks(line.substr(equals + 1))));
+  while (const std::optional<KeyValue> line = TakeKeyValue(rest)) {
+    const std::string& key = line->key;
+    const std::string value = AsciiLower(std::string(line->value));
     if (key == kStripKey) {
       if (const std::optional<StripMode> mode = ParseStripMode(value)) settings.strip = *mode;
     } else if (key == kSpeechKey) {

@@ -68,6 +68,18 @@ std::string_view TakeLine(std::string_view& rest) {
   return line;
 }
 
+std::optional<KeyValue> TakeKeyValue(std::string_view& rest) {
+  while (!rest.empty()) {
+    const std::string_view line = TrimBlanks(TakeLine(rest));
+    const std::size_t equals = line.find('=');
+    if (line.empty() || line[0] == '#' || line[0] == ';' || equals == std::string_view::npos)
+      continue;
+    return KeyValue{AsciiLower(std::string(TrimBlanks(line.substr(0, equals)))),
+                    TrimBlanks(line.substr(equals + 1))};
+  }
+  return std::nullopt;
+}
+
 bool HasControlCharacter(std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto byte = static_cast<unsigned char>(text[i]);

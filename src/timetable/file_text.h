@@ -3,6 +3,7 @@
 // page, but a file saved by Notepad or as a spreadsheet's "CSV UTF-8" is UTF-8, and one saved by
 // Notepad as "Unicode" is UTF-16 with a byte-order mark; the whole file is decided at once, so
 // that one file never mixes them.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,16 @@ std::size_t Utf8CharacterLength(std::string_view bytes);
 std::string_view TrimBlanks(std::string_view text);
 // The first line of `rest` without its line end (LF or CR LF); `rest` then begins after it.
 std::string_view TakeLine(std::string_view& rest);
+
+// A "key=value" line of one of the program's own small files (follow.ini, classroom.ini): the
+// key trimmed and in ASCII lower case, the value trimmed as it stands.
+struct KeyValue {
+  std::string key;
+  std::string_view value;
+};
+// The next such line of `rest`, past blank lines, notes (# or ;) and lines without "=";
+// nothing at the end.
+std::optional<KeyValue> TakeKeyValue(std::string_view& rest);
 // A character below U+0020, DEL or a C1 control (U+0080 to U+009F, in UTF-8): no part of a name
 // or an address, and a line break in a value would begin another line of a key=value file.
 bool HasControlCharacter(std::string_view text);

@@ -54,6 +54,7 @@ struct TimetableRead {
   int rows = 0;  // the counts of line 1, as far as they were read
   int cols = 0;
   UnshownContent unshown;
+  friend bool operator==(const TimetableRead&, const TimetableRead&) = default;
 };
 
 }  // namespace orvel

@@ -482,7 +482,7 @@ TEST(ClassicFollowTest, the_classic_window_gets_its_icon_for_the_failure_balloon
                 "source=https://school.example/tt/{class}.yaml\r\nclass=初二3班\r\n");
   ClassicTestProgram app(folder.path());
   app.platform.http().Fail("https://school.example/tt/%E5%88%9D%E4%BA%8C3%E7%8F%AD.yaml",
-                           "服务器返回 500");
+                           ui::HttpFailure::Status, 500);
   app.Start();
   EXPECT_EQ(app.platform.tray().IconCount(), 0u);
   app.platform.Advance(1);

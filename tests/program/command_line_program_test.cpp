@@ -7,6 +7,8 @@
 #include "app/grid_program.h"
 #include "cses_week.h"
 #include "exchange/cses_file.h"
+#include "read_cses.h"
+#include "shell/exchange_texts.h"
 #include "exchange/follow_settings.h"
 #include "program_fixture.h"
 #include "timetable/timetable_reader.h"
@@ -64,8 +66,8 @@ TEST_F(CommandLineTest, export_writes_the_settings_timetable_and_opens_no_window
   EXPECT_TRUE(platform.LoadedForms().empty());
   EXPECT_TRUE(lines.empty());
   EXPECT_EQ(folder.Snapshot(), files);
-  const exchange::CsesImport back = exchange::ImportCsesFile(PathFromUtf8(out));
-  ASSERT_TRUE(back.timetable.has_value()) << back.refusal.Message();
+  const exchange::CsesImport back = test::ReadCsesFile(PathFromUtf8(out));
+  ASSERT_TRUE(back.timetable.has_value()) << shell::CsesRefusalText(back.refusal);
   const Rows table = FullWeekTable();
   for (int r = 1; r < 3; ++r)
     for (int c = 1; c < 9; ++c) EXPECT_EQ(back.timetable->cell(r, c), table[r][c]) << r << c;
@@ -122,7 +124,7 @@ TEST_F(CommandLineTest, failures_give_exit_code_1_one_line_naming_the_problem_an
   std::ofstream(PathFromUtf8(yaml)) << "version: 1\nsubjects: []\nschedules: []\n";
   lines.clear();
   EXPECT_EQ(Run({"/export-cses", yaml}), 0) << (lines.empty() ? "" : lines[0]);
-  EXPECT_TRUE(exchange::ImportCsesFile(PathFromUtf8(yaml)).timetable.has_value());
+  EXPECT_TRUE(test::ReadCsesFile(PathFromUtf8(yaml)).timetable.has_value());
   std::filesystem::remove(PathFromUtf8(yaml));
 
   // The settings name a timetable that cannot be read: nothing to export.
@@ -197,7 +199,7 @@ TEST_F(CommandLineTest, follow_sets_the_source_fetches_once_and_off_stops_it) {
   EXPECT_EQ(folder.Snapshot(), files);
 
   // A server that fails: 1 and its line; the copy stays, and so does the setting.
-  platform.http().Fail(url, "服务器返回 500");
+  platform.http().Fail(url, ui::HttpFailure::Status, 500);
   lines.clear();
   EXPECT_EQ(Run({"-FOLLOW", source, "-class", "初二3班", "/every", "45"}), 1);
   ASSERT_EQ(lines.size(), 1u);

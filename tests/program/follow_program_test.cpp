@@ -130,7 +130,7 @@ TEST_F(FollowTest, failures_leave_the_copy_and_each_new_kind_of_failure_shows_on
     return menu;
   };
 
-  Http().Fail(kUrl, "无法连接服务器");
+  Http().Fail(kUrl, ui::HttpFailure::CannotConnect);
   fetchNow();
   EXPECT_EQ(Tip(), "Tessaly2\n同步失败：无法连接服务器");
   EXPECT_EQ(fetchNow(), (std::vector<std::string>{"课表来源：" + std::string(kShownSource),
@@ -147,7 +147,7 @@ TEST_F(FollowTest, failures_leave_the_copy_and_each_new_kind_of_failure_shows_on
   Http().Serve(kUrl, std::string(kAlternatingWeek), "\"v1\"");
   fetchNow();
   EXPECT_EQ(Tip(), "Tessaly2\n已同步 10:00");
-  Http().Fail(kUrl, "无法连接服务器");
+  Http().Fail(kUrl, ui::HttpFailure::CannotConnect);
   fetchNow();
   EXPECT_EQ(Balloons(), 3u);
 }
@@ -187,7 +187,7 @@ TEST_F(FollowTest, a_followed_timetable_refuses_the_panels_file_commands_and_imp
 TEST_F(FollowTest, an_offline_start_shows_the_last_good_copy_and_says_where_it_comes_from) {
   WriteTimetable(folder.path(), "初二3班.csv", FullWeekTable());
   Prepare();
-  Http().Fail(kUrl, "无法连接服务器");
+  Http().Fail(kUrl, ui::HttpFailure::CannotConnect);
   app->Start();
   EXPECT_EQ(app->Cells(), FullWeekTable());
 
@@ -228,7 +228,7 @@ TEST_F(FollowTest, a_teachers_own_file_is_kept_once_and_the_sources_password_nev
   PickFromMenu("立即更新");
   app->platform.Advance(1);
   EXPECT_EQ(app->Cells()[2][7], "美术");
-  Http().Fail(url, "无法连接服务器");
+  Http().Fail(url, ui::HttpFailure::CannotConnect);
   PickFromMenu("立即更新");
   app->platform.Advance(1);
   const ProgramFolder desktop;

@@ -4,6 +4,7 @@
 
 #include "cses_week.h"
 #include "exchange/cses_file.h"
+#include "read_cses.h"
 #include "panel_fixture.h"
 #include "platform/headless/user_actions.h"
 #include "timetable/timetable_reader.h"
@@ -137,7 +138,7 @@ TEST_F(TimetableExchangeTest, the_menus_export_keeps_off_the_programs_files_and_
   app->dialogs().QueueMessageAnswer(ui::MessageAnswer::Yes);
   ChooseFromMenu(kMenuExport);
   EXPECT_EQ(LastMessage().title, "导出为 CSES");
-  EXPECT_TRUE(exchange::ImportCsesFile(notes).timetable.has_value());
+  EXPECT_TRUE(test::ReadCsesFile(notes).timetable.has_value());
 
   // Once it is CSES, the next export replaces it without a question.
   const std::size_t shown = app->dialogs().Messages().size();

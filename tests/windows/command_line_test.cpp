@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "exchange/cses_file.h"
+#include "read_cses.h"
+#include "shell/exchange_texts.h"
 #include "platform/file_io.h"
 #include "platform/win32/wide.h"
 #include "process_runner.h"
@@ -97,8 +99,8 @@ TEST_F(CommandLineTest, export_cses_writes_the_current_timetable_and_ends_with_0
     EXPECT_EQ(*code, 0u) << file.name;
     EXPECT_EQ(program.ErrorOutput(), "") << file.name;
     EXPECT_EQ(Snapshot(), files) << file.name;
-    const exchange::CsesImport back = exchange::ImportCsesFile(out);
-    ASSERT_TRUE(back.timetable.has_value()) << back.refusal.Message();
+    const exchange::CsesImport back = test::ReadCsesFile(out);
+    ASSERT_TRUE(back.timetable.has_value()) << shell::CsesRefusalText(back.refusal);
     for (int r = 1; r < 3; ++r)
       for (int c = 1; c < 8; ++c)
         EXPECT_EQ(back.timetable->cell(r, c), current->cell(r, c)) << r << "," << c;

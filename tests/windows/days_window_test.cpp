@@ -38,15 +38,6 @@ HWND HwndOf(const ui::Widget& w) {
   return dynamic_cast<const win32::ControlPeer&>(*w.peer()).hwnd();
 }
 
-// Once the system's menu is open, the user's keys: down to the item, then Enter.
-VOID CALLBACK PickDaysFromMenu(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND menu = FindWindowW(L"#32768", nullptr);
-  if (!menu || !IsWindowVisible(menu)) return;
-  KillTimer(nullptr, timer);
-  for (int i = 0; i < kDownsToDays; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
-  PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
-}
-
 void Key(HWND window, WPARAM key) {
   SendMessageW(window, WM_KEYDOWN, key, 0);
   SendMessageW(window, WM_KEYUP, key, 0);
@@ -74,19 +65,8 @@ TEST(days_window_test, a_holiday_added_in_the_window_is_in_days_csv_and_shown_at
   ASSERT_NE(grid, nullptr);
 
   // The right-click menu, its fourth item chosen with the keyboard.
-  RECT cell{};
-  GetWindowRect(grid, &cell);
-  SetCursorPos(cell.left + 20, cell.top + 10);
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, PickDaysFromMenu);
-  ASSERT_NE(timer, 0u);
-  PostMessageW(grid, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 10));
-  PostMessageW(grid, WM_RBUTTONUP, 0, MAKELPARAM(20, 10));
-  HWND daysHwnd = nullptr;
-  for (int waited = 0; waited < kWaitMs && !daysHwnd; waited += 50) {
-    PumpFor(50);
-    daysHwnd = FindWindowW(nullptr, L"调课与放假");
-  }
-  KillTimer(nullptr, timer);
+  const HWND daysHwnd =
+      wintest::ChooseFromRightClickMenu(grid, kDownsToDays, L"调课与放假", kWaitMs);
   ASSERT_NE(daysHwnd, nullptr) << "the window did not open";
   auto* days = dynamic_cast<panel::FrmDays*>(&win32::FormWindow::FromHwnd(daysHwnd)->form());
   ASSERT_NE(days, nullptr);

@@ -20,6 +20,8 @@
 #include "cses_week.h"
 #include "dib_capture.h"
 #include "exchange/cses_file.h"
+#include "read_cses.h"
+#include "shell/exchange_texts.h"
 #include "app/grid_program.h"
 #include "platform/file_io.h"
 #include "platform/text_codec.h"
@@ -182,8 +184,8 @@ TEST_F(ExchangeWindowTest, drop_a_week_export_it_from_the_menu_and_refuse_a_brok
   ASSERT_EQ(platform.dialogs().menus, std::vector<std::string>{"mnu_schedule"});
   ASSERT_EQ(platform.dialogs().messages.size(), 1u);
   EXPECT_EQ(platform.dialogs().messages[0].title, "导出为 CSES");
-  const exchange::CsesImport back = exchange::ImportCsesFile(exported);
-  ASSERT_TRUE(back.timetable.has_value()) << back.refusal.Message();
+  const exchange::CsesImport back = test::ReadCsesFile(exported);
+  ASSERT_TRUE(back.timetable.has_value()) << shell::CsesRefusalText(back.refusal);
   for (int r = 1; r < 3; ++r)
     for (int c = 1; c < 8; ++c)
       EXPECT_EQ(back.timetable->cell(r, c), kAlternatingTable[r][c]) << r << "," << c;

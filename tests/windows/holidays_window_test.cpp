@@ -171,15 +171,6 @@ HWND WaitForPopup(int ms) {
   return popup;
 }
 
-// Once the system's menu is open, the user's keys: down to the item, then Enter.
-VOID CALLBACK PickDaysFromMenu(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND menu = FindWindowW(L"#32768", nullptr);
-  if (!menu || !IsWindowVisible(menu)) return;
-  KillTimer(nullptr, timer);
-  for (int i = 0; i < kDownsToDays; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
-  PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
-}
-
 TEST(holidays_window_test, a_new_years_day_from_a_file_is_quiet_in_both_editions) {
   for (const bool classic : {false, true}) {
     SCOPED_TRACE(classic ? "Schedule" : "Orvel2");
@@ -233,19 +224,8 @@ TEST(holidays_window_test, a_year_without_data_is_named_in_the_day_window_and_to
   // 调课与放假 from the real right-click menu, with the keyboard.
   HWND grid = wintest::ChildOfClass(wintest::FormHwnd(program->window()), win32::kGridClassName);
   ASSERT_NE(grid, nullptr);
-  RECT cell{};
-  GetWindowRect(grid, &cell);
-  SetCursorPos(cell.left + 20, cell.top + 10);
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, PickDaysFromMenu);
-  ASSERT_NE(timer, 0u);
-  PostMessageW(grid, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 10));
-  PostMessageW(grid, WM_RBUTTONUP, 0, MAKELPARAM(20, 10));
-  HWND daysHwnd = nullptr;
-  for (int waited = 0; waited < kWaitMs && !daysHwnd; waited += 50) {
-    PumpFor(50);
-    daysHwnd = FindWindowW(nullptr, L"调课与放假");
-  }
-  KillTimer(nullptr, timer);
+  const HWND daysHwnd =
+      wintest::ChooseFromRightClickMenu(grid, kDownsToDays, L"调课与放假", kWaitMs);
   ASSERT_NE(daysHwnd, nullptr) << "the window did not open";
   auto* days = dynamic_cast<panel::FrmDays*>(&win32::FormWindow::FromHwnd(daysHwnd)->form());
   ASSERT_NE(days, nullptr);

@@ -47,6 +47,38 @@ void PumpFor(int ms) {
   Pump();
 }
 
+namespace {
+
+int g_menuDowns = 0;  // for the timer below, which takes no argument of ours
+
+VOID CALLBACK ChooseWhenMenuOpen(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND menu = FindWindowW(L"#32768", nullptr);
+  if (!menu || !IsWindowVisible(menu)) return;
+  KillTimer(nullptr, timer);
+  for (int i = 0; i < g_menuDowns; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+}  // namespace
+
+HWND ChooseFromRightClickMenu(HWND target, int downs, const wchar_t* title, int waitMs) {
+  RECT bounds{};
+  GetWindowRect(target, &bounds);
+  SetCursorPos(bounds.left + 20, bounds.top + 10);
+  g_menuDowns = downs;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, ChooseWhenMenuOpen);
+  if (timer == 0) return nullptr;
+  PostMessageW(target, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 10));
+  PostMessageW(target, WM_RBUTTONUP, 0, MAKELPARAM(20, 10));
+  HWND opened = nullptr;
+  for (int waited = 0; waited < waitMs && !opened; waited += 50) {
+    PumpFor(50);
+    opened = FindWindowW(nullptr, title);
+  }
+  KillTimer(nullptr, timer);
+  return opened;
+}
+
 HWND FormHwnd(const ui::Form& form) {
   return win32::FormWindow::HwndOf(&form);
 }

@@ -25,6 +25,11 @@ void PumpFor(int ms);
 HWND FormHwnd(const ui::Form& form);
 HWND ChildOfClass(HWND parent, const wchar_t* windowClass);
 
+// A right click near the top left of `target`, then, once the system's menu is open, the user's
+// keys: Down `downs` times and Enter. Returns the top-level window titled `title` that the chosen
+// item opens, or nullptr when none opened within `waitMs`.
+HWND ChooseFromRightClickMenu(HWND target, int downs, const wchar_t* title, int waitMs);
+
 // The local time of day in seconds, filling `st` with the local date and time.
 int SecondsNow(SYSTEMTIME& st);
 // "H:MM:SS", as the timetable file holds times.

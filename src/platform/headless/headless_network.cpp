@@ -11,13 +11,14 @@ ui::HttpAnswer HeadlessHttp::Get(const ui::HttpRequest& request) {
   if (it == files_.end()) {
     answer.outcome = ui::HttpOutcome::Missing;
     answer.status = 404;
-  } else if (!it->second.problem.empty()) {
-    answer.problem = it->second.problem;
+  } else if (it->second.failure != ui::HttpFailure::None) {
+    answer.failure = it->second.failure;
+    answer.status = it->second.status;
   } else if (!request.etag.empty() && request.etag == it->second.etag) {
     answer.outcome = ui::HttpOutcome::Unchanged;
     answer.status = 304;
   } else if (it->second.body.size() > request.maxBodyBytes) {
-    answer.problem = "文件太大";
+    answer.failure = ui::HttpFailure::TooLarge;
     answer.status = 200;
   } else {
     answer.outcome = ui::HttpOutcome::Fetched;
@@ -30,11 +31,12 @@ ui::HttpAnswer HeadlessHttp::Get(const ui::HttpRequest& request) {
 }
 
 void HeadlessHttp::Serve(const std::string& url, std::string body, std::string etag) {
-  files_[url] = Served{std::move(body), std::move(etag), {}};
+  files_[url] = Served{std::move(body), std::move(etag)};
 }
 
-void HeadlessHttp::Fail(const std::string& url, std::string problem) {
-  files_[url].problem = std::move(problem);
+void HeadlessHttp::Fail(const std::string& url, ui::HttpFailure failure, int status) {
+  files_[url].failure = failure;
+  files_[url].status = status;
 }
 
 void HeadlessHttp::Remove(const std::string& url) {

@@ -18,9 +18,9 @@ class HeadlessHttp : public ui::Http {
   ui::HttpAnswer Get(const ui::HttpRequest& request) override;
 
   void Serve(const std::string& url, std::string body, std::string etag);
-  // Every request of `url` fails with `problem` (as an unreachable server, a 500) until it is
-  // served again.
-  void Fail(const std::string& url, std::string problem);
+  // Every request of `url` fails with `failure` (as an unreachable server, or the status
+  // `status` of a server's answer) until it is served again.
+  void Fail(const std::string& url, ui::HttpFailure failure, int status = 0);
   void Remove(const std::string& url);
 
   const std::vector<ui::HttpRequest>& Requests() const { return requests_; }
@@ -29,7 +29,9 @@ class HeadlessHttp : public ui::Http {
 
  private:
   struct Served {
-    std::string body, etag, problem;
+    std::string body, etag;
+    ui::HttpFailure failure = ui::HttpFailure::None;
+    int status = 0;
   };
   std::map<std::string, Served> files_;
   std::vector<ui::HttpRequest> requests_;

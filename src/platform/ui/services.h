@@ -342,13 +342,30 @@ enum class HttpOutcome {
               // over the limit
 };
 
+// What went wrong with a request that failed.
+enum class HttpFailure {
+  None,
+  Timeout,           // the request's time ran out, whatever the server did
+  ServerNotFound,    // the host name does not resolve
+  CannotConnect,
+  TooManyRedirects,  // or a redirection the client may not follow
+  BadAddress,
+  SecureChannel,     // no secure connection could be made
+  BadCertificate,    // the system refuses the server's certificate
+  Status,            // the server answered with another status (HttpAnswer::status)
+  TooLarge,          // a body over the limit
+  Incomplete,        // a body shorter than the server said
+  Other,             // any other system error (HttpAnswer::errorCode)
+};
+
 struct HttpAnswer {
   HttpOutcome outcome = HttpOutcome::Failed;
   std::string body;  // Fetched
   std::string etag;  // Fetched: the validators to send next time
   std::string lastModified;
-  std::string problem;  // Failed: what went wrong, a short Chinese phrase
-  int status = 0;       // the server's status code; 0 when none answered
+  HttpFailure failure = HttpFailure::None;  // Failed
+  int status = 0;                           // the server's status code; 0 when none answered
+  unsigned long errorCode = 0;              // HttpFailure::Other: the system's error number
 };
 
 // The system's HTTP client, with its proxy settings and certificate checks. Get blocks until the

@@ -21,28 +21,28 @@ constexpr DWORD kTotalMs = 30000;
 constexpr DWORD kMaxRedirects = 3;
 constexpr const wchar_t* kAgent = L"Orvel";
 
-ui::HttpAnswer Failed(std::string problem) {
+ui::HttpAnswer Failed(ui::HttpFailure failure) {
   ui::HttpAnswer answer;
-  answer.problem = std::move(problem);
+  answer.failure = failure;
   return answer;
 }
 
-std::string ProblemOf(DWORD error) {
+ui::HttpFailure FailureOf(DWORD error) {
   switch (error) {
     case ERROR_WINHTTP_TIMEOUT:
-      return "连接超时";
+      return ui::HttpFailure::Timeout;
     case ERROR_WINHTTP_NAME_NOT_RESOLVED:
-      return "找不到服务器";
+      return ui::HttpFailure::ServerNotFound;
     case ERROR_WINHTTP_CANNOT_CONNECT:
     case ERROR_WINHTTP_CONNECTION_ERROR:
-      return "无法连接服务器";
+      return ui::HttpFailure::CannotConnect;
     case ERROR_WINHTTP_REDIRECT_FAILED:
-      return "重定向过多";
+      return ui::HttpFailure::TooManyRedirects;
     case ERROR_WINHTTP_INVALID_URL:
     case ERROR_WINHTTP_UNRECOGNIZED_SCHEME:
-      return "地址无效";
+      return ui::HttpFailure::BadAddress;
     case ERROR_WINHTTP_SECURE_CHANNEL_ERROR:
-      return "无法建立安全连接";
+      return ui::HttpFailure::SecureChannel;
     case ERROR_WINHTTP_SECURE_FAILURE:
     case ERROR_WINHTTP_SECURE_CERT_DATE_INVALID:
     case ERROR_WINHTTP_SECURE_CERT_CN_INVALID:
@@ -51,10 +51,17 @@ std::string ProblemOf(DWORD error) {
     case ERROR_WINHTTP_SECURE_INVALID_CERT:
     case ERROR_WINHTTP_SECURE_CERT_REVOKED:
     case ERROR_WINHTTP_SECURE_CERT_WRONG_USAGE:
-      return "服务器证书无效";
+      return ui::HttpFailure::BadCertificate;
     default:
-      return "网络错误 " + std::to_string(error);
+      return ui::HttpFailure::Other;
   }
+}
+
+// The failure of a system error, with its number where only the number says what it was.
+ui::HttpAnswer FailedWith(DWORD error) {
+  ui::HttpAnswer answer = Failed(FailureOf(error));
+  if (answer.failure == ui::HttpFailure::Other) answer.errorCode = error;
+  return answer;
 }
 
 // The system's proxy settings: Windows 8.1 and later work them out themselves; before that the
@@ -211,13 +218,13 @@ ui::HttpAnswer Ask(AsyncRequest& exchange, const Target& target, const ui::HttpR
   if (!request.lastModified.empty())
     headers += L"If-Modified-Since: " + Widen(request.lastModified) + L"\r\n";
   if (!exchange.Send(headers) || !exchange.ReceiveResponse())
-    return Failed(ProblemOf(exchange.Error()));
+    return FailedWith(exchange.Error());
   DWORD status = StatusOf(exchange.get());
   if (status == HTTP_STATUS_DENIED && !target.user.empty() &&
       AnsweredBy(exchange, target.host, target.port) &&
       UseCredentials(exchange.get(), target.user, target.password)) {
     if (!exchange.Send(headers) || !exchange.ReceiveResponse())
-      return Failed(ProblemOf(exchange.Error()));
+      return FailedWith(exchange.Error());
     status = StatusOf(exchange.get());
   }
 
@@ -233,21 +240,22 @@ ui::HttpAnswer Ask(AsyncRequest& exchange, const Target& target, const ui::HttpR
   }
   // A redirection still here is one more than the limit allows (or to plain http from https).
   if (status >= 300 && status < 400) {
-    answer.problem = ProblemOf(ERROR_WINHTTP_REDIRECT_FAILED);
+    answer.failure = ui::HttpFailure::TooManyRedirects;
     return answer;
   }
   if (status != HTTP_STATUS_OK) {
-    answer.problem = "服务器返回 " + std::to_string(status);
+    answer.failure = ui::HttpFailure::Status;
     return answer;
   }
 
   for (bool ended = false; !ended;) {
-    if (!exchange.ReadAvailable(answer.body, ended)) return Failed(ProblemOf(exchange.Error()));
-    if (answer.body.size() > request.maxBodyBytes) return Failed("文件太大");
+    if (!exchange.ReadAvailable(answer.body, ended)) return FailedWith(exchange.Error());
+    if (answer.body.size() > request.maxBodyBytes) return Failed(ui::HttpFailure::TooLarge);
   }
   // A connection that closed early can read as the body's end: a part of a file is no file.
   const std::string length = TextHeader(exchange.get(), WINHTTP_QUERY_CONTENT_LENGTH);
-  if (!length.empty() && length != std::to_string(answer.body.size())) return Failed("下载不完整");
+  if (!length.empty() && length != std::to_string(answer.body.size()))
+    return Failed(ui::HttpFailure::Incomplete);
   answer.outcome = ui::HttpOutcome::Fetched;
   answer.etag = TextHeader(exchange.get(), WINHTTP_QUERY_ETAG);
   answer.lastModified = TextHeader(exchange.get(), WINHTTP_QUERY_LAST_MODIFIED);
@@ -267,7 +275,7 @@ ui::HttpAnswer Win32Http::Get(const ui::HttpRequest& request) {
   parts.dwUserNameLength = static_cast<DWORD>(-1);
   parts.dwPasswordLength = static_cast<DWORD>(-1);
   if (!WinHttpCrackUrl(url.c_str(), 0, 0, &parts) || parts.dwHostNameLength == 0)
-    return Failed(ProblemOf(ERROR_WINHTTP_INVALID_URL));
+    return Failed(ui::HttpFailure::BadAddress);
   Target target;
   target.host.assign(parts.lpszHostName, parts.dwHostNameLength);
   target.path.assign(parts.lpszUrlPath, parts.dwUrlPathLength);
@@ -281,20 +289,20 @@ ui::HttpAnswer Win32Http::Get(const ui::HttpRequest& request) {
   bool autoProxy = false;
   std::wstring autoConfigUrl;
   const InternetHandle session = OpenSession(autoProxy, autoConfigUrl);
-  if (!session) return Failed(ProblemOf(GetLastError()));
+  if (!session) return FailedWith(GetLastError());
   WinHttpSetTimeouts(session.get(), static_cast<int>(kConnectMs), static_cast<int>(kConnectMs),
                      static_cast<int>(kTotalMs), static_cast<int>(kTotalMs));
   UseModernTls(session.get());
-  if (!ReportToRequests(session.get())) return Failed(ProblemOf(GetLastError()));
+  if (!ReportToRequests(session.get())) return FailedWith(GetLastError());
   const InternetHandle connection(
       WinHttpConnect(session.get(), target.host.c_str(), target.port, 0));
-  if (!connection) return Failed(ProblemOf(GetLastError()));
+  if (!connection) return FailedWith(GetLastError());
 
   // Revocation is checked where the system can; a revocation server that the PC cannot reach
   // is no reason to refuse the school's server, so the request goes once more without.
   for (bool checkRevocation = target.secure;; checkRevocation = false) {
     AsyncRequest exchange(connection.get(), target.path, target.secure, deadline);
-    if (!exchange) return Failed(ProblemOf(exchange.Error()));
+    if (!exchange) return FailedWith(exchange.Error());
     DWORD redirects = kMaxRedirects;
     WinHttpSetOption(exchange.get(), WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects,
                      sizeof redirects);

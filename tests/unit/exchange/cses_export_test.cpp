@@ -10,6 +10,7 @@
 
 #include "clock/time_of_day.h"
 #include "exchange/cses.h"
+#include "shell/exchange_texts.h"
 #include "exchange/cses_file.h"
 #include "platform/file_io.h"
 #include "table_builder.h"
@@ -73,7 +74,7 @@ TEST(cses_export_test, export_then_import_gives_back_every_cell_of_the_rows_with
     const CsesExport exported = ExportCses(*original);
     EXPECT_EQ(exported.cellsLeftOut, 0) << exported.yaml;
     const CsesImport back = ImportCses(exported.yaml);
-    ASSERT_TRUE(back.timetable) << back.refusal.Message() << "\n" << exported.yaml;
+    ASSERT_TRUE(back.timetable) << shell::CsesRefusalText(back.refusal) << "\n" << exported.yaml;
     for (int row = 1; row < original->rows(); ++row) {
       const auto span = SpanOf(*original, row);
       if (!span) continue;
@@ -146,7 +147,7 @@ TEST(cses_export_test, quotes_tabs_and_bytes_outside_utf8_still_read_back) {
   const CsesExport exported =
       ExportCses(MakeTable({{"", "时间", "一"}, {"", "8:00-8:45", "\"\xff数学\t\xe6\""}}));
   const CsesImport back = ImportCses(exported.yaml);
-  ASSERT_TRUE(back.timetable) << back.refusal.Message() << "\n" << exported.yaml;
+  ASSERT_TRUE(back.timetable) << shell::CsesRefusalText(back.refusal) << "\n" << exported.yaml;
   // The cell takes a quote as ＂ and a tab as a space, as from any CSES file.
   EXPECT_EQ(back.timetable->cell(1, 2), "＂\xef\xbf\xbd数学 \xef\xbf\xbd＂");
 }

@@ -7,8 +7,10 @@
 #include "cses_examples.h"
 #include "exchange/cses.h"
 #include "exchange/cses_file.h"
+#include "exchange/timetable_import.h"
 #include "exchange/yaml_tree.h"
 #include "platform/file_io.h"
+#include "shell/exchange_texts.h"
 #include "table_builder.h"
 #include "temp_folder.h"
 
@@ -31,7 +33,7 @@ template <std::size_t N>
 void ExpectImports(const ImportCase (&cases)[N]) {
   for (const ImportCase& c : cases) {
     const CsesImport result = ImportCses(c.yaml);
-    EXPECT_EQ(result.refusal.Message(), "") << c.what;
+    EXPECT_EQ(result.refusal.problem, CsesProblem::None) << c.what;
     EXPECT_EQ(result.timetable, c.expected) << c.what;
   }
 }
@@ -263,7 +265,7 @@ std::string ManySpans(int n) {
 
 TEST(cses_import_test, a_timetable_of_the_largest_size_is_taken) {
   const CsesImport result = ImportCses(ManySpans(kMaxRows - 1));
-  ASSERT_TRUE(result.timetable) << result.refusal.Message();
+  ASSERT_TRUE(result.timetable) << shell::CsesRefusalText(result.refusal);
   EXPECT_EQ(result.timetable->rows(), kMaxRows);
   EXPECT_EQ(result.timetable->cell(kMaxRows - 1, 1), "4:15-23:59");
 }
@@ -304,7 +306,7 @@ TEST(cses_import_test, bounds_of_the_yaml_read_leave_real_files_alone) {
   const std::string within[] = {NestedUnder(kMaxYamlDepth - 1), AliasesOfAliases(5)};
   for (const std::string& yaml : within) {
     const CsesImport result = ImportCses(yaml);
-    EXPECT_TRUE(result.timetable) << result.refusal.Message() << "\n" << yaml;
+    EXPECT_TRUE(result.timetable) << shell::CsesRefusalText(result.refusal) << "\n" << yaml;
   }
 }
 
@@ -390,7 +392,7 @@ TEST(cses_import_test, refuses_naming_the_first_problem_and_its_line) {
   for (const RefusalCase& c : cases) {
     const CsesImport result = ImportCses(c.yaml);
     EXPECT_FALSE(result.timetable) << c.yaml;
-    EXPECT_EQ(result.refusal.Message(), c.message) << c.yaml;
+    EXPECT_EQ(shell::CsesRefusalText(result.refusal), c.message) << c.yaml;
   }
 }
 
@@ -402,14 +404,17 @@ TEST(cses_import_test, a_file_is_read_as_utf8_and_size_bounded) {
                                 "x, enable_day: 1, weeks: all, classes: [{subject: 数学, "
                                 "start_time: \"08:00:00\", end_time: \"08:45:00\"}]}]\n"),
             FileStatus::Ok);
-  const CsesImport read = ImportCsesFile(file);
-  ASSERT_TRUE(read.timetable) << read.refusal.Message();
-  EXPECT_EQ(read.timetable->cell(1, 2), "数学");
+  const ImportPreparation read = PrepareImport(file, Edition::Grid);
+  ASSERT_TRUE(read.prepared) << shell::ImportRefusalReason(read.refusal);
+  EXPECT_EQ(read.prepared->timetable.cell(1, 2), "数学");
 
-  EXPECT_EQ(ImportCsesFile(folder.path() / "missing.yaml").refusal.Message(), "找不到这个文件。");
+  const auto reason = [](const std::filesystem::path& missing) {
+    return shell::ImportRefusalReason(PrepareImport(missing, Edition::Grid).refusal);
+  };
+  EXPECT_EQ(reason(folder.path() / "missing.yaml"), "找不到这个文件。");
   const std::filesystem::path large = folder.path() / "large.yaml";
   ASSERT_EQ(ReplaceFileContents(large, std::string(kMaxCsesFileBytes + 1, '#')), FileStatus::Ok);
-  EXPECT_EQ(ImportCsesFile(large).refusal.Message(), "文件太大，不是 CSES 课程表。");
+  EXPECT_EQ(reason(large), "文件太大，不是 CSES 课程表。");
 }
 
 }  // namespace

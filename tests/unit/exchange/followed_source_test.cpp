@@ -9,6 +9,7 @@
 
 #include "exchange/follow_settings.h"
 #include "platform/text_codec.h"
+#include "shell/exchange_texts.h"
 
 namespace orvel::exchange {
 namespace {
@@ -46,7 +47,7 @@ TEST(followed_source_test, sources_become_addresses_day_lists_and_names_in_scd) 
   };
   for (const auto& c : cases) {
     const SourceResolution resolved = ResolveSource(c.source, c.className);
-    ASSERT_TRUE(resolved.source.has_value()) << c.source << ": " << resolved.problem;
+    ASSERT_TRUE(resolved.source.has_value()) << c.source << ": " << shell::FollowProblemText(resolved.problem);
     EXPECT_EQ(resolved.source->kind, c.kind) << c.source;
     EXPECT_EQ(resolved.source->timetable, c.timetable) << c.source;
     EXPECT_EQ(resolved.source->dayList, c.dayList) << c.source;
@@ -73,8 +74,9 @@ TEST(followed_source_test, sources_become_addresses_day_lists_and_names_in_scd) 
   for (const auto& c : refused) {
     const SourceResolution resolved = ResolveSource(c.source, c.className);
     EXPECT_FALSE(resolved.source.has_value()) << c.source;
-    EXPECT_NE(resolved.problem.find(c.named), std::string::npos) << resolved.problem;
-    EXPECT_EQ(resolved.problem.find("secret"), std::string::npos) << resolved.problem;
+    const std::string problem = shell::FollowProblemText(resolved.problem);
+    EXPECT_NE(problem.find(c.named), std::string::npos) << problem;
+    EXPECT_EQ(problem.find("secret"), std::string::npos) << problem;
   }
   EXPECT_EQ(ResolveSource("https://me:p%40ss@s/tt/{class}.yaml", "初二").source->shown,
             "https://s/tt/初二.yaml");
@@ -124,7 +126,7 @@ TEST(followed_source_test, a_day_list_is_kept_only_when_it_is_a_day_list_of_a_se
   };
   for (const auto& c : cases)
     EXPECT_EQ(!DayListProblem(c.bytes).has_value(), c.acceptable) << c.bytes;
-  EXPECT_EQ(DayListProblem("2026-10-01,放假\nbad\n"), "第 2 行无法识别");
+  EXPECT_EQ(shell::FollowProblemText(*DayListProblem("2026-10-01,放假\nbad\n")), "第 2 行无法识别");
 }
 
 // A server whose answers the test sets by address; anything else is a 404.
@@ -144,7 +146,7 @@ class ScriptedHttp : public ui::Http {
 ui::HttpAnswer Status(int status) {
   ui::HttpAnswer answer;
   answer.status = status;
-  answer.problem = "服务器返回 " + std::to_string(status);
+  answer.failure = ui::HttpFailure::Status;
   return answer;
 }
 
@@ -164,7 +166,8 @@ TEST(followed_source_test,
   http.answers["https://s/tt/days.csv?sig=1"] = Status(500);
   EXPECT_EQ(FetchSource(http, source, {}, {}).dayList->outcome, FetchOutcome::Failed);
   http.answers[source.timetable] = Status(403);
-  EXPECT_EQ(FetchSource(http, source, {}, {}).timetable.problem, "服务器返回 403");
+  EXPECT_EQ(shell::FollowProblemText(FetchSource(http, source, {}, {}).timetable.problem),
+            "服务器返回 403");
 }
 
 }  // namespace

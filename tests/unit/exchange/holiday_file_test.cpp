@@ -10,6 +10,7 @@
 
 #include "exchange/school_holidays.h"
 #include "holiday_cn_files.h"
+#include "program/holiday_files.h"
 #include "timetable/day_list.h"
 
 namespace orvel::exchange {
@@ -21,7 +22,7 @@ TEST(holiday_file_test, the_data_sets_files_agree_with_the_built_in_table_day_by
   for (const auto& [year, text] :
        {std::pair{2020, test::kHolidayCn2020}, std::pair{2023, test::kHolidayCn2023}}) {
     HolidayFileRead read = ParseHolidayFile(text, year);
-    ASSERT_EQ(read.problem, "") << year;
+    ASSERT_EQ(program::HolidayFileProblemText(read.problem), "") << year;
     ASSERT_TRUE(read.year.has_value()) << year;
     NationalDays fromFile;
     fromFile.Cover(std::move(*read.year), HolidaySource::LocalFile);
@@ -45,7 +46,7 @@ TEST(holiday_file_test, a_placeholder_without_days_is_no_data_and_no_fault) {
   const HolidayFileRead read =
       ParseHolidayFile(R"({"year": 2027, "papers": [], "days": []})", 2027);
   EXPECT_FALSE(read.year.has_value());
-  EXPECT_EQ(read.problem, "");
+  EXPECT_EQ(program::HolidayFileProblemText(read.problem), "");
 }
 
 TEST(holiday_file_test, a_file_that_cannot_be_used_is_refused_with_its_reason) {
@@ -85,7 +86,7 @@ TEST(holiday_file_test, a_file_that_cannot_be_used_is_refused_with_its_reason) {
   };
   for (const auto& c : cases) {
     const HolidayFileRead read = ParseHolidayFile(c.text, 2027);
-    EXPECT_EQ(read.problem, c.problem) << c.text.substr(0, 80);
+    EXPECT_EQ(program::HolidayFileProblemText(read.problem), c.problem) << c.text.substr(0, 80);
     EXPECT_FALSE(read.year.has_value()) << c.text.substr(0, 80);
   }
 }

@@ -1,0 +1,67 @@
+#pragma once
+// What went wrong in following a school's source, as kinds and figures; the shell says it to the
+// user and tells a failure once by comparing these.
+#include <optional>
+#include <string>
+
+#include "exchange/holiday_file.h"
+#include "exchange/timetable_import.h"
+#include "platform/file_io.h"
+#include "platform/ui/services.h"
+
+namespace orvel::exchange {
+
+struct FollowProblem {
+  enum class Kind {
+    None,
+    // The source as written (ResolveSource); `name` is what the problem is about.
+    NoSource,
+    ControlCharacterInSource,
+    ControlCharacterInClass,
+    NoClassName,
+    ClassNameNotAFileName,  // `name`: the class
+    NoFileInAddress,        // `name`: the address as shown
+    NotWebOrFile,
+    NotATimetableFile,      // `name`: the source as shown
+    UnusableFileName,       // `name`: the file's name
+    // Fetching a file of the source.
+    Network,         // `http`, with the server's `status` or the system's `errorCode`
+    FileUnreadable,  // a file path: `fileStatus`
+    NotFetched,      // the work never ran
+    // The timetable.
+    NoTimetable,           // the source has no file `name`
+    TimetableRefused,      // `import`
+    UnsavableCell,         // a cell the timetable file cannot carry
+    CannotKeepOwnCopy,     // `name` of "scd"
+    CannotWriteTimetable,  // `name` of "scd"
+    // Another file of the source, `file` ("days.csv", "holidays/2027.json"): a fetch problem
+    // above, or one of these.
+    NotADayList,
+    DayListLineUnreadable,  // `line`
+    HolidayFileUnusable,    // `holiday`
+    CannotWriteCopy,        // the program's copy `name`
+  };
+  Kind kind = Kind::None;
+  std::string name;
+  std::string file;  // empty for the timetable
+  ui::HttpFailure http = ui::HttpFailure::None;
+  int status = 0;
+  unsigned long errorCode = 0;
+  FileStatus fileStatus = FileStatus::Ok;
+  int line = 0;
+  std::optional<ImportRefusal> import;
+  HolidayFileProblem holiday;
+
+  bool Any() const { return kind != Kind::None; }
+  friend bool operator==(const FollowProblem&, const FollowProblem&) = default;
+};
+
+// A problem of `kind` about `name`.
+inline FollowProblem ProblemOf(FollowProblem::Kind kind, std::string name = {}) {
+  FollowProblem problem;
+  problem.kind = kind;
+  problem.name = std::move(name);
+  return problem;
+}
+
+}  // namespace orvel::exchange
