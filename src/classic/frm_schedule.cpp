@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "classic/box_clock.h"
+#include "clock/strip_line.h"
 #include "platform/ui/platform.h"
 #include "program/live_values.h"
 #include "program/timetable_messages.h"
@@ -273,6 +274,11 @@ void FrmSchedule::ShowSchoolDay(const clock::SchoolDay& today) {
     box->SetText(std::string(program::kSwappedMark) + cell.text);
     box->SetReadOnly(true);
   }
+}
+
+void FrmSchedule::ComposeStripLine(const clock::SchoolDay& today, std::int32_t nowSeconds,
+                                   std::string& line) const {
+  clock::ComposeStripLine(BoxClockCells(*this), today, nowSeconds, line);
 }
 
 std::optional<Timetable> FrmSchedule::CurrentTimetable() const {

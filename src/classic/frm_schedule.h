@@ -79,6 +79,8 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   // A swapped lesson's box shows its text after an arrow and is read-only for the day; the
   // timetable keeps the box's own text.
   void ShowSchoolDay(const clock::SchoolDay& today) override;
+  void ComposeStripLine(const clock::SchoolDay& today, std::int32_t nowSeconds,
+                        std::string& line) const override;
   ui::Form& form() override { return *this; }
   void ShowLock(bool locked) override;
   void ShowFold(bool folded) override;

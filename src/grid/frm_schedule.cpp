@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "clock/period_search.h"
+#include "clock/strip_line.h"
 #include "grid/grid_clock_apply.h"
 #include "grid/layout.h"
 #include "platform/ui/platform.h"
@@ -197,6 +198,11 @@ void FrmSchedule::ShowSchoolDay(const clock::SchoolDay& today) {
   for (clock::SwappedCell& cell : clock::SwappedCells(GridClockCells(MSFlexGrid1), today))
     shown.push_back({cell.row, cell.col, std::string(kSwappedMark) + cell.text});
   MSFlexGrid1.SetShownTexts(std::move(shown));
+}
+
+void FrmSchedule::ComposeStripLine(const clock::SchoolDay& today, std::int32_t nowSeconds,
+                                   std::string& line) const {
+  clock::ComposeStripLine(GridClockCells(MSFlexGrid1), today, nowSeconds, line);
 }
 
 std::optional<Timetable> FrmSchedule::CurrentTimetable() const {

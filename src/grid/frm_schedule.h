@@ -67,6 +67,8 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
                     std::int32_t nowSeconds, const RaiseReminder& raise) override;
   // Swapped lessons are drawn over their cells with a leading arrow; the cells keep their own.
   void ShowSchoolDay(const clock::SchoolDay& today) override;
+  void ComposeStripLine(const clock::SchoolDay& today, std::int32_t nowSeconds,
+                        std::string& line) const override;
   ui::Form& form() override { return *this; }
   void ShowLock(bool locked) override;
   void ShowFold(bool folded) override;

@@ -15,6 +15,7 @@ void SetFold(ProgramState& state, ScheduleWindow& window, bool folded) {
 void SetHighlighting(ProgramState& state, ScheduleWindow& window, bool on) {
   state.live.highlighting = on;
   window.ShowHighlighting(on);
+  if (window.HighlightingChanged) window.HighlightingChanged();
 }
 
 void ShowLockAndFoldAgain(ProgramState& state, ScheduleWindow& window) {

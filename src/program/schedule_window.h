@@ -42,6 +42,8 @@ class ScheduleWindow {
   std::function<void()> SettingsRead;
   // Files dropped on the window, full paths in UTF-8.
   std::function<void(const std::vector<std::string>& paths)> ImportDroppedFiles;
+  // The schedule clock has started or stopped (SetHighlighting).
+  std::function<void()> HighlightingChanged;
 
   // The window kept above full-screen programs while its layer is "始终在上"
   // (KeepInFrontWhenOnTop); it ends with the window.
@@ -57,6 +59,10 @@ class ScheduleWindow {
   // day before; the timetable itself (what a save writes) keeps its own texts. Until the shell
   // hands one, the window shows a plain Monday.
   virtual void ShowSchoolDay(const clock::SchoolDay& today) = 0;
+  // The class strip's line (clock/strip_line.h) from the timetable the window shows, on `today`
+  // at `nowSeconds`, written into `line`.
+  virtual void ComposeStripLine(const clock::SchoolDay& today, std::int32_t nowSeconds,
+                                std::string& line) const = 0;
 
   // The window, for its place (Left, Top), its layer and its layered attributes.
   virtual ui::Form& form() = 0;

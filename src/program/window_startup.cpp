@@ -1,8 +1,6 @@
 #include "program/window_startup.h"
 
-#include <algorithm>
-#include <vector>
-
+#include "platform/ui/monitors.h"
 #include "platform/ui/platform.h"
 #include "program/day_lists.h"
 #include "timetable/number_text.h"
@@ -26,16 +24,7 @@ void RestorePosition(ui::Form& window, ProgramState& state) {
 }
 
 void KeepOnAMonitor(ui::Form& window, ProgramState& state) {
-  const ui::Screen& screen = state.platform.screen();
-  std::vector<ui::Bounds> monitors = screen.Monitors();
-  // The screen is the primary monitor, there even when the monitors cannot be listed.
-  monitors.push_back({0, 0, screen.WidthTwips(), screen.HeightTwips()});
-  const double left = window.Left(), top = window.Top();
-  const double right = left + window.Width(), bottom = top + window.Height();
-  // Edges that touch count as on the monitor: a corner on its right or bottom edge always has.
-  for (const ui::Bounds& m : monitors)
-    if (left <= m.left + m.width && top <= m.top + m.height && right >= m.left && bottom >= m.top)
-      return;
+  if (ui::OnAMonitor(window.bounds(), ui::MonitorsOrScreen(state.platform.screen()))) return;
   state.values.left = 0;
   state.values.top = 0;
   window.Move(0, 0);

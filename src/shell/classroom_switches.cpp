@@ -21,8 +21,9 @@ constexpr std::array<StripModeItem, 3> kStripModeItems{{
 
 }  // namespace
 
-ClassroomSwitches::ClassroomSwitches(program::ProgramState& state, Notify notify)
-    : state_(state), notify_(std::move(notify)) {}
+ClassroomSwitches::ClassroomSwitches(program::ProgramState& state, Notify notify,
+                                     std::function<void()> stripModeChanged)
+    : state_(state), notify_(std::move(notify)), stripModeChanged_(std::move(stripModeChanged)) {}
 
 void ClassroomSwitches::AddMenuItems(std::vector<ui::MenuItem>& items) {
   ui::MenuItem strip{"mnu_strip", std::string(kStripCaption), {}};
@@ -46,6 +47,7 @@ void ClassroomSwitches::ChooseStripMode(StripMode mode) {
   if (state_.classroom.strip == mode) return;
   state_.classroom.strip = mode;
   Save(kStripCaption);
+  if (stripModeChanged_) stripModeChanged_();
 }
 
 void ClassroomSwitches::SwitchSpeech() {

@@ -24,8 +24,10 @@ class ClassroomSwitches {
  public:
   // A passing notice with its title, as the shell shows one.
   using Notify = std::function<void(const std::string& text, std::string_view title)>;
-  // `state` must outlive the switches.
-  ClassroomSwitches(program::ProgramState& state, Notify notify);
+  // `state` must outlive the switches. `stripModeChanged` runs after the user has chosen
+  // another mode of the strip.
+  ClassroomSwitches(program::ProgramState& state, Notify notify,
+                    std::function<void()> stripModeChanged);
 
   // "课堂条" opening its three modes, the current one checked, and "语音提醒", checked while on.
   void AddMenuItems(std::vector<ui::MenuItem>& items);
@@ -33,6 +35,8 @@ class ClassroomSwitches {
   // At the reminder second, beside the tones and the popup or balloon: "下节课，数学", while
   // 语音提醒 is on and the subject is not empty.
   void SpeakReminder(std::string_view subject);
+  // The strip's place has changed: classroom.ini written, the user told when it cannot be.
+  void SaveStripPlace() { Save(kStripCaption); }
 
  private:
   void ChooseStripMode(StripMode mode);
@@ -42,6 +46,7 @@ class ClassroomSwitches {
 
   program::ProgramState& state_;
   Notify notify_;
+  std::function<void()> stripModeChanged_;
   // A voice's answer that comes after the switches have gone finds this expired.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

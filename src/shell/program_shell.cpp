@@ -33,13 +33,16 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
       timetableCommands_(state, window, [this] { ShowImportedTimetable(); }),
       follow_(
           state, window, [this] { ShowImportedTimetable(); }, [this] { DayListChanged(); }),
-      classroom_(state,
-                 [this](const std::string& text, std::string_view title) { Notify(text, title); }),
+      classroom_(
+          state, [this](const std::string& text, std::string_view title) { Notify(text, title); },
+          [this] { strip_.FollowMode(); }),
+      strip_(state, window, [this] { classroom_.SaveStripPlace(); }),
       mnu_schedule_("mnu_schedule", "", {}),
       TimerNotice(&window.form(), "TimerNotice", kNoticeMs, false) {
   TimerNotice.onTimer = [this] { ShowNextNotice(); };
   window_.IdleCheck = [this] { idle_.CheckIdle(); };
   window_.ScheduleClock = [this] { ScheduleClockTick(); };
+  window_.HighlightingChanged = [this] { strip_.FollowHighlighting(); };
   window_.ShowControlPanel = [this] { OpenPanel(); };
   window_.ShowScheduleMenu = [this] { ShowScheduleMenu(); };
   window_.SettingsRead = [this] { window_.ShowSchoolDay(Today()); };
@@ -69,6 +72,7 @@ void ProgramShell::ScheduleClockTick() {
   const clock::SchoolDay& today = state_.days.On(now.date, state_.live.area);
   if (today.date != shownDay_) ShowNewDay(today);
   window_.RunClockTick(settings, today, now.secondsOfDay, raise_);
+  strip_.Tick(today, now.secondsOfDay);
 }
 
 void ProgramShell::ShowNewDay(const clock::SchoolDay& today) {
@@ -118,6 +122,7 @@ void ProgramShell::Started() {
   if (!state_.unreadableDayLines.empty())
     Notify(program::UnreadableDayLinesText(state_.unreadableDayLines));
   TellHolidayProblems();
+  strip_.FollowMode();
   follow_.Start();
 }
 
@@ -205,6 +210,7 @@ void ProgramShell::ExitProgram() {
   window_.form().Unload();
   if (popup_) popup_->Unload();
   if (ui::Form* countdown = idle_.OpenCountdown()) countdown->Unload();
+  strip_.End();
   if (panel_) panel_->Unload();
   if (days_) days_->Unload();
   // With no form left the process ends.

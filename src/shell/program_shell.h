@@ -17,6 +17,7 @@
 #include "program/day_lists.h"
 #include "program/program_state.h"
 #include "program/schedule_window.h"
+#include "shell/class_strip_control.h"
 #include "shell/classroom_switches.h"
 #include "shell/command_line.h"
 #include "shell/follow_schedule.h"
@@ -26,7 +27,7 @@
 namespace orvel::panel {
 class FrmControl;
 class FrmDays;
-}
+}  // namespace orvel::panel
 
 namespace orvel::shell {
 
@@ -44,6 +45,8 @@ class ProgramShell {
   // "立即更新", and "退出".
   const ui::PopupMenu& scheduleMenu() const { return mnu_schedule_; }
   FollowSchedule& follow() { return follow_; }
+  // The class strip once shown; nullptr before and while its mode is 关.
+  desktop::ClassStrip* classStrip() const { return strip_.strip(); }
 
   // The end of the program, by the panel's Exit, a close of the schedule window (Alt+F4, any
   // close request) or the end of the Windows session: the tray icon removed, the schedule
@@ -61,7 +64,8 @@ class ProgramShell {
  private:
   // Today as the day lists and the calendar area make it: the one answer every window is handed.
   const clock::SchoolDay& Today();
-  // One tick of TimerSchedule. The common tick (nothing changes) allocates nothing.
+  // One tick of TimerSchedule, the class strip's as well. The common tick (nothing changes, no
+  // strip shown) allocates nothing.
   void ScheduleClockTick();
   void RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon);
   // A day the window has not shown yet: its swapped lessons, a make-up day's notice, and once a
@@ -96,6 +100,7 @@ class ProgramShell {
   TimetableCommands timetableCommands_;
   FollowSchedule follow_;
   ClassroomSwitches classroom_;
+  ClassStripControl strip_;
   ui::PopupMenu mnu_schedule_;
   ui::Timer TimerNotice;
   struct Notice {
@@ -103,7 +108,7 @@ class ProgramShell {
     std::string title;  // of the balloon
   };
   std::deque<Notice> notices_;  // waiting to be shown
-  bool noticeShown_ = false;         // one is up and TimerNotice runs
+  bool noticeShown_ = false;    // one is up and TimerNotice runs
   std::set<std::string> toldHolidayProblems_;
   bool ended_ = false;
   // The date whose swapped lessons the window shows.

@@ -32,8 +32,10 @@ class FrontKeepingTest : public PanelTest {
       if (names.size() < n) names.push_back(e.name);
     return names;
   }
-  // Starts at `secondsOfDay` with the clock on and reminders by `remind`.
+  // Starts at `secondsOfDay` with the clock on and reminders by `remind`; the class strip, which
+  // a whiteboard would bring up, is off (class_strip_test.cpp).
   void Start(const std::string& layer, const std::string& remind, int secondsOfDay) {
+    WriteAnsiFile(folder.path() / "classroom.ini", "strip=off\r\n");
     SettingsFile s;
     s.layer = layer;
     s.highlight = "1";

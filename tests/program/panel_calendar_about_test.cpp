@@ -87,6 +87,7 @@ class ClassicWindow : public ui::Form, public program::ScheduleWindow {
   void RunClockTick(const clock::ClockSettings&, const clock::SchoolDay&, std::int32_t,
                     const RaiseReminder&) override {}
   void ShowSchoolDay(const clock::SchoolDay&) override {}
+  void ComposeStripLine(const clock::SchoolDay&, std::int32_t, std::string&) const override {}
   void ShowLock(bool locked) override { lock = locked; }
   void ShowFold(bool folded) override { fold = folded; }
   void ShowHighlighting(bool on) override { clock.SetEnabled(on); }

@@ -2,12 +2,14 @@
 // a few seconds later, then a stand-in for a full-screen slide show or whiteboard program that
 // takes the foreground and puts itself on top every 3 s. The reminder popup and the schedule
 // window must be the windows seen at their centres for at least three quarters of the looks,
-// and the stand-in must keep the foreground throughout: ours never take it.
+// and the stand-in must keep the foreground throughout: ours never take it. In the middle of a
+// lesson the class strip comes above the stand-in with the time left, and goes with it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <filesystem>
 #include <memory>
 #include <ostream>
@@ -18,6 +20,7 @@
 #include "platform/ui/form.h"
 #include "platform/win32/prepare_process.h"
 #include "platform/win32/services_win.h"
+#include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
 #include "process_runner.h"
 #include "win_test_support.h"
@@ -52,19 +55,21 @@ struct EditionFiles {
   bool fontLine;  // the grid edition's settings have a line for the grid's font
 };
 
-void PrintTo(const EditionFiles& edition, std::ostream* out) { *out << edition.name; }
+void PrintTo(const EditionFiles& edition, std::ostream* out) {
+  *out << edition.name;
+}
 
 const EditionFiles kEditions[] = {{ORVEL2_EXE, "Orvel2", "Orvel2.ini", true},
                                   {SCHEDULE_EXE, "Schedule", "Schedule.ini", false}};
 
-// A week with one period today, 数学, starting `start` seconds after midnight; the window at
+// A week with one period today, 数学, from `start` to `end` seconds after midnight; the window at
 // 1500, 4500 twips on "始终在上", the clock on, reminders by popup, area "其他".
 void WriteProgramFolder(const fs::path& folder, const EditionFiles& edition, const SYSTEMTIME& st,
-                        int start) {
+                        int start, int end) {
   fs::create_directories(folder / "scd");
   std::vector<std::string> period(9);
   period[0] = "第一节";
-  period[1] = wintest::TimeText(start) + "-" + wintest::TimeText(start + 2400);
+  period[1] = wintest::TimeText(start) + "-" + wintest::TimeText(end);
   period[static_cast<std::size_t>(wintest::TodayColumn(st))] = "数学";
   std::string text = "2,9\r\n节次,上课时间,一,二,三,四,五,六,日\r\n";
   for (std::size_t c = 0; c < period.size(); ++c) text += (c ? "," : "") + period[c];
@@ -122,7 +127,7 @@ TEST_P(FrontKeepingTest, popup_and_topmost_window_stay_seen_over_a_self_raising_
   wintest::TempFolder folder;
   const fs::path exe = folder.path() / (std::string(edition.name) + ".exe");
   ASSERT_TRUE(fs::copy_file(HostPath(edition.exe), exe)) << edition.exe;
-  WriteProgramFolder(folder.path(), edition, st, start);
+  WriteProgramFolder(folder.path(), edition, st, start, start + 2400);
 
   // The program first, as it starts with Windows; then the slide show.
   wintest::ChildProcess program(exe, folder.path());
@@ -165,6 +170,97 @@ TEST_P(FrontKeepingTest, popup_and_topmost_window_stay_seen_over_a_self_raising_
   EXPECT_TRUE(GetWindowLongPtrW(schedule, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
 
   standIn.Close(slides, kCloseGraceMs);
+  program.Close(schedule, kCloseGraceMs);
+}
+
+// A shown top-level window of the program's whose text has `part`; null when none.
+HWND ShownWindowWith(const wintest::ChildProcess& program, const std::wstring& part) {
+  for (HWND hwnd : wintest::TopLevelWindows(program.id()))
+    if (IsWindowVisible(hwnd) && wintest::WindowCaption(hwnd).find(part) != std::wstring::npos)
+      return hwnd;
+  return nullptr;
+}
+
+// Waits up to `timeoutMs` for the strip, a shown window whose text tells the time left.
+HWND WaitForStrip(const wintest::ChildProcess& program, DWORD timeoutMs) {
+  const ULONGLONG until = GetTickCount64() + timeoutMs;
+  for (;;) {
+    if (HWND strip = ShownWindowWith(program, L"距下课")) return strip;
+    if (GetTickCount64() >= until) return nullptr;
+    Sleep(50);
+  }
+}
+
+// The seconds left that a strip's "第一节 数学 · 距下课 12:05" tells; -1 when it tells none.
+int SecondsLeftIn(const std::wstring& line) {
+  const std::wstring prefix = L"第一节 数学 · 距下课 ";
+  unsigned minutes = 0, seconds = 0;
+  if (line.rfind(prefix, 0) != 0 ||
+      swscanf(line.c_str() + prefix.size(), L"%u:%u", &minutes, &seconds) != 2)
+    return -1;
+  return static_cast<int>(minutes * 60 + seconds);
+}
+
+// The program first, in the middle of a lesson, then the stand-in: within 2 s the class strip
+// (全屏时显示, as by default) shows above it with the time left, seen at its centre while the
+// stand-in raises itself and keeps the foreground; once the stand-in has gone, the strip goes.
+TEST_P(FrontKeepingTest, the_class_strip_shows_the_time_left_over_a_full_screen_window) {
+  constexpr int kLessonLeft = 1800;
+  constexpr DWORD kStripWithinMs = 2000;
+  constexpr int kStripLooks = 12;  // one round of the stand-in
+  const EditionFiles& edition = GetParam();
+  SYSTEMTIME st{};
+  const int now = wintest::SecondsNow(st);
+  if (now < 600 || now + kLessonLeft + 60 >= kDaySeconds) GTEST_SKIP() << "too close to midnight";
+  wintest::TempFolder folder;
+  const fs::path exe = folder.path() / (std::string(edition.name) + ".exe");
+  ASSERT_TRUE(fs::copy_file(HostPath(edition.exe), exe)) << edition.exe;
+  const int end = now + kLessonLeft;
+  WriteProgramFolder(folder.path(), edition, st, now - 600, end);
+
+  wintest::ChildProcess program(exe, folder.path());
+  ASSERT_TRUE(program.Started()) << "CreateProcess error " << program.LastError();
+  const HWND schedule = program.WaitForWindow(nullptr, L"Form1", true, kStartTimeoutMs);
+  ASSERT_TRUE(schedule) << "no schedule window";
+  Sleep(1500);  // a tick or two on the desktop
+  EXPECT_EQ(ShownWindowWith(program, L"距下课"), nullptr) << "no strip on the desktop";
+
+  wintest::ChildProcess standIn(HostPath(STAND_IN_EXE), folder.path(), L"3000");
+  ASSERT_TRUE(standIn.Started()) << "CreateProcess error " << standIn.LastError();
+  const HWND slides =
+      standIn.WaitForWindow(L"OrvelFullScreenStandIn", nullptr, true, kStartTimeoutMs);
+  ASSERT_TRUE(slides) << "no stand-in window";
+  const ULONGLONG covered = GetTickCount64();
+  const HWND strip = WaitForStrip(program, kStripWithinMs);
+  ASSERT_TRUE(strip) << "no strip within 2 s of the stand-in";
+  std::printf("%s: the strip came %llu ms after the stand-in\n", edition.name,
+              static_cast<unsigned long long>(GetTickCount64() - covered));
+  const std::wstring line = wintest::WindowCaption(strip);
+  const int left = SecondsLeftIn(line);
+  SYSTEMTIME later{};
+  EXPECT_NEAR(left, end - wintest::SecondsNow(later), 2) << win32::Narrow(line);
+  const LONG_PTR ex = GetWindowLongPtrW(strip, GWL_EXSTYLE);
+  EXPECT_EQ(ex & (WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW),
+            WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW);
+
+  int seen = 0, foregroundKept = 0;
+  for (int look = 0; look < kStripLooks; ++look) {
+    seen += SeenAtCentre(strip) == strip;
+    foregroundKept += GetForegroundWindow() == slides;
+    if (look == kStripLooks / 2) SaveScreen(std::string("class_strip_") + edition.name + ".bmp");
+    Sleep(kLookEveryMs);
+  }
+  std::printf("%s: strip seen %d, stand-in in the foreground %d, of %d looks: %s\n", edition.name,
+              seen, foregroundKept, kStripLooks,
+              win32::Narrow(wintest::WindowCaption(strip)).c_str());
+  EXPECT_GE(seen * 4, kStripLooks * 3);
+  EXPECT_EQ(foregroundKept, kStripLooks);
+
+  // The desktop back: the strip goes.
+  standIn.Close(slides, kCloseGraceMs);
+  const ULONGLONG until = GetTickCount64() + kStripWithinMs;
+  while (IsWindowVisible(strip) && GetTickCount64() < until) Sleep(50);
+  EXPECT_FALSE(IsWindowVisible(strip)) << "the strip stayed on the desktop";
   program.Close(schedule, kCloseGraceMs);
 }
 

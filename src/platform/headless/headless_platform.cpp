@@ -10,8 +10,8 @@ namespace orvel::headless {
 
 HeadlessPlatform::HeadlessPlatform(const std::filesystem::path& programFolder)
     : sound_(clock_),
-      windows_(screen_, foreground_),
       speech_(clock_),
+      windows_(screen_, foreground_),
       tray_(windows_),
       system_(programFolder / "Orvel2.exe"),
       background_(http_) {}
@@ -103,7 +103,9 @@ void HeadlessPlatform::Removed(HeadlessFormPeer& peer) {
   windows_.Closed(peer.form());
 }
 
-void HeadlessPlatform::Added(HeadlessWidgetPeer& peer) { widgetPeers_.push_back(&peer); }
+void HeadlessPlatform::Added(HeadlessWidgetPeer& peer) {
+  widgetPeers_.push_back(&peer);
+}
 
 void HeadlessPlatform::Removed(HeadlessWidgetPeer& peer) {
   ui::EraseLast(widgetPeers_, &peer);

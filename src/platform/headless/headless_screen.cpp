@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/ui/form.h"
+#include "platform/ui/monitors.h"
 
 namespace orvel::headless {
 
@@ -21,11 +22,7 @@ double HeadlessMetrics::TextWidth(const ui::Font& font, const std::string& text)
 }
 
 std::vector<ui::Bounds> HeadlessScreen::Monitors() const {
-  std::vector<ui::Bounds> rects;
-  for (const HeadlessMonitor& m : monitors_)
-    rects.push_back(ui::Bounds{m.leftPx * twipsPerPixel_, m.topPx * twipsPerPixel_,
-                               m.widthPx * twipsPerPixel_, m.heightPx * twipsPerPixel_});
-  return rects;
+  return rects_;
 }
 
 double HeadlessScreen::TwipsPerPixelOf(const ui::Form& form) const {
@@ -33,28 +30,19 @@ double HeadlessScreen::TwipsPerPixelOf(const ui::Form& form) const {
 }
 
 ui::Bounds HeadlessScreen::MonitorOf(const ui::Form& form) const {
-  return Monitors()[MonitorIndexOf(form)];
+  return rects_[MonitorIndexOf(form)];
 }
 
 std::size_t HeadlessScreen::MonitorIndexOf(const ui::Form& form) const {
-  const ui::Bounds& w = form.bounds();
-  const std::vector<ui::Bounds> rects = Monitors();
-  std::size_t best = 0;
-  double bestArea = -1, bestDistance = 0;
-  for (std::size_t i = 0; i < rects.size(); ++i) {
-    const ui::Bounds& m = rects[i];
-    const double dx = std::max(m.left - (w.left + w.width), w.left - (m.left + m.width));
-    const double dy = std::max(m.top - (w.top + w.height), w.top - (m.top + m.height));
-    // Overlap as a positive area, distance as a negative one.
-    const double area = dx < 0 && dy < 0 ? dx * dy : 0;
-    const double distance = std::max(dx, 0.0) + std::max(dy, 0.0);
-    if (area > bestArea || (area == 0 && bestArea == 0 && distance < bestDistance)) {
-      best = i;
-      bestArea = area;
-      bestDistance = distance;
-    }
-  }
-  return best;
+  // On the kept rectangles: the full-screen question asks this once a second, allocating nothing.
+  return static_cast<std::size_t>(&ui::MonitorOf(form.bounds(), rects_) - rects_.data());
+}
+
+void HeadlessScreen::KeepRects() {
+  rects_.clear();
+  for (const HeadlessMonitor& m : monitors_)
+    rects_.push_back(ui::Bounds{m.leftPx * twipsPerPixel_, m.topPx * twipsPerPixel_,
+                                m.widthPx * twipsPerPixel_, m.heightPx * twipsPerPixel_});
 }
 
 double HeadlessMetrics::TextHeight(const ui::Font& font) const {

@@ -41,16 +41,22 @@ class HeadlessScreen : public ui::Screen {
   void Set(int widthPx, int heightPx, double twipsPerPixel) {
     twipsPerPixel_ = twipsPerPixel;
     monitors_ = {HeadlessMonitor{0, 0, widthPx, heightPx, twipsPerPixel}};
+    KeepRects();
   }
   // Several monitors, the primary first, each with its own DPI; the system's DPI stays.
   void SetMonitors(std::vector<HeadlessMonitor> monitors) {
-    if (!monitors.empty()) monitors_ = std::move(monitors);
+    if (monitors.empty()) return;
+    monitors_ = std::move(monitors);
+    KeepRects();
   }
 
  private:
   std::size_t MonitorIndexOf(const ui::Form& form) const;
+  // The monitors' rectangles in twips, kept with the monitors.
+  void KeepRects();
   double twipsPerPixel_ = 15;
   std::vector<HeadlessMonitor> monitors_{HeadlessMonitor{0, 0, 1024, 768, 15}};
+  std::vector<ui::Bounds> rects_{ui::Bounds{0, 0, 1024 * 15, 768 * 15}};
 };
 
 }  // namespace orvel::headless

@@ -266,6 +266,11 @@ void HeadlessWindows::RaiseOtherWindow(const std::string& name) {
   if (entry < stack_.size()) PlaceOnTop(entry);
 }
 
+void HeadlessWindows::MoveOtherWindow(const std::string& name, std::optional<ui::Bounds> bounds) {
+  const std::size_t entry = EntryOf(nullptr, name);
+  if (entry < stack_.size()) stack_[entry].bounds = bounds;
+}
+
 void HeadlessWindows::AddTrayHook(const ui::Form& form, unsigned message,
                                   std::function<void(unsigned)> onMessage) {
   WindowData* window = Find(form);

@@ -126,6 +126,9 @@ class HeadlessWindows : public ui::WindowManager {
   void ActivateOtherWindow(const std::string& name);
   // It puts itself on top of its band again, keeping the foreground where it is.
   void RaiseOtherWindow(const std::string& name);
+  // It takes another place or size (a video player switched to full screen: none), keeping its
+  // place in the stack and the foreground where it is; no foreground event.
+  void MoveOtherWindow(const std::string& name, std::optional<ui::Bounds> bounds);
   // The foreground window's name (a form's or another program's window's); empty for none.
   const std::string& ForegroundName() const { return foregroundName_; }
   // The program's own forms activated, by name, in order.
@@ -140,8 +143,7 @@ class HeadlessWindows : public ui::WindowManager {
   void Activate(const ui::Form& form);
   // Shown: activated when it takes the focus, else only put on top of its band.
   void Shown(const ui::Form& form);
-  void AddTrayHook(const ui::Form& form, unsigned message,
-                   std::function<void(unsigned)> onMessage);
+  void AddTrayHook(const ui::Form& form, unsigned message, std::function<void(unsigned)> onMessage);
   // Sends a callback message through the form's hooks, outermost first.
   void DeliverTrayMessage(const ui::Form& form, unsigned message, unsigned mouseMessage);
 

@@ -1,0 +1,108 @@
+#include "desktop/class_strip.h"
+
+#include <cmath>
+#include <string>
+
+#include "platform/ui/monitors.h"
+
+namespace orvel::desktop {
+namespace {
+
+// Around the line, twips.
+constexpr double kPaddingX = 240, kPaddingY = 90;
+// A little room beyond the measured width, so that the rounding of the font at another DPI
+// never wraps the line.
+constexpr double kWidthSlack = 60;
+
+constexpr ui::Colour kBackColour = 0x202020;  // near black, 0x00BBGGRR
+constexpr ui::Colour kTextColour = 0xFFFFFF;  // white
+
+int WholeTwips(double twips) {
+  return static_cast<int>(std::lround(twips));
+}
+
+}  // namespace
+
+ClassStrip::ClassStrip(ui::Platform& platform, const ui::Form& schedule, FrontKeeper& keeper,
+                       std::optional<StripPlace> place)
+    : ui::Form(platform, "ClassStrip", ui::FormStyle::Borderless),
+      LblLine(this, "LblLine"),
+      schedule_(schedule),
+      place_(place) {
+  // Over slide shows and whiteboards, never taking the focus from them, not on the taskbar.
+  topmost = true;
+  takesFocus = false;
+  showInTaskbar = false;
+  SetBackColour(kBackColour);
+  LblLine.SetBackColour(kBackColour);
+  LblLine.SetForeColour(kTextColour);
+  LblLine.SetFont(ui::Font{std::string(kStripFontName), kStripFontSize, true});
+
+  const auto press = [this](ui::MouseButton button, int, double, double) { MouseDown(button); };
+  onMouseDown = press;
+  LblLine.onMouseDown = press;
+  // On a monitor of another DPI its size in pixels is another: centred again where it sits by
+  // default.
+  onDpiChanged = [this] { Place(); };
+  inFront_ = keeper.Keep(*this, FrontOrder::Window);
+}
+
+void ClassStrip::ShowLine(std::string_view line) {
+  if (line != Caption()) {
+    SetCaption(std::string(line));
+    LblLine.SetCaption(Caption());
+    Fit();
+  }
+  if (Visible()) return;
+  Place();
+  Show();
+}
+
+void ClassStrip::Fit() {
+  const ui::TextMetrics& metrics = platform().metrics();
+  const double textWidth = metrics.TextWidth(LblLine.font(), Caption()) + kWidthSlack;
+  const double textHeight = metrics.TextHeight(LblLine.font());
+  const double width = textWidth + 2 * kPaddingX, height = textHeight + 2 * kPaddingY;
+  if (width == Width() && height == Height()) return;
+  LblLine.Move(kPaddingX, kPaddingY, textWidth, textHeight);
+  Move(Left(), Top(), width, height);
+  // A strip at its default place stays centred as its line grows or shrinks.
+  if (Visible()) Place();
+}
+
+void ClassStrip::Place() {
+  if (dragging_) return;  // the user places it now
+  const ui::Screen& screen = platform().screen();
+  const std::vector<ui::Bounds> monitors = ui::MonitorsOrScreen(screen);
+  // Its size is drawn at the DPI of the monitor it lies on, places are on the desktop's one
+  // scale: the second pass measures it on the monitor the first has put it on.
+  for (int pass = 0; pass < 2; ++pass) {
+    const double scale = screen.TwipsPerPixelX() / screen.TwipsPerPixelOf(*this);
+    const double width = Width() * scale, height = Height() * scale;
+    if (place_) {
+      const ui::Bounds own{static_cast<double>(place_->left), static_cast<double>(place_->top),
+                           width, height};
+      if (ui::OnAMonitor(own, monitors)) {
+        Move(own.left, own.top);
+        return;
+      }
+    }
+    const ui::Bounds& monitor = ui::MonitorOf(schedule_.bounds(), monitors);
+    Move(monitor.left + std::round((monitor.width - width) / 2), monitor.top + kStripTopMargin);
+  }
+}
+
+void ClassStrip::MouseDown(ui::MouseButton button) {
+  if (button != ui::MouseButton::Left) return;
+  const StripPlace before{WholeTwips(Left()), WholeTwips(Top())};
+  // Returns once the user lets go of the button.
+  dragging_ = true;
+  platform().windows().BeginDrag(*this);
+  dragging_ = false;
+  const StripPlace after{WholeTwips(Left()), WholeTwips(Top())};
+  if (after == before) return;
+  place_ = after;
+  if (onPlaced) onPlaced(after);
+}
+
+}  // namespace orvel::desktop

@@ -1,0 +1,55 @@
+#pragma once
+// The class strip: a small bar for the big screen with the line a lesson needs at a glance
+// (clock/strip_line.h), above full-screen slide shows and whiteboards, never taking the focus and
+// not on the taskbar. Its window text is the line, for screen readers. The left mouse button
+// drags it; it stays where the user left it while that place lies on a monitor, and otherwise
+// sits near the top centre of the schedule window's monitor.
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "desktop/front_keeper.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/form.h"
+#include "platform/ui/platform.h"
+#include "timetable/classroom_settings.h"
+
+namespace orvel::desktop {
+
+// Large enough to read from the back of a classroom on a projected screen: about a centimetre
+// a letter on a 2.5 m wide picture of 1920 pixels.
+inline constexpr float kStripFontSize = 24;
+inline constexpr std::string_view kStripFontName = "微软雅黑";
+// Between the strip's default place and the top of its monitor, twips.
+inline constexpr double kStripTopMargin = 120;
+
+class ClassStrip : public ui::Form {
+ public:
+  // `schedule`, whose monitor the strip goes to when it has no place of its own, and `keeper`
+  // must outlive the strip. `place` is where the user last left it, if anywhere.
+  ClassStrip(ui::Platform& platform, const ui::Form& schedule, FrontKeeper& keeper,
+             std::optional<StripPlace> place);
+
+  ui::Label LblLine;
+
+  // Shows `line`, as its window text as well, the strip sized to it; a strip not shown yet is
+  // placed and shown, without taking the focus.
+  void ShowLine(std::string_view line);
+
+  // The user has moved the strip: its new place in whole twips of the desktop.
+  std::function<void(StripPlace place)> onPlaced;
+
+ private:
+  void Fit();
+  // Its own place while that lies on a monitor, else near the top centre of the schedule
+  // window's monitor.
+  void Place();
+  void MouseDown(ui::MouseButton button);
+
+  const ui::Form& schedule_;
+  std::optional<StripPlace> place_;
+  bool dragging_ = false;
+  FrontRegistration inFront_;
+};
+
+}  // namespace orvel::desktop

@@ -1,0 +1,76 @@
+#include "shell/class_strip_control.h"
+
+#include <utility>
+
+#include "platform/ui/platform.h"
+
+namespace orvel::shell {
+
+ClassStripControl::ClassStripControl(program::ProgramState& state, program::ScheduleWindow& window,
+                                     SaveClassroom save)
+    : state_(state),
+      window_(window),
+      save_(std::move(save)),
+      TimerStrip(&window.form(), "TimerStrip", kStripTickMs, false) {
+  TimerStrip.onTimer = [this] { TickNow(); };
+}
+
+void ClassStripControl::FollowMode() {
+  if (ended_) return;
+  started_ = true;
+  const StripMode mode = state_.classroom.strip;
+  FollowHighlighting();
+  if (mode != StripMode::FullScreen)
+    foregroundWatch_ = {};
+  else if (!foregroundWatch_)
+    foregroundWatch_ = state_.front.WatchForeground([this] { TickNow(); });
+  if (mode == StripMode::Off) {
+    // Costs nothing: no window, no timer, no watch. The menu's handler is not the strip's own.
+    if (strip_) strip_->Unload();
+    strip_.reset();
+    return;
+  }
+  TickNow();
+}
+
+void ClassStripControl::FollowHighlighting() {
+  // The window's start-up switches the clock before the program is up: the mode comes then.
+  if (!started_ || ended_) return;
+  TimerStrip.SetEnabled(state_.classroom.strip != StripMode::Off && !state_.live.highlighting);
+}
+
+void ClassStripControl::Tick(const clock::SchoolDay& today, std::int32_t nowSeconds) {
+  const StripMode mode = state_.classroom.strip;
+  if (!started_ || ended_ || mode == StripMode::Off) return;
+  const bool shown = mode == StripMode::Always || state_.front.FullScreenCovers(window_.form());
+  if (!shown) {
+    if (strip_ && strip_->Visible()) strip_->Hide();
+    return;
+  }
+  if (!strip_) {
+    strip_ = std::make_unique<desktop::ClassStrip>(state_.platform, window_.form(), state_.front,
+                                                   state_.classroom.stripPlace);
+    strip_->onPlaced = [this](StripPlace place) {
+      if (state_.classroom.stripPlace == place) return;
+      state_.classroom.stripPlace = place;
+      save_();
+    };
+  }
+  window_.ComposeStripLine(today, nowSeconds, line_);
+  strip_->ShowLine(line_);
+}
+
+void ClassStripControl::TickNow() {
+  const ui::LocalTime now = state_.platform.clock().Now();
+  Tick(state_.days.On(now.date, state_.live.area), now.secondsOfDay);
+}
+
+void ClassStripControl::End() {
+  ended_ = true;
+  TimerStrip.SetEnabled(false);
+  foregroundWatch_ = {};
+  // Unloaded, not destroyed: the end may come from inside one of its handlers.
+  if (strip_) strip_->Unload();
+}
+
+}  // namespace orvel::shell
