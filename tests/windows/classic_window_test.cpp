@@ -69,28 +69,6 @@ POINT Centre(HWND hwnd) {
   return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-// The visible top-level window of this thread whose caption starts with `prefix`, or null.
-HWND FindOwnWindowStarting(const std::wstring& prefix) {
-  struct Search {
-    const std::wstring* prefix;
-    HWND found;
-  } search{&prefix, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        wchar_t text[128]{};
-        GetWindowTextW(hwnd, text, 128);
-        if (IsWindowVisible(hwnd) && std::wstring(text).rfind(*s->prefix, 0) == 0) {
-          s->found = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 // A real double click at a point of the screen.
 void DoubleClickAt(POINT p) {
   SetCursorPos(p.x, p.y);
@@ -167,12 +145,12 @@ TEST_F(ClassicWindowTest, double_click_on_a_box_opens_the_control_panel) {
   HWND box = BoxHwnd(2, 4);
   ASSERT_TRUE(box);
   EXPECT_TRUE(IsWindowEnabled(box));
-  EXPECT_EQ(FindOwnWindowStarting(L"课程表设置 - "), nullptr);
+  EXPECT_EQ(wintest::OwnWindowStarting(L"课程表设置 - "), nullptr);
   DoubleClickAt(BesideText(box));
   HWND panel = nullptr;
   for (int i = 0; i < 100 && !panel; ++i) {
     wintest::PumpFor(20);
-    panel = FindOwnWindowStarting(L"课程表设置 - ");
+    panel = wintest::OwnWindowStarting(L"课程表设置 - ");
   }
   ASSERT_NE(panel, nullptr);
   wchar_t caption[128]{};
@@ -205,7 +183,7 @@ TEST_F(ClassicWindowTest, locked_boxes_let_the_double_click_through_to_the_windo
   HWND panel = nullptr;
   for (int i = 0; i < 100 && !panel; ++i) {
     wintest::PumpFor(20);
-    panel = FindOwnWindowStarting(L"课程表设置 - ");
+    panel = wintest::OwnWindowStarting(L"课程表设置 - ");
   }
   EXPECT_NE(panel, nullptr);
   // Still locked: the box took no focus.

@@ -141,32 +141,12 @@ HWND HwndOf(const ui::Widget& w) {
   return peer ? peer->hwnd() : nullptr;
 }
 
-// The visible top-level window of this thread with the caption, or null.
-HWND FindOwnWindow(const wchar_t* caption) {
-  struct Search {
-    const wchar_t* caption;
-    HWND found;
-  } search{caption, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        if (IsWindowVisible(hwnd) && TextOf(hwnd) == s->caption) {
-          s->found = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 // Pumps until the reminder popup is up or `ms` have passed.
 HWND WaitForPopup(int ms) {
   HWND popup = nullptr;
   for (int waited = 0; waited < ms && !popup; waited += 50) {
     PumpFor(50);
-    popup = FindOwnWindow(L"提醒");
+    popup = wintest::OwnWindow(L"提醒");
   }
   return popup;
 }

@@ -167,28 +167,6 @@ RECT WindowRect(HWND hwnd) {
   return r;
 }
 
-// The visible top-level window of this thread with the caption, or null.
-HWND FindOwnWindow(const wchar_t* caption) {
-  struct Search {
-    const wchar_t* caption;
-    HWND found;
-  } search{caption, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        wchar_t text[64]{};
-        GetWindowTextW(hwnd, text, 64);
-        if (IsWindowVisible(hwnd) && std::wstring(text) == s->caption) {
-          s->found = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 class Orvel2ClockTest : public ::testing::Test {
  protected:
   void Start() {
@@ -244,7 +222,7 @@ TEST_F(Orvel2ClockTest, current_period_cell_is_painted_in_the_class_now_colour) 
 
   SaveScreenshot(WindowRect(window), "orvel2_clock_current_period.bmp");
   // No reminder in this mode.
-  EXPECT_EQ(FindOwnWindow(L"提醒"), nullptr);
+  EXPECT_EQ(wintest::OwnWindow(L"提醒"), nullptr);
 }
 
 TEST_F(Orvel2ClockTest, popup_reminder_opens_a_topmost_window_above_the_schedule_window) {
@@ -255,13 +233,13 @@ TEST_F(Orvel2ClockTest, popup_reminder_opens_a_topmost_window_above_the_schedule
   WriteProgramFolder(folder.path(), st, now + lead, now + lead + 2400, "数学", "1");
   Start();
   ASSERT_TRUE(window);
-  EXPECT_EQ(FindOwnWindow(L"提醒"), nullptr);
+  EXPECT_EQ(wintest::OwnWindow(L"提醒"), nullptr);
 
   HWND popup = nullptr;
   const ULONGLONG until = GetTickCount64() + 10000;
   while (!popup && GetTickCount64() < until) {
     wintest::PumpFor(50);
-    popup = FindOwnWindow(L"提醒");
+    popup = wintest::OwnWindow(L"提醒");
   }
   ASSERT_NE(popup, nullptr) << "no reminder within 10 s";
   EXPECT_TRUE(GetWindowLongPtrW(popup, GWL_EXSTYLE) & WS_EX_TOPMOST);

@@ -64,28 +64,6 @@ HWND HwndOf(const ui::Widget& w) {
   return dynamic_cast<const win32::ControlPeer&>(*w.peer()).hwnd();
 }
 
-// The form windows of this thread whose caption starts with a text.
-HWND TopWindowStarting(const std::wstring& prefix) {
-  struct Find {
-    std::wstring prefix;
-    HWND found = nullptr;
-  } find{prefix, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* f = reinterpret_cast<Find*>(lp);
-        wchar_t text[256] = {};
-        GetWindowTextW(hwnd, text, 256);
-        if (std::wstring(text).rfind(f->prefix, 0) == 0 && IsWindowVisible(hwnd)) {
-          f->found = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&find));
-  return find.found;
-}
-
 std::string FileBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
@@ -126,7 +104,7 @@ class PanelWindowTest : public ::testing::Test {
     SendInput(4, inputs, sizeof(INPUT));
     for (int i = 0; i < 50 && !panelHwnd; ++i) {
       PumpFor(20);
-      panelHwnd = TopWindowStarting(L"课程表设置");
+      panelHwnd = wintest::OwnWindowStarting(L"课程表设置");
     }
     ASSERT_NE(panelHwnd, nullptr);
     panel = dynamic_cast<panel::FrmControl*>(&win32::FormWindow::FromHwnd(panelHwnd)->form());
@@ -204,7 +182,7 @@ TEST_F(PanelWindowTest, a_double_click_on_the_grid_opens_the_panel_with_every_co
 
   // A second double click only brings it forward.
   DoubleClickGrid();
-  EXPECT_EQ(TopWindowStarting(L"课程表设置"), panelHwnd);
+  EXPECT_EQ(wintest::OwnWindowStarting(L"课程表设置"), panelHwnd);
   EXPECT_TRUE(panel->FrameSet[2].Visible());
 }
 

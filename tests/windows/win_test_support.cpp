@@ -22,6 +22,43 @@ const bool kPrepared = [] {
 
 }  // namespace
 
+namespace {
+
+struct WindowSearch {
+  const std::wstring& text;
+  bool wholeCaption;
+  HWND found = nullptr;
+};
+
+HWND FindOwnWindow(const std::wstring& text, bool wholeCaption) {
+  WindowSearch search{text, wholeCaption};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<WindowSearch*>(lp);
+        if (!IsWindowVisible(hwnd)) return TRUE;
+        const int length = GetWindowTextLengthW(hwnd);
+        std::wstring caption(static_cast<std::size_t>(length) + 1, L'\0');
+        caption.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, caption.data(), length + 1)));
+        const bool matches = s->wholeCaption ? caption == s->text : caption.starts_with(s->text);
+        if (!matches) return TRUE;
+        s->found = hwnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
+HWND OwnWindow(const std::wstring& caption) {
+  return FindOwnWindow(caption, true);
+}
+
+HWND OwnWindowStarting(const std::wstring& prefix) {
+  return FindOwnWindow(prefix, false);
+}
+
 bool IsWineNtdll(HMODULE module) {
   return module && GetProcAddress(module, "wine_get_version") != nullptr;
 }

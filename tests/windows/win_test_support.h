@@ -24,6 +24,10 @@ void PumpFor(int ms);
 // The native window of a loaded form, and the child window of a class on it.
 HWND FormHwnd(const ui::Form& form);
 HWND ChildOfClass(HWND parent, const wchar_t* windowClass);
+// The visible top-level window of this thread whose caption is `caption`, or starts with
+// `prefix`; null when there is none.
+HWND OwnWindow(const std::wstring& caption);
+HWND OwnWindowStarting(const std::wstring& prefix);
 
 // A right click near the top left of `target`, then, once the system's menu is open, the user's
 // keys: Down `downs` times and Enter. Returns the top-level window titled `title` that the chosen
