@@ -94,6 +94,7 @@ PeriodSearch FindPeriod(const ClockCells& cells, std::int32_t nowSeconds,
     }
     if (*start <= nowSeconds && nowSeconds < *end) {
       result.currentRow = i;
+      result.currentEndSeconds = *end;
       return result;
     }
     if (!lastExamined.empty()) {
@@ -104,6 +105,7 @@ PeriodSearch FindPeriod(const ClockCells& cells, std::int32_t nowSeconds,
       }
       if (*end <= nowSeconds && nowSeconds < *nextStart) {
         result.breakRow = i + 1;
+        result.nextStartSeconds = *nextStart;
         return result;
       }
     }

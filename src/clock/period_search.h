@@ -23,6 +23,10 @@ struct PeriodSearch {
   // The start of the next period with a time span, as the last look-ahead found it; points into
   // the cells' texts (or into headerTimeText).
   std::string_view nextStartText;
+  // Seconds of the day, as the search read them: the current period's end, and in a break the
+  // next period's start.
+  std::int32_t currentEndSeconds = 0;
+  std::int32_t nextStartSeconds = 0;
 };
 
 // Walks column 1 from row 0 down to find the period or the break that `nowSeconds` falls into.

@@ -2,11 +2,9 @@
 
 #include <array>
 #include <charconv>
-#include <optional>
 
 #include "clock/period_search.h"
 #include "clock/tick_steps.h"
-#include "clock/time_of_day.h"
 #include "timetable/day_list.h"
 
 namespace orvel::clock {
@@ -55,13 +53,6 @@ bool HasLessons(const ClockCells& cells, const SchoolDay& today) {
   return false;
 }
 
-std::optional<std::int32_t> PeriodEnd(const ClockCells& cells, int row) {
-  const std::string_view span = CellText(cells, row, kTimeColumn);
-  const std::size_t separator = span.find('-');
-  if (separator == std::string_view::npos) return std::nullopt;
-  return ParseTimeOfDay(span.substr(separator + 1));
-}
-
 // The period or break `nowSeconds` falls into; false when it falls into neither.
 bool AppendPeriodOrBreak(const ClockCells& cells, const SchoolDay& today, std::int32_t nowSeconds,
                          std::string& line) {
@@ -70,22 +61,18 @@ bool AppendPeriodOrBreak(const ClockCells& cells, const SchoolDay& today, std::i
       FindPeriod(cells, nowSeconds, nextPeriodRow, DecideLabel(cells, today).headerTime);
   if (search.timeFailed) return false;
   if (search.currentRow > 0) {
-    const std::optional<std::int32_t> end = PeriodEnd(cells, search.currentRow);
-    if (!end) return false;
     AppendWithSpace(line, CellText(cells, search.currentRow, 0));
     AppendWithSpace(line, DayLesson(cells, today, search.currentRow));
     if (!line.empty()) line += kStripSeparator;
     line += kUntilEnd;
-    AppendTimeLeft(line, *end - nowSeconds);
+    AppendTimeLeft(line, search.currentEndSeconds - nowSeconds);
     return true;
   }
   if (search.breakRow > 0) {
-    const std::optional<std::int32_t> nextStart = ParseTimeOfDay(search.nextStartText);
-    if (!nextStart) return false;
     line += kBreak;
     line += kStripSeparator;
     line += kUntilStart;
-    AppendTimeLeft(line, *nextStart - nowSeconds);
+    AppendTimeLeft(line, search.nextStartSeconds - nowSeconds);
     const std::string_view next = DayLesson(cells, today, nextPeriodRow);
     if (!next.empty()) {
       line += kStripSeparator;
