@@ -2,6 +2,7 @@
 // The program's working state: the values the windows share for the life of the process. One
 // object, made by the program's start (or by a test) before the first window and outliving
 // every window; nothing of it is global.
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -73,6 +74,11 @@ struct ProgramState {
 
   // "Orvel2.ini" or "Schedule.ini".
   std::string_view SettingsFile() const { return SettingsFileName(edition); }
+  // `date` as the day lists and the calendar area the window shows make it: the one decision of
+  // the day the schedule window and the class strip are both handed.
+  const clock::SchoolDay& SchoolDayOn(std::chrono::year_month_day date) {
+    return days.On(date, live.area);
+  }
 };
 
 }  // namespace orvel::program

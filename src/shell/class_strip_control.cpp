@@ -62,7 +62,7 @@ void ClassStripControl::Tick(const clock::SchoolDay& today, std::int32_t nowSeco
 
 void ClassStripControl::TickNow() {
   const ui::LocalTime now = state_.platform.clock().Now();
-  Tick(state_.days.On(now.date, state_.live.area), now.secondsOfDay);
+  Tick(state_.SchoolDayOn(now.date), now.secondsOfDay);
 }
 
 void ClassStripControl::End() {

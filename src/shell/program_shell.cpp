@@ -59,7 +59,7 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
 ProgramShell::~ProgramShell() = default;
 
 const clock::SchoolDay& ProgramShell::Today() {
-  return state_.days.On(state_.platform.clock().Now().date, state_.live.area);
+  return state_.SchoolDayOn(state_.platform.clock().Now().date);
 }
 
 void ProgramShell::ScheduleClockTick() {
@@ -69,7 +69,7 @@ void ProgramShell::ScheduleClockTick() {
   const ui::LocalTime now = state_.platform.clock().Now();
   // A new date while running: holiday files put in the folder meanwhile count from today on.
   if (now.date != shownDay_ && shownDay_ != std::chrono::year_month_day{}) ReadDayLists();
-  const clock::SchoolDay& today = state_.days.On(now.date, state_.live.area);
+  const clock::SchoolDay& today = state_.SchoolDayOn(now.date);
   if (today.date != shownDay_) ShowNewDay(today);
   window_.RunClockTick(settings, today, now.secondsOfDay, raise_);
   strip_.Tick(today, now.secondsOfDay);
