@@ -169,6 +169,24 @@ class ComPtr {
   T* p_ = nullptr;
 };
 
+// A string COM hands out, freed with CoTaskMemFree.
+class CoTaskText {
+ public:
+  CoTaskText() = default;
+  ~CoTaskText() { CoTaskMemFree(text_); }
+  CoTaskText(const CoTaskText&) = delete;
+  CoTaskText& operator=(const CoTaskText&) = delete;
+  const wchar_t* get() const { return text_; }
+  wchar_t** put() {
+    CoTaskMemFree(text_);
+    text_ = nullptr;
+    return &text_;
+  }
+
+ private:
+  wchar_t* text_ = nullptr;
+};
+
 // Loads a function that older systems may lack, without a cast warning.
 template <class Fn>
 Fn LoadProc(const wchar_t* module, const char* name) {

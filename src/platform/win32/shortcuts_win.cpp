@@ -36,12 +36,10 @@ bool Win32Shortcuts::EnsureCom() {
 }
 
 std::filesystem::path Win32Shortcuts::StartupFolder() {
-  PWSTR raw = nullptr;
-  std::filesystem::path folder;
-  if (SUCCEEDED(SHGetKnownFolderPath(kFolderIdStartup, 0, nullptr, &raw)) && raw)
-    folder = std::filesystem::path(raw);
-  CoTaskMemFree(raw);
-  return folder;
+  CoTaskText folder;
+  if (FAILED(SHGetKnownFolderPath(kFolderIdStartup, 0, nullptr, folder.put())) || !folder.get())
+    return {};
+  return std::filesystem::path(folder.get());
 }
 
 bool Win32Shortcuts::Create(const std::filesystem::path& link, const std::filesystem::path& target) {

@@ -63,24 +63,6 @@ class ComApartment {
   bool initialised_;
 };
 
-// A string COM hands out, freed with CoTaskMemFree.
-class CoTaskText {
- public:
-  CoTaskText() = default;
-  ~CoTaskText() { CoTaskMemFree(text_); }
-  CoTaskText(const CoTaskText&) = delete;
-  CoTaskText& operator=(const CoTaskText&) = delete;
-  const wchar_t* get() const { return text_; }
-  wchar_t** put() {
-    CoTaskMemFree(text_);
-    text_ = nullptr;
-    return &text_;
-  }
-
- private:
-  wchar_t* text_ = nullptr;
-};
-
 bool IsChineseVoice(ISpObjectToken& token) {
   ComPtr<ISpDataKey> attributes;
   if (FAILED(token.OpenKey(L"Attributes", attributes.put())) || !attributes) return false;
