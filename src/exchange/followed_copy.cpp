@@ -5,6 +5,7 @@
 #include "platform/file_io.h"
 #include "timetable/day_list.h"
 #include "timetable/file_text.h"
+#include "timetable/program_folder.h"
 
 namespace orvel::exchange {
 namespace {
@@ -24,7 +25,7 @@ std::filesystem::path NotePath(const std::filesystem::path& programFolder) {
 // What the note would say of scd\scdFileName as it is now; nothing when there is no such file.
 std::optional<CopyNote> NoteOf(const std::filesystem::path& programFolder,
                                std::string_view scdFileName, std::string_view source) {
-  const std::filesystem::path file = programFolder / "scd" / PathFromUtf8(scdFileName);
+  const std::filesystem::path file = TimetableFolder(programFolder) / PathFromUtf8(scdFileName);
   std::error_code ec;
   const std::uintmax_t size = std::filesystem::file_size(file, ec);
   if (ec) return std::nullopt;
@@ -57,7 +58,7 @@ std::optional<std::string> KeepOwnTimetable(const std::filesystem::path& program
                                             std::string_view scdFileName, std::string_view source) {
   const std::optional<CopyNote> now = NoteOf(programFolder, scdFileName, source);
   if (!now || ReadNote(programFolder) == now) return std::string();
-  const std::filesystem::path scd = programFolder / "scd";
+  const std::filesystem::path scd = TimetableFolder(programFolder);
   for (int n = 1; n <= kMaxBackups; ++n) {
     const std::string backup =
         std::string(scdFileName) + (n == 1 ? "" : "." + std::to_string(n)) + ".bak";
