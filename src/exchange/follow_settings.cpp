@@ -10,7 +10,6 @@ namespace orvel::exchange {
 namespace {
 
 constexpr std::size_t kMaxFollowFileBytes = 64u << 10;
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 }  // namespace
 

@@ -79,10 +79,8 @@ void NoteCopyWritten(const std::filesystem::path& programFolder, std::string_vie
   // written only means one more backup at the next replacement.
   if (!note || HasControlCharacter(note->source) || HasControlCharacter(note->file)) return;
   ReplaceFileContents(NotePath(programFolder),
-                      "\xEF\xBB\xBF"
-                      "source=" +
-                          note->source + "\r\nfile=" + note->file + "\r\nsize=" + note->size +
-                          "\r\nmodified=" + note->modified + "\r\n");
+                      std::string(kUtf8Mark) + "source=" + note->source + "\r\nfile=" + note->file +
+                          "\r\nsize=" + note->size + "\r\nmodified=" + note->modified + "\r\n");
 }
 
 std::optional<std::string> SetSchoolDayListAside(const std::filesystem::path& programFolder) {

@@ -5,7 +5,6 @@
 namespace orvel {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LittleMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BigMark = "\xFE\xFF";
 
@@ -95,8 +94,8 @@ FileText DecideFileText(std::string_view bytes) {
   const bool littleEndian = bytes.starts_with(kUtf16LittleMark);
   if (littleEndian || bytes.starts_with(kUtf16BigMark))
     return {FileEncoding::Utf8, Utf16ToUtf8(bytes.substr(2), !littleEndian)};
-  const bool marked = bytes.starts_with(kByteOrderMark);
-  const std::string_view rest = marked ? bytes.substr(kByteOrderMark.size()) : bytes;
+  const bool marked = bytes.starts_with(kUtf8Mark);
+  const std::string_view rest = marked ? bytes.substr(kUtf8Mark.size()) : bytes;
   if (IsValidUtf8(rest) && (marked || !IsAscii(rest)))
     return {FileEncoding::Utf8, std::string(rest)};
   return {FileEncoding::Ansi, std::string(bytes)};

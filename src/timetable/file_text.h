@@ -11,6 +11,9 @@ namespace orvel {
 
 enum class FileEncoding { Ansi, Utf8 };
 
+// The byte-order mark a file in UTF-8 may begin with; the program's own UTF-8 files begin with it.
+inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
 struct FileText {
   FileEncoding encoding = FileEncoding::Ansi;
   std::string body;  // the bytes to parse, without a byte-order mark; UTF-16 as UTF-8
