@@ -24,11 +24,7 @@ namespace {
 
 using namespace std::chrono;
 
-// WeekTable's Tuesday: 第一节 数学 8:00-8:45, 第二节 语文 8:55-9:40, 第三节 化学 13:30-14:15.
-constexpr year_month_day kTuesday{year{2009}, September, day{1}};
-constexpr int At(int h, int m, int s = 0) {
-  return h * 3600 + m * 60 + s;
-}
+// WeekTable on kTuesday: 第一节 数学 8:00-8:45, 第二节 语文 8:55-9:40, 第三节 化学 13:30-14:15.
 
 std::string Bytes(const std::filesystem::path& file) {
   return ReadWholeFile(file, 1 << 20).bytes;

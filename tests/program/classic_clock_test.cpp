@@ -18,13 +18,8 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr year_month_day kTuesday{year{2009}, September, day{1}};  // first day of the term
 constexpr year_month_day kSaturday{year{2009}, September, day{5}};
 constexpr int kTuesdayColumn = 3;
-
-constexpr int At(int h, int m, int s = 0) {
-  return h * 3600 + m * 60 + s;
-}
 
 // Scheme "方案1".
 constexpr Colour kHeader = 0xFFC0FF, kBackground = 0xFFFFFF, kColumn = 0x00FFFF, kRow = 0x00FF00,

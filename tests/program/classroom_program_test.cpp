@@ -22,7 +22,6 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr year_month_day kTuesday{year{2009}, September, day{1}};
 constexpr int kSecondBeforeReminder = 8 * 3600 + 51 * 60 + 59;  // 语文 starts at 8:55
 
 std::string Bytes(const std::filesystem::path& file) {

@@ -49,8 +49,6 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr year_month_day kTuesday{year{2009}, September, day{1}};
-
 // Allocations made while `run` runs.
 template <class Fn>
 std::size_t Allocations(Fn run) {

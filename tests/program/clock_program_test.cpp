@@ -20,12 +20,7 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr year_month_day kTuesday{year{2009}, September, day{1}};  // first day of the term
 constexpr int kTuesdayColumn = 3;
-
-constexpr int At(int h, int m, int s = 0) {
-  return h * 3600 + m * 60 + s;
-}
 
 // Row 1 without a time span, periods in rows 2 and 3, a lunch row, a period in row 5.
 Rows BreakTable() {

@@ -12,10 +12,6 @@
 namespace orvel::test {
 namespace {
 
-constexpr int At(int h, int m, int s = 0) {
-  return h * 3600 + m * 60 + s;
-}
-
 // Wednesday's second period, 体育 at 8:55, is reminded at 8:52:00.
 constexpr int kReminderAt = At(8, 52);
 constexpr unsigned kTrayLeftButtonUp = 514;

@@ -24,10 +24,6 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr int At(int h, int m) {
-  return h * 3600 + m * 60;
-}
-
 struct Day {
   std::string date, name;
   bool off = true;

@@ -15,12 +15,6 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr year_month_day kTuesday{year{2009}, September, day{1}};
-
-constexpr int At(int h, int m, int s = 0) {
-  return h * 3600 + m * 60 + s;
-}
-
 Rows TwoPeriods() {
   return {
       {"节次", "时间", "星期一", "星期二", "星期三", "星期四", "星期五"},

@@ -84,6 +84,15 @@ inline void WriteTimetable(const std::filesystem::path& folder, std::string_view
   WriteAnsiFile(folder / "scd" / PathFromUtf8(name), text);
 }
 
+// The first day of the tests' term, a Tuesday.
+inline constexpr std::chrono::year_month_day kTuesday{std::chrono::year{2009},
+                                                      std::chrono::September, std::chrono::day{1}};
+
+// h:m:s as seconds of the day, the tests' clock.
+constexpr int At(int h, int m, int s = 0) {
+  return h * 3600 + m * 60 + s;
+}
+
 // A week of five school days: 7 columns (label, time, Monday to Friday).
 inline Rows WeekTable() {
   return {

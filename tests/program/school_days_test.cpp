@@ -24,10 +24,6 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr int At(int h, int m) {
-  return h * 3600 + m * 60;
-}
-
 std::string ReadAnsiBytes(const std::filesystem::path& file) {
   return ReadWholeFile(file, 1 << 20).bytes;
 }
