@@ -33,13 +33,6 @@ namespace fs = std::filesystem;
 constexpr DWORD kRunTimeoutMs = 15000;
 constexpr DWORD kCloseGraceMs = 3000;
 
-// A host path handed over by the build: under Wine the host's root is drive Z:.
-fs::path HostPath(const char* path) {
-  std::string p = path;
-  if (!p.empty() && p.front() == '/') p = "Z:" + p;
-  return fs::path(p);
-}
-
 struct ProgramFile {
   const char* built;  // where the build put it
   const char* name;
@@ -66,7 +59,7 @@ class CommandLineTest : public ::testing::Test {
                        "补课\r\n2,8:55-9:40,数学,语文,体育,英语,单/双,\r\n");
     // A program finds its files beside itself.
     for (const ProgramFile& program : kPrograms)
-      ASSERT_TRUE(fs::copy_file(HostPath(program.built), Exe(program))) << program.built;
+      ASSERT_TRUE(fs::copy_file(wintest::HostPath(program.built), Exe(program))) << program.built;
   }
   fs::path Exe(const ProgramFile& program) const {
     return folder.path() / (std::string(program.name) + ".exe");
@@ -105,7 +98,7 @@ TEST_F(CommandLineTest, export_cses_writes_the_current_timetable_and_ends_with_0
       for (int c = 1; c < 8; ++c)
         EXPECT_EQ(back.timetable->cell(r, c), current->cell(r, c)) << r << "," << c;
     // Kept for the schema check that follows this test.
-    const fs::path kept = HostPath(ORVEL_EXPORT_DIR) / (std::string(file.name) + "_cli.yaml");
+    const fs::path kept = wintest::HostPath(ORVEL_EXPORT_DIR) / (std::string(file.name) + "_cli.yaml");
     fs::create_directories(kept.parent_path());
     fs::copy_file(out, kept, fs::copy_options::overwrite_existing);
   }
@@ -161,14 +154,14 @@ TEST_F(CommandLineTest, import_puts_the_file_in_scd_and_starts_the_window) {
 }
 
 TEST_F(CommandLineTest, follow_fetches_once_ends_with_0_or_1_and_off_stops_it) {
-  const auto state = HostPath(ORVEL_FOLLOW_SERVER_STATE);
+  const auto state = wintest::HostPath(ORVEL_FOLLOW_SERVER_STATE);
   const auto port = [&](const char* name) {
     std::ifstream in(state / name);
     return std::string(std::istreambuf_iterator<char>(in), {});
   };
   const std::string served = folder.path().filename().string();
   const fs::path published =
-      HostPath(ORVEL_FOLLOW_SERVER_ROOT) / served / PathFromUtf8("初二3班.yaml");
+      wintest::HostPath(ORVEL_FOLLOW_SERVER_ROOT) / served / PathFromUtf8("初二3班.yaml");
   fs::create_directories(published.parent_path());
   std::ofstream(published, std::ios::binary)
       << "version: 1\nsubjects: [{name: 班会}]\nschedules:\n"
@@ -209,7 +202,7 @@ TEST_F(CommandLineTest, follow_fetches_once_ends_with_0_or_1_and_off_stops_it) {
 
 TEST_F(CommandLineTest, follow_ends_on_time_when_the_server_trickles_its_headers) {
   const std::string port = [&] {
-    std::ifstream in(HostPath(ORVEL_FOLLOW_SERVER_STATE) / "port");
+    std::ifstream in(wintest::HostPath(ORVEL_FOLLOW_SERVER_STATE) / "port");
     return std::string(std::istreambuf_iterator<char>(in), {});
   }();
   // Both editions at once, each in a program folder of its own and with an address of its own,

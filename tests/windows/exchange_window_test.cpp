@@ -46,13 +46,6 @@ using Rows = std::vector<std::vector<std::string>>;
 using test::kAlternatingTable;
 using test::kAlternatingWeek;
 
-// A host path handed over by the build: under Wine the host's root is drive Z:.
-fs::path HostPath(const char* path) {
-  std::string p = path;
-  if (!p.empty() && p.front() == '/') p = "Z:" + p;
-  return fs::path(p);
-}
-
 // What the shell hands a window when files are dropped on it: DROPFILES, then the wide paths,
 // each ended by a zero, and one zero more. The receiver frees it (DragFinish).
 HDROP MakeDrop(const std::vector<fs::path>& files) {
@@ -145,8 +138,8 @@ class ExchangeWindowTest : public ::testing::Test {
 };
 
 TEST_F(ExchangeWindowTest, drop_a_week_export_it_from_the_menu_and_refuse_a_broken_file) {
-  const fs::path shots = HostPath(ORVEL_SCREENSHOT_DIR);
-  const fs::path exported = HostPath(ORVEL_EXPORT_DIR) / "dropped_week.yaml";
+  const fs::path shots = wintest::HostPath(ORVEL_SCREENSHOT_DIR);
+  const fs::path exported = wintest::HostPath(ORVEL_EXPORT_DIR) / "dropped_week.yaml";
   fs::create_directories(shots);
   fs::create_directories(exported.parent_path());
   fs::remove(exported);

@@ -41,13 +41,6 @@ constexpr int kReminderLeadSeconds = 180;
 constexpr int kLooks = 36;
 constexpr DWORD kLookEveryMs = 250;
 
-// A host path handed over by the build: under Wine the host's root is drive Z:.
-fs::path HostPath(const char* path) {
-  std::string p = path;
-  if (!p.empty() && p.front() == '/') p = "Z:" + p;
-  return fs::path(p);
-}
-
 struct EditionFiles {
   const char* exe;
   const char* name;
@@ -108,7 +101,7 @@ void WaitUntilStill(HWND hwnd, DWORD timeoutMs) {
 // The primary monitor as it looks, written as a BMP into the build's screenshot folder.
 void SaveScreen(const std::string& name) {
   const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  const fs::path folder = HostPath(ORVEL_SCREENSHOT_DIR);
+  const fs::path folder = wintest::HostPath(ORVEL_SCREENSHOT_DIR);
   std::error_code ec;
   fs::create_directories(folder, ec);
   const bool written = wintest::CaptureScreenArea(screen).WriteBmp(folder / name);
@@ -126,7 +119,7 @@ TEST_P(FrontKeepingTest, popup_and_topmost_window_stay_seen_over_a_self_raising_
   if (start + 2400 >= kDaySeconds) GTEST_SKIP() << "too close to midnight";
   wintest::TempFolder folder;
   const fs::path exe = folder.path() / (std::string(edition.name) + ".exe");
-  ASSERT_TRUE(fs::copy_file(HostPath(edition.exe), exe)) << edition.exe;
+  ASSERT_TRUE(fs::copy_file(wintest::HostPath(edition.exe), exe)) << edition.exe;
   WriteProgramFolder(folder.path(), edition, st, start, start + 2400);
 
   // The program first, as it starts with Windows; then the slide show.
@@ -137,7 +130,7 @@ TEST_P(FrontKeepingTest, popup_and_topmost_window_stay_seen_over_a_self_raising_
   EXPECT_TRUE(GetWindowLongPtrW(schedule, GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_FALSE(win32::FullScreenOverMonitorOf(schedule)) << "nothing full-screen yet";
 
-  wintest::ChildProcess standIn(HostPath(STAND_IN_EXE), folder.path(), L"3000");
+  wintest::ChildProcess standIn(wintest::HostPath(STAND_IN_EXE), folder.path(), L"3000");
   ASSERT_TRUE(standIn.Started()) << "CreateProcess error " << standIn.LastError();
   const HWND slides =
       standIn.WaitForWindow(L"OrvelFullScreenStandIn", nullptr, true, kStartTimeoutMs);
@@ -214,7 +207,7 @@ TEST_P(FrontKeepingTest, the_class_strip_shows_the_time_left_over_a_full_screen_
   if (now < 600 || now + kLessonLeft + 60 >= kDaySeconds) GTEST_SKIP() << "too close to midnight";
   wintest::TempFolder folder;
   const fs::path exe = folder.path() / (std::string(edition.name) + ".exe");
-  ASSERT_TRUE(fs::copy_file(HostPath(edition.exe), exe)) << edition.exe;
+  ASSERT_TRUE(fs::copy_file(wintest::HostPath(edition.exe), exe)) << edition.exe;
   const int end = now + kLessonLeft;
   WriteProgramFolder(folder.path(), edition, st, now - 600, end);
 
@@ -225,7 +218,7 @@ TEST_P(FrontKeepingTest, the_class_strip_shows_the_time_left_over_a_full_screen_
   Sleep(1500);  // a tick or two on the desktop
   EXPECT_EQ(ShownWindowWith(program, L"距下课"), nullptr) << "no strip on the desktop";
 
-  wintest::ChildProcess standIn(HostPath(STAND_IN_EXE), folder.path(), L"3000");
+  wintest::ChildProcess standIn(wintest::HostPath(STAND_IN_EXE), folder.path(), L"3000");
   ASSERT_TRUE(standIn.Started()) << "CreateProcess error " << standIn.LastError();
   const HWND slides =
       standIn.WaitForWindow(L"OrvelFullScreenStandIn", nullptr, true, kStartTimeoutMs);
@@ -291,7 +284,7 @@ TEST(front_services_test, hook_cover_check_and_raise_against_another_program) {
   EXPECT_FALSE(platform.windows().CoveredByOther(notice));
 
   wintest::TempFolder folder;
-  wintest::ChildProcess standIn(HostPath(STAND_IN_EXE), folder.path(), L"60000");
+  wintest::ChildProcess standIn(wintest::HostPath(STAND_IN_EXE), folder.path(), L"60000");
   ASSERT_TRUE(standIn.Started()) << "CreateProcess error " << standIn.LastError();
   const HWND slides =
       standIn.WaitForWindow(L"OrvelFullScreenStandIn", nullptr, true, kStartTimeoutMs);

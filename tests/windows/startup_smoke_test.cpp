@@ -33,13 +33,6 @@ constexpr DWORD kSettleTimeoutMs = 3000;
 constexpr COLORREF kGridLineColour = RGB(192, 192, 192);  // the grid's line between cells
 constexpr UINT kTrayIconId = 1;
 
-// A host path handed over by the build: under Wine the host's root is drive Z:.
-fs::path HostPath(const char* path) {
-  std::string p = path;
-  if (!p.empty() && p.front() == '/') p = "Z:" + p;
-  return fs::path(p);
-}
-
 // Text in code page 936, the system's ANSI code page the files are written in.
 std::string Gbk(const std::wstring& text) {
   const int n = WideCharToMultiByte(936, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
@@ -142,7 +135,7 @@ int DarkPixels(const wintest::Image& image, HRGN region, int left, int top, int 
 
 wintest::Capture CaptureAndSave(HWND hwnd, const char* name) {
   wintest::Capture capture = wintest::CaptureSettledWindow(hwnd, kSettleTimeoutMs);
-  const fs::path folder = HostPath(ORVEL_SCREENSHOT_DIR);
+  const fs::path folder = wintest::HostPath(ORVEL_SCREENSHOT_DIR);
   std::error_code ec;
   fs::create_directories(folder, ec);
   const fs::path file = folder / name;
@@ -156,7 +149,7 @@ class StartupTest : public ::testing::Test {
  protected:
   void SetUp() override {
     exe = folder.path() / "Orvel2.exe";
-    ASSERT_TRUE(fs::copy_file(HostPath(ORVEL2_EXE), exe)) << ORVEL2_EXE;
+    ASSERT_TRUE(fs::copy_file(wintest::HostPath(ORVEL2_EXE), exe)) << ORVEL2_EXE;
   }
 
   wintest::TempFolder folder;

@@ -140,6 +140,12 @@ int TodayColumn(const SYSTEMTIME& st) {
   return (st.wDayOfWeek == 0 ? 7 : st.wDayOfWeek) + 1;
 }
 
+std::filesystem::path HostPath(const char* path) {
+  std::string p = path;
+  if (!p.empty() && p.front() == '/') p = "Z:" + p;
+  return std::filesystem::path(p);
+}
+
 void WriteAnsi(const std::filesystem::path& file, const std::string& utf8) {
   const std::string bytes = Utf8ToAnsi(utf8);
   std::ofstream out(file, std::ios::binary | std::ios::trunc);

@@ -40,6 +40,8 @@ int SecondsNow(SYSTEMTIME& st);
 std::string TimeText(int seconds);
 // Today's column of the timetable: Monday 2 ... Sunday 8.
 int TodayColumn(const SYSTEMTIME& st);
+// A host path handed over by the build: under Wine the host's root is drive Z:.
+std::filesystem::path HostPath(const char* path);
 // Writes `utf8` to `file` in the ANSI code page, as the programs' files are kept.
 void WriteAnsi(const std::filesystem::path& file, const std::string& utf8);
 // Every file below `folder` with its bytes, to see that nothing on disk changed.
