@@ -34,6 +34,24 @@ class NextStartReading {
   std::optional<std::int32_t> value_;
 };
 
+// The period that began before midnight and has not ended yet, as the current one.
+template <class TimeText>
+void FindPeriodAfterMidnight(const TimeText& timeText, int rows, std::int32_t nowSeconds,
+                             PeriodSearch& result) {
+  for (int row = 1; row < rows; ++row) {
+    const std::string_view span = timeText(row);
+    const std::size_t separator = span.find(kSpanSeparator);
+    if (separator == std::string_view::npos) continue;
+    const auto start = ParseTimeOfDay(span.substr(0, separator));
+    const auto end = ParseTimeOfDay(span.substr(separator + 1));
+    if (start && end && *end < *start && nowSeconds < *end) {
+      result.currentRow = row;
+      result.currentEndSeconds = *end;
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 int WeekdayColumn(std::chrono::year_month_day date) {
@@ -80,7 +98,11 @@ PeriodSearch FindPeriod(const ClockCells& cells, std::int32_t nowSeconds,
         result.timeFailed = true;
         return result;
       }
-      if (nowSeconds < *nextStart) return result;  // before the first period
+      if (nowSeconds < *nextStart) {
+        // Before the first period, unless last evening's period runs past midnight.
+        FindPeriodAfterMidnight(timeText, rows, nowSeconds, result);
+        return result;
+      }
     }
 
     const std::string_view span = timeText(i);
@@ -92,9 +114,11 @@ PeriodSearch FindPeriod(const ClockCells& cells, std::int32_t nowSeconds,
       result.timeFailed = true;
       return result;
     }
-    if (*start <= nowSeconds && nowSeconds < *end) {
+    // A period whose end is before its start ends the next day ("23:30-00:30").
+    const std::int32_t endSeconds = *end < *start ? *end + kSecondsPerDay : *end;
+    if (*start <= nowSeconds && nowSeconds < endSeconds) {
       result.currentRow = i;
-      result.currentEndSeconds = *end;
+      result.currentEndSeconds = endSeconds;
       return result;
     }
     if (!lastExamined.empty()) {
@@ -103,7 +127,7 @@ PeriodSearch FindPeriod(const ClockCells& cells, std::int32_t nowSeconds,
         result.timeFailed = true;
         return result;
       }
-      if (*end <= nowSeconds && nowSeconds < *nextStart) {
+      if (endSeconds <= nowSeconds && nowSeconds < *nextStart) {
         result.breakRow = i + 1;
         result.nextStartSeconds = *nextStart;
         return result;

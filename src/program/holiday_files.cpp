@@ -150,21 +150,29 @@ std::string NationalDaysStatusText(const clock::DayRules& rules,
 }
 
 std::optional<int> TakeMissingYearNotice(ProgramState& state, std::chrono::year_month_day today) {
-  const int year = static_cast<int>(today.year());
-  if (!AwaitsData(state.days.rules(), year) || state.toldMissingYear == year) return std::nullopt;
-  state.toldMissingYear = year;
+  using namespace std::chrono;
   const std::filesystem::path record = state.programFolder / PathFromUtf8(kMissingYearToldFileName);
-  const FileBytes told = ReadWholeFile(record, 64);
-  if (told.status == FileStatus::Ok) {
+  int recorded = 0;
+  if (const FileBytes told = ReadWholeFile(record, 64); told.status == FileStatus::Ok) {
     std::string_view rest = told.bytes;
     const std::string_view line = TrimBlanks(TakeLine(rest));
-    int toldYear = 0;
-    const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), toldYear);
-    if (error == std::errc() && end == line.data() + line.size() && toldYear == year)
-      return std::nullopt;
+    int year = 0;
+    const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), year);
+    if (error == std::errc() && end == line.data() + line.size()) recorded = year;
   }
-  ReplaceFileContents(record, std::to_string(year) + "\r\n");
-  return year;
+  const int thisYear = static_cast<int>(today.year());
+  // The days around New Year may already belong to next year's arrangement: asked from 25
+  // December, so that the notice does not wait for 1 January.
+  const int lastAsked = today.month() == December && today.day() >= day{25} ? thisYear + 1 : thisYear;
+  for (int year = thisYear; year <= lastAsked; ++year) {
+    if (!AwaitsData(state.days.rules(), year) || state.toldMissingYear == year ||
+        recorded >= year)
+      continue;
+    state.toldMissingYear = year;
+    ReplaceFileContents(record, std::to_string(year) + "\r\n");
+    return year;
+  }
+  return std::nullopt;
 }
 
 }  // namespace orvel::program

@@ -38,9 +38,9 @@ std::string HolidayFileProblemText(const exchange::HolidayFileProblem& problem);
 std::string NationalDaysStatusText(const clock::DayRules& rules, std::chrono::year_month_day today);
 std::string MissingHolidaysText(int year);
 
-// The year of `today` when it has no national data (and they are switched on; not before the
-// built-in table) and this PC has not told it yet; the year is then recorded as told. Where the
-// record cannot be written, it is told once a run.
+// The year of `today`, or from 25 December the next year, when it has no national data (and they
+// are switched on; not before the built-in table) and this PC has not told it yet; the year is
+// then recorded as told. Where the record cannot be written, it is told once a run.
 std::optional<int> TakeMissingYearNotice(ProgramState& state, std::chrono::year_month_day today);
 
 }  // namespace orvel::program

@@ -10,16 +10,12 @@ ClassStripControl::ClassStripControl(program::ProgramState& state, program::Sche
                                      SaveClassroom save)
     : state_(state),
       window_(window),
-      save_(std::move(save)),
-      TimerStrip(&window.form(), "TimerStrip", kStripTickMs, false) {
-  TimerStrip.onTimer = [this] { TickNow(); };
-}
+      save_(std::move(save)) {}
 
 void ClassStripControl::FollowMode() {
   if (ended_) return;
   started_ = true;
   const StripMode mode = state_.classroom.strip;
-  FollowHighlighting();
   if (mode != StripMode::FullScreen)
     foregroundWatch_ = {};
   else if (!foregroundWatch_)
@@ -31,12 +27,6 @@ void ClassStripControl::FollowMode() {
     return;
   }
   TickNow();
-}
-
-void ClassStripControl::FollowHighlighting() {
-  // The window's start-up switches the clock before the program is up: the mode comes then.
-  if (!started_ || ended_) return;
-  TimerStrip.SetEnabled(state_.classroom.strip != StripMode::Off && !state_.live.highlighting);
 }
 
 void ClassStripControl::Tick(const clock::SchoolDay& today, std::int32_t nowSeconds) {
@@ -67,7 +57,6 @@ void ClassStripControl::TickNow() {
 
 void ClassStripControl::End() {
   ended_ = true;
-  TimerStrip.SetEnabled(false);
   foregroundWatch_ = {};
   // Unloaded, not destroyed: the end may come from inside one of its handlers.
   if (strip_) strip_->Unload();

@@ -3,9 +3,8 @@
 // from the schedule clock's tick and the day the shell decides, its place kept in classroom.ini
 // once the user has dragged it.
 //
-// While highlighting is on the strip follows the schedule clock's own tick; while it is off the
-// strip's timer ticks instead, with the same decision of the day, so that the strip keeps time
-// either way. Off, nothing runs at all. In 全屏时显示 each tick asks whether a full-screen window
+// The shell's second ticks it, whether highlighting is on or off, with the shell's decision of
+// the day. Off, the strip has no window and no foreground watch. In 全屏时显示 each tick asks whether a full-screen window
 // covers the schedule window's monitor (a video put into full screen brings no foreground
 // change, and under Wine no foreground event comes at all); a foreground change asks at once.
 #include <cstdint>
@@ -22,8 +21,6 @@
 
 namespace orvel::shell {
 
-inline constexpr int kStripTickMs = 1000;
-
 class ClassStripControl {
  public:
   // Writes classroom.ini, telling the user when it cannot.
@@ -32,11 +29,9 @@ class ClassStripControl {
   ClassStripControl(program::ProgramState& state, program::ScheduleWindow& window,
                     SaveClassroom save);
 
-  // The program is up or the strip's mode has changed: the strip, its timer and the foreground
-  // watch follow the mode at once.
+  // The program is up or the strip's mode has changed: the strip and the foreground watch
+  // follow the mode at once.
   void FollowMode();
-  // The schedule clock has started or stopped: the strip's timer stands in while it stands.
-  void FollowHighlighting();
   // One second: `today` is the shell's decision for the date of `nowSeconds`.
   void Tick(const clock::SchoolDay& today, std::int32_t nowSeconds);
   // The program ends: the strip closes and nothing runs any more.
@@ -46,13 +41,12 @@ class ClassStripControl {
   desktop::ClassStrip* strip() const { return strip_.get(); }
 
  private:
-  // A tick of its own: now, and the shell's decision of today.
+  // A tick out of turn (a mode chosen, the foreground changed): now, and the day it is.
   void TickNow();
 
   program::ProgramState& state_;
   program::ScheduleWindow& window_;
   SaveClassroom save_;
-  ui::Timer TimerStrip;
   desktop::FrontRegistration foregroundWatch_;
   std::unique_ptr<desktop::ClassStrip> strip_;
   // Grown once, then written in place every second.

@@ -33,11 +33,21 @@ void ClassroomSwitches::AddMenuItems(std::vector<ui::MenuItem>& items) {
                              state_.classroom.strip == item.mode});
   items.push_back(std::move(strip));
   items.push_back({"mnu_speech", std::string(kSpeechCaption), [this] { SwitchSpeech(); },
-                   state_.classroom.speech});
+                   SpeechOn()});
+}
+
+void ClassroomSwitches::Started() {
+  if (!state_.classroom.speech) return;
+  state_.platform.speech().FindChineseVoice(
+      [this, alive = std::weak_ptr<bool>(alive_)](bool found) {
+        if (alive.expired() || found || !state_.classroom.speech) return;
+        voiceMissing_ = true;
+        notify_(std::string(kNoChineseVoiceNotice), kSpeechCaption);
+      });
 }
 
 void ClassroomSwitches::SpeakReminder(std::string_view subject) {
-  if (!state_.classroom.speech || subject.empty()) return;
+  if (!SpeechOn() || subject.empty()) return;
   std::string text(kSpokenReminderStart);
   text += subject;
   state_.platform.speech().Speak(text);
@@ -51,7 +61,7 @@ void ClassroomSwitches::ChooseStripMode(StripMode mode) {
 }
 
 void ClassroomSwitches::SwitchSpeech() {
-  if (state_.classroom.speech) {
+  if (SpeechOn()) {
     state_.classroom.speech = false;
     Save(kSpeechCaption);
     return;
@@ -63,6 +73,7 @@ void ClassroomSwitches::SwitchSpeech() {
           notify_(std::string(kNoChineseVoiceNotice), kSpeechCaption);
           return;
         }
+        voiceMissing_ = false;
         if (state_.classroom.speech) return;
         state_.classroom.speech = true;
         Save(kSpeechCaption);
@@ -70,8 +81,10 @@ void ClassroomSwitches::SwitchSpeech() {
 }
 
 void ClassroomSwitches::Save(std::string_view title) {
-  if (WriteClassroomSettings(state_.programFolder, state_.classroom) != FileStatus::Ok)
-    notify_(std::string(kClassroomSaveFailedNotice), title);
+  if (WriteClassroomSettings(state_.programFolder, state_.classroom) == FileStatus::Ok) return;
+  if (toldSaveFailure_) return;
+  toldSaveFailure_ = true;
+  notify_(std::string(kClassroomSaveFailedNotice), title);
 }
 
 }  // namespace orvel::shell

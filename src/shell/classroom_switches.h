@@ -31,7 +31,11 @@ class ClassroomSwitches {
 
   // "课堂条" opening its three modes, the current one checked, and "语音提醒", checked while on.
   void AddMenuItems(std::vector<ui::MenuItem>& items);
-  bool SpeechOn() const { return state_.classroom.speech; }
+  // On as classroom.ini says, unless this PC was found to have no Chinese voice in this run.
+  bool SpeechOn() const { return state_.classroom.speech && !voiceMissing_; }
+  // The program is up: with speech on, the voice is looked for once; without one, speech is off
+  // for the run (classroom.ini keeps what it says) and the user hears why once.
+  void Started();
   // At the reminder second, beside the tones and the popup or balloon: "下节课，数学", while
   // 语音提醒 is on and the subject is not empty.
   void SpeakReminder(std::string_view subject);
@@ -42,11 +46,14 @@ class ClassroomSwitches {
   void ChooseStripMode(StripMode mode);
   // Off at once. On only once a Chinese voice has been found; without one the notice, and off.
   void SwitchSpeech();
+  // classroom.ini written; a failure is told once a run, however often the strip is dragged.
   void Save(std::string_view title);
 
   program::ProgramState& state_;
   Notify notify_;
   std::function<void()> stripModeChanged_;
+  bool voiceMissing_ = false;
+  bool toldSaveFailure_ = false;
   // A voice's answer that comes after the switches have gone finds this expired.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

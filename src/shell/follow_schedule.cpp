@@ -42,6 +42,10 @@ FollowSchedule::FollowSchedule(program::ProgramState& state, program::ScheduleWi
       TimerFollow(&window.form(), "TimerFollow", 0, false),
       alive_(std::make_shared<int>(0)) {
   TimerFollow.onTimer = [this] { FetchNow(); };
+  ReadSettings();
+}
+
+void FollowSchedule::ReadSettings() {
   if (!settings_) return;
   period_ = std::chrono::minutes(settings_->minutes);
   exchange::SourceResolution resolved =
@@ -64,6 +68,22 @@ void FollowSchedule::Start() {
                  static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(this))) |
                 1u;  // xorshift stays at 0 once there
   FetchNow();
+}
+
+void FollowSchedule::Reload() {
+  Stop();
+  alive_ = std::make_shared<int>(0);
+  busy_ = false;
+  source_.reset();
+  sourceProblem_ = {};
+  timetableKnown_ = dayListKnown_ = {};
+  holidaysAsked_ = {};
+  lastSuccess_.reset();
+  failure_ = toldFailure_ = {};
+  state_.followedSource.clear();
+  settings_ = exchange::ReadFollowSettings(state_.programFolder);
+  ReadSettings();
+  if (settings_) FetchNow();
 }
 
 void FollowSchedule::Stop() {

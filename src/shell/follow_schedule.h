@@ -43,6 +43,9 @@ class FollowSchedule {
   void FetchNow();
   // The program ends: work under way is forgotten, nothing more is fetched.
   void Stop();
+  // follow.ini has changed (a later start ran /follow or /follow off): read again, work under
+  // way forgotten, and a fetch at once of the source it now names.
+  void Reload();
 
   // The menu's lines about the source: where the timetable comes from, when it was last fetched
   // and, after a failure, what went wrong.
@@ -59,6 +62,8 @@ class FollowSchedule {
   // A balloon on the icon, which is added first where it is not shown (the classic edition).
   void Balloon(const std::string& text, std::string_view title, ui::BalloonIcon icon);
   void ScheduleNext();
+  // follow.ini's source resolved, and the copy the window starts with named.
+  void ReadSettings();
   // The copy of the followed timetable in "scd".
   std::filesystem::path TimetableCopy() const;
   exchange::Validators OnDisk(const exchange::Validators& known,

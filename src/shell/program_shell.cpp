@@ -20,6 +20,7 @@ namespace {
 constexpr std::string_view kClassicBalloonTrayTip = "课程表";
 // How long a notice is up before the next one replaces it: the popup's whole life.
 constexpr int kNoticeMs = static_cast<int>(desktop::kTipsLifeMs);
+constexpr int kClockTickMs = 1000;
 
 }  // namespace
 
@@ -38,11 +39,13 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
           [this] { strip_.FollowMode(); }),
       strip_(state, window, [this] { classroom_.SaveStripPlace(); }),
       mnu_schedule_("mnu_schedule", "", {}),
-      TimerNotice(&window.form(), "TimerNotice", kNoticeMs, false) {
+      TimerNotice(&window.form(), "TimerNotice", kNoticeMs, false),
+      TimerClock(&window.form(), "TimerClock", kClockTickMs, false) {
   TimerNotice.onTimer = [this] { ShowNextNotice(); };
+  TimerClock.onTimer = [this] { ClockTick(false); };
   window_.IdleCheck = [this] { idle_.CheckIdle(); };
-  window_.ScheduleClock = [this] { ScheduleClockTick(); };
-  window_.HighlightingChanged = [this] { strip_.FollowHighlighting(); };
+  window_.ScheduleClock = [this] { ClockTick(true); };
+  window_.HighlightingChanged = [this] { FollowHighlighting(); };
   window_.ShowControlPanel = [this] { OpenPanel(); };
   window_.ShowScheduleMenu = [this] { ShowScheduleMenu(); };
   window_.SettingsRead = [this] { window_.ShowSchoolDay(Today()); };
@@ -62,17 +65,28 @@ const clock::SchoolDay& ProgramShell::Today() {
   return state_.SchoolDayOn(state_.platform.clock().Now().date);
 }
 
-void ProgramShell::ScheduleClockTick() {
-  clock::ClockSettings settings;
-  settings.colours = clock::SchemeColours(state_.colours, state_.values.scheme);
-  settings.remindMode = state_.values.remindMode;
+void ProgramShell::ClockTick(bool scheduleClock) {
   const ui::LocalTime now = state_.platform.clock().Now();
-  // A new date while running: holiday files put in the folder meanwhile count from today on.
-  if (now.date != shownDay_ && shownDay_ != std::chrono::year_month_day{}) ReadDayLists();
-  const clock::SchoolDay& today = state_.SchoolDayOn(now.date);
-  if (today.date != shownDay_) ShowNewDay(today);
-  window_.RunClockTick(settings, today, now.secondsOfDay, raise_);
+  const clock::SchoolDay& today = NewDayStep(now.date);
+  if (scheduleClock) {
+    clock::ClockSettings settings;
+    settings.colours = clock::SchemeColours(state_.colours, state_.values.scheme);
+    settings.remindMode = state_.values.remindMode;
+    window_.RunClockTick(settings, today, now.secondsOfDay, raise_);
+  }
   strip_.Tick(today, now.secondsOfDay);
+}
+
+const clock::SchoolDay& ProgramShell::NewDayStep(std::chrono::year_month_day date) {
+  // A new date while running: day lists and holiday files changed meanwhile count from today on.
+  if (date != shownDay_ && shownDay_ != std::chrono::year_month_day{}) ReadDayLists();
+  const clock::SchoolDay& today = state_.SchoolDayOn(date);
+  if (today.date != shownDay_) ShowNewDay(today);
+  return today;
+}
+
+void ProgramShell::FollowHighlighting() {
+  TimerClock.SetEnabled(started_ && !ended_ && !state_.live.highlighting);
 }
 
 void ProgramShell::ShowNewDay(const clock::SchoolDay& today) {
@@ -118,12 +132,34 @@ void ProgramShell::ShowNextNotice() {
 }
 
 void ProgramShell::Started() {
+  started_ = true;
   ShowNewDay(Today());
   if (!state_.unreadableDayLines.empty())
     Notify(program::UnreadableDayLinesText(state_.unreadableDayLines));
   TellHolidayProblems();
+  classroom_.Started();
   strip_.FollowMode();
+  FollowHighlighting();
   follow_.Start();
+}
+
+void ProgramShell::TakeRequest(const RunningRequest& request) {
+  if (ended_) return;
+  switch (request.kind) {
+    case RunningRequestKind::FollowChanged:
+      follow_.Reload();
+      return;
+    case RunningRequestKind::Load:
+      // The file /import has just put into "scd", as a drop would load it.
+      if (window_.LoadTimetableFile(request.scdFileName)) ShowImportedTimetable();
+      break;
+    case RunningRequestKind::Show:
+      break;
+  }
+  // Shown again even where the form thinks it is: something outside may have hidden it.
+  ui::Form& form = window_.form();
+  form.Show();
+  form.BringToFront();
 }
 
 void ProgramShell::DayListChanged() {
@@ -205,6 +241,7 @@ void ProgramShell::ExitProgram() {
   if (ended_) return;
   ended_ = true;
   follow_.Stop();
+  TimerClock.SetEnabled(false);
   // The icon first: the system knows it by its window, which is about to close.
   state_.tray.RemoveTrayIcon();
   window_.form().Unload();

@@ -5,7 +5,10 @@
 // and the program tests build the program through it, so both run the same wiring.
 #include <chrono>
 #include <deque>
+#include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -21,6 +24,7 @@
 #include "shell/classroom_switches.h"
 #include "shell/command_line.h"
 #include "shell/follow_schedule.h"
+#include "shell/running_program.h"
 #include "shell/start_command.h"
 #include "shell/timetable_commands.h"
 
@@ -60,13 +64,21 @@ class ProgramShell {
   // The day lists or holiday files changed on disk: read again, today shown again, the fold
   // following the day.
   void DayListChanged();
+  // A later start of the same program has handed over what it came for.
+  void TakeRequest(const RunningRequest& request);
 
  private:
   // Today as the day lists and the calendar area make it: the one answer every window is handed.
   const clock::SchoolDay& Today();
-  // One tick of TimerSchedule, the class strip's as well. The common tick (nothing changes, no
-  // strip shown) allocates nothing.
-  void ScheduleClockTick();
+  // One second: a new date's step, then the schedule clock's tick while highlighting is on
+  // (TimerSchedule drives it then, TimerClock otherwise), then the class strip's. The common
+  // tick (nothing changes, no strip shown) allocates nothing.
+  void ClockTick(bool scheduleClock);
+  // TimerClock stands in for the schedule clock while it stands, so that a new date is taken up
+  // whatever the switches.
+  void FollowHighlighting();
+  // The date of `now` as the one decision of today; a date not shown yet is read and shown.
+  const clock::SchoolDay& NewDayStep(std::chrono::year_month_day date);
   void RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon);
   // A day the window has not shown yet: its swapped lessons, a make-up day's notice, and once a
   // year on the PC a year without national holiday data.
@@ -103,6 +115,7 @@ class ProgramShell {
   ClassStripControl strip_;
   ui::PopupMenu mnu_schedule_;
   ui::Timer TimerNotice;
+  ui::Timer TimerClock;
   struct Notice {
     std::string text;
     std::string title;  // of the balloon
@@ -110,6 +123,7 @@ class ProgramShell {
   std::deque<Notice> notices_;  // waiting to be shown
   bool noticeShown_ = false;    // one is up and TimerNotice runs
   std::set<std::string> toldHolidayProblems_;
+  bool started_ = false;
   bool ended_ = false;
   // The date whose swapped lessons the window shows.
   std::chrono::year_month_day shownDay_{};
@@ -147,15 +161,43 @@ class Program {
 template <class Window>
 int RunProgram(ui::Platform& platform, std::string_view programName,
                const std::vector<std::string>& args, const ReportLine& report) {
-  const StartOutcome outcome = RunStartCommand(
-      ParseCommandLine(programName, args), platform.ProgramFolder(), Window::kEdition,
-      platform.http(), report, static_cast<int>(platform.clock().Now().date.year()));
-  if (outcome.exitCode) return *outcome.exitCode;
+  const StartCommand command = ParseCommandLine(programName, args);
+  const std::filesystem::path folder = platform.ProgramFolder();
+  const StartOutcome outcome =
+      RunStartCommand(command, folder, Window::kEdition, platform.http(), report,
+                      static_cast<int>(platform.clock().Now().date.year()));
+  const std::string name = RunningProgramName(Window::kEdition, folder);
+  if (outcome.exitCode) {
+    // A running program follows what the job changed at once, rather than at its next start.
+    if (command.action == StartAction::Follow || command.action == StartAction::StopFollowing)
+      platform.instances().HandOver(name, RequestText({RunningRequestKind::FollowChanged, {}}), 0);
+    return *outcome.exitCode;
+  }
+  // Requests that come before the program is up wait in the message queue until the loop runs.
+  std::function<void(const std::string&)> take;
+  const std::unique_ptr<ui::InstanceClaim> claim =
+      platform.instances().Claim(name, [&take](const std::string& text) {
+        if (take) take(text);
+      });
+  if (!claim) {
+    // A second copy would give every reminder twice: the running one shows itself instead.
+    RunningRequest request;
+    if (!outcome.startupScdFileName.empty())
+      request = {RunningRequestKind::Load, outcome.startupScdFileName};
+    platform.instances().HandOver(name, RequestText(request), kHandOverWaitMs);
+    return kExitSuccess;
+  }
   Program<Window> program(platform);
+  take = [&program](const std::string& text) {
+    if (const std::optional<RunningRequest> request = ReadRequest(text))
+      program.shell().TakeRequest(*request);
+  };
   if (!outcome.startupScdFileName.empty())
     program.state().startupScdFileName = outcome.startupScdFileName;
   program.Start();
-  return platform.Run();
+  const int exitCode = platform.Run();
+  take = nullptr;
+  return exitCode;
 }
 
 }  // namespace orvel::shell

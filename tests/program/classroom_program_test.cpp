@@ -138,6 +138,27 @@ TEST_F(ClassroomTest, turning_speech_on_needs_a_chinese_voice_and_is_kept_in_cla
   EXPECT_EQ(platform().speech().Lookups(), 2);
 }
 
+TEST_F(ClassroomTest, speech_kept_on_without_a_chinese_voice_is_off_for_the_run_and_said_once) {
+  Start("1", "speech=on");
+  platform().speech().SetChineseVoice(false);
+  run->Restart();
+  platform().Advance(1);  // the lookup's answer, and 8:52:00's reminder
+  EXPECT_TRUE(run->Spoken().empty());
+  EXPECT_EQ(Choose("").checked, (std::vector<std::string>{"全屏时显示"}));
+  platform().Advance(120);
+  int told = 0;
+  for (const headless::TrayOp& op : platform().tray().Ops())
+    told += AnsiToUtf8(op.record.balloonTextAnsi) == "此电脑没有中文语音，语音提醒无法使用。";
+  EXPECT_EQ(told, 1);
+  // classroom.ini keeps what it says, for a PC that gets a voice later.
+  EXPECT_EQ(Bytes(Classroom()), "speech=on");
+  // Asked for again, with a voice now: on, and spoken.
+  platform().speech().SetChineseVoice(true);
+  Choose("语音提醒");
+  platform().Advance(1);
+  EXPECT_EQ(Choose("").checked, (std::vector<std::string>{"全屏时显示", "语音提醒"}));
+}
+
 TEST_F(ClassroomTest, the_strips_mode_is_chosen_checked_and_kept_only_when_it_changes) {
   Start("1", "stripLeft=-28800\r\nstripTop=300\r\n");
   const headless::ShownMenu first = Choose("始终显示");
@@ -172,6 +193,15 @@ TEST_F(ClassroomTest, the_strips_mode_is_chosen_checked_and_kept_only_when_it_ch
   const headless::ShellIconRecord* icon = platform().tray().Icon(run->program->window());
   ASSERT_NE(icon, nullptr);
   EXPECT_NE(AnsiToUtf8(icon->balloonTextAnsi).find("未能保存 classroom.ini"), std::string::npos);
+  // Told once a run, however often it fails again.
+  Choose("始终显示");
+  Choose("关");
+  platform().Advance(60);
+  int told = 0;
+  for (const headless::TrayOp& op : platform().tray().Ops())
+    told += AnsiToUtf8(op.record.balloonTextAnsi).find("未能保存") != std::string::npos &&
+            op.kind == headless::TrayOpKind::Modify;
+  EXPECT_EQ(told, 1);
   std::filesystem::permissions(Classroom(), std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::add);
 }

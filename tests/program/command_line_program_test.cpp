@@ -36,9 +36,10 @@ class CommandLineTest : public ::testing::Test {
     settings.scdFileName = "全周.csv";
     settings.Write(folder.path());
   }
-  int Run(const std::vector<std::string>& args) {
+  int Run(const std::vector<std::string>& args) { return RunOn(platform, args); }
+  int RunOn(InspectedPlatform& on, const std::vector<std::string>& args) {
     return shell::RunProgram<grid::FrmSchedule>(
-        platform, "Orvel2.exe", args, [this](const std::string& line) { lines.push_back(line); });
+        on, "Orvel2.exe", args, [this](const std::string& line) { lines.push_back(line); });
   }
   static std::string Bytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -168,6 +169,44 @@ TEST_F(CommandLineTest, import_replaces_without_asking_and_the_window_starts_wit
   // The settings file still names its own timetable.
   EXPECT_EQ(Bytes(folder.path() / "Orvel2.ini"), settingsBefore);
   EXPECT_NE(Bytes(folder.path() / "scd" / "Schedule.csv").find("15:00-15:40"), std::string::npos);
+}
+
+TEST_F(CommandLineTest, a_second_start_hands_over_to_the_running_program_and_ends) {
+  InspectedPlatform second{folder.path()};
+  bool secondRan = false;
+  second.whileRunning = [&] { secondRan = true; };
+  const std::string yaml = Outside("班会.yaml");
+  std::ofstream(PathFromUtf8(yaml), std::ios::binary)
+      << "version: 1\nsubjects: [{name: 班会}]\nschedules:\n"
+         "  - {name: 五, enable_day: 5, weeks: all, classes: [\n"
+         "      {subject: 班会, start_time: \"15:00:00\", end_time: \"15:40:00\"}]}\n";
+  const std::string url = "https://school.example/tt/3.yaml";
+  second.http().Serve(url, std::string(kAlternatingWeek), "\"v1\"");
+  platform.http().Serve(url, std::string(kAlternatingWeek), "\"v1\"");
+  platform.whileRunning = [&] {
+    auto* window = dynamic_cast<grid::FrmSchedule*>(platform.FindForm("FrmSchedule"));
+    ASSERT_NE(window, nullptr);
+    window->Hide();
+    // No job: the running window is shown again, and no second one opens.
+    EXPECT_EQ(RunOn(second, {}), 0);
+    EXPECT_FALSE(secondRan);
+    EXPECT_TRUE(window->Visible());
+    // /import: the file goes into "scd" and the running window loads it.
+    EXPECT_EQ(RunOn(second, {"/import", yaml}), 0);
+    EXPECT_FALSE(secondRan);
+    EXPECT_EQ(window->state().values.ScdFileName, "班会.csv");
+    EXPECT_EQ(window->MSFlexGrid1.TextMatrix(1, 6), "班会");
+    // /follow runs beside it, and the running program follows at once.
+    EXPECT_EQ(RunOn(second, {"/follow", url}), 0);
+    EXPECT_EQ(window->state().followedSource, url);
+    EXPECT_EQ(RunOn(second, {"/follow", "off"}), 0);
+    EXPECT_EQ(window->state().followedSource, "");
+  };
+  EXPECT_EQ(Run({}), 0);
+  EXPECT_TRUE(lines.empty());
+  // Once it has ended, a start runs its own window.
+  EXPECT_EQ(RunOn(second, {}), 0);
+  EXPECT_TRUE(secondRan);
 }
 
 TEST_F(CommandLineTest, follow_sets_the_source_fetches_once_and_off_stops_it) {

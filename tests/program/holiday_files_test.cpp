@@ -100,19 +100,22 @@ class HolidayFilesTest : public ::testing::Test {
 TEST_F(HolidayFilesTest, a_year_file_gives_a_year_the_table_lacks_its_holidays_and_make_up_days) {
   // Put into the folder on New Year's Eve while the program runs: it counts from the next day.
   // 2027-01-01 is a Friday, 2027-01-09 a Saturday.
+  // Until then the year is missing, and said so from the last days of December.
   Start(2026y / December / 31, At(10, 0));
+  EXPECT_EQ(BalloonTexts(app->platform), std::vector<std::string>{kMissing2027});
   Holidays("2027.json", YearFile(2027, {{"2027-01-01", "元旦"}, {"2027-01-09", "元旦", false}}));
   app->platform.SetNow(2027y / January / 1, At(7, 57) - 1);
   EXPECT_EQ(ReminderAfterTick(), "");
   EXPECT_EQ(app->grid().TextMatrix(0, 1), "元旦");
-  EXPECT_TRUE(BalloonTexts(app->platform).empty());
+  EXPECT_EQ(BalloonTexts(app->platform).size(), 1u);
 
   // The make-up Saturday keeps its own column and asks for a weekday, as a built-in one does.
   app->platform.SetNow(2027y / January / 9, At(7, 57) - 1);
   EXPECT_EQ(ReminderAfterTick(), "下节课有课：补课");
   EXPECT_EQ(app->grid().TextMatrix(0, 1), "补班");
-  EXPECT_EQ(BalloonTexts(app->platform),
-            std::vector<std::string>{"今天补班，请在右键菜单“调课与放假”中选择按星期几上课"});
+  app->platform.Advance(16);  // behind the year's notice
+  EXPECT_EQ(BalloonTexts(app->platform).back(),
+            "今天补班，请在右键菜单“调课与放假”中选择按星期几上课");
   // Any other day of the year is an ordinary one.
   app->platform.SetNow(2027y / January / 8, At(7, 57) - 1);
   EXPECT_EQ(ReminderAfterTick(), "下节课有课：化学");
@@ -204,15 +207,19 @@ TEST_F(HolidayFilesTest, a_year_without_data_is_told_once_on_each_pc) {
   app->platform.Advance(20);
   EXPECT_EQ(BalloonTexts(app->platform).size(), 1u);
 
-  // Started again that year: nothing. Running into the next year without data: told again.
+  // Started again that year: nothing. From 25 December the next year is asked about too, since
+  // the days before New Year may be its make-up days; told once, not again on 1 January.
   app.reset();
-  Start(2027y / December / 31, At(23, 59));
+  Start(2027y / December / 24, At(23, 59));
   EXPECT_TRUE(BalloonTexts(app->platform).empty());
   app->platform.Advance(61);
-  EXPECT_EQ(BalloonTexts(app->platform),
-            std::vector<std::string>{
-                "2028年的法定节假日安排尚未提供：请将 2028.json 放入程序的 holidays 文件夹，或由学"
-                "校统一发布。"});
+  const std::vector<std::string> told2028{
+      "2028年的法定节假日安排尚未提供：请将 2028.json 放入程序的 holidays 文件夹，或由学"
+      "校统一发布。"};
+  EXPECT_EQ(BalloonTexts(app->platform), told2028);
+  app.reset();
+  Start(2028y / January / 1, At(10, 0));
+  EXPECT_TRUE(BalloonTexts(app->platform).empty());
 
   // The classic edition tells it with its popup; it is the same PC, so 2027 is not told again.
   ProgramFolder classicFolder;

@@ -41,11 +41,12 @@ class SchoolDaysTest : public ::testing::Test {
  protected:
   // The grid edition at 7:56:59 of `date`, popup reminders on; the reminder for 8:00 comes
   // at the first tick.
-  void Start(year_month_day date, std::string_view days, std::string area = "1", int now = 0) {
+  void Start(year_month_day date, std::string_view days, std::string area = "1", int now = 0,
+             std::string highlight = "1") {
     WriteTimetable(folder.path(), "Schedule.csv", DaysTable());
     if (!days.empty()) WriteAnsiFile(folder.path() / "days.csv", days);
     SettingsFile settings;
-    settings.highlight = "1";
+    settings.highlight = highlight;
     settings.remind = "1";
     settings.area = area;
     settings.Write(folder.path());
@@ -116,6 +117,16 @@ TEST_F(SchoolDaysTest, odd_weeks_remind_the_first_half_and_even_weeks_the_second
   EXPECT_EQ(ReminderAfterTick(), "下节课有课：物理");
   // The grid shows the whole cell: it is the timetable.
   EXPECT_EQ(grid().DisplayText(2, 3), "数学/物理");
+}
+
+TEST_F(SchoolDaysTest, with_highlighting_off_a_day_list_changed_meanwhile_counts_from_the_next_date) {
+  Start(2026y / November / 4, "", "1", At(23, 59, 58), "0");
+  EXPECT_EQ(grid().DisplayText(1, 5), "物理");
+  WriteAnsiFile(folder.path() / "days.csv", "2026-11-05,调课,第一节,体育\r\n");
+  platform.Advance(1);
+  EXPECT_EQ(grid().DisplayText(1, 5), "物理");  // still Wednesday
+  platform.Advance(2);
+  EXPECT_EQ(grid().DisplayText(1, 5), "→体育");
 }
 
 TEST_F(SchoolDaysTest, a_swapped_lesson_reminds_its_replacement_and_is_never_saved) {

@@ -153,6 +153,25 @@ TEST_F(CommandLineTest, import_puts_the_file_in_scd_and_starts_the_window) {
   program.Close(window, kCloseGraceMs);
 }
 
+TEST_F(CommandLineTest, a_second_start_of_the_same_edition_leaves_one_process) {
+  for (const ProgramFile& file : kPrograms) {
+    SCOPED_TRACE(file.name);
+    wintest::ChildProcess first(Exe(file), folder.path());
+    ASSERT_TRUE(first.Started()) << first.LastError();
+    HWND window = first.WaitForWindow(nullptr, L"Form1", true, kRunTimeoutMs);
+    ASSERT_NE(window, nullptr);
+    ShowWindow(window, SW_HIDE);
+    wintest::ChildProcess second(Exe(file), folder.path());
+    ASSERT_TRUE(second.Started()) << second.LastError();
+    EXPECT_EQ(second.WaitForExit(5000), std::optional<DWORD>(0));
+    EXPECT_TRUE(first.Running());
+    // The running one has shown its window again.
+    for (int i = 0; i < 50 && !IsWindowVisible(window); ++i) Sleep(100);
+    EXPECT_TRUE(IsWindowVisible(window));
+    first.Close(window, kCloseGraceMs);
+  }
+}
+
 TEST_F(CommandLineTest, follow_fetches_once_ends_with_0_or_1_and_off_stops_it) {
   const auto state = wintest::HostPath(ORVEL_FOLLOW_SERVER_STATE);
   const auto port = [&](const char* name) {

@@ -15,6 +15,7 @@
 #include "platform/headless/headless_clock.h"
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_input.h"
+#include "platform/headless/headless_instances.h"
 #include "platform/headless/headless_network.h"
 #include "platform/headless/headless_screen.h"
 #include "platform/headless/headless_store.h"
@@ -57,6 +58,7 @@ class HeadlessPlatform : public ui::Platform {
   HeadlessBackground& background() override { return background_; }
   HeadlessForeground& foreground() override { return foreground_; }
   const HeadlessNotifications& notifications() const override { return notifications_; }
+  HeadlessInstances& instances() override { return instances_; }
 
   std::unique_ptr<ui::FormPeer> CreateFormPeer(ui::Form& form) override;
   std::unique_ptr<ui::WidgetPeer> CreatePeer(ui::Widget& widget) override;
@@ -126,6 +128,7 @@ class HeadlessPlatform : public ui::Platform {
   HeadlessScreen screen_;
   HeadlessForeground foreground_;
   HeadlessNotifications notifications_;
+  HeadlessInstances instances_;
   HeadlessWindows windows_;
   HeadlessTray tray_;
   HeadlessSystemInfo system_;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/ui/form.h"
+#include "platform/ui/instances.h"
 #include "platform/ui/services.h"
 #include "platform/ui/widget.h"
 
@@ -34,6 +35,7 @@ class Platform {
   virtual Background& background() = 0;
   virtual Foreground& foreground() = 0;
   virtual const Notifications& notifications() const = 0;
+  virtual Instances& instances() = 0;
 
   // The folder of the running program, where every file of the program lives.
   virtual std::filesystem::path ProgramFolder() { return system().ProgramPath().parent_path(); }

@@ -5,6 +5,7 @@
 #include "platform/win32/control_peers.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/grid_window.h"
+#include "platform/win32/instances_win.h"
 #include "platform/win32/services_win.h"
 
 namespace orvel::win32 {
@@ -29,7 +30,8 @@ Win32Platform::Win32Platform()
       http_(std::make_shared<Win32Http>()),
       background_(std::make_unique<Win32Background>(http_)),
       foreground_(std::make_unique<Win32Foreground>()),
-      notifications_(std::make_unique<Win32Notifications>()) {
+      notifications_(std::make_unique<Win32Notifications>()),
+      instances_(std::make_unique<Win32Instances>()) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   FormWindow::RegisterClass(instance);
   RegisterGridClass(instance);
@@ -57,6 +59,7 @@ ui::Http& Win32Platform::http() { return *http_; }
 ui::Background& Win32Platform::background() { return *background_; }
 ui::Foreground& Win32Platform::foreground() { return *foreground_; }
 const ui::Notifications& Win32Platform::notifications() const { return *notifications_; }
+ui::Instances& Win32Platform::instances() { return *instances_; }
 
 std::filesystem::path Win32Platform::ProgramFolder() {
   return programFolder_.empty() ? ui::Platform::ProgramFolder() : programFolder_;

@@ -29,6 +29,7 @@ class Win32Http;
 class Win32Background;
 class Win32Foreground;
 class Win32Notifications;
+class Win32Instances;
 
 class Win32Platform final : public ui::Platform {
  public:
@@ -57,6 +58,7 @@ class Win32Platform final : public ui::Platform {
   ui::Background& background() override;
   ui::Foreground& foreground() override;
   const ui::Notifications& notifications() const override;
+  ui::Instances& instances() override;
 
   // The executable's folder, unless one was set: tests run a program in a folder of their own.
   std::filesystem::path ProgramFolder() override;
@@ -95,6 +97,7 @@ class Win32Platform final : public ui::Platform {
   std::unique_ptr<Win32Background> background_;
   std::unique_ptr<Win32Foreground> foreground_;
   std::unique_ptr<Win32Notifications> notifications_;
+  std::unique_ptr<Win32Instances> instances_;
   std::filesystem::path programFolder_;
   int openForms_ = 0;
   bool running_ = false;

@@ -46,7 +46,18 @@ Reference ReferenceSearch(const FakeCells& cells, std::int32_t now, std::int16_t
     if (i == 0) {
       const auto next = ParseTimeOfDay(r.nextStart);
       if (!next) return r.failed = true, r;
-      if (!r.nextStart.empty() && now < *next) return r;
+      if (!r.nextStart.empty() && now < *next) {
+        // Last evening's period may run past midnight.
+        for (int row = 1; row < cells.Rows(); ++row) {
+          const std::string span = text(row);
+          const auto dash = span.find('-');
+          if (dash == std::string::npos) continue;
+          const auto start = ParseTimeOfDay(span.substr(0, dash));
+          const auto end = ParseTimeOfDay(span.substr(dash + 1));
+          if (start && end && *end < *start && now < *end) return r.currentRow = row, r;
+        }
+        return r;
+      }
     }
     const std::string span = text(i);
     const auto dash = span.find('-');
@@ -55,10 +66,11 @@ Reference ReferenceSearch(const FakeCells& cells, std::int32_t now, std::int16_t
     const auto end = ParseTimeOfDay(span.substr(dash + 1));
     const auto next = ParseTimeOfDay(r.nextStart);
     if (!start || !end) return r.failed = true, r;
-    if (*start <= now && now < *end) return r.currentRow = i, r;
+    const std::int32_t endsAt = *end < *start ? *end + kSecondsPerDay : *end;
+    if (*start <= now && now < endsAt) return r.currentRow = i, r;
     if (!lastExamined.empty()) {
       if (!next) return r.failed = true, r;
-      if (*end <= now && now < *next) return r.breakRow = i + 1, r;
+      if (endsAt <= now && now < *next) return r.breakRow = i + 1, r;
     }
   }
   return r;
@@ -110,6 +122,28 @@ TEST(period_search_test, a_row_without_times_is_never_current_but_takes_the_brea
   EXPECT_EQ(late.breakRow, 0);
   EXPECT_EQ(late.currentRow, 0);
   EXPECT_FALSE(late.timeFailed);
+}
+
+TEST(period_search_test, an_evening_period_past_midnight_is_current_until_its_end) {
+  FakeCells cells(4, 7);
+  cells.SetText(1, 1, "8:00-8:45");
+  cells.SetText(2, 1, "19:00-20:00");
+  cells.SetText(3, 1, "23:30-0:30");
+  struct Case {
+    std::int32_t now;
+    int current, brk;
+    std::int32_t end;  // seconds of the day it ends at, counted from this midnight
+  };
+  for (const Case c : {Case{At(23, 29, 59), 0, 3, 0}, Case{At(23, 30), 3, 0, At(24, 30)},
+                       Case{At(23, 59, 59), 3, 0, At(24, 30)}, Case{At(0, 0), 3, 0, At(0, 30)},
+                       Case{At(0, 29, 59), 3, 0, At(0, 30)}, Case{At(0, 30), 0, 0, 0},
+                       Case{At(8, 10), 1, 0, At(8, 45)}}) {
+    std::int16_t nextRow = 0;
+    const PeriodSearch s = Search(cells, c.now, nextRow);
+    EXPECT_EQ(s.currentRow, c.current) << c.now;
+    EXPECT_EQ(s.breakRow, c.brk) << c.now;
+    EXPECT_EQ(s.currentEndSeconds, c.end) << c.now;
+  }
 }
 
 TEST(period_search_test, unreadable_times_end_the_search) {

@@ -1,4 +1,5 @@
 #include "shell/command_line.h"
+#include "shell/running_program.h"
 
 #include <gtest/gtest.h>
 
@@ -100,6 +101,21 @@ TEST(command_line_test, follow_takes_a_source_its_class_and_minutes_or_off) {
     EXPECT_EQ(command.className, c.className);
     EXPECT_EQ(command.minutes, c.minutes);
   }
+}
+
+TEST(command_line_test, one_running_program_per_edition_and_folder_whatever_its_case) {
+  const std::filesystem::path folder = "C:/Users/老师/课程表";
+  EXPECT_EQ(RunningProgramName(Edition::Grid, folder),
+            RunningProgramName(Edition::Grid, "c:/users/老师/课程表/."));
+  EXPECT_NE(RunningProgramName(Edition::Grid, folder), RunningProgramName(Edition::Classic, folder));
+  EXPECT_NE(RunningProgramName(Edition::Grid, folder),
+            RunningProgramName(Edition::Grid, "C:/Users/老师/课程表2"));
+  // What a later start hands over reads back as it was; anything else is no request.
+  for (const RunningRequest& request :
+       {RunningRequest{}, RunningRequest{RunningRequestKind::Load, "初二3班.csv"},
+        RunningRequest{RunningRequestKind::FollowChanged, {}}})
+    EXPECT_EQ(ReadRequest(RequestText(request)), request);
+  for (const char* text : {"", "load:", "SHOW", "show ", "exit"}) EXPECT_FALSE(ReadRequest(text));
 }
 
 }  // namespace
