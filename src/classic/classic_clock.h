@@ -1,5 +1,5 @@
 #pragma once
-// The classic edition's schedule clock (TimerSchedule_Timer) as a decision. It shares the label,
+// The classic edition's schedule clock as a decision. It shares the label,
 // the period search and the reminder with the grid edition, but repaints the whole matrix on
 // every tick: today's column, the current period's row with today's cell in the class-now or
 // free-now colour, and a break across the two whole rows around it.

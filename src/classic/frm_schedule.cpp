@@ -24,7 +24,6 @@ constexpr int kAlignCentre = 2;
 FrmSchedule::FrmSchedule(program::ProgramState& state)
     : ui::Form(state.platform, "FrmSchedule", ui::FormStyle::Borderless),
       Frame1(this, "Frame1"),
-      TimerSchedule(this, "TimerSchedule", kTimerIntervalMs, false),
       Timerduration(this, "Timerduration", kTimerIntervalMs, false),
       state_(state) {
   SetCaption("Form1");
@@ -47,7 +46,6 @@ FrmSchedule::FrmSchedule(program::ProgramState& state)
   onFilesDropped = [this](const std::vector<std::string>& paths) { Form_FilesDropped(paths); };
   // Another monitor or scale: the same twips are other pixels, and the region must follow.
   onDpiChanged = [this] { program::DoTransparency(*this); };
-  TimerSchedule.onTimer = [this] { TimerSchedule_Timer(); };
   Timerduration.onTimer = [this] { Timerduration_Timer(); };
 }
 
@@ -81,7 +79,7 @@ void FrmSchedule::Form_Load() {
   if (values.transparency)
     MakeLayered(program::Layering::ColourKey, state_.colours.Get(values.scheme, kColourBackground),
                 0);
-  program::SetHighlighting(state_, *this, values.highlight);
+  program::SetHighlighting(state_, values.highlight);
 }
 
 ui::TextBox* FrmSchedule::Box(int k) const {
@@ -219,10 +217,6 @@ void FrmSchedule::ShowLock(bool locked) {
   Frame1.SetEnabled(!locked);
 }
 
-void FrmSchedule::ShowHighlighting(bool on) {
-  TimerSchedule.SetEnabled(on);
-}
-
 void FrmSchedule::ShowFold(bool folded) {
   const CellSize size = TemplateCellSize();
   SetWindowWidth(folded ? FoldedWidth(size) : MatrixWidth(state_.ScdCols, size));
@@ -337,10 +331,6 @@ void FrmSchedule::RunClockTick(const clock::ClockSettings& settings, const clock
   ApplyClassicClockTick(*this, tick);
   raise(tick.reminder, tick.removeTrayIcon);
   clockState_ = tick.state;
-}
-
-void FrmSchedule::TimerSchedule_Timer() {
-  if (ScheduleClock) ScheduleClock();
 }
 
 void FrmSchedule::Timerduration_Timer() {

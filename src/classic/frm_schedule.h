@@ -38,7 +38,6 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   // TxtSubject(0) is the hidden template; boxes 1 to ScdRows × ScdCols are the matrix, row by
   // row. A removed box leaves an empty place.
   std::vector<std::unique_ptr<ui::TextBox>> TxtSubject;
-  ui::Timer TimerSchedule;  // 1000 ms: the schedule clock, while highlighting is on
   ui::Timer Timerduration;  // 1000 ms: the idle check, switched on by the control panel
 
   // Start-up: settings, position, layer, timetable and matrix, area, lock, fold, transparency
@@ -70,7 +69,6 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   // takes input keeps its own edit menu.
   void Form_ContextMenu();
   void Form_FilesDropped(const std::vector<std::string>& paths);
-  void TimerSchedule_Timer();
   void Timerduration_Timer();
 
   // What the program shell and the control panel do to the window (program/schedule_window.h).
@@ -84,7 +82,6 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   ui::Form& form() override { return *this; }
   void ShowLock(bool locked) override;
   void ShowFold(bool folded) override;
-  void ShowHighlighting(bool on) override;
   // Only recorded: the border style takes effect when the matrix is next built.
   void ApplyFrame(bool framed) override;
   void MakeLayered(program::Layering layering, ui::Colour colour, int alpha) override;

@@ -29,7 +29,6 @@ FrmSchedule::FrmSchedule(ProgramState& state)
     : ui::Form(state.platform, "FrmSchedule", ui::FormStyle::Borderless),
       MSFlexGrid1(this, "MSFlexGrid1", state.platform.metrics()),
       TxtFlex(this, "TxtFlex"),
-      TimerSchedule(this, "TimerSchedule", kTimerIntervalMs, false),
       Timerduration(this, "Timerduration", kTimerIntervalMs, false),
       state_(state) {
   SetCaption("Form1");
@@ -58,7 +57,6 @@ FrmSchedule::FrmSchedule(ProgramState& state)
     TxtFlex_MouseDown(b, s, x, y);
   };
   TxtFlex.onLostFocus = [this] { TxtFlex_LostFocus(); };
-  TimerSchedule.onTimer = [this] { TimerSchedule_Timer(); };
   Timerduration.onTimer = [this] { Timerduration_Timer(); };
 }
 
@@ -92,7 +90,7 @@ void FrmSchedule::Form_Load() {
   // Transparency keys out the scheme's background; the clock runs when highlighting is on.
   if (values.transparency)
     MakeLayered(Layering::ColourKey, state_.colours.Get(values.scheme, kColourBackground), 0);
-  SetHighlighting(state_, *this, values.highlight);
+  SetHighlighting(state_, values.highlight);
 
   // Columns: folded to today's, or every column fitted to its texts. The window follows the
   // grid only when the current cell changes, which the load need not do; the fold fits it once
@@ -148,10 +146,6 @@ void FrmSchedule::MakeLayered(Layering layering, ui::Colour colour, int alpha) {
 
 void FrmSchedule::ShowLock(bool locked) {
   MSFlexGrid1.SetEnabled(!locked);
-}
-
-void FrmSchedule::ShowHighlighting(bool on) {
-  TimerSchedule.SetEnabled(on);
 }
 
 void FrmSchedule::ShowFold(bool folded) {
@@ -307,10 +301,6 @@ void FrmSchedule::RunClockTick(const clock::ClockSettings& settings, const clock
   raise(tick.reminder, tick.removeTrayIcon);
   ApplyClockPainting(MSFlexGrid1, tick);
   clockState_ = tick.state;
-}
-
-void FrmSchedule::TimerSchedule_Timer() {
-  if (ScheduleClock) ScheduleClock();
 }
 
 void FrmSchedule::Timerduration_Timer() {

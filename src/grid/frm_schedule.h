@@ -1,6 +1,6 @@
 #pragma once
 // FrmSchedule: the grid edition's timetable window on the desktop. A borderless window holding
-// nothing but the grid MSFlexGrid1, its in-place editor TxtFlex and two timers; it keeps its
+// nothing but the grid MSFlexGrid1, its in-place editor TxtFlex and the idle timer; it keeps its
 // size equal to the grid's and has rounded corners.
 #include <cstdint>
 #include <optional>
@@ -34,7 +34,6 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
 
   ui::Grid MSFlexGrid1;
   ui::TextBox TxtFlex;      // the in-place editor, hidden until a cell is clicked
-  ui::Timer TimerSchedule;  // 1000 ms: the schedule clock, while highlighting is on
   ui::Timer Timerduration;  // 1000 ms: the idle check, switched on by the control panel
 
   // Start-up: settings, position, layer, timetable, lock, fonts, transparency, clock, columns,
@@ -59,7 +58,6 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   void MSFlexGrid1_Click();
   void TxtFlex_MouseDown(ui::MouseButton Button, int Shift, double X, double Y);
   void TxtFlex_LostFocus();
-  void TimerSchedule_Timer();
   void Timerduration_Timer();
 
   // What the program shell and the control panel do to the window (program/schedule_window.h).
@@ -72,7 +70,6 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   ui::Form& form() override { return *this; }
   void ShowLock(bool locked) override;
   void ShowFold(bool folded) override;
-  void ShowHighlighting(bool on) override;
   void ApplyFrame(bool framed) override;
   bool HasFonts() const override { return true; }
   std::string GridFontName() const override { return MSFlexGrid1.FontName(); }

@@ -1,5 +1,5 @@
 #pragma once
-// The schedule clock of the grid edition (TimerSchedule_Timer) as a decision: what one tick
+// The schedule clock of the grid edition as a decision: what one tick
 // writes, paints and reminds of, given the cells as they are now, the settings, the date and the
 // time. grid_clock_apply.h carries the decision out on the grid.
 #include <array>

@@ -327,7 +327,7 @@ void FrmControl::Form_Load() {
   // An area the list cannot show leaves it as it is.
   if (const std::optional<int> area = state_.live.area.ListIndex()) CmbArea.SetListIndex(*area);
   // Choosing the current year runs the year handler as a user's choice would.
-  FillYears(CmbYears, static_cast<int>(platform.clock().Now().date.year()));
+  FillYears(CmbYears, static_cast<int>(state_.now.date.year()));
 }
 
 void FrmControl::Form_Unload() {

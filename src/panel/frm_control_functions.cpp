@@ -15,7 +15,7 @@ namespace orvel::panel {
 
 void FrmControl::ChkTimerSchedule_Click() {
   const bool on = ChkTimerSchedule.Value() == 1;
-  program::SetHighlighting(state_, window_, on);
+  program::SetHighlighting(state_, on);
   if (!on) window_.PaintCellsWhite();
 }
 

@@ -125,7 +125,7 @@ FrmDays::FrmDays(program::ProgramState& state, std::function<void()> changed)
 }
 
 void FrmDays::Form_Load() {
-  DtpDate.SetValue(state_.platform.clock().Now().date);
+  DtpDate.SetValue(state_.now.date);
   CmbWeekday.SetListIndex(0);
   CmbHalf.SetListIndex(0);
   CmbKind.SetListIndex(0);
@@ -138,7 +138,7 @@ void FrmDays::Form_Load() {
 
 void FrmDays::ShowNationalDays() {
   LblNational.SetCaption(
-      program::NationalDaysStatusText(state_.days.rules(), state_.platform.clock().Now().date));
+      program::NationalDaysStatusText(state_.days.rules(), state_.now.date));
 }
 
 void FrmDays::CmbKind_Click() {
@@ -166,7 +166,7 @@ bool FrmDays::ReadList() {
 }
 
 void FrmDays::ShowList() {
-  const sys_days from = sys_days{state_.platform.clock().Now().date} - days{kDaysShownBefore};
+  const sys_days from = sys_days{state_.now.date} - days{kDaysShownBefore};
   shownLines_.clear();
   for (std::size_t i = 0; i < list_.lines.size(); ++i) {
     const std::optional<DayRule>& rule = list_.lines[i].rule;

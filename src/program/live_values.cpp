@@ -12,10 +12,8 @@ void SetFold(ProgramState& state, ScheduleWindow& window, bool folded) {
   window.ShowFold(folded);
 }
 
-void SetHighlighting(ProgramState& state, ScheduleWindow& window, bool on) {
+void SetHighlighting(ProgramState& state, bool on) {
   state.live.highlighting = on;
-  window.ShowHighlighting(on);
-  if (window.HighlightingChanged) window.HighlightingChanged();
 }
 
 void ShowLockAndFoldAgain(ProgramState& state, ScheduleWindow& window) {

@@ -12,6 +12,7 @@
 #include "clock/school_day.h"
 #include "desktop/front_keeper.h"
 #include "desktop/mod_tray.h"
+#include "program/school_clock.h"
 #include "platform/ui/platform.h"
 #include "timetable/classroom_settings.h"
 #include "timetable/colour_table.h"
@@ -24,7 +25,13 @@ namespace orvel::program {
 
 struct ProgramState {
   ProgramState(ui::Platform& p, Edition e)
-      : platform(p), edition(e), programFolder(p.ProgramFolder()), tray(e), front(p) {}
+      : platform(p),
+        edition(e),
+        programFolder(p.ProgramFolder()),
+        time(p.clock()),
+        now(time.Now()),
+        tray(e),
+        front(p) {}
   ProgramState(const ProgramState&) = delete;
   ProgramState& operator=(const ProgramState&) = delete;
 
@@ -32,6 +39,10 @@ struct ProgramState {
   const Edition edition;
   // Where the settings file, "scd" and "csv" live.
   const std::filesystem::path programFolder;
+  // The program's one clock; only the shell reads it, once a second.
+  SchoolClock time;
+  // The instant of the shell's last second, which every view shows; read once at the start.
+  ui::LocalTime now;
 
   // Lock, fold, frame, layer, scheme, fonts, reminders, idle shutdown... and ScdFileName, the
   // current timetable file inside "scd".

@@ -34,7 +34,6 @@ class ScheduleWindow {
 
   // Filled by the program shell; empty ones do nothing.
   std::function<void()> ShowControlPanel;  // the double clicks open the control panel
-  std::function<void()> ScheduleClock;     // one tick of the schedule clock
   std::function<void()> IdleCheck;         // one tick of the idle-shutdown check
   std::function<void()> ShowScheduleMenu;  // a right click opens the window's menu
   // The start-up has read the settings and the day lists and is about to show the timetable:
@@ -42,15 +41,14 @@ class ScheduleWindow {
   std::function<void()> SettingsRead;
   // Files dropped on the window, full paths in UTF-8.
   std::function<void(const std::vector<std::string>& paths)> ImportDroppedFiles;
-  // The schedule clock has started or stopped (SetHighlighting).
-  std::function<void()> HighlightingChanged;
 
   // The window kept above full-screen programs while its layer is "始终在上"
   // (KeepInFrontWhenOnTop); it ends with the window.
   desktop::FrontRegistration keptInFront;
 
-  // One tick of the schedule clock at `now`: the window decides, paints, and hands the reminder
-  // of the tick to `raise` at the point of its painting where the edition raises it.
+  // One tick of the schedule clock at `now`, which the shell's second runs while highlighting is
+  // on: the window decides, paints, and hands the reminder of the tick to `raise` at the point of
+  // its painting where the edition raises it.
   using RaiseReminder = std::function<void(clock::Reminder& reminder, bool removeTrayIcon)>;
   virtual void RunClockTick(const clock::ClockSettings& settings, const clock::SchoolDay& today,
                             std::int32_t nowSeconds, const RaiseReminder& raise) = 0;
@@ -72,8 +70,6 @@ class ScheduleWindow {
   virtual void ShowLock(bool locked) = 0;
   // Fold to the column of the day last handed (ShowSchoolDay) or show every column again.
   virtual void ShowFold(bool folded) = 0;
-  // TimerSchedule runs the schedule clock while highlighting is on.
-  virtual void ShowHighlighting(bool on) = 0;
   // The frame around the cells; an edition whose frame waits for a rebuild records it for then.
   virtual void ApplyFrame(bool framed) = 0;
   // Makes the window layered: a constant alpha or a colour key.

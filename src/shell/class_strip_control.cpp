@@ -51,7 +51,8 @@ void ClassStripControl::Tick(const clock::SchoolDay& today, std::int32_t nowSeco
 }
 
 void ClassStripControl::TickNow() {
-  const ui::LocalTime now = state_.platform.clock().Now();
+  // The shell's last second: within a second of now, and the same instant the window shows.
+  const ui::LocalTime& now = state_.now;
   Tick(state_.SchoolDayOn(now.date), now.secondsOfDay);
 }
 

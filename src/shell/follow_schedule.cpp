@@ -62,7 +62,7 @@ FollowSchedule::~FollowSchedule() = default;
 
 void FollowSchedule::Start() {
   // Every PC has its own spread, however many start in the same second.
-  const ui::LocalTime now = state_.platform.clock().Now();
+  const ui::LocalTime& now = state_.now;
   spreadSeed_ = (static_cast<std::uint32_t>(state_.platform.clock().SteadyMs()) * 2654435761u ^
                  static_cast<std::uint32_t>(now.secondsOfDay) ^
                  static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(this))) |
@@ -117,7 +117,7 @@ void FollowSchedule::FetchNow() {
   round->timetable.problem = exchange::ProblemOf(exchange::FollowProblem::Kind::NotFetched);
   auto checked = std::make_shared<exchange::CheckedTimetable>();
   checked->problem = round->timetable.problem;
-  const std::chrono::year_month_day today = state_.platform.clock().Now().date;
+  const std::chrono::year_month_day today = state_.now.date;
   std::vector<exchange::HolidayFileAsk> holidayAsks;
   if (today != holidaysAsked_)
     holidayAsks = holidays_.Asks(static_cast<int>(today.year()), state_.programFolder);
@@ -166,7 +166,7 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round,
   if (!holidays.empty()) {
     const exchange::HolidayUpdate kept = holidays_.Keep(holidays, state_.programFolder);
     // A file that failed is asked for again next round.
-    if (!kept.problem.Any()) holidaysAsked_ = state_.platform.clock().Now().date;
+    if (!kept.problem.Any()) holidaysAsked_ = state_.now.date;
     if (!problem.Any()) problem = kept.problem;
     if (kept.changed && dayListChanged_) dayListChanged_();
   }
@@ -180,7 +180,7 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round,
 
 void FollowSchedule::Report(const exchange::FollowProblem& problem) {
   if (!problem.Any()) {
-    lastSuccess_ = state_.platform.clock().Now();
+    lastSuccess_ = state_.now;
     failure_ = {};
     toldFailure_ = {};
     state_.tray.SetStatus("已同步 " + ClockText(*lastSuccess_));
@@ -219,7 +219,7 @@ std::vector<std::string> FollowSchedule::StateLines() const {
   if (!lastSuccess_) {
     lines.push_back(busy_ ? "正在同步…" : "尚未同步");
   } else {
-    const ui::LocalTime now = state_.platform.clock().Now();
+    const ui::LocalTime now = state_.now;
     std::string when = ClockText(*lastSuccess_);
     if (lastSuccess_->date != now.date)
       when = std::to_string(static_cast<unsigned>(lastSuccess_->date.month())) + "月" +

@@ -42,10 +42,8 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
       TimerNotice(&window.form(), "TimerNotice", kNoticeMs, false),
       TimerClock(&window.form(), "TimerClock", kClockTickMs, false) {
   TimerNotice.onTimer = [this] { ShowNextNotice(); };
-  TimerClock.onTimer = [this] { ClockTick(false); };
+  TimerClock.onTimer = [this] { ClockTick(); };
   window_.IdleCheck = [this] { idle_.CheckIdle(); };
-  window_.ScheduleClock = [this] { ClockTick(true); };
-  window_.HighlightingChanged = [this] { FollowHighlighting(); };
   window_.ShowControlPanel = [this] { OpenPanel(); };
   window_.ShowScheduleMenu = [this] { ShowScheduleMenu(); };
   window_.SettingsRead = [this] { window_.ShowSchoolDay(Today()); };
@@ -62,13 +60,15 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
 ProgramShell::~ProgramShell() = default;
 
 const clock::SchoolDay& ProgramShell::Today() {
-  return state_.SchoolDayOn(state_.platform.clock().Now().date);
+  return state_.SchoolDayOn(state_.now.date);
 }
 
-void ProgramShell::ClockTick(bool scheduleClock) {
-  const ui::LocalTime now = state_.platform.clock().Now();
+void ProgramShell::ClockTick() {
+  // The one reading of the second: every view is handed this instant.
+  const ui::LocalTime now = state_.time.Now();
+  state_.now = now;
   const clock::SchoolDay& today = NewDayStep(now.date);
-  if (scheduleClock) {
+  if (state_.live.highlighting) {
     clock::ClockSettings settings;
     settings.colours = clock::SchemeColours(state_.colours, state_.values.scheme);
     settings.remindMode = state_.values.remindMode;
@@ -83,10 +83,6 @@ const clock::SchoolDay& ProgramShell::NewDayStep(std::chrono::year_month_day dat
   const clock::SchoolDay& today = state_.SchoolDayOn(date);
   if (today.date != shownDay_) ShowNewDay(today);
   return today;
-}
-
-void ProgramShell::FollowHighlighting() {
-  TimerClock.SetEnabled(started_ && !ended_ && !state_.live.highlighting);
 }
 
 void ProgramShell::ShowNewDay(const clock::SchoolDay& today) {
@@ -132,14 +128,13 @@ void ProgramShell::ShowNextNotice() {
 }
 
 void ProgramShell::Started() {
-  started_ = true;
   ShowNewDay(Today());
   if (!state_.unreadableDayLines.empty())
     Notify(program::UnreadableDayLinesText(state_.unreadableDayLines));
   TellHolidayProblems();
   classroom_.Started();
   strip_.FollowMode();
-  FollowHighlighting();
+  TimerClock.SetEnabled(true);
   follow_.Start();
 }
 
@@ -172,6 +167,19 @@ void ProgramShell::DayListChanged() {
 }
 
 void ProgramShell::RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon) {
+  if (reminder.kind != RemindMode::None) {
+    // The program's time may jump back (a new offset, the system clock set back): a reminder's
+    // second that comes again is given once.
+    if (remindedOn_ != state_.now.date) {
+      remindedOn_ = state_.now.date;
+      remindedSeconds_.clear();
+    }
+    if (!remindedSeconds_.insert(state_.now.secondsOfDay).second) {
+      reminder.kind = RemindMode::None;
+      if (removeTrayIcon) state_.tray.RemoveTrayIcon();
+      return;
+    }
+  }
   // Spoken after the tones, which hold this thread while they sound; the popup takes the text.
   const std::string spokenSubject(classroom_.SpeechOn() ? clock::ReminderSubject(reminder)
                                                         : std::string_view());

@@ -70,13 +70,10 @@ class ProgramShell {
  private:
   // Today as the day lists and the calendar area make it: the one answer every window is handed.
   const clock::SchoolDay& Today();
-  // One second: a new date's step, then the schedule clock's tick while highlighting is on
-  // (TimerSchedule drives it then, TimerClock otherwise), then the class strip's. The common
+  // One second of TimerClock, the program's one tick: the time read once, a new date's step,
+  // then the schedule clock's tick while highlighting is on, then the class strip's. The common
   // tick (nothing changes, no strip shown) allocates nothing.
-  void ClockTick(bool scheduleClock);
-  // TimerClock stands in for the schedule clock while it stands, so that a new date is taken up
-  // whatever the switches.
-  void FollowHighlighting();
+  void ClockTick();
   // The date of `now` as the one decision of today; a date not shown yet is read and shown.
   const clock::SchoolDay& NewDayStep(std::chrono::year_month_day date);
   void RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon);
@@ -123,8 +120,10 @@ class ProgramShell {
   std::deque<Notice> notices_;  // waiting to be shown
   bool noticeShown_ = false;    // one is up and TimerNotice runs
   std::set<std::string> toldHolidayProblems_;
-  bool started_ = false;
   bool ended_ = false;
+  // The seconds of `remindedOn_` whose reminder has been given.
+  std::chrono::year_month_day remindedOn_{};
+  std::set<int> remindedSeconds_;
   // The date whose swapped lessons the window shows.
   std::chrono::year_month_day shownDay_{};
 };
@@ -139,8 +138,9 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  // Shows the schedule window, which runs its start-up.
+  // Shows the schedule window, which runs its start-up, at the program's time now.
   void Start() {
+    state_.now = state_.time.Now();
     window_.Show();
     shell_.Started();
   }

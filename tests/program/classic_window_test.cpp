@@ -120,7 +120,7 @@ TEST_F(ClassicWindowTest, stored_timetable_and_settings_are_restored) {
   EXPECT_EQ(State().live.area, CalendarArea::AtListIndex(1));
   for (int k = 1; k <= 35; ++k) EXPECT_EQ(Box(k).BorderStyle(), 1) << k;
   EXPECT_TRUE(window().Frame1.Enabled());
-  EXPECT_FALSE(window().TimerSchedule.Enabled());
+  EXPECT_FALSE(State().live.highlighting);
   EXPECT_FALSE(window().Timerduration.Enabled());
   EXPECT_FALSE(window().HasFonts());
 }
@@ -136,7 +136,7 @@ TEST_F(ClassicWindowTest, frame_setting_0_draws_boxes_without_border_and_transpa
   EXPECT_TRUE(record.layered);
   EXPECT_TRUE(record.colourKey);
   EXPECT_EQ(record.colour, 0xFFFFFFu);
-  EXPECT_TRUE(window().TimerSchedule.Enabled());
+  EXPECT_TRUE(State().live.highlighting);
 }
 
 TEST_F(ClassicWindowTest, ticking_the_frame_box_frames_the_next_matrix) {

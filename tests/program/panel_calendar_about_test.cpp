@@ -90,7 +90,6 @@ class ClassicWindow : public ui::Form, public program::ScheduleWindow {
   void ComposeStripLine(const clock::SchoolDay&, std::int32_t, std::string&) const override {}
   void ShowLock(bool locked) override { lock = locked; }
   void ShowFold(bool folded) override { fold = folded; }
-  void ShowHighlighting(bool on) override { clock.SetEnabled(on); }
   void ApplyFrame(bool) override { ++frameCalls; }
   void MakeLayered(program::Layering, ui::Colour, int) override {}
   bool HasFonts() const override { return false; }
@@ -107,7 +106,6 @@ class ClassicWindow : public ui::Form, public program::ScheduleWindow {
   void NewTimetable(std::int16_t, std::int16_t) override {}
   std::optional<Timetable> CurrentTimetable() const override { return Timetable(); }
 
-  ui::Timer clock{this, "TimerSchedule", 1000, false};
   ui::Timer idle{this, "Timerduration", 1000, false};
   bool lock = false, fold = false;
   int frameCalls = 0, fontCalls = 0, whitened = 0;

@@ -33,11 +33,11 @@ TEST_F(PanelFunctionsTest, highlight_switch_starts_and_stops_the_clock_and_white
   app->grid().SetCellBackColour(0, 0, 0x123456);
   app->grid().SetCellBackColour(4, 6, 0x654321);
   p.ChkTimerSchedule.UserClick();
-  EXPECT_FALSE(app->window().TimerSchedule.Enabled());
+  EXPECT_FALSE(app->state().live.highlighting);
   for (int r = 0; r < 5; ++r)
     for (int c = 0; c < 7; ++c) EXPECT_EQ(app->grid().CellBackColour(r, c), 0xFFFFFFu) << r << c;
   p.ChkTimerSchedule.UserClick();
-  EXPECT_TRUE(app->window().TimerSchedule.Enabled());
+  EXPECT_TRUE(app->state().live.highlighting);
 }
 
 TEST_F(PanelFunctionsTest, ok_copies_the_choices_arms_the_idle_timer_and_closes) {
@@ -220,7 +220,7 @@ TEST_F(PanelFunctionsTest, save_settings_without_ok_writes_the_panel_choices) {
   EXPECT_EQ(next.state().values.remindMode, RemindMode::Balloon);
   EXPECT_EQ(next.state().colours.Get(SchemeChoice::Custom, 1), 255u);
   EXPECT_EQ(next.state().live.area, CalendarArea::AtListIndex(1));
-  EXPECT_TRUE(next.window().TimerSchedule.Enabled());
+  EXPECT_TRUE(next.state().live.highlighting);
 }
 
 TEST_F(PanelFunctionsTest, save_settings_onto_a_read_only_file_reports_and_keeps_the_old_file) {

@@ -271,7 +271,7 @@ TEST_F(PanelOpenTest, stored_zeros_change_nothing_but_layer_and_scheme) {
   const auto& events = app->platform.windows().HookEvents();
   for (std::size_t i = hookEvents; i < events.size(); ++i) EXPECT_FALSE(events[i].installed);
   EXPECT_EQ(app->state().values.scheme, SchemeChoice::First);
-  EXPECT_FALSE(app->window().TimerSchedule.Enabled());
+  EXPECT_FALSE(app->state().live.highlighting);
 }
 
 TEST_F(PanelOpenTest, stored_ones_are_applied_again_at_each_opening) {

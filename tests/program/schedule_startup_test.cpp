@@ -29,7 +29,7 @@ TEST(schedule_startup_test, no_settings_file_gives_every_default) {
   EXPECT_TRUE(window.MSFlexGrid1.Enabled());
   EXPECT_EQ(window.MSFlexGrid1.FrameStyle(), 0);
   EXPECT_FALSE(program.Window().layered);
-  EXPECT_FALSE(window.TimerSchedule.Enabled());
+  EXPECT_FALSE(program.state.live.highlighting);
   EXPECT_FALSE(window.Timerduration.Enabled());
   EXPECT_FALSE(window.TxtFlex.Visible());
   EXPECT_EQ(program.state.live.area, CalendarArea::AtListIndex(0));
@@ -296,14 +296,12 @@ TEST(schedule_startup_test, the_highlight_switch_starts_the_schedule_clock) {
     settings.idleHours = "0.1";
     settings.Write(folder.path());
     TestProgram program(folder.path());
-    int clockTicks = 0, idleTicks = 0;
-    program.window.ScheduleClock = [&] { ++clockTicks; };
+    int idleTicks = 0;
     program.window.IdleCheck = [&] { ++idleTicks; };
     program.Start();
     program.platform.Advance(3);
     const bool on = std::string(highlight) == "1";
-    EXPECT_EQ(program.window.TimerSchedule.Enabled(), on) << highlight;
-    EXPECT_EQ(clockTicks, on ? 3 : 0) << highlight;
+    EXPECT_EQ(program.state.live.highlighting, on) << highlight;
     EXPECT_EQ(idleTicks, 0) << "only the control panel starts the idle check";
   }
 }

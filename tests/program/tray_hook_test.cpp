@@ -45,9 +45,9 @@ TEST_F(TrayHookTest, left_click_on_the_icon_hides_and_shows_the_window) {
     EXPECT_TRUE(program->window.Visible()) << other;
   }
   // A timer keeps running while the window is hidden.
-  program->window.TimerSchedule.SetEnabled(true);
+  program->window.Timerduration.SetEnabled(true);
   int ticks = 0;
-  program->window.ScheduleClock = [&] { ++ticks; };
+  program->window.IdleCheck = [&] { ++ticks; };
   program->platform.tray().SendTrayMouse(program->window, kLeftUp);
   program->platform.Advance(2);
   EXPECT_EQ(ticks, 2);

@@ -13,6 +13,7 @@ class HeadlessClock : public ui::Clock {
   HeadlessClock();
 
   ui::LocalTime Now() const override;
+  std::int64_t LocalMs() const override { return wallMs_; }
   std::int64_t SteadyMs() const override { return steadyMs_; }
 
   // Sets the local date and time of day (seconds 0 .. 86399; others roll into the

@@ -26,6 +26,8 @@ class Clock {
  public:
   virtual ~Clock() = default;
   virtual LocalTime Now() const = 0;
+  // The same to the millisecond: milliseconds since 1970-01-01 00:00 of local time.
+  virtual std::int64_t LocalMs() const = 0;
   // A monotonic reading in milliseconds, for durations that must survive midnight.
   virtual std::int64_t SteadyMs() const = 0;
 };

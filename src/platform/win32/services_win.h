@@ -20,6 +20,7 @@ namespace orvel::win32 {
 class Win32Clock final : public ui::Clock {
  public:
   ui::LocalTime Now() const override;
+  std::int64_t LocalMs() const override;
   std::int64_t SteadyMs() const override;
 };
 
