@@ -20,6 +20,7 @@
 #include "platform/headless/headless_screen.h"
 #include "platform/headless/headless_store.h"
 #include "platform/headless/headless_system.h"
+#include "platform/headless/headless_time_queries.h"
 #include "platform/headless/headless_tooltips.h"
 #include "platform/headless/headless_tray.h"
 #include "platform/headless/headless_windows.h"
@@ -59,6 +60,7 @@ class HeadlessPlatform : public ui::Platform {
   HeadlessForeground& foreground() override { return foreground_; }
   const HeadlessNotifications& notifications() const override { return notifications_; }
   HeadlessInstances& instances() override { return instances_; }
+  HeadlessTimeQueries& timeQueries() override { return timeQueries_; }
 
   std::unique_ptr<ui::FormPeer> CreateFormPeer(ui::Form& form) override;
   std::unique_ptr<ui::WidgetPeer> CreatePeer(ui::Widget& widget) override;
@@ -129,6 +131,7 @@ class HeadlessPlatform : public ui::Platform {
   HeadlessForeground foreground_;
   HeadlessNotifications notifications_;
   HeadlessInstances instances_;
+  HeadlessTimeQueries timeQueries_{clock_};
   HeadlessWindows windows_;
   HeadlessTray tray_;
   HeadlessSystemInfo system_;

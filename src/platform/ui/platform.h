@@ -7,6 +7,7 @@
 #include "platform/ui/form.h"
 #include "platform/ui/instances.h"
 #include "platform/ui/services.h"
+#include "platform/ui/time_queries.h"
 #include "platform/ui/widget.h"
 
 namespace orvel::ui {
@@ -36,6 +37,7 @@ class Platform {
   virtual Foreground& foreground() = 0;
   virtual const Notifications& notifications() const = 0;
   virtual Instances& instances() = 0;
+  virtual TimeQueries& timeQueries() = 0;
 
   // The folder of the running program, where every file of the program lives.
   virtual std::filesystem::path ProgramFolder() { return system().ProgramPath().parent_path(); }

@@ -7,6 +7,7 @@
 #include "platform/win32/grid_window.h"
 #include "platform/win32/instances_win.h"
 #include "platform/win32/services_win.h"
+#include "platform/win32/time_queries_win.h"
 
 namespace orvel::win32 {
 
@@ -31,7 +32,8 @@ Win32Platform::Win32Platform()
       background_(std::make_unique<Win32Background>(http_)),
       foreground_(std::make_unique<Win32Foreground>()),
       notifications_(std::make_unique<Win32Notifications>()),
-      instances_(std::make_unique<Win32Instances>()) {
+      instances_(std::make_unique<Win32Instances>()),
+      timeQueries_(std::make_unique<Win32TimeQueries>()) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   FormWindow::RegisterClass(instance);
   RegisterGridClass(instance);
@@ -60,6 +62,7 @@ ui::Background& Win32Platform::background() { return *background_; }
 ui::Foreground& Win32Platform::foreground() { return *foreground_; }
 const ui::Notifications& Win32Platform::notifications() const { return *notifications_; }
 ui::Instances& Win32Platform::instances() { return *instances_; }
+ui::TimeQueries& Win32Platform::timeQueries() { return *timeQueries_; }
 
 std::filesystem::path Win32Platform::ProgramFolder() {
   return programFolder_.empty() ? ui::Platform::ProgramFolder() : programFolder_;

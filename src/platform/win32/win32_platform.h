@@ -30,6 +30,7 @@ class Win32Background;
 class Win32Foreground;
 class Win32Notifications;
 class Win32Instances;
+class Win32TimeQueries;
 
 class Win32Platform final : public ui::Platform {
  public:
@@ -59,6 +60,7 @@ class Win32Platform final : public ui::Platform {
   ui::Foreground& foreground() override;
   const ui::Notifications& notifications() const override;
   ui::Instances& instances() override;
+  ui::TimeQueries& timeQueries() override;
 
   // The executable's folder, unless one was set: tests run a program in a folder of their own.
   std::filesystem::path ProgramFolder() override;
@@ -98,6 +100,7 @@ class Win32Platform final : public ui::Platform {
   std::unique_ptr<Win32Foreground> foreground_;
   std::unique_ptr<Win32Notifications> notifications_;
   std::unique_ptr<Win32Instances> instances_;
+  std::unique_ptr<Win32TimeQueries> timeQueries_;
   std::filesystem::path programFolder_;
   int openForms_ = 0;
   bool running_ = false;

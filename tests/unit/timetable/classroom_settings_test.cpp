@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "test_files.h"
 
@@ -56,6 +57,51 @@ TEST(classroom_settings_test, a_file_written_by_hand_keeps_the_default_for_what_
     EXPECT_EQ(read.stripPlace, c.place) << c.what;
     EXPECT_EQ(read.speech, c.speech) << c.what;
   }
+}
+
+TEST(classroom_settings_test, bad_time_values_keep_their_defaults_and_the_rest_applies) {
+  const std::vector<TimeServerAddress> defaults = DefaultTimeServers();
+  std::string thousand;
+  for (int i = 0; i < 1000; ++i) thousand += "ntp" + std::to_string(i) + ".example.edu.cn,";
+  struct Case {
+    const char* what;
+    std::string lines;
+    int bellOffset;
+    std::vector<TimeServerAddress> servers;
+    bool standardTime;
+  };
+  const Case cases[] = {
+      {"bellOffset=abc", "bellOffset=abc\n", 0, defaults, true},
+      {"bellOffset=99999", "bellOffset=99999\n", 0, defaults, true},
+      {"the bell's bound", "bellOffset=-1800\ntime=off\n", -1800, defaults, false},
+      {"an empty list", "timeServers=\ntime=sometimes\n", 0, defaults, true},
+      {"a thousand names", "timeServers=" + thousand + "\n", 0, defaults, true},
+      {"ports, blanks and case", "timeServers= NTP.school.cn:1234 , 10.0.0.5 \n", 0,
+       {{"ntp.school.cn", 1234}, {"10.0.0.5", 123}}, true},
+      {"unreadable names dropped",
+       "timeServers=bad name,x:0,y:65536,z:+1,-a,\xE6\x97\xB6.cn,ok.cn:65535\n", 0,
+       {{"ok.cn", 65535}}, true},
+  };
+  for (const Case& c : cases) {
+    const ClassroomSettings read = ParseClassroomSettings("speech=on\n" + c.lines);
+    EXPECT_TRUE(read.speech) << c.what;
+    EXPECT_EQ(read.bellOffsetSeconds, c.bellOffset) << c.what;
+    EXPECT_EQ(read.timeServers, c.servers) << c.what;
+    EXPECT_EQ(read.standardTime, c.standardTime) << c.what;
+  }
+}
+
+TEST(classroom_settings_test, the_time_keys_are_written_only_when_changed) {
+  const test::TestFolder folder;
+  ClassroomSettings changed;
+  changed.standardTime = false;
+  changed.timeServers = {{"ntp.school.cn", 1234}, {"10.0.0.5", 123}};
+  changed.bellOffsetSeconds = -90;
+  ASSERT_EQ(WriteClassroomSettings(folder.path(), changed), FileStatus::Ok);
+  EXPECT_EQ(ReadClassroomSettings(folder.path()), changed);
+  EXPECT_EQ(test::ReadBytes(folder.path() / "classroom.ini"),
+            "strip=fullscreen\r\nspeech=off\r\ntime=off\r\n"
+            "timeServers=ntp.school.cn:1234,10.0.0.5\r\nbellOffset=-90\r\n");
 }
 
 TEST(classroom_settings_test, a_file_too_large_or_missing_gives_the_defaults) {
