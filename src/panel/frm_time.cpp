@@ -7,6 +7,7 @@
 #include "panel/school_time_text.h"
 #include "platform/ui/platform.h"
 #include "program/school_clock.h"
+#include "timetable/classroom_settings.h"
 
 namespace orvel::panel {
 namespace {
@@ -88,9 +89,9 @@ void FrmTime::CmdBellSet_Click() {
   int seconds = -1;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
   if (error != std::errc() || end != text.data() + text.size() || seconds < 0 ||
-      seconds > program::kMostBellOffsetSeconds) {
+      seconds > kMaxBellOffsetSeconds) {
     state_.platform.dialogs().MessageBox(
-        this, "请输入 0 到 " + std::to_string(program::kMostBellOffsetSeconds) + " 之间的秒数。",
+        this, "请输入 0 到 " + std::to_string(kMaxBellOffsetSeconds) + " 之间的秒数。",
         std::string(kTimeTitle), ui::MessageIcon::Warning, ui::MessageButtons::Ok);
     return;
   }

@@ -12,9 +12,6 @@
 
 namespace orvel::program {
 
-// How far the bell may lie from standard time, seconds either way.
-inline constexpr int kMostBellOffsetSeconds = 30 * 60;
-
 struct StandardTime {
   std::string source;         // the server that gave it, as the user reads it
   std::int64_t offsetMs = 0;  // standard time − the PC's clock

@@ -41,6 +41,8 @@ class ClassroomSwitches {
   void SpeakReminder(std::string_view subject);
   // The strip's place has changed: classroom.ini written, the user told when it cannot be.
   void SaveStripPlace() { Save(kStripCaption); }
+  // The bell's offset has changed: the same.
+  void SaveTime() { Save("校时"); }
 
  private:
   void ChooseStripMode(StripMode mode);

@@ -37,6 +37,8 @@ class FollowSchedule {
   ~FollowSchedule();
 
   bool Following() const { return settings_.has_value(); }
+  // What is followed, once follow.ini's source could be resolved.
+  const std::optional<exchange::FollowedSource>& source() const { return source_; }
   // The window is up: the first fetch.
   void Start();
   // A fetch now, unless one is under way.

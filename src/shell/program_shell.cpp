@@ -38,6 +38,10 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
           state, [this](const std::string& text, std::string_view title) { Notify(text, title); },
           [this] { strip_.FollowMode(); }),
       strip_(state, window, [this] { classroom_.SaveStripPlace(); }),
+      time_(
+          state, window,
+          [this](const std::string& text, std::string_view title) { Notify(text, title); },
+          [this] { classroom_.SaveTime(); }),
       mnu_schedule_("mnu_schedule", "", {}),
       TimerNotice(&window.form(), "TimerNotice", kNoticeMs, false),
       TimerClock(&window.form(), "TimerClock", kClockTickMs, false) {
@@ -55,6 +59,12 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
   ui::Form& form = window_.form();
   form.onQueryClose = [this] { ExitProgram(); };
   form.onSessionEnd = [this] { ExitProgram(); };
+  form.onClockChanged = [this](bool set) { time_.ClockChanged(set); };
+  time_.SetFollowed({}, [this]() -> std::optional<std::string> {
+    const std::optional<exchange::FollowedSource>& source = follow_.source();
+    if (!source || source->kind != exchange::SourceKind::File) return std::nullopt;
+    return schooltime::ShareServerOf(source->timetable);
+  });
 }
 
 ProgramShell::~ProgramShell() = default;
@@ -75,6 +85,7 @@ void ProgramShell::ClockTick() {
     window_.RunClockTick(settings, today, now.secondsOfDay, raise_);
   }
   strip_.Tick(today, now.secondsOfDay);
+  time_.Tick();
 }
 
 const clock::SchoolDay& ProgramShell::NewDayStep(std::chrono::year_month_day date) {
@@ -135,6 +146,7 @@ void ProgramShell::Started() {
   classroom_.Started();
   strip_.FollowMode();
   TimerClock.SetEnabled(true);
+  time_.Start();
   follow_.Start();
 }
 
@@ -226,6 +238,7 @@ void ProgramShell::ShowScheduleMenu() {
       {"mnu_export", "导出为 CSES...", [this] { timetableCommands_.ChooseAndExport(); }},
       {"mnu_days", "调课与放假...", [this] { OpenDays(); }}};
   classroom_.AddMenuItems(items);
+  time_.AddMenuItems(items);
   if (follow_.Following()) {
     items.push_back({"mnu_follow_line", "", {}});
     for (std::string& line : follow_.StateLines())
@@ -256,6 +269,7 @@ void ProgramShell::ExitProgram() {
   if (popup_) popup_->Unload();
   if (ui::Form* countdown = idle_.OpenCountdown()) countdown->Unload();
   strip_.End();
+  time_.End();
   if (panel_) panel_->Unload();
   if (days_) days_->Unload();
   // With no form left the process ends.

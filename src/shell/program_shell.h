@@ -25,6 +25,7 @@
 #include "shell/command_line.h"
 #include "shell/follow_schedule.h"
 #include "shell/running_program.h"
+#include "shell/school_time_control.h"
 #include "shell/start_command.h"
 #include "shell/timetable_commands.h"
 
@@ -110,6 +111,7 @@ class ProgramShell {
   FollowSchedule follow_;
   ClassroomSwitches classroom_;
   ClassStripControl strip_;
+  SchoolTimeControl time_;
   ui::PopupMenu mnu_schedule_;
   ui::Timer TimerNotice;
   ui::Timer TimerClock;

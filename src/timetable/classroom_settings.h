@@ -11,7 +11,8 @@
 //                      PC's clock as it is)
 //   timeServers=ntp.aliyun.com,ntp.tencent.com
 //                      up to 8 names or IPv4 addresses, each with an optional ":port"
-//   bellOffset=0       seconds the bells ring after standard time (negative: before), ±1800
+//   bellOffset=0       seconds the bell's clock is ahead of standard time (negative: behind),
+//                      ±1800
 // The last three are written only when they differ from their defaults, so that a file written
 // before they existed is written again byte for byte.
 // Keys in any case and in any order. Blank lines, lines beginning with "#" or ";", unknown keys

@@ -44,6 +44,15 @@ void HeadlessHttp::Remove(const std::string& url) {
 }
 
 void HeadlessBackground::Run(std::function<void(ui::Http&)> work, std::function<void()> done) {
+  RunTimed(
+      [work = std::move(work)](ui::Http& http, ui::TimeQueries&) {
+        if (work) work(http);
+      },
+      std::move(done));
+}
+
+void HeadlessBackground::RunTimed(std::function<void(ui::Http&, ui::TimeQueries&)> work,
+                                  std::function<void()> done) {
   pending_.push_back(Job{std::move(work), std::move(done)});
 }
 
@@ -53,7 +62,7 @@ void HeadlessBackground::Finish() {
   std::vector<Job> now;
   now.swap(pending_);
   for (Job& job : now) {
-    if (job.work) job.work(http_);
+    if (job.work) job.work(http_, time_);
     if (job.done) job.done();
   }
 }

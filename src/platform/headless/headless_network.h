@@ -40,8 +40,10 @@ class HeadlessHttp : public ui::Http {
 
 class HeadlessBackground : public ui::Background {
  public:
-  explicit HeadlessBackground(HeadlessHttp& http) : http_(http) {}
+  HeadlessBackground(HeadlessHttp& http, ui::TimeQueries& time) : http_(http), time_(time) {}
   void Run(std::function<void(ui::Http& http)> work, std::function<void()> done) override;
+  void RunTimed(std::function<void(ui::Http&, ui::TimeQueries&)> work,
+                std::function<void()> done) override;
   // Finishes the work started so far, in order: each one's work, then its done. Work that a done
   // starts waits for the next call.
   void Finish();
@@ -49,10 +51,11 @@ class HeadlessBackground : public ui::Background {
 
  private:
   struct Job {
-    std::function<void(ui::Http&)> work;
+    std::function<void(ui::Http&, ui::TimeQueries&)> work;
     std::function<void()> done;
   };
   HeadlessHttp& http_;
+  ui::TimeQueries& time_;
   std::vector<Job> pending_;
 };
 

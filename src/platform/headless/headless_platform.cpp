@@ -14,7 +14,7 @@ HeadlessPlatform::HeadlessPlatform(const std::filesystem::path& programFolder)
       windows_(screen_, foreground_),
       tray_(windows_),
       system_(programFolder / "Orvel2.exe"),
-      background_(http_) {}
+      background_(http_, timeQueries_) {}
 
 HeadlessPlatform::~HeadlessPlatform() = default;
 

@@ -109,6 +109,9 @@ class Form {
   // The window now lies on a monitor of another DPI, or its monitor's scale changed: its size
   // in pixels is another now (Screen::TwipsPerPixelOf).
   std::function<void()> onDpiChanged;
+  // The system clock was set (`set` true), or the PC woke from sleep: the time it shows may have
+  // jumped. Top-level windows hear of both.
+  std::function<void(bool set)> onClockChanged;
 
   void UserClick();
   void UserDblClick();
@@ -139,6 +142,9 @@ class Form {
   void NativeVisible(bool visible) { visible_ = visible; }
   void NativeDpiChanged() {
     if (onDpiChanged) onDpiChanged();
+  }
+  void ClockChanged(bool set) {
+    if (onClockChanged) onClockChanged(set);
   }
 
  protected:

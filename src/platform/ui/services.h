@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/time_queries.h"
+
 #include "platform/ui/widget.h"
 
 namespace orvel::ui {
@@ -388,6 +390,9 @@ class Background {
  public:
   virtual ~Background() = default;
   virtual void Run(std::function<void(Http& http)> work, std::function<void()> done) = 0;
+  // The same for a round of asking for standard time, which may need both.
+  virtual void RunTimed(std::function<void(Http& http, TimeQueries& time)> work,
+                        std::function<void()> done) = 0;
 };
 
 }  // namespace orvel::ui

@@ -11,17 +11,29 @@
 
 namespace orvel::win32 {
 
-Win32Background::Win32Background(std::shared_ptr<ui::Http> http) : http_(std::move(http)) {}
+Win32Background::Win32Background(std::shared_ptr<ui::Http> http,
+                                 std::shared_ptr<ui::TimeQueries> time)
+    : http_(std::move(http)), time_(std::move(time)) {}
 
 // Work that ended but was not yet heard of is dropped with its `done` by the mailbox window.
 Win32Background::~Win32Background() = default;
 
 void Win32Background::Run(std::function<void(ui::Http&)> work, std::function<void()> done) {
+  RunTimed(
+      [work = std::move(work)](ui::Http& http, ui::TimeQueries&) {
+        if (work) work(http);
+      },
+      std::move(done));
+}
+
+void Win32Background::RunTimed(std::function<void(ui::Http&, ui::TimeQueries&)> work,
+                               std::function<void()> done) {
   const std::shared_ptr<Mailbox>& mailbox = mailbox_.mailbox();
   try {
-    std::thread([http = http_, mailbox, work = std::move(work), done]() mutable {
+    // The thread holds the services it uses: it may outlive the platform.
+    std::thread([http = http_, time = time_, mailbox, work = std::move(work), done]() mutable {
       try {
-        if (work) work(*http);
+        if (work) work(*http, *time);
       } catch (...) {
         ReportSwallowedFailure("background work");
       }

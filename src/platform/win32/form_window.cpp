@@ -204,6 +204,12 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ENDSESSION:
       if (wp) form_.SessionEnding();
       return 0;
+    case WM_TIMECHANGE:
+      form_.ClockChanged(true);
+      return 0;
+    case WM_POWERBROADCAST:
+      if (wp == PBT_APMRESUMEAUTOMATIC) form_.ClockChanged(false);
+      return TRUE;
     default:
       break;
   }

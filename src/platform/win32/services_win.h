@@ -219,14 +219,17 @@ class Win32Http final : public ui::Http {
 
 class Win32Background final : public ui::Background {
  public:
-  explicit Win32Background(std::shared_ptr<ui::Http> http);
+  Win32Background(std::shared_ptr<ui::Http> http, std::shared_ptr<ui::TimeQueries> time);
   ~Win32Background() override;
   Win32Background(const Win32Background&) = delete;
   Win32Background& operator=(const Win32Background&) = delete;
   void Run(std::function<void(ui::Http&)> work, std::function<void()> done) override;
+  void RunTimed(std::function<void(ui::Http&, ui::TimeQueries&)> work,
+                std::function<void()> done) override;
 
  private:
   std::shared_ptr<ui::Http> http_;
+  std::shared_ptr<ui::TimeQueries> time_;
   MailboxWindow mailbox_;
 };
 

@@ -29,11 +29,11 @@ Win32Platform::Win32Platform()
       system_(std::make_unique<Win32SystemInfo>()),
       tooltips_(std::make_unique<Win32ToolTips>()),
       http_(std::make_shared<Win32Http>()),
-      background_(std::make_unique<Win32Background>(http_)),
+      timeQueries_(std::make_shared<Win32TimeQueries>()),
+      background_(std::make_unique<Win32Background>(http_, timeQueries_)),
       foreground_(std::make_unique<Win32Foreground>()),
       notifications_(std::make_unique<Win32Notifications>()),
-      instances_(std::make_unique<Win32Instances>()),
-      timeQueries_(std::make_unique<Win32TimeQueries>()) {
+      instances_(std::make_unique<Win32Instances>()) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   FormWindow::RegisterClass(instance);
   RegisterGridClass(instance);

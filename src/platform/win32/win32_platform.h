@@ -96,11 +96,11 @@ class Win32Platform final : public ui::Platform {
   std::unique_ptr<Win32ToolTips> tooltips_;
   // Shared with the threads of background work, which may outlive the platform.
   std::shared_ptr<Win32Http> http_;
+  std::shared_ptr<Win32TimeQueries> timeQueries_;
   std::unique_ptr<Win32Background> background_;
   std::unique_ptr<Win32Foreground> foreground_;
   std::unique_ptr<Win32Notifications> notifications_;
   std::unique_ptr<Win32Instances> instances_;
-  std::unique_ptr<Win32TimeQueries> timeQueries_;
   std::filesystem::path programFolder_;
   int openForms_ = 0;
   bool running_ = false;
