@@ -1,6 +1,7 @@
 // The HTTP client of a followed timetable: WinHTTP, part of every Windows since XP, with the
 // system's proxy settings and certificate checks, TLS 1.2 and newer where the system has them,
-// and revocation checks. A password goes in the clear only over https. Each request ends by its deadline (winhttp_request.h).
+// and revocation checks. A password goes in the clear only over https. Each request ends by its
+// deadline (winhttp_request.h).
 #include <windows.h>
 
 #include <winhttp.h>
@@ -184,7 +185,7 @@ Credentials UseCredentials(HINTERNET request, const std::wstring& user,
                              WINHTTP_AUTH_SCHEME_DIGEST, WINHTTP_AUTH_SCHEME_BASIC})
     if ((supported & scheme) && !chosen) chosen = scheme;
   if (chosen == WINHTTP_AUTH_SCHEME_BASIC && !secure) return Credentials::PlainOnly;
-  // A redirection would take the credentials' answer elsewhere; a 3xx then ends the request.
+  // Followed, a redirection would carry the credentials to another address: a 3xx ends it.
   DWORD noRedirects = WINHTTP_DISABLE_REDIRECTS;
   if (!chosen ||
       !WinHttpSetOption(request, WINHTTP_OPTION_DISABLE_FEATURE, &noRedirects, sizeof noRedirects))
