@@ -239,6 +239,17 @@ bool FrmSchedule::LoadTimetableFile(const std::string& scdFileName) {
   return read;
 }
 
+TimetableRead FrmSchedule::LoadTimetableQuietly(const std::string& scdFileName) {
+  TimetableRead file = ReadScdTimetable(state_.programFolder, scdFileName, kEdition);
+  if (file.table) {
+    state_.values.ScdFileName = scdFileName;
+    Rebuild(*file.table);
+    program::DoTransparency(*this);
+    file.table.reset();
+  }
+  return file;
+}
+
 void FrmSchedule::NewTimetable(std::int16_t rows, std::int16_t cols) {
   // Within the bounds every timetable keeps and the boxes a process may have; anything else
   // keeps the current table.

@@ -95,6 +95,7 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   ui::Timer& IdleTimer() override { return Timerduration; }
   void PaintCellsWhite() override;
   bool LoadTimetableFile(const std::string& scdFileName) override;
+  TimetableRead LoadTimetableQuietly(const std::string& scdFileName) override;
   // Within the timetable's bounds and the boxes the edition shows (EditionShows).
   bool CanHold(std::int16_t rows, std::int16_t cols) const override;
   void NewTimetable(std::int16_t rows, std::int16_t cols) override;

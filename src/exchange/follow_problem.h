@@ -8,6 +8,7 @@
 #include "exchange/timetable_import.h"
 #include "platform/file_io.h"
 #include "platform/ui/services.h"
+#include "timetable/timetable_read.h"
 
 namespace orvel::exchange {
 
@@ -22,6 +23,7 @@ struct FollowProblem {
     ClassNameNotAFileName,  // `name`: the class
     NoFileInAddress,        // `name`: the address as shown
     NotWebOrFile,
+    RawCharacterInPassword,  // `name`: the address's host
     NotATimetableFile,      // `name`: the source as shown
     UnusableFileName,       // `name`: the file's name
     // Fetching a file of the source.
@@ -34,6 +36,7 @@ struct FollowProblem {
     UnsavableCell,         // a cell the timetable file cannot carry
     CannotKeepOwnCopy,     // `name` of "scd"
     CannotWriteTimetable,  // `name` of "scd"
+    CopyNotShown,          // the copy `name` of "scd" did not read back: `copyRead`
     // Another file of the source, `file` ("days.csv", "holidays/2027.json"): a fetch problem
     // above, or one of these.
     NotADayList,
@@ -49,6 +52,7 @@ struct FollowProblem {
   unsigned long errorCode = 0;
   FileStatus fileStatus = FileStatus::Ok;
   int line = 0;
+  TimetableRead copyRead;  // its fault and counts; never a table
   std::optional<ImportRefusal> import;
   HolidayFileProblem holiday;
 

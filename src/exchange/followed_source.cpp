@@ -89,6 +89,19 @@ std::string AddressPart(std::string_view text) {
   return out;
 }
 
+// Just after the "@" that ends an address's user name and password; `hostStart` without them.
+std::size_t CredentialsEnd(std::string_view address, std::size_t hostStart) {
+  constexpr auto npos = std::string_view::npos;
+  // The query and fragment are looked for after the last "/", which a password may hold; an
+  // address without a path has them after its last "@".
+  std::size_t from = address.rfind('/');
+  if (from == npos || from < hostStart) from = address.rfind('@');
+  if (from == npos || from < hostStart) from = hostStart;
+  const std::size_t tail = std::min(address.find_first_of("?#", from), address.size());
+  const std::size_t at = address.substr(0, tail).rfind('@');
+  return at != npos && at >= hostStart ? at + 1 : hostStart;
+}
+
 FetchedFile FetchFailed(FileStatus status) {
   FetchedFile fetched;
   fetched.problem = ProblemOf(Kind::FileUnreadable);
@@ -178,13 +191,11 @@ FollowProblem OfFile(FollowProblem problem, std::string_view file) {
 }  // namespace
 
 std::string WithoutCredentials(std::string_view address) {
-  std::string text(address);
-  const std::size_t scheme = text.find("://");
-  if (scheme == std::string::npos) return text;
+  const std::size_t scheme = address.find("://");
+  if (scheme == std::string_view::npos) return std::string(address);
   const std::size_t hostStart = scheme + 3;
-  const std::size_t hostEnd = std::min(text.find_first_of("/?#", hostStart), text.size());
-  const std::size_t at = text.rfind('@', hostEnd == 0 ? 0 : hostEnd - 1);
-  if (at != std::string::npos && at >= hostStart) text.erase(hostStart, at + 1 - hostStart);
+  std::string text(address);
+  text.erase(hostStart, CredentialsEnd(address, hostStart) - hostStart);
   return text;
 }
 
@@ -206,9 +217,19 @@ SourceResolution ResolveSource(std::string_view sourceText, std::string_view cla
   const std::string lower = AsciiLower(source);
   if (lower.starts_with("http://") || lower.starts_with("https://")) {
     followed.kind = SourceKind::Web;
+    // A raw "/", "?" or "#" ends the user name or password for the system's client, which would
+    // then send the rest of the password as the address's path.
+    const std::size_t hostStart = source.find("://") + 3;
+    const std::size_t credentialsEnd = CredentialsEnd(source, hostStart);
+    if (source.substr(hostStart, credentialsEnd - hostStart).find_first_of("/?#") !=
+        std::string::npos) {
+      const std::size_t hostEnd =
+          std::min(source.find_first_of("/?#", credentialsEnd), source.size());
+      return Problem(Kind::RawCharacterInPassword,
+                     source.substr(credentialsEnd, hostEnd - credentialsEnd));
+    }
     const std::string address =
         PercentEncoded(ReplaceAll(source, kClassPlaceholder, AddressPart(className)));
-    const std::size_t hostStart = address.find("://") + 3;
     const std::size_t pathStart = address.find('/', hostStart);
     const std::size_t pathEnd = std::min(address.find_first_of("?#", hostStart), address.size());
     if (pathStart == std::string::npos || pathStart > pathEnd)
@@ -219,8 +240,8 @@ SourceResolution ResolveSource(std::string_view sourceText, std::string_view cla
     const std::size_t last = path.rfind('/');
     followed.fileName = PercentDecoded(path.substr(last + 1));
     followed.timetable = address.substr(0, fragment);
-    followed.dayList = std::string(path.substr(0, last + 1)) + std::string(kDayListFileName) +
-                       address.substr(pathEnd, fragment - pathEnd);
+    followed.folder = std::string(path.substr(0, last + 1));
+    followed.query = address.substr(pathEnd, fragment - pathEnd);
   } else if (lower.find("://") != std::string::npos) {
     return Problem(Kind::NotWebOrFile);
   } else {
@@ -231,8 +252,9 @@ SourceResolution ResolveSource(std::string_view sourceText, std::string_view cla
     const std::string_view folder =
         last == std::string::npos ? std::string_view() : path.substr(0, last + 1);
     followed.fileName = std::string(path.substr(last == std::string::npos ? 0 : last + 1));
-    followed.dayList = std::string(folder) + std::string(kDayListFileName);
+    followed.folder = std::string(folder);
   }
+  followed.dayList = followed.folder + std::string(kDayListFileName) + followed.query;
 
   const std::optional<ImportKind> kind = ImportKindOf(PathFromUtf8(followed.fileName));
   if (followed.fileName.empty() || !kind)

@@ -30,6 +30,8 @@ struct FollowedSource {
   std::string shown;        // the source with {class} replaced and without a user name and
                             // password, for messages and the menu
   std::string timetable;    // the timetable's address (percent-encoded) or path
+  std::string folder;       // the timetable's folder, up to and with its last separator
+  std::string query;        // an address's query ("?v=2&sig=x"), which every file is asked with
   std::string dayList;      // days.csv in the same folder, with the address's query
   std::string fileName;     // the timetable file's name, which the import goes by
   std::string scdFileName;  // the file of "scd" it becomes
@@ -45,11 +47,14 @@ struct SourceResolution {
 // An http:// or https:// address or a file path naming a .yaml, .yml or .csv file, with
 // "{class}" replaced by the class name (percent-encoded in an address, where it is one part of
 // the file's name). A file path is taken as it is written. A source or class name holding a line
-// break or another control character is refused.
+// break or another control character is refused, and so is an address whose user name or
+// password holds a raw "/", "?" or "#", which would send the rest of it to the wrong place.
 SourceResolution ResolveSource(std::string_view source, std::string_view className);
 
-// An address as it may be shown: "https://user:pw@host/..." as "https://host/...". Other text
-// stays as it is.
+// An address as it may be shown: "https://user:pw@host/..." as "https://host/...". Nothing
+// between "://" and the last "@" before the query or fragment is kept; these begin at the first
+// "?" or "#" after the address's last "/", so that a password holding a raw "/", "?" or "#" is
+// hidden whole (and at worst more than the password is). Other text stays as it is.
 std::string WithoutCredentials(std::string_view address);
 
 // What a copy held on the PC was fetched as: the server's validators, or a file's size and time.
@@ -73,8 +78,8 @@ struct FetchedFile {
 // One file of the source; blocks, so it runs off the window thread.
 FetchedFile FetchFile(ui::Http& http, SourceKind kind, const std::string& location,
                       const Validators& known);
-// The same for a file the source may well not have (the day list): a web server's 403 is
-// Missing too, since object stores answer so for an object they lack.
+// The same for a file the source may well not have (the day list, the holiday files): a web
+// server's 403 is Missing too, since object stores answer so for an object they lack.
 FetchedFile FetchOptionalFile(ui::Http& http, SourceKind kind, const std::string& location,
                               const Validators& known);
 

@@ -10,13 +10,12 @@
 namespace orvel::exchange {
 
 std::string SchoolHolidayLocation(const FollowedSource& source, int year) {
-  // The day list's location is the timetable's folder and its name.
-  const std::string folder =
-      source.dayList.substr(0, source.dayList.size() - kDayListFileName.size());
   const char separator =
-      source.kind == SourceKind::File && folder.find('\\') != std::string::npos ? '\\' : '/';
-  return folder + std::string(kHolidayFolderName) + separator +
-         HolidayFileName(year, HolidaySource::LocalFile);
+      source.kind == SourceKind::File && source.folder.find('\\') != std::string::npos ? '\\'
+                                                                                       : '/';
+  // A signed link's query goes with them, as with the day list.
+  return source.folder + std::string(kHolidayFolderName) + separator +
+         HolidayFileName(year, HolidaySource::LocalFile) + source.query;
 }
 
 std::filesystem::path SchoolHolidayCopy(const std::filesystem::path& programFolder, int year) {
@@ -30,7 +29,7 @@ std::vector<FetchedHolidayFile> FetchSchoolHolidays(ui::Http& http, const Follow
   for (const HolidayFileAsk& ask : asks) {
     FetchedHolidayFile file{
         ask.year,
-        FetchFile(http, source.kind, SchoolHolidayLocation(source, ask.year), ask.known),
+        FetchOptionalFile(http, source.kind, SchoolHolidayLocation(source, ask.year), ask.known),
         {}};
     if (file.file.outcome == FetchOutcome::Fetched)
       file.unusable = ParseHolidayFile(file.file.bytes, ask.year).problem;

@@ -1,8 +1,8 @@
 #pragma once
 // The national holiday files a followed source publishes beside its timetable, holidays/2027.json
-// for this year and the next: asked for as the day list is (conditionally; a 404 is no failure
-// and the copy kept stays), and kept as holidays\2027.school.json only when they read as holiday
-// files.
+// for this year and the next: asked for as the day list is (conditionally, with the address's
+// query; a 404, or an object store's 403, is no failure and the copy kept stays), and kept as
+// holidays\2027.school.json only when they read as holiday files.
 #include <filesystem>
 #include <map>
 #include <string>
@@ -25,7 +25,7 @@ struct FetchedHolidayFile {
   HolidayFileProblem unusable;  // Fetched: why the bytes are no holiday file; None when they are
 };
 
-// holidays/2027.json in the folder of the source's timetable.
+// holidays/2027.json in the folder of the source's timetable, with the address's query.
 std::string SchoolHolidayLocation(const FollowedSource& source, int year);
 // Where the program keeps the school's file of the year.
 std::filesystem::path SchoolHolidayCopy(const std::filesystem::path& programFolder, int year);

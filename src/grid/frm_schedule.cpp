@@ -181,6 +181,16 @@ bool FrmSchedule::LoadTimetableFile(const std::string& scdFileName) {
   return ScdLoad();
 }
 
+TimetableRead FrmSchedule::LoadTimetableQuietly(const std::string& scdFileName) {
+  TimetableRead file = ReadScdTimetable(state_.programFolder, scdFileName, Edition::Grid);
+  if (file.table) {
+    state_.values.ScdFileName = scdFileName;
+    ShowTable(*file.table);
+    file.table.reset();
+  }
+  return file;
+}
+
 void FrmSchedule::NewTimetable(std::int16_t rows, std::int16_t cols) {
   // Within the bounds every timetable keeps; anything else keeps the current table.
   if (const std::optional<Timetable> empty = Timetable::WithSize(rows, cols)) ShowTable(*empty);

@@ -81,6 +81,7 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   ui::Timer& IdleTimer() override { return Timerduration; }
   void PaintCellsWhite() override;
   bool LoadTimetableFile(const std::string& scdFileName) override;
+  TimetableRead LoadTimetableQuietly(const std::string& scdFileName) override;
   bool CanHold(std::int16_t rows, std::int16_t cols) const override {
     return Timetable::WithSize(rows, cols).has_value();
   }

@@ -16,6 +16,7 @@
 #include "platform/ui/form.h"
 #include "platform/ui/services.h"
 #include "timetable/timetable.h"
+#include "timetable/timetable_read.h"
 
 namespace orvel::program {
 
@@ -93,6 +94,10 @@ class ScheduleWindow {
   // failed read: the edition's own message, the empty default timetable and the default file
   // name; false then.
   virtual bool LoadTimetableFile(const std::string& scdFileName) = 0;
+  // The same for a load nobody asked for (a followed source's round): no message. A failed read
+  // changes nothing, and the window keeps what it shows. The read, without its table, says how
+  // it went.
+  virtual TimetableRead LoadTimetableQuietly(const std::string& scdFileName) = 0;
   // Whether the window can show a timetable of rows × cols cells.
   virtual bool CanHold(std::int16_t rows, std::int16_t cols) const = 0;
   // An empty timetable of rows × cols cells; a size it cannot hold keeps the current one.

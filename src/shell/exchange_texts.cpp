@@ -238,6 +238,8 @@ std::string HttpFailureText(const exchange::FollowProblem& problem) {
       return "文件太大";
     case ui::HttpFailure::Incomplete:
       return "下载不完整";
+    case ui::HttpFailure::PlainPassword:
+      return "服务器要求以明文发送密码，请改用 https";
     case ui::HttpFailure::None:
     case ui::HttpFailure::Other:
       break;
@@ -265,6 +267,9 @@ std::string FollowReason(const exchange::FollowProblem& problem) {
       return "来源地址“" + problem.name + "”没有指向课表文件。";
     case Kind::NotWebOrFile:
       return "只能跟随 http:// 或 https:// 地址，或文件路径。";
+    case Kind::RawCharacterInPassword:
+      // The address itself would show the password.
+      return "服务器 " + problem.name + " 的地址中，密码中的 / ? # 需写成 %2F %3F %23。";
     case Kind::NotATimetableFile:
       return "来源应是 .yaml、.yml 或 .csv 课表文件：“" + problem.name + "”。";
     case Kind::UnusableFileName:
@@ -287,6 +292,9 @@ std::string FollowReason(const exchange::FollowProblem& problem) {
       return "无法保留原有的 scd\\" + problem.name;
     case Kind::CannotWriteTimetable:
       return "无法写入 scd\\" + problem.name;
+    case Kind::CopyNotShown:
+      return "scd\\" + problem.name + "：" +
+             program::TimetableReadProblem(problem.copyRead, problem.name);
     case Kind::NotADayList:
       return "不是日程表文件";
     case Kind::DayListLineUnreadable:

@@ -147,11 +147,25 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round,
   exchange::FollowProblem problem = timetable.problem;
   if (timetable.outcome != exchange::UpdateOutcome::Failed) {
     timetableKnown_ = round.timetable.validators;
-    // New cells, or the first copy of a program that started without one.
-    const bool current = state_.values.ScdFileName == source_->scdFileName;
+    // New cells, the first copy of a program that started without one, or a copy that did not
+    // read back before.
+    const bool current = state_.values.ScdFileName == source_->scdFileName && !copyUnshown_;
     if ((timetable.outcome == exchange::UpdateOutcome::Changed || !current) &&
-        Exists(TimetableCopy()) && window_.LoadTimetableFile(source_->scdFileName) && afterLoad_)
-      afterLoad_();
+        Exists(TimetableCopy())) {
+      // Nobody started the round to hear of it in a box, in the middle of a lesson: a copy that
+      // does not read back (a scanner holding it, a disk error) is the round's problem.
+      const TimetableRead shown = window_.LoadTimetableQuietly(source_->scdFileName);
+      copyUnshown_ = shown.fault != ReadFault::None;
+      if (copyUnshown_) {
+        // Fetched whole next time, in case the disk spoilt it.
+        timetableKnown_ = {};
+        problem = exchange::ProblemOf(exchange::FollowProblem::Kind::CopyNotShown,
+                                      source_->scdFileName);
+        problem.copyRead = shown;
+      } else if (afterLoad_) {
+        afterLoad_();
+      }
+    }
   }
   if (round.dayList) {
     const exchange::Update dayList =

@@ -6,7 +6,9 @@
 // writer into "scd" and is shown (read and checked off the window thread too; the window thread
 // only writes); a failure changes nothing on disk. The state shows in the tray tip and the
 // right-click menu, a failure of a new kind in one balloon, and a teacher's own file that the
-// first copy replaced (kept as .bak) in another.
+// first copy replaced (kept as .bak) in another. No round, whoever started it, opens a message
+// box: a copy that does not read back is a problem told there too, and the window keeps what it
+// shows.
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -90,6 +92,7 @@ class FollowSchedule {
   exchange::FollowProblem failure_;      // the last fetch's problem; none after a success
   exchange::FollowProblem toldFailure_;  // the failure a balloon told; none after a success
   std::uint32_t spreadSeed_ = 0;
+  bool copyUnshown_ = false;  // the copy did not read back into the window; tried every round
   bool busy_ = false;
   // Work under way holds a weak copy: once this is gone, its end is not heard.
   std::shared_ptr<int> alive_;

@@ -249,10 +249,14 @@ TEST_F(HolidayFilesTest, a_followed_school_brings_this_and_next_years_holiday_fi
   http.Serve("https://school.example/tt/%E5%88%9D%E4%BA%8C3%E7%8F%AD.yaml",
              std::string(kAlternatingWeek), "\"t1\"");
   http.Serve(url2027, good, "\"h1\"");
+  // As an object store answers for a file it lacks.
+  http.Fail(url2026, ui::HttpFailure::Status, 403);
   app->Start();
   app->platform.Advance(1);
 
   // 2026's is not there, which says nothing; 2027's is kept beside the PC's own files.
+  EXPECT_EQ(AnsiToUtf8(app->platform.tray().Icon(app->window())->tipAnsi),
+            "Tessaly2\n已同步 10:00");
   const auto copy = folder.path() / "holidays" / "2027.school.json";
   EXPECT_EQ(ReadWholeFile(copy, 1 << 20).bytes, good);
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "holidays" / "2026.school.json"));

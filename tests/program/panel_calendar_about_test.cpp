@@ -102,6 +102,7 @@ class ClassicWindow : public ui::Form, public program::ScheduleWindow {
   ui::Timer& IdleTimer() override { return idle; }
   void PaintCellsWhite() override { ++whitened; }
   bool LoadTimetableFile(const std::string&) override { return false; }
+  TimetableRead LoadTimetableQuietly(const std::string&) override { return {}; }
   bool CanHold(std::int16_t, std::int16_t) const override { return false; }
   void NewTimetable(std::int16_t, std::int16_t) override {}
   std::optional<Timetable> CurrentTimetable() const override { return Timetable(); }

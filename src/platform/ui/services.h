@@ -359,6 +359,7 @@ enum class HttpFailure {
   Status,            // the server answered with another status (HttpAnswer::status)
   TooLarge,          // a body over the limit
   Incomplete,        // a body shorter than the server said
+  PlainPassword,     // the server asked for the password in the clear over plain http
   Other,             // any other system error (HttpAnswer::errorCode)
 };
 

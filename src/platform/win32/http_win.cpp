@@ -1,6 +1,7 @@
 // The HTTP client of a followed timetable: WinHTTP, part of every Windows since XP, with the
 // system's proxy settings and certificate checks, TLS 1.2 and newer where the system has them,
-// and revocation checks. Each request ends by its deadline (winhttp_request.h).
+// and revocation checks. A password goes in the clear only over https. Each request ends by its
+// deadline (winhttp_request.h).
 #include <windows.h>
 
 #include <winhttp.h>
@@ -117,11 +118,11 @@ void UseAutomaticProxy(HINTERNET request, const std::wstring& url,
   if (proxy.lpszProxyBypass) GlobalFree(proxy.lpszProxyBypass);
 }
 
-// TLS 1.2 and 1.3 besides 1.0 and 1.1, which are all that Windows 7 speaks unless told; a system
-// without the newer ones refuses them, and keeps its own choice.
+// TLS 1.2 and 1.3, else 1.2 alone, which Windows 7 speaks only when told; a system without them
+// refuses them and keeps its own choice. 1.0 and 1.1 are never asked for by name: that would
+// switch them back on where an administrator turned them off.
 void UseModernTls(HINTERNET session) {
-  constexpr DWORD kTls12 = WINHTTP_FLAG_SECURE_PROTOCOL_TLS1 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_1 |
-                           WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2;
+  constexpr DWORD kTls12 = WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2;
   for (DWORD protocols : {kTls12 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_3, kTls12})
     if (WinHttpSetOption(session, WINHTTP_OPTION_SECURE_PROTOCOLS, &protocols, sizeof protocols))
       return;
@@ -170,17 +171,29 @@ bool AnsweredBy(const AsyncRequest& request, const std::wstring& host, INTERNET_
                               host.c_str(), static_cast<int>(host.size()), TRUE) == CSTR_EQUAL;
 }
 
+enum class Credentials { Set, PlainOnly, Unusable };
+
 // After a 401: the strongest scheme the server offers, with the address's user name and
-// password.
-bool UseCredentials(HINTERNET request, const std::wstring& user, const std::wstring& password) {
+// password, and no redirection for the request that carries them. Basic sends the password as it
+// is, so only over https (`secure`); a server that offers nothing else over http is PlainOnly.
+Credentials UseCredentials(HINTERNET request, const std::wstring& user,
+                           const std::wstring& password, bool secure) {
   DWORD supported = 0, first = 0, target = 0;
-  if (!WinHttpQueryAuthSchemes(request, &supported, &first, &target)) return false;
+  if (!WinHttpQueryAuthSchemes(request, &supported, &first, &target)) return Credentials::Unusable;
+  DWORD chosen = 0;
   for (const DWORD scheme : {WINHTTP_AUTH_SCHEME_NEGOTIATE, WINHTTP_AUTH_SCHEME_NTLM,
                              WINHTTP_AUTH_SCHEME_DIGEST, WINHTTP_AUTH_SCHEME_BASIC})
-    if (supported & scheme)
-      return WinHttpSetCredentials(request, target, scheme, user.c_str(), password.c_str(),
-                                   nullptr) != FALSE;
-  return false;
+    if ((supported & scheme) && !chosen) chosen = scheme;
+  if (chosen == WINHTTP_AUTH_SCHEME_BASIC && !secure) return Credentials::PlainOnly;
+  // Followed, a redirection would carry the credentials to another address: a 3xx ends it.
+  DWORD noRedirects = WINHTTP_DISABLE_REDIRECTS;
+  if (!chosen ||
+      !WinHttpSetOption(request, WINHTTP_OPTION_DISABLE_FEATURE, &noRedirects, sizeof noRedirects))
+    return Credentials::Unusable;
+  return WinHttpSetCredentials(request, target, chosen, user.c_str(), password.c_str(),
+                               nullptr) != FALSE
+             ? Credentials::Set
+             : Credentials::Unusable;
 }
 
 DWORD StatusOf(HINTERNET request) {
@@ -221,11 +234,18 @@ ui::HttpAnswer Ask(AsyncRequest& exchange, const Target& target, const ui::HttpR
     return FailedWith(exchange.Error());
   DWORD status = StatusOf(exchange.get());
   if (status == HTTP_STATUS_DENIED && !target.user.empty() &&
-      AnsweredBy(exchange, target.host, target.port) &&
-      UseCredentials(exchange.get(), target.user, target.password)) {
-    if (!exchange.Send(headers) || !exchange.ReceiveResponse())
-      return FailedWith(exchange.Error());
-    status = StatusOf(exchange.get());
+      AnsweredBy(exchange, target.host, target.port)) {
+    switch (UseCredentials(exchange.get(), target.user, target.password, target.secure)) {
+      case Credentials::Set:
+        if (!exchange.Send(headers) || !exchange.ReceiveResponse())
+          return FailedWith(exchange.Error());
+        status = StatusOf(exchange.get());
+        break;
+      case Credentials::PlainOnly:
+        return Failed(ui::HttpFailure::PlainPassword);
+      case Credentials::Unusable:
+        break;
+    }
   }
 
   ui::HttpAnswer answer;
@@ -238,7 +258,8 @@ ui::HttpAnswer Ask(AsyncRequest& exchange, const Target& target, const ui::HttpR
     answer.outcome = ui::HttpOutcome::Missing;
     return answer;
   }
-  // A redirection still here is one more than the limit allows (or to plain http from https).
+  // A redirection still here is one more than the limit allows, one to plain http from https,
+  // or one in answer to the credentials.
   if (status >= 300 && status < 400) {
     answer.failure = ui::HttpFailure::TooManyRedirects;
     return answer;

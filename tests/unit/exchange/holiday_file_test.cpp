@@ -118,6 +118,8 @@ TEST(holiday_file_test, names_in_the_holidays_folder_and_beside_a_followed_timet
        "https://edu.example.internal/tt/holidays/2027.json"},
       {R"(\\server\share\课表\{class}.csv)", R"(\\server\share\课表\holidays\2027.json)"},
       {"D:/课表/全校.yaml", "D:/课表/holidays/2027.json"},
+      // A signed link's query goes with them.
+      {"https://s/tt/{class}.yaml?v=2&sig=x", "https://s/tt/holidays/2027.json?v=2&sig=x"},
   };
   for (const auto& s : sources) {
     const SourceResolution resolved = ResolveSource(s.source, "初一1班");
