@@ -5,6 +5,7 @@
 
 #include "platform/file_io.h"
 #include "platform/ui/platform.h"
+#include "schooltime/dated_http.h"
 #include "shell/exchange_texts.h"
 #include "timetable/program_folder.h"
 
@@ -123,18 +124,26 @@ void FollowSchedule::FetchNow() {
     holidayAsks = holidays_.Asks(static_cast<int>(today.year()), state_.programFolder);
   auto holidays = std::make_shared<std::vector<exchange::FetchedHolidayFile>>();
   // The files are read and checked there too: only writing them is left to the window thread.
-  state_.platform.background().Run(
-      [round, checked, holidays, holidayAsks, source = *source_, edition = state_.edition,
-       timetable = OnDisk(timetableKnown_, TimetableCopy()),
-       dayList = OnDisk(dayListKnown_, state_.programFolder /
-                                           PathFromUtf8(kSchoolDayListFileName))](ui::Http& http) {
+  auto serverTime = std::make_shared<std::vector<schooltime::TimeReading>>();
+  state_.platform.background().RunTimed(
+      [round, checked, holidays, holidayAsks, serverTime, source = *source_,
+       edition = state_.edition, timetable = OnDisk(timetableKnown_, TimetableCopy()),
+       dayList = OnDisk(dayListKnown_, state_.programFolder / PathFromUtf8(
+                                                                  kSchoolDayListFileName))](
+          ui::Http& client, ui::TimeQueries& queries) {
+        // Each answer's Date is read on the way: standard time without a request of its own.
+        schooltime::DatedHttp http(client, queries);
         *round = exchange::FetchSource(http, source, timetable, dayList);
         *checked = exchange::CheckTimetable(round->timetable, source, edition);
         // Asked only of a source that answered, as the day list is.
         if (round->dayList) *holidays = exchange::FetchSchoolHolidays(http, source, holidayAsks);
+        *serverTime = http.readings();
       },
-      [this, alive = std::weak_ptr<int>(alive_), round, checked, holidays] {
-        if (!alive.expired()) Fetched(*round, *checked, *holidays);
+      [this, alive = std::weak_ptr<int>(alive_), round, checked, holidays, serverTime] {
+        if (alive.expired()) return;
+        Fetched(*round, *checked, *holidays);
+        if (!alive.expired() && serverTime_ && !serverTime->empty())
+          serverTime_(std::move(*serverTime));
       });
 }
 

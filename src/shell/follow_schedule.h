@@ -23,6 +23,7 @@
 #include "platform/ui/controls.h"
 #include "program/program_state.h"
 #include "program/schedule_window.h"
+#include "schooltime/time_readings.h"
 
 namespace orvel::shell {
 
@@ -55,6 +56,11 @@ class FollowSchedule {
   // and, after a failure, what went wrong.
   std::vector<std::string> StateLines() const;
 
+  // Each round's readings of the server's Date go here (a web source's answers all carry one).
+  void SetServerTimeTaker(std::function<void(std::vector<schooltime::TimeReading>)> take) {
+    serverTime_ = std::move(take);
+  }
+
   // The refresh period, from follow.ini; a test shortens it.
   void SetRefreshPeriod(std::chrono::milliseconds period) { period_ = period; }
 
@@ -77,6 +83,7 @@ class FollowSchedule {
   program::ScheduleWindow& window_;
   std::function<void()> afterLoad_;
   std::function<void()> dayListChanged_;
+  std::function<void(std::vector<schooltime::TimeReading>)> serverTime_;
   std::optional<exchange::FollowSettings> settings_;
   std::optional<exchange::FollowedSource> source_;
   exchange::FollowProblem sourceProblem_;  // why follow.ini's source cannot be followed

@@ -1,5 +1,6 @@
 #include "shell/program_shell.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -11,6 +12,7 @@
 #include "program/day_lists.h"
 #include "program/holiday_files.h"
 #include "program/live_values.h"
+#include "schooltime/dated_http.h"
 #include "shell/popup_reminder.h"
 
 namespace orvel::shell {
@@ -60,7 +62,22 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
   form.onQueryClose = [this] { ExitProgram(); };
   form.onSessionEnd = [this] { ExitProgram(); };
   form.onClockChanged = [this](bool set) { time_.ClockChanged(set); };
-  time_.SetFollowed({}, [this]() -> std::optional<std::string> {
+  follow_.SetServerTimeTaker([this](std::vector<schooltime::TimeReading> readings) {
+    time_.TakeServerReadings(std::move(readings));
+  });
+  time_.SetFollowed(
+      [this](ui::Http& http, ui::TimeQueries& queries) -> std::optional<schooltime::TimeSource> {
+        const std::optional<exchange::FollowedSource>& source = follow_.source();
+        if (!source || source->kind != exchange::SourceKind::Web) return std::nullopt;
+        // One HEAD, when no fetch has brought a Date lately.
+        return [&http, &queries, url = source->timetable](std::int64_t deadlineSteadyMs) {
+          const auto leftMs = std::min<std::int64_t>(deadlineSteadyMs - queries.SteadyMs(),
+                                                     schooltime::kMaxSourceMs);
+          return leftMs > 0 ? schooltime::AskWebServer(http, queries, url, static_cast<int>(leftMs))
+                            : std::nullopt;
+        };
+      },
+      [this]() -> std::optional<std::string> {
     const std::optional<exchange::FollowedSource>& source = follow_.source();
     if (!source || source->kind != exchange::SourceKind::File) return std::nullopt;
     return schooltime::ShareServerOf(source->timetable);

@@ -32,15 +32,24 @@ void SchoolTimeControl::Start() {
 void SchoolTimeControl::Tick() {
   if (ended_) return;
   if (asked_ && state_.platform.clock().SteadyMs() - lastRoundSteadyMs_ >= kTimeRoundEveryMs)
-    AskNow();
+    Round(false);
   if (window_ && window_->Loaded()) window_->ShowTime();
 }
 
 void SchoolTimeControl::AskNow() {
+  Round(true);
+}
+
+void SchoolTimeControl::Round(bool evenIfFresh) {
   if (ended_ || busy_ || !state_.classroom.standardTime) return;
-  busy_ = true;
   asked_ = true;
-  lastRoundSteadyMs_ = state_.platform.clock().SteadyMs();
+  const std::int64_t nowMs = state_.platform.clock().SteadyMs();
+  lastRoundSteadyMs_ = nowMs;
+  // The followed server's Date came with a fetch lately: it stands, and nobody is asked.
+  if (!evenIfFresh && serverReadingSteadyMs_ &&
+      nowMs - *serverReadingSteadyMs_ < kTimeRoundEveryMs)
+    return;
+  busy_ = true;
   auto round = std::make_shared<schooltime::TimeRound>();
   const std::optional<std::string> share =
       followedShare_ ? followedShare_() : std::optional<std::string>();
@@ -66,13 +75,16 @@ void SchoolTimeControl::AskNow() {
 void SchoolTimeControl::ClockChanged(bool set) {
   // An offset measured against the old setting of the clock would now be wrong by the change.
   if (set) state_.time.SetStandard(std::nullopt);
+  serverReadingSteadyMs_.reset();
   AskNow();
 }
 
 void SchoolTimeControl::TakeServerReadings(std::vector<schooltime::TimeReading> readings) {
   if (!state_.classroom.standardTime || readings.empty()) return;
   const schooltime::TimeDecision decision = schooltime::DecideOffset(readings);
-  if (decision.applied) Apply(decision);
+  if (!decision.applied) return;
+  serverReadingSteadyMs_ = state_.platform.clock().SteadyMs();
+  Apply(decision);
 }
 
 void SchoolTimeControl::Apply(const schooltime::TimeDecision& decision) {

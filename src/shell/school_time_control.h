@@ -65,6 +65,9 @@ class SchoolTimeControl {
   panel::FrmTime* window() const { return window_.get(); }
 
  private:
+  // A round, unless one is under way, time=off, or (unless `evenIfFresh`) a fetch brought the
+  // followed server's time within the hour.
+  void Round(bool evenIfFresh);
   void Apply(const schooltime::TimeDecision& decision);
   void AlignToBell();
   void SetBell(int seconds);
@@ -78,6 +81,8 @@ class SchoolTimeControl {
   FollowedShare followedShare_;
   std::unique_ptr<panel::FrmTime> window_;
   std::int64_t lastRoundSteadyMs_ = 0;
+  // When a fetch last brought a reading of the followed server's Date that was used.
+  std::optional<std::int64_t> serverReadingSteadyMs_;
   bool busy_ = false;
   bool asked_ = false;  // a round has been asked for since the start
   bool ended_ = false;

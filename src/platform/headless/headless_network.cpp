@@ -7,6 +7,7 @@ namespace orvel::headless {
 ui::HttpAnswer HeadlessHttp::Get(const ui::HttpRequest& request) {
   requests_.push_back(request);
   ui::HttpAnswer answer;
+  answer.date = date_;
   const auto it = files_.find(request.url);
   if (it == files_.end()) {
     answer.outcome = ui::HttpOutcome::Missing;
@@ -17,6 +18,9 @@ ui::HttpAnswer HeadlessHttp::Get(const ui::HttpRequest& request) {
   } else if (!request.etag.empty() && request.etag == it->second.etag) {
     answer.outcome = ui::HttpOutcome::Unchanged;
     answer.status = 304;
+  } else if (request.headOnly) {
+    answer.outcome = ui::HttpOutcome::Fetched;
+    answer.status = 200;
   } else if (it->second.body.size() > request.maxBodyBytes) {
     answer.failure = ui::HttpFailure::TooLarge;
     answer.status = 200;

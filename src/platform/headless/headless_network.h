@@ -22,6 +22,8 @@ class HeadlessHttp : public ui::Http {
   // `status` of a server's answer) until it is served again.
   void Fail(const std::string& url, ui::HttpFailure failure, int status = 0);
   void Remove(const std::string& url);
+  // The Date header every answer carries from now on; empty: none.
+  void SetDate(std::string date) { date_ = std::move(date); }
 
   const std::vector<ui::HttpRequest>& Requests() const { return requests_; }
   // What each request got, in order.
@@ -34,6 +36,7 @@ class HeadlessHttp : public ui::Http {
     int status = 0;
   };
   std::map<std::string, Served> files_;
+  std::string date_;
   std::vector<ui::HttpRequest> requests_;
   std::vector<ui::HttpOutcome> outcomes_;
 };

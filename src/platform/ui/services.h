@@ -336,6 +336,10 @@ struct HttpRequest {
   std::string etag;          // sent as If-None-Match when not empty
   std::string lastModified;  // sent as If-Modified-Since when not empty
   std::size_t maxBodyBytes = 0;
+  // Only the answer's status and headers (HEAD): what a server's Date is read from.
+  bool headOnly = false;
+  // Shorter than the client's own limit, for a request that must not hold up a round.
+  int timeoutMs = 0;
 };
 
 enum class HttpOutcome {
@@ -368,6 +372,7 @@ struct HttpAnswer {
   std::string body;  // Fetched
   std::string etag;  // Fetched: the validators to send next time
   std::string lastModified;
+  std::string date;  // the server's Date header, as sent, whatever the outcome
   HttpFailure failure = HttpFailure::None;  // Failed
   int status = 0;                           // the server's status code; 0 when none answered
   unsigned long errorCode = 0;              // HttpFailure::Other: the system's error number

@@ -250,6 +250,8 @@ ui::HttpAnswer Ask(AsyncRequest& exchange, const Target& target, const ui::HttpR
 
   ui::HttpAnswer answer;
   answer.status = static_cast<int>(status);
+  // Every answer is dated: an unchanged file's 304 gives standard time as well as a file does.
+  answer.date = TextHeader(exchange.get(), WINHTTP_QUERY_DATE);
   if (status == HTTP_STATUS_NOT_MODIFIED) {
     answer.outcome = ui::HttpOutcome::Unchanged;
     return answer;
@@ -266,6 +268,10 @@ ui::HttpAnswer Ask(AsyncRequest& exchange, const Target& target, const ui::HttpR
   }
   if (status != HTTP_STATUS_OK) {
     answer.failure = ui::HttpFailure::Status;
+    return answer;
+  }
+  if (request.headOnly) {
+    answer.outcome = ui::HttpOutcome::Fetched;
     return answer;
   }
 
@@ -286,7 +292,11 @@ ui::HttpAnswer Ask(AsyncRequest& exchange, const Target& target, const ui::HttpR
 }  // namespace
 
 ui::HttpAnswer Win32Http::Get(const ui::HttpRequest& request) {
-  const ULONGLONG deadline = GetTickCount64() + kTotalMs;
+  const DWORD totalMs = request.timeoutMs > 0 && static_cast<DWORD>(request.timeoutMs) < kTotalMs
+                            ? static_cast<DWORD>(request.timeoutMs)
+                            : kTotalMs;
+  const DWORD connectMs = totalMs < kConnectMs ? totalMs : kConnectMs;
+  const ULONGLONG deadline = GetTickCount64() + totalMs;
   const std::wstring url = Widen(request.url);
   URL_COMPONENTS parts{};
   parts.dwStructSize = sizeof parts;
@@ -311,8 +321,8 @@ ui::HttpAnswer Win32Http::Get(const ui::HttpRequest& request) {
   std::wstring autoConfigUrl;
   const InternetHandle session = OpenSession(autoProxy, autoConfigUrl);
   if (!session) return FailedWith(GetLastError());
-  WinHttpSetTimeouts(session.get(), static_cast<int>(kConnectMs), static_cast<int>(kConnectMs),
-                     static_cast<int>(kTotalMs), static_cast<int>(kTotalMs));
+  WinHttpSetTimeouts(session.get(), static_cast<int>(connectMs), static_cast<int>(connectMs),
+                     static_cast<int>(totalMs), static_cast<int>(totalMs));
   UseModernTls(session.get());
   if (!ReportToRequests(session.get())) return FailedWith(GetLastError());
   const InternetHandle connection(
@@ -322,7 +332,8 @@ ui::HttpAnswer Win32Http::Get(const ui::HttpRequest& request) {
   // Revocation is checked where the system can; a revocation server that the PC cannot reach
   // is no reason to refuse the school's server, so the request goes once more without.
   for (bool checkRevocation = target.secure;; checkRevocation = false) {
-    AsyncRequest exchange(connection.get(), target.path, target.secure, deadline);
+    AsyncRequest exchange(connection.get(), target.path, target.secure, deadline,
+                          request.headOnly);
     if (!exchange) return FailedWith(exchange.Error());
     DWORD redirects = kMaxRedirects;
     WinHttpSetOption(exchange.get(), WINHTTP_OPTION_MAX_HTTP_AUTOMATIC_REDIRECTS, &redirects,

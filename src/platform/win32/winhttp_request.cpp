@@ -76,13 +76,13 @@ void CALLBACK OnRequestStatus(HINTERNET, DWORD_PTR context, DWORD status, LPVOID
 }  // namespace
 
 AsyncRequest::AsyncRequest(HINTERNET connection, const std::wstring& path, bool secure,
-                           ULONGLONG deadline)
+                           ULONGLONG deadline, bool headOnly)
     : notices_(std::make_shared<RequestNotices>()), deadline_(deadline) {
   if (!notices_->arrived) {
     error_ = GetLastError();
     return;
   }
-  request_.reset(WinHttpOpenRequest(connection, L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
+  request_.reset(WinHttpOpenRequest(connection, headOnly ? L"HEAD" : L"GET", path.c_str(), nullptr, WINHTTP_NO_REFERER,
                                     WINHTTP_DEFAULT_ACCEPT_TYPES,
                                     secure ? WINHTTP_FLAG_SECURE : 0));
   if (!request_) {

@@ -30,7 +30,8 @@ class AsyncRequest {
  public:
   // A GET of `path` on `connection`, whose session was opened with WINHTTP_FLAG_ASYNC and the
   // callback above; every wait ends at `deadline` (GetTickCount64).
-  AsyncRequest(HINTERNET connection, const std::wstring& path, bool secure, ULONGLONG deadline);
+  AsyncRequest(HINTERNET connection, const std::wstring& path, bool secure, ULONGLONG deadline,
+               bool headOnly = false);
   AsyncRequest(const AsyncRequest&) = delete;
   AsyncRequest& operator=(const AsyncRequest&) = delete;
   // Closes the request; work WinHTTP still has on it ends with the handle, later.
