@@ -24,7 +24,7 @@ TEST(time_queries_test, a_time_server_named_in_classroom_ini_is_read_and_a_silen
   const std::filesystem::path state = wintest::HostPath(ORVEL_SNTP_SERVER_STATE);
   const wintest::TempFolder folder;
   std::ofstream(folder.path() / "classroom.ini")
-      << "timeServers=127.0.0.1:" << FileText(state / "port") << "\r\n";
+      << "timeServers=127.0.0.1:" << FileText(state / "port") << "\n";
   const ClassroomSettings settings = ReadClassroomSettings(folder.path());
   ASSERT_EQ(settings.timeServers.size(), 1u);
   win32::Win32TimeQueries queries;

@@ -53,12 +53,15 @@ bool WinsockReady() {
 // alone and its result is dropped.
 template <class Result>
 Result RunWithin(int timeoutMs, Result timedOut, std::function<Result()> work) {
+  // An event rather than a condition variable, whose timed wait would import the performance
+  // counter through the C++ runtime's steady clock.
   struct Shared {
+    KernelHandle finished{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
     std::mutex mutex;
-    std::condition_variable finished;
     std::optional<Result> result;
   };
   const auto shared = std::make_shared<Shared>();
+  if (!shared->finished) return timedOut;
   try {
     std::thread([shared, timedOut, work = std::move(work)] {
       Result result = timedOut;
@@ -69,15 +72,14 @@ Result RunWithin(int timeoutMs, Result timedOut, std::function<Result()> work) {
       }
       const std::lock_guard lock(shared->mutex);
       shared->result = std::move(result);
-      shared->finished.notify_all();
+      SetEvent(shared->finished.get());
     }).detach();
   } catch (...) {
     ReportSwallowedFailure("starting a time query");
     return timedOut;
   }
-  std::unique_lock lock(shared->mutex);
-  shared->finished.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                            [&] { return shared->result.has_value(); });
+  WaitForSingleObject(shared->finished.get(), static_cast<DWORD>(timeoutMs));
+  const std::lock_guard lock(shared->mutex);
   return shared->result ? std::move(*shared->result) : timedOut;
 }
 
