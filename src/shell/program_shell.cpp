@@ -1,6 +1,5 @@
 #include "shell/program_shell.h"
 
-#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -12,7 +11,6 @@
 #include "program/day_lists.h"
 #include "program/holiday_files.h"
 #include "program/live_values.h"
-#include "schooltime/dated_http.h"
 #include "shell/popup_reminder.h"
 
 namespace orvel::shell {
@@ -66,16 +64,10 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
     time_.TakeServerReadings(std::move(readings));
   });
   time_.SetFollowed(
-      [this](ui::Http& http, ui::TimeQueries& queries) -> std::optional<schooltime::TimeSource> {
+      [this]() -> std::optional<std::string> {
         const std::optional<exchange::FollowedSource>& source = follow_.source();
         if (!source || source->kind != exchange::SourceKind::Web) return std::nullopt;
-        // One HEAD, when no fetch has brought a Date lately.
-        return [&http, &queries, url = source->timetable](std::int64_t deadlineSteadyMs) {
-          const auto leftMs = std::min<std::int64_t>(deadlineSteadyMs - queries.SteadyMs(),
-                                                     schooltime::kMaxSourceMs);
-          return leftMs > 0 ? schooltime::AskWebServer(http, queries, url, static_cast<int>(leftMs))
-                            : std::nullopt;
-        };
+        return source->timetable;
       },
       [this]() -> std::optional<std::string> {
     const std::optional<exchange::FollowedSource>& source = follow_.source();

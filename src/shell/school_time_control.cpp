@@ -1,9 +1,11 @@
 #include "shell/school_time_control.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "clock/bell_alignment.h"
 #include "clock/time_of_day.h"
+#include "schooltime/dated_http.h"
 #include "panel/school_time_text.h"
 #include "platform/ui/platform.h"
 
@@ -51,15 +53,23 @@ void SchoolTimeControl::Round(bool evenIfFresh) {
     return;
   busy_ = true;
   auto round = std::make_shared<schooltime::TimeRound>();
+  // Read here, on the window thread: the work below touches nothing of the program.
   const std::optional<std::string> share =
       followedShare_ ? followedShare_() : std::optional<std::string>();
+  const std::optional<std::string> web =
+      followedServerTime_ ? followedServerTime_() : std::optional<std::string>();
   state_.platform.background().RunTimed(
-      [round, share, servers = state_.classroom.timeServers,
-       serverTime = followedServerTime_](ui::Http& http, ui::TimeQueries& queries) {
+      [round, share, web, servers = state_.classroom.timeServers](ui::Http& http,
+                                                                   ui::TimeQueries& queries) {
         std::vector<schooltime::TimeSource> sources;
-        if (serverTime)
-          if (std::optional<schooltime::TimeSource> own = serverTime(http, queries))
-            sources.push_back(std::move(*own));
+        if (web)
+          sources.push_back([&http, &queries, url = *web](std::int64_t deadlineSteadyMs) {
+            const std::int64_t leftMs = std::min<std::int64_t>(
+                deadlineSteadyMs - queries.SteadyMs(), schooltime::kMaxSourceMs);
+            return leftMs > 0 ? schooltime::AskWebServer(http, queries, url,
+                                                         static_cast<int>(leftMs))
+                              : std::nullopt;
+          });
         for (schooltime::TimeSource& source :
              schooltime::ShareAndTimeServers(queries, share, servers))
           sources.push_back(std::move(source));

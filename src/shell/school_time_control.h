@@ -31,10 +31,9 @@ inline constexpr std::int64_t kTimeRoundEveryMs = 60 * 60 * 1000;
 class SchoolTimeControl {
  public:
   using Notify = std::function<void(const std::string& text, std::string_view title)>;
-  // The followed source's own server, asked first in a round: a reading its last fetch's Date
-  // header gave, or one asked of it now. Nothing while the PC follows no web source.
-  using FollowedServerTime = std::function<std::optional<schooltime::TimeSource>(
-      ui::Http& http, ui::TimeQueries& queries)>;
+  // The followed web source's address, whose server is asked first in a round (one HEAD, when
+  // no fetch brought its Date lately). Nothing while the PC follows no web source.
+  using FollowedServerTime = std::function<std::optional<std::string>()>;
   // The Windows server of a followed share (\\server\share\...), if that is what is followed.
   using FollowedShare = std::function<std::optional<std::string>()>;
 

@@ -16,7 +16,7 @@ using headless::DropFiles;
 using headless::RightClickCell;
 
 // Positions in the window's menu, as the user sees them from the top.
-constexpr std::size_t kMenuPanel = 0, kMenuImport = 1, kMenuExport = 2, kMenuExit = 6;
+constexpr std::size_t kMenuPanel = 0, kMenuImport = 1, kMenuExport = 2, kMenuExit = 9;
 
 class TimetableExchangeTest : public PanelTest {
  protected:
