@@ -101,7 +101,11 @@ void SchoolTimeControl::Apply(const schooltime::TimeDecision& decision) {
   // A round that found nothing keeps what an earlier one found: the PC's clock drifts slowly.
   if (!decision.applied) return;
   state_.time.SetStandard(
-      program::StandardTime{decision.applied->source, decision.applied->offsetMs, state_.now});
+      program::StandardTime{decision.applied->source, decision.applied->offsetMs, {}});
+  // When it was set, by the clock it set.
+  program::StandardTime standard = *state_.time.standard();
+  standard.takenAt = state_.time.Now();
+  state_.time.SetStandard(std::move(standard));
   if (window_ && window_->Loaded()) window_->ShowTime();
 }
 
