@@ -86,6 +86,7 @@ class FolderPlatform : public ui::Platform {
   ui::Background& background() override { return real.background(); }
   ui::Foreground& foreground() override { return real.foreground(); }
   const ui::Notifications& notifications() const override { return real.notifications(); }
+  ui::Instances& instances() override { return real.instances(); }
   std::filesystem::path ProgramFolder() override { return folder_; }
   std::unique_ptr<ui::FormPeer> CreateFormPeer(ui::Form& form) override {
     return real.CreateFormPeer(form);

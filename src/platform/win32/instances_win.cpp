@@ -23,7 +23,7 @@ constexpr int kLookEveryMs = 100;
 
 class Win32Claim : public ui::InstanceClaim {
  public:
-  Win32Claim(KernelHandle mutex, Instances::TakeRequest take)
+  Win32Claim(KernelHandle mutex, ui::Instances::TakeRequest take)
       : mutex_(std::move(mutex)), take_(std::move(take)) {}
   ~Win32Claim() override = default;
 
@@ -64,7 +64,7 @@ class Win32Claim : public ui::InstanceClaim {
   }
 
   KernelHandle mutex_;
-  Instances::TakeRequest take_;
+  ui::Instances::TakeRequest take_;
   std::deque<std::string> queued_;
   WindowHandle window_;
 };
