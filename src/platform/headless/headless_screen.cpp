@@ -25,6 +25,10 @@ std::vector<ui::Bounds> HeadlessScreen::Monitors() const {
   return rects_;
 }
 
+std::vector<ui::Bounds> HeadlessScreen::WorkAreas() const {
+  return workAreas_.empty() ? rects_ : workAreas_;
+}
+
 double HeadlessScreen::TwipsPerPixelOf(const ui::Form& form) const {
   return monitors_[MonitorIndexOf(form)].twipsPerPixel;
 }
@@ -39,6 +43,7 @@ std::size_t HeadlessScreen::MonitorIndexOf(const ui::Form& form) const {
 }
 
 void HeadlessScreen::KeepRects() {
+  workAreas_.clear();
   rects_.clear();
   for (const HeadlessMonitor& m : monitors_)
     rects_.push_back(ui::Bounds{m.leftPx * twipsPerPixel_, m.topPx * twipsPerPixel_,

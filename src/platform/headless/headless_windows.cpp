@@ -6,15 +6,16 @@
 namespace orvel::headless {
 namespace {
 
-bool Overlap(const ui::Bounds& a, const ui::Bounds& b) {
-  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-         b.top < a.top + a.height;
-}
-
-bool Contains(const ui::Bounds& outer, const ui::Bounds& inner) {
-  return outer.left <= inner.left && outer.top <= inner.top &&
-         outer.left + outer.width >= inner.left + inner.width &&
-         outer.top + outer.height >= inner.top + inner.height;
+// Over every monitor: the union of their rectangles.
+ui::Bounds WholeDesktop(const std::vector<ui::Bounds>& monitors) {
+  double left = 0, top = 0, right = 0, bottom = 0;
+  for (const ui::Bounds& m : monitors) {
+    left = std::min(left, m.left);
+    top = std::min(top, m.top);
+    right = std::max(right, m.left + m.width);
+    bottom = std::max(bottom, m.top + m.height);
+  }
+  return {left, top, right - left, bottom - top};
 }
 
 }  // namespace
@@ -83,7 +84,7 @@ void HeadlessWindows::PlaceAtBottom(std::size_t entry) {
 
 void HeadlessWindows::Opened(ui::Form& form) {
   windows_[&form] = WindowData{};
-  stack_.push_back(StackEntry{&form, form.name(), form.topmost, std::nullopt});
+  stack_.push_back(StackEntry{&form, form.name(), form.topmost, std::nullopt, {}});
   PlaceOnTop(stack_.size() - 1);
 }
 
@@ -149,30 +150,25 @@ void HeadlessWindows::RaiseTopmost(ui::Form& form) {
   PlaceOnTop(entry);
 }
 
-bool HeadlessWindows::CoveredByOther(const ui::Form& form) const {
-  const std::size_t entry = EntryOf(&form, {});
-  for (std::size_t i = 0; i < entry && i < stack_.size(); ++i)
-    if (!stack_[i].form && (!stack_[i].bounds || Overlap(*stack_[i].bounds, form.bounds())))
-      return true;
-  return false;
+std::vector<ui::StackedWindow> HeadlessWindows::Facts(std::size_t end) const {
+  const ui::Bounds desktop = WholeDesktop(screen_.Monitors());
+  std::vector<ui::StackedWindow> facts;
+  for (std::size_t i = 0; i < end && i < stack_.size(); ++i) {
+    ui::StackedWindow w = stack_[i].facts;
+    w.ours = stack_[i].form != nullptr;
+    w.rect = stack_[i].form ? stack_[i].form->bounds() : stack_[i].bounds.value_or(desktop);
+    facts.push_back(w);
+  }
+  return facts;
 }
 
-std::size_t HeadlessWindows::OtherInFront(const ui::Bounds& monitor) const {
-  if (!foregroundForm_)
-    return foregroundName_.empty() ? stack_.size() : EntryOf(nullptr, foregroundName_);
-  // Beneath the program's own foreground window, on the monitor.
-  for (std::size_t i = EntryOf(foregroundForm_, {}) + 1; i < stack_.size(); ++i)
-    if (!stack_[i].form && (!stack_[i].bounds || Overlap(*stack_[i].bounds, monitor))) return i;
-  return stack_.size();
+bool HeadlessWindows::CoveredByOther(const ui::Form& form) const {
+  return ui::CoveredByOther(Facts(EntryOf(&form, {})), form.bounds());
 }
 
 bool HeadlessWindows::FullScreenOver(const ui::Form& form) const {
   if (!Find(form)) return false;
-  const ui::Bounds monitor = screen_.MonitorOf(form);
-  const std::size_t front = OtherInFront(monitor);
-  if (front >= stack_.size()) return false;
-  const std::optional<ui::Bounds>& bounds = stack_[front].bounds;
-  return !bounds || Contains(*bounds, monitor);
+  return ui::FullScreenOn(Facts(stack_.size()), screen_.MonitorOf(form));
 }
 
 void HeadlessWindows::SetLayered(ui::Form& form, bool colourKey, ui::Colour colour, int alpha) {
@@ -246,8 +242,9 @@ bool HeadlessWindows::IsTopmost(const ui::Form& form) const {
 }
 
 void HeadlessWindows::OpenOtherWindow(const std::string& name, bool topmost,
-                                      std::optional<ui::Bounds> bounds) {
-  stack_.push_back(StackEntry{nullptr, name, topmost, bounds});
+                                      std::optional<ui::Bounds> bounds,
+                                      const ui::StackedWindow& facts) {
+  stack_.push_back(StackEntry{nullptr, name, topmost, bounds, facts});
   PlaceOnTop(stack_.size() - 1);
 }
 

@@ -1,60 +1,71 @@
-// Keeping a window in front: its topmost place asserted again, and whether another program's
-// window covers it or the whole monitor it is on.
+// Keeping a window in front: its topmost place asserted again, and what the system tells of the
+// other windows in the stack, which platform/ui/window_stack decides on.
 #include <windows.h>
 
-#include <cwchar>
+#include <dwmapi.h>
+
+#include <vector>
 
 #include "platform/ui/form.h"
+#include "platform/ui/window_stack.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/services_win.h"
+#include "platform/win32/wide.h"
 
 namespace orvel::win32 {
 namespace {
 
 // A desktop holds a few hundred top-level windows; a walk never goes further than this.
 constexpr int kMostWindowsLooked = 4096;
+// DWMWA_CLOAKED, which came with Windows 8: Windows 7 refuses the question, and cloaks nothing.
+constexpr DWORD kCloakedAttribute = 14;
 
-bool OfThisProcess(HWND hwnd) {
+ui::Bounds BoundsOf(const RECT& r) {
+  return {static_cast<double>(r.left), static_cast<double>(r.top),
+          static_cast<double>(r.right - r.left), static_cast<double>(r.bottom - r.top)};
+}
+
+bool Cloaked(HWND hwnd) {
+  DWORD cloaked = 0;
+  return SUCCEEDED(DwmGetWindowAttribute(hwnd, kCloakedAttribute, &cloaked, sizeof(cloaked))) &&
+         cloaked != 0;
+}
+
+// What the stack's rules need of a window, read from its styles, which asks nothing of the
+// window's thread; a hidden window is told as hidden and nothing more.
+ui::StackedWindow FactsOf(HWND hwnd) {
+  ui::StackedWindow w;
+  const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+  w.visible = (style & WS_VISIBLE) != 0;
+  if (!w.visible) return w;
   DWORD process = 0;
   GetWindowThreadProcessId(hwnd, &process);
-  return process == GetCurrentProcessId();
+  w.ours = process == GetCurrentProcessId();
+  if (w.ours) return w;
+  const LONG_PTR ex = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+  w.minimised = (style & WS_MINIMIZE) != 0;
+  w.maximisedWithCaption = (style & WS_MAXIMIZE) && (style & WS_CAPTION) == WS_CAPTION;
+  w.toolWindow = (ex & WS_EX_TOOLWINDOW) != 0;
+  w.noActivate = (ex & WS_EX_NOACTIVATE) != 0;
+  w.owned = GetWindow(hwnd, GW_OWNER) != nullptr;
+  w.cloaked = Cloaked(hwnd);
+  wchar_t name[64]{};
+  if (const int length = GetClassNameW(hwnd, name, 64); length > 0)
+    w.role = ui::RoleOfClass(Narrow(std::wstring_view(name, static_cast<std::size_t>(length))));
+  RECT r{};
+  if (GetWindowRect(hwnd, &r)) w.rect = BoundsOf(r);
+  return w;
 }
 
-// Visible and not minimised, read from the style, which asks nothing of the window's thread.
-bool Shown(HWND hwnd) {
-  const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
-  return (style & WS_VISIBLE) && !(style & WS_MINIMIZE);
-}
-
-bool Overlap(const RECT& a, const RECT& b) {
-  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-bool Contains(const RECT& outer, const RECT& inner) {
-  return outer.left <= inner.left && outer.top <= inner.top && outer.right >= inner.right &&
-         outer.bottom >= inner.bottom;
-}
-
-// The shell's desktop and the wallpaper's windows cover every monitor and are no program.
-bool IsDesktop(HWND hwnd) {
-  wchar_t name[16]{};
-  if (!GetClassNameW(hwnd, name, 16)) return false;
-  return std::wcscmp(name, L"Progman") == 0 || std::wcscmp(name, L"WorkerW") == 0;
-}
-
-// The window the user looks at on a monitor: the foreground window, or below the program's own
-// foreground window the highest shown window of another program on that monitor.
-HWND OtherProgramInFront(const RECT& monitor) {
-  HWND hwnd = GetForegroundWindow();
-  if (!hwnd || !OfThisProcess(hwnd)) return hwnd;
+// The shown windows from `first` on, in the direction `next` walks, within the budget.
+std::vector<ui::StackedWindow> WindowsFrom(HWND first, UINT next) {
+  std::vector<ui::StackedWindow> windows;
   int budget = kMostWindowsLooked;
-  for (hwnd = GetWindow(hwnd, GW_HWNDNEXT); hwnd && budget-- > 0;
-       hwnd = GetWindow(hwnd, GW_HWNDNEXT)) {
-    RECT r{};
-    if (Shown(hwnd) && !OfThisProcess(hwnd) && GetWindowRect(hwnd, &r) && Overlap(r, monitor))
-      return hwnd;
+  for (HWND hwnd = first; hwnd && budget-- > 0; hwnd = GetWindow(hwnd, next)) {
+    ui::StackedWindow w = FactsOf(hwnd);
+    if (w.visible && !w.ours) windows.push_back(w);
   }
-  return nullptr;
+  return windows;
 }
 
 }  // namespace
@@ -63,14 +74,7 @@ bool CoveredByOtherProcess(HWND hwnd) {
   RECT mine{};
   if (!hwnd || !GetWindowRect(hwnd, &mine)) return false;
   // Only the windows above this one: in the topmost band these are few.
-  int budget = kMostWindowsLooked;
-  for (HWND above = GetWindow(hwnd, GW_HWNDPREV); above && budget-- > 0;
-       above = GetWindow(above, GW_HWNDPREV)) {
-    if (!Shown(above) || OfThisProcess(above)) continue;
-    RECT r{};
-    if (GetWindowRect(above, &r) && Overlap(r, mine)) return true;
-  }
-  return false;
+  return ui::CoveredByOther(WindowsFrom(GetWindow(hwnd, GW_HWNDPREV), GW_HWNDPREV), BoundsOf(mine));
 }
 
 bool FullScreenOverMonitorOf(HWND hwnd) {
@@ -78,13 +82,9 @@ bool FullScreenOverMonitorOf(HWND hwnd) {
   monitor.cbSize = sizeof(monitor);
   if (!hwnd || !GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor))
     return false;
-  HWND front = OtherProgramInFront(monitor.rcMonitor);
-  if (!front || !Shown(front) || IsDesktop(front)) return false;
-  // A maximised window with a title bar is an ordinary window, even where the taskbar hides.
-  const LONG_PTR style = GetWindowLongPtrW(front, GWL_STYLE);
-  if ((style & WS_MAXIMIZE) && (style & WS_CAPTION) == WS_CAPTION) return false;
-  RECT r{};
-  return GetWindowRect(front, &r) && Contains(r, monitor.rcMonitor);
+  // The whole stack from the top, whichever window has the foreground on whichever monitor.
+  return ui::FullScreenOn(WindowsFrom(GetTopWindow(nullptr), GW_HWNDNEXT),
+                          BoundsOf(monitor.rcMonitor));
 }
 
 void Win32WindowManager::RaiseTopmost(ui::Form& form) {
