@@ -6,6 +6,9 @@
 // lesson the class strip comes above the stand-in with the time left, and goes with it.
 #include <windows.h>
 
+// First: it keeps the MessageBox macro of <windows.h> off the portable interface.
+#include "platform/win32/services_win.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -20,7 +23,6 @@
 #include "dib_capture.h"
 #include "platform/ui/form.h"
 #include "platform/win32/prepare_process.h"
-#include "platform/win32/services_win.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
 #include "process_runner.h"
