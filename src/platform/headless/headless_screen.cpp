@@ -37,6 +37,17 @@ ui::Bounds HeadlessScreen::MonitorOf(const ui::Form& form) const {
   return rects_[MonitorIndexOf(form)];
 }
 
+ui::Bounds HeadlessScreen::Desktop() const {
+  double left = 0, top = 0, right = 0, bottom = 0;
+  for (const ui::Bounds& m : rects_) {
+    left = std::min(left, m.left);
+    top = std::min(top, m.top);
+    right = std::max(right, m.left + m.width);
+    bottom = std::max(bottom, m.top + m.height);
+  }
+  return {left, top, right - left, bottom - top};
+}
+
 std::size_t HeadlessScreen::MonitorIndexOf(const ui::Form& form) const {
   // On the kept rectangles: the full-screen question asks this once a second, allocating nothing.
   return static_cast<std::size_t>(&ui::MonitorOf(form.bounds(), rects_) - rects_.data());

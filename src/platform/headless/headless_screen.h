@@ -38,6 +38,8 @@ class HeadlessScreen : public ui::Screen {
   double TwipsPerPixelOf(const ui::Form& form) const override;
   // The rectangle of that monitor, twips.
   ui::Bounds MonitorOf(const ui::Form& form) const;
+  // Over every monitor: the union of their rectangles, twips.
+  ui::Bounds Desktop() const;
 
   // One monitor at the system's DPI.
   void Set(int widthPx, int heightPx, double twipsPerPixel) {

@@ -4,21 +4,6 @@
 #include <utility>
 
 namespace orvel::headless {
-namespace {
-
-// Over every monitor: the union of their rectangles.
-ui::Bounds WholeDesktop(const std::vector<ui::Bounds>& monitors) {
-  double left = 0, top = 0, right = 0, bottom = 0;
-  for (const ui::Bounds& m : monitors) {
-    left = std::min(left, m.left);
-    top = std::min(top, m.top);
-    right = std::max(right, m.left + m.width);
-    bottom = std::max(bottom, m.top + m.height);
-  }
-  return {left, top, right - left, bottom - top};
-}
-
-}  // namespace
 
 class HeadlessForeground::Hook : public ui::ForegroundHook {
  public:
@@ -150,25 +135,28 @@ void HeadlessWindows::RaiseTopmost(ui::Form& form) {
   PlaceOnTop(entry);
 }
 
-std::vector<ui::StackedWindow> HeadlessWindows::Facts(std::size_t end) const {
-  const ui::Bounds desktop = WholeDesktop(screen_.Monitors());
-  std::vector<ui::StackedWindow> facts;
-  for (std::size_t i = 0; i < end && i < stack_.size(); ++i) {
-    ui::StackedWindow w = stack_[i].facts;
-    w.ours = stack_[i].form != nullptr;
-    w.rect = stack_[i].form ? stack_[i].form->bounds() : stack_[i].bounds.value_or(desktop);
-    facts.push_back(w);
-  }
-  return facts;
+ui::StackedWindow HeadlessWindows::Facts(std::size_t entry) const {
+  const StackEntry& e = stack_[entry];
+  ui::StackedWindow w = e.facts;
+  w.ours = e.form != nullptr;
+  w.rect = e.form ? e.form->bounds() : e.bounds.value_or(screen_.Desktop());
+  return w;
 }
 
 bool HeadlessWindows::CoveredByOther(const ui::Form& form) const {
-  return ui::CoveredByOther(Facts(EntryOf(&form, {})), form.bounds());
+  const std::size_t entry = EntryOf(&form, {});
+  for (std::size_t i = 0; i < entry && i < stack_.size(); ++i)
+    if (ui::Covers(Facts(i), form.bounds())) return true;
+  return false;
 }
 
 bool HeadlessWindows::FullScreenOver(const ui::Form& form) const {
   if (!Find(form)) return false;
-  return ui::FullScreenOn(Facts(stack_.size()), screen_.MonitorOf(form));
+  const ui::Bounds monitor = screen_.MonitorOf(form);
+  // Walked as the system's stack is, keeping no list: it is asked every second.
+  for (std::size_t i = 0; i < stack_.size(); ++i)
+    if (const std::optional<bool> says = ui::FullScreenSays(Facts(i), monitor)) return *says;
+  return false;
 }
 
 void HeadlessWindows::SetLayered(ui::Form& form, bool colourKey, ui::Colour colour, int alpha) {

@@ -169,8 +169,8 @@ class HeadlessWindows : public ui::WindowManager {
   void PlaceAtBottom(std::size_t entry);
   // On top of its band, or at the bottom under the bottom hook.
   void PlaceAsShown(const ui::Form& form, std::size_t entry);
-  // The stack as the system tells it, from the top down to `end` (not included).
-  std::vector<ui::StackedWindow> Facts(std::size_t end) const;
+  // What the system tells of the stack's `entry`.
+  ui::StackedWindow Facts(std::size_t entry) const;
 
   const HeadlessScreen& screen_;
   HeadlessForeground& foreground_;

@@ -45,18 +45,24 @@ bool StaysAsOthers(const StackedWindow& w) {
   return !w.ours && !w.owned && Shown(w) && !Passing(w);
 }
 
+bool Covers(const StackedWindow& w, const Bounds& kept) {
+  return StaysAsOthers(w) && Overlap(w.rect, kept);
+}
+
 bool CoveredByOther(std::span<const StackedWindow> above, const Bounds& kept) {
-  return std::any_of(above.begin(), above.end(), [&](const StackedWindow& w) {
-    return StaysAsOthers(w) && Overlap(w.rect, kept);
-  });
+  return std::any_of(above.begin(), above.end(),
+                     [&](const StackedWindow& w) { return Covers(w, kept); });
+}
+
+std::optional<bool> FullScreenSays(const StackedWindow& w, const Bounds& monitor) {
+  // A slide show's window may be owned by the program's main window: ownership does not matter.
+  if (w.ours || !Shown(w) || Passing(w) || !Overlap(w.rect, monitor)) return std::nullopt;
+  return !w.maximisedWithCaption && Contains(w.rect, monitor);
 }
 
 bool FullScreenOn(std::span<const StackedWindow> stack, const Bounds& monitor) {
-  // A slide show's window may be owned by the program's main window: ownership does not matter.
-  for (const StackedWindow& w : stack) {
-    if (w.ours || !Shown(w) || Passing(w) || !Overlap(w.rect, monitor)) continue;
-    return !w.maximisedWithCaption && Contains(w.rect, monitor);
-  }
+  for (const StackedWindow& w : stack)
+    if (const std::optional<bool> says = FullScreenSays(w, monitor)) return *says;
   return false;
 }
 

@@ -7,6 +7,7 @@
 // hides a kept window; one that passes (its menus, drop-down lists, tooltips, an input method's
 // candidates, the on-screen keyboard) is left alone while the user works with it, and is gone a
 // moment later.
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -37,12 +38,17 @@ struct StackedWindow {
 // Whether `window` is one of another program's that can stay where it is.
 bool StaysAsOthers(const StackedWindow& window);
 
-// Whether one of `above` (the windows above a kept one) that stays lies over `kept`.
+// Whether `window`, lying above a kept one, hides `kept`: it stays and overlaps it.
+bool Covers(const StackedWindow& window, const Bounds& kept);
+// Whether one of `above` (the windows above a kept one) covers `kept`.
 bool CoveredByOther(std::span<const StackedWindow> above, const Bounds& kept);
 
 // Whether a full-screen window of another program is what is seen on `monitor`: the highest
 // shown window of another program on it, passing ones aside, covers the whole monitor and is
 // not an ordinary maximised window with a title bar. `stack` is the whole stack, top first.
 bool FullScreenOn(std::span<const StackedWindow> stack, const Bounds& monitor);
+// The same, one window at a time from the top, for a walk that keeps no list (the question is
+// asked every second): the answer once `window` decides it, nothing while the walk goes on.
+std::optional<bool> FullScreenSays(const StackedWindow& window, const Bounds& monitor);
 
 }  // namespace orvel::ui

@@ -4,13 +4,14 @@
 
 #include <dwmapi.h>
 
-#include <vector>
+#include <algorithm>
+#include <optional>
+#include <string_view>
 
 #include "platform/ui/form.h"
 #include "platform/ui/window_stack.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/services_win.h"
-#include "platform/win32/wide.h"
 
 namespace orvel::win32 {
 namespace {
@@ -49,23 +50,15 @@ ui::StackedWindow FactsOf(HWND hwnd) {
   w.noActivate = (ex & WS_EX_NOACTIVATE) != 0;
   w.owned = GetWindow(hwnd, GW_OWNER) != nullptr;
   w.cloaked = Cloaked(hwnd);
-  wchar_t name[64]{};
-  if (const int length = GetClassNameW(hwnd, name, 64); length > 0)
-    w.role = ui::RoleOfClass(Narrow(std::wstring_view(name, static_cast<std::size_t>(length))));
+  // The classes that matter are ASCII: read into local buffers, as the walk runs every second.
+  wchar_t wide[64]{};
+  char name[64]{};
+  const int length = GetClassNameW(hwnd, wide, 64);
+  for (int i = 0; i < length; ++i) name[i] = wide[i] < 0x80 ? static_cast<char>(wide[i]) : '?';
+  w.role = ui::RoleOfClass(std::string_view(name, static_cast<std::size_t>(std::max(length, 0))));
   RECT r{};
   if (GetWindowRect(hwnd, &r)) w.rect = BoundsOf(r);
   return w;
-}
-
-// The shown windows from `first` on, in the direction `next` walks, within the budget.
-std::vector<ui::StackedWindow> WindowsFrom(HWND first, UINT next) {
-  std::vector<ui::StackedWindow> windows;
-  int budget = kMostWindowsLooked;
-  for (HWND hwnd = first; hwnd && budget-- > 0; hwnd = GetWindow(hwnd, next)) {
-    ui::StackedWindow w = FactsOf(hwnd);
-    if (w.visible && !w.ours) windows.push_back(w);
-  }
-  return windows;
 }
 
 }  // namespace
@@ -73,8 +66,13 @@ std::vector<ui::StackedWindow> WindowsFrom(HWND first, UINT next) {
 bool CoveredByOtherProcess(HWND hwnd) {
   RECT mine{};
   if (!hwnd || !GetWindowRect(hwnd, &mine)) return false;
+  const ui::Bounds kept = BoundsOf(mine);
   // Only the windows above this one: in the topmost band these are few.
-  return ui::CoveredByOther(WindowsFrom(GetWindow(hwnd, GW_HWNDPREV), GW_HWNDPREV), BoundsOf(mine));
+  int budget = kMostWindowsLooked;
+  for (HWND above = GetWindow(hwnd, GW_HWNDPREV); above && budget-- > 0;
+       above = GetWindow(above, GW_HWNDPREV))
+    if (ui::Covers(FactsOf(above), kept)) return true;
+  return false;
 }
 
 bool FullScreenOverMonitorOf(HWND hwnd) {
@@ -82,9 +80,12 @@ bool FullScreenOverMonitorOf(HWND hwnd) {
   monitor.cbSize = sizeof(monitor);
   if (!hwnd || !GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor))
     return false;
-  // The whole stack from the top, whichever window has the foreground on whichever monitor.
-  return ui::FullScreenOn(WindowsFrom(GetTopWindow(nullptr), GW_HWNDNEXT),
-                          BoundsOf(monitor.rcMonitor));
+  // The stack from the top, whichever window has the foreground on whichever monitor.
+  const ui::Bounds area = BoundsOf(monitor.rcMonitor);
+  int budget = kMostWindowsLooked;
+  for (HWND w = GetTopWindow(nullptr); w && budget-- > 0; w = GetWindow(w, GW_HWNDNEXT))
+    if (const std::optional<bool> says = ui::FullScreenSays(FactsOf(w), area)) return *says;
+  return false;
 }
 
 void Win32WindowManager::RaiseTopmost(ui::Form& form) {
