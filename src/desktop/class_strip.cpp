@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "desktop/strip_place.h"
 #include "platform/ui/monitors.h"
 
 namespace orvel::desktop {
@@ -73,22 +74,15 @@ void ClassStrip::Fit() {
 void ClassStrip::Place() {
   if (dragging_) return;  // the user places it now
   const ui::Screen& screen = platform().screen();
-  const std::vector<ui::Bounds> monitors = ui::MonitorsOrScreen(screen);
+  StripPlacing placing{place_, 0, 0, schedule_.bounds(), ui::WorkAreasOrMonitors(screen)};
   // Its size is drawn at the DPI of the monitor it lies on, places are on the desktop's one
   // scale: the second pass measures it on the monitor the first has put it on.
   for (int pass = 0; pass < 2; ++pass) {
     const double scale = screen.TwipsPerPixelX() / screen.TwipsPerPixelOf(*this);
-    const double width = Width() * scale, height = Height() * scale;
-    if (place_) {
-      const ui::Bounds own{static_cast<double>(place_->left), static_cast<double>(place_->top),
-                           width, height};
-      if (ui::OnAMonitor(own, monitors)) {
-        Move(own.left, own.top);
-        return;
-      }
-    }
-    const ui::Bounds& monitor = ui::MonitorOf(schedule_.bounds(), monitors);
-    Move(monitor.left + std::round((monitor.width - width) / 2), monitor.top + kStripTopMargin);
+    placing.width = Width() * scale;
+    placing.height = Height() * scale;
+    const ui::Bounds at = StripBounds(placing);
+    Move(at.left, at.top);
   }
 }
 

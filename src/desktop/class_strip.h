@@ -2,8 +2,7 @@
 // The class strip: a small bar for the big screen with the line a lesson needs at a glance
 // (clock/strip_line.h), above full-screen slide shows and whiteboards, never taking the focus and
 // not on the taskbar. Its window text is the line, for screen readers. The left mouse button
-// drags it; it stays where the user left it while that place lies on a monitor, and otherwise
-// sits near the top centre of the schedule window's monitor.
+// drags it; where it goes is desktop/strip_place.h's decision.
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -20,8 +19,6 @@ namespace orvel::desktop {
 // a letter on a 2.5 m wide picture of 1920 pixels.
 inline constexpr float kStripFontSize = 24;
 inline constexpr std::string_view kStripFontName = "微软雅黑";
-// Between the strip's default place and the top of its monitor, twips.
-inline constexpr double kStripTopMargin = 120;
 
 class ClassStrip : public ui::Form {
  public:
@@ -41,8 +38,7 @@ class ClassStrip : public ui::Form {
 
  private:
   void Fit();
-  // Its own place while that lies on a monitor, else near the top centre of the schedule
-  // window's monitor.
+  // Its own place, or its first place by the schedule window (StripBounds).
   void Place();
   void MouseDown(ui::MouseButton button);
 

@@ -1,7 +1,8 @@
 // The class strip of both editions on the headless window stack: shown by its mode while a
 // full-screen window covers the schedule window's monitor, kept above a whiteboard that raises
-// itself and never taking the focus, its window text the line at chosen times, dragged and its
-// place kept in classroom.ini, back on a monitor when its own is gone.
+// itself and never taking the focus nor hiding another program's open menu, its window text the
+// line at chosen times, its first place clear of the schedule window, dragged and its place kept
+// in classroom.ini, back inside a monitor when its own is gone.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -111,8 +112,8 @@ TEST(ClassStripTest, full_screen_mode_shows_the_strip_only_over_a_full_screen_wi
     EXPECT_FALSE(run.Shown());
 
     // A whiteboard taking the foreground brings it at once, and the desktop's own window
-    // coming forward hides it at once.
-    windows.OpenOtherWindow("whiteboard", true);
+    // coming forward over it hides it at once.
+    windows.OpenOtherWindow("whiteboard", false);
     windows.ActivateOtherWindow("whiteboard");
     EXPECT_TRUE(run.Shown());
     windows.OpenOtherWindow("notepad", false, inAWindow);
@@ -120,6 +121,27 @@ TEST(ClassStripTest, full_screen_mode_shows_the_strip_only_over_a_full_screen_wi
     EXPECT_FALSE(run.Shown());
     for (const std::string& name : windows.Activations()) EXPECT_NE(name, "ClassStrip");
   }
+}
+
+TEST(ClassStripTest, full_screen_mode_asks_the_schedule_windows_monitor_whatever_is_in_front) {
+  // PowerPoint's presenter view: the slide show over the projector, where the schedule window
+  // is, and the teacher's view maximised in the foreground on the laptop.
+  const ui::Bounds laptop{0, 0, 1024 * 15, 768 * 15};
+  const ui::Bounds projector{1024 * 15, 0, 1280 * 15, 1024 * 15};
+  SettingsFile settings;
+  settings.left = std::to_string(1100 * 15);
+  GridRun run("", At(8, 10), settings, {}, {{0, 0, 1024, 768, 15}, {1024, 0, 1280, 1024, 15}});
+  headless::HeadlessWindows& windows = run.windows();
+  windows.OpenOtherWindow("slides", false, projector);
+  windows.ActivateOtherWindow("slides");
+  ui::StackedWindow maximised;
+  maximised.maximisedWithCaption = true;
+  windows.OpenOtherWindow("presenter", false, laptop, maximised);
+  windows.ActivateOtherWindow("presenter");
+  run.platform.Advance(1);
+  ASSERT_TRUE(run.Shown());
+  EXPECT_GE(run.Strip()->Left(), projector.left) << "seen by the class";
+  EXPECT_EQ(windows.ForegroundName(), "presenter");
 }
 
 TEST(ClassStripTest, the_menus_mode_shows_it_keeps_it_above_a_whiteboard_and_off_costs_nothing) {
@@ -146,6 +168,13 @@ TEST(ClassStripTest, the_menus_mode_shows_it_keeps_it_above_a_whiteboard_and_off
   EXPECT_EQ(windows.StackIndex(strip), 0);
   EXPECT_EQ(windows.ForegroundName(), "whiteboard");
   EXPECT_EQ(windows.Activations(), activated);
+  // The teacher opens the whiteboard's right-click menu over the strip: it stays the window
+  // seen there while it is open.
+  ui::StackedWindow menu;
+  menu.role = ui::WindowRole::Menu;
+  windows.OpenOtherWindow("menu", true, strip.bounds(), menu);
+  run.platform.AdvanceMs(1500);
+  EXPECT_EQ(windows.StackIndex(strip), 1);
 
   // 关: the strip goes, and with it every cost.
   run.Choose("关");
@@ -198,12 +227,16 @@ TEST(ClassStripTest, its_window_text_is_the_line_in_both_editions_once_a_second)
 }
 
 TEST(ClassStripTest, a_dragged_strip_keeps_its_place_in_classroom_ini_and_starts_there) {
+  // The schedule window where it starts, at the top left of the screen (1024 × 768 pixels),
+  // reaches past the middle.
   GridRun run("strip=always\r\n", At(8, 10));
   desktop::ClassStrip* strip = run.Strip();
   ASSERT_NE(strip, nullptr);
-  // By default near the top in the middle of the screen (1024 × 768 pixels).
+  // In the middle of the screen, just below the schedule window rather than over its columns.
+  const ui::Bounds schedule = run.program->window().bounds();
   EXPECT_NEAR(Seen(run.platform, *strip).centrePx, 512, 1);
-  EXPECT_LT(Seen(run.platform, *strip).topPx, 20);
+  EXPECT_GE(strip->Top(), schedule.top + schedule.height);
+  EXPECT_LT(strip->Top(), schedule.top + schedule.height + 20 * 15);
 
   // Pressed and let go where it was, or pressed with the right button: nothing is written.
   ui::Label& label = strip->LblLine;
@@ -227,6 +260,13 @@ TEST(ClassStripTest, a_dragged_strip_keeps_its_place_in_classroom_ini_and_starts
   ASSERT_NE(run.Strip(), nullptr);
   EXPECT_EQ(run.Strip()->Left(), 3000);
   EXPECT_EQ(run.Strip()->Top(), 9000);
+
+  // A start on a screen of 660 pixels with a taskbar of 40 at its bottom: just above the taskbar.
+  run.platform.SetMonitors({{0, 0, 1280, 660, 15}});
+  run.platform.SetWorkAreas({{0, 0, 1280 * 15, 620 * 15}});
+  run.Restart();
+  EXPECT_EQ(run.Strip()->Left(), 3000);
+  EXPECT_EQ(run.Strip()->Top() + run.Strip()->Height(), 620 * 15);
 }
 
 TEST(ClassStripTest, it_comes_back_to_a_monitor_when_its_own_is_gone) {
@@ -239,13 +279,14 @@ TEST(ClassStripTest, it_comes_back_to_a_monitor_when_its_own_is_gone) {
     std::vector<headless::HeadlessMonitor> monitors;
     const char* classroom;
     std::string scheduleLeft;        // twips
-    std::optional<double> keptLeft;  // twips; none: centred
+    std::optional<double> keptLeft;  // twips, at the top of 300; none: centred
     double centrePx = 0;             // where the middle of a centred strip is seen
   };
   const char* kOnTheProjector = "strip=always\r\nstripLeft=-28800\r\nstripTop=300\r\n";
   const Case cases[] = {
       {"its place on the projector", {primary, projector}, kOnTheProjector, "1500", -28800},
-      {"the projector gone", {primary}, kOnTheProjector, "1500", std::nullopt, 512},
+      // Brought inside the nearest monitor, the primary.
+      {"the projector gone", {primary}, kOnTheProjector, "1500", 0},
       {"no place, the schedule window on the projector",
        {primary, projector},
        "strip=always\r\n",

@@ -6,6 +6,9 @@
 // lesson the class strip comes above the stand-in with the time left, and goes with it.
 #include <windows.h>
 
+// First: it keeps the MessageBox macro of <windows.h> off the portable interface.
+#include "platform/win32/services_win.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -16,10 +19,10 @@
 #include <string>
 #include <vector>
 
+#include "desktop/front_keeper.h"
 #include "dib_capture.h"
 #include "platform/ui/form.h"
 #include "platform/win32/prepare_process.h"
-#include "platform/win32/services_win.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
 #include "process_runner.h"
@@ -312,6 +315,45 @@ TEST(front_services_test, hook_cover_check_and_raise_against_another_program) {
   std::printf("notification state: %d\n", static_cast<int>(state));
   standIn.Close(slides, kCloseGraceMs);
   notice.Unload();
+}
+
+// A whiteboard's right-click menu, a real one of another process, opened over a kept window:
+// for a second and a half of the keeper's checks the menu stays the window seen there.
+TEST(front_services_test, another_programs_open_menu_stays_above_a_kept_window) {
+  constexpr DWORD kMenuOpenMs = 6000;
+  win32::PrepareProcess();
+  win32::Win32Platform platform;
+  desktop::FrontKeeper keeper(platform);
+  ui::Form strip(platform, "strip", ui::FormStyle::Borderless);
+  strip.topmost = true;
+  strip.takesFocus = false;
+  strip.showInTaskbar = false;
+  strip.Move(1500, 1500, 6000, 900);
+  desktop::FrontRegistration kept = keeper.Keep(strip, desktop::FrontOrder::Window);
+  strip.Show();
+  wintest::PumpFor(100);
+  const HWND hwnd = wintest::FormHwnd(strip);
+  ASSERT_TRUE(hwnd);
+  const RECT r = WindowRect(hwnd);
+  const POINT inBoth{r.left + 20, r.top + 20};
+
+  wintest::TempFolder folder;
+  const std::wstring at = std::to_wstring(r.left + 10) + L" " + std::to_wstring(r.top + 10) + L" " +
+                          std::to_wstring(kMenuOpenMs);
+  wintest::ChildProcess whiteboard(wintest::HostPath(MENU_STAND_IN_EXE), folder.path(), at);
+  ASSERT_TRUE(whiteboard.Started()) << "CreateProcess error " << whiteboard.LastError();
+  const HWND menu = whiteboard.WaitForWindow(L"#32768", nullptr, true, kStartTimeoutMs);
+  ASSERT_TRUE(menu) << "no menu";
+  wintest::PumpFor(100);
+  ASSERT_EQ(GetAncestor(WindowFromPoint(inBoth), GA_ROOT), menu) << "the menu opened over it";
+
+  wintest::PumpFor(1500);
+  EXPECT_FALSE(platform.windows().CoveredByOther(strip));
+  EXPECT_EQ(GetAncestor(WindowFromPoint(inBoth), GA_ROOT), menu) << "the strip climbed over it";
+  EXPECT_TRUE(IsWindowVisible(menu));
+  whiteboard.Kill();
+  kept = {};
+  strip.Unload();
 }
 
 }  // namespace

@@ -90,6 +90,8 @@ class HeadlessPlatform : public ui::Platform {
   void SetMonitors(std::vector<HeadlessMonitor> monitors) {
     screen_.SetMonitors(std::move(monitors));
   }
+  // Their work areas in twips, in the same order; the monitors' rectangles until then.
+  void SetWorkAreas(std::vector<ui::Bounds> areas) { screen_.SetWorkAreas(std::move(areas)); }
 
   // --- The shell's notification state ---
   void SetNotificationState(ui::NotificationState state) { notifications_.Set(state); }

@@ -25,6 +25,10 @@ std::vector<ui::Bounds> HeadlessScreen::Monitors() const {
   return rects_;
 }
 
+std::vector<ui::Bounds> HeadlessScreen::WorkAreas() const {
+  return workAreas_.empty() ? rects_ : workAreas_;
+}
+
 double HeadlessScreen::TwipsPerPixelOf(const ui::Form& form) const {
   return monitors_[MonitorIndexOf(form)].twipsPerPixel;
 }
@@ -33,12 +37,24 @@ ui::Bounds HeadlessScreen::MonitorOf(const ui::Form& form) const {
   return rects_[MonitorIndexOf(form)];
 }
 
+ui::Bounds HeadlessScreen::Desktop() const {
+  double left = 0, top = 0, right = 0, bottom = 0;
+  for (const ui::Bounds& m : rects_) {
+    left = std::min(left, m.left);
+    top = std::min(top, m.top);
+    right = std::max(right, m.left + m.width);
+    bottom = std::max(bottom, m.top + m.height);
+  }
+  return {left, top, right - left, bottom - top};
+}
+
 std::size_t HeadlessScreen::MonitorIndexOf(const ui::Form& form) const {
   // On the kept rectangles: the full-screen question asks this once a second, allocating nothing.
   return static_cast<std::size_t>(&ui::MonitorOf(form.bounds(), rects_) - rects_.data());
 }
 
 void HeadlessScreen::KeepRects() {
+  workAreas_.clear();
   rects_.clear();
   for (const HeadlessMonitor& m : monitors_)
     rects_.push_back(ui::Bounds{m.leftPx * twipsPerPixel_, m.topPx * twipsPerPixel_,

@@ -32,10 +32,14 @@ class HeadlessScreen : public ui::Screen {
   double TwipsPerPixelX() const override { return twipsPerPixel_; }
   double TwipsPerPixelY() const override { return twipsPerPixel_; }
   std::vector<ui::Bounds> Monitors() const override;
+  // As a test has set them, else the monitors' rectangles.
+  std::vector<ui::Bounds> WorkAreas() const override;
   // The monitor the form's rectangle overlaps most, or the nearest one.
   double TwipsPerPixelOf(const ui::Form& form) const override;
   // The rectangle of that monitor, twips.
   ui::Bounds MonitorOf(const ui::Form& form) const;
+  // Over every monitor: the union of their rectangles, twips.
+  ui::Bounds Desktop() const;
 
   // One monitor at the system's DPI.
   void Set(int widthPx, int heightPx, double twipsPerPixel) {
@@ -49,6 +53,9 @@ class HeadlessScreen : public ui::Screen {
     monitors_ = std::move(monitors);
     KeepRects();
   }
+  // Each monitor's work area in twips, in the order of the monitors (a taskbar docked on one);
+  // set again with the monitors, which clears them.
+  void SetWorkAreas(std::vector<ui::Bounds> areas) { workAreas_ = std::move(areas); }
 
  private:
   std::size_t MonitorIndexOf(const ui::Form& form) const;
@@ -57,6 +64,7 @@ class HeadlessScreen : public ui::Screen {
   double twipsPerPixel_ = 15;
   std::vector<HeadlessMonitor> monitors_{HeadlessMonitor{0, 0, 1024, 768, 15}};
   std::vector<ui::Bounds> rects_{ui::Bounds{0, 0, 1024 * 15, 768 * 15}};
+  std::vector<ui::Bounds> workAreas_;
 };
 
 }  // namespace orvel::headless

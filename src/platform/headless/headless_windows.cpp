@@ -4,20 +4,6 @@
 #include <utility>
 
 namespace orvel::headless {
-namespace {
-
-bool Overlap(const ui::Bounds& a, const ui::Bounds& b) {
-  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-         b.top < a.top + a.height;
-}
-
-bool Contains(const ui::Bounds& outer, const ui::Bounds& inner) {
-  return outer.left <= inner.left && outer.top <= inner.top &&
-         outer.left + outer.width >= inner.left + inner.width &&
-         outer.top + outer.height >= inner.top + inner.height;
-}
-
-}  // namespace
 
 class HeadlessForeground::Hook : public ui::ForegroundHook {
  public:
@@ -83,7 +69,7 @@ void HeadlessWindows::PlaceAtBottom(std::size_t entry) {
 
 void HeadlessWindows::Opened(ui::Form& form) {
   windows_[&form] = WindowData{};
-  stack_.push_back(StackEntry{&form, form.name(), form.topmost, std::nullopt});
+  stack_.push_back(StackEntry{&form, form.name(), form.topmost, std::nullopt, {}});
   PlaceOnTop(stack_.size() - 1);
 }
 
@@ -149,30 +135,28 @@ void HeadlessWindows::RaiseTopmost(ui::Form& form) {
   PlaceOnTop(entry);
 }
 
+ui::StackedWindow HeadlessWindows::Facts(std::size_t entry) const {
+  const StackEntry& e = stack_[entry];
+  ui::StackedWindow w = e.facts;
+  w.ours = e.form != nullptr;
+  w.rect = e.form ? e.form->bounds() : e.bounds.value_or(screen_.Desktop());
+  return w;
+}
+
 bool HeadlessWindows::CoveredByOther(const ui::Form& form) const {
   const std::size_t entry = EntryOf(&form, {});
   for (std::size_t i = 0; i < entry && i < stack_.size(); ++i)
-    if (!stack_[i].form && (!stack_[i].bounds || Overlap(*stack_[i].bounds, form.bounds())))
-      return true;
+    if (ui::Covers(Facts(i), form.bounds())) return true;
   return false;
-}
-
-std::size_t HeadlessWindows::OtherInFront(const ui::Bounds& monitor) const {
-  if (!foregroundForm_)
-    return foregroundName_.empty() ? stack_.size() : EntryOf(nullptr, foregroundName_);
-  // Beneath the program's own foreground window, on the monitor.
-  for (std::size_t i = EntryOf(foregroundForm_, {}) + 1; i < stack_.size(); ++i)
-    if (!stack_[i].form && (!stack_[i].bounds || Overlap(*stack_[i].bounds, monitor))) return i;
-  return stack_.size();
 }
 
 bool HeadlessWindows::FullScreenOver(const ui::Form& form) const {
   if (!Find(form)) return false;
   const ui::Bounds monitor = screen_.MonitorOf(form);
-  const std::size_t front = OtherInFront(monitor);
-  if (front >= stack_.size()) return false;
-  const std::optional<ui::Bounds>& bounds = stack_[front].bounds;
-  return !bounds || Contains(*bounds, monitor);
+  // Walked as the system's stack is, keeping no list: it is asked every second.
+  for (std::size_t i = 0; i < stack_.size(); ++i)
+    if (const std::optional<bool> says = ui::FullScreenSays(Facts(i), monitor)) return *says;
+  return false;
 }
 
 void HeadlessWindows::SetLayered(ui::Form& form, bool colourKey, ui::Colour colour, int alpha) {
@@ -246,8 +230,9 @@ bool HeadlessWindows::IsTopmost(const ui::Form& form) const {
 }
 
 void HeadlessWindows::OpenOtherWindow(const std::string& name, bool topmost,
-                                      std::optional<ui::Bounds> bounds) {
-  stack_.push_back(StackEntry{nullptr, name, topmost, bounds});
+                                      std::optional<ui::Bounds> bounds,
+                                      const ui::StackedWindow& facts) {
+  stack_.push_back(StackEntry{nullptr, name, topmost, bounds, facts});
   PlaceOnTop(stack_.size() - 1);
 }
 

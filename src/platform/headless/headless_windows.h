@@ -19,6 +19,7 @@
 #include "platform/headless/headless_screen.h"
 #include "platform/ui/form.h"
 #include "platform/ui/services.h"
+#include "platform/ui/window_stack.h"
 
 namespace orvel::headless {
 
@@ -85,6 +86,8 @@ struct StackEntry {
   bool topmost = false;
   // Another program's window: where it lies (twips); none: over the whole desktop.
   std::optional<ui::Bounds> bounds;
+  // What else the system tells of another program's window (its place is `bounds`).
+  ui::StackedWindow facts;
 };
 
 class HeadlessWindows : public ui::WindowManager {
@@ -102,10 +105,10 @@ class HeadlessWindows : public ui::WindowManager {
   void SetBottomHook(ui::Form& form, bool on) override;
   bool HasBottomHook(const ui::Form& form) const override;
   void RaiseTopmost(ui::Form& form) override;
-  // Another program's window above the form that overlaps it (forms' hidden state aside).
+  // Another program's window that can stay above the form overlaps it (forms' hidden state
+  // aside).
   bool CoveredByOther(const ui::Form& form) const override;
-  // The foreground window, or the highest other one on the form's monitor beneath the program's
-  // own, covers the whole monitor the form lies on most.
+  // The highest window of another program on the form's monitor, passing ones aside, covers it.
   bool FullScreenOver(const ui::Form& form) const override;
 
   // The window of a loaded form; nullptr when the form has none.
@@ -119,9 +122,11 @@ class HeadlessWindows : public ui::WindowManager {
   // Place in the stack, 0 at the top; -1 when the form has no window.
   int StackIndex(const ui::Form& form) const;
   bool IsTopmost(const ui::Form& form) const;
-  // A window of another program, put on top of its band without taking the foreground.
+  // A window of another program, put on top of its band without taking the foreground;
+  // `facts` tell what kind of window it is (a menu, a tool window...), their place aside.
   void OpenOtherWindow(const std::string& name, bool topmost,
-                       std::optional<ui::Bounds> bounds = std::nullopt);
+                       std::optional<ui::Bounds> bounds = std::nullopt,
+                       const ui::StackedWindow& facts = {});
   // It comes to the foreground and to the top of its band: the foreground hooks hear of it.
   void ActivateOtherWindow(const std::string& name);
   // It puts itself on top of its band again, keeping the foreground where it is.
@@ -164,8 +169,8 @@ class HeadlessWindows : public ui::WindowManager {
   void PlaceAtBottom(std::size_t entry);
   // On top of its band, or at the bottom under the bottom hook.
   void PlaceAsShown(const ui::Form& form, std::size_t entry);
-  // The window of another program the user looks at on the monitor, or the stack's end.
-  std::size_t OtherInFront(const ui::Bounds& monitor) const;
+  // What the system tells of the stack's `entry`.
+  ui::StackedWindow Facts(std::size_t entry) const;
 
   const HeadlessScreen& screen_;
   HeadlessForeground& foreground_;

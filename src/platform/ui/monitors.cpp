@@ -10,6 +10,37 @@ std::vector<Bounds> MonitorsOrScreen(const Screen& screen) {
   return monitors;
 }
 
+bool Overlap(const Bounds& a, const Bounds& b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+         b.top < a.top + a.height;
+}
+
+bool Contains(const Bounds& outer, const Bounds& inner) {
+  return outer.left <= inner.left && outer.top <= inner.top &&
+         outer.left + outer.width >= inner.left + inner.width &&
+         outer.top + outer.height >= inner.top + inner.height;
+}
+
+std::vector<Bounds> WorkAreasOrMonitors(const Screen& screen) {
+  std::vector<Bounds> monitors = MonitorsOrScreen(screen);
+  std::vector<Bounds> areas = screen.WorkAreas();
+  // A list that does not match the monitors one to one is no answer.
+  return areas.size() == monitors.size() ? areas : monitors;
+}
+
+bool InsideOne(const Bounds& window, const std::vector<Bounds>& areas) {
+  return std::any_of(areas.begin(), areas.end(),
+                     [&](const Bounds& area) { return Contains(area, window); });
+}
+
+Bounds MovedInside(const Bounds& window, const Bounds& area) {
+  const auto into = [](double at, double size, double start, double length) {
+    return size >= length ? start : std::clamp(at, start, start + length - size);
+  };
+  return {into(window.left, window.width, area.left, area.width),
+          into(window.top, window.height, area.top, area.height), window.width, window.height};
+}
+
 bool OnAMonitor(const Bounds& window, const std::vector<Bounds>& monitors) {
   const double right = window.left + window.width, bottom = window.top + window.height;
   return std::any_of(monitors.begin(), monitors.end(), [&](const Bounds& m) {

@@ -13,6 +13,22 @@ namespace orvel::ui {
 // list them.
 std::vector<Bounds> MonitorsOrScreen(const Screen& screen);
 
+// Whether the two share any area; edges that only touch do not.
+bool Overlap(const Bounds& a, const Bounds& b);
+// Whether the whole of `inner` lies inside `outer`.
+bool Contains(const Bounds& outer, const Bounds& inner);
+
+// The work areas of the monitors (Screen::WorkAreas), or their rectangles when the system cannot
+// tell them apart, in the order of MonitorsOrScreen.
+std::vector<Bounds> WorkAreasOrMonitors(const Screen& screen);
+
+// Whether the whole of `window` lies inside one of `areas`.
+bool InsideOne(const Bounds& window, const std::vector<Bounds>& areas);
+
+// `window` moved as little as needed to lie inside `area`; wider or taller than the area, it
+// starts at the area's left or top edge.
+Bounds MovedInside(const Bounds& window, const Bounds& area);
+
 // Whether any of `window` lies on one of `monitors`; edges that touch count, so that a corner on
 // a monitor's right or bottom edge has.
 bool OnAMonitor(const Bounds& window, const std::vector<Bounds>& monitors);

@@ -189,6 +189,9 @@ class Screen {
   virtual double TwipsPerPixelY() const = 0;
   // Every monitor's rectangle, the primary first; empty when the system cannot tell.
   virtual std::vector<Bounds> Monitors() const = 0;
+  // Each monitor's work area (its rectangle less the taskbar and the bars docked on it), in the
+  // order of Monitors(); empty when the system cannot tell.
+  virtual std::vector<Bounds> WorkAreas() const = 0;
   // Twips a pixel of the monitor the form is on, at which its size and region are drawn.
   virtual double TwipsPerPixelOf(const Form& form) const = 0;
 };
@@ -212,13 +215,12 @@ class WindowManager {
   // Puts a topmost window back at the top of the topmost band, without activating it and
   // without moving its owner. It never leaves the band on the way, which would flash.
   virtual void RaiseTopmost(Form& form) = 0;
-  // Whether a shown window of another program lies above the form and overlaps it. Cheap: it
+  // Whether a window of another program that can stay (platform/ui/window_stack.h: not a menu,
+  // tooltip, drop-down or input method's window) lies above the form and overlaps it. Cheap: it
   // looks only at the windows above the form.
   virtual bool CoveredByOther(const Form& form) const = 0;
-  // Whether a window of another program covers the whole monitor the form is on: the
-  // foreground window, or, while one of the program's own windows is in the foreground, the
-  // highest window of another program beneath it on that monitor. The desktop itself and a
-  // maximised window with a title bar do not count.
+  // Whether a full-screen window of another program is what is seen on the monitor the form is
+  // on, wherever the foreground is (ui::FullScreenOn).
   virtual bool FullScreenOver(const Form& form) const = 0;
 };
 

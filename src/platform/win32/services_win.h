@@ -138,6 +138,7 @@ class Win32Screen final : public ui::Screen {
   double TwipsPerPixelX() const override;
   double TwipsPerPixelY() const override;
   std::vector<ui::Bounds> Monitors() const override;
+  std::vector<ui::Bounds> WorkAreas() const override;
   double TwipsPerPixelOf(const ui::Form& form) const override;
 };
 
