@@ -56,6 +56,11 @@ class DatedClock : public ui::Clock {
     const auto passed = static_cast<int>((real_.SteadyMs() - startMs_) / 1000);
     return {date_, std::min(start_ + passed, 86399)};
   }
+  std::int64_t LocalMs() const override {
+    const ui::LocalTime now = Now();
+    return std::chrono::sys_days{now.date}.time_since_epoch().count() * std::int64_t{86'400'000} +
+           now.secondsOfDay * std::int64_t{1000};
+  }
   std::int64_t SteadyMs() const override { return real_.SteadyMs(); }
 
  private:
