@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "answering_platform.h"
@@ -31,6 +32,7 @@ using wintest::PumpFor;
 constexpr int kDownsToTimeWindow = 7;  // "校时..."
 constexpr int kDaySeconds = 86400;
 constexpr int kServerAheadSeconds = 300;
+constexpr int kEndedAgo = 600;
 
 std::string FileText(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -57,14 +59,19 @@ std::vector<std::wstring> ChildTexts(HWND parent) {
   return texts;
 }
 
-// 数学 every day from `start` for 40 minutes; popup reminders; the strip always on.
-void WriteProgramFolder(const fs::path& folder, int start, int port) {
+// Two periods every day: 语文 ended `kEndedAgo` s before `now`, 数学 begins at `start`, so that
+// the strip counts down a break. Popup reminders; the strip always on.
+void WriteProgramFolder(const fs::path& folder, int now, int start, int port) {
   fs::create_directories(folder / "scd");
-  std::string period = "第一节," + wintest::TimeText(start) + "-" +
-                       wintest::TimeText(start + 2400);
-  for (int day = 0; day < 7; ++day) period += ",数学";
-  wintest::WriteAnsi(folder / "scd" / "Schedule.csv",
-                     "2,9\r\n节次,上课时间,一,二,三,四,五,六,日\r\n" + period + "\r\n");
+  std::string table = "3,9\r\n节次,上课时间,一,二,三,四,五,六,日\r\n";
+  for (const auto& [name, from, subject] : {std::tuple{"第一节", now - kEndedAgo - 2400, "语文"},
+                                            std::tuple{"第二节", start, "数学"}}) {
+    table += std::string(name) + "," + wintest::TimeText(from) + "-" +
+             wintest::TimeText(from + 2400);
+    for (int day = 0; day < 7; ++day) table += std::string(",") + subject;
+    table += "\r\n";
+  }
+  wintest::WriteAnsi(folder / "scd" / "Schedule.csv", table);
   wintest::WriteAnsi(folder / "Orvel2.ini",
                      "0,0\r\nSchedule.csv\r\n0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0\r\n宋体,9,0\r\n"
                      "1,0,0,1,1\r\n");
@@ -144,8 +151,8 @@ TEST_P(SchoolTimeWindowTest, a_server_five_minutes_ahead_brings_the_reminder_and
   // By the server's clock, the reminder (3 minutes before the lesson) is due `lead` s from now.
   const int lead = 5;
   const int start = now + kServerAheadSeconds + 180 + lead;
-  if (start + 2400 >= kDaySeconds) GTEST_SKIP() << "too close to midnight";
-  WriteProgramFolder(folder.path(), start, port);
+  if (now < kEndedAgo + 2400 || start + 2400 >= kDaySeconds) GTEST_SKIP() << "too near midnight";
+  WriteProgramFolder(folder.path(), now, start, port);
   Edition edition(GetParam(), folder.path());
   edition.Start();
 
@@ -174,10 +181,10 @@ TEST_P(SchoolTimeWindowTest, a_server_five_minutes_ahead_brings_the_reminder_and
 TEST_P(SchoolTimeWindowTest, a_silent_server_holds_up_neither_the_strip_nor_the_window) {
   SYSTEMTIME st{};
   const int now = wintest::SecondsNow(st);
-  if (now + 3600 >= kDaySeconds) GTEST_SKIP() << "too close to midnight";
+  if (now < kEndedAgo + 2400 || now + 3600 >= kDaySeconds) GTEST_SKIP() << "too near midnight";
   std::ofstream(state / "silent") << "";
   const std::size_t logged = FileText(state / "log").size();
-  WriteProgramFolder(folder.path(), now + 1200, port);
+  WriteProgramFolder(folder.path(), now, now + 1200, port);
   Edition edition(GetParam(), folder.path());
   edition.Start();
 
@@ -221,8 +228,11 @@ TEST_P(SchoolTimeWindowTest, a_silent_server_holds_up_neither_the_strip_nor_the_
   EXPECT_TRUE(HasLine(edition.TimeWindowLines(), L"未能校时，使用本机时钟"));
 }
 
-INSTANTIATE_TEST_SUITE_P(BothEditions, SchoolTimeWindowTest, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Schedule" : "Orvel2"; });
+std::string EditionName(const ::testing::TestParamInfo<bool>& edition) {
+  return edition.param ? "Schedule" : "Orvel2";
+}
+
+INSTANTIATE_TEST_SUITE_P(BothEditions, SchoolTimeWindowTest, ::testing::Bool(), EditionName);
 
 }  // namespace
 }  // namespace orvel
