@@ -17,6 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Check(settings.stripPlace->top >= -kMaxStripPlaceTwips &&
                 settings.stripPlace->top <= kMaxStripPlaceTwips);
   }
+  fuzz::Check(settings.bellOffsetSeconds >= -kMaxBellOffsetSeconds &&
+              settings.bellOffsetSeconds <= kMaxBellOffsetSeconds);
+  fuzz::Check(settings.timeServers.size() <= kMaxTimeServers);
   fuzz::Check(ParseClassroomSettings(FormatClassroomSettings(settings)) == settings);
   return 0;
 }

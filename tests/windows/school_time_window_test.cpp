@@ -229,6 +229,37 @@ TEST_P(SchoolTimeWindowTest, a_silent_server_holds_up_neither_the_strip_nor_the_
   EXPECT_TRUE(HasLine(edition.TimeWindowLines(), L"未能校时，使用本机时钟"));
 }
 
+TEST_P(SchoolTimeWindowTest, the_followed_servers_date_two_minutes_behind_comes_before_sntp) {
+  SYSTEMTIME st{};
+  const int now = wintest::SecondsNow(st);
+  if (now < kEndedAgo + 2400 || now + 3600 >= kDaySeconds) GTEST_SKIP() << "too near midnight";
+  const fs::path root = wintest::HostPath(ORVEL_FOLLOW_SERVER_ROOT);
+  const fs::path webState = wintest::HostPath(ORVEL_FOLLOW_SERVER_STATE);
+  fs::create_directories(root / "time");
+  WriteProgramFolder(folder.path(), now, now + 1200, port);
+  fs::copy_file(folder.path() / "scd" / "Schedule.csv", root / "time" / "a.csv",
+                fs::copy_options::overwrite_existing);
+  std::ofstream(webState / "date_offset") << -120;
+  std::ofstream(folder.path() / "follow.ini")
+      << "source=http://127.0.0.1:" << FileText(webState / "port") << "/time/a.csv
+";
+  Edition edition(GetParam(), folder.path());
+  edition.Start();
+  // The fetch at start brings the server's Date; the SNTP server, 5 minutes ahead, answers too.
+  PumpFor(1000);
+  const HWND time = wintest::ChooseFromRightClickMenu(edition.MenuTarget(), kDownsToTimeWindow,
+                                                      L"校时", 5000);
+  std::vector<std::wstring> lines;
+  for (const ULONGLONG until = GetTickCount64() + 10000; time && GetTickCount64() < until;) {
+    PumpFor(200);
+    lines = ChildTexts(time);
+    if (HasLine(lines, L"本机时钟快 2 分")) break;
+  }
+  fs::remove(webState / "date_offset");
+  ASSERT_NE(time, nullptr) << "the 校时 window did not open";
+  EXPECT_TRUE(HasLine(lines, L"本机时钟快 2 分"));
+}
+
 std::string EditionName(const ::testing::TestParamInfo<bool>& edition) {
   return edition.param ? "Schedule" : "Orvel2";
 }
