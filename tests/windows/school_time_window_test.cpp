@@ -241,8 +241,7 @@ TEST_P(SchoolTimeWindowTest, the_followed_servers_date_two_minutes_behind_comes_
                 fs::copy_options::overwrite_existing);
   std::ofstream(webState / "date_offset") << -120;
   std::ofstream(folder.path() / "follow.ini")
-      << "source=http://127.0.0.1:" << FileText(webState / "port") << "/time/a.csv
-";
+      << "source=http://127.0.0.1:" << FileText(webState / "port") << "/time/a.csv\n";
   Edition edition(GetParam(), folder.path());
   edition.Start();
   // The fetch at start brings the server's Date; the SNTP server, 5 minutes ahead, answers too.
