@@ -10,12 +10,12 @@ nothing. Every request goes to STATE/log as "answered OFFSET" or "silent". The s
 itself after LIFETIME seconds or MAX_REQUESTS requests, so that nothing outlives a broken run.
 """
 import os
-import signal
 import socket
 import struct
-import subprocess
 import sys
 import time
+
+import server_process
 
 LIFETIME = 1800
 MAX_REQUESTS = 5000
@@ -72,40 +72,11 @@ def start(state):
     for name in ("port", "log", "silent"):
         if os.path.exists(os.path.join(state, name)):
             os.remove(os.path.join(state, name))
-    child = subprocess.Popen([sys.executable, __file__, "serve", state],
-                             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                             stderr=subprocess.DEVNULL, start_new_session=True)
-    with open(os.path.join(state, "pid"), "w") as f:
-        f.write(str(child.pid))
-    for _ in range(100):
-        if os.path.exists(os.path.join(state, "port")):
-            return 0
-        if child.poll() is not None:
-            break
-        time.sleep(0.1)
-    print("the server did not start", file=sys.stderr)
-    return 1
+    return server_process.launch(__file__, [state], state)
 
 
 def stop(state):
-    pid_file = os.path.join(state, "pid")
-    if not os.path.exists(pid_file):
-        return 0
-    with open(pid_file) as f:
-        pid = int(f.read() or 0)
-    os.remove(pid_file)
-    try:
-        os.kill(pid, signal.SIGTERM)
-    except ProcessLookupError:
-        return 0
-    for _ in range(50):
-        try:
-            os.kill(pid, 0)
-        except ProcessLookupError:
-            return 0
-        time.sleep(0.1)
-    os.kill(pid, signal.SIGKILL)
-    return 0
+    return server_process.stop(state)
 
 
 if __name__ == "__main__":
