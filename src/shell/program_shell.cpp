@@ -12,6 +12,7 @@
 #include "program/holiday_files.h"
 #include "program/live_values.h"
 #include "shell/popup_reminder.h"
+#include "timetable/program_folder.h"
 
 namespace orvel::shell {
 namespace {
@@ -166,7 +167,9 @@ void ProgramShell::TakeRequest(const RunningRequest& request) {
       follow_.Reload();
       return;
     case RunningRequestKind::Load:
-      // The file /import has just put into "scd", as a drop would load it.
+      // The file /import has just put into "scd", as a drop would load it; a name that is no
+      // file of "scd" is nobody's import.
+      if (!TimetableFilePath(state_.programFolder, request.scdFileName)) return;
       if (window_.LoadTimetableFile(request.scdFileName)) ShowImportedTimetable();
       break;
     case RunningRequestKind::Show:

@@ -196,6 +196,10 @@ TEST_F(CommandLineTest, a_second_start_hands_over_to_the_running_program_and_end
     EXPECT_FALSE(secondRan);
     EXPECT_EQ(window->state().values.ScdFileName, "班会.csv");
     EXPECT_EQ(window->MSFlexGrid1.TextMatrix(1, 6), "班会");
+    // A name outside "scd", from whatever sent it, loads nothing.
+    second.instances().HandOver(shell::RunningProgramName(Edition::Grid, folder.path()),
+                                "load:../Orvel2.ini", 0);
+    EXPECT_EQ(window->state().values.ScdFileName, "班会.csv");
     // /follow runs beside it, and the running program follows at once.
     EXPECT_EQ(RunOn(second, {"/follow", url}), 0);
     EXPECT_EQ(window->state().followedSource, url);
