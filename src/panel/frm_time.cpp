@@ -13,7 +13,7 @@ namespace orvel::panel {
 namespace {
 
 // The designed window, twips.
-constexpr double kClientWidth = 5400, kClientHeight = 3420;
+constexpr double kClientWidth = 5400, kClientHeight = 3060;
 constexpr double kRowHeight = 330, kButtonHeight = 375;
 
 // The list positions of CmbBellSide.
@@ -46,7 +46,8 @@ FrmTime::FrmTime(program::ProgramState& state, Actions actions)
     line->transparentBack = true;
     top += 400;
   }
-  CmdSyncNow.Move(3900, 1350, 1350, kButtonHeight);
+  // Below the lines, which take the window's whole width.
+  CmdSyncNow.Move(150, 2520, 1350, kButtonHeight);
   LblBellOffset.Move(150, 2010, 1500, kRowHeight);
   LblBellOffset.SetCaption("铃声比标准时间");
   LblBellOffset.transparentBack = true;
@@ -54,7 +55,7 @@ FrmTime::FrmTime(program::ProgramState& state, Actions actions)
   TxtBellSeconds.Move(2450, 1980, 800, kRowHeight);
   CmdBellSet.Move(3350, 1950, 900, kButtonHeight);
   CmdBellClear.Move(4350, 1950, 900, kButtonHeight);
-  CmdClose.Move(4350, 2850, 900, kButtonHeight);
+  CmdClose.Move(4350, 2520, 900, kButtonHeight);
 
   onLoad = [this] { Form_Load(); };
   CmdSyncNow.onClick = [this] {
