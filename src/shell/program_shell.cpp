@@ -71,10 +71,10 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
         return source->timetable;
       },
       [this]() -> std::optional<std::string> {
-    const std::optional<exchange::FollowedSource>& source = follow_.source();
-    if (!source || source->kind != exchange::SourceKind::File) return std::nullopt;
-    return schooltime::ShareServerOf(source->timetable);
-  });
+        const std::optional<exchange::FollowedSource>& source = follow_.source();
+        if (!source || source->kind != exchange::SourceKind::File) return std::nullopt;
+        return schooltime::ShareServerOf(source->timetable);
+      });
 }
 
 ProgramShell::~ProgramShell() = default;
