@@ -1,6 +1,5 @@
 #include "exchange/exam_file.h"
 
-#include <charconv>
 #include <cstdio>
 #include <utility>
 
@@ -12,22 +11,13 @@ namespace {
 
 using std::chrono::year_month_day;
 
-std::optional<int> Digits(std::string_view text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || text.front() == '-' || error != std::errc() ||
-      end != text.data() + text.size())
-    return std::nullopt;
-  return value;
-}
-
 // Exactly `width` ASCII digits.
 std::optional<int> FixedDigits(std::string_view text, std::size_t from, std::size_t width) {
   if (from + width > text.size()) return std::nullopt;
   const std::string_view part = text.substr(from, width);
   for (const char c : part)
     if (c < '0' || c > '9') return std::nullopt;
-  return Digits(part);
+  return UnsignedNumber(part);
 }
 
 // "2026-12-21T08:00:00", also with a space for the "T" and without the seconds.
@@ -127,7 +117,8 @@ ItemRead ReadItem(const YamlNode& item, int index) {
   exam.start = *from;
   exam.end = *to;
   if (alert.IsDefined() && !alert.IsNull()) {
-    const std::optional<int> minutes = alert.IsScalar() ? Digits(alert.Scalar()) : std::nullopt;
+    const std::optional<int> minutes =
+        alert.IsScalar() ? UnsignedNumber(alert.Scalar()) : std::nullopt;
     if (!minutes || *minutes > kMaxAlertMinutes)
       return skip(ExamKind::BadAlertTime, ExamField::AlertTime);
     exam.alertMinutes = *minutes;

@@ -1,7 +1,6 @@
 #include "exchange/holiday_file.h"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <utility>
 
@@ -20,21 +19,12 @@ using std::chrono::year_month_day;
 constexpr std::string_view kJsonSuffix = ".json";
 constexpr std::string_view kSchoolSuffix = ".school.json";
 
-std::optional<int> Digits(std::string_view text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || text.front() == '-' || error != std::errc() ||
-      end != text.data() + text.size())
-    return std::nullopt;
-  return value;
-}
-
 // "2027-01-01", as the data set writes its dates.
 std::optional<year_month_day> DateOf(std::string_view text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-  const std::optional<int> y = Digits(text.substr(0, 4));
-  const std::optional<int> m = Digits(text.substr(5, 2));
-  const std::optional<int> d = Digits(text.substr(8, 2));
+  const std::optional<int> y = UnsignedNumber(text.substr(0, 4));
+  const std::optional<int> m = UnsignedNumber(text.substr(5, 2));
+  const std::optional<int> d = UnsignedNumber(text.substr(8, 2));
   if (!y || !m || !d) return std::nullopt;
   const year_month_day date{std::chrono::year{*y}, std::chrono::month{static_cast<unsigned>(*m)},
                             std::chrono::day{static_cast<unsigned>(*d)}};
@@ -76,7 +66,8 @@ HolidayFileRead ParseHolidayFile(std::string_view bytes, int year) {
   if (!root.IsMap()) return Refused(year, Problem::NotAnObject);
 
   if (const YamlNode stated = root.Get("year"); stated.IsDefined()) {
-    const std::optional<int> value = stated.IsScalar() ? Digits(stated.Scalar()) : std::nullopt;
+    const std::optional<int> value =
+        stated.IsScalar() ? UnsignedNumber(stated.Scalar()) : std::nullopt;
     if (!value) return Refused(year, Problem::YearNotANumber, stated.Line());
     if (*value != year) {
       HolidayFileRead refused = Refused(year, Problem::YearDiffers, stated.Line());
@@ -173,7 +164,7 @@ std::string HolidayFileName(int year, HolidaySource source) {
 
 std::optional<YearSource> HolidayFileOf(std::string_view fileName) {
   if (fileName.size() < 4) return std::nullopt;
-  const std::optional<int> year = Digits(fileName.substr(0, 4));
+  const std::optional<int> year = UnsignedNumber(fileName.substr(0, 4));
   if (!year || *year < 1000) return std::nullopt;
   const std::string_view rest = fileName.substr(4);
   // Windows does not tell upper from lower case in names.

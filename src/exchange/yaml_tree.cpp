@@ -2,6 +2,7 @@
 
 #include <yaml.h>
 
+#include <charconv>
 #include <map>
 #include <memory>
 #include <utility>
@@ -281,6 +282,15 @@ YamlRead ParseYaml(std::string_view utf8) {
     }
     if (!going) return builder.Take();
   }
+}
+
+std::optional<int> UnsignedNumber(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || text.front() == '-' || error != std::errc() ||
+      end != text.data() + text.size())
+    return std::nullopt;
+  return value;
 }
 
 }  // namespace orvel::exchange

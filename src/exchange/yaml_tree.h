@@ -104,4 +104,7 @@ struct YamlRead {
 };
 YamlRead ParseYaml(std::string_view utf8);
 
+// A scalar's text as a whole number of ASCII digits, no sign: "2027", "15"; nothing otherwise.
+std::optional<int> UnsignedNumber(std::string_view text);
+
 }  // namespace orvel::exchange
