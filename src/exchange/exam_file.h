@@ -17,37 +17,17 @@
 #include <string_view>
 #include <vector>
 
+#include "timetable/exam_list.h"
+
 namespace orvel::exchange {
 
 inline constexpr std::string_view kExamFileName = "exams.json";
 // Larger files, and files of more exams, are not read.
 inline constexpr std::size_t kMaxExamFileBytes = 1u << 20;
 inline constexpr std::size_t kMaxExams = 500;
-inline constexpr int kDefaultAlertMinutes = 15;
 inline constexpr int kMaxAlertMinutes = 600;
 // Characters, not bytes, of a name or the message.
 inline constexpr std::size_t kMaxExamTextLength = 200;
-
-// A wall-clock time of the PC's own time zone.
-struct LocalDateTime {
-  std::chrono::year_month_day date;
-  std::int32_t secondOfDay = 0;
-  friend bool operator==(const LocalDateTime&, const LocalDateTime&) = default;
-  friend auto operator<=>(const LocalDateTime&, const LocalDateTime&) = default;
-};
-
-struct Exam {
-  std::string name;
-  LocalDateTime start, end;
-  int alertMinutes = kDefaultAlertMinutes;
-  friend bool operator==(const Exam&, const Exam&) = default;
-};
-
-struct ExamList {
-  std::string examName, message;
-  std::vector<Exam> exams;  // in the file's order
-  friend bool operator==(const ExamList&, const ExamList&) = default;
-};
 
 // Why the whole file cannot be used.
 struct ExamFileProblem {
