@@ -50,7 +50,8 @@ struct ExamBoardState {
   // The first exam of that span, which names it: a board the user closed stays closed until
   // another span begins. -1 outside any span.
   int spanFirst = -1;
-  // The next exam after today when there is none today, for "今天没有考试"; else -1.
+  // The next exam after today when no exam is left today (none shown), for "今天没有考试";
+  // else -1.
   int nextDay = -1;
   // The day's exams (of the shown exam's start date, else of `now`'s date), by start.
   std::vector<ExamOfDay> day;
@@ -64,7 +65,8 @@ ExamBoardState DecideExamBoard(const std::vector<Exam>& exams, const LocalDateTi
 // The state line: "距开考 12:00", "距结束 1:14:59" or "考试结束"; empty when no exam is shown.
 std::string ExamStateLine(const ExamBoardState& state);
 // The board's window text and the strip's line: "语文 · 距结束 1:14:59"; with no exam today
-// "今天没有考试".
+// "今天没有考试", once today's are over "今天的考试已结束", either followed by the next day's
+// exam when there is one: "今天没有考试 · 下一场 12月21日 语文".
 std::string ExamBoardLine(const std::vector<Exam>& exams, const ExamBoardState& state);
 
 // The moments the board marks with a tone and, when speech is on, a voice.

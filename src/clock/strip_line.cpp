@@ -1,10 +1,8 @@
 #include "clock/strip_line.h"
 
-#include <array>
-#include <charconv>
-
 #include "clock/period_search.h"
 #include "clock/tick_steps.h"
+#include "clock/time_left.h"
 #include "timetable/day_list.h"
 
 namespace orvel::clock {
@@ -17,26 +15,6 @@ constexpr std::string_view kNextLesson = "下节 ";
 constexpr std::string_view kCountdownBefore = "距";
 constexpr std::string_view kCountdownDays = " 天";
 constexpr std::string_view kCountdownToday = "今天";
-
-void AppendNumber(std::string& line, long long value, int minDigits) {
-  std::array<char, 24> digits{};
-  const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-  if (error != std::errc()) return;
-  for (auto width = end - digits.data(); width < minDigits; ++width) line += '0';
-  line.append(digits.data(), end);
-}
-
-// 12:05, or 1:02:05 from an hour on.
-void AppendTimeLeft(std::string& line, std::int32_t seconds) {
-  if (seconds < 0) seconds = 0;
-  if (seconds >= 3600) {
-    AppendNumber(line, seconds / 3600, 1);
-    line += ':';
-  }
-  AppendNumber(line, seconds / 60 % 60, 2);
-  line += ':';
-  AppendNumber(line, seconds % 60, 2);
-}
 
 void AppendWithSpace(std::string& line, std::string_view text) {
   if (text.empty()) return;
