@@ -22,8 +22,9 @@ namespace orvel::desktop {
 
 // Where a kept window lies among the program's own kept windows: they are put back on top in
 // this order, so that the last lies highest (a reminder over the schedule window it slides
-// over, the shutdown countdown over both).
-enum class FrontOrder { Window, Notice, Alert };
+// over, the shutdown countdown over both). The exam board covers the schedule window and the
+// class strip; a reminder or a notice may still lie over it.
+enum class FrontOrder { Window, Board, Notice, Alert };
 
 // How often a shown kept window looks whether another program's window covers it.
 inline constexpr int kFrontCheckIntervalMs = 500;

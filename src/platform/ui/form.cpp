@@ -118,6 +118,9 @@ void Form::UserClose() {
 void Form::UserContextMenu() {
   if (onContextMenu) onContextMenu();
 }
+void Form::UserEscape() {
+  if (onEscape) onEscape();
+}
 void Form::UserDropFiles(const std::vector<std::string>& paths) {
   if (acceptsDroppedFiles && onFilesDropped) onFilesDropped(paths);
 }

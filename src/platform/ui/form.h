@@ -74,6 +74,9 @@ class Form {
   // False for a passing notice: shown without taking the focus, and a click on it does not
   // activate it either, so that the user's typing stays where it was.
   bool takesFocus = true;
+  // With takesFocus false: a click on it does give it the focus, so that a window that opened by
+  // itself hears the keys (Esc) of a user who has turned to it.
+  bool clickTakesFocus = false;
   bool showInTaskbar = true;
   int iconId = 0;
   // Design-time: the window takes files dropped on it from the system's file manager.
@@ -102,6 +105,8 @@ class Form {
   // The user asked for the window's context menu: a right click that no control under the
   // pointer keeps for a menu of its own, or the menu key.
   std::function<void()> onContextMenu;
+  // The user pressed Esc in the window or one of its controls.
+  std::function<void()> onEscape;
   // Files dropped on the window (acceptsDroppedFiles), full paths in UTF-8.
   std::function<void(const std::vector<std::string>& paths)> onFilesDropped;
   // The Windows session is ending: the process goes once the handler returns.
@@ -118,6 +123,7 @@ class Form {
   void UserMouseDown(MouseButton button, int shift, double x, double y);
   void UserClose();
   void UserContextMenu();
+  void UserEscape();
   void UserDropFiles(const std::vector<std::string>& paths);
   void SessionEnding();
 

@@ -147,7 +147,16 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       return form_.style() == ui::FormStyle::Borderless && hit == HTNOWHERE ? HTCLIENT : hit;
     }
     case WM_MOUSEACTIVATE:
-      if (!form_.takesFocus) return MA_NOACTIVATE;
+      if (!form_.takesFocus && !form_.clickTakesFocus) return MA_NOACTIVATE;
+      // A no-activate window is activated only when asked; the click is the user's own input,
+      // so the system lets the program bring it to the foreground.
+      if (!form_.takesFocus) SetForegroundWindow(hwnd);
+      break;
+    case WM_KEYDOWN:
+      if (wp == VK_ESCAPE && form_.onEscape) {
+        form_.UserEscape();
+        return 0;
+      }
       break;
     case WM_LBUTTONDOWN:
       OnMouseDown(ui::MouseButton::Left, wp, lp);

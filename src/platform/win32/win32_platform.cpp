@@ -92,6 +92,11 @@ int Win32Platform::Run() {
     if (got < 0) break;
     // Tab and arrow keys move between the controls of dialog forms.
     HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    // Esc pressed in a control of a form that listens for it goes to the form.
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && root != msg.hwnd) {
+      if (FormWindow* form = FormWindow::FromHwnd(root); form && form->form().onEscape)
+        msg.hwnd = root;
+    }
     if (FormWindow* form = FormWindow::FromHwnd(root);
         form && form->IsDialog() && IsDialogMessageW(root, &msg))
       continue;
