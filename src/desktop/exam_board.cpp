@@ -135,7 +135,8 @@ void ExamBoard::Layout() {
     label.Move(left, height * row.top, rowWidth, height * row.height);
     label.SetFont(ui::Font{std::string(kFontName), PointsFor(height * row.height), bold});
   };
-  place(LblTitle, kTitleRow, inner * (1 - kClockWidth), true);
+  // A long title stops short of the clock rather than running into it.
+  place(LblTitle, kTitleRow, inner * (1 - kClockWidth) - left, true);
   place(LblSubject, kSubjectRow, inner, true);
   place(LblTimes, kTimesRow, inner, false);
   place(LblState, kStateRow, inner, true);
