@@ -42,6 +42,11 @@ ClassStrip::ClassStrip(ui::Platform& platform, const ui::Form& schedule, FrontKe
   const auto press = [this](ui::MouseButton button, int, double, double) { MouseDown(button); };
   onMouseDown = press;
   LblLine.onMouseDown = press;
+  const auto doubleClick = [this] {
+    if (onDoubleClick) onDoubleClick();
+  };
+  onDblClick = doubleClick;
+  LblLine.onDblClick = doubleClick;
   // On a monitor of another DPI its size in pixels is another: centred again where it sits by
   // default.
   onDpiChanged = [this] { Place(); };
@@ -87,6 +92,10 @@ void ClassStrip::Place() {
 }
 
 void ClassStrip::MouseDown(ui::MouseButton button) {
+  if (button == ui::MouseButton::Right) {
+    if (onMenu) onMenu();
+    return;
+  }
   if (button != ui::MouseButton::Left) return;
   const StripPlace before{WholeTwips(Left()), WholeTwips(Top())};
   // Returns once the user lets go of the button.

@@ -35,6 +35,10 @@ class ClassStrip : public ui::Form {
 
   // The user has moved the strip: its new place in whole twips of the desktop.
   std::function<void(StripPlace place)> onPlaced;
+  // The right mouse button over it: its menu.
+  std::function<void()> onMenu;
+  // A double click over it.
+  std::function<void()> onDoubleClick;
 
  private:
   void Fit();

@@ -74,6 +74,11 @@ void IdleShutdown::CheckIdle() {
   }
 }
 
+void IdleShutdown::Hold() {
+  state_.idleSeconds = 0;
+  if (FrmCountdown* countdown = OpenCountdown()) countdown->Unload();
+}
+
 void IdleShutdown::ShowCountdown() {
   // One countdown at a time: an open one already counts down to this shutdown.
   if (OpenCountdown()) return;

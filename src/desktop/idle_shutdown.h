@@ -68,6 +68,9 @@ class IdleShutdown {
 
   // One tick of the idle timer.
   void CheckIdle();
+  // A tick that must not count (an exam is on): the idle time starts again from nothing and an
+  // open countdown goes.
+  void Hold();
 
   const IdleState& state() const { return state_; }
   // The countdown window while it is open; nullptr otherwise.

@@ -17,6 +17,7 @@
 #include "timetable/classroom_settings.h"
 #include "timetable/colour_table.h"
 #include "timetable/edition.h"
+#include "timetable/exam_list.h"
 #include "timetable/settings.h"
 #include "timetable/timetable.h"
 #include "timetable/working_values.h"
@@ -80,6 +81,8 @@ struct ProgramState {
   std::vector<int> unreadableDayLines;
   // Holiday files that cannot be used, one sentence each; the shell names each once.
   std::vector<std::string> holidayFileProblems;
+  // The exams the exam board counts down, from exams.json or the followed source's copy.
+  ExamList exams;
   // The year without national data the user has been told of in this run.
   int toldMissingYear = 0;
 

@@ -16,11 +16,11 @@ void ClassStripControl::FollowMode() {
   if (ended_) return;
   started_ = true;
   const StripMode mode = state_.classroom.strip;
-  if (mode != StripMode::FullScreen)
+  if (mode != StripMode::FullScreen || examLineShown_)
     foregroundWatch_ = {};
   else if (!foregroundWatch_)
     foregroundWatch_ = state_.front.WatchForeground([this] { TickNow(); });
-  if (mode == StripMode::Off) {
+  if (mode == StripMode::Off && !examLineShown_) {
     // Costs nothing: no window, no timer, no watch. The menu's handler is not the strip's own.
     if (strip_) strip_->Unload();
     strip_.reset();
@@ -30,24 +30,57 @@ void ClassStripControl::FollowMode() {
 }
 
 void ClassStripControl::Tick(const clock::SchoolDay& today, std::int32_t nowSeconds) {
+  if (!started_ || ended_) return;
+  if (examLineShown_) {
+    MakeStrip();
+    strip_->ShowLine(examLine_);
+    return;
+  }
   const StripMode mode = state_.classroom.strip;
-  if (!started_ || ended_ || mode == StripMode::Off) return;
+  if (mode == StripMode::Off) return;
   const bool shown = mode == StripMode::Always || state_.front.FullScreenCovers(window_.form());
   if (!shown) {
     if (strip_ && strip_->Visible()) strip_->Hide();
     return;
   }
-  if (!strip_) {
-    strip_ = std::make_unique<desktop::ClassStrip>(state_.platform, window_.form(), state_.front,
-                                                   state_.classroom.stripPlace);
-    strip_->onPlaced = [this](StripPlace place) {
-      if (state_.classroom.stripPlace == place) return;
-      state_.classroom.stripPlace = place;
-      save_();
-    };
-  }
+  MakeStrip();
   window_.ComposeStripLine(today, nowSeconds, line_);
   strip_->ShowLine(line_);
+}
+
+void ClassStripControl::MakeStrip() {
+  if (strip_) return;
+  strip_ = std::make_unique<desktop::ClassStrip>(state_.platform, window_.form(), state_.front,
+                                                 state_.classroom.stripPlace);
+  strip_->onPlaced = [this](StripPlace place) {
+    if (state_.classroom.stripPlace == place) return;
+    state_.classroom.stripPlace = place;
+    save_();
+  };
+  strip_->onMenu = [this] {
+    if (onMenu) onMenu(*strip_);
+  };
+  strip_->onDoubleClick = [this] {
+    if (onDoubleClick) onDoubleClick();
+  };
+}
+
+void ClassStripControl::ShowExamLine(std::string_view line) {
+  if (examLineShown_ && line == examLine_) return;
+  examLine_.assign(line);
+  examLineShown_ = true;
+  if (ended_) return;
+  started_ = true;
+  foregroundWatch_ = {};
+  MakeStrip();
+  strip_->ShowLine(examLine_);
+}
+
+void ClassStripControl::EndExamLine() {
+  if (!examLineShown_) return;
+  examLineShown_ = false;
+  // Its own line and mode again at once, the strip gone where its mode is 关.
+  if (started_) FollowMode();
 }
 
 void ClassStripControl::TickNow() {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "clock/school_day.h"
 #include "desktop/class_strip.h"
@@ -37,12 +38,21 @@ class ClassStripControl {
   // The program ends: the strip closes and nothing runs any more.
   void End();
 
+  // A board shrunk to the strip: the strip shows `line` instead of its own, whatever its mode,
+  // until EndExamLine.
+  void ShowExamLine(std::string_view line);
+  void EndExamLine();
+  // The strip's right-click menu and its double click, for the exam board.
+  std::function<void(ui::Form& strip)> onMenu;
+  std::function<void()> onDoubleClick;
+
   // The strip once it has been shown; nullptr before, and while the mode is 关.
   desktop::ClassStrip* strip() const { return strip_.get(); }
 
  private:
   // A tick out of turn (a mode chosen, the foreground changed): now, and the day it is.
   void TickNow();
+  void MakeStrip();
 
   program::ProgramState& state_;
   program::ScheduleWindow& window_;
@@ -51,6 +61,8 @@ class ClassStripControl {
   std::unique_ptr<desktop::ClassStrip> strip_;
   // Grown once, then written in place every second.
   std::string line_;
+  std::string examLine_;
+  bool examLineShown_ = false;
   bool started_ = false;
   bool ended_ = false;
 };

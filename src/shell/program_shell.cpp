@@ -39,6 +39,7 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
           state, [this](const std::string& text, std::string_view title) { Notify(text, title); },
           [this] { strip_.FollowMode(); }),
       strip_(state, window, [this] { classroom_.SaveStripPlace(); }),
+      exams_(state, window, strip_, [this] { return classroom_.SpeechOn(); }),
       time_(
           state, window,
           [this](const std::string& text, std::string_view title) { Notify(text, title); },
@@ -48,7 +49,13 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
       TimerClock(&window.form(), "TimerClock", kClockTickMs, false) {
   TimerNotice.onTimer = [this] { ShowNextNotice(); };
   TimerClock.onTimer = [this] { ClockTick(); };
-  window_.IdleCheck = [this] { idle_.CheckIdle(); };
+  window_.IdleCheck = [this] {
+    // No shutdown for want of input while pupils write an exam.
+    if (exams_.Quiet())
+      idle_.Hold();
+    else
+      idle_.CheckIdle();
+  };
   window_.ShowControlPanel = [this] { OpenPanel(); };
   window_.ShowScheduleMenu = [this] { ShowScheduleMenu(); };
   window_.SettingsRead = [this] { window_.ShowSchoolDay(Today()); };
@@ -88,6 +95,8 @@ void ProgramShell::ClockTick() {
   const ui::LocalTime now = state_.time.Now();
   state_.now = now;
   const clock::SchoolDay& today = NewDayStep(now.date);
+  // Before the schedule clock: the silence of an exam holds for this second's reminder.
+  exams_.Tick();
   if (state_.live.highlighting) {
     clock::ClockSettings settings;
     settings.colours = clock::SchemeColours(state_.colours, state_.values.scheme);
@@ -155,6 +164,8 @@ void ProgramShell::Started() {
   TellHolidayProblems();
   classroom_.Started();
   strip_.FollowMode();
+  // A start inside an exam's span shows the board at once.
+  exams_.ExamsChanged();
   TimerClock.SetEnabled(true);
   time_.Start();
   follow_.Start();
@@ -191,6 +202,12 @@ void ProgramShell::DayListChanged() {
 }
 
 void ProgramShell::RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon) {
+  // An exam runs or its board is up: the timetable says nothing into it.
+  if (exams_.Quiet()) {
+    reminder.kind = RemindMode::None;
+    if (removeTrayIcon) state_.tray.RemoveTrayIcon();
+    return;
+  }
   if (reminder.kind != RemindMode::None) {
     // The program's time may jump back (a new offset, the system clock set back): a reminder's
     // second that comes again is given once.
@@ -248,7 +265,8 @@ void ProgramShell::ShowScheduleMenu() {
       {"mnu_panel", "控制面板...", [this] { OpenPanel(); }},
       {"mnu_import", "导入课表...", [this] { timetableCommands_.ChooseAndImport(); }},
       {"mnu_export", "导出为 CSES...", [this] { timetableCommands_.ChooseAndExport(); }},
-      {"mnu_days", "调课与放假...", [this] { OpenDays(); }}};
+      {"mnu_days", "调课与放假...", [this] { OpenDays(); }},
+      exams_.MenuItem()};
   classroom_.AddMenuItems(items);
   time_.AddMenuItems(items);
   if (follow_.Following()) {
@@ -280,6 +298,7 @@ void ProgramShell::ExitProgram() {
   window_.form().Unload();
   if (popup_) popup_->Unload();
   if (ui::Form* countdown = idle_.OpenCountdown()) countdown->Unload();
+  exams_.End();
   strip_.End();
   time_.End();
   if (panel_) panel_->Unload();

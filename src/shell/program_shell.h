@@ -23,6 +23,7 @@
 #include "shell/class_strip_control.h"
 #include "shell/classroom_switches.h"
 #include "shell/command_line.h"
+#include "shell/exam_control.h"
 #include "shell/follow_schedule.h"
 #include "shell/running_program.h"
 #include "shell/school_time_control.h"
@@ -52,6 +53,7 @@ class ProgramShell {
   FollowSchedule& follow() { return follow_; }
   // The class strip once shown; nullptr before and while its mode is 关.
   desktop::ClassStrip* classStrip() const { return strip_.strip(); }
+  ExamControl& exams() { return exams_; }
 
   // The end of the program, by the panel's Exit, a close of the schedule window (Alt+F4, any
   // close request) or the end of the Windows session: the tray icon removed, the schedule
@@ -111,6 +113,7 @@ class ProgramShell {
   FollowSchedule follow_;
   ClassroomSwitches classroom_;
   ClassStripControl strip_;
+  ExamControl exams_;
   SchoolTimeControl time_;
   ui::PopupMenu mnu_schedule_;
   ui::Timer TimerNotice;

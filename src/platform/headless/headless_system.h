@@ -90,12 +90,15 @@ class HeadlessPower : public ui::Power {
  public:
   void GetShutdownPrivilege() override { ++privilegeCalls_; }
   void RequestShutdown() override { ++shutdownRequests_; }
+  void KeepAwake(bool on) override { keptAwake_ = on; }
   int PrivilegeCalls() const { return privilegeCalls_; }
+  bool KeptAwake() const { return keptAwake_; }
   int ShutdownRequests() const { return shutdownRequests_; }
 
  private:
   int privilegeCalls_ = 0;
   int shutdownRequests_ = 0;
+  bool keptAwake_ = false;
 };
 
 class HeadlessFonts : public ui::Fonts {

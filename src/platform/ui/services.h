@@ -157,6 +157,9 @@ class Power {
   virtual ~Power() = default;
   virtual void GetShutdownPrivilege() = 0;
   virtual void RequestShutdown() = 0;
+  // While on, neither the display nor the PC goes to sleep for want of input; off lets them
+  // again. Called from the window thread.
+  virtual void KeepAwake(bool on) = 0;
 };
 
 class Fonts {

@@ -40,4 +40,11 @@ void Win32Power::RequestShutdown() {
   ExitWindowsEx(EWX_SHUTDOWN, 0);
 }
 
+void Win32Power::KeepAwake(bool on) {
+  // ES_CONTINUOUS makes the state last until the next call instead of resetting the idle
+  // timers once.
+  SetThreadExecutionState(on ? ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED
+                             : ES_CONTINUOUS);
+}
+
 }  // namespace orvel::win32

@@ -110,6 +110,7 @@ class Win32Power final : public ui::Power {
  public:
   void GetShutdownPrivilege() override;
   void RequestShutdown() override;
+  void KeepAwake(bool on) override;
 };
 
 class Win32Fonts final : public ui::Fonts {
