@@ -12,11 +12,13 @@
 #include "clock/school_day.h"
 #include "desktop/front_keeper.h"
 #include "desktop/mod_tray.h"
+#include "program/exam_files.h"
 #include "program/school_clock.h"
 #include "platform/ui/platform.h"
 #include "timetable/classroom_settings.h"
 #include "timetable/colour_table.h"
 #include "timetable/edition.h"
+#include "timetable/exam_list.h"
 #include "timetable/settings.h"
 #include "timetable/timetable.h"
 #include "timetable/working_values.h"
@@ -82,6 +84,11 @@ struct ProgramState {
   std::vector<std::string> holidayFileProblems;
   // The year without national data the user has been told of in this run.
   int toldMissingYear = 0;
+  // The exam list in use (exams.json over exams.school.json), where it comes from, and what is
+  // wrong with the files; the shell names each problem once.
+  ExamList exams;
+  ExamsFrom examsFrom = ExamsFrom::Nothing;
+  std::vector<ExamFileNote> examProblems;
 
   // "Orvel2.ini" or "Schedule.ini".
   std::string_view SettingsFile() const { return SettingsFileName(edition); }

@@ -6,9 +6,11 @@
 #include "desktop/reminder_way.h"
 #include "panel/frm_control.h"
 #include "panel/frm_days.h"
+#include "panel/frm_exams.h"
 #include "panel/panel_opener.h"
 #include "platform/ui/platform.h"
 #include "program/day_lists.h"
+#include "program/exam_texts.h"
 #include "program/holiday_files.h"
 #include "program/live_values.h"
 #include "shell/popup_reminder.h"
@@ -32,7 +34,9 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
       raise_([this](clock::Reminder& reminder, bool removeTrayIcon) {
         RaiseReminder(reminder, removeTrayIcon);
       }),
-      timetableCommands_(state, window, [this] { ShowImportedTimetable(); }),
+      timetableCommands_(
+          state, window, [this] { ShowImportedTimetable(); },
+          [this](program::ExamFilesRead exams) { TakeExams(std::move(exams)); }),
       follow_(
           state, window, [this] { ShowImportedTimetable(); }, [this] { DayListChanged(); }),
       classroom_(
@@ -61,6 +65,10 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
   form.onQueryClose = [this] { ExitProgram(); };
   form.onSessionEnd = [this] { ExitProgram(); };
   form.onClockChanged = [this](bool set) { time_.ClockChanged(set); };
+  follow_.SetExamsTaker([this](const exchange::ExamFileRead& school) {
+    TakeExams(program::WithSchoolExams(
+        {state_.examsFrom, state_.exams, state_.examProblems}, school));
+  });
   follow_.SetServerTimeTaker([this](std::vector<schooltime::TimeReading> readings) {
     time_.TakeServerReadings(std::move(readings));
   });
@@ -127,6 +135,19 @@ void ProgramShell::TellHolidayProblems() {
     if (toldHolidayProblems_.insert(problem).second) Notify(problem);
 }
 
+void ProgramShell::TakeExams(program::ExamFilesRead exams) {
+  state_.exams = std::move(exams.list);
+  state_.examsFrom = exams.from;
+  state_.examProblems = std::move(exams.notes);
+  for (const std::string& problem : program::ExamNotesTexts(state_.examProblems))
+    if (toldExamProblems_.insert(problem).second) Notify(problem, program::kExamsTitle);
+  ExamsChanged();
+}
+
+void ProgramShell::ExamsChanged() {
+  if (exams_ && exams_->Loaded()) exams_->ShowFilesState();
+}
+
 void ProgramShell::Notify(const std::string& text, std::string_view title) {
   notices_.push_back({text, std::string(title)});
   if (!noticeShown_) ShowNextNotice();
@@ -153,6 +174,7 @@ void ProgramShell::Started() {
   if (!state_.unreadableDayLines.empty())
     Notify(program::UnreadableDayLinesText(state_.unreadableDayLines));
   TellHolidayProblems();
+  TakeExams(program::ReadExamFiles(state_.programFolder));
   classroom_.Started();
   strip_.FollowMode();
   TimerClock.SetEnabled(true);
@@ -242,13 +264,25 @@ void ProgramShell::OpenDays() {
   days_->Show();
 }
 
+void ProgramShell::OpenExams() {
+  if (exams_ && exams_->Loaded()) {
+    exams_->BringToFront();
+    return;
+  }
+  exams_ = std::make_unique<panel::FrmExams>(state_, [this](const ExamList& list) {
+    TakeExams(program::ExamsOf(program::ExamFileKind::Own, {list, {}, {}}));
+  });
+  exams_->Show();
+}
+
 void ProgramShell::ShowScheduleMenu() {
   // Built afresh each time: the followed source's lines say how it stands now.
   std::vector<ui::MenuItem> items{
       {"mnu_panel", "控制面板...", [this] { OpenPanel(); }},
       {"mnu_import", "导入课表...", [this] { timetableCommands_.ChooseAndImport(); }},
       {"mnu_export", "导出为 CSES...", [this] { timetableCommands_.ChooseAndExport(); }},
-      {"mnu_days", "调课与放假...", [this] { OpenDays(); }}};
+      {"mnu_days", "调课与放假...", [this] { OpenDays(); }},
+      {"mnu_exams", "考试安排...", [this] { OpenExams(); }}};
   classroom_.AddMenuItems(items);
   time_.AddMenuItems(items);
   if (follow_.Following()) {
@@ -284,6 +318,7 @@ void ProgramShell::ExitProgram() {
   time_.End();
   if (panel_) panel_->Unload();
   if (days_) days_->Unload();
+  if (exams_) exams_->Unload();
   // With no form left the process ends.
   state_.platform.Quit();
 }
