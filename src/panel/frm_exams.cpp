@@ -51,17 +51,18 @@ std::optional<int> ExamClockTime(std::string_view text) {
   int parts[3] = {0, 0, 0};
   std::size_t count = 0;
   std::string_view rest = plain;
-  while (count < 3) {
+  bool whole = false;  // every part read
+  while (count < 3 && !whole) {
     const std::size_t colon = rest.find(':');
     const std::string_view part = rest.substr(0, colon);
     const std::optional<int> number =
         part.size() <= 2 ? exchange::UnsignedNumber(part) : std::nullopt;
     if (!number) return std::nullopt;
     parts[count++] = *number;
-    if (colon == std::string_view::npos) break;
-    rest.remove_prefix(colon + 1);
+    whole = colon == std::string_view::npos;
+    if (!whole) rest.remove_prefix(colon + 1);
   }
-  if (count < 2 || (count == 3 && rest.find(':') != std::string_view::npos)) return std::nullopt;
+  if (count < 2 || !whole) return std::nullopt;
   if (parts[0] > 23 || parts[1] > 59 || parts[2] > 59) return std::nullopt;
   return parts[0] * 3600 + parts[1] * 60 + parts[2];
 }
