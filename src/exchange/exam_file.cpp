@@ -98,6 +98,8 @@ ItemRead ReadItem(const YamlNode& item, int index) {
   const YamlNode start = item.Get("start");
   const YamlNode end = item.Get("end");
   const YamlNode alert = item.Get("alertTime");
+  std::optional<std::string> text = TextOf(name, false);
+  if (text) read.problem.name = *text;
   // Missing fields first, in the file's order of them, so that a half-written exam is named as
   // such rather than by its first bad value.
   for (const auto& [node, field] :
@@ -106,7 +108,6 @@ ItemRead ReadItem(const YamlNode& item, int index) {
     if (!node.IsDefined() || node.IsNull()) return skip(ExamKind::MissingField, field);
 
   Exam exam;
-  std::optional<std::string> text = TextOf(name, false);
   if (!text) return skip(ExamKind::NameNotText);
   exam.name = std::move(*text);
   const std::optional<LocalDateTime> from =

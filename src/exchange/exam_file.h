@@ -22,6 +22,8 @@
 namespace orvel::exchange {
 
 inline constexpr std::string_view kExamFileName = "exams.json";
+// A followed school's exams.json, as the program keeps it beside the PC's own.
+inline constexpr std::string_view kSchoolExamFileName = "exams.school.json";
 // Larger files, and files of more exams, are not read.
 inline constexpr std::size_t kMaxExamFileBytes = 1u << 20;
 inline constexpr std::size_t kMaxExams = 500;
@@ -66,6 +68,8 @@ struct ExamProblem {
   int line = 0;
   ExamField field = ExamField::Name;
   int earlierIndex = 0;
+  // The exam's name, to be named by, when it is one line of text; empty otherwise.
+  std::string name;
   friend bool operator==(const ExamProblem&, const ExamProblem&) = default;
 };
 

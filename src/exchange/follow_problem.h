@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "exchange/exam_file.h"
 #include "exchange/holiday_file.h"
 #include "exchange/timetable_import.h"
 #include "platform/file_io.h"
@@ -42,6 +43,7 @@ struct FollowProblem {
     NotADayList,
     DayListLineUnreadable,  // `line`
     HolidayFileUnusable,    // `holiday`
+    ExamFileUnusable,       // `exam`
     CannotWriteCopy,        // the program's copy `name`
   };
   Kind kind = Kind::None;
@@ -55,6 +57,7 @@ struct FollowProblem {
   TimetableRead copyRead;  // its fault and counts; never a table
   std::optional<ImportRefusal> import;
   HolidayFileProblem holiday;
+  ExamFileProblem exam;
 
   bool Any() const { return kind != Kind::None; }
   friend bool operator==(const FollowProblem&, const FollowProblem&) = default;

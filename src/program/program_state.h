@@ -12,6 +12,7 @@
 #include "clock/school_day.h"
 #include "desktop/front_keeper.h"
 #include "desktop/mod_tray.h"
+#include "program/exam_files.h"
 #include "program/school_clock.h"
 #include "platform/ui/platform.h"
 #include "timetable/classroom_settings.h"
@@ -81,10 +82,13 @@ struct ProgramState {
   std::vector<int> unreadableDayLines;
   // Holiday files that cannot be used, one sentence each; the shell names each once.
   std::vector<std::string> holidayFileProblems;
-  // The exams the exam board counts down, from exams.json or the followed source's copy.
-  ExamList exams;
   // The year without national data the user has been told of in this run.
   int toldMissingYear = 0;
+  // The exam list in use (exams.json over exams.school.json), where it comes from, and what is
+  // wrong with the files; the shell names each problem once.
+  ExamList exams;
+  ExamsFrom examsFrom = ExamsFrom::Nothing;
+  std::vector<ExamFileNote> examProblems;
 
   // "Orvel2.ini" or "Schedule.ini".
   std::string_view SettingsFile() const { return SettingsFileName(edition); }

@@ -8,9 +8,7 @@ namespace orvel::shell {
 
 ClassStripControl::ClassStripControl(program::ProgramState& state, program::ScheduleWindow& window,
                                      SaveClassroom save)
-    : state_(state),
-      window_(window),
-      save_(std::move(save)) {}
+    : state_(state), window_(window), save_(std::move(save)) {}
 
 void ClassStripControl::FollowMode() {
   if (ended_) return;

@@ -4,9 +4,10 @@
 // once the user has dragged it.
 //
 // The shell's second ticks it, whether highlighting is on or off, with the shell's decision of
-// the day. Off, the strip has no window and no foreground watch. In 全屏时显示 each tick asks whether a full-screen window
-// covers the schedule window's monitor (a video put into full screen brings no foreground
-// change, and under Wine no foreground event comes at all); a foreground change asks at once.
+// the day. Off, the strip has no window and no foreground watch. In 全屏时显示 each tick asks
+// whether a full-screen window covers the schedule window's monitor (a video put into full screen
+// brings no foreground change, and under Wine no foreground event comes at all); a foreground
+// change asks at once.
 #include <cstdint>
 #include <functional>
 #include <memory>

@@ -4,6 +4,7 @@
 #include "platform/file_io.h"
 #include "platform/text_codec.h"
 #include "exchange/yaml_tree.h"
+#include "program/exam_texts.h"
 #include "program/holiday_files.h"
 #include "timetable/program_folder.h"
 #include "program/timetable_messages.h"
@@ -165,6 +166,27 @@ std::string ImportRefusedText(const std::filesystem::path& file,
   return FillIn("无法导入“{}”：{}", {Utf8FromPath(file.filename()), ImportRefusalReason(refusal)});
 }
 
+std::string ExamReplaceQuestionText() {
+  return FillIn("程序文件夹中已有考试安排“{}”，要用导入的考试安排替换它吗？",
+                {exchange::kExamFileName});
+}
+
+std::string ExamImportRefusedText(const std::filesystem::path& file, std::string_view reason) {
+  return FillIn("无法导入“{}”：{}", {Utf8FromPath(file.filename()), reason});
+}
+
+std::string ExamImportWriteFailedText() {
+  return FillIn("考试安排未能写入程序文件夹中的 {}，文件只读或正在使用！", {exchange::kExamFileName});
+}
+
+std::string ExamImportDoneText(std::size_t exams, std::size_t skipped) {
+  std::string text = FillIn("已导入 {} 场考试，保存为程序文件夹中的 {}。",
+                            {static_cast<int>(exams), exchange::kExamFileName});
+  if (skipped > 0)
+    text += FillIn("\n另有 {} 场考试有误，未导入。", {static_cast<int>(skipped)});
+  return text;
+}
+
 std::string ImportWriteFailedText(std::string_view scdFileName, const SaveResult& result) {
   if (result.refusedCell) return panel::TimetableRefusalText(scdFileName, *result.refusedCell);
   return FillIn("课表“{}”未能写入 scd 文件夹，文件只读或正在使用！", {scdFileName});
@@ -301,6 +323,8 @@ std::string FollowReason(const exchange::FollowProblem& problem) {
       return "第 " + std::to_string(problem.line) + " 行无法识别";
     case Kind::HolidayFileUnusable:
       return "无法使用：" + program::HolidayFileProblemText(problem.holiday);
+    case Kind::ExamFileUnusable:
+      return "不能使用：" + program::ExamFileProblemText(problem.exam);
     case Kind::CannotWriteCopy:
       return "无法写入 " + problem.name;
   }

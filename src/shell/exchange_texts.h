@@ -41,6 +41,14 @@ std::string ExportRefusedText(const std::filesystem::path& file, exchange::Expor
 std::string ReplaceOtherFileQuestionText(const std::filesystem::path& file);
 std::string ExportFailedText(const std::filesystem::path& file);
 
+// An exam list handed to the program (a .json file holding examInfos): the question before it
+// replaces the PC's exams.json, why it is refused, that it could not be written, and how many
+// exams it brought (`skipped` of them left out and named apart).
+std::string ExamReplaceQuestionText();
+std::string ExamImportRefusedText(const std::filesystem::path& file, std::string_view reason);
+std::string ExamImportWriteFailedText();
+std::string ExamImportDoneText(std::size_t exams, std::size_t skipped);
+
 // The current timetable, which an export from the command line reads, cannot be read.
 std::string CurrentTimetableUnreadableText(std::string_view scdFileName);
 

@@ -77,7 +77,7 @@ void FollowSchedule::Reload() {
   busy_ = false;
   source_.reset();
   sourceProblem_ = {};
-  timetableKnown_ = dayListKnown_ = {};
+  timetableKnown_ = dayListKnown_ = examsKnown_ = {};
   holidaysAsked_ = {};
   lastSuccess_.reset();
   failure_ = toldFailure_ = {};
@@ -124,24 +124,30 @@ void FollowSchedule::FetchNow() {
     holidayAsks = holidays_.Asks(static_cast<int>(today.year()), state_.programFolder);
   auto holidays = std::make_shared<std::vector<exchange::FetchedHolidayFile>>();
   // The files are read and checked there too: only writing them is left to the window thread.
+  auto exams = std::make_shared<std::optional<exchange::FetchedExamFile>>();
   auto serverTime = std::make_shared<std::vector<schooltime::TimeReading>>();
   state_.platform.background().RunTimed(
-      [round, checked, holidays, holidayAsks, serverTime, source = *source_,
+      [round, checked, holidays, holidayAsks, exams, serverTime, source = *source_,
        edition = state_.edition, timetable = OnDisk(timetableKnown_, TimetableCopy()),
        dayList = OnDisk(dayListKnown_, state_.programFolder / PathFromUtf8(
-                                                                  kSchoolDayListFileName))](
+                                                                  kSchoolDayListFileName)),
+       examsKnown = OnDisk(examsKnown_, state_.programFolder /
+                                            PathFromUtf8(exchange::kSchoolExamFileName))](
           ui::Http& client, ui::TimeQueries& queries) {
         // Each answer's Date is read on the way: standard time without a request of its own.
         schooltime::DatedHttp http(client, queries);
         *round = exchange::FetchSource(http, source, timetable, dayList);
         *checked = exchange::CheckTimetable(round->timetable, source, edition);
         // Asked only of a source that answered, as the day list is.
-        if (round->dayList) *holidays = exchange::FetchSchoolHolidays(http, source, holidayAsks);
+        if (round->dayList) {
+          *holidays = exchange::FetchSchoolHolidays(http, source, holidayAsks);
+          *exams = exchange::FetchSchoolExams(http, source, examsKnown);
+        }
         *serverTime = http.readings();
       },
-      [this, alive = std::weak_ptr<int>(alive_), round, checked, holidays, serverTime] {
+      [this, alive = std::weak_ptr<int>(alive_), round, checked, holidays, exams, serverTime] {
         if (alive.expired()) return;
-        Fetched(*round, *checked, *holidays);
+        Fetched(*round, *checked, *holidays, *exams);
         if (!alive.expired() && serverTime_ && !serverTime->empty())
           serverTime_(std::move(*serverTime));
       });
@@ -149,7 +155,8 @@ void FollowSchedule::FetchNow() {
 
 void FollowSchedule::Fetched(const exchange::FetchRound& round,
                              const exchange::CheckedTimetable& checked,
-                             const std::vector<exchange::FetchedHolidayFile>& holidays) {
+                             const std::vector<exchange::FetchedHolidayFile>& holidays,
+                             const std::optional<exchange::FetchedExamFile>& exams) {
   busy_ = false;
   const exchange::Update timetable =
       exchange::UpdateTimetable(checked, *source_, state_.programFolder, state_.edition);
@@ -192,6 +199,13 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round,
     if (!kept.problem.Any()) holidaysAsked_ = state_.now.date;
     if (!problem.Any()) problem = kept.problem;
     if (kept.changed && dayListChanged_) dayListChanged_();
+  }
+  if (exams) {
+    const exchange::ExamUpdate kept = exchange::KeepSchoolExams(*exams, state_.programFolder);
+    if (!kept.problem.Any()) examsKnown_ = exams->file.validators;
+    if (!problem.Any()) problem = kept.problem;
+    // Handed over as it was read: the copy is not read again to be shown.
+    if (kept.changed && examsTaker_) examsTaker_(exams->read);
   }
   Report(problem);
   // Said once: the next replacement is of the program's own copy.

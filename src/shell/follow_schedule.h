@@ -19,6 +19,7 @@
 
 #include "exchange/follow_settings.h"
 #include "exchange/followed_source.h"
+#include "exchange/school_exams.h"
 #include "exchange/school_holidays.h"
 #include "platform/ui/controls.h"
 #include "program/program_state.h"
@@ -61,12 +62,18 @@ class FollowSchedule {
     serverTime_ = std::move(take);
   }
 
+  // A fetched exam list, read off the window thread, once it is kept as exams.school.json.
+  void SetExamsTaker(std::function<void(const exchange::ExamFileRead&)> take) {
+    examsTaker_ = std::move(take);
+  }
+
   // The refresh period, from follow.ini; a test shortens it.
   void SetRefreshPeriod(std::chrono::milliseconds period) { period_ = period; }
 
  private:
   void Fetched(const exchange::FetchRound& round, const exchange::CheckedTimetable& checked,
-               const std::vector<exchange::FetchedHolidayFile>& holidays);
+               const std::vector<exchange::FetchedHolidayFile>& holidays,
+               const std::optional<exchange::FetchedExamFile>& exams);
   // The state in the tray tip and, for a failure not told before, a balloon.
   void Report(const exchange::FollowProblem& problem);
   // A balloon on the icon, which is added first where it is not shown (the classic edition).
@@ -84,6 +91,7 @@ class FollowSchedule {
   std::function<void()> afterLoad_;
   std::function<void()> dayListChanged_;
   std::function<void(std::vector<schooltime::TimeReading>)> serverTime_;
+  std::function<void(const exchange::ExamFileRead&)> examsTaker_;
   std::optional<exchange::FollowSettings> settings_;
   std::optional<exchange::FollowedSource> source_;
   exchange::FollowProblem sourceProblem_;  // why follow.ini's source cannot be followed
@@ -91,6 +99,7 @@ class FollowSchedule {
   ui::Timer TimerFollow;
   exchange::Validators timetableKnown_;
   exchange::Validators dayListKnown_;
+  exchange::Validators examsKnown_;
   // The national holiday files, asked for in the first round of each day that the source
   // answers: they change once a year.
   exchange::SchoolHolidayFiles holidays_;

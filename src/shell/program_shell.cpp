@@ -6,9 +6,11 @@
 #include "desktop/reminder_way.h"
 #include "panel/frm_control.h"
 #include "panel/frm_days.h"
+#include "panel/frm_exams.h"
 #include "panel/panel_opener.h"
 #include "platform/ui/platform.h"
 #include "program/day_lists.h"
+#include "program/exam_texts.h"
 #include "program/holiday_files.h"
 #include "program/live_values.h"
 #include "shell/popup_reminder.h"
@@ -32,14 +34,16 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
       raise_([this](clock::Reminder& reminder, bool removeTrayIcon) {
         RaiseReminder(reminder, removeTrayIcon);
       }),
-      timetableCommands_(state, window, [this] { ShowImportedTimetable(); }),
+      timetableCommands_(
+          state, window, [this] { ShowImportedTimetable(); },
+          [this](program::ExamFilesRead exams) { TakeExams(std::move(exams)); }),
       follow_(
           state, window, [this] { ShowImportedTimetable(); }, [this] { DayListChanged(); }),
       classroom_(
           state, [this](const std::string& text, std::string_view title) { Notify(text, title); },
           [this] { strip_.FollowMode(); }),
       strip_(state, window, [this] { classroom_.SaveStripPlace(); }),
-      exams_(state, window, strip_, [this] { return classroom_.SpeechOn(); }),
+      board_(state, window, strip_, [this] { return classroom_.SpeechOn(); }),
       time_(
           state, window,
           [this](const std::string& text, std::string_view title) { Notify(text, title); },
@@ -51,7 +55,7 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
   TimerClock.onTimer = [this] { ClockTick(); };
   window_.IdleCheck = [this] {
     // No shutdown for want of input while pupils write an exam.
-    if (exams_.Quiet())
+    if (board_.Quiet())
       idle_.Hold();
     else
       idle_.CheckIdle();
@@ -68,6 +72,10 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
   form.onQueryClose = [this] { ExitProgram(); };
   form.onSessionEnd = [this] { ExitProgram(); };
   form.onClockChanged = [this](bool set) { time_.ClockChanged(set); };
+  follow_.SetExamsTaker([this](const exchange::ExamFileRead& school) {
+    TakeExams(
+        program::WithSchoolExams({state_.examsFrom, state_.exams, state_.examProblems}, school));
+  });
   follow_.SetServerTimeTaker([this](std::vector<schooltime::TimeReading> readings) {
     time_.TakeServerReadings(std::move(readings));
   });
@@ -96,7 +104,7 @@ void ProgramShell::ClockTick() {
   state_.now = now;
   const clock::SchoolDay& today = NewDayStep(now.date);
   // Before the schedule clock: the silence of an exam holds for this second's reminder.
-  exams_.Tick();
+  board_.Tick();
   if (state_.live.highlighting) {
     clock::ClockSettings settings;
     settings.colours = clock::SchemeColours(state_.colours, state_.values.scheme);
@@ -136,6 +144,21 @@ void ProgramShell::TellHolidayProblems() {
     if (toldHolidayProblems_.insert(problem).second) Notify(problem);
 }
 
+void ProgramShell::TakeExams(program::ExamFilesRead exams) {
+  state_.exams = std::move(exams.list);
+  state_.examsFrom = exams.from;
+  state_.examProblems = std::move(exams.notes);
+  for (const std::string& problem : program::ExamNotesTexts(state_.examProblems))
+    if (toldExamProblems_.insert(problem).second) Notify(problem, program::kExamsTitle);
+  ExamsChanged();
+}
+
+void ProgramShell::ExamsChanged() {
+  if (examsWindow_ && examsWindow_->Loaded()) examsWindow_->ShowFilesState();
+  // At start-up too: a start inside an exam's span shows the board at once.
+  board_.ExamsChanged();
+}
+
 void ProgramShell::Notify(const std::string& text, std::string_view title) {
   notices_.push_back({text, std::string(title)});
   if (!noticeShown_) ShowNextNotice();
@@ -162,10 +185,9 @@ void ProgramShell::Started() {
   if (!state_.unreadableDayLines.empty())
     Notify(program::UnreadableDayLinesText(state_.unreadableDayLines));
   TellHolidayProblems();
+  TakeExams(program::ReadExamFiles(state_.programFolder));
   classroom_.Started();
   strip_.FollowMode();
-  // A start inside an exam's span shows the board at once.
-  exams_.ExamsChanged();
   TimerClock.SetEnabled(true);
   time_.Start();
   follow_.Start();
@@ -203,7 +225,7 @@ void ProgramShell::DayListChanged() {
 
 void ProgramShell::RaiseReminder(clock::Reminder& reminder, bool removeTrayIcon) {
   // An exam runs or its board is up: the timetable says nothing into it.
-  if (exams_.Quiet()) {
+  if (board_.Quiet()) {
     reminder.kind = RemindMode::None;
     if (removeTrayIcon) state_.tray.RemoveTrayIcon();
     return;
@@ -259,6 +281,17 @@ void ProgramShell::OpenDays() {
   days_->Show();
 }
 
+void ProgramShell::OpenExams() {
+  if (examsWindow_ && examsWindow_->Loaded()) {
+    examsWindow_->BringToFront();
+    return;
+  }
+  examsWindow_ = std::make_unique<panel::FrmExams>(state_, [this](const ExamList& list) {
+    TakeExams(program::ExamsOf(program::ExamFileKind::Own, {list, {}, {}}));
+  });
+  examsWindow_->Show();
+}
+
 void ProgramShell::ShowScheduleMenu() {
   // Built afresh each time: the followed source's lines say how it stands now.
   std::vector<ui::MenuItem> items{
@@ -266,7 +299,8 @@ void ProgramShell::ShowScheduleMenu() {
       {"mnu_import", "导入课表...", [this] { timetableCommands_.ChooseAndImport(); }},
       {"mnu_export", "导出为 CSES...", [this] { timetableCommands_.ChooseAndExport(); }},
       {"mnu_days", "调课与放假...", [this] { OpenDays(); }},
-      exams_.MenuItem()};
+      {"mnu_exams", "考试安排...", [this] { OpenExams(); }},
+      board_.MenuItem()};
   classroom_.AddMenuItems(items);
   time_.AddMenuItems(items);
   if (follow_.Following()) {
@@ -298,11 +332,12 @@ void ProgramShell::ExitProgram() {
   window_.form().Unload();
   if (popup_) popup_->Unload();
   if (ui::Form* countdown = idle_.OpenCountdown()) countdown->Unload();
-  exams_.End();
+  board_.End();
   strip_.End();
   time_.End();
   if (panel_) panel_->Unload();
   if (days_) days_->Unload();
+  if (examsWindow_) examsWindow_->Unload();
   // With no form left the process ends.
   state_.platform.Quit();
 }

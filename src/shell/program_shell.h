@@ -33,6 +33,7 @@
 namespace orvel::panel {
 class FrmControl;
 class FrmDays;
+class FrmExams;
 }  // namespace orvel::panel
 
 namespace orvel::shell {
@@ -47,13 +48,13 @@ class ProgramShell {
 
   desktop::IdleShutdown& idle() { return idle_; }
   // The window's right-click menu as last shown: "控制面板...", "导入课表...", "导出为 CSES...",
-  // "调课与放假...", "课堂条" with its modes, "语音提醒", while following the source's state and
+  // "调课与放假...", "考试安排...", "课堂条" with its modes, "语音提醒", while following the source's state and
   // "立即更新", and "退出".
   const ui::PopupMenu& scheduleMenu() const { return mnu_schedule_; }
   FollowSchedule& follow() { return follow_; }
   // The class strip once shown; nullptr before and while its mode is 关.
   desktop::ClassStrip* classStrip() const { return strip_.strip(); }
-  ExamControl& exams() { return exams_; }
+  ExamControl& examBoard() { return board_; }
 
   // The end of the program, by the panel's Exit, a close of the schedule window (Alt+F4, any
   // close request) or the end of the Windows session: the tray icon removed, the schedule
@@ -86,6 +87,10 @@ class ProgramShell {
   // The day lists and holiday files read again; a holiday file newly found unusable is named.
   void ReadDayLists();
   void TellHolidayProblems();
+  // The exam list in use is `exams` now: a file's problem not told before is named.
+  void TakeExams(program::ExamFilesRead exams);
+  // The exam list in use or its files' problems changed: whatever shows them follows.
+  void ExamsChanged();
   // A passing notice: a balloon on the icon, or the popup where the edition has no icon. Either
   // shows one text at a time, so a notice waits until the one before it has been up a while.
   void Notify(const std::string& text, std::string_view title = program::kDaysTitle);
@@ -93,6 +98,8 @@ class ProgramShell {
   void OpenPanel();
   // "调课与放假": one window at a time, brought forward while open.
   void OpenDays();
+  // "考试安排", the same way.
+  void OpenExams();
   void ShowScheduleMenu();
   // An imported timetable is current: shown by an open panel as after its own load, else the
   // window's lock and fold applied to it again.
@@ -109,11 +116,12 @@ class ProgramShell {
   // replaces it: it may close from inside its own handlers, which must not run on a deleted form.
   std::unique_ptr<panel::FrmControl> panel_;
   std::unique_ptr<panel::FrmDays> days_;
+  std::unique_ptr<panel::FrmExams> examsWindow_;
   TimetableCommands timetableCommands_;
   FollowSchedule follow_;
   ClassroomSwitches classroom_;
   ClassStripControl strip_;
-  ExamControl exams_;
+  ExamControl board_;
   SchoolTimeControl time_;
   ui::PopupMenu mnu_schedule_;
   ui::Timer TimerNotice;
@@ -125,6 +133,7 @@ class ProgramShell {
   std::deque<Notice> notices_;  // waiting to be shown
   bool noticeShown_ = false;    // one is up and TimerNotice runs
   std::set<std::string> toldHolidayProblems_;
+  std::set<std::string> toldExamProblems_;
   bool ended_ = false;
   // The seconds of `remindedOn_` whose reminder has been given.
   std::chrono::year_month_day remindedOn_{};

@@ -1,12 +1,16 @@
 #include "shell/timetable_commands.h"
 
+#include <cctype>
 #include <optional>
+#include <system_error>
 #include <utility>
 
 #include "exchange/cses_file.h"
+#include "exchange/exam_file.h"
 #include "exchange/timetable_import.h"
 #include "platform/file_io.h"
 #include "platform/ui/platform.h"
+#include "program/exam_texts.h"
 #include "program/managed_timetable.h"
 #include "shell/exchange_texts.h"
 
@@ -15,15 +19,65 @@ namespace {
 
 const ui::FileFilter kCsesFilter{"CSES 课程表 (*.yaml;*.yml)", "*.yaml;*.yml"};
 const ui::FileFilter kCsvFilter{"CSV 课程表 (*.csv)", "*.csv"};
+const ui::FileFilter kExamFilter{"考试安排 (*.json)", "*.json"};
 const ui::FileFilter kAllFilesFilter{"所有文件 (*.*)", "*.*"};
 
 }  // namespace
 
 TimetableCommands::TimetableCommands(program::ProgramState& state, program::ScheduleWindow& window,
-                                     std::function<void()> afterLoad)
-    : state_(state), window_(window), afterLoad_(std::move(afterLoad)) {}
+                                     std::function<void()> afterLoad,
+                                     std::function<void(program::ExamFilesRead)> examsImported)
+    : state_(state),
+      window_(window),
+      afterLoad_(std::move(afterLoad)),
+      examsImported_(std::move(examsImported)) {}
+
+bool TimetableCommands::ImportExams(const std::filesystem::path& file) {
+  std::string extension = Utf8FromPath(file.extension());
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (extension != ".json") return false;
+  const FileBytes bytes = ReadWholeFile(file, exchange::kMaxExamFileBytes);
+  // Any other JSON (a holiday file) is no timetable either, and the import says so.
+  if (bytes.status == FileStatus::Ok && bytes.bytes.find("\"examInfos\"") == std::string::npos)
+    return false;
+  ui::Dialogs& dialogs = state_.platform.dialogs();
+  ui::Form* owner = &window_.form();
+  const auto refuse = [&](const std::string& text) {
+    dialogs.MessageBox(owner, text, std::string(kImportFailedTitle), ui::MessageIcon::Error,
+                       ui::MessageButtons::Ok);
+    return true;
+  };
+  if (bytes.status == FileStatus::TooLarge)
+    return refuse(ExamImportRefusedText(
+        file, program::ExamFileProblemText({exchange::ExamFileProblem::Kind::TooLarge, 0})));
+  if (bytes.status != FileStatus::Ok) return refuse(ExamImportRefusedText(file, "无法读取"));
+  const exchange::ExamFileRead read = exchange::ReadExamFile(bytes.bytes);
+  if (!read.list)
+    return refuse(ExamImportRefusedText(file, program::ExamFileProblemText(read.problem)));
+  const std::filesystem::path target =
+      program::ExamFilePath(state_.programFolder, program::ExamFileKind::Own);
+  std::error_code ec;
+  const bool inPlace = std::filesystem::equivalent(file, target, ec);
+  if (!inPlace) {
+    if (std::filesystem::exists(target, ec) &&
+        dialogs.MessageBox(owner, ExamReplaceQuestionText(), std::string(kImportTitle),
+                           ui::MessageIcon::Question,
+                           ui::MessageButtons::YesNo) != ui::MessageAnswer::Yes)
+      return true;
+    // The bytes as they came: exams left out and keys this program does not know stay for the
+    // programs that read the file too.
+    if (ReplaceFileContents(target, bytes.bytes) != FileStatus::Ok)
+      return refuse(ExamImportWriteFailedText());
+  }
+  if (examsImported_) examsImported_(program::ExamsOf(program::ExamFileKind::Own, read));
+  dialogs.MessageBox(owner, ExamImportDoneText(read.list->exams.size(), read.skipped.size()),
+                     std::string(kImportTitle), ui::MessageIcon::Information,
+                     ui::MessageButtons::Ok);
+  return true;
+}
 
 void TimetableCommands::Import(const std::filesystem::path& file) {
+  if (ImportExams(file)) return;
   ui::Dialogs& dialogs = state_.platform.dialogs();
   ui::Form* owner = &window_.form();
   if (program::RefuseManagedChange(state_, owner, kImportFailedTitle)) return;
@@ -59,7 +113,7 @@ void TimetableCommands::ChooseAndImport() {
   if (program::RefuseManagedChange(state_, &window_.form(), kImportFailedTitle)) return;
   ui::FileDialogRequest request;
   request.title = std::string(kImportTitle);
-  request.filters = {kCsesFilter, kCsvFilter, kAllFilesFilter};
+  request.filters = {kCsesFilter, kCsvFilter, kExamFilter, kAllFilesFilter};
   const std::optional<std::string> chosen =
       state_.platform.dialogs().OpenFileName(&window_.form(), request);
   if (chosen) Import(PathFromUtf8(*chosen));

@@ -104,10 +104,12 @@ TEST_F(FollowTest, the_school_timetable_arrives_in_the_background_and_follows_it
   app->platform.Advance(29 * 60);
   EXPECT_EQ(Http().Requests().size(), asked);
   app->platform.Advance(7 * 60);
-  ASSERT_EQ(Http().Requests().size(), asked + 2);
+  // The exam list beside it, which this source does not publish, is asked for too.
+  ASSERT_EQ(Http().Requests().size(), asked + 3);
   EXPECT_EQ(Http().Requests()[asked].url, kUrl);
   EXPECT_EQ(Http().Requests()[asked].etag, "\"v1\"");
   EXPECT_EQ(Http().Requests()[asked + 1].etag, "\"d1\"");
+  EXPECT_EQ(Http().Requests()[asked + 2].url, "https://school.example/tt/exams.json");
   EXPECT_EQ(Http().Outcomes()[asked], ui::HttpOutcome::Unchanged);
   EXPECT_EQ(folder.Snapshot(), files);
 

@@ -4,9 +4,9 @@
 
 #include "cses_week.h"
 #include "exchange/cses_file.h"
-#include "read_cses.h"
 #include "panel_fixture.h"
 #include "platform/headless/user_actions.h"
+#include "read_cses.h"
 #include "timetable/timetable_reader.h"
 
 namespace orvel::test {
@@ -16,7 +16,7 @@ using headless::DropFiles;
 using headless::RightClickCell;
 
 // Positions in the window's menu, as the user sees them from the top.
-constexpr std::size_t kMenuPanel = 0, kMenuImport = 1, kMenuExport = 2, kMenuExit = 9;
+constexpr std::size_t kMenuPanel = 0, kMenuImport = 1, kMenuExport = 2, kMenuExit = 11;
 
 class TimetableExchangeTest : public PanelTest {
  protected:
@@ -85,8 +85,8 @@ TEST_F(TimetableExchangeTest, the_menu_of_a_locked_grid_exports_and_imports_back
   ASSERT_EQ(app->dialogs().Menus().size(), 1u);
   EXPECT_EQ(app->dialogs().Menus()[0].captions,
             (std::vector<std::string>{"控制面板...", "导入课表...", "导出为 CSES...",
-                                      "调课与放假...", "课堂条", "语音提醒", "校时...", "立即校时",
-                                      "对齐铃声", "退出"}));
+                                      "调课与放假...", "考试安排...", "考试看板", "课堂条",
+                                      "语音提醒", "校时...", "立即校时", "对齐铃声", "退出"}));
   ASSERT_EQ(app->dialogs().FileDialogs().size(), 1u);
   const headless::ShownFileDialog& save = app->dialogs().FileDialogs()[0];
   EXPECT_EQ(save.kind, headless::FileDialogKind::Save);
@@ -101,7 +101,7 @@ TEST_F(TimetableExchangeTest, the_menu_of_a_locked_grid_exports_and_imports_back
   ChooseFromMenu(kMenuImport);
   const headless::ShownFileDialog& open = app->dialogs().FileDialogs().back();
   EXPECT_EQ(open.kind, headless::FileDialogKind::Open);
-  ASSERT_EQ(open.request.filters.size(), 3u);
+  ASSERT_EQ(open.request.filters.size(), 4u);
   EXPECT_EQ(open.request.filters[0].patterns, "*.yaml;*.yml");
   EXPECT_EQ(open.request.filters[1].patterns, "*.csv");
   EXPECT_EQ(app->state().values.ScdFileName, "全周 导出.csv");
