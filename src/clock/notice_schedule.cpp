@@ -54,9 +54,9 @@ void SeenNotices::Add(NoticeIdentity identity) {
   if (Has(identity)) return;
   identities_.push_back(identity);
   if (identities_.size() > kMaxSeenNotices)
-    identities_.erase(identities_.begin(),
-                      identities_.begin() + static_cast<std::ptrdiff_t>(identities_.size() -
-                                                                        kMaxSeenNotices));
+    identities_.erase(
+        identities_.begin(),
+        identities_.begin() + static_cast<std::ptrdiff_t>(identities_.size() - kMaxSeenNotices));
 }
 
 SeenNotices ParseSeenNotices(std::string_view text) {

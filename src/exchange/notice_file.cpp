@@ -128,6 +128,16 @@ std::vector<std::string_view> FieldsOf(std::string_view line) {
   return fields;
 }
 
+// The first line of `rest` without its end: CR LF, LF, or CR alone as the field reader takes it, so
+// that a quote never closed cannot carry a line break into a notice.
+std::string_view TakeNoticeLine(std::string_view& rest) {
+  const std::size_t end = rest.find_first_of("\r\n");
+  const std::string_view line = rest.substr(0, end);
+  const bool crLf = end != std::string_view::npos && rest.substr(end).starts_with("\r\n");
+  rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + (crLf ? 2 : 1));
+  return line;
+}
+
 bool IsNote(std::string_view line) {
   const std::string_view trimmed = TrimBlanks(line);
   return trimmed.empty() || trimmed.front() == '#';
@@ -145,7 +155,7 @@ NoticeFileRead ReadNoticeFile(std::string_view bytes) {
   std::vector<std::string> lines;
   for (std::string_view rest = file.body; !rest.empty();) {
     if (lines.size() == kMaxNoticeFileLines) return Refused(FileKind::TooManyLines);
-    lines.push_back(DecodeField(TakeLine(rest), file.encoding));
+    lines.push_back(DecodeField(TakeNoticeLine(rest), file.encoding));
     if (CharacterCount(lines.back()) > kMaxNoticeLineCharacters)
       return Refused(FileKind::LineTooLong, static_cast<int>(lines.size()));
   }

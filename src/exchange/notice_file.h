@@ -8,10 +8,11 @@
 //
 // UTF-8 or the ANSI code page, decided for the whole file as for the program's other files.
 // Fields are read as in the timetable: a field in double quotes may hold a comma, but a notice
-// never spans lines. Times are to the minute, the date as the day list writes it (2026-12-09,
-// 2026/12/9) and the time as 07:30 or 7:30. 级别 is 普通 or 紧急. 对象 lists class and computer
-// names separated by ";" (or "；"); without it the notice is for every PC. A first line
-// beginning with 开始 is the header; blank lines and lines beginning with "#" are notes.
+// never spans lines (CR LF, LF or CR alone end one). Times are to the minute, the date as the day
+// list writes it (2026-12-09, 2026/12/9) and the time as 07:30 or 7:30. 级别 is 普通 or 紧急.
+// 对象 lists class and computer names separated by ";" (or "；"); without it the notice is for
+// every PC. A first line beginning with 开始 is the header; blank lines and lines beginning with
+// "#" are notes.
 //
 // A file that cannot be a notice list is refused whole; a line that is wrong on its own is
 // skipped with its reason and the other lines are used.
