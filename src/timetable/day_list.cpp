@@ -56,22 +56,6 @@ std::optional<int> Number(std::string_view digits, std::size_t minDigits, std::s
   return value;
 }
 
-// 2026-10-10, 2026/10/10 or 2026/10/1.
-std::optional<year_month_day> ParseDate(std::string_view text) {
-  const std::size_t first = text.find_first_of("-/");
-  if (first == std::string_view::npos) return std::nullopt;
-  const std::size_t second = text.find_first_of("-/", first + 1);
-  if (second == std::string_view::npos) return std::nullopt;
-  const auto y = Number(text.substr(0, first), 4, 4);
-  const auto m = Number(text.substr(first + 1, second - first - 1), 1, 2);
-  const auto d = Number(text.substr(second + 1), 1, 2);
-  if (!y || !m || !d) return std::nullopt;
-  const year_month_day date{year{*y}, month{static_cast<unsigned>(*m)},
-                            day{static_cast<unsigned>(*d)}};
-  if (!date.ok()) return std::nullopt;
-  return date;
-}
-
 // 1-7, 一 to 日 (or 天), 星期二, 周二.
 std::optional<int> ParseWeekday(std::string_view text) {
   if (const auto n = Number(text, 1, 1); n && *n >= 1 && *n <= 7) return n;
@@ -99,6 +83,21 @@ bool IsNote(std::string_view line) {
 }
 
 }  // namespace
+
+std::optional<year_month_day> ParseDayDate(std::string_view text) {
+  const std::size_t first = text.find_first_of("-/");
+  if (first == std::string_view::npos) return std::nullopt;
+  const std::size_t second = text.find_first_of("-/", first + 1);
+  if (second == std::string_view::npos) return std::nullopt;
+  const auto y = Number(text.substr(0, first), 4, 4);
+  const auto m = Number(text.substr(first + 1, second - first - 1), 1, 2);
+  const auto d = Number(text.substr(second + 1), 1, 2);
+  if (!y || !m || !d) return std::nullopt;
+  const year_month_day date{year{*y}, month{static_cast<unsigned>(*m)},
+                            day{static_cast<unsigned>(*d)}};
+  if (!date.ok()) return std::nullopt;
+  return date;
+}
 
 std::vector<int> DayList::UnreadableLines() const {
   std::vector<int> numbers;
@@ -130,7 +129,7 @@ std::optional<DayRule> ParseDayRule(std::string_view line) {
     rule.nationalDaysOn = fields[1] == kOn;
     return rule;
   }
-  const std::optional<year_month_day> date = ParseDate(fields[0]);
+  const std::optional<year_month_day> date = ParseDayDate(fields[0]);
   if (!date || fields.size() < 2) return std::nullopt;
   rule.date = *date;
   const std::string_view kind = fields[1];

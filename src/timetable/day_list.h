@@ -82,6 +82,9 @@ DayList ParseDayList(std::string_view fileBytes);
 
 // The line a rule is written as, in its canonical form.
 std::string DayRuleLine(const DayRule& rule);
+// A date as the list reads it: 2026-10-10, 2026/10/10 or 2026/10/1; nothing for a day that does
+// not exist. Other files the school writes by hand (notices.csv) take their dates the same way.
+std::optional<std::chrono::year_month_day> ParseDayDate(std::string_view text);
 // A date as the list writes it: 2026-10-10.
 std::string DayDateText(const std::chrono::year_month_day& date);
 // The weekday's name as the list writes it (and the timetable heads its columns): "星期一" ...
