@@ -152,6 +152,10 @@ void ExamBoard::Layout() {
 
   const double buttonWidth = width * kButtonWidth, buttonHeight = height * kButtonHeight;
   const double buttonTop = height * (kDayRow.top + kDayRow.height) - buttonHeight;
+  // Found at the back of a room too, not only at the teacher's desk.
+  const ui::Font buttonFont{std::string(kFontName), PointsFor(buttonHeight / 2), false};
+  CmdClose.SetFont(buttonFont);
+  CmdShrink.SetFont(buttonFont);
   CmdClose.Move(width - left - buttonWidth, buttonTop, buttonWidth, buttonHeight);
   CmdShrink.Move(width - left - 2 * buttonWidth - left / 2, buttonTop, buttonWidth, buttonHeight);
 }

@@ -19,7 +19,6 @@
 #include "app/grid_program.h"
 #include "desktop/class_strip.h"
 #include "desktop/exam_board.h"
-#include "dib_capture.h"
 #include "win_test_support.h"
 
 namespace orvel {
@@ -168,12 +167,6 @@ int SecondsAfter(const std::wstring& text, const std::wstring& prefix) {
   return hours * 3600 + minutes * 60 + seconds;
 }
 
-// What the whole screen shows: the board and whatever lies above it.
-wintest::Image Screen() {
-  const RECT all{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  return wintest::CaptureScreenArea(all);
-}
-
 // Pumps until `done` or `ms` have passed; whether `done` came.
 template <class F>
 bool PumpUntil(F done, int ms) {
@@ -218,9 +211,6 @@ TEST(exam_board_window_test, the_board_counts_down_keeps_the_timetable_quiet_and
     EXPECT_NEAR(SecondsAfter(text, L"语文 · 距开考 "), left, 2) << Utf8Of(text);
   }
   EXPECT_EQ(PopupsShown(), 0);
-  const fs::path shots = ORVEL_SCREENSHOT_DIR;
-  fs::create_directories(shots);
-  EXPECT_TRUE(Screen().WriteBmp(shots / "exam_board.bmp"));
 
   // The exam runs: counting to its end; 缩小 leaves the exam's line on the grid edition's strip.
   ASSERT_TRUE(
@@ -229,7 +219,6 @@ TEST(exam_board_window_test, the_board_counts_down_keeps_the_timetable_quiet_and
   SYSTEMTIME now{};
   EXPECT_NEAR(SecondsAfter(TextOf(grid.BoardHwnd()), L"语文 · 距结束 "),
               examEnd - wintest::SecondsNow(now), 2);
-  EXPECT_TRUE(Screen().WriteBmp(shots / "exam_board_running.bmp"));
   grid.Press(L"缩小");
   PumpFor(1200);
   EXPECT_EQ(grid.BoardHwnd(), nullptr);

@@ -21,6 +21,11 @@ void Label::SetForeColour(Colour c) {
   fore_ = c;
   Notify(Property::Colours);
 }
+void Button::SetFont(Font f) {
+  if (font_ == f) return;
+  font_ = std::move(f);
+  Notify(Property::Font);
+}
 void Label::SetFont(Font f) {
   if (f == font_) return;
   font_ = std::move(f);

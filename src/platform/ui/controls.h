@@ -5,6 +5,7 @@
 // raises nothing.
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ class Button : public Widget {
       : Widget(form, std::move(name), index), caption_(std::move(caption)) {}
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
+  // Empty until set: the system's dialog font.
+  const std::optional<Font>& font() const { return font_; }
+  void SetFont(Font f);
   std::function<void()> onClick;
   std::function<void(MouseButton, int shift, double x, double y)> onMouseUp;
   void UserClick();
@@ -55,6 +59,7 @@ class Button : public Widget {
 
  private:
   std::string caption_;
+  std::optional<Font> font_;
 };
 
 class CheckBox : public Widget {

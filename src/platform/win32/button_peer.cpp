@@ -13,7 +13,10 @@ class ButtonPeer final : public ControlPeer {
  public:
   ButtonPeer(FormWindow& form, ui::Button& button) : ControlPeer(form, button), button_(button) {
     if (!CreateControl(L"BUTTON", Widen(button.Caption()), BS_PUSHBUTTON | WS_TABSTOP, 0)) return;
-    UseDefaultFont();
+    if (button.font())
+      ApplyFont(*button.font());
+    else
+      UseDefaultFont();
     Subclass();
     ApplyState();
   }
@@ -26,6 +29,7 @@ class ButtonPeer final : public ControlPeer {
  protected:
   void OnChanged(ui::Property what) override {
     if (what == ui::Property::Text) SetWindowTextW(hwnd(), Widen(button_.Caption()).c_str());
+    if (what == ui::Property::Font && button_.font()) ApplyFont(*button_.font());
   }
 
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) override {
