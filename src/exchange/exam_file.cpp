@@ -48,13 +48,6 @@ bool HasControlCharacter(std::string_view text) {
   return false;
 }
 
-std::size_t CharacterCount(std::string_view utf8) {
-  std::size_t count = 0;
-  for (const char c : utf8)
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-  return count;
-}
-
 // A scalar of one line and at most kMaxExamTextLength characters; `emptyAllowed` for the
 // file's title and message, which a file may leave blank.
 std::optional<std::string> TextOf(const YamlNode& node, bool emptyAllowed) {

@@ -34,13 +34,6 @@ NoticeIdentity IdentityOf(std::string_view line) {
   return hash;
 }
 
-std::size_t CharacterCount(std::string_view utf8) {
-  std::size_t count = 0;
-  for (const char c : utf8)
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-  return count;
-}
-
 // "7:30" or "07:30".
 std::optional<std::int32_t> MinuteOfDay(std::string_view text) {
   const std::size_t colon = text.find(':');

@@ -14,6 +14,13 @@ bool IsContinuation(unsigned char byte) {
 
 }  // namespace
 
+std::size_t CharacterCount(std::string_view utf8) {
+  std::size_t count = 0;
+  for (const char c : utf8)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+  return count;
+}
+
 std::size_t Utf8CharacterLength(std::string_view bytes) {
   if (bytes.empty()) return 0;
   const auto lead = static_cast<unsigned char>(bytes[0]);

@@ -45,6 +45,8 @@ bool IsValidUtf8(std::string_view bytes);
 // The length in bytes of the well-formed UTF-8 character `bytes` begin with; 0 when they begin
 // with none (or are empty).
 std::size_t Utf8CharacterLength(std::string_view bytes);
+// Characters of UTF-8 text, as a limit on a name's length counts them.
+std::size_t CharacterCount(std::string_view utf8);
 
 // Spaces and tabs at both ends removed.
 std::string_view TrimBlanks(std::string_view text);

@@ -14,11 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "answering_platform.h"
-#include "app/classic_program.h"
-#include "app/grid_program.h"
-#include "desktop/class_strip.h"
 #include "desktop/exam_board.h"
+#include "running_edition.h"
 #include "win_test_support.h"
 
 namespace orvel {
@@ -92,31 +89,10 @@ void WriteProgramFolder(const fs::path& folder, const std::string& exams, int ex
   std::ofstream(folder / "exams.json", std::ios::binary) << exams;
 }
 
-// One edition running in a folder of its own.
-class Edition {
+// One edition in its own folder, with its exam board.
+class Edition : public wintest::RunningEdition {
  public:
-  Edition(bool classic, const fs::path& folder) : platform_(folder) {
-    platform_.dialogs().realMenus = &platform_.real.dialogs();
-    if (classic)
-      classic_ = std::make_unique<app::ClassicProgram>(platform_);
-    else
-      grid_ = std::make_unique<app::GridProgram>(platform_);
-  }
-  ~Edition() {
-    grid_.reset();
-    classic_.reset();
-    wintest::Pump();
-  }
-  template <class F>
-  auto Visit(F f) {
-    return grid_ ? f(*grid_) : f(*classic_);
-  }
-  void Start() {
-    Visit([](auto& program) { program.Start(); });
-  }
-  HWND Window() {
-    return Visit([](auto& program) { return wintest::FormHwnd(program.window()); });
-  }
+  using RunningEdition::RunningEdition;
   desktop::ExamBoard* Board() {
     return Visit([](auto& program) { return program.shell().examBoard().board(); });
   }
@@ -124,12 +100,6 @@ class Edition {
     desktop::ExamBoard* board = Board();
     const HWND hwnd = board ? wintest::FormHwnd(*board) : nullptr;
     return hwnd && IsWindowVisible(hwnd) ? hwnd : nullptr;
-  }
-  std::wstring StripText() {
-    const desktop::ClassStrip* strip =
-        Visit([](auto& program) { return program.shell().classStrip(); });
-    const HWND hwnd = strip ? wintest::FormHwnd(*strip) : nullptr;
-    return hwnd && IsWindowVisible(hwnd) ? TextOf(hwnd) : std::wstring();
   }
   // A press of the board's button `caption`, as the system delivers a click to it.
   void Press(const wchar_t* caption) {
@@ -139,17 +109,6 @@ class Edition {
     ASSERT_NE(button, nullptr);
     SendMessageW(button, BM_CLICK, 0, 0);
   }
-  HWND StripHwnd() {
-    const desktop::ClassStrip* strip =
-        Visit([](auto& program) { return program.shell().classStrip(); });
-    return strip ? wintest::FormHwnd(*strip) : nullptr;
-  }
-  wintest::FolderPlatform& platform() { return platform_; }
-
- private:
-  wintest::FolderPlatform platform_;
-  std::unique_ptr<app::GridProgram> grid_;
-  std::unique_ptr<app::ClassicProgram> classic_;
 };
 
 // The seconds of "距开考 1:02" or "距结束 0:59" after `prefix` in `text`; -1 when not there.

@@ -16,11 +16,7 @@
 #include <tuple>
 #include <vector>
 
-#include "answering_platform.h"
-#include "app/classic_program.h"
-#include "app/grid_program.h"
-#include "desktop/class_strip.h"
-#include "platform/win32/grid_window.h"
+#include "running_edition.h"
 #include "win_test_support.h"
 
 namespace orvel {
@@ -66,8 +62,8 @@ void WriteProgramFolder(const fs::path& folder, int now, int start, int port) {
   std::string table = "3,9\r\n节次,上课时间,一,二,三,四,五,六,日\r\n";
   for (const auto& [name, from, subject] : {std::tuple{"第一节", now - kEndedAgo - 2400, "语文"},
                                             std::tuple{"第二节", start, "数学"}}) {
-    table += std::string(name) + "," + wintest::TimeText(from) + "-" +
-             wintest::TimeText(from + 2400);
+    table +=
+        std::string(name) + "," + wintest::TimeText(from) + "-" + wintest::TimeText(from + 2400);
     for (int day = 0; day < 7; ++day) table += std::string(",") + subject;
     table += "\r\n";
   }
@@ -77,55 +73,15 @@ void WriteProgramFolder(const fs::path& folder, int now, int start, int port) {
                      "1,0,0,1,1\r\n");
   wintest::WriteAnsi(folder / "Schedule.ini",
                      "0,0\r\nSchedule.csv\r\n0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0\r\n1,0,0,1,1\r\n");
-  std::ofstream(folder / "classroom.ini")
-      << "strip=always\ntimeServers=127.0.0.1:" << port << "\n";
+  std::ofstream(folder / "classroom.ini") << "strip=always\ntimeServers=127.0.0.1:" << port << "\n";
 }
 
-// One edition running in the test's folder, its menus shown for real.
-class Edition {
- public:
-  Edition(bool classic, const fs::path& folder) : platform_(folder) {
-    platform_.dialogs().realMenus = &platform_.real.dialogs();
-    if (classic)
-      classic_ = std::make_unique<app::ClassicProgram>(platform_);
-    else
-      grid_ = std::make_unique<app::GridProgram>(platform_);
-  }
-  ~Edition() {
-    grid_.reset();
-    classic_.reset();
-    wintest::Pump();
-  }
-  template <class F>
-  auto Visit(F f) {
-    return grid_ ? f(*grid_) : f(*classic_);
-  }
-  void Start() {
-    Visit([](auto& program) { program.Start(); });
-  }
-  HWND Window() {
-    return Visit([](auto& program) { return wintest::FormHwnd(program.window()); });
-  }
-  // Where a right click opens the schedule window's menu: the grid, or the form of text boxes.
-  HWND MenuTarget() {
-    return grid_ ? wintest::ChildOfClass(Window(), win32::kGridClassName) : Window();
-  }
-  std::wstring StripText() {
-    const desktop::ClassStrip* strip =
-        Visit([](auto& program) { return program.shell().classStrip(); });
-    return strip ? TextOf(wintest::FormHwnd(*strip)) : std::wstring();
-  }
-  std::vector<std::wstring> TimeWindowLines() {
-    const HWND time = wintest::ChooseFromRightClickMenu(MenuTarget(), kDownsToTimeWindow,
-                                                        L"校时", 5000);
-    return time ? ChildTexts(time) : std::vector<std::wstring>{};
-  }
-
- private:
-  wintest::FolderPlatform platform_;
-  std::unique_ptr<app::GridProgram> grid_;
-  std::unique_ptr<app::ClassicProgram> classic_;
-};
+// The 校时 window's lines, opened from the edition's real right-click menu.
+std::vector<std::wstring> TimeWindowLines(wintest::RunningEdition& edition) {
+  const HWND time =
+      wintest::ChooseFromRightClickMenu(edition.MenuTarget(), kDownsToTimeWindow, L"校时", 5000);
+  return time ? ChildTexts(time) : std::vector<std::wstring>{};
+}
 
 bool HasLine(const std::vector<std::wstring>& lines, const std::wstring& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -153,7 +109,7 @@ TEST_P(SchoolTimeWindowTest, a_server_five_minutes_ahead_brings_the_reminder_and
   const int start = now + kServerAheadSeconds + 180 + lead;
   if (now < kEndedAgo + 2400 || start + 2400 >= kDaySeconds) GTEST_SKIP() << "too near midnight";
   WriteProgramFolder(folder.path(), now, start, port);
-  Edition edition(GetParam(), folder.path());
+  wintest::RunningEdition edition(GetParam(), folder.path());
   edition.Start();
 
   const ULONGLONG due = startTick + lead * 1000 - st.wMilliseconds;
@@ -174,7 +130,7 @@ TEST_P(SchoolTimeWindowTest, a_server_five_minutes_ahead_brings_the_reminder_and
   PostMessageW(popup, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
   PostMessageW(popup, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
   PumpFor(200);
-  const std::vector<std::wstring> lines = edition.TimeWindowLines();
+  const std::vector<std::wstring> lines = TimeWindowLines(edition);
   ASSERT_FALSE(lines.empty()) << "the 校时 window did not open";
   EXPECT_TRUE(HasLine(lines, L"本机时钟慢 5 分"));
 }
@@ -186,7 +142,7 @@ TEST_P(SchoolTimeWindowTest, a_silent_server_holds_up_neither_the_strip_nor_the_
   std::ofstream(state / "silent") << "";
   const std::size_t logged = FileText(state / "log").size();
   WriteProgramFolder(folder.path(), now, now + 1200, port);
-  Edition edition(GetParam(), folder.path());
+  wintest::RunningEdition edition(GetParam(), folder.path());
   edition.Start();
 
   // While the round waits for the server: another thread's message is answered, and the strip
@@ -198,7 +154,7 @@ TEST_P(SchoolTimeWindowTest, a_silent_server_holds_up_neither_the_strip_nor_the_
     while (!stop.stop_requested()) {
       DWORD_PTR result = 0;
       ++(SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 1500, &result) ? answered
-                                                                                 : unanswered);
+                                                                                : unanswered);
       Sleep(100);
     }
     askerDone = true;
@@ -226,7 +182,7 @@ TEST_P(SchoolTimeWindowTest, a_silent_server_holds_up_neither_the_strip_nor_the_
   EXPECT_NE(FileText(state / "log").substr(logged).find("silent"), std::string::npos)
       << "the server was not asked";
 
-  EXPECT_TRUE(HasLine(edition.TimeWindowLines(), L"未能校时，使用本机时钟"));
+  EXPECT_TRUE(HasLine(TimeWindowLines(edition), L"未能校时，使用本机时钟"));
 }
 
 TEST_P(SchoolTimeWindowTest, the_followed_servers_date_two_minutes_behind_comes_before_sntp) {
@@ -242,12 +198,12 @@ TEST_P(SchoolTimeWindowTest, the_followed_servers_date_two_minutes_behind_comes_
   std::ofstream(webState / "date_offset") << -120;
   std::ofstream(folder.path() / "follow.ini")
       << "source=http://127.0.0.1:" << FileText(webState / "port") << "/time/a.csv\n";
-  Edition edition(GetParam(), folder.path());
+  wintest::RunningEdition edition(GetParam(), folder.path());
   edition.Start();
   // The fetch at start brings the server's Date; the SNTP server, 5 minutes ahead, answers too.
   PumpFor(1000);
-  const HWND time = wintest::ChooseFromRightClickMenu(edition.MenuTarget(), kDownsToTimeWindow,
-                                                      L"校时", 5000);
+  const HWND time =
+      wintest::ChooseFromRightClickMenu(edition.MenuTarget(), kDownsToTimeWindow, L"校时", 5000);
   std::vector<std::wstring> lines;
   for (const ULONGLONG until = GetTickCount64() + 10000; time && GetTickCount64() < until;) {
     PumpFor(200);
