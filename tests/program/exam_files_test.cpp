@@ -156,7 +156,7 @@ TEST_F(ExamFilesTest, a_followed_schools_exams_are_kept_as_its_copy_and_used) {
 TEST_F(ExamFilesTest, a_dropped_exam_file_becomes_exams_json_after_the_question) {
   Write("exams.json", kChinese);
   StartWith();
-  const std::string dropped = Utf8FromPath(folder.path() / "高二期末.json");
+  const std::string dropped = Utf8FromPath(folder.path() / PathFromUtf8("高二期末.json"));
   Write("高二期末.json", kMaths);
 
   app->dialogs().QueueMessageAnswer(ui::MessageAnswer::No);
