@@ -22,15 +22,18 @@ struct Span {
   int first = -1;
 };
 
-std::int64_t StartOf(const Exam& exam) { return WallSeconds(exam.start); }
-std::int64_t EndOf(const Exam& exam) { return WallSeconds(exam.end); }
+std::int64_t StartOf(const Exam& exam) {
+  return WallSeconds(exam.start);
+}
+std::int64_t EndOf(const Exam& exam) {
+  return WallSeconds(exam.end);
+}
 
 std::vector<int> ByStart(const std::vector<Exam>& exams) {
   std::vector<int> order(exams.size());
   std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(), [&exams](int a, int b) {
-    return StartOf(exams[a]) < StartOf(exams[b]);
-  });
+  std::stable_sort(order.begin(), order.end(),
+                   [&exams](int a, int b) { return StartOf(exams[a]) < StartOf(exams[b]); });
   return order;
 }
 
@@ -82,8 +85,10 @@ void AppendChineseNumber(std::string& text, int value) {
   static constexpr std::array<std::string_view, 4> kUnits = {"千", "百", "十", ""};
   static constexpr std::array<int, 4> kPlaces = {1000, 100, 10, 1};
   if (value <= 0 || value > 9999) {
-    if (value == 0) text += kDigits[0];
-    else AppendNumber(text, value, 1);
+    if (value == 0)
+      text += kDigits[0];
+    else
+      AppendNumber(text, value, 1);
     return;
   }
   bool written = false, zeroPending = false;
@@ -100,13 +105,6 @@ void AppendChineseNumber(std::string& text, int value) {
     text += kUnits[p];
     written = true;
   }
-}
-
-void AppendMonthDay(std::string& text, const std::chrono::year_month_day& date) {
-  AppendNumber(text, static_cast<unsigned>(date.month()), 1);
-  text += "月";
-  AppendNumber(text, static_cast<unsigned>(date.day()), 1);
-  text += "日";
 }
 
 }  // namespace

@@ -24,4 +24,17 @@ void AppendTimeLeft(std::string& line, std::int64_t seconds) {
   AppendNumber(line, seconds % 60, 2);
 }
 
+void AppendHourMinute(std::string& line, std::int32_t secondOfDay) {
+  AppendNumber(line, secondOfDay / 3600, 2);
+  line += ':';
+  AppendNumber(line, secondOfDay / 60 % 60, 2);
+}
+
+void AppendMonthDay(std::string& line, const std::chrono::year_month_day& date) {
+  AppendNumber(line, static_cast<unsigned>(date.month()), 1);
+  line += "月";
+  AppendNumber(line, static_cast<unsigned>(date.day()), 1);
+  line += "日";
+}
+
 }  // namespace orvel::clock

@@ -5,26 +5,22 @@
 namespace orvel::desktop {
 namespace {
 
+using clock::AppendHourMinute;
 using clock::AppendNumber;
 
-void AppendHourMinute(std::string& text, std::int32_t secondOfDay) {
-  AppendNumber(text, secondOfDay / 3600, 2);
-  text += ':';
-  AppendNumber(text, secondOfDay / 60 % 60, 2);
-}
-
 void AppendDate(std::string& text, const std::chrono::year_month_day& date) {
-  AppendNumber(text, static_cast<unsigned>(date.month()), 1);
-  text += "月";
-  AppendNumber(text, static_cast<unsigned>(date.day()), 1);
-  text += "日 ";
+  clock::AppendMonthDay(text, date);
+  text += ' ';
 }
 
 std::string_view PhaseText(clock::ExamPhase phase) {
   switch (phase) {
-    case clock::ExamPhase::Before: return "未开始";
-    case clock::ExamPhase::Running: return "进行中";
-    case clock::ExamPhase::Ended: return "考试结束";
+    case clock::ExamPhase::Before:
+      return "未开始";
+    case clock::ExamPhase::Running:
+      return "进行中";
+    case clock::ExamPhase::Ended:
+      return "考试结束";
   }
   return {};
 }
@@ -47,8 +43,7 @@ std::string ExamTimesText(const Exam& exam, const std::chrono::year_month_day& t
   return text;
 }
 
-std::string DayExamsText(const std::vector<Exam>& exams,
-                         const std::vector<clock::ExamOfDay>& day) {
+std::string DayExamsText(const std::vector<Exam>& exams, const std::vector<clock::ExamOfDay>& day) {
   std::string text;
   for (const clock::ExamOfDay& entry : day) {
     if (entry.index < 0 || entry.index >= static_cast<int>(exams.size())) continue;

@@ -1,15 +1,16 @@
 #include "panel/frm_exams.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <utility>
 
+#include "clock/time_left.h"
 #include "exchange/exam_file.h"
 #include "exchange/yaml_tree.h"
 #include "platform/file_io.h"
 #include "platform/ui/platform.h"
 #include "program/exam_files.h"
 #include "program/exam_texts.h"
+#include "timetable/file_text.h"
 
 namespace orvel::panel {
 namespace {
@@ -19,20 +20,15 @@ constexpr double kClientWidth = 6600, kClientHeight = 5820;
 constexpr double kRowHeight = 330, kButtonHeight = 375, kButtonWidth = 900;
 
 std::string ClockText(int secondOfDay) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d:%02d", secondOfDay / 3600 % 100, secondOfDay / 60 % 60);
+  std::string text;
+  clock::AppendHourMinute(text, secondOfDay);
   return text;
 }
 
 std::string DateText(std::chrono::year_month_day date) {
-  return std::to_string(static_cast<unsigned>(date.month())) + "月" +
-         std::to_string(static_cast<unsigned>(date.day())) + "日";
-}
-
-std::size_t CharacterCount(std::string_view utf8) {
-  return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
+  std::string text;
+  clock::AppendMonthDay(text, date);
+  return text;
 }
 
 }  // namespace
