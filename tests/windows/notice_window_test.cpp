@@ -145,7 +145,9 @@ TEST_P(NoticeWindowTest, an_urgent_notice_over_the_slide_show_until_answered_onc
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, NoticeWindowTest, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "classic" : "grid"; });
+                         [](const ::testing::TestParamInfo<bool>& edition) {
+                           return std::string(edition.param ? "classic" : "grid");
+                         });
 
 }  // namespace
 }  // namespace orvel
