@@ -1,5 +1,6 @@
 #include "desktop/class_strip.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -15,6 +16,13 @@ constexpr double kPaddingX = 240, kPaddingY = 90;
 // never wraps the line.
 constexpr double kWidthSlack = 60;
 
+// The widest line shown whole, as a part of the monitor's width; a wider one scrolls at about
+// three characters a second, waiting two seconds at either end.
+constexpr double kMaxLineOfMonitor = 0.5;
+constexpr int kScrollStepMs = 50;
+constexpr double kScrollStepTwips = 72;
+constexpr double kScrollWaitTwips = 2000.0 / kScrollStepMs * kScrollStepTwips;
+
 constexpr ui::Colour kBackColour = 0x202020;  // near black, 0x00BBGGRR
 constexpr ui::Colour kTextColour = 0xFFFFFF;  // white
 
@@ -28,6 +36,7 @@ ClassStrip::ClassStrip(ui::Platform& platform, const ui::Form& schedule, FrontKe
                        std::optional<StripPlace> place)
     : ui::Form(platform, "ClassStrip", ui::FormStyle::Borderless),
       LblLine(this, "LblLine"),
+      TimerScroll(this, "TimerScroll", kScrollStepMs, false),
       schedule_(schedule),
       place_(place) {
   // Over slide shows and whiteboards, never taking the focus from them, not on the taskbar.
@@ -50,6 +59,7 @@ ClassStrip::ClassStrip(ui::Platform& platform, const ui::Form& schedule, FrontKe
   // On a monitor of another DPI its size in pixels is another: centred again where it sits by
   // default.
   onDpiChanged = [this] { Place(); };
+  TimerScroll.onTimer = [this] { Scroll(); };
   inFront_ = keeper.Keep(*this, FrontOrder::Window);
 }
 
@@ -68,12 +78,27 @@ void ClassStrip::Fit() {
   const ui::TextMetrics& metrics = platform().metrics();
   const double textWidth = metrics.TextWidth(LblLine.font(), Caption()) + kWidthSlack;
   const double textHeight = metrics.TextHeight(LblLine.font());
-  const double width = textWidth + 2 * kPaddingX, height = textHeight + 2 * kPaddingY;
-  if (width == Width() && height == Height()) return;
+  const ui::Bounds monitor =
+      ui::MonitorOf(schedule_.bounds(), ui::MonitorsOrScreen(platform().screen()));
+  const double lineWidth = std::min(textWidth, monitor.width * kMaxLineOfMonitor);
+  overflow_ = textWidth - lineWidth;
+  scrolled_ = -kScrollWaitTwips;
+  TimerScroll.SetEnabled(overflow_ > 0);
   LblLine.Move(kPaddingX, kPaddingY, textWidth, textHeight);
+  const double width = lineWidth + 2 * kPaddingX, height = textHeight + 2 * kPaddingY;
+  if (width == Width() && height == Height()) return;
   Move(Left(), Top(), width, height);
   // A strip at its default place stays centred as its line grows or shrinks.
   if (Visible()) Place();
+}
+
+void ClassStrip::Scroll() {
+  scrolled_ += kScrollStepTwips;
+  if (scrolled_ > overflow_ + kScrollWaitTwips) scrolled_ = -kScrollWaitTwips;
+  const double shift = std::clamp(scrolled_, 0.0, overflow_);
+  // Only the label moves: the strip itself is not painted again.
+  if (LblLine.Left() != kPaddingX - shift)
+    LblLine.Move(kPaddingX - shift, LblLine.Top(), LblLine.Width(), LblLine.Height());
 }
 
 void ClassStrip::Place() {

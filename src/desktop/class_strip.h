@@ -2,7 +2,8 @@
 // The class strip: a small bar for the big screen with the line a lesson needs at a glance
 // (clock/strip_line.h), above full-screen slide shows and whiteboards, never taking the focus and
 // not on the taskbar. Its window text is the line, for screen readers. The left mouse button
-// drags it; where it goes is desktop/strip_place.h's decision.
+// drags it; where it goes is desktop/strip_place.h's decision. A line wider than half the
+// monitor (a long school notice) scrolls inside it, on a timer that runs only then.
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -28,6 +29,7 @@ class ClassStrip : public ui::Form {
              std::optional<StripPlace> place);
 
   ui::Label LblLine;
+  ui::Timer TimerScroll;
 
   // Shows `line`, as its window text as well, the strip sized to it; a strip not shown yet is
   // placed and shown, without taking the focus.
@@ -42,6 +44,8 @@ class ClassStrip : public ui::Form {
 
  private:
   void Fit();
+  // The next step of a line that does not fit, held a while at either end.
+  void Scroll();
   // Its own place, or its first place by the schedule window (StripBounds).
   void Place();
   void MouseDown(ui::MouseButton button);
@@ -49,6 +53,9 @@ class ClassStrip : public ui::Form {
   const ui::Form& schedule_;
   std::optional<StripPlace> place_;
   bool dragging_ = false;
+  // Of a line that does not fit: how much is hidden, and how far it has scrolled (below zero
+  // while it waits at its start).
+  double overflow_ = 0, scrolled_ = 0;
   FrontRegistration inFront_;
 };
 

@@ -5,6 +5,12 @@
 #include "platform/ui/platform.h"
 
 namespace orvel::shell {
+namespace {
+
+// The strip's own line and a notice take turns this long each.
+constexpr std::int32_t kNoticeTurnSeconds = 5;
+
+}  // namespace
 
 ClassStripControl::ClassStripControl(program::ProgramState& state, program::ScheduleWindow& window,
                                      SaveClassroom save)
@@ -42,8 +48,19 @@ void ClassStripControl::Tick(const clock::SchoolDay& today, std::int32_t nowSeco
     return;
   }
   MakeStrip();
+  const std::int32_t turn = nowSeconds / kNoticeTurnSeconds;
+  if (!notices_.empty() && turn % 2 == 1) {
+    strip_->ShowLine(notices_[static_cast<std::size_t>(turn / 2) % notices_.size()]);
+    return;
+  }
   window_.ComposeStripLine(today, nowSeconds, line_);
   strip_->ShowLine(line_);
+}
+
+void ClassStripControl::ShowNotices(std::vector<std::string> texts) {
+  if (texts == notices_) return;
+  notices_ = std::move(texts);
+  if (started_ && !ended_) TickNow();
 }
 
 void ClassStripControl::MakeStrip() {

@@ -8,11 +8,15 @@
 // whether a full-screen window covers the schedule window's monitor (a video put into full screen
 // brings no foreground change, and under Wine no foreground event comes at all); a foreground
 // change asks at once.
+//
+// While ordinary school notices last, the shown strip gives every other 5 seconds to one of
+// them, in turn. A shrunk exam board's line wins over them: the strip shows only that.
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "clock/school_day.h"
 #include "desktop/class_strip.h"
@@ -43,6 +47,8 @@ class ClassStripControl {
   // until EndExamLine.
   void ShowExamLine(std::string_view line);
   void EndExamLine();
+  // The ordinary notices current now, to alternate with the strip's own line; none to stop.
+  void ShowNotices(std::vector<std::string> texts);
   // The strip's right-click menu and its double click, for the exam board.
   std::function<void(ui::Form& strip)> onMenu;
   std::function<void()> onDoubleClick;
@@ -63,6 +69,7 @@ class ClassStripControl {
   // Grown once, then written in place every second.
   std::string line_;
   std::string examLine_;
+  std::vector<std::string> notices_;
   bool examLineShown_ = false;
   bool started_ = false;
   bool ended_ = false;

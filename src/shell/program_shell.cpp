@@ -7,12 +7,14 @@
 #include "panel/frm_control.h"
 #include "panel/frm_days.h"
 #include "panel/frm_exams.h"
+#include "panel/frm_notices.h"
 #include "panel/panel_opener.h"
 #include "platform/ui/platform.h"
 #include "program/day_lists.h"
 #include "program/exam_texts.h"
 #include "program/holiday_files.h"
 #include "program/live_values.h"
+#include "program/notice_texts.h"
 #include "shell/popup_reminder.h"
 #include "timetable/program_folder.h"
 
@@ -44,6 +46,9 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
           [this] { strip_.FollowMode(); }),
       strip_(state, window, [this] { classroom_.SaveStripPlace(); }),
       board_(state, window, strip_, [this] { return classroom_.SpeechOn(); }),
+      schoolNotices_(
+          state, window, strip_, [this](const std::string& text) { ShowOrdinaryNotice(text); },
+          [this] { return classroom_.SpeechOn(); }, [this] { return board_.Quiet(); }),
       time_(
           state, window,
           [this](const std::string& text, std::string_view title) { Notify(text, title); },
@@ -105,6 +110,8 @@ void ProgramShell::ClockTick() {
   const clock::SchoolDay& today = NewDayStep(now.date);
   // Before the schedule clock: the silence of an exam holds for this second's reminder.
   board_.Tick();
+  // Before the strip's tick: the strip alternates with the notices of this second.
+  schoolNotices_.Tick({now.date, now.secondsOfDay});
   if (state_.live.highlighting) {
     clock::ClockSettings settings;
     settings.colours = clock::SchemeColours(state_.colours, state_.values.scheme);
@@ -180,8 +187,37 @@ void ProgramShell::ShowNextNotice() {
   state_.tray.ShowBalloon(form, text, notice.title, ui::BalloonIcon::Info);
 }
 
+void ProgramShell::ShowOrdinaryNotice(const std::string& text) {
+  const desktop::ReminderWay way =
+      desktop::WayToRemind(RemindMode::Balloon, state_.platform.notifications().State());
+  if (way.popup) {
+    ShowNotice(window_.form(), state_.front, popup_,
+               std::string(program::kNoticesTitle) + "：" + text);
+    return;
+  }
+  Notify(text, program::kNoticesTitle);
+}
+
+void ProgramShell::OpenNotices() {
+  if (!noticesWindow_ || !noticesWindow_->Loaded())
+    noticesWindow_ = std::make_unique<panel::FrmNotices>(state_.platform);
+  std::vector<std::string> lines;
+  for (const NoticeControl::DayNotice& day : schoolNotices_.TodaysNotices())
+    lines.push_back(program::NoticeLineText(day.notice, day.progress));
+  noticesWindow_->ShowNotices(std::move(lines), schoolNotices_.FileProblems());
+  if (noticesWindow_->Visible())
+    noticesWindow_->BringToFront();
+  else
+    noticesWindow_->Show();
+}
+
 void ProgramShell::Started() {
   ShowNewDay(Today());
+  // The class follow.ini names; the computer's name is not known here yet.
+  const std::optional<exchange::FollowSettings> following =
+      exchange::ReadFollowSettings(state_.programFolder);
+  schoolNotices_.SetAddressee({following ? following->className : std::string(), {}});
+  schoolNotices_.Start();
   if (!state_.unreadableDayLines.empty())
     Notify(program::UnreadableDayLinesText(state_.unreadableDayLines));
   TellHolidayProblems();
@@ -300,7 +336,8 @@ void ProgramShell::ShowScheduleMenu() {
       {"mnu_export", "导出为 CSES...", [this] { timetableCommands_.ChooseAndExport(); }},
       {"mnu_days", "调课与放假...", [this] { OpenDays(); }},
       {"mnu_exams", "考试安排...", [this] { OpenExams(); }},
-      board_.MenuItem()};
+      board_.MenuItem(),
+      {"mnu_notices", std::string(program::kNoticesTitle), [this] { OpenNotices(); }}};
   classroom_.AddMenuItems(items);
   time_.AddMenuItems(items);
   if (follow_.Following()) {
@@ -333,11 +370,13 @@ void ProgramShell::ExitProgram() {
   if (popup_) popup_->Unload();
   if (ui::Form* countdown = idle_.OpenCountdown()) countdown->Unload();
   board_.End();
+  schoolNotices_.End();
   strip_.End();
   time_.End();
   if (panel_) panel_->Unload();
   if (days_) days_->Unload();
   if (examsWindow_) examsWindow_->Unload();
+  if (noticesWindow_) noticesWindow_->Unload();
   // With no form left the process ends.
   state_.platform.Quit();
 }

@@ -25,6 +25,7 @@
 #include "shell/command_line.h"
 #include "shell/exam_control.h"
 #include "shell/follow_schedule.h"
+#include "shell/notice_control.h"
 #include "shell/running_program.h"
 #include "shell/school_time_control.h"
 #include "shell/start_command.h"
@@ -34,6 +35,7 @@ namespace orvel::panel {
 class FrmControl;
 class FrmDays;
 class FrmExams;
+class FrmNotices;
 }  // namespace orvel::panel
 
 namespace orvel::shell {
@@ -48,13 +50,14 @@ class ProgramShell {
 
   desktop::IdleShutdown& idle() { return idle_; }
   // The window's right-click menu as last shown: "控制面板...", "导入课表...", "导出为 CSES...",
-  // "调课与放假...", "考试安排...", "课堂条" with its modes, "语音提醒", while following the source's state and
+  // "调课与放假...", "考试安排...", "考试看板", "通知", "课堂条" with its modes, "语音提醒", while following the source's state and
   // "立即更新", and "退出".
   const ui::PopupMenu& scheduleMenu() const { return mnu_schedule_; }
   FollowSchedule& follow() { return follow_; }
   // The class strip once shown; nullptr before and while its mode is 关.
   desktop::ClassStrip* classStrip() const { return strip_.strip(); }
   ExamControl& examBoard() { return board_; }
+  NoticeControl& schoolNotices() { return schoolNotices_; }
 
   // The end of the program, by the panel's Exit, a close of the schedule window (Alt+F4, any
   // close request) or the end of the Windows session: the tray icon removed, the schedule
@@ -95,6 +98,11 @@ class ProgramShell {
   // shows one text at a time, so a notice waits until the one before it has been up a while.
   void Notify(const std::string& text, std::string_view title = program::kDaysTitle);
   void ShowNextNotice();
+  // An ordinary school notice as it starts: a balloon, or the popup where the system holds
+  // balloons back (a full-screen program), as reminders are given.
+  void ShowOrdinaryNotice(const std::string& text);
+  // "通知": today's notices, one window at a time, shown afresh at each opening.
+  void OpenNotices();
   void OpenPanel();
   // "调课与放假": one window at a time, brought forward while open.
   void OpenDays();
@@ -117,11 +125,13 @@ class ProgramShell {
   std::unique_ptr<panel::FrmControl> panel_;
   std::unique_ptr<panel::FrmDays> days_;
   std::unique_ptr<panel::FrmExams> examsWindow_;
+  std::unique_ptr<panel::FrmNotices> noticesWindow_;
   TimetableCommands timetableCommands_;
   FollowSchedule follow_;
   ClassroomSwitches classroom_;
   ClassStripControl strip_;
   ExamControl board_;
+  NoticeControl schoolNotices_;
   SchoolTimeControl time_;
   ui::PopupMenu mnu_schedule_;
   ui::Timer TimerNotice;

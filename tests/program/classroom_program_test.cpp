@@ -164,8 +164,9 @@ TEST_F(ClassroomTest, the_strips_mode_is_chosen_checked_and_kept_only_when_it_ch
   const headless::ShownMenu first = Choose("始终显示");
   EXPECT_EQ(first.captions,
             (std::vector<std::string>{"控制面板...", "导入课表...", "导出为 CSES...",
-                                      "调课与放假...", "考试安排...", "考试看板", "课堂条",
-                                      "语音提醒", "校时...", "立即校时", "对齐铃声", "退出"}));
+                                      "调课与放假...", "考试安排...", "考试看板", "通知",
+                                      "课堂条", "语音提醒", "校时...", "立即校时", "对齐铃声",
+                                      "退出"}));
   EXPECT_EQ(first.submenus.at("课堂条"),
             (std::vector<std::string>{"关", "全屏时显示", "始终显示"}));
   EXPECT_EQ(first.chosenCaption, "始终显示");

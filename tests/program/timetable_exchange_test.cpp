@@ -16,7 +16,7 @@ using headless::DropFiles;
 using headless::RightClickCell;
 
 // Positions in the window's menu, as the user sees them from the top.
-constexpr std::size_t kMenuPanel = 0, kMenuImport = 1, kMenuExport = 2, kMenuExit = 11;
+constexpr std::size_t kMenuPanel = 0, kMenuImport = 1, kMenuExport = 2, kMenuExit = 12;
 
 class TimetableExchangeTest : public PanelTest {
  protected:
@@ -85,8 +85,9 @@ TEST_F(TimetableExchangeTest, the_menu_of_a_locked_grid_exports_and_imports_back
   ASSERT_EQ(app->dialogs().Menus().size(), 1u);
   EXPECT_EQ(app->dialogs().Menus()[0].captions,
             (std::vector<std::string>{"控制面板...", "导入课表...", "导出为 CSES...",
-                                      "调课与放假...", "考试安排...", "考试看板", "课堂条",
-                                      "语音提醒", "校时...", "立即校时", "对齐铃声", "退出"}));
+                                      "调课与放假...", "考试安排...", "考试看板", "通知",
+                                      "课堂条", "语音提醒", "校时...", "立即校时", "对齐铃声",
+                                      "退出"}));
   ASSERT_EQ(app->dialogs().FileDialogs().size(), 1u);
   const headless::ShownFileDialog& save = app->dialogs().FileDialogs()[0];
   EXPECT_EQ(save.kind, headless::FileDialogKind::Save);

@@ -31,9 +31,9 @@ using wintest::PumpFor;
 
 constexpr ULONGLONG kWaitMs = 10000;
 // The menu's items from the top: 控制面板..., 导入课表..., 导出为 CSES..., 调课与放假..., 考试安排...,
-// 考试看板, 课堂条, 语音提醒, 退出. The first Down lands on the first item.
-constexpr int kDownsToStrip = 7;
-constexpr int kDownsToSpeech = 8;
+// 考试看板, 通知, 课堂条, 语音提醒, 退出. The first Down lands on the first item.
+constexpr int kDownsToStrip = 8;
+constexpr int kDownsToSpeech = 9;
 constexpr UINT kGetMenuHandle = 0x01E1;  // MN_GETHMENU
 
 // What the keys do once the system's menu is open.

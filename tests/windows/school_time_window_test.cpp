@@ -25,7 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 using wintest::PumpFor;
 
-constexpr int kDownsToTimeWindow = 9;  // "校时..."
+constexpr int kDownsToTimeWindow = 10;  // "校时..."
 constexpr int kDaySeconds = 86400;
 constexpr int kServerAheadSeconds = 300;
 constexpr int kEndedAgo = 600;

@@ -1,0 +1,153 @@
+// School notices on real windows, each edition in-process in its own folder, over a stand-in
+// full-screen slide show: notices.csv written while the program runs is found at the next
+// minute; the urgent notice shows over the slide show, which keeps the foreground, until a
+// click on 知道了, and not again after a restart; the ordinary one takes its turn on the strip.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "desktop/notice_window.h"
+#include "process_runner.h"
+#include "running_edition.h"
+#include "win_test_support.h"
+
+namespace orvel {
+namespace {
+
+namespace fs = std::filesystem;
+using wintest::PumpFor;
+
+constexpr int kStartTimeoutMs = 10000;
+// The program's clock is set this many seconds before a minute, so that it looks at notices.csv
+// again at once rather than up to a minute later.
+constexpr int kSecondsBeforeMinute = 3;
+
+void WriteProgramFolder(const fs::path& folder) {
+  fs::create_directories(folder / "scd");
+  wintest::WriteAnsi(folder / "scd" / "Schedule.csv",
+                     "2,9\r\n节次,上课时间,一,二,三,四,五,六,日\r\n"
+                     "第一节,0:00-23:59,语文,语文,语文,语文,语文,语文,语文\r\n");
+  wintest::WriteAnsi(folder / "Orvel2.ini",
+                     "0,0\r\nSchedule.csv\r\n0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0\r\n宋体,9,0\r\n"
+                     "1,0,0,1,1\r\n");
+  wintest::WriteAnsi(folder / "Schedule.ini",
+                     "0,0\r\nSchedule.csv\r\n0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0\r\n1,0,0,1,1\r\n");
+  std::ofstream(folder / "classroom.ini") << "strip=always\ntime=off\n";
+}
+
+class Edition : public wintest::RunningEdition {
+ public:
+  Edition(bool classic, const fs::path& folder) : RunningEdition(classic, folder) {
+    Start();
+    // The program's time a little before the next minute of the system's.
+    SYSTEMTIME st{};
+    const int now = wintest::SecondsNow(st);
+    const int offset = (60 - kSecondsBeforeMinute - now % 60 + 60) % 60;
+    Visit([offset](auto& program) { program.state().time.SetBellOffset(offset); });
+    PumpFor(1200);
+  }
+  HWND NoticeHwnd() {
+    desktop::NoticeWindow* window =
+        Visit([](auto& program) { return program.shell().schoolNotices().noticeWindow(); });
+    return window ? wintest::FormHwnd(*window) : nullptr;
+  }
+  // "2026-12-09 07:30" of the program's minute after this one, plus `minutes`.
+  std::string MinuteText(int minutes) {
+    const ui::LocalTime now = Visit([](auto& program) { return program.state().now; });
+    const std::chrono::sys_days day{now.date};
+    const int minute = now.secondsOfDay / 60 + 1 + minutes;
+    const std::chrono::year_month_day date{day + std::chrono::days(minute / 1440)};
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u %02d:%02d", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                  minute % 1440 / 60, minute % 60);
+    return text;
+  }
+};
+
+template <class F>
+bool PumpUntil(F done, int ms) {
+  for (const ULONGLONG until = GetTickCount64() + ms; GetTickCount64() < until;) {
+    if (done()) return true;
+    PumpFor(50);
+  }
+  return done();
+}
+
+HWND SeenAt(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  const HWND hit = WindowFromPoint({(r.left + r.right) / 2, r.top + (r.bottom - r.top) / 3});
+  return hit ? GetAncestor(hit, GA_ROOT) : nullptr;
+}
+
+// A click as a user gives it: the cursor moved there, the button pressed and let go.
+void ClickAt(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  INPUT click[2] = {};
+  click[0].type = click[1].type = INPUT_MOUSE;
+  click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, click, sizeof(INPUT));
+}
+
+class NoticeWindowTest : public ::testing::TestWithParam<bool> {};
+
+TEST_P(NoticeWindowTest, an_urgent_notice_over_the_slide_show_until_answered_once) {
+  const bool classic = GetParam();
+  wintest::TempFolder folder;
+  WriteProgramFolder(folder.path());
+  wintest::ChildProcess standIn(wintest::HostPath(STAND_IN_EXE), folder.path(), L"3000");
+  ASSERT_TRUE(standIn.Started()) << "CreateProcess error " << standIn.LastError();
+  const HWND slides =
+      standIn.WaitForWindow(L"OrvelFullScreenStandIn", nullptr, true, kStartTimeoutMs);
+  ASSERT_TRUE(slides) << "no stand-in window";
+  {
+    Edition edition(classic, folder.path());
+    ASSERT_EQ(edition.NoticeHwnd(), nullptr);
+    wintest::WriteAnsi(folder.path() / "notices.csv",
+                       edition.MinuteText(0) + "," + edition.MinuteText(10) +
+                           ",紧急,第三节课后全校到操场集合\r\n" + edition.MinuteText(0) + "," +
+                           edition.MinuteText(10) + ",普通,下午大扫除\r\n" +
+                           edition.MinuteText(0) + "," + edition.MinuteText(10) +
+                           ",紧急,别班的通知,初三(1)班\r\n");
+    ASSERT_TRUE(PumpUntil([&] { return edition.NoticeHwnd() != nullptr; },
+                          (kSecondsBeforeMinute + 3) * 1000))
+        << "no notice window";
+    const HWND notice = edition.NoticeHwnd();
+    PumpFor(1500);
+    EXPECT_EQ(SeenAt(notice), notice) << "the notice is not seen over the slide show";
+    EXPECT_EQ(GetForegroundWindow(), slides) << "the slide show lost the foreground";
+    const HWND text = FindWindowExW(notice, nullptr, L"STATIC", L"第三节课后全校到操场集合");
+    EXPECT_NE(text, nullptr) << "the notice's text is not a control's";
+    EXPECT_TRUE(PumpUntil([&] { return edition.StripText() == L"下午大扫除"; }, 11000))
+        << "the ordinary notice never took its turn on the strip";
+
+    const HWND button = FindWindowExW(notice, nullptr, L"BUTTON", L"知道了");
+    ASSERT_NE(button, nullptr);
+    ClickAt(button);
+    EXPECT_TRUE(PumpUntil([&] { return edition.NoticeHwnd() == nullptr; }, 3000))
+        << "知道了 did not close the notice";
+    EXPECT_EQ(GetForegroundWindow(), slides);
+  }
+  // Answered: not again after a restart, while its span lasts; the other class's never.
+  Edition again(classic, folder.path());
+  PumpFor(kSecondsBeforeMinute * 1000 + 1500);
+  EXPECT_EQ(again.NoticeHwnd(), nullptr);
+  standIn.Close(slides, 2000);
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, NoticeWindowTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& edition) {
+                           return std::string(edition.param ? "classic" : "grid");
+                         });
+
+}  // namespace
+}  // namespace orvel
