@@ -48,7 +48,7 @@ string(SUBSTRING "${whole}" 0 8 magic)
 if(NOT magic STREQUAL "49545346")  # "ITSF"
   message(FATAL_ERROR "hlp/scdhlp.chm is not a compiled help file")
 endif()
-foreach(page index start exchange days classroom school panel lesson calendar autostart faq)
+foreach(page index start exchange days classroom school panel lesson calendar autostart it faq)
   string(HEX "/html/${page}.html" name)
   string(FIND "${whole}" "${name}" at)
   if(at EQUAL -1)

@@ -2,7 +2,8 @@
 # Makes the release: build/release/Orvel2-<version>-win64.zip with both programs (Release,
 # stripped), the sample timetable and the help, in one top folder. The ZIP is then unpacked and
 # checked: its layout, the size of each program, that no debug information is left and that every
-# imported function exists in Windows 7.
+# imported function exists in Windows 7. The same files then make the per-machine
+# build/release/Orvel2-<version>-x64.msi for schools that install by group policy.
 #
 #   bash scripts/package.sh          build, pack and check
 #   bash scripts/package.sh --smoke  also start both programs from the unpacked ZIP in a fresh
@@ -35,8 +36,8 @@ cmake --preset windows -B "$build" -DORVEL_TESTS=OFF -DCMAKE_SKIP_INSTALL_ALL_DE
   >/dev/null
 cmake --build "$build" --target Orvel2 Schedule orvel2_sample orvel_help -j2
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-name="Orvel2-$version-win64"
+product_version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+name="Orvel2-$product_version-win64"
 zip="$release/$name.zip"
 rm -f "$zip"
 (cd "$build" && cpack -G ZIP -B "$release/cpack" >/dev/null)
@@ -105,7 +106,14 @@ if $smoke && [ "$failed" -eq 0 ]; then
   done
 fi
 
+msi="$release/Orvel2-$product_version-x64.msi"
+rm -f "$msi"
+if [ "$failed" -eq 0 ]; then
+  bash scripts/make-msi.sh "$folder" "$product_version" "$msi"
+  echo "$(basename "$msi"): $(stat -c %s "$msi") bytes"
+fi
+
 if [ "$failed" -ne 0 ]; then
   exit 1
 fi
-echo "Made $zip ($(stat -c %s "$zip") bytes)."
+echo "Made $zip ($(stat -c %s "$zip") bytes) and $msi."

@@ -13,6 +13,7 @@ packages=(
   fp-utils                                                   # chmcmd, the help compiler
   dpkg-dev                                                   # apt-get source (third-party sources)
   python3-jsonschema python3-yaml                            # CSES exports checked against the schema
+  wixl msitools                                              # the MSI: wixl builds, msibuild amends
 )
 
 missing=()

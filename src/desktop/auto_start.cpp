@@ -105,6 +105,13 @@ bool AutoStartIsOn(ui::Platform& platform, float windowsVersion) {
   return GetTargetPath(platform.shortcuts(), StartupShortcutPath(platform)) == program;
 }
 
+std::optional<bool> InstallationStartsThisProgram(ui::Platform& platform) {
+  const std::optional<std::string> edition = platform.registry().ReadString(
+      ui::RegistryRoot::LocalMachine, Str(kInstallationKey), Str(kStartsWithWindowsValue));
+  if (!edition) return std::nullopt;
+  return Upper(*edition) == Upper(Utf8FromPath(platform.system().ProgramPath().stem()));
+}
+
 void ApplyAutoStart(ui::Platform& platform, float windowsVersion, std::int16_t box,
                     std::int16_t initialState) {
   if (box == initialState) return;

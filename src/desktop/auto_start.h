@@ -4,6 +4,7 @@
 // loads and applies the box when the user confirms.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -59,6 +60,10 @@ bool AddStartupShortcut(ui::Shortcuts& shortcuts, const std::filesystem::path& l
 std::string GetTargetPath(ui::Shortcuts& shortcuts, const std::filesystem::path& link);
 
 // --- The rules ---
+
+// Whether the MSI starts this program with Windows for every user (the all-users start-up
+// folder); nothing when no installation decided it and the panel's box is the user's.
+std::optional<bool> InstallationStartsThisProgram(ui::Platform& platform);
 
 // Is auto-start on? Registry mode: the Run value equals the program path, ignoring letter
 // case. Shortcut mode: the start-up shortcut exists and its target equals the program path

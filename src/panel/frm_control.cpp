@@ -321,8 +321,12 @@ void FrmControl::Form_Load() {
   if (CmbFontSize && window_.HasFonts()) CmbFontSize->SetText(FormatSingle(window_.GridFontSize()));
   if (CmbFun && window_.HasFonts()) CmbFun->SetText(std::to_string(window_.GridTextEffect()));
 
-  // Auto-start as the system has it, remembered so that OK changes it only when ticked anew.
-  ChkPowerStart.SetValue(desktop::AutoStartIsOn(platform, windowsVersion_) ? 1 : 0);
+  // Auto-start as the system has it, remembered so that OK changes it only when ticked anew. An
+  // installation's choice is shown and left alone: the box cannot change it.
+  const std::optional<bool> installed = desktop::InstallationStartsThisProgram(platform);
+  ChkPowerStart.SetValue(installed.value_or(desktop::AutoStartIsOn(platform, windowsVersion_)) ? 1
+                                                                                                : 0);
+  ChkPowerStart.SetEnabled(!installed);
   initialPowerStart_ = static_cast<std::int16_t>(ChkPowerStart.Value());
   // An area the list cannot show leaves it as it is.
   if (const std::optional<int> area = state_.live.area.ListIndex()) CmbArea.SetListIndex(*area);
@@ -345,6 +349,8 @@ void FrmControl::AttachToolTips() {
   if (state_.edition == Edition::Classic) tooltip_.AddControl(ChkFrame, "下次重载课表时生效", true);
   tooltip_.AddControl(CmbColSet, ColourSchemeTip(), true);
   tooltip_.AddControl(CmbRemind, "若下节有课，\r\n则提前三分钟提醒", true);
+  if (desktop::InstallationStartsThisProgram(state_.platform))
+    tooltip_.AddControl(ChkPowerStart, "由安装程序设置，对本机所有用户有效", true);
 }
 
 void FrmControl::ShowPanelCaption() {

@@ -1,18 +1,18 @@
 // FrmControl, about page: the links of the labels and pictures.
-#include "desktop/auto_start.h"
 #include "panel/about_links.h"
 #include "panel/frm_control.h"
+#include "platform/file_io.h"
 #include "platform/ui/platform.h"
 
 namespace orvel::panel {
 
 void FrmControl::LabAbout_Click(std::int16_t Index) {
-  panel::LabAbout_Click(state_.platform.shell(), *this, desktop::ProgramFolderText(state_.platform),
+  panel::LabAbout_Click(state_.platform.shell(), *this, Utf8FromPath(state_.executableFolder),
                         Index);
 }
 
 void FrmControl::Imgabout_Click(std::int16_t Index) {
-  panel::Imgabout_Click(state_.platform.shell(), *this, desktop::ProgramFolderText(state_.platform),
+  panel::Imgabout_Click(state_.platform.shell(), *this, Utf8FromPath(state_.executableFolder),
                         Index);
 }
 

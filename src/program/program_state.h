@@ -7,11 +7,13 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "clock/school_day.h"
 #include "desktop/front_keeper.h"
 #include "desktop/mod_tray.h"
+#include "program/data_folder.h"
 #include "program/exam_files.h"
 #include "program/school_clock.h"
 #include "platform/ui/platform.h"
@@ -26,10 +28,13 @@
 namespace orvel::program {
 
 struct ProgramState {
-  ProgramState(ui::Platform& p, Edition e)
+  ProgramState(ui::Platform& p, Edition e) : ProgramState(p, e, FindDataFolder(p)) {}
+  ProgramState(ui::Platform& p, Edition e, DataFolder data)
       : platform(p),
         edition(e),
-        programFolder(p.ProgramFolder()),
+        dataFolder(std::move(data)),
+        programFolder(dataFolder.folder),
+        executableFolder(ExecutableFolder(p)),
         time(p.clock()),
         now(time.Now()),
         tray(e),
@@ -39,8 +44,13 @@ struct ProgramState {
 
   ui::Platform& platform;
   const Edition edition;
-  // Where the settings file, "scd" and "csv" live.
+  // The data folder as decided at start: named by an installation or not, and its problem.
+  const DataFolder dataFolder;
+  // Where every file the program reads and writes lives, the settings file, "scd" and "csv"
+  // included: the data folder.
   const std::filesystem::path programFolder;
+  // The executable's own folder: the help files, and the folder the about page opens.
+  const std::filesystem::path executableFolder;
   // The program's one clock; only the shell reads it, once a second.
   SchoolClock time;
   // The instant of the shell's last second, which every view shows; read once at the start.

@@ -23,6 +23,14 @@ StartCommand Refused(std::string_view programName, const std::string& problem) {
   return refused;
 }
 
+std::optional<std::string> MinutesProblem(const std::string& text) {
+  const std::optional<std::int32_t> minutes = ToInt32(text);
+  if (!minutes || std::to_string(*minutes) != text || *minutes < exchange::kMinRefreshMinutes ||
+      *minutes > exchange::kMaxRefreshMinutes)
+    return "刷新间隔“" + text + "”应是 5 到 1440 之间的分钟数。";
+  return std::nullopt;
+}
+
 StartCommand ParseFollow(std::string_view programName, const std::vector<std::string>& args) {
   StartCommand command;
   if (AsciiLower(args[1]) == "off") {
@@ -43,11 +51,31 @@ StartCommand ParseFollow(std::string_view programName, const std::vector<std::st
       command.className = args[i + 1];
       continue;
     }
-    const std::optional<std::int32_t> minutes = ToInt32(args[i + 1]);
-    if (!minutes || std::to_string(*minutes) != args[i + 1] ||
-        *minutes < exchange::kMinRefreshMinutes || *minutes > exchange::kMaxRefreshMinutes)
-      return Refused(programName, "刷新间隔“" + args[i + 1] + "”应是 5 到 1440 之间的分钟数。");
-    command.minutes = *minutes;
+    if (const std::optional<std::string> problem = MinutesProblem(args[i + 1]))
+      return Refused(programName, *problem);
+    command.minutes = *ToInt32(args[i + 1]);
+  }
+  return command;
+}
+
+StartCommand ParseInstallSettings(std::string_view programName,
+                                  const std::vector<std::string>& args) {
+  StartCommand command;
+  command.action = StartAction::InstallSettings;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::size_t equals = args[i].find('=');
+    const std::string name = AsciiLower(args[i].substr(0, equals));
+    if (equals == std::string::npos ||
+        (name != "follow" && name != "class" && name != "every" && name != "strip" &&
+         name != "speech" && name != "timeservers"))
+      return Refused(programName, "不认识的设置“" + args[i] + "”。");
+    const std::string value = args[i].substr(equals + 1);
+    // An installer passes every property, given or not.
+    if (value.empty()) continue;
+    const std::optional<std::string> problem =
+        name == "every" ? MinutesProblem(value) : std::nullopt;
+    if (problem) return Refused(programName, *problem);
+    command.settings.emplace_back(name, value);
   }
   return command;
 }
@@ -61,6 +89,7 @@ StartCommand ParseCommandLine(std::string_view programName, const std::vector<st
   if (name == "import") action = StartAction::Import;
   if (name == "export-cses") action = StartAction::ExportCses;
   if (name == "follow") action = StartAction::Follow;
+  if (name == "install-settings") return ParseInstallSettings(programName, args);
   if (!action) return Refused(programName, "不认识的参数“" + args[0] + "”。");
   if (args.size() < 2 || args[1].empty())
     return Refused(programName, "“" + args[0] + "”后面缺少" +

@@ -6,11 +6,16 @@
 //                      the PC follows the timetable the school publishes at SOURCE (follow.ini);
 //                      fetched once now, no window opens
 //   /follow off        the PC stops following
+//   /install-settings NAME=VALUE...
+//                      what an installation hands the program (follow, class, every, strip,
+//                      speech, timeServers), written into the data folder; an empty VALUE is a
+//                      setting not given. No window opens
 // Switches are read in any case and may start with "-" instead of "/". Anything else (an unknown
 // switch, a switch without its file, a second file) is refused, so that a mistyped set-up
 // script fails loudly instead of starting a program nobody asked for.
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "exchange/follow_settings.h"
@@ -23,6 +28,7 @@ enum class StartAction {
   ExportCses,     // /export-cses FILE
   Follow,         // /follow SOURCE [/class NAME] [/every MINUTES]
   StopFollowing,  // /follow off
+  InstallSettings,  // /install-settings NAME=VALUE...
   Refuse,         // arguments the program does not understand
 };
 
@@ -32,6 +38,8 @@ struct StartCommand {
   std::string problem;    // Refuse: one line in Chinese with the usage
   std::string className;  // Follow: /class
   int minutes = exchange::kDefaultRefreshMinutes;  // Follow: /every
+  // InstallSettings: the names (in lower case) and values given, in their order.
+  std::vector<std::pair<std::string, std::string>> settings;
 
   friend bool operator==(const StartCommand&, const StartCommand&) = default;
 };

@@ -355,6 +355,10 @@ std::string FollowFileUnwritableText() {
   return "无法写入或删除程序文件夹中的 follow.ini，文件只读或正在使用！";
 }
 
+std::string ClassroomFileUnwritableText() {
+  return "无法写入程序文件夹中的 classroom.ini，文件只读或正在使用！";
+}
+
 std::string FollowFetchFailedText(std::string_view source, const exchange::FollowProblem& problem) {
   std::string why = FollowProblemText(problem);
   // The sentence goes on after it: a problem's own full stop would double.

@@ -60,6 +60,8 @@ std::string FollowProblemText(const exchange::FollowProblem& problem);
 std::string FollowRefusedText(const exchange::FollowProblem& problem);
 // follow.ini could not be written or removed.
 std::string FollowFileUnwritableText();
+// "/install-settings" could not write classroom.ini.
+std::string ClassroomFileUnwritableText();
 // The first fetch after "/follow" failed; follow.ini is kept and the program goes on trying.
 std::string FollowFetchFailedText(std::string_view source, const exchange::FollowProblem& problem);
 // A timetable of the followed timetable's name that the program had not fetched was replaced by

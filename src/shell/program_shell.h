@@ -12,6 +12,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "desktop/frm_tips.h"
@@ -157,8 +158,11 @@ class ProgramShell {
 template <class Window>
 class Program {
  public:
-  explicit Program(ui::Platform& platform)
-      : state_(platform, Window::kEdition), window_(state_), shell_(state_, window_) {}
+  explicit Program(ui::Platform& platform) : Program(platform, program::FindDataFolder(platform)) {}
+  Program(ui::Platform& platform, program::DataFolder dataFolder)
+      : state_(platform, Window::kEdition, std::move(dataFolder)),
+        window_(state_),
+        shell_(state_, window_) {}
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
@@ -186,7 +190,9 @@ template <class Window>
 int RunProgram(ui::Platform& platform, std::string_view programName,
                const std::vector<std::string>& args, const ReportLine& report) {
   const StartCommand command = ParseCommandLine(programName, args);
-  const std::filesystem::path folder = platform.ProgramFolder();
+  // Decided once: the command line's work and the window use the same folder.
+  const program::DataFolder dataFolder = program::FindDataFolder(platform);
+  const std::filesystem::path& folder = dataFolder.folder;
   const StartOutcome outcome =
       RunStartCommand(command, folder, Window::kEdition, platform.http(), report,
                       static_cast<int>(platform.clock().Now().date.year()));
@@ -211,7 +217,7 @@ int RunProgram(ui::Platform& platform, std::string_view programName,
     platform.instances().HandOver(name, RequestText(request), kHandOverWaitMs);
     return kExitSuccess;
   }
-  Program<Window> program(platform);
+  Program<Window> program(platform, dataFolder);
   take = [&program](const std::string& text) {
     if (const std::optional<RunningRequest> request = ReadRequest(text))
       program.shell().TakeRequest(*request);

@@ -10,6 +10,7 @@
 #include "program/managed_timetable.h"
 #include "program/timetable_messages.h"
 #include "shell/exchange_texts.h"
+#include "timetable/classroom_settings.h"
 #include "timetable/settings.h"
 #include "timetable/timetable_reader.h"
 
@@ -109,6 +110,38 @@ StartOutcome StopFollowing(const std::filesystem::path& programFolder, const Rep
   return {kExitSuccess, {}};
 }
 
+// An installation may run again (repair, upgrade): only what it names now is written, so that
+// the school's later changes to the rest stay.
+StartOutcome ApplyInstallSettings(const StartCommand& command,
+                                  const std::filesystem::path& programFolder,
+                                  const ReportLine& report) {
+  exchange::FollowSettings follow;
+  std::string classroomLines;
+  for (const auto& [name, value] : command.settings) {
+    if (name == "follow") follow.source = value;
+    if (name == "class") follow.className = value;
+    if (name == "every") follow.minutes = std::stoi(value);  // checked by the parser
+    if (name == "strip" || name == "speech") classroomLines += name + "=" + value + "\r\n";
+    if (name == "timeservers") classroomLines += "timeServers=" + value + "\r\n";
+  }
+  if (!follow.source.empty()) {
+    const exchange::SourceResolution resolved =
+        exchange::ResolveSource(follow.source, follow.className);
+    if (!resolved.source) return Failed(report, FollowRefusedText(resolved.problem));
+    // Not fetched: an installation does not wait for the network; the first start fetches.
+    if (exchange::WriteFollowSettings(programFolder, follow) != FileStatus::Ok)
+      return Failed(report, FollowFileUnwritableText());
+  }
+  if (!classroomLines.empty()) {
+    // Later lines win, and a value the file cannot read leaves the setting as it was.
+    const ClassroomSettings merged = ParseClassroomSettings(
+        FormatClassroomSettings(ReadClassroomSettings(programFolder)) + classroomLines);
+    if (WriteClassroomSettings(programFolder, merged) != FileStatus::Ok)
+      return Failed(report, ClassroomFileUnwritableText());
+  }
+  return {kExitSuccess, {}};
+}
+
 }  // namespace
 
 StartOutcome RunStartCommand(const StartCommand& command,
@@ -127,6 +160,8 @@ StartOutcome RunStartCommand(const StartCommand& command,
       return Follow(command, programFolder, edition, http, report, thisYear);
     case StartAction::StopFollowing:
       return StopFollowing(programFolder, report);
+    case StartAction::InstallSettings:
+      return ApplyInstallSettings(command, programFolder, report);
   }
   return {};
 }

@@ -7,6 +7,13 @@
 
 namespace orvel {
 
+// HKLM\SOFTWARE\Orvel2 in the 64-bit view, written by the MSI: DataFolder, the folder of every
+// file the program reads and writes (program/data_folder.h), and StartsWithWindows, the edition
+// the installation starts for every user ("Orvel2", "Schedule" or "none"; desktop/auto_start.h).
+inline constexpr std::string_view kInstallationKey = "SOFTWARE\\Orvel2";
+inline constexpr std::string_view kDataFolderValue = "DataFolder";
+inline constexpr std::string_view kStartsWithWindowsValue = "StartsWithWindows";
+
 // The program folder as shown to the user, ready to have a file name appended: a drive root
 // ("C:\", exactly three characters) already ends in a backslash, any other folder gets one.
 std::string ProgramFolderPrefix(std::string_view folderText);

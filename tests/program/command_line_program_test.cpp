@@ -303,3 +303,33 @@ TEST_F(CommandLineTest, follow_keeps_a_teachers_own_file_and_off_sets_the_school
 
 }  // namespace
 }  // namespace orvel::test
+
+namespace orvel::test {
+namespace {
+
+TEST_F(CommandLineTest, install_settings_write_only_what_an_installation_gives) {
+  const std::filesystem::path classroom = folder.path() / "classroom.ini";
+  std::ofstream(classroom, std::ios::binary) << "strip=off\r\nbellOffset=30\r\n";
+  const std::vector<std::string> given = {
+      "/install-settings", "follow=http://127.0.0.1:9/tt/{class}.yaml", "class=8-3", "every=",
+      "strip=", "speech=on", "timeServers="};
+
+  EXPECT_EQ(Run(given), 0);
+
+  EXPECT_TRUE(platform.LoadedForms().empty());
+  EXPECT_EQ(exchange::ReadFollowSettings(folder.path()),
+            (exchange::FollowSettings{"http://127.0.0.1:9/tt/{class}.yaml", "8-3",
+                                      exchange::kDefaultRefreshMinutes}));
+  EXPECT_EQ(Bytes(classroom), "strip=off\r\nspeech=on\r\nbellOffset=30\r\n");
+  // A repair or upgrade that gives nothing changes nothing the school set since.
+  const auto files = folder.Snapshot();
+  EXPECT_EQ(Run({"/install-settings", "follow=", "class=", "every=", "strip=", "speech=",
+                 "timeServers="}),
+            0);
+  EXPECT_EQ(folder.Snapshot(), files);
+  EXPECT_EQ(Run({"/install-settings", "colour=red"}), 1);
+  EXPECT_EQ(folder.Snapshot(), files);
+}
+
+}  // namespace
+}  // namespace orvel::test

@@ -4,6 +4,9 @@
 namespace orvel::win32 {
 namespace {
 
+// The 64-bit view always: the MSI writes there, and a 32-bit build must read the same values.
+constexpr REGSAM kView = KEY_WOW64_64KEY;
+
 HKEY RootKey(ui::RegistryRoot root) {
   return root == ui::RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
@@ -13,7 +16,8 @@ HKEY RootKey(ui::RegistryRoot root) {
 std::optional<std::string> Win32Registry::ReadString(ui::RegistryRoot root, const std::string& key,
                                                      const std::string& value) {
   HKEY raw = nullptr;
-  if (RegOpenKeyExW(RootKey(root), Widen(key).c_str(), 0, KEY_QUERY_VALUE, &raw) != ERROR_SUCCESS)
+  if (RegOpenKeyExW(RootKey(root), Widen(key).c_str(), 0, KEY_QUERY_VALUE | kView, &raw) !=
+      ERROR_SUCCESS)
     return std::nullopt;
   KeyHandle k(raw);
   const std::wstring name = Widen(value);
@@ -36,7 +40,7 @@ bool Win32Registry::WriteString(ui::RegistryRoot root, const std::string& key,
                                 const std::string& value, const std::string& data) {
   HKEY raw = nullptr;
   if (RegCreateKeyExW(RootKey(root), Widen(key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      KEY_SET_VALUE, nullptr, &raw, nullptr) != ERROR_SUCCESS)
+                      KEY_SET_VALUE | kView, nullptr, &raw, nullptr) != ERROR_SUCCESS)
     return false;
   KeyHandle k(raw);
   const std::wstring text = Widen(data);
@@ -48,7 +52,8 @@ bool Win32Registry::WriteString(ui::RegistryRoot root, const std::string& key,
 bool Win32Registry::DeleteValue(ui::RegistryRoot root, const std::string& key,
                                 const std::string& value) {
   HKEY raw = nullptr;
-  if (RegOpenKeyExW(RootKey(root), Widen(key).c_str(), 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS)
+  if (RegOpenKeyExW(RootKey(root), Widen(key).c_str(), 0, KEY_SET_VALUE | kView, &raw) !=
+      ERROR_SUCCESS)
     return false;
   KeyHandle k(raw);
   return RegDeleteValueW(k.get(), Widen(value).c_str()) == ERROR_SUCCESS;
