@@ -184,7 +184,7 @@ void ProgramShell::Started() {
   ShowNewDay(Today());
   // Named once; the program goes on with what it can read.
   if (const std::string text = program::DataFolderProblemText(state_.dataFolder); !text.empty())
-    Notify(text);
+    Notify(text, program::kDataFolderTitle);
   if (!state_.unreadableDayLines.empty())
     Notify(program::UnreadableDayLinesText(state_.unreadableDayLines));
   TellHolidayProblems();
