@@ -108,12 +108,5 @@ TEST_F(InstalledProgramTest, a_folder_that_cannot_be_made_is_named_once_and_the_
   EXPECT_TRUE(program.window().form().Visible());
 }
 
-TEST_F(InstalledProgramTest, a_later_start_leaves_a_deleted_sample_deleted) {
-  { app::GridProgram first(platform); }
-  std::filesystem::remove(data.path() / "scd" / "Schedule.csv");
-  { app::GridProgram second(platform); }
-  EXPECT_FALSE(std::filesystem::exists(data.path() / "scd" / "Schedule.csv"));
-}
-
 }  // namespace
 }  // namespace orvel::test
