@@ -324,8 +324,8 @@ void FrmControl::Form_Load() {
   // Auto-start as the system has it, remembered so that OK changes it only when ticked anew. An
   // installation's choice is shown and left alone: the box cannot change it.
   const std::optional<bool> installed = desktop::InstallationStartsThisProgram(platform);
-  ChkPowerStart.SetValue(installed.value_or(desktop::AutoStartIsOn(platform, windowsVersion_)) ? 1
-                                                                                                : 0);
+  const bool on = installed.value_or(desktop::AutoStartIsOn(platform, windowsVersion_));
+  ChkPowerStart.SetValue(on ? 1 : 0);
   ChkPowerStart.SetEnabled(!installed);
   initialPowerStart_ = static_cast<std::int16_t>(ChkPowerStart.Value());
   // An area the list cannot show leaves it as it is.

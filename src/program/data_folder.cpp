@@ -51,8 +51,9 @@ void CopySampleOnFirstStart(const std::filesystem::path& executableFolder,
 
 DataFolder DecideDataFolder(const std::optional<std::string>& registryValue,
                             const std::filesystem::path& programFolder, FolderChecks& checks) {
-  const std::filesystem::path named =
-      registryValue ? WithoutTrailingSeparator(PathFromUtf8(*registryValue)) : std::filesystem::path();
+  const std::filesystem::path named = registryValue
+                                           ? WithoutTrailingSeparator(PathFromUtf8(*registryValue))
+                                           : std::filesystem::path();
   // A relative or empty value names no folder anyone could find again. The program folder is
   // not probed: the unpacked ZIP starts as it always has, each save saying what it could not write.
   if (!named.is_absolute()) return {programFolder, false, DataFolderProblem::None};

@@ -46,7 +46,9 @@ DataFolder FindDataFolder(ui::Platform& platform);
 // which stay where the program is installed.
 std::filesystem::path ExecutableFolder(ui::Platform& platform);
 
-// Said once at start when the data folder has a problem; empty when it has none.
+// Said once at start, under this title, when the data folder has a problem; empty when it has
+// none.
+inline constexpr std::string_view kDataFolderTitle = "数据文件夹";
 std::string DataFolderProblemText(const DataFolder& dataFolder);
 
 }  // namespace orvel::program

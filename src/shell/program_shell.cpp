@@ -215,7 +215,7 @@ void ProgramShell::Started() {
   ShowNewDay(Today());
   // Named once; the program goes on with what it can read.
   if (const std::string text = program::DataFolderProblemText(state_.dataFolder); !text.empty())
-    Notify(text);
+    Notify(text, program::kDataFolderTitle);
   // The class follow.ini names; the computer's name is not known here yet.
   const std::optional<exchange::FollowSettings> following =
       exchange::ReadFollowSettings(state_.programFolder);

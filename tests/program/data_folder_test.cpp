@@ -22,11 +22,13 @@ class TableChecks : public program::FolderChecks {
     there.insert(f);
     return true;
   }
-  bool CanWrite(const std::filesystem::path& f) override { return there.count(f) && writable.count(f); }
+  bool CanWrite(const std::filesystem::path& f) override {
+    return there.count(f) && writable.count(f);
+  }
 };
 
 TEST(data_folder_test, the_registry_names_it_else_the_program_folder) {
-  using program::DataFolderProblem;
+  using enum program::DataFolderProblem;
   const std::filesystem::path exe = PathFromUtf8("/pf/Orvel2"), data = PathFromUtf8("/data/Orvel2");
   struct Case {
     const char* what;
@@ -34,15 +36,14 @@ TEST(data_folder_test, the_registry_names_it_else_the_program_folder) {
     bool there, makeable, writable;
     program::DataFolder expected;
   } cases[] = {
-      {"unset", std::nullopt, false, false, false, {exe, false, DataFolderProblem::None}},
-      {"empty", "", true, true, true, {exe, false, DataFolderProblem::None}},
-      {"relative", "Orvel2", true, true, true, {exe, false, DataFolderProblem::None}},
-      {"set", "/data/Orvel2", true, false, true, {data, true, DataFolderProblem::None}},
-      {"trailing separator", "/data/Orvel2/", true, false, true, {data, true, DataFolderProblem::None}},
-      {"missing, made", "/data/Orvel2", false, true, true, {data, true, DataFolderProblem::None}},
-      {"missing, cannot be made", "/data/Orvel2", false, false, true,
-       {data, true, DataFolderProblem::CannotCreate}},
-      {"unwritable", "/data/Orvel2", true, false, false, {data, true, DataFolderProblem::NotWritable}},
+      {"unset", std::nullopt, false, false, false, {exe, false, None}},
+      {"empty", "", true, true, true, {exe, false, None}},
+      {"relative", "Orvel2", true, true, true, {exe, false, None}},
+      {"set", "/data/Orvel2", true, false, true, {data, true, None}},
+      {"trailing separator", "/data/Orvel2/", true, false, true, {data, true, None}},
+      {"missing, made", "/data/Orvel2", false, true, true, {data, true, None}},
+      {"missing, cannot be made", "/data/Orvel2", false, false, true, {data, true, CannotCreate}},
+      {"unwritable", "/data/Orvel2", true, false, false, {data, true, NotWritable}},
   };
   for (const Case& c : cases) {
     TableChecks checks;
@@ -106,13 +107,6 @@ TEST_F(InstalledProgramTest, a_folder_that_cannot_be_made_is_named_once_and_the_
     told += AnsiToUtf8(op.record.balloonTextAnsi).find(named) != std::string::npos;
   EXPECT_EQ(told, 1);
   EXPECT_TRUE(program.window().form().Visible());
-}
-
-TEST_F(InstalledProgramTest, a_later_start_leaves_a_deleted_sample_deleted) {
-  { app::GridProgram first(platform); }
-  std::filesystem::remove(data.path() / "scd" / "Schedule.csv");
-  { app::GridProgram second(platform); }
-  EXPECT_FALSE(std::filesystem::exists(data.path() / "scd" / "Schedule.csv"));
 }
 
 }  // namespace
