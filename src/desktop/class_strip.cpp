@@ -18,7 +18,7 @@ constexpr double kWidthSlack = 60;
 
 // The widest line shown whole, as a part of the monitor's width; a wider one scrolls at about
 // three characters a second, waiting two seconds at either end.
-constexpr double kMaxLineOfMonitor = 0.5;
+constexpr double kMaxLineOfMonitor = 0.9;
 constexpr int kScrollStepMs = 50;
 constexpr double kScrollStepTwips = 72;
 constexpr double kScrollWaitTwips = 2000.0 / kScrollStepMs * kScrollStepTwips;
@@ -64,23 +64,34 @@ ClassStrip::ClassStrip(ui::Platform& platform, const ui::Form& schedule, FrontKe
 }
 
 void ClassStrip::ShowLine(std::string_view line) {
+  Display(line, false);
+}
+
+void ClassStrip::ShowNotice(std::string_view text) {
+  Display(text, true);
+}
+
+void ClassStrip::Display(std::string_view line, bool notice) {
   if (line != Caption()) {
     SetCaption(std::string(line));
     LblLine.SetCaption(Caption());
-    Fit();
+    Fit(notice);
   }
   if (Visible()) return;
   Place();
   Show();
 }
 
-void ClassStrip::Fit() {
+void ClassStrip::Fit(bool notice) {
   const ui::TextMetrics& metrics = platform().metrics();
   const double textWidth = metrics.TextWidth(LblLine.font(), Caption()) + kWidthSlack;
   const double textHeight = metrics.TextHeight(LblLine.font());
   const ui::Bounds monitor =
       ui::MonitorOf(schedule_.bounds(), ui::MonitorsOrScreen(platform().screen()));
-  const double lineWidth = std::min(textWidth, monitor.width * kMaxLineOfMonitor);
+  double widest = monitor.width * kMaxLineOfMonitor - 2 * kPaddingX;
+  if (notice && ownLineWidth_ > 0) widest = std::min(widest, ownLineWidth_);
+  const double lineWidth = std::min(textWidth, widest);
+  if (!notice) ownLineWidth_ = lineWidth;
   overflow_ = textWidth - lineWidth;
   scrolled_ = -kScrollWaitTwips;
   TimerScroll.SetEnabled(overflow_ > 0);

@@ -2,8 +2,9 @@
 // The class strip: a small bar for the big screen with the line a lesson needs at a glance
 // (clock/strip_line.h), above full-screen slide shows and whiteboards, never taking the focus and
 // not on the taskbar. Its window text is the line, for screen readers. The left mouse button
-// drags it; where it goes is desktop/strip_place.h's decision. A line wider than half the
-// monitor (a long school notice) scrolls inside it, on a timer that runs only then.
+// drags it; where it goes is desktop/strip_place.h's decision. A school notice wider than the
+// strip's own line, or any line wider than the monitor, scrolls inside it, on a timer that runs
+// only then.
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -34,6 +35,8 @@ class ClassStrip : public ui::Form {
   // Shows `line`, as its window text as well, the strip sized to it; a strip not shown yet is
   // placed and shown, without taking the focus.
   void ShowLine(std::string_view line);
+  // A notice's turn: the same, but no wider than the strip's own line was.
+  void ShowNotice(std::string_view text);
 
   // The user has moved the strip: its new place in whole twips of the desktop.
   std::function<void(StripPlace place)> onPlaced;
@@ -43,7 +46,8 @@ class ClassStrip : public ui::Form {
   std::function<void()> onDoubleClick;
 
  private:
-  void Fit();
+  void Display(std::string_view line, bool notice);
+  void Fit(bool notice);
   // The next step of a line that does not fit, held a while at either end.
   void Scroll();
   // Its own place, or its first place by the schedule window (StripBounds).
@@ -56,6 +60,7 @@ class ClassStrip : public ui::Form {
   // Of a line that does not fit: how much is hidden, and how far it has scrolled (below zero
   // while it waits at its start).
   double overflow_ = 0, scrolled_ = 0;
+  double ownLineWidth_ = 0;  // twips, as last shown
   FrontRegistration inFront_;
 };
 

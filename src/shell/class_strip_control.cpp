@@ -50,7 +50,7 @@ void ClassStripControl::Tick(const clock::SchoolDay& today, std::int32_t nowSeco
   MakeStrip();
   const std::int32_t turn = nowSeconds / kNoticeTurnSeconds;
   if (!notices_.empty() && turn % 2 == 1) {
-    strip_->ShowLine(notices_[static_cast<std::size_t>(turn / 2) % notices_.size()]);
+    strip_->ShowNotice(notices_[static_cast<std::size_t>(turn / 2) % notices_.size()]);
     return;
   }
   window_.ComposeStripLine(today, nowSeconds, line_);

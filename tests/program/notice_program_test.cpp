@@ -125,6 +125,24 @@ TEST_F(NoticeProgramTest, an_urgent_notice_closes_at_its_end_unanswered) {
   EXPECT_EQ(UrgentText(), "");
 }
 
+TEST_F(NoticeProgramTest, a_file_changed_while_running_is_read_and_a_long_notice_scrolls) {
+  Start();
+  RunTo(8, 30, 4);
+  const double ownWidth = program->shell().classStrip()->Width();
+  std::string text;
+  for (int i = 0; i < 40; ++i) text += "长";
+  WriteAnsiFile(folder.path() / "notices.csv",
+                "2009-09-01 08:31,2009-09-01 09:00,普通," + text + "\r\n");
+  RunTo(8, 31, 5);
+  desktop::ClassStrip* strip = program->shell().classStrip();
+  ASSERT_EQ(StripText(), text);
+  EXPECT_LE(strip->Width(), ownWidth);
+  const double left = strip->LblLine.Left();
+  platform.AdvanceMs(3000);
+  EXPECT_LT(strip->LblLine.Left(), left);
+  EXPECT_EQ(StripText(), text);
+}
+
 TEST_F(NoticeProgramTest, the_notices_window_lists_today_and_names_the_bad_line) {
   Start();
   RunTo(8, 11, 0);
