@@ -16,6 +16,7 @@ namespace orvel::exchange {
 namespace {
 
 constexpr std::string_view kClassPlaceholder = "{class}";
+constexpr std::string_view kComputerPlaceholder = "{computer}";
 constexpr int kForbidden = 403;
 
 using Kind = FollowProblem::Kind;
@@ -199,11 +200,20 @@ std::string WithoutCredentials(std::string_view address) {
   return text;
 }
 
-SourceResolution ResolveSource(std::string_view sourceText, std::string_view className) {
+SourceResolution ResolveSource(std::string_view sourceText, std::string_view classNameText,
+                               std::string_view computerName) {
   const std::string source(TrimBlanks(sourceText));
   if (source.empty()) return Problem(Kind::NoSource);
   if (HasControlCharacter(source)) return Problem(Kind::ControlCharacterInSource);
-  if (HasControlCharacter(className)) return Problem(Kind::ControlCharacterInClass);
+  if (HasControlCharacter(classNameText)) return Problem(Kind::ControlCharacterInClass);
+  const bool byComputer = source.find(kComputerPlaceholder) != std::string::npos ||
+                          classNameText.find(kComputerPlaceholder) != std::string_view::npos;
+  // The name is one part of a file's name, as a class name is.
+  if (byComputer && !IsTimetableFileName(computerName))
+    return Problem(Kind::NoComputerName, std::string(computerName));
+  // One line for every PC of a school whose PCs are named by room: the class is the computer.
+  const std::string className =
+      ReplaceAll(std::string(classNameText), kComputerPlaceholder, computerName);
   const bool byClass = source.find(kClassPlaceholder) != std::string::npos;
   if (byClass) {
     if (className.empty()) return Problem(Kind::NoClassName);
@@ -212,8 +222,11 @@ SourceResolution ResolveSource(std::string_view sourceText, std::string_view cla
   }
 
   FollowedSource followed;
+  followed.className = className;
   // What is shown never holds the user name and password an address may carry.
-  followed.shown = ReplaceAll(WithoutCredentials(source), kClassPlaceholder, className);
+  followed.shown = ReplaceAll(
+      ReplaceAll(WithoutCredentials(source), kClassPlaceholder, className), kComputerPlaceholder,
+      computerName);
   const std::string lower = AsciiLower(source);
   if (lower.starts_with("http://") || lower.starts_with("https://")) {
     followed.kind = SourceKind::Web;
@@ -229,7 +242,8 @@ SourceResolution ResolveSource(std::string_view sourceText, std::string_view cla
                      source.substr(credentialsEnd, hostEnd - credentialsEnd));
     }
     const std::string address =
-        PercentEncoded(ReplaceAll(source, kClassPlaceholder, AddressPart(className)));
+        PercentEncoded(ReplaceAll(ReplaceAll(source, kClassPlaceholder, AddressPart(className)),
+                                  kComputerPlaceholder, AddressPart(computerName)));
     const std::size_t pathStart = address.find('/', hostStart);
     const std::size_t pathEnd = std::min(address.find_first_of("?#", hostStart), address.size());
     if (pathStart == std::string::npos || pathStart > pathEnd)
@@ -246,7 +260,8 @@ SourceResolution ResolveSource(std::string_view sourceText, std::string_view cla
     return Problem(Kind::NotWebOrFile);
   } else {
     followed.kind = SourceKind::File;
-    followed.timetable = ReplaceAll(source, kClassPlaceholder, className);
+    followed.timetable = ReplaceAll(ReplaceAll(source, kClassPlaceholder, className),
+                                    kComputerPlaceholder, computerName);
     const std::string_view path = followed.timetable;
     const std::size_t last = path.find_last_of("\\/");
     const std::string_view folder =

@@ -27,7 +27,7 @@ enum class SourceKind { Web, File };
 
 struct FollowedSource {
   SourceKind kind = SourceKind::Web;
-  std::string shown;        // the source with {class} replaced and without a user name and
+  std::string shown;        // the source with {class} and {computer} replaced and without a user name and
                             // password, for messages and the menu
   std::string timetable;    // the timetable's address (percent-encoded) or path
   std::string folder;       // the timetable's folder, up to and with its last separator
@@ -35,6 +35,7 @@ struct FollowedSource {
   std::string dayList;      // days.csv in the same folder, with the address's query
   std::string fileName;     // the timetable file's name, which the import goes by
   std::string scdFileName;  // the file of "scd" it becomes
+  std::string className;    // what {class} stood for, its {computer} replaced
 
   friend bool operator==(const FollowedSource&, const FollowedSource&) = default;
 };
@@ -45,11 +46,12 @@ struct SourceResolution {
 };
 
 // An http:// or https:// address or a file path naming a .yaml, .yml or .csv file, with
-// "{class}" replaced by the class name (percent-encoded in an address, where it is one part of
-// the file's name). A file path is taken as it is written. A source or class name holding a line
+// "{class}" replaced by the class name and "{computer}" by the PC's name (percent-encoded in an
+// address, where each is one part of the file's name); a class name may hold "{computer}" too. A file path is taken as it is written. A source or class name holding a line
 // break or another control character is refused, and so is an address whose user name or
 // password holds a raw "/", "?" or "#", which would send the rest of it to the wrong place.
-SourceResolution ResolveSource(std::string_view source, std::string_view className);
+SourceResolution ResolveSource(std::string_view source, std::string_view className,
+                               std::string_view computerName = {});
 
 // An address as it may be shown: "https://user:pw@host/..." as "https://host/...". Nothing
 // between "://" and the last "@" before the query or fragment is kept; these begin at the first

@@ -19,7 +19,7 @@ StartCommand Refused(std::string_view programName, const std::string& problem) {
   refused.action = StartAction::Refuse;
   refused.problem = problem + "用法：" + std::string(programName) +
                     " [/import 文件 | /export-cses 文件 | /follow 来源 [/class 班级] "
-                    "[/every 分钟] | /follow off]";
+                    "[/every 分钟] [/notices-every 分钟] | /follow off]";
   return refused;
 }
 
@@ -34,7 +34,7 @@ StartCommand ParseFollow(std::string_view programName, const std::vector<std::st
   command.file = args[1];
   for (std::size_t i = 2; i < args.size(); i += 2) {
     const std::optional<std::string> name = SwitchName(args[i]);
-    if (!name || (*name != "class" && *name != "every"))
+    if (!name || (*name != "class" && *name != "every" && *name != "notices-every"))
       return Refused(programName, "多余的参数“" + args[i] + "”。");
     if (i + 1 >= args.size() || args[i + 1].empty())
       return Refused(programName,
@@ -43,11 +43,15 @@ StartCommand ParseFollow(std::string_view programName, const std::vector<std::st
       command.className = args[i + 1];
       continue;
     }
+    const bool notices = *name == "notices-every";
+    const int low = notices ? exchange::kMinNoticeMinutes : exchange::kMinRefreshMinutes;
+    const int high = notices ? exchange::kMaxNoticeMinutes : exchange::kMaxRefreshMinutes;
     const std::optional<std::int32_t> minutes = ToInt32(args[i + 1]);
-    if (!minutes || std::to_string(*minutes) != args[i + 1] ||
-        *minutes < exchange::kMinRefreshMinutes || *minutes > exchange::kMaxRefreshMinutes)
-      return Refused(programName, "刷新间隔“" + args[i + 1] + "”应是 5 到 1440 之间的分钟数。");
-    command.minutes = *minutes;
+    if (!minutes || std::to_string(*minutes) != args[i + 1] || *minutes < low || *minutes > high)
+      return Refused(programName, std::string(notices ? "通知刷新间隔“" : "刷新间隔“") +
+                                      args[i + 1] + "”应是 " + std::to_string(low) + " 到 " +
+                                      std::to_string(high) + " 之间的分钟数。");
+    (notices ? command.noticeMinutes : command.minutes) = *minutes;
   }
   return command;
 }
