@@ -307,7 +307,10 @@ void ProgramShell::ShowScheduleMenu() {
     items.push_back({"mnu_follow_line", "", {}});
     for (std::string& line : follow_.StateLines())
       items.push_back({"mnu_follow_state", std::move(line), {}});
-    items.push_back({"mnu_follow_now", "立即更新", [this] { follow_.FetchNow(); }});
+    items.push_back({"mnu_follow_now", "立即更新", [this] {
+                       follow_.FetchNow();
+                       follow_.FetchNoticesNow();
+                     }});
     items.push_back({"mnu_exit_line", "", {}});
   }
   items.push_back({"mnu_exit", "退出", [this] { ExitProgram(); }});

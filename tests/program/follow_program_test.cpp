@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "cses_week.h"
+#include "exchange/notice_file.h"
 #include "panel_fixture.h"
 #include "platform/headless/user_actions.h"
 #include "timetable/timetable_reader.h"
@@ -71,6 +72,15 @@ class FollowTest : public ::testing::Test {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
+  // What the timetable's rounds asked, and how each was answered: notices.csv has a timer of
+  // its own.
+  std::vector<std::pair<ui::HttpRequest, ui::HttpOutcome>> RoundRequests() {
+    std::vector<std::pair<ui::HttpRequest, ui::HttpOutcome>> asked;
+    for (std::size_t i = 0; i < Http().Requests().size(); ++i)
+      if (Http().Requests()[i].url.find("notices.csv") == std::string::npos)
+        asked.emplace_back(Http().Requests()[i], Http().Outcomes()[i]);
+    return asked;
+  }
   std::filesystem::path Scd(const std::string& name) const {
     return folder.path() / "scd" / PathFromUtf8(name);
   }
@@ -100,17 +110,18 @@ TEST_F(FollowTest, the_school_timetable_arrives_in_the_background_and_follows_it
   // Unchanged: one conditional request of each file a period, 30 minutes and at most a fifth
   // more, answered 304; nothing on disk changes.
   const auto files = folder.Snapshot();
-  const std::size_t asked = Http().Requests().size();
+  const std::size_t asked = RoundRequests().size();
   app->platform.Advance(29 * 60);
-  EXPECT_EQ(Http().Requests().size(), asked);
+  EXPECT_EQ(RoundRequests().size(), asked);
   app->platform.Advance(7 * 60);
   // The exam list beside it, which this source does not publish, is asked for too.
-  ASSERT_EQ(Http().Requests().size(), asked + 3);
-  EXPECT_EQ(Http().Requests()[asked].url, kUrl);
-  EXPECT_EQ(Http().Requests()[asked].etag, "\"v1\"");
-  EXPECT_EQ(Http().Requests()[asked + 1].etag, "\"d1\"");
-  EXPECT_EQ(Http().Requests()[asked + 2].url, "https://school.example/tt/exams.json");
-  EXPECT_EQ(Http().Outcomes()[asked], ui::HttpOutcome::Unchanged);
+  const auto round = RoundRequests();
+  ASSERT_EQ(round.size(), asked + 3);
+  EXPECT_EQ(round[asked].first.url, kUrl);
+  EXPECT_EQ(round[asked].first.etag, "\"v1\"");
+  EXPECT_EQ(round[asked + 1].first.etag, "\"d1\"");
+  EXPECT_EQ(round[asked + 2].first.url, "https://school.example/tt/exams.json");
+  EXPECT_EQ(round[asked].second, ui::HttpOutcome::Unchanged);
   EXPECT_EQ(folder.Snapshot(), files);
 
   // Changed on the server: the next period shows the new cell.
@@ -291,6 +302,67 @@ TEST_F(FollowTest, a_teachers_own_file_is_kept_once_and_the_sources_password_nev
   shown.push_back(app->dialogs().Messages().back().text);
   for (const std::string& text : shown) EXPECT_EQ(text.find("s3cret"), std::string::npos) << text;
   EXPECT_FALSE(std::filesystem::exists(Scd("初二3班.csv.2.bak")));
+}
+
+TEST_F(FollowTest, notices_come_on_their_own_period_parsed_once_and_kept_beside_the_program) {
+  Prepare();
+  Http().Serve(kUrl, std::string(kAlternatingWeek), "\"v1\"");
+  const std::string url = "https://school.example/tt/notices.csv";
+  const std::string urgent =
+      "开始,结束,级别,内容,对象\r\n"
+      "2025-09-10 10:00,2025-09-10 12:00,紧急,\"第三节课后, 全校到操场集合\"\r\n";
+  Http().Serve(url, urgent, "\"n1\"");
+  std::vector<std::vector<Notice>> taken;
+  app->program.shell().follow().SetNoticesTaker(
+      [&](const exchange::NoticeFileRead& read) { taken.push_back(read.notices.value()); });
+  const std::filesystem::path copy = folder.path() / "notices.school.csv";
+  const auto noticeAsks = [&] {
+    std::vector<std::pair<std::string, ui::HttpOutcome>> asks;
+    for (std::size_t i = 0; i < Http().Requests().size(); ++i)
+      if (Http().Requests()[i].url == url)
+        asks.emplace_back(Http().Requests()[i].etag, Http().Outcomes()[i]);
+    return asks;
+  };
+  app->Start();
+  app->platform.Advance(1);
+  ASSERT_EQ(taken.size(), 1u);
+  ASSERT_EQ(taken[0].size(), 1u);
+  EXPECT_EQ(taken[0][0].text, "第三节课后, 全校到操场集合");
+  EXPECT_EQ(taken[0][0].level, NoticeLevel::Urgent);
+  EXPECT_EQ(Bytes(copy), urgent);
+  EXPECT_EQ(exchange::ReadNoticeFile(Bytes(copy)).notices, taken[0]);
+
+  // Unchanged: one conditional request every two minutes and at most ten seconds, long before
+  // the timetable's round.
+  const std::size_t rounds = RoundRequests().size();
+  app->platform.Advance(118);
+  EXPECT_EQ(noticeAsks().size(), 1u);
+  app->platform.Advance(14);
+  ASSERT_EQ(noticeAsks().size(), 2u);
+  EXPECT_EQ(noticeAsks()[1], std::make_pair(std::string("\"n1\""), ui::HttpOutcome::Unchanged));
+  EXPECT_EQ(taken.size(), 1u);
+  EXPECT_EQ(RoundRequests().size(), rounds);
+
+  // Changed: the next period hands the new list over; a file refused whole keeps the copy and
+  // is told in the tip; withdrawn, the copy goes and no notice is left.
+  const std::string ordinary =
+      "2025-09-10 13:00,2025-09-10 17:00,普通,考场表已发到各班邮箱,初二3班;初二4班\r\n";
+  Http().Serve(url, ordinary, "\"n2\"");
+  app->platform.Advance(131);
+  ASSERT_EQ(taken.size(), 2u);
+  EXPECT_EQ(taken[1][0].audience, (std::vector<std::string>{"初二3班", "初二4班"}));
+  EXPECT_EQ(Bytes(copy), ordinary);
+  Http().Serve(url, std::string(exchange::kMaxNoticeFileBytes + 1, '#'), "\"n3\"");
+  app->platform.Advance(131);
+  EXPECT_EQ(taken.size(), 2u);
+  EXPECT_EQ(Bytes(copy), ordinary);
+  EXPECT_NE(Tip().find("notices.csv"), std::string::npos) << Tip();
+  Http().Remove(url);
+  app->platform.Advance(131);
+  ASSERT_EQ(taken.size(), 3u);
+  EXPECT_TRUE(taken[2].empty());
+  EXPECT_FALSE(std::filesystem::exists(copy));
+  EXPECT_EQ(Tip(), "Tessaly2\n已同步 10:08");
 }
 
 }  // namespace
