@@ -189,6 +189,27 @@ FollowProblem OfFile(FollowProblem problem, std::string_view file) {
   return problem;
 }
 
+// The list, or why fetched bytes may not be kept as one.
+CheckedDayList CheckDayListBytes(std::string_view bytes) {
+  const FollowProblem notADayList = ProblemOf(Kind::NotADayList);
+  if (bytes.size() > kMaxDayListBytes || bytes.find('\0') != std::string_view::npos)
+    return {std::nullopt, notADayList};
+  const FileText text = DecideFileText(bytes);
+  // Bytes the code page cannot read come back from its decoder as something else (U+FFFD, a
+  // default character), which does not turn into the same bytes again.
+  if (text.encoding != FileEncoding::Utf8 &&
+      Utf8ToAnsiExact(AnsiToUtf8(text.body)) != std::string(text.body))
+    return {std::nullopt, notADayList};
+  DayList list = ParseDayList(bytes);
+  const std::vector<int> unreadable = list.UnreadableLines();
+  if (!unreadable.empty()) {
+    FollowProblem problem = ProblemOf(Kind::DayListLineUnreadable);
+    problem.line = unreadable.front();
+    return {std::nullopt, std::move(problem)};
+  }
+  return {std::move(list), std::nullopt};
+}
+
 }  // namespace
 
 std::string WithoutCredentials(std::string_view address) {
@@ -362,6 +383,11 @@ Update UpdateTimetable(const FetchedFile& fetched, const FollowedSource& source,
 }
 
 Update UpdateSchoolDayList(const FetchedFile& fetched, const std::filesystem::path& programFolder) {
+  return UpdateSchoolDayList(fetched, CheckDayList(fetched), programFolder);
+}
+
+Update UpdateSchoolDayList(const FetchedFile& fetched, const CheckedDayList& checked,
+                           const std::filesystem::path& programFolder) {
   switch (fetched.outcome) {
     case FetchOutcome::Unchanged:
     case FetchOutcome::Missing:
@@ -371,8 +397,7 @@ Update UpdateSchoolDayList(const FetchedFile& fetched, const std::filesystem::pa
     case FetchOutcome::Fetched:
       break;
   }
-  if (std::optional<FollowProblem> problem = DayListProblem(fetched.bytes))
-    return Failed(OfFile(std::move(*problem), kDayListFileName));
+  if (checked.problem) return Failed(OfFile(*checked.problem, kDayListFileName));
   const std::filesystem::path copy = programFolder / PathFromUtf8(kSchoolDayListFileName);
   const FileBytes onDisk = ReadWholeFile(copy, fetched.bytes.size());
   if (onDisk.status == FileStatus::Ok && onDisk.bytes == fetched.bytes)
@@ -382,23 +407,13 @@ Update UpdateSchoolDayList(const FetchedFile& fetched, const std::filesystem::pa
   return {UpdateOutcome::Changed, {}};
 }
 
+CheckedDayList CheckDayList(const FetchedFile& fetched) {
+  if (fetched.outcome != FetchOutcome::Fetched) return {};
+  return CheckDayListBytes(fetched.bytes);
+}
+
 std::optional<FollowProblem> DayListProblem(std::string_view bytes) {
-  const FollowProblem notADayList = ProblemOf(Kind::NotADayList);
-  if (bytes.size() > kMaxDayListBytes || bytes.find('\0') != std::string_view::npos)
-    return notADayList;
-  const FileText text = DecideFileText(bytes);
-  // Bytes the code page cannot read come back from its decoder as something else (U+FFFD, a
-  // default character), which does not turn into the same bytes again.
-  if (text.encoding != FileEncoding::Utf8 &&
-      Utf8ToAnsiExact(AnsiToUtf8(text.body)) != std::string(text.body))
-    return notADayList;
-  const std::vector<int> unreadable = ParseDayList(bytes).UnreadableLines();
-  if (!unreadable.empty()) {
-    FollowProblem problem = ProblemOf(Kind::DayListLineUnreadable);
-    problem.line = unreadable.front();
-    return problem;
-  }
-  return std::nullopt;
+  return CheckDayListBytes(bytes).problem;
 }
 
 }  // namespace orvel::exchange

@@ -123,8 +123,19 @@ Update UpdateTimetable(const CheckedTimetable& checked, const FollowedSource& so
 Update UpdateTimetable(const FetchedFile& fetched, const FollowedSource& source,
                        const std::filesystem::path& programFolder, Edition edition);
 
+// A fetched day list read and checked (DayListProblem), the part of its update that runs off the
+// window thread: the list when it may be kept, else why not. Nothing for a file not fetched.
+struct CheckedDayList {
+  std::optional<DayList> list;
+  std::optional<FollowProblem> problem;
+};
+CheckedDayList CheckDayList(const FetchedFile& fetched);
+
 // A fetched day list into days.school.csv, written only when it differs. A source without one
 // is no failure, and the copy kept stays.
+Update UpdateSchoolDayList(const FetchedFile& fetched, const CheckedDayList& checked,
+                           const std::filesystem::path& programFolder);
+// Both steps at once, where no window waits.
 Update UpdateSchoolDayList(const FetchedFile& fetched, const std::filesystem::path& programFolder);
 
 // Why fetched day-list bytes may not be kept, or nothing when they may: within the size of a day

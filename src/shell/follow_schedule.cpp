@@ -131,6 +131,7 @@ void FollowSchedule::FetchNow() {
   auto round = std::make_shared<exchange::FetchRound>();
   round->timetable.problem = exchange::ProblemOf(exchange::FollowProblem::Kind::NotFetched);
   auto checked = std::make_shared<exchange::CheckedTimetable>();
+  auto dayListChecked = std::make_shared<exchange::CheckedDayList>();
   checked->problem = round->timetable.problem;
   const std::chrono::year_month_day today = state_.now.date;
   std::vector<exchange::HolidayFileAsk> holidayAsks;
@@ -141,7 +142,7 @@ void FollowSchedule::FetchNow() {
   auto exams = std::make_shared<std::optional<exchange::FetchedExamFile>>();
   auto serverTime = std::make_shared<std::vector<schooltime::TimeReading>>();
   state_.platform.background().RunTimed(
-      [round, checked, holidays, holidayAsks, exams, serverTime, source = *source_,
+      [round, checked, dayListChecked, holidays, holidayAsks, exams, serverTime, source = *source_,
        edition = state_.edition, timetable = OnDisk(timetableKnown_, TimetableCopy()),
        dayList = OnDisk(dayListKnown_, state_.programFolder / PathFromUtf8(
                                                                   kSchoolDayListFileName)),
@@ -152,16 +153,19 @@ void FollowSchedule::FetchNow() {
         schooltime::DatedHttp http(client, queries);
         *round = exchange::FetchSource(http, source, timetable, dayList);
         *checked = exchange::CheckTimetable(round->timetable, source, edition);
-        // Asked only of a source that answered, as the day list is.
+        // The day list is read here too; the other files are asked only of a source that
+        // answered, as the day list is.
         if (round->dayList) {
+          *dayListChecked = exchange::CheckDayList(*round->dayList);
           *holidays = exchange::FetchSchoolHolidays(http, source, holidayAsks);
           *exams = exchange::FetchSchoolExams(http, source, examsKnown);
         }
         *serverTime = http.readings();
       },
-      [this, alive = std::weak_ptr<int>(alive_), round, checked, holidays, exams, serverTime] {
+      [this, alive = std::weak_ptr<int>(alive_), round, checked, dayListChecked, holidays, exams,
+       serverTime] {
         if (alive.expired()) return;
-        Fetched(*round, *checked, *holidays, *exams);
+        Fetched(*round, *checked, *dayListChecked, *holidays, *exams);
         if (!alive.expired() && serverTime_ && !serverTime->empty())
           serverTime_(std::move(*serverTime));
       });
@@ -169,6 +173,7 @@ void FollowSchedule::FetchNow() {
 
 void FollowSchedule::Fetched(const exchange::FetchRound& round,
                              const exchange::CheckedTimetable& checked,
+                             const exchange::CheckedDayList& dayListChecked,
                              const std::vector<exchange::FetchedHolidayFile>& holidays,
                              const std::optional<exchange::FetchedExamFile>& exams) {
   busy_ = false;
@@ -180,10 +185,15 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round,
     // New cells, the first copy of a program that started without one, or a copy that did not
     // read back before.
     const bool current = state_.values.ScdFileName == source_->scdFileName && !copyUnshown_;
-    if ((timetable.outcome == exchange::UpdateOutcome::Changed || !current) &&
-        Exists(TimetableCopy())) {
-      // Nobody started the round to hear of it in a box, in the middle of a lesson: a copy that
-      // does not read back (a scanner holding it, a disk error) is the round's problem.
+    if ((timetable.outcome == exchange::UpdateOutcome::Changed || !current) && checked.prepared) {
+      // Shown as the round read and checked it: the copy just written is not read again.
+      window_.ShowFetchedTimetable(source_->scdFileName, checked.prepared->timetable);
+      copyUnshown_ = false;
+      if (afterLoad_) afterLoad_();
+    } else if (!current && Exists(TimetableCopy())) {
+      // Unchanged at the source: the copy on disk is all there is to show. Nobody started the
+      // round to hear of it in a box, in the middle of a lesson: a copy that does not read back
+      // (a scanner holding it, a disk error) is the round's problem.
       const TimetableRead shown = window_.LoadTimetableQuietly(source_->scdFileName);
       copyUnshown_ = shown.fault != ReadFault::None;
       if (copyUnshown_) {
@@ -199,12 +209,16 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round,
   }
   if (round.dayList) {
     const exchange::Update dayList =
-        exchange::UpdateSchoolDayList(*round.dayList, state_.programFolder);
+        exchange::UpdateSchoolDayList(*round.dayList, dayListChecked, state_.programFolder);
     if (dayList.outcome != exchange::UpdateOutcome::Failed)
       dayListKnown_ = round.dayList->validators;
-    if (dayList.outcome == exchange::UpdateOutcome::Changed && dayListChanged_)
-      dayListChanged_();
-    else if (!problem.Any())
+    if (dayList.outcome == exchange::UpdateOutcome::Changed) {
+      // Handed over as it was read: the copy is not read again to be shown.
+      if (schoolDaysTaker_ && dayListChecked.list)
+        schoolDaysTaker_(*dayListChecked.list);
+      else if (dayListChanged_)
+        dayListChanged_();
+    } else if (!problem.Any())
       problem = dayList.problem;
   }
   if (!holidays.empty()) {

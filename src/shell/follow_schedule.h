@@ -33,8 +33,8 @@ class FollowSchedule {
  public:
   // Reads follow.ini. While following, the state names the source (the timetable is managed) and
   // the window starts with the last good copy when there is one. `afterLoad` runs once a fetched
-  // timetable is current, `dayListChanged` once a fetched day list is kept. `state` and `window`
-  // must outlive the schedule.
+  // timetable is current, `dayListChanged` once fetched holiday files are kept (and a fetched day
+  // list, while no taker of school days is set). `state` and `window` must outlive the schedule.
   FollowSchedule(program::ProgramState& state, program::ScheduleWindow& window,
                  std::function<void()> afterLoad, std::function<void()> dayListChanged);
   FollowSchedule(const FollowSchedule&) = delete;
@@ -68,6 +68,12 @@ class FollowSchedule {
     examsTaker_ = std::move(take);
   }
 
+  // A fetched day list, read and checked off the window thread, once it is kept as
+  // days.school.csv.
+  void SetSchoolDaysTaker(std::function<void(const DayList&)> take) {
+    schoolDaysTaker_ = std::move(take);
+  }
+
   // The source's notices, read off the window thread, once notices.school.csv changed (no
   // notices once the source withdrew its file).
   void SetNoticesTaker(std::function<void(const exchange::NoticeFileRead&)> take) {
@@ -87,6 +93,7 @@ class FollowSchedule {
 
  private:
   void Fetched(const exchange::FetchRound& round, const exchange::CheckedTimetable& checked,
+               const exchange::CheckedDayList& dayList,
                const std::vector<exchange::FetchedHolidayFile>& holidays,
                const std::optional<exchange::FetchedExamFile>& exams);
   // The state in the tray tip and, for a failure not told before, a balloon.
@@ -111,6 +118,7 @@ class FollowSchedule {
   std::function<void()> dayListChanged_;
   std::function<void(std::vector<schooltime::TimeReading>)> serverTime_;
   std::function<void(const exchange::ExamFileRead&)> examsTaker_;
+  std::function<void(const DayList&)> schoolDaysTaker_;
   std::function<void(const exchange::NoticeFileRead&)> noticesTaker_;
   std::optional<exchange::FollowSettings> settings_;
   std::optional<exchange::FollowedSource> source_;
