@@ -356,5 +356,27 @@ TEST_F(FollowTest, notices_come_on_their_own_period_parsed_once_and_kept_beside_
   EXPECT_EQ(Tip(), "Tessaly2\n已同步 10:08");
 }
 
+TEST_F(FollowTest, a_share_followed_by_computer_name_gets_its_read_receipt_when_asked_for) {
+  const ProgramFolder share;
+  std::filesystem::create_directories(share.path() / "tt");
+  std::ofstream(share.path() / "tt" / "CLASSROOM-PC.yaml", std::ios::binary) << kAlternatingWeek;
+  const std::filesystem::path receipts = share.path() / "tt" / "notices.read" / "CLASSROOM-PC.csv";
+  Notice notice;
+  notice.start = {kWednesday, 10 * 3600};
+  notice.text = "第三节课后, 全校到操场集合";
+  for (const bool asked : {false, true}) {
+    Prepare("source=" + Utf8FromPath(share.path()) + "/tt/{computer}.yaml\r\nclass={computer}\r\n" +
+            (asked ? "notices-read=on\r\n" : ""));
+    app->Start();
+    app->platform.Advance(1);
+    EXPECT_EQ(app->state().values.ScdFileName, "CLASSROOM-PC.csv");
+    app->program.shell().follow().SendReadReceipt(notice, {kWednesday, 10 * 3600 + 65});
+    app->platform.Advance(1);
+    EXPECT_EQ(std::filesystem::exists(receipts), asked);
+  }
+  EXPECT_EQ(Bytes(receipts), "\xEF\xBB\xBF" "2025-09-10 10:01,CLASSROOM-PC,CLASSROOM-PC,2025-09-10 10:00,"
+                             "\"第三节课后, 全校到操场集合\"\r\n");
+}
+
 }  // namespace
 }  // namespace orvel::test
