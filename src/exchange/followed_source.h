@@ -27,8 +27,8 @@ enum class SourceKind { Web, File };
 
 struct FollowedSource {
   SourceKind kind = SourceKind::Web;
-  std::string shown;        // the source with {class} and {computer} replaced and without a user name and
-                            // password, for messages and the menu
+  std::string shown;        // the source with {class} and {computer} replaced and without a
+                            // user name and password, for messages and the menu
   std::string timetable;    // the timetable's address (percent-encoded) or path
   std::string folder;       // the timetable's folder, up to and with its last separator
   std::string query;        // an address's query ("?v=2&sig=x"), which every file is asked with
@@ -47,9 +47,11 @@ struct SourceResolution {
 
 // An http:// or https:// address or a file path naming a .yaml, .yml or .csv file, with
 // "{class}" replaced by the class name and "{computer}" by the PC's name (percent-encoded in an
-// address, where each is one part of the file's name); a class name may hold "{computer}" too. A file path is taken as it is written. A source or class name holding a line
-// break or another control character is refused, and so is an address whose user name or
-// password holds a raw "/", "?" or "#", which would send the rest of it to the wrong place.
+// address, where each is one part of the file's name); a class name may hold "{computer}" too. A
+// file path is taken as it is written. A source or class name holding a line break or another
+// control character is refused, and so is an address whose user name or password holds a raw "/",
+// "?" or "#", which would send the rest of it to the wrong place; so is "{computer}" when the
+// PC's name cannot be part of a file's name (or is unknown).
 SourceResolution ResolveSource(std::string_view source, std::string_view className,
                                std::string_view computerName = {});
 

@@ -3,9 +3,9 @@
 #include <system_error>
 #include <utility>
 
+#include "exchange/notice_receipt.h"
 #include "platform/file_io.h"
 #include "platform/ui/platform.h"
-#include "exchange/notice_receipt.h"
 #include "schooltime/dated_http.h"
 #include "shell/exchange_texts.h"
 #include "timetable/program_folder.h"
