@@ -27,8 +27,8 @@ struct FollowProblem {
     NoFileInAddress,        // `name`: the address as shown
     NotWebOrFile,
     RawCharacterInPassword,  // `name`: the address's host
-    NotATimetableFile,      // `name`: the source as shown
-    UnusableFileName,       // `name`: the file's name
+    NotATimetableFile,       // `name`: the source as shown
+    UnusableFileName,        // `name`: the file's name
     // Fetching a file of the source.
     Network,         // `http`, with the server's `status` or the system's `errorCode`
     FileUnreadable,  // a file path: `fileStatus`

@@ -245,9 +245,8 @@ SourceResolution ResolveSource(std::string_view sourceText, std::string_view cla
   FollowedSource followed;
   followed.className = className;
   // What is shown never holds the user name and password an address may carry.
-  followed.shown = ReplaceAll(
-      ReplaceAll(WithoutCredentials(source), kClassPlaceholder, className), kComputerPlaceholder,
-      computerName);
+  followed.shown = ReplaceAll(ReplaceAll(WithoutCredentials(source), kClassPlaceholder, className),
+                              kComputerPlaceholder, computerName);
   const std::string lower = AsciiLower(source);
   if (lower.starts_with("http://") || lower.starts_with("https://")) {
     followed.kind = SourceKind::Web;

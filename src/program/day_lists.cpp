@@ -21,8 +21,8 @@ std::string UnreadableDayLinesText(const std::vector<int>& lines) {
 namespace {
 
 void MakeRules(ProgramState& state) {
-  state.days.SetRules(clock::DayRules::FromLists(
-      state.schoolDays ? &*state.schoolDays : nullptr, state.ownDays, state.nationalDays));
+  state.days.SetRules(clock::DayRules::FromLists(state.schoolDays ? &*state.schoolDays : nullptr,
+                                                 state.ownDays, state.nationalDays));
 }
 
 }  // namespace

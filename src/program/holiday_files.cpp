@@ -109,8 +109,8 @@ HolidayFilesRead ReadHolidayFiles(const std::filesystem::path& programFolder) {
 }
 
 std::string HolidayFileNoteText(const exchange::HolidayFileNote& note) {
-  return ShownName(note.file) + " 无法使用（" + HolidayFileProblemText(note.problem) + "），已忽略；" +
-         std::to_string(note.file.year) + "年的法定节假日照旧。";
+  return ShownName(note.file) + " 无法使用（" + HolidayFileProblemText(note.problem) +
+         "），已忽略；" + std::to_string(note.file.year) + "年的法定节假日照旧。";
 }
 
 std::string MissingHolidaysText(int year) {

@@ -1,15 +1,15 @@
 #include "shell/exchange_texts.h"
 
+#include "exchange/notice_file.h"
+#include "exchange/yaml_tree.h"
 #include "panel/save_refusal_text.h"
 #include "platform/file_io.h"
 #include "platform/text_codec.h"
-#include "exchange/yaml_tree.h"
 #include "program/exam_texts.h"
 #include "program/holiday_files.h"
-#include "timetable/program_folder.h"
 #include "program/timetable_messages.h"
+#include "timetable/program_folder.h"
 #include "timetable/timetable.h"
-#include "exchange/notice_file.h"
 
 namespace orvel::shell {
 

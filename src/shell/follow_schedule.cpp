@@ -56,9 +56,8 @@ void FollowSchedule::ReadSettings() {
   if (!settings_) return;
   period_ = std::chrono::minutes(settings_->minutes);
   noticePeriod_ = std::chrono::minutes(settings_->noticeMinutes);
-  exchange::SourceResolution resolved =
-      exchange::ResolveSource(settings_->source, settings_->className,
-                              state_.platform.system().ComputerName());
+  exchange::SourceResolution resolved = exchange::ResolveSource(
+      settings_->source, settings_->className, state_.platform.system().ComputerName());
   source_ = std::move(resolved.source);
   sourceProblem_ = std::move(resolved.problem);
   state_.followedSource =
@@ -144,10 +143,9 @@ void FollowSchedule::FetchNow() {
   state_.platform.background().RunTimed(
       [round, checked, dayListChecked, holidays, holidayAsks, exams, serverTime, source = *source_,
        edition = state_.edition, timetable = OnDisk(timetableKnown_, TimetableCopy()),
-       dayList = OnDisk(dayListKnown_, state_.programFolder / PathFromUtf8(
-                                                                  kSchoolDayListFileName)),
-       examsKnown = OnDisk(examsKnown_, state_.programFolder /
-                                            PathFromUtf8(exchange::kSchoolExamFileName))](
+       dayList = OnDisk(dayListKnown_, state_.programFolder / PathFromUtf8(kSchoolDayListFileName)),
+       examsKnown =
+           OnDisk(examsKnown_, state_.programFolder / PathFromUtf8(exchange::kSchoolExamFileName))](
           ui::Http& client, ui::TimeQueries& queries) {
         // Each answer's Date is read on the way: standard time without a request of its own.
         schooltime::DatedHttp http(client, queries);
@@ -300,8 +298,8 @@ void FollowSchedule::FetchNoticesNow() {
   fetched->file.problem = exchange::ProblemOf(exchange::FollowProblem::Kind::NotFetched);
   state_.platform.background().RunTimed(
       [fetched, source = *source_,
-       known = OnDisk(noticesKnown_, state_.programFolder /
-                                         PathFromUtf8(exchange::kSchoolNoticeFileName))](
+       known = OnDisk(noticesKnown_,
+                      state_.programFolder / PathFromUtf8(exchange::kSchoolNoticeFileName))](
           ui::Http& http, ui::TimeQueries&) {
         *fetched = exchange::FetchSchoolNotices(http, source, known);
       },
@@ -337,17 +335,17 @@ void FollowSchedule::SendReadReceipt(const Notice& notice, const LocalDateTime& 
   const std::string computer = state_.platform.system().ComputerName();
   const std::optional<std::filesystem::path> file = exchange::ReceiptFile(*source_, computer);
   if (!file) return;
-  const std::string line = exchange::ReceiptLine(
-      {pressedAt, source_->className, computer, notice.start, notice.text});
+  const std::string line =
+      exchange::ReceiptLine({pressedAt, source_->className, computer, notice.start, notice.text});
   auto status = std::make_shared<FileStatus>(FileStatus::Failed);
   state_.platform.background().Run(
       [status, file = *file, line](ui::Http&) { *status = exchange::AppendReceipt(file, line); },
       [this, alive = std::weak_ptr<int>(alive_), status, computer] {
         if (alive.expired() || *status == FileStatus::Ok) return;
         // Not worth a balloon in the middle of a lesson: the tip tells whoever looks.
-        failure_ = exchange::ProblemOf(exchange::FollowProblem::Kind::ReceiptNotWritten,
-                                       std::string(exchange::kReceiptFolderName) + "\\" +
-                                           computer + ".csv");
+        failure_ = exchange::ProblemOf(
+            exchange::FollowProblem::Kind::ReceiptNotWritten,
+            std::string(exchange::kReceiptFolderName) + "\\" + computer + ".csv");
         failure_.fileStatus = *status;
         state_.tray.SetStatus("同步失败：" + OneLine(FollowProblemText(failure_)));
       });

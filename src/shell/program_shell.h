@@ -182,10 +182,9 @@ int RunProgram(ui::Platform& platform, std::string_view programName,
                const std::vector<std::string>& args, const ReportLine& report) {
   const StartCommand command = ParseCommandLine(programName, args);
   const std::filesystem::path folder = platform.ProgramFolder();
-  const StartOutcome outcome =
-      RunStartCommand(command, folder, Window::kEdition, platform.http(), report,
-                      static_cast<int>(platform.clock().Now().date.year()),
-                      platform.system().ComputerName());
+  const StartOutcome outcome = RunStartCommand(
+      command, folder, Window::kEdition, platform.http(), report,
+      static_cast<int>(platform.clock().Now().date.year()), platform.system().ComputerName());
   const std::string name = RunningProgramName(Window::kEdition, folder);
   if (outcome.exitCode) {
     // A running program follows what the job changed at once, rather than at its next start.

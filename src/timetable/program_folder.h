@@ -33,9 +33,9 @@ bool IsTimetableFileName(std::string_view scdFileName);
 // and those already shown, the followed source's files, and the programs themselves. In lower
 // case, as they are compared.
 inline constexpr std::string_view kProgramOwnFileNames[] = {
-    "orvel2.ini",        "schedule.ini",    "classroom.ini",      "days.csv",
-    "days.school.csv",   "follow.ini",      "follow.copy.ini",    "exams.json",
-    "exams.school.json", "notices.csv",     "notices.school.csv", "notices_seen.txt",
+    "orvel2.ini",        "schedule.ini", "classroom.ini",      "days.csv",
+    "days.school.csv",   "follow.ini",   "follow.copy.ini",    "exams.json",
+    "exams.school.json", "notices.csv",  "notices.school.csv", "notices_seen.txt",
     "orvel2.exe",        "schedule.exe"};
 
 // Whether `file` (relative to the current folder, or absolute) is one of the program's own

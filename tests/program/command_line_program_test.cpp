@@ -245,7 +245,8 @@ TEST_F(CommandLineTest, follow_sets_the_source_fetches_once_and_off_stops_it) {
   // A server that fails: 1 and its line; the copy stays, and so does the setting.
   platform.http().Fail(url, ui::HttpFailure::Status, 500);
   lines.clear();
-  EXPECT_EQ(Run({"-FOLLOW", source, "-class", "初二3班", "/every", "45", "-notices-every", "5"}), 1);
+  EXPECT_EQ(Run({"-FOLLOW", source, "-class", "初二3班", "/every", "45", "-notices-every", "5"}),
+            1);
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_NE(lines[0].find("服务器返回 500"), std::string::npos) << lines[0];
   EXPECT_EQ(folder.Snapshot(), files);

@@ -196,8 +196,9 @@ TEST_F(FollowTest, a_fetched_timetable_shows_as_the_round_read_it_and_is_not_rea
   EXPECT_EQ(GridCells(program.window().MSFlexGrid1)[2][7], "美术");
   EXPECT_EQ(program.state().values.ScdFileName, "初二3班.csv");
   EXPECT_EQ(program.window().readBack, 0);
-  EXPECT_EQ(AnsiToUtf8(platform.tray().Icon(program.window())->tipAnsi).rfind("Tessaly2\n已同步 ", 0),
-            0u);
+  EXPECT_EQ(
+      AnsiToUtf8(platform.tray().Icon(program.window())->tipAnsi).rfind("Tessaly2\n已同步 ", 0),
+      0u);
   EXPECT_TRUE(platform.dialogs().Messages().empty());
 }
 
@@ -374,8 +375,10 @@ TEST_F(FollowTest, a_share_followed_by_computer_name_gets_its_read_receipt_when_
     app->platform.Advance(1);
     EXPECT_EQ(std::filesystem::exists(receipts), asked);
   }
-  EXPECT_EQ(Bytes(receipts), "\xEF\xBB\xBF" "2025-09-10 10:01,CLASSROOM-PC,CLASSROOM-PC,2025-09-10 10:00,"
-                             "\"第三节课后, 全校到操场集合\"\r\n");
+  EXPECT_EQ(Bytes(receipts),
+            "\xEF\xBB\xBF"
+            "2025-09-10 10:01,CLASSROOM-PC,CLASSROOM-PC,2025-09-10 10:00,"
+            "\"第三节课后, 全校到操场集合\"\r\n");
 }
 
 }  // namespace

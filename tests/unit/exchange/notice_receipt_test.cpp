@@ -25,7 +25,8 @@ TEST(notice_receipt_test, the_line_holds_the_first_twenty_characters_and_quotes_
       {"初二(3)班", "第三节课后全校到操场集合",
        "2026-12-09 07:31,初二(3)班,ROOM101,2026-12-09 07:30,第三节课后全校到操场集合\r\n"},
       {"初二(3)班", "期末考试考场表已发到各班邮箱请班主任今天下午放学前打印张贴",
-       "2026-12-09 07:31,初二(3)班,ROOM101,2026-12-09 07:30,期末考试考场表已发到各班邮箱请班主任今天\r\n"},
+       "2026-12-09 07:31,初二(3)班,ROOM101,2026-12-09 07:30,"
+       "期末考试考场表已发到各班邮箱请班主任今天\r\n"},
       {"3,4班", "集合, 带上\"校牌\"",
        "2026-12-09 07:31,\"3,4班\",ROOM101,2026-12-09 07:30,\"集合, 带上\"\"校牌\"\"\"\r\n"},
   };
@@ -47,7 +48,9 @@ TEST(notice_receipt_test, a_share_gets_one_file_per_pc_begun_with_a_mark_and_nev
   const std::filesystem::path file = share.path() / "notices.read" / "ROOM101.csv";
   EXPECT_EQ(AppendReceipt(file, "a\r\n"), FileStatus::Ok);
   EXPECT_EQ(AppendReceipt(file, "b\r\n"), FileStatus::Ok);
-  EXPECT_EQ(ReadWholeFile(file, 100).bytes, "\xEF\xBB\xBF" "a\r\nb\r\n");
+  EXPECT_EQ(ReadWholeFile(file, 100).bytes,
+            "\xEF\xBB\xBF"
+            "a\r\nb\r\n");
   // A share the program may not write into, or that is not there: nothing is made.
   EXPECT_NE(AppendReceipt(share.path() / "gone" / "notices.read" / "ROOM101.csv", "a\r\n"),
             FileStatus::Ok);
