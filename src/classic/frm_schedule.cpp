@@ -242,12 +242,16 @@ bool FrmSchedule::LoadTimetableFile(const std::string& scdFileName) {
 TimetableRead FrmSchedule::LoadTimetableQuietly(const std::string& scdFileName) {
   TimetableRead file = ReadScdTimetable(state_.programFolder, scdFileName, kEdition);
   if (file.table) {
-    state_.values.ScdFileName = scdFileName;
-    Rebuild(*file.table);
-    program::DoTransparency(*this);
+    ShowFetchedTimetable(scdFileName, *file.table);
     file.table.reset();
   }
   return file;
+}
+
+void FrmSchedule::ShowFetchedTimetable(const std::string& scdFileName, const Timetable& table) {
+  state_.values.ScdFileName = scdFileName;
+  Rebuild(table);
+  program::DoTransparency(*this);
 }
 
 void FrmSchedule::NewTimetable(std::int16_t rows, std::int16_t cols) {

@@ -96,6 +96,7 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   void PaintCellsWhite() override;
   bool LoadTimetableFile(const std::string& scdFileName) override;
   TimetableRead LoadTimetableQuietly(const std::string& scdFileName) override;
+  void ShowFetchedTimetable(const std::string& scdFileName, const Timetable& table) override;
   // Within the timetable's bounds and the boxes the edition shows (EditionShows).
   bool CanHold(std::int16_t rows, std::int16_t cols) const override;
   void NewTimetable(std::int16_t rows, std::int16_t cols) override;

@@ -6,6 +6,7 @@
 
 #include "exchange/exam_file.h"
 #include "exchange/holiday_file.h"
+#include "exchange/notice_file.h"
 #include "exchange/timetable_import.h"
 #include "platform/file_io.h"
 #include "platform/ui/services.h"
@@ -22,11 +23,12 @@ struct FollowProblem {
     ControlCharacterInClass,
     NoClassName,
     ClassNameNotAFileName,  // `name`: the class
+    NoComputerName,         // {computer} but no name a file may carry: `name`, maybe empty
     NoFileInAddress,        // `name`: the address as shown
     NotWebOrFile,
     RawCharacterInPassword,  // `name`: the address's host
-    NotATimetableFile,      // `name`: the source as shown
-    UnusableFileName,       // `name`: the file's name
+    NotATimetableFile,       // `name`: the source as shown
+    UnusableFileName,        // `name`: the file's name
     // Fetching a file of the source.
     Network,         // `http`, with the server's `status` or the system's `errorCode`
     FileUnreadable,  // a file path: `fileStatus`
@@ -44,7 +46,10 @@ struct FollowProblem {
     DayListLineUnreadable,  // `line`
     HolidayFileUnusable,    // `holiday`
     ExamFileUnusable,       // `exam`
+    NoticeFileUnusable,     // `notice`
     CannotWriteCopy,        // the program's copy `name`
+    // A notice's read receipt, `name` (notices.read\PC.csv), not written: `fileStatus`.
+    ReceiptNotWritten,
   };
   Kind kind = Kind::None;
   std::string name;
@@ -58,6 +63,7 @@ struct FollowProblem {
   std::optional<ImportRefusal> import;
   HolidayFileProblem holiday;
   ExamFileProblem exam;
+  NoticeFileProblem notice;
 
   bool Any() const { return kind != Kind::None; }
   friend bool operator==(const FollowProblem&, const FollowProblem&) = default;

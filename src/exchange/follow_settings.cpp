@@ -11,6 +11,11 @@ namespace {
 
 constexpr std::size_t kMaxFollowFileBytes = 64u << 10;
 
+int MinutesIn(const std::string& value, int fallback, int low, int high) {
+  const std::optional<std::int32_t> minutes = ToInt32(value);
+  return minutes ? std::clamp<int>(*minutes, low, high) : fallback;
+}
+
 }  // namespace
 
 std::optional<FollowSettings> ParseFollowSettings(std::string_view fileBytes) {
@@ -25,9 +30,13 @@ std::optional<FollowSettings> ParseFollowSettings(std::string_view fileBytes) {
     } else if (key == "class") {
       settings.className = value;
     } else if (key == "minutes") {
-      const std::optional<std::int32_t> minutes = ToInt32(value);
-      settings.minutes = minutes ? std::clamp<int>(*minutes, kMinRefreshMinutes, kMaxRefreshMinutes)
-                                 : kDefaultRefreshMinutes;
+      settings.minutes =
+          MinutesIn(value, kDefaultRefreshMinutes, kMinRefreshMinutes, kMaxRefreshMinutes);
+    } else if (key == "notices-every") {
+      settings.noticeMinutes =
+          MinutesIn(value, kDefaultNoticeMinutes, kMinNoticeMinutes, kMaxNoticeMinutes);
+    } else if (key == "notices-read") {
+      settings.noticesRead = AsciiLower(value) == "on";
     }
   }
   if (settings.source.empty()) return std::nullopt;
@@ -45,7 +54,9 @@ std::optional<std::string> FormatFollowSettings(const FollowSettings& settings) 
   if (HasControlCharacter(settings.source) || HasControlCharacter(settings.className))
     return std::nullopt;
   const std::string text = "source=" + settings.source + "\r\nclass=" + settings.className +
-                           "\r\nminutes=" + std::to_string(settings.minutes) + "\r\n";
+                           "\r\nminutes=" + std::to_string(settings.minutes) +
+                           "\r\nnotices-every=" + std::to_string(settings.noticeMinutes) +
+                           "\r\nnotices-read=" + (settings.noticesRead ? "on" : "off") + "\r\n";
   const std::optional<std::string> ansi = Utf8ToAnsiExact(text);
   if (ansi && DecideFileText(*ansi).encoding == FileEncoding::Ansi) return *ansi;
   return std::string(kUtf8Mark) + text;

@@ -6,6 +6,8 @@
 //   source=https://edu.example.internal/tt/{class}.yaml
 //   class=初二(3)班
 //   minutes=30
+//   notices-every=2
+//   notices-read=off
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -22,16 +24,25 @@ inline constexpr int kDefaultRefreshMinutes = 30;
 inline constexpr int kMinRefreshMinutes = 5;
 inline constexpr int kMaxRefreshMinutes = 1440;
 
+// How often the source's notices.csv is asked for, in minutes.
+inline constexpr int kDefaultNoticeMinutes = 2;
+inline constexpr int kMinNoticeMinutes = 1;
+inline constexpr int kMaxNoticeMinutes = 60;
+
 struct FollowSettings {
   std::string source;     // as written, {class} not yet replaced
   std::string className;  // what {class} in the source stands for
   int minutes = kDefaultRefreshMinutes;
+  int noticeMinutes = kDefaultNoticeMinutes;
+  // A notice's 知道了 is written back to the source (a file source only): notices.read\<PC>.csv.
+  bool noticesRead = false;
 
   friend bool operator==(const FollowSettings&, const FollowSettings&) = default;
 };
 
 // The file's settings; nothing when there is no file or it names no source. Minutes that are not
-// a number read as the default; numbers outside 5 to 1440 as the nearer bound.
+// a number read as the default; numbers outside 5 to 1440 (notices: 1 to 60) as the nearer bound.
+// notices-read is on only when it says "on".
 std::optional<FollowSettings> ParseFollowSettings(std::string_view fileBytes);
 std::optional<FollowSettings> ReadFollowSettings(const std::filesystem::path& programFolder);
 

@@ -16,6 +16,7 @@ namespace orvel::exchange {
 namespace {
 
 constexpr std::string_view kClassPlaceholder = "{class}";
+constexpr std::string_view kComputerPlaceholder = "{computer}";
 constexpr int kForbidden = 403;
 
 using Kind = FollowProblem::Kind;
@@ -188,6 +189,27 @@ FollowProblem OfFile(FollowProblem problem, std::string_view file) {
   return problem;
 }
 
+// The list, or why fetched bytes may not be kept as one.
+CheckedDayList CheckDayListBytes(std::string_view bytes) {
+  const FollowProblem notADayList = ProblemOf(Kind::NotADayList);
+  if (bytes.size() > kMaxDayListBytes || bytes.find('\0') != std::string_view::npos)
+    return {std::nullopt, notADayList};
+  const FileText text = DecideFileText(bytes);
+  // Bytes the code page cannot read come back from its decoder as something else (U+FFFD, a
+  // default character), which does not turn into the same bytes again.
+  if (text.encoding != FileEncoding::Utf8 &&
+      Utf8ToAnsiExact(AnsiToUtf8(text.body)) != std::string(text.body))
+    return {std::nullopt, notADayList};
+  DayList list = ParseDayList(bytes);
+  const std::vector<int> unreadable = list.UnreadableLines();
+  if (!unreadable.empty()) {
+    FollowProblem problem = ProblemOf(Kind::DayListLineUnreadable);
+    problem.line = unreadable.front();
+    return {std::nullopt, std::move(problem)};
+  }
+  return {std::move(list), std::nullopt};
+}
+
 }  // namespace
 
 std::string WithoutCredentials(std::string_view address) {
@@ -199,11 +221,20 @@ std::string WithoutCredentials(std::string_view address) {
   return text;
 }
 
-SourceResolution ResolveSource(std::string_view sourceText, std::string_view className) {
+SourceResolution ResolveSource(std::string_view sourceText, std::string_view classNameText,
+                               std::string_view computerName) {
   const std::string source(TrimBlanks(sourceText));
   if (source.empty()) return Problem(Kind::NoSource);
   if (HasControlCharacter(source)) return Problem(Kind::ControlCharacterInSource);
-  if (HasControlCharacter(className)) return Problem(Kind::ControlCharacterInClass);
+  if (HasControlCharacter(classNameText)) return Problem(Kind::ControlCharacterInClass);
+  const bool byComputer = source.find(kComputerPlaceholder) != std::string::npos ||
+                          classNameText.find(kComputerPlaceholder) != std::string_view::npos;
+  // The name is one part of a file's name, as a class name is.
+  if (byComputer && !IsTimetableFileName(computerName))
+    return Problem(Kind::NoComputerName, std::string(computerName));
+  // One line for every PC of a school whose PCs are named by room: the class is the computer.
+  const std::string className =
+      ReplaceAll(std::string(classNameText), kComputerPlaceholder, computerName);
   const bool byClass = source.find(kClassPlaceholder) != std::string::npos;
   if (byClass) {
     if (className.empty()) return Problem(Kind::NoClassName);
@@ -212,8 +243,10 @@ SourceResolution ResolveSource(std::string_view sourceText, std::string_view cla
   }
 
   FollowedSource followed;
+  followed.className = className;
   // What is shown never holds the user name and password an address may carry.
-  followed.shown = ReplaceAll(WithoutCredentials(source), kClassPlaceholder, className);
+  followed.shown = ReplaceAll(ReplaceAll(WithoutCredentials(source), kClassPlaceholder, className),
+                              kComputerPlaceholder, computerName);
   const std::string lower = AsciiLower(source);
   if (lower.starts_with("http://") || lower.starts_with("https://")) {
     followed.kind = SourceKind::Web;
@@ -229,7 +262,8 @@ SourceResolution ResolveSource(std::string_view sourceText, std::string_view cla
                      source.substr(credentialsEnd, hostEnd - credentialsEnd));
     }
     const std::string address =
-        PercentEncoded(ReplaceAll(source, kClassPlaceholder, AddressPart(className)));
+        PercentEncoded(ReplaceAll(ReplaceAll(source, kClassPlaceholder, AddressPart(className)),
+                                  kComputerPlaceholder, AddressPart(computerName)));
     const std::size_t pathStart = address.find('/', hostStart);
     const std::size_t pathEnd = std::min(address.find_first_of("?#", hostStart), address.size());
     if (pathStart == std::string::npos || pathStart > pathEnd)
@@ -246,7 +280,8 @@ SourceResolution ResolveSource(std::string_view sourceText, std::string_view cla
     return Problem(Kind::NotWebOrFile);
   } else {
     followed.kind = SourceKind::File;
-    followed.timetable = ReplaceAll(source, kClassPlaceholder, className);
+    followed.timetable = ReplaceAll(ReplaceAll(source, kClassPlaceholder, className),
+                                    kComputerPlaceholder, computerName);
     const std::string_view path = followed.timetable;
     const std::size_t last = path.find_last_of("\\/");
     const std::string_view folder =
@@ -347,6 +382,11 @@ Update UpdateTimetable(const FetchedFile& fetched, const FollowedSource& source,
 }
 
 Update UpdateSchoolDayList(const FetchedFile& fetched, const std::filesystem::path& programFolder) {
+  return UpdateSchoolDayList(fetched, CheckDayList(fetched), programFolder);
+}
+
+Update UpdateSchoolDayList(const FetchedFile& fetched, const CheckedDayList& checked,
+                           const std::filesystem::path& programFolder) {
   switch (fetched.outcome) {
     case FetchOutcome::Unchanged:
     case FetchOutcome::Missing:
@@ -356,8 +396,7 @@ Update UpdateSchoolDayList(const FetchedFile& fetched, const std::filesystem::pa
     case FetchOutcome::Fetched:
       break;
   }
-  if (std::optional<FollowProblem> problem = DayListProblem(fetched.bytes))
-    return Failed(OfFile(std::move(*problem), kDayListFileName));
+  if (checked.problem) return Failed(OfFile(*checked.problem, kDayListFileName));
   const std::filesystem::path copy = programFolder / PathFromUtf8(kSchoolDayListFileName);
   const FileBytes onDisk = ReadWholeFile(copy, fetched.bytes.size());
   if (onDisk.status == FileStatus::Ok && onDisk.bytes == fetched.bytes)
@@ -367,23 +406,13 @@ Update UpdateSchoolDayList(const FetchedFile& fetched, const std::filesystem::pa
   return {UpdateOutcome::Changed, {}};
 }
 
+CheckedDayList CheckDayList(const FetchedFile& fetched) {
+  if (fetched.outcome != FetchOutcome::Fetched) return {};
+  return CheckDayListBytes(fetched.bytes);
+}
+
 std::optional<FollowProblem> DayListProblem(std::string_view bytes) {
-  const FollowProblem notADayList = ProblemOf(Kind::NotADayList);
-  if (bytes.size() > kMaxDayListBytes || bytes.find('\0') != std::string_view::npos)
-    return notADayList;
-  const FileText text = DecideFileText(bytes);
-  // Bytes the code page cannot read come back from its decoder as something else (U+FFFD, a
-  // default character), which does not turn into the same bytes again.
-  if (text.encoding != FileEncoding::Utf8 &&
-      Utf8ToAnsiExact(AnsiToUtf8(text.body)) != std::string(text.body))
-    return notADayList;
-  const std::vector<int> unreadable = ParseDayList(bytes).UnreadableLines();
-  if (!unreadable.empty()) {
-    FollowProblem problem = ProblemOf(Kind::DayListLineUnreadable);
-    problem.line = unreadable.front();
-    return problem;
-  }
-  return std::nullopt;
+  return CheckDayListBytes(bytes).problem;
 }
 
 }  // namespace orvel::exchange

@@ -27,14 +27,15 @@ enum class SourceKind { Web, File };
 
 struct FollowedSource {
   SourceKind kind = SourceKind::Web;
-  std::string shown;        // the source with {class} replaced and without a user name and
-                            // password, for messages and the menu
+  std::string shown;        // the source with {class} and {computer} replaced and without a
+                            // user name and password, for messages and the menu
   std::string timetable;    // the timetable's address (percent-encoded) or path
   std::string folder;       // the timetable's folder, up to and with its last separator
   std::string query;        // an address's query ("?v=2&sig=x"), which every file is asked with
   std::string dayList;      // days.csv in the same folder, with the address's query
   std::string fileName;     // the timetable file's name, which the import goes by
   std::string scdFileName;  // the file of "scd" it becomes
+  std::string className;    // what {class} stood for, its {computer} replaced
 
   friend bool operator==(const FollowedSource&, const FollowedSource&) = default;
 };
@@ -45,11 +46,14 @@ struct SourceResolution {
 };
 
 // An http:// or https:// address or a file path naming a .yaml, .yml or .csv file, with
-// "{class}" replaced by the class name (percent-encoded in an address, where it is one part of
-// the file's name). A file path is taken as it is written. A source or class name holding a line
-// break or another control character is refused, and so is an address whose user name or
-// password holds a raw "/", "?" or "#", which would send the rest of it to the wrong place.
-SourceResolution ResolveSource(std::string_view source, std::string_view className);
+// "{class}" replaced by the class name and "{computer}" by the PC's name (percent-encoded in an
+// address, where each is one part of the file's name); a class name may hold "{computer}" too. A
+// file path is taken as it is written. A source or class name holding a line break or another
+// control character is refused, and so is an address whose user name or password holds a raw "/",
+// "?" or "#", which would send the rest of it to the wrong place; so is "{computer}" when the
+// PC's name cannot be part of a file's name (or is unknown).
+SourceResolution ResolveSource(std::string_view source, std::string_view className,
+                               std::string_view computerName = {});
 
 // An address as it may be shown: "https://user:pw@host/..." as "https://host/...". Nothing
 // between "://" and the last "@" before the query or fragment is kept; these begin at the first
@@ -121,8 +125,19 @@ Update UpdateTimetable(const CheckedTimetable& checked, const FollowedSource& so
 Update UpdateTimetable(const FetchedFile& fetched, const FollowedSource& source,
                        const std::filesystem::path& programFolder, Edition edition);
 
+// A fetched day list read and checked (DayListProblem), the part of its update that runs off the
+// window thread: the list when it may be kept, else why not. Nothing for a file not fetched.
+struct CheckedDayList {
+  std::optional<DayList> list;
+  std::optional<FollowProblem> problem;
+};
+CheckedDayList CheckDayList(const FetchedFile& fetched);
+
 // A fetched day list into days.school.csv, written only when it differs. A source without one
 // is no failure, and the copy kept stays.
+Update UpdateSchoolDayList(const FetchedFile& fetched, const CheckedDayList& checked,
+                           const std::filesystem::path& programFolder);
+// Both steps at once, where no window waits.
 Update UpdateSchoolDayList(const FetchedFile& fetched, const std::filesystem::path& programFolder);
 
 // Why fetched day-list bytes may not be kept, or nothing when they may: within the size of a day

@@ -52,6 +52,13 @@ struct HolidayFileProblem {
   friend bool operator==(const HolidayFileProblem&, const HolidayFileProblem&) = default;
 };
 
+// A file of the program folder's holidays that cannot be used: which one, and why.
+struct HolidayFileNote {
+  YearSource file;
+  HolidayFileProblem problem;
+  friend bool operator==(const HolidayFileNote&, const HolidayFileNote&) = default;
+};
+
 struct HolidayFileRead {
   // The year's days; nothing for a file that lists none (the data set's placeholder for a year
   // not yet announced) or cannot be used.

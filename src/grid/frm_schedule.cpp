@@ -184,11 +184,15 @@ bool FrmSchedule::LoadTimetableFile(const std::string& scdFileName) {
 TimetableRead FrmSchedule::LoadTimetableQuietly(const std::string& scdFileName) {
   TimetableRead file = ReadScdTimetable(state_.programFolder, scdFileName, Edition::Grid);
   if (file.table) {
-    state_.values.ScdFileName = scdFileName;
-    ShowTable(*file.table);
+    ShowFetchedTimetable(scdFileName, *file.table);
     file.table.reset();
   }
   return file;
+}
+
+void FrmSchedule::ShowFetchedTimetable(const std::string& scdFileName, const Timetable& table) {
+  state_.values.ScdFileName = scdFileName;
+  ShowTable(table);
 }
 
 void FrmSchedule::NewTimetable(std::int16_t rows, std::int16_t cols) {

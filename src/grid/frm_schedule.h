@@ -82,6 +82,7 @@ class FrmSchedule : public ui::Form, public program::ScheduleWindow {
   void PaintCellsWhite() override;
   bool LoadTimetableFile(const std::string& scdFileName) override;
   TimetableRead LoadTimetableQuietly(const std::string& scdFileName) override;
+  void ShowFetchedTimetable(const std::string& scdFileName, const Timetable& table) override;
   bool CanHold(std::int16_t rows, std::int16_t cols) const override {
     return Timetable::WithSize(rows, cols).has_value();
   }

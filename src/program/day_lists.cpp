@@ -18,15 +18,31 @@ std::string UnreadableDayLinesText(const std::vector<int>& lines) {
   return "days.csv 第 " + numbers + " 行无法识别，已跳过；其余各行照常生效。";
 }
 
+namespace {
+
+void MakeRules(ProgramState& state) {
+  state.days.SetRules(clock::DayRules::FromLists(state.schoolDays ? &*state.schoolDays : nullptr,
+                                                 state.ownDays, state.nationalDays));
+}
+
+}  // namespace
+
 void LoadDayLists(ProgramState& state) {
-  const DayListRead own = ReadDayList(state.programFolder / kDayListFileName);
-  const DayListRead school = ReadDayList(state.programFolder / kSchoolDayListFileName);
-  const bool hasSchool = school.status == FileStatus::Ok;
+  DayListRead own = ReadDayList(state.programFolder / kDayListFileName);
+  DayListRead school = ReadDayList(state.programFolder / kSchoolDayListFileName);
   HolidayFilesRead holidays = ReadHolidayFiles(state.programFolder);
-  state.days.SetRules(clock::DayRules::FromLists(hasSchool ? &school.list : nullptr, own.list,
-                                                 std::move(holidays.days)));
   state.unreadableDayLines = own.list.UnreadableLines();
+  state.ownDays = std::move(own.list);
+  state.schoolDays.reset();
+  if (school.status == FileStatus::Ok) state.schoolDays = std::move(school.list);
+  state.nationalDays = std::move(holidays.days);
   state.holidayFileProblems = std::move(holidays.problems);
+  MakeRules(state);
+}
+
+void TakeSchoolDayList(ProgramState& state, DayList school) {
+  state.schoolDays = std::move(school);
+  MakeRules(state);
 }
 
 }  // namespace orvel::program

@@ -25,4 +25,8 @@ std::string UnreadableDayLinesText(const std::vector<int>& lines);
 // holiday files that cannot be used to state.holidayFileProblems.
 void LoadDayLists(ProgramState& state);
 
+// The school's list, read and checked elsewhere (a followed source's round), in place of the one
+// state.days was made from; nothing is read from disk.
+void TakeSchoolDayList(ProgramState& state, DayList school);
+
 }  // namespace orvel::program

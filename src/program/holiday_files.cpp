@@ -99,15 +99,18 @@ HolidayFilesRead ReadHolidayFiles(const std::filesystem::path& programFolder) {
   for (const Found& f : found) {
     exchange::HolidayFileRead file = exchange::ReadHolidayFile(f.path, f.file.year);
     if (file.problem.kind != exchange::HolidayFileProblem::Kind::None) {
-      read.problems.push_back(ShownName(f.file) + " 无法使用（" +
-                              HolidayFileProblemText(file.problem) + "），已忽略；" +
-                              std::to_string(f.file.year) + "年的法定节假日照旧。");
+      read.problems.push_back({f.file, std::move(file.problem)});
     } else if (file.year) {
       read.days.Cover(std::move(*file.year), f.file.source);
     }
   }
   std::reverse(read.problems.begin(), read.problems.end());
   return read;
+}
+
+std::string HolidayFileNoteText(const exchange::HolidayFileNote& note) {
+  return ShownName(note.file) + " 无法使用（" + HolidayFileProblemText(note.problem) +
+         "），已忽略；" + std::to_string(note.file.year) + "年的法定节假日照旧。";
 }
 
 std::string MissingHolidaysText(int year) {

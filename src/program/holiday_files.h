@@ -24,13 +24,15 @@ inline constexpr std::size_t kMostHolidayFiles = 100;
 
 struct HolidayFilesRead {
   NationalDays days;
-  // One sentence for each file that cannot be used; the year stays as it was without it.
-  std::vector<std::string> problems;
+  // Each file that cannot be used, latest year last; the year stays as it was without it.
+  std::vector<exchange::HolidayFileNote> problems;
 };
 HolidayFilesRead ReadHolidayFiles(const std::filesystem::path& programFolder);
 
 // Why a holiday file cannot be used, as the user reads it: "第 3 行：name 应为一行文字".
 std::string HolidayFileProblemText(const exchange::HolidayFileProblem& problem);
+// The sentence that names a file that cannot be used, and what that means for its year.
+std::string HolidayFileNoteText(const exchange::HolidayFileNote& note);
 
 // The day window's line: "法定节假日：2020–2026年（内置），2027年（holidays\2027.json）", or, when
 // the year of `today` has no data, MissingHolidaysText. Years before the built-in table are not

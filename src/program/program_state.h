@@ -13,10 +13,11 @@
 #include "clock/school_day.h"
 #include "desktop/front_keeper.h"
 #include "desktop/mod_tray.h"
+#include "exchange/holiday_file.h"
+#include "platform/ui/platform.h"
 #include "program/data_folder.h"
 #include "program/exam_files.h"
 #include "program/school_clock.h"
-#include "platform/ui/platform.h"
 #include "timetable/classroom_settings.h"
 #include "timetable/colour_table.h"
 #include "timetable/edition.h"
@@ -88,10 +89,16 @@ struct ProgramState {
   desktop::FrontKeeper front;
   // What kind of day a date is, from the day lists; every consumer asks it.
   clock::SchoolDays days;
+  // What `days` was made from, kept so that a list handed over replaces its own part without
+  // the others being read again: days.csv, days.school.csv (when there is one), the national
+  // days of the holiday files.
+  DayList ownDays;
+  std::optional<DayList> schoolDays;
+  NationalDays nationalDays;
   // Lines of days.csv that could not be read at start-up, 1-based; the shell says so once.
   std::vector<int> unreadableDayLines;
-  // Holiday files that cannot be used, one sentence each; the shell names each once.
-  std::vector<std::string> holidayFileProblems;
+  // Holiday files that cannot be used; the shell names each once.
+  std::vector<exchange::HolidayFileNote> holidayFileProblems;
   // The year without national data the user has been told of in this run.
   int toldMissingYear = 0;
   // The exam list in use (exams.json over exams.school.json), where it comes from, and what is

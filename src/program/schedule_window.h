@@ -98,6 +98,9 @@ class ScheduleWindow {
   // changes nothing, and the window keeps what it shows. The read, without its table, says how
   // it went.
   virtual TimetableRead LoadTimetableQuietly(const std::string& scdFileName) = 0;
+  // A timetable already read and checked (a followed source's round does so off the window
+  // thread) shown and made the current file scdFileName; nothing is read from disk again.
+  virtual void ShowFetchedTimetable(const std::string& scdFileName, const Timetable& table) = 0;
   // Whether the window can show a timetable of rows × cols cells.
   virtual bool CanHold(std::int16_t rows, std::int16_t cols) const = 0;
   // An empty timetable of rows × cols cells; a size it cannot hold keeps the current one.

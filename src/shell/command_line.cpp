@@ -19,15 +19,18 @@ StartCommand Refused(std::string_view programName, const std::string& problem) {
   refused.action = StartAction::Refuse;
   refused.problem = problem + "用法：" + std::string(programName) +
                     " [/import 文件 | /export-cses 文件 | /follow 来源 [/class 班级] "
-                    "[/every 分钟] | /follow off]";
+                    "[/every 分钟] [/notices-every 分钟] | /follow off]";
   return refused;
 }
 
-std::optional<std::string> MinutesProblem(const std::string& text) {
+// Why a number of minutes for /every (or /notices-every) cannot be taken, or nothing.
+std::optional<std::string> MinutesProblem(const std::string& text, bool notices) {
+  const int low = notices ? exchange::kMinNoticeMinutes : exchange::kMinRefreshMinutes;
+  const int high = notices ? exchange::kMaxNoticeMinutes : exchange::kMaxRefreshMinutes;
   const std::optional<std::int32_t> minutes = ToInt32(text);
-  if (!minutes || std::to_string(*minutes) != text || *minutes < exchange::kMinRefreshMinutes ||
-      *minutes > exchange::kMaxRefreshMinutes)
-    return "刷新间隔“" + text + "”应是 5 到 1440 之间的分钟数。";
+  if (!minutes || std::to_string(*minutes) != text || *minutes < low || *minutes > high)
+    return std::string(notices ? "通知刷新间隔“" : "刷新间隔“") + text + "”应是 " +
+           std::to_string(low) + " 到 " + std::to_string(high) + " 之间的分钟数。";
   return std::nullopt;
 }
 
@@ -42,7 +45,7 @@ StartCommand ParseFollow(std::string_view programName, const std::vector<std::st
   command.file = args[1];
   for (std::size_t i = 2; i < args.size(); i += 2) {
     const std::optional<std::string> name = SwitchName(args[i]);
-    if (!name || (*name != "class" && *name != "every"))
+    if (!name || (*name != "class" && *name != "every" && *name != "notices-every"))
       return Refused(programName, "多余的参数“" + args[i] + "”。");
     if (i + 1 >= args.size() || args[i + 1].empty())
       return Refused(programName,
@@ -51,9 +54,10 @@ StartCommand ParseFollow(std::string_view programName, const std::vector<std::st
       command.className = args[i + 1];
       continue;
     }
-    if (const std::optional<std::string> problem = MinutesProblem(args[i + 1]))
+    const bool notices = *name == "notices-every";
+    if (const std::optional<std::string> problem = MinutesProblem(args[i + 1], notices))
       return Refused(programName, *problem);
-    command.minutes = *ToInt32(args[i + 1]);
+    (notices ? command.noticeMinutes : command.minutes) = *ToInt32(args[i + 1]);
   }
   return command;
 }
@@ -73,7 +77,7 @@ StartCommand ParseInstallSettings(std::string_view programName,
     // An installer passes every property, given or not.
     if (value.empty()) continue;
     const std::optional<std::string> problem =
-        name == "every" ? MinutesProblem(value) : std::nullopt;
+        name == "every" ? MinutesProblem(value, false) : std::nullopt;
     if (problem) return Refused(programName, *problem);
     command.settings.emplace_back(name, value);
   }

@@ -2,7 +2,7 @@
 // The programs' command line, for the people who set up many PCs at once:
 //   /import FILE       FILE (CSES or CSV) is imported into "scd" and the program starts with it
 //   /export-cses FILE  the current timetable is written to FILE as CSES; no window opens
-//   /follow SOURCE [/class NAME] [/every MINUTES]
+//   /follow SOURCE [/class NAME] [/every MINUTES] [/notices-every MINUTES]
 //                      the PC follows the timetable the school publishes at SOURCE (follow.ini);
 //                      fetched once now, no window opens
 //   /follow off        the PC stops following
@@ -26,7 +26,7 @@ enum class StartAction {
   Start,          // no arguments: the program as usual
   Import,         // /import FILE
   ExportCses,     // /export-cses FILE
-  Follow,         // /follow SOURCE [/class NAME] [/every MINUTES]
+  Follow,         // /follow SOURCE [/class NAME] [/every MINUTES] [/notices-every MINUTES]
   StopFollowing,  // /follow off
   InstallSettings,  // /install-settings NAME=VALUE...
   Refuse,         // arguments the program does not understand
@@ -38,6 +38,7 @@ struct StartCommand {
   std::string problem;    // Refuse: one line in Chinese with the usage
   std::string className;  // Follow: /class
   int minutes = exchange::kDefaultRefreshMinutes;  // Follow: /every
+  int noticeMinutes = exchange::kDefaultNoticeMinutes;  // Follow: /notices-every
   // InstallSettings: the names (in lower case) and values given, in their order.
   std::vector<std::pair<std::string, std::string>> settings;
 

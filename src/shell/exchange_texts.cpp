@@ -1,13 +1,14 @@
 #include "shell/exchange_texts.h"
 
+#include "exchange/notice_file.h"
+#include "exchange/yaml_tree.h"
 #include "panel/save_refusal_text.h"
 #include "platform/file_io.h"
 #include "platform/text_codec.h"
-#include "exchange/yaml_tree.h"
 #include "program/exam_texts.h"
 #include "program/holiday_files.h"
-#include "timetable/program_folder.h"
 #include "program/timetable_messages.h"
+#include "timetable/program_folder.h"
 #include "timetable/timetable.h"
 
 namespace orvel::shell {
@@ -238,6 +239,24 @@ std::string CurrentTimetableUnreadableText(std::string_view scdFileName) {
 
 namespace {
 
+std::string NoticeFileProblemText(const exchange::NoticeFileProblem& problem) {
+  using NoticeKind = exchange::NoticeFileProblem::Kind;
+  switch (problem.kind) {
+    case NoticeKind::None:
+      break;
+    case NoticeKind::TooLarge:
+      return "文件超过 " + std::to_string(exchange::kMaxNoticeFileBytes / 1024) + " KB";
+    case NoticeKind::TooManyLines:
+      return "超过 " + std::to_string(exchange::kMaxNoticeFileLines) + " 行";
+    case NoticeKind::LineTooLong:
+      return "第 " + std::to_string(problem.line) + " 行超过 " +
+             std::to_string(exchange::kMaxNoticeLineCharacters) + " 字";
+    case NoticeKind::NotText:
+      return "不是文本文件";
+  }
+  return {};
+}
+
 std::string HttpFailureText(const exchange::FollowProblem& problem) {
   switch (problem.http) {
     case ui::HttpFailure::Timeout:
@@ -285,6 +304,9 @@ std::string FollowReason(const exchange::FollowProblem& problem) {
       return "来源中有 {class}，但没有给出班级名（/class）。";
     case Kind::ClassNameNotAFileName:
       return "班级名“" + problem.name + "”不能用在文件名中。";
+    case Kind::NoComputerName:
+      return problem.name.empty() ? std::string("来源中有 {computer}，但未能取得计算机名。")
+                                  : "计算机名“" + problem.name + "”不能用在文件名中。";
     case Kind::NoFileInAddress:
       return "来源地址“" + problem.name + "”没有指向课表文件。";
     case Kind::NotWebOrFile:
@@ -325,6 +347,11 @@ std::string FollowReason(const exchange::FollowProblem& problem) {
       return "无法使用：" + program::HolidayFileProblemText(problem.holiday);
     case Kind::ExamFileUnusable:
       return "不能使用：" + program::ExamFileProblemText(problem.exam);
+    case Kind::ReceiptNotWritten:
+      return "通知回执未能写入 " + problem.name +
+             (problem.fileStatus == FileStatus::TooLarge ? "：文件已超过 1 MB" : "");
+    case Kind::NoticeFileUnusable:
+      return "不能使用：" + NoticeFileProblemText(problem.notice);
     case Kind::CannotWriteCopy:
       return "无法写入 " + problem.name;
   }

@@ -3,6 +3,7 @@
 #include <system_error>
 #include <utility>
 
+#include "exchange/notice_receipt.h"
 #include "platform/file_io.h"
 #include "platform/ui/platform.h"
 #include "schooltime/dated_http.h"
@@ -16,6 +17,9 @@ constexpr std::string_view kFailureTitle = "课表同步失败";
 constexpr std::string_view kKeptTitle = "课表同步";
 // The classic edition has an icon only around a balloon; it takes the tip of its reminders.
 constexpr std::string_view kClassicTrayTip = "课程表";
+// Notices are asked for within this much after their period, so that the PCs of a school
+// switched on together do not ask together, yet a notice arrives within its period and seconds.
+constexpr std::int64_t kNoticeSpreadMs = 10'000;
 
 std::string TwoDigits(int n) {
   return (n < 10 ? "0" : "") + std::to_string(n);
@@ -41,16 +45,19 @@ FollowSchedule::FollowSchedule(program::ProgramState& state, program::ScheduleWi
       dayListChanged_(std::move(dayListChanged)),
       settings_(exchange::ReadFollowSettings(state.programFolder)),
       TimerFollow(&window.form(), "TimerFollow", 0, false),
+      TimerNotices(&window.form(), "TimerNotices", 0, false),
       alive_(std::make_shared<int>(0)) {
   TimerFollow.onTimer = [this] { FetchNow(); };
+  TimerNotices.onTimer = [this] { FetchNoticesNow(); };
   ReadSettings();
 }
 
 void FollowSchedule::ReadSettings() {
   if (!settings_) return;
   period_ = std::chrono::minutes(settings_->minutes);
-  exchange::SourceResolution resolved =
-      exchange::ResolveSource(settings_->source, settings_->className);
+  noticePeriod_ = std::chrono::minutes(settings_->noticeMinutes);
+  exchange::SourceResolution resolved = exchange::ResolveSource(
+      settings_->source, settings_->className, state_.platform.system().ComputerName());
   source_ = std::move(resolved.source);
   sourceProblem_ = std::move(resolved.problem);
   state_.followedSource =
@@ -69,26 +76,32 @@ void FollowSchedule::Start() {
                  static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(this))) |
                 1u;  // xorshift stays at 0 once there
   FetchNow();
+  FetchNoticesNow();
 }
 
 void FollowSchedule::Reload() {
   Stop();
   alive_ = std::make_shared<int>(0);
-  busy_ = false;
+  busy_ = noticesBusy_ = false;
   source_.reset();
   sourceProblem_ = {};
-  timetableKnown_ = dayListKnown_ = examsKnown_ = {};
+  timetableKnown_ = dayListKnown_ = examsKnown_ = noticesKnown_ = {};
+  noticeFailure_ = {};
   holidaysAsked_ = {};
   lastSuccess_.reset();
   failure_ = toldFailure_ = {};
   state_.followedSource.clear();
   settings_ = exchange::ReadFollowSettings(state_.programFolder);
   ReadSettings();
-  if (settings_) FetchNow();
+  if (settings_) {
+    FetchNow();
+    FetchNoticesNow();
+  }
 }
 
 void FollowSchedule::Stop() {
   TimerFollow.SetEnabled(false);
+  TimerNotices.SetEnabled(false);
   settings_.reset();
   alive_.reset();
 }
@@ -117,6 +130,7 @@ void FollowSchedule::FetchNow() {
   auto round = std::make_shared<exchange::FetchRound>();
   round->timetable.problem = exchange::ProblemOf(exchange::FollowProblem::Kind::NotFetched);
   auto checked = std::make_shared<exchange::CheckedTimetable>();
+  auto dayListChecked = std::make_shared<exchange::CheckedDayList>();
   checked->problem = round->timetable.problem;
   const std::chrono::year_month_day today = state_.now.date;
   std::vector<exchange::HolidayFileAsk> holidayAsks;
@@ -127,27 +141,29 @@ void FollowSchedule::FetchNow() {
   auto exams = std::make_shared<std::optional<exchange::FetchedExamFile>>();
   auto serverTime = std::make_shared<std::vector<schooltime::TimeReading>>();
   state_.platform.background().RunTimed(
-      [round, checked, holidays, holidayAsks, exams, serverTime, source = *source_,
+      [round, checked, dayListChecked, holidays, holidayAsks, exams, serverTime, source = *source_,
        edition = state_.edition, timetable = OnDisk(timetableKnown_, TimetableCopy()),
-       dayList = OnDisk(dayListKnown_, state_.programFolder / PathFromUtf8(
-                                                                  kSchoolDayListFileName)),
-       examsKnown = OnDisk(examsKnown_, state_.programFolder /
-                                            PathFromUtf8(exchange::kSchoolExamFileName))](
+       dayList = OnDisk(dayListKnown_, state_.programFolder / PathFromUtf8(kSchoolDayListFileName)),
+       examsKnown =
+           OnDisk(examsKnown_, state_.programFolder / PathFromUtf8(exchange::kSchoolExamFileName))](
           ui::Http& client, ui::TimeQueries& queries) {
         // Each answer's Date is read on the way: standard time without a request of its own.
         schooltime::DatedHttp http(client, queries);
         *round = exchange::FetchSource(http, source, timetable, dayList);
         *checked = exchange::CheckTimetable(round->timetable, source, edition);
-        // Asked only of a source that answered, as the day list is.
+        // The day list is read here too; the other files are asked only of a source that
+        // answered, as the day list is.
         if (round->dayList) {
+          *dayListChecked = exchange::CheckDayList(*round->dayList);
           *holidays = exchange::FetchSchoolHolidays(http, source, holidayAsks);
           *exams = exchange::FetchSchoolExams(http, source, examsKnown);
         }
         *serverTime = http.readings();
       },
-      [this, alive = std::weak_ptr<int>(alive_), round, checked, holidays, exams, serverTime] {
+      [this, alive = std::weak_ptr<int>(alive_), round, checked, dayListChecked, holidays, exams,
+       serverTime] {
         if (alive.expired()) return;
-        Fetched(*round, *checked, *holidays, *exams);
+        Fetched(*round, *checked, *dayListChecked, *holidays, *exams);
         if (!alive.expired() && serverTime_ && !serverTime->empty())
           serverTime_(std::move(*serverTime));
       });
@@ -155,6 +171,7 @@ void FollowSchedule::FetchNow() {
 
 void FollowSchedule::Fetched(const exchange::FetchRound& round,
                              const exchange::CheckedTimetable& checked,
+                             const exchange::CheckedDayList& dayListChecked,
                              const std::vector<exchange::FetchedHolidayFile>& holidays,
                              const std::optional<exchange::FetchedExamFile>& exams) {
   busy_ = false;
@@ -166,10 +183,15 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round,
     // New cells, the first copy of a program that started without one, or a copy that did not
     // read back before.
     const bool current = state_.values.ScdFileName == source_->scdFileName && !copyUnshown_;
-    if ((timetable.outcome == exchange::UpdateOutcome::Changed || !current) &&
-        Exists(TimetableCopy())) {
-      // Nobody started the round to hear of it in a box, in the middle of a lesson: a copy that
-      // does not read back (a scanner holding it, a disk error) is the round's problem.
+    if ((timetable.outcome == exchange::UpdateOutcome::Changed || !current) && checked.prepared) {
+      // Shown as the round read and checked it: the copy just written is not read again.
+      window_.ShowFetchedTimetable(source_->scdFileName, checked.prepared->timetable);
+      copyUnshown_ = false;
+      if (afterLoad_) afterLoad_();
+    } else if (!current && Exists(TimetableCopy())) {
+      // Unchanged at the source: the copy on disk is all there is to show. Nobody started the
+      // round to hear of it in a box, in the middle of a lesson: a copy that does not read back
+      // (a scanner holding it, a disk error) is the round's problem.
       const TimetableRead shown = window_.LoadTimetableQuietly(source_->scdFileName);
       copyUnshown_ = shown.fault != ReadFault::None;
       if (copyUnshown_) {
@@ -185,12 +207,16 @@ void FollowSchedule::Fetched(const exchange::FetchRound& round,
   }
   if (round.dayList) {
     const exchange::Update dayList =
-        exchange::UpdateSchoolDayList(*round.dayList, state_.programFolder);
+        exchange::UpdateSchoolDayList(*round.dayList, dayListChecked, state_.programFolder);
     if (dayList.outcome != exchange::UpdateOutcome::Failed)
       dayListKnown_ = round.dayList->validators;
-    if (dayList.outcome == exchange::UpdateOutcome::Changed && dayListChanged_)
-      dayListChanged_();
-    else if (!problem.Any())
+    if (dayList.outcome == exchange::UpdateOutcome::Changed) {
+      // Handed over as it was read: the copy is not read again to be shown.
+      if (schoolDaysTaker_ && dayListChecked.list)
+        schoolDaysTaker_(*dayListChecked.list);
+      else if (dayListChanged_)
+        dayListChanged_();
+    } else if (!problem.Any())
       problem = dayList.problem;
   }
   if (!holidays.empty()) {
@@ -239,16 +265,90 @@ void FollowSchedule::Balloon(const std::string& text, std::string_view title,
   state_.tray.ShowBalloon(form, text, title, icon);
 }
 
-void FollowSchedule::ScheduleNext() {
-  if (!settings_) return;
+std::int64_t FollowSchedule::Spread(std::int64_t bound) {
   // xorshift: enough to spread the PCs, and the same in every build.
   spreadSeed_ ^= spreadSeed_ << 13;
   spreadSeed_ ^= spreadSeed_ >> 17;
   spreadSeed_ ^= spreadSeed_ << 5;
+  return static_cast<std::int64_t>(spreadSeed_ % static_cast<std::uint64_t>(bound));
+}
+
+void FollowSchedule::ScheduleNext() {
+  if (!settings_) return;
   const std::int64_t period = period_.count();
-  const std::int64_t delay = period + static_cast<std::int64_t>(spreadSeed_ % (period / 5 + 1));
-  TimerFollow.SetInterval(static_cast<int>(delay));
+  TimerFollow.SetInterval(static_cast<int>(period + Spread(period / 5 + 1)));
   TimerFollow.SetEnabled(true);
+}
+
+void FollowSchedule::ScheduleNextNotices() {
+  if (!settings_) return;
+  TimerNotices.SetInterval(static_cast<int>(noticePeriod_.count() + Spread(kNoticeSpreadMs + 1)));
+  TimerNotices.SetEnabled(true);
+}
+
+void FollowSchedule::FetchNoticesNow() {
+  if (!settings_ || noticesBusy_) return;
+  TimerNotices.SetEnabled(false);
+  if (!source_) {
+    ScheduleNextNotices();
+    return;
+  }
+  noticesBusy_ = true;
+  auto fetched = std::make_shared<exchange::FetchedNoticeFile>();
+  fetched->file.problem = exchange::ProblemOf(exchange::FollowProblem::Kind::NotFetched);
+  state_.platform.background().RunTimed(
+      [fetched, source = *source_,
+       known = OnDisk(noticesKnown_,
+                      state_.programFolder / PathFromUtf8(exchange::kSchoolNoticeFileName))](
+          ui::Http& http, ui::TimeQueries&) {
+        *fetched = exchange::FetchSchoolNotices(http, source, known);
+      },
+      [this, alive = std::weak_ptr<int>(alive_), fetched] {
+        if (alive.expired()) return;
+        NoticesFetched(*fetched);
+      });
+}
+
+void FollowSchedule::NoticesFetched(const exchange::FetchedNoticeFile& fetched) {
+  noticesBusy_ = false;
+  const exchange::NoticeUpdate kept = exchange::KeepSchoolNotices(fetched, state_.programFolder);
+  if (!kept.problem.Any()) noticesKnown_ = fetched.file.validators;
+  // Handed over as it was read: the copy is not read again to be shown.
+  if (kept.changed && noticesTaker_) noticesTaker_(kept.read);
+  // A source out of reach is told by the timetable's round; told here too, it would come as a
+  // balloon of its own every few minutes. What is wrong with the notices alone is told here.
+  const exchange::FollowProblem& problem = kept.problem;
+  const bool ownProblem = problem.kind == exchange::FollowProblem::Kind::NoticeFileUnusable ||
+                          problem.kind == exchange::FollowProblem::Kind::CannotWriteCopy;
+  if (ownProblem) {
+    noticeFailure_ = problem;
+    Report(problem);
+  } else if (!problem.Any() && noticeFailure_.Any()) {
+    if (failure_ == noticeFailure_) Report({});
+    noticeFailure_ = {};
+  }
+  ScheduleNextNotices();
+}
+
+void FollowSchedule::SendReadReceipt(const Notice& notice, const LocalDateTime& pressedAt) {
+  if (!settings_ || !settings_->noticesRead || !source_) return;
+  const std::string computer = state_.platform.system().ComputerName();
+  const std::optional<std::filesystem::path> file = exchange::ReceiptFile(*source_, computer);
+  if (!file) return;
+  const std::string line =
+      exchange::ReceiptLine({pressedAt, source_->className, computer, notice.start, notice.text});
+  auto status = std::make_shared<FileStatus>(FileStatus::Failed);
+  state_.platform.background().Run(
+      [status, file = *file, line](ui::Http&) { *status = exchange::AppendReceipt(file, line); },
+      [this, alive = std::weak_ptr<int>(alive_), status, computer] {
+        if (alive.expired() || *status == FileStatus::Ok) return;
+        // Not worth a balloon in the middle of a lesson: the tip tells whoever looks.
+        failure_ = exchange::ProblemOf(
+            exchange::FollowProblem::Kind::ReceiptNotWritten,
+            std::string(exchange::kReceiptFolderName) + "\\" + computer + ".csv");
+        failure_.fileStatus = *status;
+        state_.tray.SetStatus("同步失败：" + OneLine(FollowProblemText(failure_)));
+      });
 }
 
 std::vector<std::string> FollowSchedule::StateLines() const {

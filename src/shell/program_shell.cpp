@@ -1,5 +1,6 @@
 #include "shell/program_shell.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -77,6 +78,7 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
   form.onQueryClose = [this] { ExitProgram(); };
   form.onSessionEnd = [this] { ExitProgram(); };
   form.onClockChanged = [this](bool set) { time_.ClockChanged(set); };
+  follow_.SetSchoolDaysTaker([this](const DayList& school) { TakeSchoolDayList(school); });
   follow_.SetExamsTaker([this](const exchange::ExamFileRead& school) {
     TakeExams(
         program::WithSchoolExams({state_.examsFrom, state_.exams, state_.examProblems}, school));
@@ -147,8 +149,13 @@ void ProgramShell::ReadDayLists() {
 }
 
 void ProgramShell::TellHolidayProblems() {
-  for (const std::string& problem : state_.holidayFileProblems)
-    if (toldHolidayProblems_.insert(problem).second) Notify(problem);
+  for (const exchange::HolidayFileNote& problem : state_.holidayFileProblems) {
+    if (std::find(toldHolidayProblems_.begin(), toldHolidayProblems_.end(), problem) !=
+        toldHolidayProblems_.end())
+      continue;
+    toldHolidayProblems_.push_back(problem);
+    Notify(program::HolidayFileNoteText(problem));
+  }
 }
 
 void ProgramShell::TakeExams(program::ExamFilesRead exams) {
@@ -255,6 +262,15 @@ void ProgramShell::TakeRequest(const RunningRequest& request) {
 
 void ProgramShell::DayListChanged() {
   ReadDayLists();
+  ShowChangedDay();
+}
+
+void ProgramShell::TakeSchoolDayList(const DayList& school) {
+  program::TakeSchoolDayList(state_, school);
+  ShowChangedDay();
+}
+
+void ProgramShell::ShowChangedDay() {
   const clock::SchoolDay& today = Today();
   shownDay_ = today.date;
   window_.ShowSchoolDay(today);
@@ -347,7 +363,10 @@ void ProgramShell::ShowScheduleMenu() {
     items.push_back({"mnu_follow_line", "", {}});
     for (std::string& line : follow_.StateLines())
       items.push_back({"mnu_follow_state", std::move(line), {}});
-    items.push_back({"mnu_follow_now", "立即更新", [this] { follow_.FetchNow(); }});
+    items.push_back({"mnu_follow_now", "立即更新", [this] {
+                       follow_.FetchNow();
+                       follow_.FetchNoticesNow();
+                     }});
     items.push_back({"mnu_exit_line", "", {}});
   }
   items.push_back({"mnu_exit", "退出", [this] { ExitProgram(); }});

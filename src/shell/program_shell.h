@@ -72,6 +72,9 @@ class ProgramShell {
   // The day lists or holiday files changed on disk: read again, today shown again, the fold
   // following the day.
   void DayListChanged();
+  // A followed school's day list, read and checked off the window thread: today decided and
+  // shown again with it, the other lists as they were.
+  void TakeSchoolDayList(const DayList& school);
   // A later start of the same program has handed over what it came for.
   void TakeRequest(const RunningRequest& request);
 
@@ -90,6 +93,8 @@ class ProgramShell {
   void ShowNewDay(const clock::SchoolDay& today);
   // The day lists and holiday files read again; a holiday file newly found unusable is named.
   void ReadDayLists();
+  // The day decided again from the day lists and shown, the fold following the day.
+  void ShowChangedDay();
   void TellHolidayProblems();
   // The exam list in use is `exams` now: a file's problem not told before is named.
   void TakeExams(program::ExamFilesRead exams);
@@ -143,7 +148,7 @@ class ProgramShell {
   };
   std::deque<Notice> notices_;  // waiting to be shown
   bool noticeShown_ = false;    // one is up and TimerNotice runs
-  std::set<std::string> toldHolidayProblems_;
+  std::vector<exchange::HolidayFileNote> toldHolidayProblems_;
   std::set<std::string> toldExamProblems_;
   bool ended_ = false;
   // The seconds of `remindedOn_` whose reminder has been given.
@@ -195,7 +200,8 @@ int RunProgram(ui::Platform& platform, std::string_view programName,
   const std::filesystem::path& folder = dataFolder.folder;
   const StartOutcome outcome =
       RunStartCommand(command, folder, Window::kEdition, platform.http(), report,
-                      static_cast<int>(platform.clock().Now().date.year()));
+                      static_cast<int>(platform.clock().Now().date.year()),
+                      platform.system().ComputerName());
   const std::string name = RunningProgramName(Window::kEdition, folder);
   if (outcome.exitCode) {
     // A running program follows what the job changed at once, rather than at its next start.

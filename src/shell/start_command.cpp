@@ -45,10 +45,10 @@ StartOutcome ExportCurrent(const std::filesystem::path& file,
 
 StartOutcome ImportBeforeStart(const std::filesystem::path& file,
                                const std::filesystem::path& programFolder, Edition edition,
-                               const ReportLine& report) {
+                               const ReportLine& report, std::string_view computerName) {
   if (const auto followed = exchange::ReadFollowSettings(programFolder)) {
     const exchange::SourceResolution source =
-        exchange::ResolveSource(followed->source, followed->className);
+        exchange::ResolveSource(followed->source, followed->className, computerName);
     return Failed(report, program::ManagedTimetableText(
                               source.source ? source.source->shown
                                             : exchange::WithoutCredentials(followed->source)));
@@ -63,10 +63,15 @@ StartOutcome ImportBeforeStart(const std::filesystem::path& file,
 }
 
 StartOutcome Follow(const StartCommand& command, const std::filesystem::path& programFolder,
-                    Edition edition, ui::Http& http, const ReportLine& report, int thisYear) {
-  exchange::FollowSettings settings{command.file, command.className, command.minutes};
+                    Edition edition, ui::Http& http, const ReportLine& report, int thisYear,
+                    std::string_view computerName) {
+  exchange::FollowSettings settings{command.file, command.className, command.minutes,
+                                    command.noticeMinutes};
+  // notices-read is set in the file by hand: a new /follow keeps it.
+  if (const auto before = exchange::ReadFollowSettings(programFolder))
+    settings.noticesRead = before->noticesRead;
   exchange::SourceResolution resolved =
-      exchange::ResolveSource(settings.source, settings.className);
+      exchange::ResolveSource(settings.source, settings.className, computerName);
   if (!resolved.source) return Failed(report, FollowRefusedText(resolved.problem));
   // The program runs later from its own folder, where a relative path would name another file.
   if (resolved.source->kind == exchange::SourceKind::File) {
@@ -74,7 +79,7 @@ StartOutcome Follow(const StartCommand& command, const std::filesystem::path& pr
     const std::filesystem::path whole =
         std::filesystem::absolute(PathFromUtf8(settings.source), ec);
     if (!ec) settings.source = Utf8FromPath(whole);
-    resolved = exchange::ResolveSource(settings.source, settings.className);
+    resolved = exchange::ResolveSource(settings.source, settings.className, computerName);
     if (!resolved.source) return Failed(report, FollowRefusedText(resolved.problem));
   }
   if (exchange::WriteFollowSettings(programFolder, settings) != FileStatus::Ok)
@@ -146,7 +151,8 @@ StartOutcome ApplyInstallSettings(const StartCommand& command,
 
 StartOutcome RunStartCommand(const StartCommand& command,
                              const std::filesystem::path& programFolder, Edition edition,
-                             ui::Http& http, const ReportLine& report, int thisYear) {
+                             ui::Http& http, const ReportLine& report, int thisYear,
+                             std::string_view computerName) {
   switch (command.action) {
     case StartAction::Start:
       break;
@@ -155,9 +161,10 @@ StartOutcome RunStartCommand(const StartCommand& command,
     case StartAction::ExportCses:
       return ExportCurrent(PathFromUtf8(command.file), programFolder, edition, report);
     case StartAction::Import:
-      return ImportBeforeStart(PathFromUtf8(command.file), programFolder, edition, report);
+      return ImportBeforeStart(PathFromUtf8(command.file), programFolder, edition, report,
+                               computerName);
     case StartAction::Follow:
-      return Follow(command, programFolder, edition, http, report, thisYear);
+      return Follow(command, programFolder, edition, http, report, thisYear, computerName);
     case StartAction::StopFollowing:
       return StopFollowing(programFolder, report);
     case StartAction::InstallSettings:

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/ui/services.h"
 #include "shell/command_line.h"
@@ -31,10 +32,12 @@ struct StartOutcome {
 // follow.ini (a relative file path made whole) and fetched once with `http` (with the holiday
 // files of `thisYear` and the next), no window; a failed fetch is reported and keeps follow.ini,
 // so that the program goes on trying, and a teacher's own file that the fetch replaced is
-// reported with the name it was kept as. StopFollowing: follow.ini removed and the school's day
-// list set aside as days.school.csv.bak (reported).
+// reported with the name it was kept as. `computerName` is what {computer} stands for.
+// StopFollowing: follow.ini removed and the school's day list set aside as days.school.csv.bak
+// (reported).
 StartOutcome RunStartCommand(const StartCommand& command,
                              const std::filesystem::path& programFolder, Edition edition,
-                             ui::Http& http, const ReportLine& report, int thisYear);
+                             ui::Http& http, const ReportLine& report, int thisYear,
+                             std::string_view computerName);
 
 }  // namespace orvel::shell

@@ -36,12 +36,14 @@ inline constexpr std::string_view kDeviceNamesText = "CON、PRN、AUX、NUL、CO
 bool IsTimetableFileName(std::string_view scdFileName);
 
 // The files the programs keep in their folder beside the timetables of "scd": the settings of
-// each edition, the class strip's and speech's settings, the day list, the exam list and the followed source's
-// files, and the programs themselves. In lower case, as they are compared.
+// each edition, the class strip's and speech's settings, the day list, the exam list, the notices
+// and those already shown, the followed source's files, and the programs themselves. In lower
+// case, as they are compared.
 inline constexpr std::string_view kProgramOwnFileNames[] = {
-    "orvel2.ini",      "schedule.ini",    "classroom.ini", "days.csv",
-    "days.school.csv", "follow.ini",      "follow.copy.ini", "exams.json",
-    "exams.school.json", "orvel2.exe",    "schedule.exe"};
+    "orvel2.ini",        "schedule.ini", "classroom.ini",      "days.csv",
+    "days.school.csv",   "follow.ini",   "follow.copy.ini",    "exams.json",
+    "exams.school.json", "notices.csv",  "notices.school.csv", "notices_seen.txt",
+    "orvel2.exe",        "schedule.exe"};
 
 // Whether `file` (relative to the current folder, or absolute) is one of the program's own
 // files: one of kProgramOwnFileNames in programFolder, in any case, or anything in its "scd",

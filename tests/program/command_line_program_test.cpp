@@ -220,11 +220,12 @@ TEST_F(CommandLineTest, follow_sets_the_source_fetches_once_and_off_stops_it) {
   bool windowRan = false;
   platform.whileRunning = [&] { windowRan = true; };
 
-  EXPECT_EQ(Run({"/follow", source, "/class", "初二3班", "/every", "45"}), 0);
+  EXPECT_EQ(Run({"/follow", source, "/class", "初二3班", "/every", "45", "/notices-every", "5"}),
+            0);
   EXPECT_FALSE(windowRan);
   EXPECT_TRUE(lines.empty());
   EXPECT_EQ(exchange::ReadFollowSettings(folder.path()),
-            (exchange::FollowSettings{source, "初二3班", 45}));
+            (exchange::FollowSettings{source, "初二3班", 45, 5}));
   const std::optional<Timetable> fetched =
       ReadTimetable(folder.path() / "scd" / PathFromUtf8("初二3班.csv"), Edition::Grid);
   ASSERT_TRUE(fetched.has_value());
@@ -244,7 +245,8 @@ TEST_F(CommandLineTest, follow_sets_the_source_fetches_once_and_off_stops_it) {
   // A server that fails: 1 and its line; the copy stays, and so does the setting.
   platform.http().Fail(url, ui::HttpFailure::Status, 500);
   lines.clear();
-  EXPECT_EQ(Run({"-FOLLOW", source, "-class", "初二3班", "/every", "45"}), 1);
+  EXPECT_EQ(Run({"-FOLLOW", source, "-class", "初二3班", "/every", "45", "-notices-every", "5"}),
+            1);
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_NE(lines[0].find("服务器返回 500"), std::string::npos) << lines[0];
   EXPECT_EQ(folder.Snapshot(), files);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "cses_week.h"
+#include "exchange/notice_file.h"
 #include "panel_fixture.h"
 #include "platform/headless/user_actions.h"
 #include "timetable/timetable_reader.h"
@@ -71,6 +72,15 @@ class FollowTest : public ::testing::Test {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
+  // What the timetable's rounds asked, and how each was answered: notices.csv has a timer of
+  // its own.
+  std::vector<std::pair<ui::HttpRequest, ui::HttpOutcome>> RoundRequests() {
+    std::vector<std::pair<ui::HttpRequest, ui::HttpOutcome>> asked;
+    for (std::size_t i = 0; i < Http().Requests().size(); ++i)
+      if (Http().Requests()[i].url.find("notices.csv") == std::string::npos)
+        asked.emplace_back(Http().Requests()[i], Http().Outcomes()[i]);
+    return asked;
+  }
   std::filesystem::path Scd(const std::string& name) const {
     return folder.path() / "scd" / PathFromUtf8(name);
   }
@@ -100,22 +110,27 @@ TEST_F(FollowTest, the_school_timetable_arrives_in_the_background_and_follows_it
   // Unchanged: one conditional request of each file a period, 30 minutes and at most a fifth
   // more, answered 304; nothing on disk changes.
   const auto files = folder.Snapshot();
-  const std::size_t asked = Http().Requests().size();
+  const std::size_t asked = RoundRequests().size();
   app->platform.Advance(29 * 60);
-  EXPECT_EQ(Http().Requests().size(), asked);
+  EXPECT_EQ(RoundRequests().size(), asked);
   app->platform.Advance(7 * 60);
   // The exam list beside it, which this source does not publish, is asked for too.
-  ASSERT_EQ(Http().Requests().size(), asked + 3);
-  EXPECT_EQ(Http().Requests()[asked].url, kUrl);
-  EXPECT_EQ(Http().Requests()[asked].etag, "\"v1\"");
-  EXPECT_EQ(Http().Requests()[asked + 1].etag, "\"d1\"");
-  EXPECT_EQ(Http().Requests()[asked + 2].url, "https://school.example/tt/exams.json");
-  EXPECT_EQ(Http().Outcomes()[asked], ui::HttpOutcome::Unchanged);
+  const auto round = RoundRequests();
+  ASSERT_EQ(round.size(), asked + 3);
+  EXPECT_EQ(round[asked].first.url, kUrl);
+  EXPECT_EQ(round[asked].first.etag, "\"v1\"");
+  EXPECT_EQ(round[asked + 1].first.etag, "\"d1\"");
+  EXPECT_EQ(round[asked + 2].first.url, "https://school.example/tt/exams.json");
+  EXPECT_EQ(round[asked].second, ui::HttpOutcome::Unchanged);
   EXPECT_EQ(folder.Snapshot(), files);
 
-  // Changed on the server: the next period shows the new cell.
+  // Changed on the server: the next period shows the new cell, and the new day list decides
+  // today.
   Http().Serve(kUrl, Changed(std::string(kAlternatingWeek)), "\"v2\"");
+  ASSERT_TRUE(app->state().SchoolDayOn(kWednesday).lessons);
+  Http().Serve(kDaysUrl, "2025-09-10,放假,校庆\r\n", "\"d2\"");
   app->platform.Advance(36 * 60);
+  EXPECT_FALSE(app->state().SchoolDayOn(kWednesday).lessons);
   EXPECT_EQ(app->Cells()[2][7], "美术");
   EXPECT_EQ(ReadTimetable(Scd("初二3班.csv"), Edition::Grid)->cell(2, 7), "美术");
 }
@@ -154,48 +169,36 @@ TEST_F(FollowTest, failures_leave_the_copy_and_each_new_kind_of_failure_shows_on
   EXPECT_EQ(Balloons(), 3u);
 }
 
-// The grid window, with the followed copy held by another program (a scanner) while a round
-// reads it back, once.
-struct HeldCopyWindow : grid::FrmSchedule {
+// The grid window, counting the times a round reads the followed copy back from disk.
+struct CountingWindow : grid::FrmSchedule {
   using FrmSchedule::FrmSchedule;
   TimetableRead LoadTimetableQuietly(const std::string& name) override {
-    if (!hold) return FrmSchedule::LoadTimetableQuietly(name);
-    hold = false;
-    const std::filesystem::path copy = state().programFolder / "scd" / PathFromUtf8(name);
-    std::filesystem::rename(copy, copy.string() + ".held");
-    TimetableRead read = FrmSchedule::LoadTimetableQuietly(name);
-    std::filesystem::rename(copy.string() + ".held", copy);
-    return read;
+    ++readBack;
+    return FrmSchedule::LoadTimetableQuietly(name);
   }
-  bool hold = false;
+  int readBack = 0;
 };
 
-TEST_F(FollowTest, a_copy_that_does_not_read_back_opens_no_box_and_the_window_keeps_its_cells) {
+TEST_F(FollowTest, a_fetched_timetable_shows_as_the_round_read_it_and_is_not_read_again) {
   WriteTimetable(folder.path(), "Schedule.csv", WeekTable());
   SettingsFile().Write(folder.path());
   WriteAnsiFile(folder.path() / "follow.ini", kFollowIni);
   headless::HeadlessPlatform platform(folder.path());
-  shell::Program<HeldCopyWindow> program(platform);
+  shell::Program<CountingWindow> program(platform);
   platform.SetNow(kWednesday, 10 * 3600);
   platform.http().Serve(kUrl, std::string(kAlternatingWeek), "\"v1\"");
   program.Start();
   platform.Advance(1);
-  const auto tip = [&] { return AnsiToUtf8(platform.tray().Icon(program.window())->tipAnsi); };
   ASSERT_EQ(GridCells(program.window().MSFlexGrid1), kAlternatingTable);
 
-  // The timer's round fetches a change and cannot read it back.
   platform.http().Serve(kUrl, Changed(std::string(kAlternatingWeek)), "\"v2\"");
-  program.window().hold = true;
-  platform.Advance(36 * 60);
-  EXPECT_TRUE(platform.dialogs().Messages().empty());
-  EXPECT_EQ(GridCells(program.window().MSFlexGrid1), kAlternatingTable);
-  EXPECT_EQ(tip(), "Tessaly2\n同步失败：scd\\初二3班.csv：找不到这个文件。");
-  EXPECT_EQ(program.state().values.ScdFileName, "初二3班.csv");
-
-  // The next round shows it.
   platform.Advance(36 * 60);
   EXPECT_EQ(GridCells(program.window().MSFlexGrid1)[2][7], "美术");
-  EXPECT_EQ(tip().rfind("Tessaly2\n已同步 ", 0), 0u) << tip();
+  EXPECT_EQ(program.state().values.ScdFileName, "初二3班.csv");
+  EXPECT_EQ(program.window().readBack, 0);
+  EXPECT_EQ(
+      AnsiToUtf8(platform.tray().Icon(program.window())->tipAnsi).rfind("Tessaly2\n已同步 ", 0),
+      0u);
   EXPECT_TRUE(platform.dialogs().Messages().empty());
 }
 
@@ -291,6 +294,91 @@ TEST_F(FollowTest, a_teachers_own_file_is_kept_once_and_the_sources_password_nev
   shown.push_back(app->dialogs().Messages().back().text);
   for (const std::string& text : shown) EXPECT_EQ(text.find("s3cret"), std::string::npos) << text;
   EXPECT_FALSE(std::filesystem::exists(Scd("初二3班.csv.2.bak")));
+}
+
+TEST_F(FollowTest, notices_come_on_their_own_period_parsed_once_and_kept_beside_the_program) {
+  Prepare();
+  Http().Serve(kUrl, std::string(kAlternatingWeek), "\"v1\"");
+  const std::string url = "https://school.example/tt/notices.csv";
+  const std::string urgent =
+      "开始,结束,级别,内容,对象\r\n"
+      "2025-09-10 10:00,2025-09-10 12:00,紧急,\"第三节课后, 全校到操场集合\"\r\n";
+  Http().Serve(url, urgent, "\"n1\"");
+  std::vector<std::vector<Notice>> taken;
+  app->program.shell().follow().SetNoticesTaker(
+      [&](const exchange::NoticeFileRead& read) { taken.push_back(read.notices.value()); });
+  const std::filesystem::path copy = folder.path() / "notices.school.csv";
+  const auto noticeAsks = [&] {
+    std::vector<std::pair<std::string, ui::HttpOutcome>> asks;
+    for (std::size_t i = 0; i < Http().Requests().size(); ++i)
+      if (Http().Requests()[i].url == url)
+        asks.emplace_back(Http().Requests()[i].etag, Http().Outcomes()[i]);
+    return asks;
+  };
+  app->Start();
+  app->platform.Advance(1);
+  ASSERT_EQ(taken.size(), 1u);
+  ASSERT_EQ(taken[0].size(), 1u);
+  EXPECT_EQ(taken[0][0].text, "第三节课后, 全校到操场集合");
+  EXPECT_EQ(taken[0][0].level, NoticeLevel::Urgent);
+  EXPECT_EQ(Bytes(copy), urgent);
+  EXPECT_EQ(exchange::ReadNoticeFile(Bytes(copy)).notices, taken[0]);
+
+  // Unchanged: one conditional request every two minutes and at most ten seconds, long before
+  // the timetable's round.
+  const std::size_t rounds = RoundRequests().size();
+  app->platform.Advance(118);
+  EXPECT_EQ(noticeAsks().size(), 1u);
+  app->platform.Advance(14);
+  ASSERT_EQ(noticeAsks().size(), 2u);
+  EXPECT_EQ(noticeAsks()[1], std::make_pair(std::string("\"n1\""), ui::HttpOutcome::Unchanged));
+  EXPECT_EQ(taken.size(), 1u);
+  EXPECT_EQ(RoundRequests().size(), rounds);
+
+  // Changed: the next period hands the new list over; a file refused whole keeps the copy and
+  // is told in the tip; withdrawn, the copy goes and no notice is left.
+  const std::string ordinary =
+      "2025-09-10 13:00,2025-09-10 17:00,普通,考场表已发到各班邮箱,初二3班;初二4班\r\n";
+  Http().Serve(url, ordinary, "\"n2\"");
+  app->platform.Advance(131);
+  ASSERT_EQ(taken.size(), 2u);
+  EXPECT_EQ(taken[1][0].audience, (std::vector<std::string>{"初二3班", "初二4班"}));
+  EXPECT_EQ(Bytes(copy), ordinary);
+  Http().Serve(url, std::string(exchange::kMaxNoticeFileBytes + 1, '#'), "\"n3\"");
+  app->platform.Advance(131);
+  EXPECT_EQ(taken.size(), 2u);
+  EXPECT_EQ(Bytes(copy), ordinary);
+  EXPECT_NE(Tip().find("notices.csv"), std::string::npos) << Tip();
+  Http().Remove(url);
+  app->platform.Advance(131);
+  ASSERT_EQ(taken.size(), 3u);
+  EXPECT_TRUE(taken[2].empty());
+  EXPECT_FALSE(std::filesystem::exists(copy));
+  EXPECT_EQ(Tip(), "Tessaly2\n已同步 10:08");
+}
+
+TEST_F(FollowTest, a_share_followed_by_computer_name_gets_its_read_receipt_when_asked_for) {
+  const ProgramFolder share;
+  std::filesystem::create_directories(share.path() / "tt");
+  std::ofstream(share.path() / "tt" / "CLASSROOM-PC.yaml", std::ios::binary) << kAlternatingWeek;
+  const std::filesystem::path receipts = share.path() / "tt" / "notices.read" / "CLASSROOM-PC.csv";
+  Notice notice;
+  notice.start = {kWednesday, 10 * 3600};
+  notice.text = "第三节课后, 全校到操场集合";
+  for (const bool asked : {false, true}) {
+    Prepare("source=" + Utf8FromPath(share.path()) + "/tt/{computer}.yaml\r\nclass={computer}\r\n" +
+            (asked ? "notices-read=on\r\n" : ""));
+    app->Start();
+    app->platform.Advance(1);
+    EXPECT_EQ(app->state().values.ScdFileName, "CLASSROOM-PC.csv");
+    app->program.shell().follow().SendReadReceipt(notice, {kWednesday, 10 * 3600 + 65});
+    app->platform.Advance(1);
+    EXPECT_EQ(std::filesystem::exists(receipts), asked);
+  }
+  EXPECT_EQ(Bytes(receipts),
+            "\xEF\xBB\xBF"
+            "2025-09-10 10:01,CLASSROOM-PC,CLASSROOM-PC,2025-09-10 10:00,"
+            "\"第三节课后, 全校到操场集合\"\r\n");
 }
 
 }  // namespace

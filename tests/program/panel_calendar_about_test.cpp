@@ -103,6 +103,7 @@ class ClassicWindow : public ui::Form, public program::ScheduleWindow {
   void PaintCellsWhite() override { ++whitened; }
   bool LoadTimetableFile(const std::string&) override { return false; }
   TimetableRead LoadTimetableQuietly(const std::string&) override { return {}; }
+  void ShowFetchedTimetable(const std::string&, const Timetable&) override {}
   bool CanHold(std::int16_t, std::int16_t) const override { return false; }
   void NewTimetable(std::int16_t, std::int16_t) override {}
   std::optional<Timetable> CurrentTimetable() const override { return Timetable(); }

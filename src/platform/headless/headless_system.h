@@ -122,17 +122,20 @@ class HeadlessSystemInfo : public ui::SystemInfo {
   // Names compare without regard to ASCII case, as Windows environment names do; unknown
   // names give an empty text.
   std::string Environment(const std::string& name) const override;
+  std::string ComputerName() const override { return computerName_; }
 
   void SetWindowsVersion(int major, int minor) { version_ = ui::VersionInfo{major, minor}; }
   void SetProgramPath(std::filesystem::path path) { programPath_ = std::move(path); }
   void SetProgramTimeText(std::string text) { programTime_ = std::move(text); }
   void SetEnvironment(const std::string& name, std::string value);
+  void SetComputerName(std::string name) { computerName_ = std::move(name); }
 
  private:
   ui::VersionInfo version_{};
   std::filesystem::path programPath_;
   std::string programTime_ = "2025/9/1 10:30:00";
   std::map<std::string, std::string> environment_;
+  std::string computerName_ = "CLASSROOM-PC";
 };
 
 }  // namespace orvel::headless

@@ -307,6 +307,9 @@ class SystemInfo {
   // The last-modification time of the executable in the system's short date-time form.
   virtual std::string ProgramTimeText() const = 0;
   virtual std::string Environment(const std::string& name) const = 0;
+  // The PC's name as GetComputerNameW gives it (the NetBIOS name, upper case); empty when the
+  // system does not say.
+  virtual std::string ComputerName() const = 0;
 };
 
 // Which delay of a tooltip: how long a tip stays (TTDT_AUTOPOP) or how long the mouse must rest

@@ -206,6 +206,7 @@ class Win32SystemInfo final : public ui::SystemInfo {
   std::filesystem::path ProgramPath() const override;
   std::string ProgramTimeText() const override;
   std::string Environment(const std::string& name) const override;
+  std::string ComputerName() const override;
 };
 
 class Win32ToolTips final : public ui::ToolTips {

@@ -69,4 +69,11 @@ std::string Win32SystemInfo::Environment(const std::string& name) const {
   }
 }
 
+std::string Win32SystemInfo::ComputerName() const {
+  wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+  DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
+  if (!GetComputerNameW(name, &size)) return {};
+  return Narrow(std::wstring(name, size));
+}
+
 }  // namespace orvel::win32

@@ -82,6 +82,37 @@ TEST(followed_source_test, sources_become_addresses_day_lists_and_names_in_scd) 
             "https://s/tt/初二.yaml");
 }
 
+TEST(followed_source_test, computer_stands_for_the_pcs_name_in_the_source_and_the_class) {
+  const struct {
+    std::string source, className, computer;
+    std::string timetable, shown;  // shown empty: refused, the problem naming `timetable`
+  } cases[] = {
+      {"https://s/tt/{computer}.yaml", "", "ROOM101", "https://s/tt/ROOM101.yaml",
+       "https://s/tt/ROOM101.yaml"},
+      {"https://s/{computer}/{class}.yaml?pc={computer}", "{computer}班", "R 1#",
+       "https://s/R%201%23/R%201%23%E7%8F%AD.yaml?pc=R%201%23",
+       "https://s/R 1#/R 1#班.yaml?pc=R 1#"},
+      {R"(\\server\tt\{computer}.yaml)", "", "ROOM101", R"(\\server\tt\ROOM101.yaml)",
+       R"(\\server\tt\ROOM101.yaml)"},
+      {"https://s/tt/{class}.yaml", "初二", "", "https://s/tt/%E5%88%9D%E4%BA%8C.yaml",
+       "https://s/tt/初二.yaml"},
+      {"https://s/tt/{computer}.yaml", "", "", "计算机名", ""},
+      {"https://s/tt/{class}.yaml", "{computer}", "a/b", "“a/b”", ""},
+  };
+  for (const auto& c : cases) {
+    const SourceResolution resolved = ResolveSource(c.source, c.className, c.computer);
+    if (c.shown.empty()) {
+      EXPECT_FALSE(resolved.source.has_value()) << c.source;
+      EXPECT_NE(shell::FollowProblemText(resolved.problem).find(c.timetable), std::string::npos)
+          << shell::FollowProblemText(resolved.problem);
+      continue;
+    }
+    ASSERT_TRUE(resolved.source.has_value()) << shell::FollowProblemText(resolved.problem);
+    EXPECT_EQ(resolved.source->timetable, c.timetable);
+    EXPECT_EQ(resolved.source->shown, c.shown);
+  }
+}
+
 TEST(followed_source_test, a_password_never_shows_and_one_that_would_go_astray_is_refused) {
   const struct {
     std::string source, shown;
@@ -122,16 +153,35 @@ TEST(followed_source_test, follow_ini_reads_as_staff_write_it_and_writes_back_th
             (FollowSettings{"D:\\课表\\a.csv", "", kDefaultRefreshMinutes}));
   EXPECT_EQ(ParseFollowSettings("source=x.yaml\nminutes=99999\n")->minutes, kMaxRefreshMinutes);
   EXPECT_EQ(ParseFollowSettings("class=初二\r\n"), std::nullopt) << "no source, no following";
+  const struct {
+    std::string lines;
+    int noticeMinutes;
+    bool noticesRead;
+  } notices[] = {
+      {"", 2, false},
+      {"notices-every=5\nNOTICES-READ = On\n", 5, true},
+      {"notices-every=0\nnotices-read=yes\n", 1, false},
+      {"notices-every=61\nnotices-read=off\n", 60, false},
+      {"notices-every=两分钟\n", 2, false},
+  };
+  for (const auto& c : notices) {
+    const std::optional<FollowSettings> read = ParseFollowSettings("source=x.yaml\n" + c.lines);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->noticeMinutes, c.noticeMinutes) << c.lines;
+    EXPECT_EQ(read->noticesRead, c.noticesRead) << c.lines;
+  }
 
   for (const FollowSettings& settings :
        {FollowSettings{"https://edu/tt/{class}.yaml", "初二(3)班", 45},
-        FollowSettings{"https://edu/tt/{class}.yaml", "Ａ班😀", 30}}) {
+        FollowSettings{"https://edu/tt/{class}.yaml", "Ａ班😀", 30},
+        FollowSettings{"\\\\server\\tt\\{computer}.yaml", "{computer}", 30, 7, true}}) {
     const std::optional<std::string> bytes = FormatFollowSettings(settings);
     ASSERT_TRUE(bytes.has_value());
     EXPECT_EQ(ParseFollowSettings(*bytes), settings) << *bytes;
   }
   EXPECT_EQ(FormatFollowSettings({"s.csv", "初二", 30}),
-            Utf8ToAnsi("source=s.csv\r\nclass=初二\r\nminutes=30\r\n"));
+            Utf8ToAnsi("source=s.csv\r\nclass=初二\r\nminutes=30\r\nnotices-every=2\r\n"
+                       "notices-read=off\r\n"));
   // A value never becomes a line of its own.
   EXPECT_EQ(FormatFollowSettings({"https://edu/a.yaml", "3班\r\nsource=https://x/y.yaml", 30}),
             std::nullopt);

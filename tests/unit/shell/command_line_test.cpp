@@ -60,6 +60,7 @@ TEST(command_line_test, follow_takes_a_source_its_class_and_minutes_or_off) {
     std::string source, className;
     int minutes;
     std::string mentioned;  // for Refuse: what the reason names
+    int noticeMinutes = 2;
   } cases[] = {
       {{"/follow", "https://edu/tt/{class}.yaml", "/class", "初二(3)班", "/every", "45"},
        StartAction::Follow,
@@ -80,6 +81,23 @@ TEST(command_line_test, follow_takes_a_source_its_class_and_minutes_or_off) {
       {{"/follow", "a.yaml", "/every", "4"}, StartAction::Refuse, "", "", 30, "4"},
       {{"/follow", "a.yaml", "/every", "1441"}, StartAction::Refuse, "", "", 30, "1441"},
       {{"/follow", "a.yaml", "/every", "30分钟"}, StartAction::Refuse, "", "", 30, "30分钟"},
+      {{"/follow", "a.yaml", "/NOTICES-EVERY", "1", "/every", "5"},
+       StartAction::Follow,
+       "a.yaml",
+       "",
+       5,
+       "",
+       1},
+      {{"/follow", "a.yaml", "/notices-every", "60"},
+       StartAction::Follow,
+       "a.yaml",
+       "",
+       30,
+       "",
+       60},
+      {{"/follow", "a.yaml", "/notices-every", "0"}, StartAction::Refuse, "", "", 30, "0"},
+      {{"/follow", "a.yaml", "/notices-every", "61"}, StartAction::Refuse, "", "", 30, "61"},
+      {{"/follow", "a.yaml", "/notices-every"}, StartAction::Refuse, "", "", 30, "/notices-every"},
       {{"/follow", "a.yaml", "/class", "一班", "b.yaml"},
        StartAction::Refuse,
        "",
@@ -100,6 +118,7 @@ TEST(command_line_test, follow_takes_a_source_its_class_and_minutes_or_off) {
     EXPECT_EQ(command.file, c.source);
     EXPECT_EQ(command.className, c.className);
     EXPECT_EQ(command.minutes, c.minutes);
+    EXPECT_EQ(command.noticeMinutes, c.noticeMinutes);
   }
 }
 
