@@ -83,6 +83,12 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
     TakeExams(
         program::WithSchoolExams({state_.examsFrom, state_.exams, state_.examProblems}, school));
   });
+  follow_.SetNoticesTaker([this](const exchange::NoticeFileRead& school) {
+    schoolNotices_.SchoolNoticesChanged(school);
+  });
+  schoolNotices_.onAcknowledged = [this](const orvel::Notice& notice, const LocalDateTime& pressedAt) {
+    follow_.SendReadReceipt(notice, pressedAt);
+  };
   follow_.SetServerTimeTaker([this](std::vector<schooltime::TimeReading> readings) {
     time_.TakeServerReadings(std::move(readings));
   });
@@ -218,15 +224,25 @@ void ProgramShell::OpenNotices() {
     noticesWindow_->Show();
 }
 
+void ProgramShell::NoticesAddressed() {
+  // The class as follow.ini names it, with {computer} replaced once the source resolved.
+  const std::optional<exchange::FollowedSource>& source = follow_.source();
+  std::string className;
+  if (source) {
+    className = source->className;
+  } else if (const std::optional<exchange::FollowSettings> following =
+                 exchange::ReadFollowSettings(state_.programFolder)) {
+    className = following->className;
+  }
+  schoolNotices_.SetAddressee({std::move(className), state_.platform.system().ComputerName()});
+}
+
 void ProgramShell::Started() {
   ShowNewDay(Today());
   // Named once; the program goes on with what it can read.
   if (const std::string text = program::DataFolderProblemText(state_.dataFolder); !text.empty())
     Notify(text, program::kDataFolderTitle);
-  // The class follow.ini names; the computer's name is not known here yet.
-  const std::optional<exchange::FollowSettings> following =
-      exchange::ReadFollowSettings(state_.programFolder);
-  schoolNotices_.SetAddressee({following ? following->className : std::string(), {}});
+  NoticesAddressed();
   schoolNotices_.Start();
   if (!state_.unreadableDayLines.empty())
     Notify(program::UnreadableDayLinesText(state_.unreadableDayLines));
@@ -244,6 +260,7 @@ void ProgramShell::TakeRequest(const RunningRequest& request) {
   switch (request.kind) {
     case RunningRequestKind::FollowChanged:
       follow_.Reload();
+      NoticesAddressed();
       return;
     case RunningRequestKind::Load:
       // The file /import has just put into "scd", as a drop would load it; a name that is no

@@ -79,6 +79,8 @@ class ProgramShell {
   void TakeRequest(const RunningRequest& request);
 
  private:
+  // Who the notices may name: the followed class and this computer.
+  void NoticesAddressed();
   // Today as the day lists and the calendar area make it: the one answer every window is handed.
   const clock::SchoolDay& Today();
   // One second of TimerClock, the program's one tick: the time read once, a new date's step,
