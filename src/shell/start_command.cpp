@@ -11,6 +11,7 @@
 #include "program/timetable_messages.h"
 #include "shell/exchange_texts.h"
 #include "timetable/classroom_settings.h"
+#include "timetable/number_text.h"
 #include "timetable/settings.h"
 #include "timetable/timetable_reader.h"
 
@@ -119,19 +120,20 @@ StartOutcome StopFollowing(const std::filesystem::path& programFolder, const Rep
 // the school's later changes to the rest stay.
 StartOutcome ApplyInstallSettings(const StartCommand& command,
                                   const std::filesystem::path& programFolder,
-                                  const ReportLine& report) {
+                                  const ReportLine& report, std::string_view computerName) {
   exchange::FollowSettings follow;
   std::string classroomLines;
   for (const auto& [name, value] : command.settings) {
     if (name == "follow") follow.source = value;
     if (name == "class") follow.className = value;
-    if (name == "every") follow.minutes = std::stoi(value);  // checked by the parser
+    // Checked by the parser.
+    if (name == "every") follow.minutes = ToInt32(value).value_or(follow.minutes);
     if (name == "strip" || name == "speech") classroomLines += name + "=" + value + "\r\n";
     if (name == "timeservers") classroomLines += "timeServers=" + value + "\r\n";
   }
   if (!follow.source.empty()) {
     const exchange::SourceResolution resolved =
-        exchange::ResolveSource(follow.source, follow.className);
+        exchange::ResolveSource(follow.source, follow.className, computerName);
     if (!resolved.source) return Failed(report, FollowRefusedText(resolved.problem));
     // Not fetched: an installation does not wait for the network; the first start fetches.
     if (exchange::WriteFollowSettings(programFolder, follow) != FileStatus::Ok)
@@ -168,7 +170,7 @@ StartOutcome RunStartCommand(const StartCommand& command,
     case StartAction::StopFollowing:
       return StopFollowing(programFolder, report);
     case StartAction::InstallSettings:
-      return ApplyInstallSettings(command, programFolder, report);
+      return ApplyInstallSettings(command, programFolder, report, computerName);
   }
   return {};
 }

@@ -331,6 +331,10 @@ TEST_F(CommandLineTest, install_settings_write_only_what_an_installation_gives) 
   EXPECT_EQ(folder.Snapshot(), files);
   EXPECT_EQ(Run({"/install-settings", "colour=red"}), 1);
   EXPECT_EQ(folder.Snapshot(), files);
+  // One command line for every PC of a school whose PCs are named by room.
+  EXPECT_EQ(Run({"/install-settings", "follow=http://127.0.0.1:9/tt/{computer}.yaml"}), 0);
+  EXPECT_EQ(exchange::ReadFollowSettings(folder.path())->source,
+            "http://127.0.0.1:9/tt/{computer}.yaml");
 }
 
 }  // namespace
