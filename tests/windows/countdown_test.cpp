@@ -153,17 +153,6 @@ class TypingForm : public ui::Form {
   ui::TextBox box;
 };
 
-void ClickAt(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  INPUT click[2] = {};
-  click[0].type = click[1].type = INPUT_MOUSE;
-  click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, click, sizeof(INPUT));
-}
-
 TEST(notice_focus_test, popup_and_countdown_open_on_top_and_leave_the_focus_where_it_is) {
   win32::PrepareProcess();
   POINT start{};
@@ -198,7 +187,7 @@ TEST(notice_focus_test, popup_and_countdown_open_on_top_and_leave_the_focus_wher
   // Once it has come to rest, a click closes the popup without activating anything either.
   for (int i = 0; i < 100 && popup.TimerMove.Enabled(); ++i) wintest::PumpFor(20);
   ASSERT_FALSE(popup.TimerMove.Enabled());
-  ClickAt(wintest::FormHwnd(popup));
+  wintest::ClickAt(wintest::FormHwnd(popup));
   wintest::PumpFor(300);
   EXPECT_FALSE(popup.Loaded());
   EXPECT_EQ(GetForegroundWindow(), typingHwnd);

@@ -23,6 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using wintest::PumpFor;
+using wintest::PumpUntil;
 
 constexpr int kDaySeconds = 86400;
 constexpr int kExamLead = 120;       // the exam starts this long after start-up
@@ -124,16 +125,6 @@ int SecondsAfter(const std::wstring& text, const std::wstring& prefix) {
   // Digits of m:ss or h:mm:ss read as one number: take them apart again.
   const int seconds = total % 100, minutes = total / 100 % 100, hours = total / 10000;
   return hours * 3600 + minutes * 60 + seconds;
-}
-
-// Pumps until `done` or `ms` have passed; whether `done` came.
-template <class F>
-bool PumpUntil(F done, int ms) {
-  for (const ULONGLONG until = GetTickCount64() + ms; GetTickCount64() < until;) {
-    if (done()) return true;
-    PumpFor(50);
-  }
-  return done();
 }
 
 TEST(exam_board_window_test, the_board_counts_down_keeps_the_timetable_quiet_and_gives_it_back) {

@@ -21,7 +21,9 @@ namespace orvel {
 namespace {
 
 namespace fs = std::filesystem;
+using wintest::ClickAt;
 using wintest::PumpFor;
+using wintest::PumpUntil;
 
 constexpr int kStartTimeoutMs = 10000;
 // A notice published while the program runs is fetched within its period of two minutes and
@@ -96,32 +98,11 @@ class Edition : public wintest::RunningEdition {
   }
 };
 
-template <class F>
-bool PumpUntil(F done, int ms) {
-  for (const ULONGLONG until = GetTickCount64() + ms; GetTickCount64() < until;) {
-    if (done()) return true;
-    PumpFor(50);
-  }
-  return done();
-}
-
 HWND SeenAt(HWND hwnd) {
   RECT r{};
   GetWindowRect(hwnd, &r);
   const HWND hit = WindowFromPoint({(r.left + r.right) / 2, r.top + (r.bottom - r.top) / 3});
   return hit ? GetAncestor(hit, GA_ROOT) : nullptr;
-}
-
-// A click as a user gives it: the cursor moved there, the button pressed and let go.
-void ClickAt(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  INPUT click[2] = {};
-  click[0].type = click[1].type = INPUT_MOUSE;
-  click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, click, sizeof(INPUT));
 }
 
 class NoticeWindowTest : public ::testing::TestWithParam<bool> {};

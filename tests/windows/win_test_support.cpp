@@ -84,6 +84,17 @@ void PumpFor(int ms) {
   Pump();
 }
 
+void ClickAt(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  INPUT click[2] = {};
+  click[0].type = click[1].type = INPUT_MOUSE;
+  click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, click, sizeof(INPUT));
+}
+
 namespace {
 
 int g_menuDowns = 0;  // for the timer below, which takes no argument of ours

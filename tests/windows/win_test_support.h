@@ -21,6 +21,19 @@ bool InWinePrefix();
 void Pump();
 // Pumps for about `ms` milliseconds, so that posted and timer messages arrive.
 void PumpFor(int ms);
+// Pumps until `done` holds or `ms` have passed; whether it holds.
+template <class Done>
+bool PumpUntil(Done done, int ms) {
+  for (const ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(ms);
+       GetTickCount64() < until;) {
+    if (done()) return true;
+    PumpFor(50);
+  }
+  return done();
+}
+// A click as a user gives it, through the input queue: the cursor moved to the window's centre,
+// the left button pressed and let go.
+void ClickAt(HWND hwnd);
 // The native window of a loaded form, and the child window of a class on it.
 HWND FormHwnd(const ui::Form& form);
 HWND ChildOfClass(HWND parent, const wchar_t* windowClass);
