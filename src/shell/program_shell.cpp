@@ -86,7 +86,8 @@ ProgramShell::ProgramShell(program::ProgramState& state, program::ScheduleWindow
   follow_.SetNoticesTaker([this](const exchange::NoticeFileRead& school) {
     schoolNotices_.SchoolNoticesChanged(school);
   });
-  schoolNotices_.onAcknowledged = [this](const orvel::Notice& notice, const LocalDateTime& pressedAt) {
+  schoolNotices_.onAcknowledged = [this](const orvel::Notice& notice,
+                                         const LocalDateTime& pressedAt) {
     follow_.SendReadReceipt(notice, pressedAt);
   };
   follow_.SetServerTimeTaker([this](std::vector<schooltime::TimeReading> readings) {

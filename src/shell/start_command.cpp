@@ -33,8 +33,8 @@ StartOutcome ExportCurrent(const std::filesystem::path& file,
   const std::string current = ReadSettings(programFolder, edition).ScdFileName;
   const TimetableRead read = ReadScdTimetable(programFolder, current, edition);
   if (!read.table)
-    return Failed(report,
-                  CurrentTimetableUnreadableText(current) + program::TimetableReadProblem(read, current));
+    return Failed(report, CurrentTimetableUnreadableText(current) +
+                              program::TimetableReadProblem(read, current));
   const std::optional<Timetable>& table = read.table;
   const exchange::CsesFileExport exported = exchange::ExportCsesFile(file, *table);
   if (exported.status != FileStatus::Ok) return Failed(report, ExportFailedText(file));

@@ -135,10 +135,10 @@ TEST_P(NoticeWindowTest, an_urgent_notice_over_the_slide_show_until_answered_onc
                            ",紧急,第三节课后全校到操场集合\r\n" + span + ",普通,下午大扫除\r\n" +
                            span + ",紧急,别班的通知,初三(1)班\r\n");
     const ULONGLONG published = GetTickCount64();
-    ASSERT_TRUE(
-        PumpUntil([&] { return edition.NoticeHwnd() != nullptr; }, kPublishedToShownMs))
+    ASSERT_TRUE(PumpUntil([&] { return edition.NoticeHwnd() != nullptr; }, kPublishedToShownMs))
         << "no notice window";
-    std::printf("published to shown: %.1f s\n", (GetTickCount64() - published) / 1000.0);
+    std::printf("published to shown: %.1f s\n",
+                static_cast<double>(GetTickCount64() - published) / 1000.0);
     const HWND notice = edition.NoticeHwnd();
     PumpFor(1500);
     EXPECT_EQ(SeenAt(notice), notice) << "the notice is not seen over the slide show";
