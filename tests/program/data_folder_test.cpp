@@ -29,7 +29,13 @@ class TableChecks : public program::FolderChecks {
 
 TEST(data_folder_test, the_registry_names_it_else_the_program_folder) {
   using enum program::DataFolderProblem;
-  const std::filesystem::path exe = PathFromUtf8("/pf/Orvel2"), data = PathFromUtf8("/data/Orvel2");
+  // A full path as each system writes one: on Windows it has a drive.
+#ifdef _WIN32
+  const std::string full = "C:\\data\\Orvel2", trailing = full + "\\";
+#else
+  const std::string full = full, trailing = full + "/";
+#endif
+  const std::filesystem::path exe = PathFromUtf8("/pf/Orvel2"), data = PathFromUtf8(full);
   struct Case {
     const char* what;
     std::optional<std::string> value;
@@ -39,11 +45,11 @@ TEST(data_folder_test, the_registry_names_it_else_the_program_folder) {
       {"unset", std::nullopt, false, false, false, {exe, false, None}},
       {"empty", "", true, true, true, {exe, false, None}},
       {"relative", "Orvel2", true, true, true, {exe, false, None}},
-      {"set", "/data/Orvel2", true, false, true, {data, true, None}},
-      {"trailing separator", "/data/Orvel2/", true, false, true, {data, true, None}},
-      {"missing, made", "/data/Orvel2", false, true, true, {data, true, None}},
-      {"missing, cannot be made", "/data/Orvel2", false, false, true, {data, true, CannotCreate}},
-      {"unwritable", "/data/Orvel2", true, false, false, {data, true, NotWritable}},
+      {"set", full, true, false, true, {data, true, None}},
+      {"trailing separator", trailing, true, false, true, {data, true, None}},
+      {"missing, made", full, false, true, true, {data, true, None}},
+      {"missing, cannot be made", full, false, false, true, {data, true, CannotCreate}},
+      {"unwritable", full, true, false, false, {data, true, NotWritable}},
   };
   for (const Case& c : cases) {
     TableChecks checks;

@@ -14,7 +14,8 @@ request that names them with 304. Besides the files:
     /gen/NAME.yaml         a CSES week of its own for every NAME (the benchmark's classes)
     /auth/PATH             401 without Basic authorization as "teacher" with password "s3cret",
                            else PATH
-    /trickle-body/PATH     the first request in its top folder (with its query): headers at once,
+    /trickle-body/PATH     the first request in its top folder (with its query) other than for
+                           notices.csv: headers at once,
                            then a body 200 bytes a second for at most TRICKLE seconds; later
                            ones PATH
     /trickle-head/PATH     the same with the status line and headers 2 bytes a second
@@ -165,7 +166,10 @@ def make_handler(root, state, counts):
                 if self.headers.get("Authorization") != expected:
                     return self.answer(401, b"who", [("WWW-Authenticate", 'Basic realm="school"')])
                 return self.route("/" + "/".join(parts[2:]))
-            if len(parts) > 2 and parts[1] in ("trickle-body", "trickle-head"):
+            # notices.csv comes on a timer of its own, at start too: it is answered at once, so
+            # that the folder's one trickle goes to the timetable's round.
+            if (len(parts) > 2 and parts[1] in ("trickle-body", "trickle-head")
+                    and parts[-1] != "notices.csv"):
                 split = urllib.parse.urlsplit(self.path)
                 # One trickle for the served folder and all below it (the holidays/ beside it).
                 folder = "/".join(parts[:3]) + "/?" + split.query
