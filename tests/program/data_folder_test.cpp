@@ -33,7 +33,7 @@ TEST(data_folder_test, the_registry_names_it_else_the_program_folder) {
 #ifdef _WIN32
   const std::string full = "C:\\data\\Orvel2", trailing = full + "\\";
 #else
-  const std::string full = full, trailing = full + "/";
+  const std::string full = "/data/Orvel2", trailing = full + "/";
 #endif
   const std::filesystem::path exe = PathFromUtf8("/pf/Orvel2"), data = PathFromUtf8(full);
   struct Case {
